@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/locale.h"
+
+namespace tv {
+
+// The value of a box's text: blanks around it, a currency sign, group separators, the decimal point,
+// a sign or parentheses for negatives and a trailing percent sign are accepted
+// ("$1,234.50" -> 1234.5, "($20.00)" -> -20, "20%" -> 20). Empty text is 0.
+// Returns nothing when the text is not a number at all, or not finite.
+std::optional<double> parseBoxValue(std::string_view text, const Locale& locale = Locale::enUS());
+
+// Like parseBoxValue, but text that is not a number reads as 0 rather than a failure.
+double readBoxValue(std::string_view text, const Locale& locale = Locale::enUS());
+
+// The leading number of a text: leading blanks skipped, then an optional sign, digits and at most one
+// decimal point; reading stops at the first other character. "100,000" -> 100, "7.25%" -> 7.25,
+// "  -3.5x" -> -3.5, "abc" -> 0.
+double leadingNumber(std::string_view text, const Locale& locale = Locale::enUS());
+
+// The plain text of a number: its decimal form with up to 15 significant digits, no group separators,
+// never an exponent, no leading blank, and no "-0" (7.5 -> "7.5", 1e5 -> "100000").
+// A value that is not finite gives "0"; callers check finiteness before they write results.
+std::string plainText(double value, const Locale& locale = Locale::enUS());
+
+}  // namespace tv

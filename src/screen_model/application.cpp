@@ -1,0 +1,99 @@
+#include "screen_model/application.h"
+
+#include <algorithm>
+
+#include "screen_model/control.h"
+#include "screen_model/form.h"
+
+namespace tv {
+
+Application::Application(Platform& platform) : m_platform(platform) {}
+
+Form* Application::findForm(const std::string& name) const
+{
+    for (Form* f : m_forms)
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+Form* Application::topmost() const
+{
+    for (auto it = m_shownOrder.rbegin(); it != m_shownOrder.rend(); ++it)
+        if ((*it)->modal() && (*it)->loaded() && (*it)->visible()) return *it;
+    for (auto it = m_shownOrder.rbegin(); it != m_shownOrder.rend(); ++it)
+        if ((*it)->loaded() && (*it)->visible()) return *it;
+    return nullptr;
+}
+
+void Application::setFocus(Control* control)
+{
+    if (control == m_focus) return;
+    Control* old = m_focus;
+    m_focus = control;
+    auto observers = m_observers;
+    for (ModelObserver* o : observers) o->focusChanged(old, control);
+    if (old) old->fire("LostFocus");
+    if (control && m_focus == control) control->fire("GotFocus");
+}
+
+void Application::setPointer(Pointer pointer)
+{
+    if (pointer == m_pointer) return;
+    m_pointer = pointer;
+    m_platform.setPointer(pointer);
+    auto observers = m_observers;
+    for (ModelObserver* o : observers) o->pointerChanged(pointer);
+}
+
+void Application::end()
+{
+    if (m_ended) return;
+    m_ended = true;
+    m_platform.endProgram();
+}
+
+void Application::addObserver(ModelObserver* observer)
+{
+    m_observers.push_back(observer);
+}
+
+void Application::removeObserver(ModelObserver* observer)
+{
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
+void Application::registerForm(Form& form)
+{
+    m_forms.push_back(&form);
+}
+
+void Application::unregisterForm(Form& form)
+{
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+    m_shownOrder.erase(std::remove(m_shownOrder.begin(), m_shownOrder.end(), &form), m_shownOrder.end());
+    if (m_focus && &m_focus->form() == &form) m_focus = nullptr;
+}
+
+void Application::formChanged(Form& form, FormEvent event)
+{
+    if (event == FormEvent::Shown) {
+        m_shownOrder.erase(std::remove(m_shownOrder.begin(), m_shownOrder.end(), &form), m_shownOrder.end());
+        m_shownOrder.push_back(&form);
+    } else if (event == FormEvent::Hidden || event == FormEvent::Unloaded) {
+        m_shownOrder.erase(std::remove(m_shownOrder.begin(), m_shownOrder.end(), &form), m_shownOrder.end());
+    }
+    auto observers = m_observers;
+    for (ModelObserver* o : observers) o->formChanged(form, event);
+}
+
+void Application::controlChanged(Control& control, Prop prop, int row, int col)
+{
+    for (ModelObserver* o : m_observers) o->controlChanged(control, prop, row, col);
+}
+
+void Application::menuChanged(MenuItem& item, Prop prop)
+{
+    for (ModelObserver* o : m_observers) o->menuChanged(item, prop);
+}
+
+}  // namespace tv

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "screen_model/platform.h"
+#include "screen_model/types.h"
+
+namespace tv {
+
+class Control;
+class Form;
+class MenuItem;
+
+enum class FormEvent { Loaded, Shown, Hidden, Unloaded, Caption, Geometry, BackColor };
+
+// Mirrors the model: the Qt renderer and tests observe every change.
+class ModelObserver {
+public:
+    virtual ~ModelObserver() = default;
+    virtual void formChanged(Form& /*form*/, FormEvent /*event*/) {}
+    // `row` and `col` name the cell for grid cell changes, else -1.
+    virtual void controlChanged(Control& /*control*/, Prop /*prop*/, int /*row*/, int /*col*/) {}
+    virtual void menuChanged(MenuItem& /*item*/, Prop /*prop*/) {}
+    virtual void focusChanged(Control* /*oldFocus*/, Control* /*newFocus*/) {}
+    virtual void pointerChanged(Pointer /*pointer*/) {}
+};
+
+// The running set of forms: which are shown and in what order, where the focus is, the mouse pointer,
+// and whether the program has ended. Forms register themselves when they are constructed.
+class Application {
+public:
+    explicit Application(Platform& platform);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    Platform& platform() const { return m_platform; }
+
+    const std::vector<Form*>& forms() const { return m_forms; }
+    Form* findForm(const std::string& name) const;
+    // The last form shown that is still loaded and visible; an open modal form is always topmost.
+    Form* topmost() const;
+
+    Control* focus() const { return m_focus; }
+    void setFocus(Control* control);
+
+    Pointer pointer() const { return m_pointer; }
+    void setPointer(Pointer pointer);
+
+    // Ends the program at once (the Exit command): no unload events run.
+    void end();
+    bool ended() const { return m_ended; }
+
+    void addObserver(ModelObserver* observer);
+    void removeObserver(ModelObserver* observer);
+
+    // Used by forms, controls and menus.
+    void registerForm(Form& form);
+    void unregisterForm(Form& form);
+    void formChanged(Form& form, FormEvent event);
+    void controlChanged(Control& control, Prop prop, int row, int col);
+    void menuChanged(MenuItem& item, Prop prop);
+
+private:
+    Platform& m_platform;
+    std::vector<Form*> m_forms;
+    std::vector<Form*> m_shownOrder;
+    std::vector<ModelObserver*> m_observers;
+    Control* m_focus = nullptr;
+    Pointer m_pointer = Pointer::Default;
+    bool m_ended = false;
+};
+
+}  // namespace tv

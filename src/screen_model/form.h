@@ -1,0 +1,159 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "screen_model/control.h"
+#include "screen_model/grid.h"
+#include "screen_model/menu.h"
+#include "screen_model/platform.h"
+#include "screen_model/toolbar.h"
+
+namespace tv {
+
+class Application;
+
+// One line of a form's control table. `container` names the frame the control sits in ("" for the form).
+struct ControlDecl {
+    Kind kind;
+    const char* name;
+    const char* container = "";
+    const char* caption = "";
+    Rect rect{};
+    const char* toolTip = "";
+    const char* format = "";  // masked boxes: the display format
+};
+
+// One line of a form's menu table: `level` 0 is a menu of the menu bar, 1 its items, 2 their sub-items.
+// A caption "-" is a separator. `index` >= 0 makes the item a member of a menu array.
+struct MenuDecl {
+    int level;
+    const char* name;
+    const char* caption;
+    const char* shortcut = "";
+    int index = -1;
+};
+
+// A form: a window with its controls (declared once, in a table), its menus and its event handlers.
+// Handlers are bound by their design names ("btn_Calc_Click", "Form_Load", "mnuOptLen_Click").
+class Form {
+public:
+    Form(Application& app, std::string name, std::span<const ControlDecl> controls,
+         std::span<const MenuDecl> menus = {});
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Application& app() const { return m_app; }
+    Platform& platform() const;
+    const std::string& name() const { return m_name; }
+
+    const std::string& caption() const { return m_caption; }
+    void setCaption(const std::string& caption);
+    // Outer size and position of the window, in twips.
+    int left() const { return m_rect.left; }
+    int top() const { return m_rect.top; }
+    int width() const { return m_rect.width; }
+    int height() const { return m_rect.height; }
+    const Rect& rect() const { return m_rect; }
+    void setRect(const Rect& rect);
+    void move(int left, int top);
+    Color backColor() const { return m_backColor; }
+    void setBackColor(Color color);
+    bool resizable() const { return m_resizable; }
+    void setResizable(bool resizable) { m_resizable = resizable; }
+
+    bool loaded() const { return m_loaded; }
+    bool visible() const { return m_visible; }
+    bool modal() const { return m_modal; }
+
+    // Loads the form (runs Form_Load) unless it is loaded.
+    void load();
+    // Loads and shows the form. A modal show returns once the form is unloaded.
+    void show(bool modal = false);
+    void hide();
+    // Runs Form_Unload (which may cancel), then hides the form and restores its design state.
+    // Returns false when a handler cancelled.
+    bool unload();
+    // The user closes the window by its close box.
+    bool userClose() { return unload(); }
+
+    const std::vector<Control*>& controls() const { return m_order; }
+    Control* find(const std::string& name) const;
+    Control& control(const std::string& name) const;
+    MaskedBox& box(const std::string& name) const { return get<MaskedBox>(name, Kind::MaskedBox); }
+    Label& label(const std::string& name) const { return get<Label>(name, Kind::Label); }
+    ComboList& combo(const std::string& name) const { return get<ComboList>(name, Kind::ComboList); }
+    OptionButton& option(const std::string& name) const { return get<OptionButton>(name, Kind::OptionButton); }
+    CheckBox& check(const std::string& name) const { return get<CheckBox>(name, Kind::CheckBox); }
+    Frame& frame(const std::string& name) const { return get<Frame>(name, Kind::Frame); }
+    CommandButton& button(const std::string& name) const { return get<CommandButton>(name, Kind::CommandButton); }
+    Grid& grid(const std::string& name) const { return get<Grid>(name, Kind::Grid); }
+    Toolbar& toolbar(const std::string& name) const { return get<Toolbar>(name, Kind::Toolbar); }
+    TextArea& textArea(const std::string& name) const { return get<TextArea>(name, Kind::TextArea); }
+    Picture& picture(const std::string& name) const { return get<Picture>(name, Kind::Picture); }
+    Line& line(const std::string& name) const { return get<Line>(name, Kind::Line); }
+
+    // The menu bar's menus, in order.
+    const std::vector<MenuItem*>& menuBar() const { return m_menuBar; }
+    MenuItem* findMenu(const std::string& name, int index = -1) const;
+    MenuItem& menu(const std::string& name, int index = -1) const;
+    // Every menu item in menu order (depth first).
+    std::vector<MenuItem*> allMenus() const;
+
+    void bind(const std::string& handlerName, Handler handler);
+    void bind(const std::string& handlerName, std::function<void()> handler);
+    bool hasHandler(const std::string& handlerName) const;
+    // Runs the handler "control_Event" (or "Form_Event" for the form) if one is bound.
+    bool fire(const std::string& controlName, const char* event, EventArgs& args);
+    bool fire(const std::string& controlName, const char* event);
+
+    // A message box over this form; an empty title shows the product name.
+    int msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
+               const std::string& title = "");
+
+    // Notifies the application's observers (used by the controls).
+    void notifyControl(Control& control, Prop prop, int row, int col);
+    void notifyMenu(MenuItem& item, Prop prop);
+
+private:
+    template <class T>
+    T& get(const std::string& name, Kind kind) const
+    {
+        Control& c = control(name);
+        if (c.kind() != kind) wrongKind(name);
+        return static_cast<T&>(c);
+    }
+    [[noreturn]] void wrongKind(const std::string& name) const;
+    void restoreDesign();
+
+    Application& m_app;
+    std::string m_name;
+    std::string m_caption;
+    Rect m_rect;
+    Color m_backColor = syscolor::kButtonFace;
+    bool m_resizable = false;
+    bool m_loaded = false;
+    bool m_visible = false;
+    bool m_modal = false;
+    bool m_unloading = false;
+    bool m_designSaved = false;
+
+    std::vector<std::unique_ptr<Control>> m_controls;
+    std::vector<Control*> m_order;
+    std::map<std::string, Control*, std::less<>> m_byName;
+    std::vector<std::unique_ptr<MenuItem>> m_menus;
+    std::vector<MenuItem*> m_menuBar;
+    std::map<std::string, Handler, std::less<>> m_handlers;
+
+    struct Design {
+        std::string caption;
+        Rect rect;
+        Color backColor;
+    } m_design{};
+};
+
+}  // namespace tv

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+#include "screen_model/types.h"
+
+namespace tv {
+
+class Form;
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+
+// Answer codes of a message box.
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+// A message box's title when its caller gives none: the product name.
+inline constexpr const char* kProductName = "Tarvolin";
+
+struct Date {
+    int year = 2025;
+    int month = 1;
+    int day = 15;
+};
+
+struct ScreenSize {
+    int width = 15360;  // twips
+    int height = 11520;
+};
+
+// The outside world of the screens. Two implementations: ScriptedPlatform (tests, the replay driver)
+// and the Qt one of the desktop program.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Shows a modal message box and returns kAnswerOk, kAnswerYes or kAnswerNo.
+    virtual int messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) = 0;
+    virtual void setPointer(Pointer pointer) = 0;
+    virtual ScreenSize screenSize() const = 0;
+    // Runs a nested loop while `form` is shown modally; returns once the form is unloaded (or hidden).
+    virtual void runModal(Form& form) = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+    virtual std::string clipboardText() const = 0;
+    // Prints plain text on the default printer. False when nothing was printed (no printer, cancelled);
+    // the platform has then already told the user.
+    virtual bool printText(const std::string& text) = 0;
+    virtual void showHelp(const std::string& file, int command) = 0;
+    // Starts another program by its command line; false when it could not be started.
+    virtual bool startProgram(const std::string& commandLine, int windowStyle) = 0;
+    // Ends the program at once: no unload events, nothing saved.
+    virtual void endProgram() = 0;
+    virtual Date today() const = 0;
+};
+
+}  // namespace tv
