@@ -59,6 +59,15 @@ public:
     int width() const { return m_rect.width; }
     int height() const { return m_rect.height; }
     const Rect& rect() const { return m_rect; }
+    // The area inside the borders, title bar and menu bar, where the controls sit (twips).
+    int clientWidth() const { return m_rect.width - 2 * kBorderTwips; }
+    int clientHeight() const
+    {
+        return m_rect.height - kTitleBarTwips - 2 * kBorderTwips - (m_menuBar.empty() ? 0 : kMenuBarTwips);
+    }
+    static constexpr int kBorderTwips = 60;
+    static constexpr int kTitleBarTwips = 345;
+    static constexpr int kMenuBarTwips = 285;
     void setRect(const Rect& rect);
     void move(int left, int top);
     Color backColor() const { return m_backColor; }
