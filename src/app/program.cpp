@@ -11,6 +11,17 @@ Program::Program(Platform& platform) : m_app(platform), m_module1(platform)
 
 Program::~Program() = default;
 
+const std::vector<std::string>& Program::formNames()
+{
+    static const std::vector<std::string> names{"Mervane", "LoanSheet", "IniFile", "ColorFm", "About", "UpdateHist"};
+    return names;
+}
+
+void Program::unloadLoanSheet()
+{
+    if (Form* sheet = m_app.findForm("LoanSheet")) sheet->unload();
+}
+
 void Program::Main()
 {
     m_mervane->Main();

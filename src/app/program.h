@@ -2,10 +2,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/module1.h"
 #include "screen_model/application.h"
 #include "screen_model/platform.h"
+#include "settings/file_system.h"
 
 namespace tv {
 
@@ -26,6 +28,16 @@ public:
 
     Mervane& mervane() { return *m_mervane; }
 
+    // The file layer under the settings file (the disk, or a test's substitute).
+    FileSystem& fileSystem() { return *m_fileSystem; }
+    void setFileSystem(FileSystem& fs) { m_fileSystem = &fs; }
+
+    // Unloads the Loan Payment Table when it is open (the main screen closing).
+    void unloadLoanSheet();
+
+    // The name of every form of the program, whether it has been created yet or not.
+    static const std::vector<std::string>& formNames();
+
     // The settings file: "Tarvolin.ini" in the current directory.
     static constexpr const char* kIniFile = "Tarvolin.ini";
 
@@ -35,6 +47,7 @@ public:
 private:
     Application m_app;
     Module1 m_module1;
+    FileSystem* m_fileSystem = &FileSystem::disk();
     std::unique_ptr<Mervane> m_mervane;
 };
 

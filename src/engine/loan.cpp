@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 
 #include "common/rounding.h"
 #include "engine/limits.h"
@@ -80,6 +81,11 @@ std::string_view statusName(LoanStatus status)
     case LoanStatus::WalkNotFinished: return "WalkNotFinished";
     }
     return "Unknown";
+}
+
+std::ostream& operator<<(std::ostream& out, LoanStatus status)
+{
+    return out << statusName(status);
 }
 
 PowerResult periodPower(double base, double periods)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string_view>
 
 // The classic loan formulas: the period-counting power, whole-month durations, and solving for the
@@ -35,6 +36,7 @@ enum class LoanStatus {
 
 // The enumerator's name ("Ok", "TooFewPeriods", ...), for logs and test output.
 std::string_view statusName(LoanStatus status);
+std::ostream& operator<<(std::ostream& out, LoanStatus status);
 
 // True when the result fields are filled: Ok, and ExceededHighInterest (a result at 25 % plus a notice).
 constexpr bool hasResult(LoanStatus status)

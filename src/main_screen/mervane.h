@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "engine/loan.h"
 #include "screen_model/form.h"
 
 namespace tv {
@@ -10,13 +14,56 @@ namespace tv {
 class Program;
 class Module1;
 
-// The main screen: the Loans and Investments views, their inputs, results, menus and toolbar.
+// The main screen: the Loans and Investments views, their inputs and results, menus and toolbar.
+// The calculations are methods of the form that read its boxes, call the engine and write the results.
 class Mervane : public Form {
 public:
     explicit Mervane(Program& program);
 
-    // Start-up of the whole program (shows this form, reads the settings, fills in the defaults).
+    // Start-up of the program: shows this form, reads the settings, fills in the defaults.
     void Main();
+
+    // Form events and commands.
+    void Form_Load();
+    void Form_Unload(EventArgs& args);
+    void mnu_exit_Click();
+    void mnu_IniReset_Click();
+
+    // Views, options and layout.
+    void mnu_view_loan_Click();
+    void mnu_view_invest_Click();
+    void mnu_Years_Click();
+    void mnu_Months_Click();
+    void mnu_InvInpChk_Click();
+    void HideXtra();
+    void Init_Input();
+    bool Input_Chk();
+    void Set_From_Ini();
+    void SetMainColors();
+
+    // Calculate and Reset.
+    void btn_Calc_Click();
+    void Btn_Clear_Click();
+    void Fill_Totals(std::int16_t numpay);
+
+    // Loan solvers. Each returns false when it refused the calculation (after its message).
+    std::int16_t Calc_Loan(bool& ok);
+    bool GetPayment(std::int16_t numpay);
+    bool GetPrin(std::int16_t numpay);
+    bool GetTime(std::int16_t numpay);
+    bool GetIntRate(std::int16_t numpay);
+    bool GetIntOnly(std::int16_t numpay);
+    bool ExtraPay(std::int16_t numpay);
+    bool GetPayoff(std::int16_t numpay);
+
+    // Investment solvers.
+    std::int16_t Calc_Invest(bool& ok);
+
+    // Fund transfers and the retirement fund.
+    void btn_RFclear_Click();
+
+    bool inLoanView() const;
+    bool inMonthView() const;
 
     // Calculation state.
     double durYears = 0;
@@ -36,7 +83,63 @@ public:
     double valLstPay = 0;
     std::string crlf;
 
+    // Start-up defaults read from the settings file.
+    double iniLoanAmount = 100000;
+    double iniLoanDuration = 15;
+    double iniLoanInterest = 64;
+    double iniInvestBFamt1x = 100000;
+    double iniInvestBFamtMo = 1000;
+    double iniInvestBFamtYr = 10000;
+    double iniInvestBFduration = 10;
+    double iniInvestBFInt = 80;
+    double iniInvestAnnuityAmt = 30000;
+    double iniInvestAnnuityDuration = 25;
+    double iniInvestAnnuityInt = 60;
+    double iniInvestAnnuityPayment = 3000;
+
+    Program& program() const { return m_program; }
+    Module1& module1() const;
+
 private:
+    static std::span<const ControlDecl> controlTable();
+    static std::span<const MenuDecl> menuTable();
+    void declareToolbar();
+    void bindHandlers();
+
+    // The words of an engine status, in the style of the screen's other messages.
+    static std::string statusMessage(LoanStatus status);
+    // True when the engine gave a result; otherwise shows the refusal and answers false.
+    bool accept(LoanStatus status);
+
+    // The boxes, rate lists and calculation inputs, taken before a calculation so a refusal can put
+    // them back as they were.
+    struct Snapshot {
+        std::vector<std::pair<std::string, std::string>> texts;
+        std::vector<std::pair<std::string, int>> indexes;
+        double durYears = 0;
+        double intRate = 0;
+    };
+    Snapshot takeSnapshot() const;
+    void restoreSnapshot(const Snapshot& snapshot);
+    // Set by a refusal that re-initialised the inputs itself, which then stay as it left them.
+    bool m_reinitialisedAfterRefusal = false;
+
+    // Input reading shared by the solvers.
+    double value(const std::string& boxName) const;
+    bool isZeroRateText() const;
+    void setBoxNumber(const std::string& boxName, double v);
+    // Shows a refusal with the "input Error" title; the calculation stops and no box changes.
+    void refuse(const std::string& text);
+    // The duration limits every solver shares: at least one installment, at most the 16-bit count.
+    bool checkPeriods(std::int16_t numpay, double years);
+
+    // Init_Input pieces.
+    void initLoanDefaults();
+    void initInvestDefaults(int& rateIndex);
+    void askPlausibility();
+    void highlight(const std::string& labelName, Color color);
+    int rateIndexFromIni(double iniValue) const;
+
     Program& m_program;
 };
 

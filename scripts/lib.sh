@@ -1,0 +1,28 @@
+# Shared by the scripts: the Release build in build/ (warnings as errors, tests included) and the
+# sanitizer build in build-asan/. Sourced, not run.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+configure() {  # configure DIR [cmake args...]
+    local dir=$1
+    shift
+    if ! cmake -S . -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1; then
+        cat "$dir.configure.log" >&2
+        echo "Configuring $dir failed." >&2
+        return 1
+    fi
+}
+
+build() {  # build DIR [targets...]
+    local dir=$1
+    shift
+    local targets=()
+    for t in "$@"; do targets+=(--target "$t"); done
+    cmake --build "$dir" -j "$jobs" "${targets[@]}" -- --quiet 2>/dev/null ||
+        cmake --build "$dir" -j "$jobs" "${targets[@]}"
+}
+
+release_build() {
+    configure build -DCMAKE_BUILD_TYPE=Release -DTARVOLIN_WERROR=ON && build build "$@"
+}

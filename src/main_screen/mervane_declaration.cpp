@@ -1,0 +1,208 @@
+// The main screen's controls and menus, declared once. Positions are twips inside the container.
+#include "common/formats.h"
+#include "main_screen/mervane.h"
+
+namespace tv {
+
+namespace {
+
+constexpr const char* kMoney = "$#,##0.00;($#,##0.00)";
+constexpr const char* kDuration = "#,###.###";
+constexpr const char* kWhole = "#,##0";
+
+// Input column: labels end at x = 3000 and are right-aligned; boxes follow.
+constexpr int kLabelLeft = 120;
+constexpr int kLabelWidth = 2880;
+constexpr int kBoxLeft = 3060;
+constexpr int kBoxWidth = 1560;
+constexpr int kRowHeight = 315;
+// Solve-for column.
+constexpr int kFrameLeft = 4800;
+constexpr int kFrameWidth = 4080;
+constexpr int kOptionPitch = 270;
+constexpr int kOptionTop = 270;
+
+constexpr Rect label(int top, int height = kRowHeight)
+{
+    return {kLabelLeft, top + 45, kLabelWidth, height - 45};
+}
+constexpr Rect box(int top)
+{
+    return {kBoxLeft, top, kBoxWidth, kRowHeight};
+}
+constexpr Rect option(int row, int indent = 0)
+{
+    return {120 + indent, kOptionTop + row * kOptionPitch, kFrameWidth - 240 - indent, 255};
+}
+
+// Row tops of the input column.
+constexpr int kTop = 600;
+constexpr int kPitch = 375;
+
+const ControlDecl kControls[] = {
+    {Kind::Toolbar, "Toolbar1", "", "", {0, 0, 9000, 450}},
+
+    {Kind::Frame, "frm_LnSolve", "", "&Solve For:", {kFrameLeft, 570, kFrameWidth, kOptionTop + 9 * kOptionPitch + 105}},
+    {Kind::OptionButton, "opt_Prin", "frm_LnSolve", "Loan Amount (Principle)", option(0), "How much can I borrow?"},
+    {Kind::OptionButton, "opt_intRate", "frm_LnSolve", "Interest Rate", option(1), "What will the interest rate be?"},
+    {Kind::OptionButton, "opt_time", "frm_LnSolve", "Duration", option(2), "How long will I have to pay off the loan?"},
+    {Kind::OptionButton, "opt_payment", "frm_LnSolve", "Payment", option(3), "What will my payment be?"},
+    {Kind::OptionButton, "opt_IntOnly", "frm_LnSolve", "Interest Only Payment", option(4, 300),
+     "What will an interest payment be?"},
+    {Kind::OptionButton, "opt_payoff", "frm_LnSolve", "Payoff Amount", option(5),
+     "I want to pay off my loan; what do I owe?"},
+    {Kind::OptionButton, "opt_xpaymo", "frm_LnSolve", "Xtra Payment (@InstFreq)", option(6),
+     "How much will I shorten my loan if I make additional regular payments"},
+    {Kind::OptionButton, "opt_xpay1x", "frm_LnSolve", "Xtra Payment (1x)", option(7),
+     "How much will I shorten my loan if I make a one time additional payment"},
+    {Kind::OptionButton, "opt_xpayperiodic", "frm_LnSolve", "Xtra Payments (yearly)", option(8),
+     "How much will I shorten my loan if I make additional yearly payments"},
+
+    {Kind::Frame, "frm_invSolve", "", "&Solve For:", {kFrameLeft, 570, kFrameWidth, kOptionTop + 13 * kOptionPitch + 105}},
+    {Kind::Label, "lbl_BldFund", "frm_invSolve", "Build Fund", {120, kOptionTop, 2400, 240}},
+    {Kind::OptionButton, "Opt_Invest", "frm_invSolve", "1x Investment", option(1, 180),
+     "Investment growth with a one time investment"},
+    {Kind::OptionButton, "Opt_invest_mnthly", "frm_invSolve", "Monthly Investment", option(2, 180),
+     "Investment growth with monthly contributions"},
+    {Kind::OptionButton, "Opt_invest_1xmnthly", "frm_invSolve", "1x + Monthly Investment", option(3, 180),
+     "Investment growth with monthly contributions after a one time investment"},
+    {Kind::OptionButton, "Opt_invest_yearly", "frm_invSolve", "Yearly Investment", option(4, 180),
+     "Investment growth with a yearly contribution"},
+    {Kind::Label, "lbl_annuityPay", "frm_invSolve", "Annuity Payments", {120, kOptionTop + 5 * kOptionPitch + 30, 2000, 240}},
+    {Kind::CommandButton, "btn_InfAdj", "frm_invSolve", "Inflation Adjustment",
+     {2160, kOptionTop + 5 * kOptionPitch - 15, 1800, 315}},
+    {Kind::OptionButton, "Opt_Annuity", "frm_invSolve", "Annual Payments", option(6, 180), "Annual annuity payments"},
+    {Kind::OptionButton, "Opt_Annuity_Mnthly", "frm_invSolve", "Monthly Payments", option(7, 180),
+     "Monthly annuity payments"},
+    {Kind::OptionButton, "Opt_Annuity_Duration", "frm_invSolve", "Duration w Monthly Pay.", option(8, 180),
+     "How long can I get a specified monthly annuity payment"},
+    {Kind::OptionButton, "Opt_Spec_Dur", "frm_invSolve", "Fund: YrPay-SpecDur", option(9, 180),
+     "Fund balance after specific yearly payments for a duration"},
+    {Kind::Label, "lbl_combo", "frm_invSolve", "Combination", {120, kOptionTop + 10 * kOptionPitch + 45, 2400, 240}},
+    {Kind::OptionButton, "Opt_Inv2Annuity", "frm_invSolve", "Monthly Investment -> Monthly Annuity Payment",
+     option(11, 180), "Combination of monthly annuity payments after a monthy contribution"},
+
+    {Kind::Frame, "frm_invRetFund", "", "Retirement Fund", {kFrameLeft, 4650, kFrameWidth, 1035}},
+    {Kind::CommandButton, "btn_Payoff2RF", "frm_invRetFund", "PayOff -> RF", {120, 270, 1260, 315}},
+    {Kind::MaskedBox, "fpRetFund", "frm_invRetFund", "", {1440, 270, 2520, 315}, "", kMoney},
+    {Kind::CommandButton, "btn_RF2Amt", "frm_invRetFund", "RF -> Amt", {1440, 630, 1230, 315}},
+    {Kind::CommandButton, "btn_RFclear", "frm_invRetFund", "Clear", {2730, 630, 1230, 315}},
+
+    {Kind::Frame, "frm_invIntComp", "", "Interest Compounded", {kFrameLeft, 4050, kFrameWidth, 555}},
+    {Kind::OptionButton, "Opt_CI_monthly", "frm_invIntComp", "Monthly", {300, 240, 1500, 255}},
+    {Kind::OptionButton, "Opt_CI_daily", "frm_invIntComp", "Daily", {2100, 240, 1500, 255}},
+
+    {Kind::Frame, "frm_LnInstFreq", "", "Installment &Frequency", {kFrameLeft, 3270, kFrameWidth, kOptionTop + 3 * kOptionPitch + 105}},
+    {Kind::OptionButton, "opt_26", "frm_LnInstFreq", "26 (every 2 wks) Payments", option(0)},
+    {Kind::OptionButton, "opt_24", "frm_LnInstFreq", "24 (2x a month) Payments", option(1)},
+    {Kind::OptionButton, "opt_12", "frm_LnInstFreq", "12 (monthly) Payments", option(2)},
+
+    {Kind::Label, "lbl_Prin", "", "Loan &Amount: ", label(kTop)},
+    {Kind::MaskedBox, "fp_Prin", "", "", box(kTop), "", kMoney},
+    {Kind::Label, "lbl_IntRate", "", "&Interest Rate:  %", label(kTop + kPitch)},
+    {Kind::ComboList, "comIntr", "", "", box(kTop + kPitch)},
+    {Kind::Label, "lbl_Time", "", "&Duration:  (Yrs)", label(kTop + 2 * kPitch)},
+    {Kind::MaskedBox, "fp_Time", "", "", box(kTop + 2 * kPitch), "", kDuration},
+    {Kind::Label, "lbl_Payment", "", "&Payment: ", label(kTop + 3 * kPitch)},
+    {Kind::MaskedBox, "fp_Payment", "", "", box(kTop + 3 * kPitch), "", kMoney},
+    {Kind::Label, "lbl_xpaystrt", "", "Start &Xtra Payments which Installment:", label(kTop + 4 * kPitch)},
+    {Kind::MaskedBox, "fp_xpaystrt", "", "", box(kTop + 4 * kPitch), "", kWhole},
+    {Kind::Label, "lbl_xpay", "", "&Xtra Payment:", label(kTop + 5 * kPitch)},
+    {Kind::MaskedBox, "fp_xpay", "", "", box(kTop + 5 * kPitch), "", kMoney},
+    {Kind::Label, "lbl_hipayoff", "", "and:  ", label(kTop + 6 * kPitch)},
+    {Kind::MaskedBox, "fp_hipayoff", "", "", box(kTop + 6 * kPitch), "", kMoney},
+    {Kind::Label, "lbl_payoff_msg", "", "Varies with when payoff is made after last installment",
+     {kLabelLeft, kTop + 7 * kPitch + 30, kBoxLeft + kBoxWidth - kLabelLeft, 480}},
+    {Kind::Label, "lbl_IntRate_IA", "", "Annuity &Interest Rate:  %", label(kTop + 9 * kPitch)},
+    {Kind::ComboList, "comIntr_IA", "", "", box(kTop + 9 * kPitch)},
+
+    {Kind::Label, "lbl_dur1", "", "Duration:", label(kTop + 6 * kPitch)},
+    {Kind::Label, "lbl_dur2", "", "x", {kBoxLeft, kTop + 6 * kPitch + 45, kBoxWidth, 480}},
+    {Kind::Label, "lbl_lstPay", "", "Last Payment:", label(kTop + 8 * kPitch)},
+    {Kind::MaskedBox, "fp_lstPay", "", "", box(kTop + 8 * kPitch), "", kMoney},
+    {Kind::Label, "lbl_xtra_w_last", "", "Xtra payment with last installment", label(kTop + 9 * kPitch)},
+
+    {Kind::Line, "Line1", "", "", {kLabelLeft, kTop + 10 * kPitch + 120, kBoxLeft + kBoxWidth - kLabelLeft, 0}},
+    {Kind::Label, "lbl_totInt", "", "Total Interest:", label(kTop + 10 * kPitch + 240)},
+    {Kind::MaskedBox, "fp_totInt", "", "", box(kTop + 10 * kPitch + 240), "", kMoney},
+    {Kind::Label, "lbl_totPay", "", "Total Payments:", {1250, kTop + 11 * kPitch + 240 + 45, 1750, kRowHeight - 45}},
+    {Kind::MaskedBox, "fp_totpay", "", "", box(kTop + 11 * kPitch + 240), "", kMoney},
+    {Kind::Label, "lbl_wXP", "", "with Xtra Payment", {kBoxLeft + kBoxWidth + 60, kTop + 9 * kPitch + 240, 1800, 480}},
+    {Kind::MaskedBox, "fp_totIntwX", "", "", {kBoxLeft + kBoxWidth + 120, kTop + 10 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
+    {Kind::MaskedBox, "fp_totPaywX", "", "", {kBoxLeft + kBoxWidth + 120, kTop + 11 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
+
+    {Kind::CommandButton, "btn_Calc", "", "&Calculate", {kLabelLeft, kTop + 12 * kPitch + 360, 1440, 405}},
+    {Kind::CommandButton, "btn_Clear", "", "&Reset Input", {kLabelLeft + 1560, kTop + 12 * kPitch + 360, 1440, 405}},
+    {Kind::CommandButton, "btn_Payoff2Amt", "", "PayOff -> Amt", {kLabelLeft + 3120, kTop + 12 * kPitch + 360, 1440, 405}},
+};
+
+const MenuDecl kMenus[] = {
+    {0, "mnu_View", "&View"},
+    {1, "mnu_Years", "&Years", "Ctrl+Y"},
+    {1, "mnu_Months", "&Months", "Ctrl+M"},
+    {1, "mnu_sep1", "-"},
+    {1, "mnu_view_loan", "&Loan Options", "Ctrl+L"},
+    {1, "mnu_view_invest", "&Investment Options", "Ctrl+I"},
+    {1, "mnu_InvInpChk", "Investment Input Checker", "Ctrl+C"},
+    {1, "mnu_sep2", "-"},
+    {1, "mnu_exit", "&Exit"},
+    {0, "mnu_Launch", "&Launch"},
+    {1, "mnu_IniFileEd", "&Ini File Editor", "Ctrl+E"},
+    {1, "mnu_SetColors", "Set &Colors -> Ini"},
+    {1, "mnu_IniReset", "&Reset From Ini", "Ctrl+R"},
+    {1, "mnu_sep3", "-"},
+    {1, "mnu_LnSheet", "Loan Payment &Table", "Ctrl+T"},
+    {1, "mnu_sep4", "-"},
+    {1, "mnu_WinCalc", "Windows &Calculator"},
+    {1, "mnu_DOSLnPrg", "Original &DOS Loan Program"},
+    {0, "mnu_help", "&Help"},
+    {1, "Mnu_HelpDefinitions", "&Definitions"},
+    {1, "mnu_sep5", "-"},
+    {1, "mnu_UpdateHist", "&Update History"},
+    {1, "mnu_About", "&About"},
+};
+
+}  // namespace
+
+std::span<const ControlDecl> Mervane::controlTable()
+{
+    return kControls;
+}
+
+std::span<const MenuDecl> Mervane::menuTable()
+{
+    return kMenus;
+}
+
+void Mervane::declareToolbar()
+{
+    Toolbar& tb = toolbar("Toolbar1");
+    auto add = [&tb](const char* key, const char* caption, const char* tip, ToolStyle style = ToolStyle::Default) {
+        ToolButton b;
+        b.key = key;
+        b.caption = caption;
+        b.toolTip = tip;
+        b.style = style;
+        if (style == ToolStyle::DropDown)
+            b.menu = {{"PayOff -> Amt"}, {"PayOff -> Ret Fund"}, {"  Ret Fund -> Amt"}, {"  Clear Ret Fund"}};
+        tb.addButton(b);
+    };
+    auto separator = [&add] { add("", "", "", ToolStyle::Separator); };
+    add("Loan", "Mervane", "Do Loan Calculations", ToolStyle::Check);
+    add("Table", "Table", "Launch Loan Payment Table");
+    separator();
+    add("Invest", "Invest Calc", "Do Investment Calculations", ToolStyle::DropDown);
+    add("PO>IA", "PO>IA", "PayOff -> Invest Amt");
+    add("Chk Input", "InputChk", "Auto check input for appropriate values");
+    separator();
+    add("Years", "Years", "Calculate using Years", ToolStyle::Check);
+    add("Months", "Months", "Compute in Months", ToolStyle::Check);
+    separator();
+    add("Ini File", "Ini File Editor", "Modify startup values");
+    separator();
+    separator();
+    separator();
+    add("Exit", "Exit app", "Close Tarvolin");
+}
+
+}  // namespace tv

@@ -1,0 +1,178 @@
+// The loan solvers: thin glue that reads the boxes, calls the engine and writes the results.
+#include "app/program.h"
+#include "common/formats.h"
+#include "common/numbers.h"
+#include "engine/amortization.h"
+#include "engine/loan.h"
+#include "main_screen/mervane.h"
+
+namespace tv {
+
+std::string Mervane::statusMessage(LoanStatus status)
+{
+    switch (status) {
+    case LoanStatus::PaymentTooLow: return "Suggested payment not high enough for this loan amount";
+    case LoanStatus::PaymentBelowZeroRate:
+        return "Suggested payment too low - even at 0% interest it does not repay this loan amount";
+    case LoanStatus::ExceededHighInterest: return "Exceeded High Interest of 25%";
+    case LoanStatus::TooFewPeriods: return "Duration too short - the loan must last at least one installment";
+    case LoanStatus::TooManyPeriods: return "Duration too long - at most 32766 installments can be computed";
+    case LoanStatus::AmountTooLarge: return "Amount too large - at most $1,000,000,000,000 can be computed";
+    case LoanStatus::ZeroRate:
+    case LoanStatus::NegativeExtra:
+    case LoanStatus::NegativeStart:
+    case LoanStatus::InvalidInput: return "Missing or Inappropriate Input (possibly a negitive number or 0)";
+    case LoanStatus::ResultOutOfRange:
+    case LoanStatus::WalkNotFinished: return "Inappropriate Input - the result is too large to compute";
+    case LoanStatus::Ok: break;
+    }
+    return {};
+}
+
+bool Mervane::accept(LoanStatus status)
+{
+    if (hasResult(status)) return true;
+    refuse(statusMessage(status));
+    return false;
+}
+
+std::int16_t Mervane::Calc_Loan(bool& ok)
+{
+    std::int16_t numpay = option("opt_12").value() ? 12 : option("opt_24").value() ? 24 : 26;
+    if (option("opt_Prin").value())
+        ok = GetPrin(numpay);
+    else if (option("opt_intRate").value())
+        ok = GetIntRate(numpay);
+    else if (option("opt_time").value())
+        ok = GetTime(numpay);
+    else if (option("opt_payment").value())
+        ok = GetPayment(numpay);
+    else if (option("opt_IntOnly").value())
+        ok = GetIntOnly(numpay);
+    else if (option("opt_payoff").value())
+        ok = GetPayoff(numpay);
+    else if (option("opt_xpaymo").value() || option("opt_xpay1x").value() || option("opt_xpayperiodic").value())
+        ok = ExtraPay(numpay);
+    return numpay;
+}
+
+bool Mervane::GetPayment(std::int16_t numpay)
+{
+    PaymentResult r = levelPayment(value("fp_Prin"), intRate, numpay, durYears);
+    if (!accept(r.status)) return false;
+    valPayment = r.payment;
+    return true;
+}
+
+bool Mervane::GetPrin(std::int16_t numpay)
+{
+    double payment = value("fp_Payment");
+    PrincipalResult r = loanPrincipal(payment, intRate, numpay, durYears);
+    if (!accept(r.status)) return false;
+    valPayment = payment;
+    setBoxNumber("fp_Prin", r.principal);
+    return true;
+}
+
+bool Mervane::GetTime(std::int16_t numpay)
+{
+    DurationResult r = loanDuration(value("fp_Prin"), value("fp_Payment"), intRate, numpay);
+    if (!accept(r.status)) return false;
+    durYears = r.durationYears;
+    setBoxNumber("fp_Time", inMonthView() ? durYears * 12 : durYears);
+    valPayment = r.payment;
+    return true;
+}
+
+bool Mervane::GetIntRate(std::int16_t numpay)
+{
+    RateResult r = rateForPayment(value("fp_Prin"), value("fp_Payment"), numpay, durYears);
+    if (!accept(r.status)) return false;
+    // Above 25 % the search stops at the last entry and says so; the 25 % result is used.
+    if (r.status == LoanStatus::ExceededHighInterest) refuse(statusMessage(r.status));
+    combo("comIntr").setListIndex(r.rateIndex);
+    intRate = r.annualRatePercent;
+    valPayment = r.payment;
+    return true;
+}
+
+bool Mervane::GetIntOnly(std::int16_t numpay)
+{
+    PaymentResult r = interestOnlyPayment(value("fp_Prin"), intRate, numpay, isZeroRateText());
+    if (r.status == LoanStatus::ZeroRate) {
+        refuse(statusMessage(r.status));
+        m_reinitialisedAfterRefusal = true;
+        Init_Input();
+        return false;
+    }
+    if (!accept(r.status)) return false;
+    valPayment = r.payment;
+    return true;
+}
+
+bool Mervane::ExtraPay(std::int16_t numpay)
+{
+    if (box("fp_xpaystrt").text().empty()) box("fp_xpaystrt").setText("1");
+    if (box("fp_xpay").text().empty()) box("fp_xpay").setText("0");
+    Label& note = label("lbl_xtra_w_last");
+    note.setVisible(false);
+
+    ExtraPayInput in;
+    in.principal = value("fp_Prin");
+    in.annualRatePercent = intRate;
+    in.periodsPerYear = numpay;
+    in.durationYears = durYears;
+    in.isZeroRateText = isZeroRateText();
+    in.mode = option("opt_xpay1x").value()   ? ExtraMode::OneTime
+              : option("opt_xpaymo").value() ? ExtraMode::PerInstallment
+                                             : ExtraMode::Yearly;
+    in.extraAmount = value("fp_xpay");
+    in.startInstallment = value("fp_xpaystrt");
+    ExtraPayResult r = amortizeWithExtras(in);
+    if (!accept(r.status)) return false;
+
+    valXpay = in.extraAmount;
+    valXpayStrt = in.startInstallment;
+    valPayment = r.payment;
+    valTotIntwX = r.totalInterest;
+    valTotPaywX = r.totalPaid;
+    valLstPay = r.lastPayment;
+    label("lbl_dur2").setCaption(std::to_string(r.installments) + " payments" + crlf + "    (" +
+                                 formatNumber(r.years, kStandardFormat) + " yrs)");
+    if (in.mode == ExtraMode::Yearly)
+        label("lbl_wXP").setCaption("with " + std::to_string(r.yearlyCount) + " Yearly Payments");
+    if (r.paidOffBeforeStart) {
+        note.setCaption("Loan is paid off before that installment - no Xtra payment made");
+        note.setVisible(true);
+    } else if (r.extraExceedsBalance) {
+        note.setCaption("Xtra payment exceeds the balance - only the balance is paid");
+        note.setVisible(true);
+    } else if (r.lastYearlyCapped) {
+        note.setCaption("Xtra payment with last installment");
+        note.setVisible(true);
+    }
+    return true;
+}
+
+bool Mervane::GetPayoff(std::int16_t numpay)
+{
+    PayoffInput in;
+    in.principal = value("fp_Prin");
+    in.annualRatePercent = intRate;
+    in.periodsPerYear = numpay;
+    in.durationYears = durYears;
+    in.isZeroRateText = isZeroRateText();
+    in.lastInstallment = value("fp_xpaystrt");
+    PayoffResult r = payoffAfter(in);
+    if (!accept(r.status)) return false;
+    valPayment = r.payment;
+    valXpayStrt = in.lastInstallment;
+    valXpay = r.lowPayoff;
+    valHiPayoff = r.highPayoff;
+    valTotIntwX = r.interestPaid;
+    valTotPaywX = r.totalToPayOff;
+    if (r.paidOffBeforeInstallment) label("lbl_payoff_msg").setCaption("The loan is paid off before that installment");
+    return true;
+}
+
+}  // namespace tv

@@ -1,0 +1,164 @@
+#include "settings/profile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+
+namespace tv {
+
+namespace {
+
+struct Line {
+    std::string body;  // without the line end
+    std::string end;   // "\r\n", "\n" or "" for a last line without one
+};
+
+std::vector<Line> splitLines(const std::string& text)
+{
+    std::vector<Line> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t nl = text.find('\n', pos);
+        if (nl == std::string::npos) {
+            lines.push_back({text.substr(pos), ""});
+            break;
+        }
+        bool cr = nl > pos && text[nl - 1] == '\r';
+        lines.push_back({text.substr(pos, nl - pos - (cr ? 1 : 0)), cr ? "\r\n" : "\n"});
+        pos = nl + 1;
+    }
+    return lines;
+}
+
+std::string trim(const std::string& s)
+{
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r')) --e;
+    return s.substr(b, e - b);
+}
+
+bool sameName(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// The section name of a "[name]" line, or nothing.
+std::optional<std::string> sectionOf(const std::string& body)
+{
+    std::string t = trim(body);
+    if (t.size() < 2 || t.front() != '[') return std::nullopt;
+    std::size_t close = t.find(']');
+    if (close == std::string::npos) return std::nullopt;
+    return trim(t.substr(1, close - 1));
+}
+
+// The key and value of a "key=value" line, or nothing.
+std::optional<std::pair<std::string, std::string>> keyOf(const std::string& body)
+{
+    std::string t = trim(body);
+    if (t.empty() || t.front() == ';' || t.front() == '[') return std::nullopt;
+    std::size_t eq = t.find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    return std::make_pair(trim(t.substr(0, eq)), trim(t.substr(eq + 1)));
+}
+
+std::int32_t leadingInt(const std::string& value)
+{
+    std::size_t i = 0;
+    while (i < value.size() && (value[i] == ' ' || value[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < value.size() && (value[i] == '-' || value[i] == '+')) negative = value[i++] == '-';
+    long long n = 0;
+    const long long cap = static_cast<long long>(std::numeric_limits<std::int32_t>::max()) + 1;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) n = std::min(cap, n * 10 + (value[i] - '0'));
+    if (negative) n = -n;
+    n = std::clamp<long long>(n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::int32_t>(n);
+}
+
+}  // namespace
+
+ProfileFile::ProfileFile(std::string path, FileSystem& fs) : m_path(std::move(path)), m_fs(fs) {}
+
+std::optional<std::string> ProfileFile::readString(const std::string& section, const std::string& key)
+{
+    std::optional<std::string> text = m_fs.read(m_path);
+    if (!text) return std::nullopt;
+    bool inSection = false;
+    bool sectionSeen = false;
+    for (const Line& line : splitLines(*text)) {
+        if (auto name = sectionOf(line.body)) {
+            if (sectionSeen && inSection) break;  // only the first matching section is read
+            inSection = sameName(*name, section);
+            sectionSeen = sectionSeen || inSection;
+            continue;
+        }
+        if (!inSection) continue;
+        if (auto kv = keyOf(line.body))
+            if (sameName(kv->first, key)) return kv->second;
+    }
+    return std::nullopt;
+}
+
+std::int32_t ProfileFile::readInt(const std::string& section, const std::string& key, std::int32_t defaultValue)
+{
+    std::optional<std::string> value = readString(section, key);
+    if (!value) return defaultValue;
+    return leadingInt(*value);
+}
+
+std::string ProfileFile::applyKeys(const std::string& text, const std::string& section,
+                                   const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    std::vector<Line> lines = splitLines(text);
+    std::string eol = text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos ? "\r\n" : "\n";
+    for (const auto& [key, value] : keys) {
+        // Find the first matching section, the key in it, and the last non-blank line of it.
+        int sectionLine = -1;
+        int lastLine = -1;
+        int keyLine = -1;
+        for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+            const std::string& body = lines[static_cast<std::size_t>(i)].body;
+            if (auto name = sectionOf(body)) {
+                if (sectionLine >= 0) break;
+                if (sameName(*name, section)) sectionLine = lastLine = i;
+                continue;
+            }
+            if (sectionLine < 0) continue;
+            if (!trim(body).empty()) lastLine = i;
+            if (auto kv = keyOf(body); kv && keyLine < 0 && sameName(kv->first, key)) keyLine = i;
+        }
+        if (keyLine >= 0) {
+            Line& line = lines[static_cast<std::size_t>(keyLine)];
+            std::size_t eq = line.body.find('=');
+            line.body = line.body.substr(0, eq + 1) + value;
+            continue;
+        }
+        if (!lines.empty() && lines.back().end.empty()) lines.back().end = eol;
+        if (sectionLine < 0) {
+            lines.push_back({"[" + section + "]", eol});
+            lines.push_back({key + "=" + value, eol});
+            continue;
+        }
+        Line added{key + "=" + value, eol};
+        if (lines[static_cast<std::size_t>(lastLine)].end.empty()) lines[static_cast<std::size_t>(lastLine)].end = eol;
+        lines.insert(lines.begin() + lastLine + 1, added);
+    }
+    std::string out;
+    for (const Line& line : lines) out += line.body + line.end;
+    return out;
+}
+
+bool ProfileFile::writeStrings(const std::string& section, const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    std::string text = m_fs.read(m_path).value_or("");
+    return m_fs.replace(m_path, applyKeys(text, section, keys));
+}
+
+}  // namespace tv

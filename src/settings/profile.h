@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/file_system.h"
+
+namespace tv {
+
+// A profile (INI) file: sections in square brackets, "key=value" lines, ";" comments. Section and key
+// names match without regard to case; the first matching section and key win.
+class ProfileFile {
+public:
+    explicit ProfileFile(std::string path, FileSystem& fs = FileSystem::disk());
+
+    const std::string& path() const { return m_path; }
+
+    // The integer of a key: the leading number of its value ("100,000" -> 100, "15.5" -> 15, "-3" -> -3,
+    // "abc" or blank -> 0), limited to the 32-bit range; the default when the file or key is missing.
+    std::int32_t readInt(const std::string& section, const std::string& key, std::int32_t defaultValue);
+    // The raw value of a key, or nothing.
+    std::optional<std::string> readString(const std::string& section, const std::string& key);
+
+    // Sets the keys in order, each replacing its value or being added to the section (created, with the
+    // file, when missing), keeping every other line as it was, line ends included; written as one change.
+    // False when the file could not be written (it is then unchanged).
+    bool writeStrings(const std::string& section, const std::vector<std::pair<std::string, std::string>>& keys);
+    bool writeString(const std::string& section, const std::string& key, const std::string& value)
+    {
+        return writeStrings(section, {{key, value}});
+    }
+
+    // The text with the keys set, as writeStrings would write it (no file access beyond the read).
+    static std::string applyKeys(const std::string& text, const std::string& section,
+                                 const std::vector<std::pair<std::string, std::string>>& keys);
+
+    // The file's text, or nothing when there is none.
+    std::optional<std::string> text() { return m_fs.read(m_path); }
+
+private:
+    std::string m_path;
+    FileSystem& m_fs;
+};
+
+// The section every key of the program lives in.
+inline constexpr const char* kIniSection = "TarvolinDefaults";
+
+}  // namespace tv
