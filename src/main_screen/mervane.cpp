@@ -81,6 +81,9 @@ void Mervane::bindHandlers()
     bind("btn_Calc_Click", [this] { btn_Calc_Click(); });
     bind("btn_Clear_Click", [this] { Btn_Clear_Click(); });
     bind("btn_RFclear_Click", [this] { btn_RFclear_Click(); });
+    bindInvestmentHandlers();
+    bindTableHandlers();
+    bindSettingsHandlers();
 
     // Every input box selects its whole text when it receives the focus, so typing replaces it.
     for (const char* name : {"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fpRetFund"}) {

@@ -56,8 +56,9 @@ public:
     bool ExtraPay(std::int16_t numpay);
     bool GetPayoff(std::int16_t numpay);
 
-    // Investment solvers.
+    // Investment solvers (mervane_investments.cpp).
     std::int16_t Calc_Invest(bool& ok);
+    // -- investment declarations end --
 
     // Fund transfers and the retirement fund.
     void btn_RFclear_Click();
@@ -105,6 +106,10 @@ private:
     static std::span<const MenuDecl> menuTable();
     void declareToolbar();
     void bindHandlers();
+    // Each group of handlers binds itself, next to its code.
+    void bindInvestmentHandlers();  // mervane_investments.cpp
+    void bindTableHandlers();       // mervane_table.cpp
+    void bindSettingsHandlers();    // mervane_settings.cpp
 
     // The words of an engine status, in the style of the screen's other messages.
     static std::string statusMessage(LoanStatus status);

@@ -4,6 +4,8 @@
 
 namespace tv {
 
+void Mervane::bindInvestmentHandlers() {}
+
 std::int16_t Mervane::Calc_Invest(bool& ok)
 {
     ok = true;
