@@ -1,0 +1,302 @@
+// The main screen's start-up and loan calculations, driven as a user drives them.
+#include <gtest/gtest.h>
+
+#include "common/numbers.h"
+#include "test_program.h"
+
+namespace tv::test {
+namespace {
+
+TEST(MervaneStartup, WithoutSettingsFileStartsInLoanViewWithTheBuiltInDefaults)
+{
+    TestProgram t;
+    Mervane& m = t.m();
+    EXPECT_EQ(m.caption(), "Financial Calculator - Loans");
+    EXPECT_TRUE(m.menu("mnu_view_loan").checked());
+    EXPECT_FALSE(m.menu("mnu_view_invest").checked());
+    EXPECT_TRUE(m.menu("mnu_Years").checked() || !m.menu("mnu_Months").checked());
+    EXPECT_TRUE(m.option("opt_payment").value());
+    EXPECT_EQ(t.text("fp_Prin"), "100000");
+    EXPECT_EQ(t.text("fp_Time"), "15");
+    EXPECT_EQ(m.combo("comIntr").listIndex(), 64);
+    EXPECT_EQ(m.combo("comIntr").text(), "8.000");
+    for (const char* result : {"fp_Payment", "fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay"})
+        EXPECT_EQ(t.shown(result), "$0.00") << result;
+    Toolbar& tb = m.toolbar("Toolbar1");
+    EXPECT_TRUE(tb.button(1).pressed);
+    EXPECT_FALSE(tb.button(4).pressed);
+    EXPECT_TRUE(tb.button(8).pressed);
+    EXPECT_FALSE(tb.button(9).pressed);
+    EXPECT_EQ(t.program->app().pointer(), Pointer::Default);
+    EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(MervaneStartup, RateListsHold201EntriesInEighths)
+{
+    TestProgram t;
+    for (const char* name : {"comIntr", "comIntr_IA"}) {
+        ComboList& list = t.m().combo(name);
+        ASSERT_EQ(list.count(), 201);
+        EXPECT_EQ(list.items()[0], "0.000");
+        EXPECT_EQ(list.items()[1], "0.125");
+        EXPECT_EQ(list.items()[60], "7.500");
+        EXPECT_EQ(list.items()[200], "25.000");
+    }
+}
+
+TEST(MervaneStartup, IsCentredOnTheScreenAndExitEndsAtOnceWithoutWritingSettings)
+{
+    TestProgram t;
+    Mervane& m = t.m();
+    EXPECT_EQ(m.left(), (15360 - m.width()) / 2);
+    EXPECT_EQ(m.top(), (11520 - m.height()) / 2);
+    m.menu("mnu_exit").userChoose();
+    EXPECT_TRUE(t.platform.ended());
+    EXPECT_FALSE(std::filesystem::exists(t.cwd.path() / "Tarvolin.ini"));
+}
+
+// 100000 at 7.5 % for 30 years, monthly.
+void standardLoan(TestProgram& t)
+{
+    t.type("fp_Prin", "100000");
+    t.m().combo("comIntr").userPick(60);
+    t.type("fp_Time", "30");
+}
+
+TEST(MervaneLoans, PaymentAndTotalsComeFromTheRoundedPayment)
+{
+    TestProgram t;
+    standardLoan(t);
+    t.calculate();
+    EXPECT_EQ(t.text("fp_Payment"), "$699.21");
+    EXPECT_EQ(t.text("fp_Prin"), "$100,000.00");
+    EXPECT_EQ(t.text("fp_totpay"), "251715.6");
+    EXPECT_EQ(t.text("fp_totInt"), "151715.6");
+    EXPECT_EQ(t.shown("fp_totInt"), "$151,715.60");
+    EXPECT_NEAR(t.m().valPayment, 699.2145, 1e-4);
+    EXPECT_EQ(t.m().instPerYear, 12);
+}
+
+TEST(MervaneLoans, DurationIsRoundedToWholeMonthsAndWrittenBack)
+{
+    TestProgram t;
+    standardLoan(t);
+    const std::pair<const char*, const char*> cases[] = {{"2.6", "2.583"}, {"10.04", "10"}, {"10.96", "11"}, {"5.083", "5.083"}};
+    for (auto [typed, rounded] : cases) {
+        t.type("fp_Time", typed);
+        t.calculate();
+        EXPECT_EQ(t.text("fp_Time"), rounded) << typed;
+    }
+}
+
+TEST(MervaneLoans, EachSolverFillsItsUnknown)
+{
+    TestProgram t;
+    Mervane& m = t.m();
+    m.option("opt_Prin").userClick();
+    t.type("fp_Payment", "699.21");
+    m.combo("comIntr").userPick(60);
+    t.type("fp_Time", "30");
+    t.calculate();
+    EXPECT_EQ(t.text("fp_Prin"), "$99,999.36");
+
+    m.option("opt_time").userClick();
+    standardLoan(t);
+    t.type("fp_Payment", "699.22");
+    t.calculate();
+    EXPECT_EQ(t.text("fp_Time"), "30");
+    EXPECT_EQ(t.text("fp_Payment"), "$699.21");
+
+    m.option("opt_intRate").userClick();
+    EXPECT_EQ(m.combo("comIntr").listIndex(), -1);
+    t.type("fp_Prin", "100000");
+    t.type("fp_Time", "30");
+    t.type("fp_Payment", "699.21");
+    t.calculate();
+    EXPECT_EQ(m.combo("comIntr").text(), "7.500");
+    EXPECT_EQ(t.text("fp_Payment"), "$699.21");
+
+    m.option("opt_IntOnly").userClick();
+    t.type("fp_Prin", "100000");
+    m.combo("comIntr").userPick(60);
+    t.type("fp_Time", "30");
+    t.calculate();
+    EXPECT_EQ(t.text("fp_Payment"), "$625.00");
+    EXPECT_EQ(t.text("fp_totpay"), "0");
+    EXPECT_EQ(t.text("fp_totInt"), "225000");
+    EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(MervaneLoans, TwiceMonthlyAndBiweeklyPaymentsCountTheirInstallments)
+{
+    TestProgram t;
+    standardLoan(t);
+    t.type("fp_Time", "5.083");
+    t.m().option("opt_26").userClick();  // a frequency click calculates at once
+    EXPECT_EQ(t.m().instPerYear, 26);
+    // 26 x 5.083 = 132.158 installments, counted as 132 by the power and unrounded by the totals.
+    double pay = readBoxValue(t.text("fp_Payment"));
+    EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), pay * 5.083 * 26, 1e-6);
+    t.m().option("opt_24").userClick();
+    EXPECT_EQ(t.m().instPerYear, 24);
+    EXPECT_LT(readBoxValue(t.text("fp_Payment")), pay * 26 / 24 + 1);
+}
+
+TEST(MervaneLoans, ZeroRateEntryComputesWithATinyRateAndReportsNoInterest)
+{
+    TestProgram t;
+    standardLoan(t);
+    t.m().combo("comIntr").userPick(0);
+    t.calculate();
+    EXPECT_EQ(t.text("fp_Payment"), "$277.78");
+    EXPECT_EQ(t.text("fp_totpay"), "$100,000.00");
+    EXPECT_EQ(t.text("fp_totInt"), "0");
+    EXPECT_DOUBLE_EQ(t.m().intRate, 0.0001);
+}
+
+TEST(MervaneLoans, TooLowPaymentForTheDurationChangesNothing)
+{
+    TestProgram t;
+    Mervane& m = t.m();
+    standardLoan(t);
+    t.calculate();  // leaves results on the screen
+    m.option("opt_time").userClick();
+    standardLoan(t);
+    t.calculate();
+    t.type("fp_Payment", "600");
+    std::vector<std::string> before;
+    for (Control* c : m.controls())
+        if (c->kind() == Kind::MaskedBox) before.push_back(static_cast<MaskedBox*>(c)->text());
+    t.messages();
+    t.calculate();
+    EXPECT_EQ(t.messages(), std::vector<std::string>{"Suggested payment not high enough for this loan amount"});
+    std::vector<std::string> after;
+    for (Control* c : m.controls())
+        if (c->kind() == Kind::MaskedBox) after.push_back(static_cast<MaskedBox*>(c)->text());
+    EXPECT_EQ(before, after);
+}
+
+TEST(MervaneLoans, RateSearchRefusesAPaymentBelowTheZeroRatePaymentAndKeepsIt)
+{
+    TestProgram t;
+    Mervane& m = t.m();
+    m.option("opt_intRate").userClick();
+    t.type("fp_Prin", "120000");
+    t.type("fp_Time", "10");
+    t.type("fp_Payment", "900");  // 1000 a month repays it at 0 %
+    t.calculate();
+    auto msgs = t.messages();
+    ASSERT_EQ(msgs.size(), 1u);
+    EXPECT_NE(msgs[0].find("0%"), std::string::npos);
+    EXPECT_EQ(t.text("fp_Payment"), "900");
+    EXPECT_EQ(m.combo("comIntr").listIndex(), -1);
+
+    t.type("fp_Payment", "1000.01");  // closer to 0 % than to 0.125 %
+    t.calculate();
+    EXPECT_EQ(m.combo("comIntr").text(), "0.000");
+    EXPECT_EQ(t.text("fp_Payment"), "$1,000.01");  // computed at 0.0001 %
+    EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(MervaneLoans, RateSearchAboveTwentyFivePercentSaysSoAndUsesTwentyFive)
+{
+    TestProgram t;
+    Mervane& m = t.m();
+    m.option("opt_intRate").userClick();
+    t.type("fp_Prin", "10000");
+    t.type("fp_Time", "1");
+    t.type("fp_Payment", "5000");
+    t.calculate();
+    EXPECT_EQ(t.messages(), std::vector<std::string>{"Exceeded High Interest of 25%"});
+    EXPECT_EQ(m.combo("comIntr").listIndex(), 200);
+    EXPECT_NE(t.text("fp_Payment"), "5000");
+}
+
+TEST(MervaneLoans, DurationsOutsideTheCountableRangeAreRefusedByName)
+{
+    TestProgram t;
+    standardLoan(t);
+    t.type("fp_Time", "0.02");  // rounds to no month at all
+    t.calculate();
+    auto msgs = t.messages();
+    ASSERT_EQ(msgs.size(), 1u);
+    EXPECT_NE(msgs[0].find("too short"), std::string::npos);
+    EXPECT_EQ(t.text("fp_Time"), "0.02");
+
+    t.type("fp_Time", "2000");
+    t.m().option("opt_26").userClick();
+    msgs = t.messages();
+    ASSERT_EQ(msgs.size(), 1u);
+    EXPECT_NE(msgs[0].find("32766"), std::string::npos);
+    EXPECT_EQ(t.text("fp_Time"), "2000");
+    EXPECT_EQ(t.text("fp_Payment"), "0");
+}
+
+TEST(MervaneLoans, InterestOnlyAtTheZeroRateIsRefusedWithoutShowingAnOldPayment)
+{
+    TestProgram t;
+    Mervane& m = t.m();
+    standardLoan(t);
+    t.calculate();
+    m.option("opt_IntOnly").userClick();
+    t.type("fp_Prin", "100000");
+    m.combo("comIntr").userPick(0);
+    t.calculate();
+    EXPECT_EQ(t.messages(), std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
+    EXPECT_EQ(t.shown("fp_Payment"), "$0.00");
+    EXPECT_EQ(t.shown("fp_totInt"), "$0.00");
+}
+
+TEST(MervaneLoans, LettersInABoxAreRefusedLikeAnEmptyBox)
+{
+    TestProgram t;
+    t.type("fp_Prin", "abc");
+    t.calculate();
+    EXPECT_EQ(t.messages(), std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
+    EXPECT_EQ(t.program->app().focus(), &t.m().control("fp_Prin"));
+}
+
+TEST(MervaneLoans, ResetZeroesTheInputsAndRefillsTheDefaults)
+{
+    TestProgram t;
+    standardLoan(t);
+    t.calculate();
+    t.click("btn_Clear");
+    EXPECT_EQ(t.text("fp_Prin"), "100000");
+    EXPECT_EQ(t.text("fp_Time"), "15");
+    EXPECT_EQ(t.m().combo("comIntr").listIndex(), 64);
+    EXPECT_EQ(t.text("fp_Payment"), "0");
+    EXPECT_EQ(t.text("fp_totpay"), "0");
+}
+
+TEST(MervaneLoans, ExtraPaymentsShortenTheLoan)
+{
+    TestProgram t;
+    Mervane& m = t.m();
+    m.option("opt_xpaymo").userClick();
+    standardLoan(t);
+    t.type("fp_xpay", "100");
+    t.calculate();
+    EXPECT_EQ(m.label("lbl_dur2").caption(), "246 payments\r\n    (20.50 yrs)");
+    EXPECT_EQ(t.text("fp_lstPay"), "$55.18");
+    EXPECT_EQ(t.text("fp_totIntwX"), "$95,762.74");
+
+    m.option("opt_xpayperiodic").userClick();
+    standardLoan(t);
+    t.type("fp_xpay", "1000");
+    t.calculate();
+    EXPECT_EQ(m.label("lbl_wXP").caption(), "with 22 Yearly Payments");
+    EXPECT_EQ(t.text("fp_lstPay"), "$592.56");
+
+    m.option("opt_payoff").userClick();
+    standardLoan(t);
+    t.type("fp_xpaystrt", "12");
+    t.calculate();
+    EXPECT_EQ(t.text("fp_xpay"), "$99,078.17");
+    EXPECT_EQ(t.text("fp_hipayoff"), "$99,697.40");
+    EXPECT_EQ(t.text("fp_totIntwX"), "$7,468.74");
+    EXPECT_EQ(t.text("fp_totPaywX"), "$107,468.74");
+}
+
+}  // namespace
+}  // namespace tv::test
