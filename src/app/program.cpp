@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "info/about.h"
 #include "main_screen/mervane.h"
 
 namespace tv {
@@ -7,6 +8,8 @@ namespace tv {
 Program::Program(Platform& platform) : m_app(platform), m_module1(platform)
 {
     m_mervane = std::make_unique<Mervane>(*this);
+    m_about = std::make_unique<About>(*this);
+    m_updateHist = std::make_unique<UpdateHist>(*this);
 }
 
 Program::~Program() = default;

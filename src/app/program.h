@@ -12,6 +12,8 @@
 namespace tv {
 
 class Mervane;
+class About;
+class UpdateHist;
 
 // The running program: the application model, the program-wide values of Module1 and every form.
 // Forms reach each other through it, never through globals.
@@ -27,6 +29,8 @@ public:
     Module1& module1() { return m_module1; }
 
     Mervane& mervane() { return *m_mervane; }
+    About& about() { return *m_about; }
+    UpdateHist& updateHist() { return *m_updateHist; }
 
     // The file layer under the settings file (the disk, or a test's substitute).
     FileSystem& fileSystem() { return *m_fileSystem; }
@@ -49,6 +53,8 @@ private:
     Module1 m_module1;
     FileSystem* m_fileSystem = &FileSystem::disk();
     std::unique_ptr<Mervane> m_mervane;
+    std::unique_ptr<About> m_about;
+    std::unique_ptr<UpdateHist> m_updateHist;
 };
 
 }  // namespace tv

@@ -84,6 +84,7 @@ void Mervane::bindHandlers()
     bindInvestmentHandlers();
     bindTableHandlers();
     bindSettingsHandlers();
+    bindToolbarHandlers();
 
     // Every input box selects its whole text when it receives the focus, so typing replaces it.
     for (const char* name : {"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fpRetFund"}) {

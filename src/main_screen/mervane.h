@@ -35,6 +35,8 @@ public:
     void mnu_Years_Click();
     void mnu_Months_Click();
     void mnu_InvInpChk_Click();
+    void Toolbar1_ButtonClick(int index);
+    void Toolbar1_ButtonMenuClick(int index, int item);
     void HideXtra();
     void Init_Input();
     bool Input_Chk();
@@ -110,6 +112,8 @@ private:
     void bindInvestmentHandlers();  // mervane_investments.cpp
     void bindTableHandlers();       // mervane_table.cpp
     void bindSettingsHandlers();    // mervane_settings.cpp
+    void bindToolbarHandlers();     // mervane_toolbar.cpp
+    void launch(const std::string& commandLine);
 
     // The words of an engine status, in the style of the screen's other messages.
     static std::string statusMessage(LoanStatus status);

@@ -1,0 +1,136 @@
+#include "info/about.h"
+
+#include "app/program.h"
+
+namespace tv {
+
+namespace {
+
+const ControlDecl kAboutControls[] = {
+    {Kind::Picture, "Image1", "", "", {240, 240, 720, 720}},
+    {Kind::Label, "lbl_Title", "", "Tarvolin", {1200, 240, 3600, 420}},
+    {Kind::Label, "lbl_Ver", "", "", {1200, 720, 3600, 255}},
+    {Kind::Label, "lbl_Date", "", "", {1200, 990, 3600, 255}},
+    {Kind::Label, "Label1", "", "", {1200, 1260, 3600, 255}},
+    {Kind::Line, "Line1", "", "", {240, 1680, 4800, 0}},
+    {Kind::Label, "lbl_Disclaimer1", "", "Mervane Disclaimer", {240, 1800, 4800, 255}},
+    {Kind::Label, "lbl_Disclaimer2", "", "", {240, 2100, 4800, 1020}},
+    {Kind::CommandButton, "Updates", "", "Updates", {2520, 3360, 1200, 375}},
+    {Kind::CommandButton, "Command1", "", "OK", {3840, 3360, 1200, 375}},
+};
+
+const ControlDecl kHistoryControls[] = {
+    {Kind::TextArea, "txt_UpdateHist", "", "", {120, 120, 8520, 4560}},
+    {Kind::CommandButton, "btn_OK", "", "&OK", {7440, 4800, 1200, 375}},
+};
+
+}  // namespace
+
+About::About(Program& program) : Form(program.app(), "About", kAboutControls), m_program(program)
+{
+    setCaption(std::string("About ") + kProductName);
+    setRect({0, 0, 5280 + 2 * kBorderTwips, 3900 + kTitleBarTwips + 2 * kBorderTwips});
+    picture("Image1").setImage("app-icon");
+    Font title;
+    title.size = 14;
+    title.bold = true;
+    label("lbl_Title").setFont(title);
+    label("Label1").setCaption("Desktop edition for Linux, built with Qt 6");
+    Font heading;
+    heading.bold = true;
+    label("lbl_Disclaimer1").setFont(heading);
+    label("lbl_Disclaimer2").setBackColor(0x00C0C0C0);
+    label("lbl_Disclaimer2").setForeColor(0x00000000);
+    button("Command1").setDefault(true);
+    button("Command1").setCancel(true);
+    bind("Form_Load", [this] { Form_Load(); });
+    bind("Updates_Click", [this] { Updates_Click(); });
+    bind("Command1_Click", [this] { Command1_Click(); });
+}
+
+void About::Form_Load()
+{
+    label("lbl_Ver").setCaption("Version 6.03.07");
+    label("lbl_Date").setCaption("5/25/2002");
+    m_program.module1().CenterForm(*this, 0, 0);
+    label("lbl_Disclaimer2").setCaption(
+        "Some annuity payments could not be verified.  It is believed that the equations are correct and therefore "
+        "the figures are assumed to be correct; but you know what happens to assume.");
+}
+
+void About::Updates_Click()
+{
+    showUpdateHistory(m_program);
+}
+
+void About::Command1_Click()
+{
+    unload();
+}
+
+UpdateHist::UpdateHist(Program& program) : Form(program.app(), "UpdateHist", kHistoryControls), m_program(program)
+{
+    setCaption("Mervane Update History");
+    setRect({0, 0, 8760 + 2 * kBorderTwips, 5295 + kTitleBarTwips + 2 * kBorderTwips});
+    button("btn_OK").setDefault(true);
+    button("btn_OK").setCancel(true);
+    bind("Form_Load", [this] { Form_Load(); });
+    bind("btn_OK_Click", [this] { btn_OK_Click(); });
+}
+
+void UpdateHist::Form_Load()
+{
+    m_program.module1().CenterForm(*this, -1700, -1500);
+}
+
+void UpdateHist::btn_OK_Click()
+{
+    unload();
+}
+
+std::string UpdateHist::historyText()
+{
+    static const char* const kLines[] = {
+        "1987 - Original DOS ver",
+        "1996 - First Windows version (16 bit)",
+        "",
+        " Ver\t Date\tUpdate History",
+        "6.00.00  02/13/02 - Converted to the new release of the development tools; uses the masked edit box and the "
+        "flexible grid",
+        "6.00.01  03/14/02 - Fix the initialization of the edit boxes",
+        "6.00.02  03/21/02 - Fix spelling error, reformat colors",
+        "6.01.00  03/25/02 - Add the ability to set Colors with presets or Window defaults",
+        "6.01.01  03/26/02 - Adjust tab stops & focus",
+        "6.01.02  03/27/02 - Add Button color; could not do Button Text",
+        "\t\tAdd Window Default to the background lists",
+        "6.01.03  03/27/02 - Adjust formating issues & menu items",
+        "6.01.04  03/28/02 - Change messages for Payoff & Annuity",
+        "6.02.00  04/07/02 - Fix Loan Pymnt Table: Copy Table & add Print to default printer",
+        "\t\tAdd customizable Toolbar with MS Toolbar & ImageList",
+        "6.03.00  05/07/02 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration",
+        "6.03.01  05/08/02 - Add 'InputChk' button, cleanup checking",
+        "6.03.04  05/11/02 - Change order of buttons, put back PO->Amt button, cleanup code",
+        "6.03.05  05/17/02 - Add ToolTips on option buttons",
+        "6.03.06  05/21/02 - Put back true checking on Investments for input when 'input checking' is on",
+        "\t\tFix investment 'Combo' to calculate monthly payment correctly",
+        "6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box",
+    };
+    std::string text;
+    for (std::size_t i = 0; i < std::size(kLines); ++i) {
+        if (i > 0) text += "\r\n";
+        text += kLines[i];
+    }
+    return text;
+}
+
+void showUpdateHistory(Program& program)
+{
+    std::string text = UpdateHist::historyText();
+    Form* form = program.app().findForm("UpdateHist");
+    if (!form) return;
+    form->load();
+    form->textArea("txt_UpdateHist").setText(text);
+    form->show(true);
+}
+
+}  // namespace tv
