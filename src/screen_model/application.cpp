@@ -9,6 +9,25 @@ namespace tv {
 
 Application::Application(Platform& platform) : m_platform(platform) {}
 
+template <class F>
+void Application::notifyObservers(F&& f)
+{
+    struct Depth {
+        Application& app;
+        explicit Depth(Application& a) : app(a) { ++app.m_notifying; }
+        ~Depth()
+        {
+            if (--app.m_notifying == 0)
+                app.m_observers.erase(std::remove(app.m_observers.begin(), app.m_observers.end(), nullptr),
+                                      app.m_observers.end());
+        }
+    } depth(*this);
+    // Observers added meanwhile hear from the next change on.
+    const std::size_t count = m_observers.size();
+    for (std::size_t i = 0; i < count; ++i)
+        if (ModelObserver* o = m_observers[i]) f(*o);
+}
+
 Form* Application::findForm(const std::string& name) const
 {
     for (Form* f : m_forms)
@@ -30,8 +49,7 @@ void Application::setFocus(Control* control)
     if (control == m_focus) return;
     Control* old = m_focus;
     m_focus = control;
-    auto observers = m_observers;
-    for (ModelObserver* o : observers) o->focusChanged(old, control);
+    notifyObservers([&](ModelObserver& o) { o.focusChanged(old, control); });
     if (old) old->fire("LostFocus");
     if (control && m_focus == control) control->fire("GotFocus");
 }
@@ -41,8 +59,7 @@ void Application::setPointer(Pointer pointer)
     if (pointer == m_pointer) return;
     m_pointer = pointer;
     m_platform.setPointer(pointer);
-    auto observers = m_observers;
-    for (ModelObserver* o : observers) o->pointerChanged(pointer);
+    notifyObservers([&](ModelObserver& o) { o.pointerChanged(pointer); });
 }
 
 void Application::end()
@@ -59,7 +76,10 @@ void Application::addObserver(ModelObserver* observer)
 
 void Application::removeObserver(ModelObserver* observer)
 {
-    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+    if (m_notifying > 0)
+        std::replace(m_observers.begin(), m_observers.end(), observer, static_cast<ModelObserver*>(nullptr));
+    else
+        m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
 }
 
 void Application::registerForm(Form& form)
@@ -82,18 +102,17 @@ void Application::formChanged(Form& form, FormEvent event)
     } else if (event == FormEvent::Hidden || event == FormEvent::Unloaded) {
         m_shownOrder.erase(std::remove(m_shownOrder.begin(), m_shownOrder.end(), &form), m_shownOrder.end());
     }
-    auto observers = m_observers;
-    for (ModelObserver* o : observers) o->formChanged(form, event);
+    notifyObservers([&](ModelObserver& o) { o.formChanged(form, event); });
 }
 
 void Application::controlChanged(Control& control, Prop prop, int row, int col)
 {
-    for (ModelObserver* o : m_observers) o->controlChanged(control, prop, row, col);
+    notifyObservers([&](ModelObserver& o) { o.controlChanged(control, prop, row, col); });
 }
 
 void Application::menuChanged(MenuItem& item, Prop prop)
 {
-    for (ModelObserver* o : m_observers) o->menuChanged(item, prop);
+    notifyObservers([&](ModelObserver& o) { o.menuChanged(item, prop); });
 }
 
 }  // namespace tv

@@ -62,10 +62,16 @@ public:
     void menuChanged(MenuItem& item, Prop prop);
 
 private:
+    // Calls `f` on every observer. An observer may add or remove observers (itself included) while it
+    // is being notified: a removed one is not called again, an added one hears from the next change on.
+    template <class F>
+    void notifyObservers(F&& f);
+
     Platform& m_platform;
     std::vector<Form*> m_forms;
     std::vector<Form*> m_shownOrder;
-    std::vector<ModelObserver*> m_observers;
+    std::vector<ModelObserver*> m_observers;  // null: removed during a notification
+    int m_notifying = 0;
     Control* m_focus = nullptr;
     Pointer m_pointer = Pointer::Default;
     bool m_ended = false;

@@ -179,9 +179,11 @@ void MaskedBox::setText(const std::string& text)
     m_data.text = text;
     // A selection never reaches past the end of the text.
     int len = static_cast<int>(text.size());
+    bool clamped = m_data.selStart > len || m_data.selStart + m_data.selLength > len;
     if (m_data.selStart > len) m_data.selStart = len;
     if (m_data.selStart + m_data.selLength > len) m_data.selLength = len - m_data.selStart;
     changed(Prop::Text);
+    if (clamped) changed(Prop::Selection);
     fire("Change");
 }
 

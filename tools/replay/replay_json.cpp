@@ -1,0 +1,237 @@
+#include "app/module1.h"
+#include "app/program.h"
+#include "main_screen/mervane.h"
+#include "replay/replay.h"
+#include "screen_model/control.h"
+#include "screen_model/form.h"
+#include "screen_model/grid.h"
+#include "screen_model/menu.h"
+#include "screen_model/scripted_platform.h"
+#include "screen_model/toolbar.h"
+
+namespace tv {
+
+namespace {
+
+const char* scrollBarsName(ScrollBars bars)
+{
+    switch (bars) {
+        case ScrollBars::None:
+            return "none";
+        case ScrollBars::Horizontal:
+            return "horizontal";
+        case ScrollBars::Vertical:
+            return "vertical";
+        case ScrollBars::Both:
+            return "both";
+    }
+    return "none";
+}
+
+const char* iconName(MsgIcon icon)
+{
+    switch (icon) {
+        case MsgIcon::None:
+            return "none";
+        case MsgIcon::Critical:
+            return "critical";
+        case MsgIcon::Question:
+            return "question";
+        case MsgIcon::Exclamation:
+            return "exclamation";
+        case MsgIcon::Information:
+            return "information";
+    }
+    return "none";
+}
+
+void addGrid(ReplayJson& j, const Grid& g)
+{
+    j["rows"] = g.rows();
+    j["cols"] = g.cols();
+    ReplayJson cells = ReplayJson::array();
+    for (int r = 0; r < g.rows(); ++r) {
+        ReplayJson row = ReplayJson::array();
+        for (int c = 0; c < g.cols(); ++c) row.push_back(g.text(r, c));
+        cells.push_back(std::move(row));
+    }
+    j["cells"] = std::move(cells);
+    j["row"] = g.row();
+    j["col"] = g.col();
+    ReplayJson heights = ReplayJson::array();
+    for (int r = 0; r < g.rows(); ++r) heights.push_back(g.rowHeight(r));
+    j["rowHeights"] = std::move(heights);
+    ReplayJson widths = ReplayJson::array();
+    for (int c = 0; c < g.cols(); ++c) widths.push_back(g.colWidth(c));
+    j["colWidths"] = std::move(widths);
+    j["scrollBars"] = scrollBarsName(g.scrollBars());
+    j["topRow"] = g.topRow();
+    j["leftCol"] = g.leftCol();
+}
+
+}  // namespace
+
+ReplayJson controlJson(const Control& control)
+{
+    ReplayJson j;
+    j["name"] = control.name();
+    j["kind"] = kindName(control.kind());
+    j["visible"] = control.visible();
+    j["enabled"] = control.enabled();
+    switch (control.kind()) {
+        case Kind::MaskedBox: {
+            const auto& box = static_cast<const MaskedBox&>(control);
+            j["text"] = box.text();
+            j["display"] = box.display();
+            j["format"] = box.format();
+            break;
+        }
+        case Kind::Label:
+        case Kind::Frame:
+        case Kind::CommandButton:
+            j["caption"] = control.caption();
+            break;
+        case Kind::OptionButton:
+            j["caption"] = control.caption();
+            j["value"] = static_cast<const OptionButton&>(control).value();
+            break;
+        case Kind::CheckBox:
+            j["caption"] = control.caption();
+            j["value"] = static_cast<const CheckBox&>(control).value();
+            break;
+        case Kind::ComboList: {
+            const auto& list = static_cast<const ComboList&>(control);
+            j["index"] = list.listIndex();
+            j["text"] = list.text();
+            j["count"] = list.count();
+            break;
+        }
+        case Kind::TextArea:
+            j["text"] = static_cast<const TextArea&>(control).text();
+            break;
+        case Kind::Grid:
+            addGrid(j, static_cast<const Grid&>(control));
+            break;
+        case Kind::Toolbar:
+            j["count"] = static_cast<const Toolbar&>(control).count();
+            break;
+        case Kind::Line:
+        case Kind::Picture:
+            break;
+    }
+    j["back"] = control.backColor();
+    j["fore"] = control.foreColor();
+    return j;
+}
+
+ReplayJson menuItemJson(const MenuItem& item)
+{
+    ReplayJson j;
+    j["name"] = item.fullName();
+    j["kind"] = "menu";
+    j["visible"] = item.visible();
+    j["enabled"] = item.enabled();
+    j["caption"] = item.caption();
+    j["checked"] = item.checked();
+    return j;
+}
+
+ReplayJson toolButtonJson(const Toolbar& toolbar, int index)
+{
+    const ToolButton& b = toolbar.button(index);
+    ReplayJson j;
+    j["name"] = toolbar.name() + "(" + std::to_string(index) + ")";
+    j["kind"] = "toolbutton";
+    j["visible"] = b.visible;
+    j["enabled"] = b.enabled;
+    j["pressed"] = b.pressed;
+    j["image"] = b.image;
+    return j;
+}
+
+ReplayJson formJson(const Form& form)
+{
+    ReplayJson j;
+    j["name"] = form.name();
+    j["kind"] = "form";
+    j["visible"] = form.visible();
+    j["enabled"] = true;
+    j["caption"] = form.caption();
+    j["loaded"] = form.loaded();
+    j["modal"] = form.modal();
+    j["left"] = form.left();
+    j["top"] = form.top();
+    j["width"] = form.width();
+    j["height"] = form.height();
+    j["back"] = form.backColor();
+    return j;
+}
+
+ReplayJson recordJson(const PlatformRecord& record)
+{
+    ReplayJson j;
+    switch (record.type) {
+        case PlatformRecord::Type::Message:
+            j["message"] = record.text;
+            j["title"] = record.title;
+            j["buttons"] = record.buttons == MsgButtons::YesNo ? "yesno" : "ok";
+            j["icon"] = iconName(record.icon);
+            j["answer"] = record.answer;
+            break;
+        case PlatformRecord::Type::Printed:
+            j["printed"] = record.text;
+            break;
+        case PlatformRecord::Type::Help:
+            j["help"] = record.text;
+            j["command"] = record.number;
+            break;
+        case PlatformRecord::Type::Started:
+            j["started"] = record.text;
+            j["style"] = record.number;
+            break;
+        case PlatformRecord::Type::Ended:
+            j["ended"] = true;
+            break;
+        case PlatformRecord::Type::Clipboard:
+            break;  // seen through `print clipboard`
+    }
+    return j;
+}
+
+ReplayJson stateJson(Program& program)
+{
+    const Mervane& m = program.mervane();
+    const Module1& module1 = program.module1();
+    ReplayJson j;
+    j["durYears"] = m.durYears;
+    j["intRate"] = m.intRate;
+    j["instPerYear"] = m.instPerYear;
+    j["valPayment"] = m.valPayment;
+    j["valXpay"] = m.valXpay;
+    j["valXpayStrt"] = m.valXpayStrt;
+    j["valHiPayoff"] = m.valHiPayoff;
+    j["valTotIntwX"] = m.valTotIntwX;
+    j["valTotPaywX"] = m.valTotPaywX;
+    j["valLstPay"] = m.valLstPay;
+    j["inputCheckOn"] = m.inputCheckOn;
+    j["invGroup"] = m.invGroup;
+    j["rateGroup"] = m.rateGroup;
+    j["viewSwitchCount"] = m.viewSwitchCount;
+    j["msgAnswer"] = module1.msgAnswer;
+    j["amtTransfer"] = module1.amtTransfer;
+    return j;
+}
+
+ReplayJson colorsJson(Program& program)
+{
+    ReplayJson j = ReplayJson::object();
+    for (const auto& [slot, value] : program.module1().colors.slots()) j[slot] = value;
+    return j;
+}
+
+std::string jsonLine(const ReplayJson& json)
+{
+    return json.dump(-1, ' ', false, ReplayJson::error_handler_t::replace);
+}
+
+}  // namespace tv
