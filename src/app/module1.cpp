@@ -4,7 +4,7 @@
 
 namespace tv {
 
-std::vector<std::pair<std::string, long long>> ColorTable::slots() const
+std::vector<std::pair<std::string, long long>> ColorTable::slotList() const
 {
     return {
         {"gUseWindowDefaults", gUseWindowDefaults},

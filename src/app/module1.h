@@ -29,7 +29,7 @@ struct ColorTable {
     Color gInvestButtonTxtColor = 0;
 
     // Every slot by name, in table order (for the replay driver's "print colors").
-    std::vector<std::pair<std::string, long long>> slots() const;
+    std::vector<std::pair<std::string, long long>> slotList() const;
 };
 
 // The program-wide values and shared procedures of the screens.
@@ -44,6 +44,8 @@ public:
     Color gTanColor = 0;
     Color gLtTanColor = 0;
     ColorTable colors;
+    // The preset the colour screen's "&Test Scheme" last saw chosen; it opens with it again (0 at start).
+    int lastPreset = 0;
 
     // Places `form` centred on the screen, moved by the offsets (twips).
     void CenterForm(Form& form, int xOffset, int yOffset) const;

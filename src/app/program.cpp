@@ -1,13 +1,19 @@
 #include "app/program.h"
 
 #include "info/about.h"
+#include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
+#include "settings/color_form.h"
+#include "settings/ini_file_form.h"
 
 namespace tv {
 
 Program::Program(Platform& platform) : m_app(platform), m_module1(platform)
 {
     m_mervane = std::make_unique<Mervane>(*this);
+    m_loanSheet = std::make_unique<LoanSheet>(*this);
+    m_iniFile = std::make_unique<IniFile>(*this);
+    m_colorFm = std::make_unique<ColorFm>(*this);
     m_about = std::make_unique<About>(*this);
     m_updateHist = std::make_unique<UpdateHist>(*this);
 }

@@ -12,6 +12,9 @@
 namespace tv {
 
 class Mervane;
+class LoanSheet;
+class IniFile;
+class ColorFm;
 class About;
 class UpdateHist;
 
@@ -29,6 +32,9 @@ public:
     Module1& module1() { return m_module1; }
 
     Mervane& mervane() { return *m_mervane; }
+    LoanSheet& loanSheet() { return *m_loanSheet; }
+    IniFile& iniFile() { return *m_iniFile; }
+    ColorFm& colorFm() { return *m_colorFm; }
     About& about() { return *m_about; }
     UpdateHist& updateHist() { return *m_updateHist; }
 
@@ -53,6 +59,9 @@ private:
     Module1 m_module1;
     FileSystem* m_fileSystem = &FileSystem::disk();
     std::unique_ptr<Mervane> m_mervane;
+    std::unique_ptr<LoanSheet> m_loanSheet;
+    std::unique_ptr<IniFile> m_iniFile;
+    std::unique_ptr<ColorFm> m_colorFm;
     std::unique_ptr<About> m_about;
     std::unique_ptr<UpdateHist> m_updateHist;
 };

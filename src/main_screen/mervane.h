@@ -28,6 +28,9 @@ public:
     void Form_Unload(EventArgs& args);
     void mnu_exit_Click();
     void mnu_IniReset_Click();
+    void mnu_LnSheet_Click();
+    void mnu_IniFileEd_Click();
+    void mnu_SetColors_Click();
 
     // Views, options and layout.
     void mnu_view_loan_Click();
@@ -58,8 +61,22 @@ public:
     bool ExtraPay(std::int16_t numpay);
     bool GetPayoff(std::int16_t numpay);
 
-    // Investment solvers (mervane_investments.cpp).
+    // Investment solvers (mervane_investments.cpp). Each returns false when it refused the calculation
+    // (after its message); `numpay` is the compounding periods per year, 12 or 365.
     std::int16_t Calc_Invest(bool& ok);
+    bool GetInvestment(double numpay);
+    bool GetInvestMnthly(double numpay);
+    bool GetAnnuity(std::int16_t period);
+    bool GetAnnuityDuration();
+    bool GetInvest2Annuity(double numpay);
+    bool GetRemainFund();
+    bool GetAdj4Infation();
+    void btn_InfAdj_Click();
+    void comIntr_IA_Click();
+    // The fund transfers, also run by the Invest toolbar button's drop-down.
+    void btn_Payoff2Amt_Click();
+    void btn_Payoff2RF_Click();
+    void btn_RF2Amt_Click();
     // -- investment declarations end --
 
     // Fund transfers and the retirement fund.

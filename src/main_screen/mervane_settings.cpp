@@ -1,9 +1,30 @@
 // The main screen's way into the settings editor and the colour screen.
 #include "app/program.h"
 #include "main_screen/mervane.h"
+#include "settings/color_form.h"
+#include "settings/ini_file_form.h"
 
 namespace tv {
 
-void Mervane::bindSettingsHandlers() {}
+void Mervane::bindSettingsHandlers()
+{
+    bind("mnu_IniFileEd_Click", [this] { mnu_IniFileEd_Click(); });
+    bind("mnu_SetColors_Click", [this] { mnu_SetColors_Click(); });
+}
+
+void Mervane::mnu_IniFileEd_Click()
+{
+    IniFile& editor = m_program.iniFile();
+    app().setPointer(Pointer::Hourglass);
+    editor.load();  // its Form_Load reads the settings file
+    app().setPointer(Pointer::Default);
+    editor.show(true);
+    app().setPointer(Pointer::Default);
+}
+
+void Mervane::mnu_SetColors_Click()
+{
+    m_program.colorFm().show(true);
+}
 
 }  // namespace tv

@@ -48,10 +48,17 @@ bool sameName(const std::string& a, const std::string& b)
     return true;
 }
 
+// A line without the UTF-8 byte order mark some editors put in front of a file.
+std::string withoutBom(const std::string& body)
+{
+    static const std::string bom = "\xEF\xBB\xBF";
+    return body.compare(0, bom.size(), bom) == 0 ? body.substr(bom.size()) : body;
+}
+
 // The section name of a "[name]" line, or nothing.
 std::optional<std::string> sectionOf(const std::string& body)
 {
-    std::string t = trim(body);
+    std::string t = trim(withoutBom(body));
     if (t.size() < 2 || t.front() != '[') return std::nullopt;
     std::size_t close = t.find(']');
     if (close == std::string::npos) return std::nullopt;
@@ -61,7 +68,7 @@ std::optional<std::string> sectionOf(const std::string& body)
 // The key and value of a "key=value" line, or nothing.
 std::optional<std::pair<std::string, std::string>> keyOf(const std::string& body)
 {
-    std::string t = trim(body);
+    std::string t = trim(withoutBom(body));
     if (t.empty() || t.front() == ';' || t.front() == '[') return std::nullopt;
     std::size_t eq = t.find('=');
     if (eq == std::string::npos) return std::nullopt;
@@ -113,12 +120,23 @@ std::int32_t ProfileFile::readInt(const std::string& section, const std::string&
     return leadingInt(*value);
 }
 
+std::int32_t ProfileFile::intOf(const std::string& value)
+{
+    return leadingInt(trim(value));
+}
+
 std::string ProfileFile::applyKeys(const std::string& text, const std::string& section,
                                    const std::vector<std::pair<std::string, std::string>>& keys)
 {
     std::vector<Line> lines = splitLines(text);
     std::string eol = text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos ? "\r\n" : "\n";
-    for (const auto& [key, value] : keys) {
+    for (const auto& [key, rawValue] : keys) {
+        std::string value = rawValue;
+        std::replace(value.begin(), value.end(), '\r', ' ');
+        std::replace(value.begin(), value.end(), '\n', ' ');
+        std::string newLine = key;
+        newLine += '=';
+        newLine += value;
         // Find the first matching section, the key in it, and the last non-blank line of it.
         int sectionLine = -1;
         int lastLine = -1;
@@ -140,24 +158,29 @@ std::string ProfileFile::applyKeys(const std::string& text, const std::string& s
             line.body = line.body.substr(0, eq + 1) + value;
             continue;
         }
-        if (!lines.empty() && lines.back().end.empty()) lines.back().end = eol;
         if (sectionLine < 0) {
+            if (!lines.empty() && lines.back().end.empty()) lines.back().end = eol;
             lines.push_back({"[" + section + "]", eol});
-            lines.push_back({key + "=" + value, eol});
+            lines.push_back({newLine, eol});
             continue;
         }
-        Line added{key + "=" + value, eol};
+        Line added{newLine, eol};
         if (lines[static_cast<std::size_t>(lastLine)].end.empty()) lines[static_cast<std::size_t>(lastLine)].end = eol;
         lines.insert(lines.begin() + lastLine + 1, added);
     }
     std::string out;
-    for (const Line& line : lines) out += line.body + line.end;
+    for (const Line& line : lines) {
+        out += line.body;
+        out += line.end;
+    }
     return out;
 }
 
 bool ProfileFile::writeStrings(const std::string& section, const std::vector<std::pair<std::string, std::string>>& keys)
 {
     std::string text = m_fs.read(m_path).value_or("");
+    // A file at the reading limit may have been read only in part: writing it back would cut it off.
+    if (text.size() >= kMaxSettingsFileBytes) return false;
     return m_fs.replace(m_path, applyKeys(text, section, keys));
 }
 

@@ -11,7 +11,8 @@
 namespace tv {
 
 // A profile (INI) file: sections in square brackets, "key=value" lines, ";" comments. Section and key
-// names match without regard to case; the first matching section and key win.
+// names match without regard to case; the first matching section and key win. A UTF-8 byte order mark
+// that an editor put in front of the first line is not part of it.
 class ProfileFile {
 public:
     explicit ProfileFile(std::string path, FileSystem& fs = FileSystem::disk());
@@ -23,10 +24,14 @@ public:
     std::int32_t readInt(const std::string& section, const std::string& key, std::int32_t defaultValue);
     // The raw value of a key, or nothing.
     std::optional<std::string> readString(const std::string& section, const std::string& key);
+    // The integer readInt gives for a key holding `value`.
+    static std::int32_t intOf(const std::string& value);
 
     // Sets the keys in order, each replacing its value or being added to the section (created, with the
     // file, when missing), keeping every other line as it was, line ends included; written as one change.
-    // False when the file could not be written (it is then unchanged).
+    // A line break inside a value is written as a blank, so a value never adds lines of its own.
+    // False when the file could not be written, or is too large to have been read whole (it is then
+    // unchanged).
     bool writeStrings(const std::string& section, const std::vector<std::pair<std::string, std::string>>& keys);
     bool writeString(const std::string& section, const std::string& key, const std::string& value)
     {

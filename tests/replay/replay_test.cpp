@@ -532,7 +532,7 @@ TEST_F(ReplayTest, PrintColorsPointerAndFocus)
     Result r = run("print colors pointer\n");
     ASSERT_EQ(r.lines.size(), 2u);
     EXPECT_EQ(r.lines[0]["colors"]["gLoanTxtColor"], 16711680);
-    EXPECT_EQ(r.lines[0]["colors"].size(), program.module1().colors.slots().size());
+    EXPECT_EQ(r.lines[0]["colors"].size(), program.module1().colors.slotList().size());
     EXPECT_EQ(r.lines[1], json({{"pointer", "hourglass"}}));
 }
 

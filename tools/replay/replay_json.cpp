@@ -225,7 +225,7 @@ ReplayJson stateJson(Program& program)
 ReplayJson colorsJson(Program& program)
 {
     ReplayJson j = ReplayJson::object();
-    for (const auto& [slot, value] : program.module1().colors.slots()) j[slot] = value;
+    for (const auto& [slot, value] : program.module1().colors.slotList()) j[slot] = value;
     return j;
 }
 

@@ -1,0 +1,450 @@
+#include "engine/investment.h"
+
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <ostream>
+#include <vector>
+
+#include "common/formats.h"
+#include "common/numbers.h"
+#include "common/rounding.h"
+#include "engine/limits.h"
+#include "engine/loan.h"
+
+namespace tv {
+
+namespace {
+
+InvestStatus checkMoney(double amount)
+{
+    if (!std::isfinite(amount)) return InvestStatus::InvalidInput;
+    if (std::fabs(amount) > limits::kMaxMoney) return InvestStatus::AmountTooLarge;
+    return InvestStatus::Ok;
+}
+
+InvestStatus checkRate(double annualRatePercent)
+{
+    return std::isfinite(annualRatePercent) && annualRatePercent >= 0.0 ? InvestStatus::Ok : InvestStatus::InvalidInput;
+}
+
+InvestStatus checkYears(double years)
+{
+    return std::isfinite(years) ? InvestStatus::Ok : InvestStatus::InvalidInput;
+}
+
+InvestStatus firstFault(std::initializer_list<InvestStatus> statuses)
+{
+    for (InvestStatus s : statuses) {
+        if (s != InvestStatus::Ok) return s;
+    }
+    return InvestStatus::Ok;
+}
+
+bool validPeriodsPerYear(int periodsPerYear)
+{
+    return periodsPerYear >= 1 && periodsPerYear <= limits::kMaxPeriods;
+}
+
+struct Count {
+    InvestStatus status = InvestStatus::Ok;
+    int count = 0;
+};
+
+// A count of periods, payments or years: the value rounded half to even; below 0 counts as none (the
+// repeated multiplication then gives 1), above the limit is refused rather than wrapped.
+Count wholeCount(double value)
+{
+    if (!std::isfinite(value)) return {InvestStatus::InvalidInput, 0};
+    double n = roundHalfEven(value);
+    if (n > limits::kMaxPeriods) return {InvestStatus::TooManyPeriods, 0};
+    return {InvestStatus::Ok, n < 0.0 ? 0 : static_cast<int>(n)};
+}
+
+// base^count by repeated multiplication, one factor per period in order, as periodPower (engine/loan.h)
+// multiplies. A power too large for a double is infinite here; each caller decides what that means.
+double power(double base, int count)
+{
+    double x = 1.0;
+    for (int i = 0; i < count; ++i) x *= base;
+    return x;
+}
+
+// The growth formulas' period rate: the periods per year times 100 first, then the division.
+double growthRate(double annualRatePercent, int periodsPerYear)
+{
+    return annualRatePercent / static_cast<double>(periodsPerYear * 100);
+}
+
+// A value "formatted with 0.00 and read back": rounded to the cent, half away from zero.
+double toCents(double value)
+{
+    return readBoxValue(formatNumber(value, kFixed2Format));
+}
+
+struct AnnuityFactor {
+    InvestStatus status = InvestStatus::Ok;
+    double factor = 0.0;  // r + r / (h - 1): the payment per unit of fund
+    int periods = 0;
+};
+
+AnnuityFactor annuityFactor(double annualRatePercent, int paymentsPerYear, double durationYears)
+{
+    double r = computedRatePercent(annualRatePercent) / 100.0 / static_cast<double>(paymentsPerYear);
+    Count n = wholeCount(static_cast<double>(paymentsPerYear) * durationYears);
+    if (n.status != InvestStatus::Ok) return {n.status, 0.0, 0};
+    // No payment at all would make h = 1 and divide by zero.
+    if (n.count < 1) return {InvestStatus::TooFewPeriods, 0.0, 0};
+    // A power beyond the double range leaves r, the interest alone: the limit of the formula.
+    double h = power(1.0 + r, n.count);
+    double factor = r + r / (h - 1.0);
+    if (!std::isfinite(factor)) return {InvestStatus::ResultOutOfRange, 0.0, n.count};
+    return {InvestStatus::Ok, factor, n.count};
+}
+
+// Contribution i (1..M) grows for the whole periods of (durationYears - (i - 1) / 12) years. The counts are
+// computed exactly as a month-by-month walk computes them, by subtracting a twelfth at a time.
+std::vector<int> monthlyExponents(int months, double durationYears, int periodsPerYear)
+{
+    std::vector<int> exponents;
+    exponents.reserve(static_cast<std::size_t>(months));
+    double yrs = durationYears;
+    for (int i = 1; i <= months; ++i) {
+        double n = roundHalfEven(yrs * static_cast<double>(periodsPerYear));
+        exponents.push_back(n < 0.0 ? 0 : static_cast<int>(n));
+        yrs = yrs - 1.0 / 12.0;
+    }
+    return exponents;
+}
+
+ContributionResult monthlyContributions(const ContributionInput& in, double r, int periods)
+{
+    Count months = wholeCount(in.durationYears * 12.0);
+    if (months.status != InvestStatus::Ok) return {months.status, 0.0, 0.0, 0.0, 0, 0};
+    std::vector<int> exponents = monthlyExponents(months.count, in.durationYears, in.periodsPerYear);
+    int longest = periods;  // the one-time amount grows over the whole duration
+    for (int n : exponents) longest = n > longest ? n : longest;
+    if (longest > limits::kMaxPeriods) return {InvestStatus::TooManyPeriods, 0.0, 0.0, 0.0, 0, 0};
+
+    // prefix[k] is (1 + r)^k after k multiplications in the same order as the repeated multiplication, so
+    // every power is bit for bit the loop's, with one walk of at most kMaxPeriods steps in all instead of
+    // one walk per month.
+    std::vector<double> prefix(static_cast<std::size_t>(longest) + 1);
+    double x = 1.0;
+    prefix[0] = x;
+    for (int k = 1; k <= longest; ++k) {
+        x *= 1.0 + r;
+        prefix[static_cast<std::size_t>(k)] = x;
+    }
+    double total = 0.0;
+    for (int n : exponents) total += in.contribution * prefix[static_cast<std::size_t>(n)];
+    double oneTime = in.oneTimeAmount * prefix[static_cast<std::size_t>(periods)];
+    return {InvestStatus::Ok, 0.0, total, oneTime, months.count, periods};
+}
+
+ContributionResult yearlyContributions(const ContributionInput& in, double r, int periods)
+{
+    // Whole years by floor: a contribution is made at the start of every year that begins before the end
+    // date (or on it, for a whole number of years).
+    double years = std::floor(in.durationYears);
+    if (years > limits::kMaxPeriods) return {InvestStatus::TooManyPeriods, 0.0, 0.0, 0.0, 0, 0};
+    int lastYear = years < 0.0 ? -1 : static_cast<int>(years);
+    double total = 0.0;
+    int made = 0;
+    for (int year = 0; year <= lastYear; ++year) {
+        total += in.contribution;
+        ++made;
+        // Compounded period by period up to the end of the duration, counted in whole periods.
+        for (int i = 1; i <= in.periodsPerYear; ++i) {
+            if (static_cast<long long>(year) * in.periodsPerYear + i > periods) break;
+            total = total + r * total;
+        }
+    }
+    double oneTime = in.oneTimeAmount == 0.0 ? 0.0 : in.oneTimeAmount * power(1.0 + r, periods);
+    return {InvestStatus::Ok, 0.0, total, oneTime, made, periods};
+}
+
+}  // namespace
+
+std::string_view statusName(InvestStatus status)
+{
+    switch (status) {
+        case InvestStatus::Ok:
+            return "Ok";
+        case InvestStatus::InvalidInput:
+            return "InvalidInput";
+        case InvestStatus::AmountTooLarge:
+            return "AmountTooLarge";
+        case InvestStatus::TooFewPeriods:
+            return "TooFewPeriods";
+        case InvestStatus::TooManyPeriods:
+            return "TooManyPeriods";
+        case InvestStatus::ResultOutOfRange:
+            return "ResultOutOfRange";
+    }
+    return "Unknown";
+}
+
+std::ostream& operator<<(std::ostream& out, InvestStatus status)
+{
+    return out << statusName(status);
+}
+
+GrowthResult growOneTime(double amount, double annualRatePercent, int periodsPerYear, double durationYears)
+{
+    if (InvestStatus s = firstFault({checkMoney(amount), checkRate(annualRatePercent), checkYears(durationYears)});
+        s != InvestStatus::Ok) {
+        return {s, 0.0, 0};
+    }
+    if (!validPeriodsPerYear(periodsPerYear)) return {InvestStatus::InvalidInput, 0.0, 0};
+    Count n = wholeCount(durationYears * static_cast<double>(periodsPerYear));
+    if (n.status != InvestStatus::Ok) return {n.status, 0.0, 0};
+    double value = amount * power(1.0 + growthRate(annualRatePercent, periodsPerYear), n.count);
+    if (!std::isfinite(value)) return {InvestStatus::ResultOutOfRange, 0.0, n.count};
+    return {InvestStatus::Ok, value, n.count};
+}
+
+ContributionResult growContributions(const ContributionInput& in)
+{
+    if (InvestStatus s = firstFault({checkMoney(in.contribution), checkMoney(in.oneTimeAmount),
+                                     checkRate(in.annualRatePercent), checkYears(in.durationYears)});
+        s != InvestStatus::Ok) {
+        return {s, 0.0, 0.0, 0.0, 0, 0};
+    }
+    if (!validPeriodsPerYear(in.periodsPerYear)) return {InvestStatus::InvalidInput, 0.0, 0.0, 0.0, 0, 0};
+    Count periods = wholeCount(in.durationYears * static_cast<double>(in.periodsPerYear));
+    if (periods.status != InvestStatus::Ok) return {periods.status, 0.0, 0.0, 0.0, 0, 0};
+
+    double r = growthRate(in.annualRatePercent, in.periodsPerYear);
+    ContributionResult result = in.schedule == ContributionSchedule::Yearly
+                                    ? yearlyContributions(in, r, periods.count)
+                                    : monthlyContributions(in, r, periods.count);
+    if (result.status != InvestStatus::Ok) return result;
+    result.value = result.contributionsValue + result.oneTimeValue;
+    if (!std::isfinite(result.value)) return {InvestStatus::ResultOutOfRange, 0.0, 0.0, 0.0, 0, periods.count};
+    return result;
+}
+
+AnnuityResult annuityPayment(double fund, double annualRatePercent, int paymentsPerYear, double durationYears)
+{
+    if (InvestStatus s = firstFault({checkMoney(fund), checkRate(annualRatePercent), checkYears(durationYears)});
+        s != InvestStatus::Ok) {
+        return {s, 0.0, 0};
+    }
+    if (!validPeriodsPerYear(paymentsPerYear)) return {InvestStatus::InvalidInput, 0.0, 0};
+    AnnuityFactor f = annuityFactor(annualRatePercent, paymentsPerYear, durationYears);
+    if (f.status != InvestStatus::Ok) return {f.status, 0.0, f.periods};
+    double payment = fund * f.factor;
+    if (!std::isfinite(payment)) return {InvestStatus::ResultOutOfRange, 0.0, f.periods};
+    return {InvestStatus::Ok, payment, f.periods};
+}
+
+AnnuityDurationResult annuityDuration(double fund, double wantedPayment, double listRatePercent,
+                                      double annualRatePercent)
+{
+    using Outcome = AnnuityDurationOutcome;
+    if (InvestStatus s = firstFault(
+            {checkMoney(fund), checkMoney(wantedPayment), checkRate(listRatePercent), checkRate(annualRatePercent)});
+        s != InvestStatus::Ok) {
+        return {s, Outcome::Found, 0.0, 0.0, 0};
+    }
+    if (fund <= 0.0 || wantedPayment <= 0.0) return {InvestStatus::InvalidInput, Outcome::Found, 0.0, 0.0, 0};
+    const double a = wantedPayment;
+
+    auto fixedDuration = [&](Outcome outcome, double years) -> AnnuityDurationResult {
+        AnnuityResult p = annuityPayment(fund, annualRatePercent, 12, years);
+        if (p.status != InvestStatus::Ok) return {p.status, outcome, years, 0.0, 0};
+        return {InvestStatus::Ok, outcome, years, p.payment, 0};
+    };
+    double ratio = (listRatePercent / 100.0 * fund) / a;
+    double limit = listRatePercent > 5.0 ? 12.0 : listRatePercent >= 3.3 ? 11.75 : 11.0;
+    if (listRatePercent / 100.0 * 2.9 > ratio) return fixedDuration(Outcome::PaymentTooLarge, 1.0);
+    if (ratio > limit) return fixedDuration(Outcome::PaymentTooSmall, 75.0);
+
+    double yrs = 31.0;
+    double tol = a * 0.01;
+    double pmt = 0.0;
+    bool down = true;
+    int count = 0;
+    AnnuityDurationResult result{InvestStatus::Ok, Outcome::Found, yrs, 0.0, 0};
+    // At most one turn, and every step is at least a twelfth of a year between 0.25 and 75 years, so the
+    // search ends well within this bound.
+    constexpr int kMaxSteps = 2000;
+    while (count < kMaxSteps) {
+        if (std::fabs(a - pmt) < tol) break;
+        if (yrs <= 0.25) {
+            result.outcome = Outcome::ShorterThan3Months;
+            break;
+        }
+        if (yrs >= 75.0) {
+            result.outcome = Outcome::LongerThan75Years;
+            break;
+        }
+        ++count;
+        double step = 1.0;
+        if (yrs <= 3.0) {
+            step = 0.08334, tol = a * 0.01;
+        } else if (yrs <= 8.0) {
+            step = 0.25, tol = a * 0.0075;
+        } else if (yrs <= 15.0) {
+            step = 0.33334, tol = a * 0.005;
+        } else if (yrs <= 30.0) {
+            step = 0.5, tol = a * 0.001;
+        } else if (yrs <= 45.0) {
+            step = 1.0, tol = a * 0.0005;
+        } else {
+            step = 1.0, tol = a * 0.00025;
+        }
+        if (a > pmt) {
+            // The fund cannot pay the wanted payment for this long.
+            if (!down && count != 1) break;
+            yrs = yrs - step;
+            down = true;
+        } else {
+            if (down && count != 2) break;
+            yrs = yrs + step;
+            down = false;
+        }
+        AnnuityResult p = annuityPayment(fund, annualRatePercent, 12, yrs);
+        if (p.status != InvestStatus::Ok) return {p.status, Outcome::Found, yrs, 0.0, count};
+        pmt = p.payment;
+        result.years = yrs;
+        result.payment = pmt;
+        result.steps = count;
+    }
+    if (count >= kMaxSteps) return {InvestStatus::ResultOutOfRange, Outcome::Found, yrs, 0.0, count};
+    return result;
+}
+
+SaveThenDrawResult saveThenDraw(const SaveThenDrawInput& in)
+{
+    SaveThenDrawResult result;
+    ContributionInput saving;
+    saving.contribution = in.monthlyContribution;
+    saving.annualRatePercent = in.saveRatePercent;
+    saving.periodsPerYear = in.periodsPerYear;
+    saving.durationYears = in.saveYears;
+    ContributionResult fund = growContributions(saving);
+    if (fund.status != InvestStatus::Ok) {
+        result.status = fund.status;
+        return result;
+    }
+    result.fund = fund.value;
+
+    result.refusedInAnnuity = true;
+    if (InvestStatus s = firstFault({checkRate(in.annuityRatePercent), checkYears(in.annuityYears)});
+        s != InvestStatus::Ok) {
+        result.status = s;
+        return result;
+    }
+    result.annuityYears = roundToMonth(in.annuityYears);
+    AnnuityFactor f = annuityFactor(in.annuityRatePercent, 12, result.annuityYears);
+    if (f.status != InvestStatus::Ok) {
+        result.status = f.status;
+        return result;
+    }
+    result.monthlyPayment = f.factor * result.fund;
+    result.annuityPayments = f.periods;
+    if (!std::isfinite(result.monthlyPayment)) {
+        result.status = InvestStatus::ResultOutOfRange;
+        return result;
+    }
+    result.refusedInAnnuity = false;
+    return result;
+}
+
+RemainingFundResult remainingFund(double fund, double yearlyWithdrawal, double annualRatePercent, double durationYears)
+{
+    if (InvestStatus s = firstFault(
+            {checkMoney(fund), checkMoney(yearlyWithdrawal), checkRate(annualRatePercent), checkYears(durationYears)});
+        s != InvestStatus::Ok) {
+        return {s, 0.0, 0};
+    }
+    // One withdrawal for every year begun: the counter stops at the period limit.
+    if (std::ceil(durationYears) > limits::kMaxPeriods) return {InvestStatus::TooManyPeriods, 0.0, 0};
+    int year = 0;
+    while (durationYears > year) {
+        fund = fund - yearlyWithdrawal;
+        fund = fund * (1.0 + annualRatePercent / 100.0);
+        ++year;
+    }
+    if (!std::isfinite(fund)) return {InvestStatus::ResultOutOfRange, 0.0, year};
+    return {InvestStatus::Ok, fund, year};
+}
+
+InflationResult inflationAdjustedPayments(const InflationInput& in)
+{
+    InflationResult result;
+    if (!std::isfinite(in.payment) || !std::isfinite(in.durationYears) || in.durationYears < 0.0) {
+        result.status = InvestStatus::InvalidInput;
+        return result;
+    }
+    if (InvestStatus s = firstFault({checkMoney(in.additionalPayment), checkRate(in.inflationPercent)});
+        s != InvestStatus::Ok) {
+        result.status = s;
+        return result;
+    }
+    // The total inflation counts the same years the level payment's worth does.
+    if (wholeCount(in.durationYears).status != InvestStatus::Ok) {
+        result.status = InvestStatus::TooManyPeriods;
+        return result;
+    }
+    const double b = in.annual ? in.payment + in.additionalPayment : (in.additionalPayment + in.payment) * 12.0;
+    const double inf = in.inflationPercent * in.durationYears / 100.0;
+    if (!std::isfinite(b) || !std::isfinite(b * inf)) {
+        result.status = InvestStatus::ResultOutOfRange;
+        return result;
+    }
+
+    double half = toCents(b * inf) / 2.0;
+    double lo = b - half;
+    double hi = b + half;
+    double y = toCents(lo * inf);
+    auto difference = [&] { return hi - (lo + y); };
+    auto setHalf = [&](double h) {
+        half = h;
+        lo = b - half;
+        hi = b + half;
+        y = toCents(lo * inf);
+    };
+
+    // The classic quarter steps: each shrinks the difference by (2 - inf) / 4, so they converge while the
+    // total inflation is at most 200 % (at least halving, about 50 steps from the largest amounts).
+    constexpr int kMaxQuarterSteps = 200;
+    for (int i = 0; i < kMaxQuarterSteps && difference() > 1.0; ++i) setHalf(half - difference() / 4.0);
+
+    // Where they overshot (or never started, for a negative base), the exact step of this linear condition
+    // lands within the cents' rounding of the root at once; a few more absorb floating-point error.
+    constexpr int kMaxExactSteps = 64;
+    for (int i = 0; i < kMaxExactSteps && std::fabs(difference()) > 1.0; ++i) {
+        result.exactStep = true;
+        setHalf(half - difference() / (2.0 + inf));
+    }
+    if (!(std::fabs(difference()) <= 1.0)) {
+        result.status = InvestStatus::ResultOutOfRange;
+        return result;
+    }
+
+    result.firstYear = lo;
+    result.lastYear = hi;
+    result.firstPayment = in.annual ? lo : lo / 12.0;
+    result.lastPayment = in.annual ? hi : hi / 12.0;
+    result.total = (lo + hi) / 2.0 * in.durationYears;
+    if (!std::isfinite(result.total)) return {InvestStatus::ResultOutOfRange};
+    return result;
+}
+
+LevelWorthResult levelPaymentWorth(double payment, double inflationPercent, double durationYears)
+{
+    if (!std::isfinite(payment) || !std::isfinite(durationYears)) return {InvestStatus::InvalidInput, 0.0, 0.0, 0};
+    if (checkRate(inflationPercent) != InvestStatus::Ok) return {InvestStatus::InvalidInput, 0.0, 0.0, 0};
+    Count years = wholeCount(durationYears);
+    if (years.status != InvestStatus::Ok) return {years.status, 0.0, 0.0, 0};
+    double v = payment;
+    for (int i = 0; i < years.count; ++i) v = v - inflationPercent / 100.0 * v;
+    double cents = toCents(payment);
+    if (!std::isfinite(v) || !std::isfinite(cents)) return {InvestStatus::ResultOutOfRange, 0.0, 0.0, years.count};
+    return {InvestStatus::Ok, cents, v, years.count};
+}
+
+}  // namespace tv

@@ -1,0 +1,190 @@
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+
+// Savings and annuities: what money grows to, what a fund pays out and for how long, what is left after
+// yearly withdrawals, and payments that rise with inflation. Money is in currency units, rates in percent
+// per year (7.5 means 7.5 %), durations in years (already rounded to whole months by roundToMonth where the
+// screen rounds them). Every period count is a whole number, the product of periods per year and years
+// rounded half to even, at most limits::kMaxPeriods (the 16-bit counters: 89 years of daily compounding).
+// Powers are taken by repeated multiplication, one factor per period, as in engine/loan.h: the cents depend
+// on it. Nothing here shows a message; every function returns a status with its result, no result is NaN or
+// infinite, and every loop is bounded.
+namespace tv {
+
+enum class InvestStatus {
+    Ok,
+    InvalidInput,      // a number that is not finite, a negative rate, or a fund or payment that is not positive
+    AmountTooLarge,    // a money amount typed by the user beyond limits::kMaxMoney in size
+    TooFewPeriods,     // an annuity whose duration rounds to no payment at all: its formula would divide by zero
+    TooManyPeriods,    // more than limits::kMaxPeriods periods, months, payments or years
+    ResultOutOfRange,  // the result would not be a finite number
+};
+
+// The enumerator's name ("Ok", "TooFewPeriods", ...), for logs and test output.
+std::string_view statusName(InvestStatus status);
+std::ostream& operator<<(std::ostream& out, InvestStatus status);
+
+struct GrowthResult {
+    InvestStatus status = InvestStatus::Ok;
+    double value = 0.0;
+    int periods = 0;  // compounding periods
+};
+
+// A one-time amount grown (GetInvestment): amount x (1 + r)^n with r = annualRatePercent / (periodsPerYear x
+// 100) and n = durationYears x periodsPerYear rounded half to even (no period leaves the amount as it is).
+// The rate is used as given: the screen passes 0.0001 for the "0.000" entry, and no growth formula divides.
+GrowthResult growOneTime(double amount, double annualRatePercent, int periodsPerYear, double durationYears);
+
+enum class ContributionSchedule { Monthly, Yearly };
+
+struct ContributionInput {
+    double contribution = 0.0;  // each monthly or yearly contribution
+    ContributionSchedule schedule = ContributionSchedule::Monthly;
+    double oneTimeAmount = 0.0;  // also invested once at the start (0 for none), grown as by growOneTime
+    double annualRatePercent = 0.0;
+    int periodsPerYear = 12;  // compounding periods per year: 12 (monthly) or 365 (daily)
+    double durationYears = 0.0;
+};
+
+struct ContributionResult {
+    InvestStatus status = InvestStatus::Ok;
+    double value = 0.0;               // contributionsValue + oneTimeValue
+    double contributionsValue = 0.0;  // the contributions with their growth
+    double oneTimeValue = 0.0;        // the one-time amount with its growth
+    int contributions = 0;            // contributions made
+    int periods = 0;                  // compounding periods of the whole duration
+};
+
+// Contributions grown (GetInvestMnthly), r as for growOneTime.
+// Monthly: M = durationYears x 12 rounded half to even contributions; contribution i (1..M) is made at the
+// start of month i and grows for the whole periods of (durationYears - (i - 1) / 12) years, each such count
+// rounded half to even: value = sum of contribution x (1 + r)^n(i), added in the order i = 1..M. The powers
+// are the prefix products of one multiplication walk, so each equals the repeated multiplication bit for
+// bit, with one walk for the whole schedule (the one-time amount included) instead of one per month.
+// Yearly: a contribution at the start of each year 0..floor(durationYears), compounded period by period as
+// total = total + r x total until the end of the duration (N = durationYears x periodsPerYear rounded half
+// to even periods in all). Whole years are counted with floor, so no contribution falls after the end date;
+// with a whole number of years the last one falls on the end date and earns nothing (10 years: eleven
+// contributions, the last unearning; 10.5 years: eleven, the last compounded for six months).
+ContributionResult growContributions(const ContributionInput& input);
+
+struct AnnuityResult {
+    InvestStatus status = InvestStatus::Ok;
+    double payment = 0.0;  // per payment period
+    int periods = 0;       // payments
+};
+
+// The level payment, at the end of each period, that uses up a fund (GetAnnuity): r = annualRatePercent /
+// 100 / paymentsPerYear, h = (1 + r)^n with n = paymentsPerYear x durationYears rounded half to even,
+// payment = fund x (r + r / (h - 1)). A zero rate is computed as 0.0001 % so the formula never divides by
+// zero; a duration that rounds to no payment (an annual annuity over half a year) is TooFewPeriods.
+AnnuityResult annuityPayment(double fund, double annualRatePercent, int paymentsPerYear, double durationYears);
+
+enum class AnnuityDurationOutcome {
+    Found,               // the search converged, or stopped at the step where the payment crosses the wanted one
+    PaymentTooLarge,     // the fund is under 2.9 wanted payments: 1 year is used instead
+    PaymentTooSmall,     // a year's interest on the fund is above the limit in payments: 75 years are used instead
+    ShorterThan3Months,  // the search reached 0.25 years or less
+    LongerThan75Years,   // the search reached 75 years or more
+};
+
+struct AnnuityDurationResult {
+    InvestStatus status = InvestStatus::Ok;
+    AnnuityDurationOutcome outcome = AnnuityDurationOutcome::Found;
+    double years = 0.0;    // the duration reached: 1, 75, or where the search stopped
+    double payment = 0.0;  // the monthly payment for that duration (annuityPayment with 12 a year)
+    int steps = 0;         // durations tried by the search
+};
+
+// How long a fund lasts with a monthly payment (GetAnnuityDuration). listRatePercent is the rate list's
+// number (0 for the "0.000" entry), which the two plausibility tests use; annualRatePercent the rate the
+// formula computes with (0.0001 for that entry). ratio = (listRatePercent / 100 x fund) / wantedPayment,
+// a year's interest in payments; its limit L is 12 above 5 %, 11.75 from 3.3 % to 5 %, 11 below 3.3 %.
+// Too large when listRatePercent / 100 x 2.9 > ratio, else too small when ratio > L. Otherwise a stepped
+// search from 31 years: the first step goes down to 30; on the second the search may turn upward once;
+// after that it stops at the first reversal. Steps and the tolerance of the next test by the current
+// years: up to 3 years 1/12 (0.08334) and 1 %, up to 8 a quarter and 0.75 %, up to 15 a third (0.33334) and
+// 0.5 %, up to 30 a half and 0.1 %, up to 45 one year and 0.05 %, above that one year and 0.025 % of the
+// wanted payment. The search converges when the payment is within the tolerance of the wanted one, and ends
+// with an error outcome at 0.25 years or less, or 75 years or more.
+AnnuityDurationResult annuityDuration(double fund, double wantedPayment, double listRatePercent,
+                                      double annualRatePercent);
+
+struct SaveThenDrawInput {
+    double monthlyContribution = 0.0;
+    double saveRatePercent = 0.0;  // as for growContributions
+    int periodsPerYear = 12;       // compounding periods of the saving phase: 12 or 365
+    double saveYears = 0.0;        // rounded to whole months
+    double annuityRatePercent = 0.0;
+    double annuityYears = 0.0;  // as typed: rounded to whole months here
+};
+
+struct SaveThenDrawResult {
+    InvestStatus status = InvestStatus::Ok;
+    bool refusedInAnnuity = false;  // the status is about the annuity phase rather than the saving phase
+    double fund = 0.0;              // what the monthly saving grows to
+    double annuityYears = 0.0;      // the annuity duration rounded to whole months
+    double monthlyPayment = 0.0;    // the monthly payment that uses up the fund over annuityYears
+    int annuityPayments = 0;
+};
+
+// Monthly saving followed by a monthly annuity (GetInvest2Annuity): the fund of growContributions (monthly,
+// no one-time amount), then the annuity payment factor (r + r / (h - 1)) of annuityPayment at 12 a year
+// over roundToMonth(annuityYears), times the fund. An annuity duration that rounds to no month is
+// TooFewPeriods.
+SaveThenDrawResult saveThenDraw(const SaveThenDrawInput& input);
+
+struct RemainingFundResult {
+    InvestStatus status = InvestStatus::Ok;
+    double fund = 0.0;  // negative when the withdrawals exhaust the fund
+    int withdrawals = 0;
+};
+
+// The fund left after yearly withdrawals at the start of each year (GetRemainFund): while durationYears >
+// year: fund = fund - withdrawal, then fund = fund x (1 + annualRatePercent / 100), year + 1. A duration of
+// 10.5 years makes 11 withdrawals and 11 years of growth. More than limits::kMaxPeriods years is refused.
+RemainingFundResult remainingFund(double fund, double yearlyWithdrawal, double annualRatePercent, double durationYears);
+
+struct InflationInput {
+    double payment = 0.0;            // one annuity payment
+    double additionalPayment = 0.0;  // the additional annuity payments, per payment
+    bool annual = false;             // one payment a year; otherwise twelve
+    double inflationPercent = 0.0;   // per year
+    double durationYears = 0.0;
+};
+
+struct InflationResult {
+    InvestStatus status = InvestStatus::Ok;
+    double firstYear = 0.0;     // lo: the first year's payments
+    double lastYear = 0.0;      // hi: the last year's payments
+    double firstPayment = 0.0;  // lo per payment (lo / 12 for monthly payments)
+    double lastPayment = 0.0;   // hi per payment
+    double total = 0.0;         // (lo + hi) / 2 x durationYears
+    bool exactStep = false;     // the quarter-step iteration overshot, and the exact step found lo and hi
+};
+
+// Payments that rise with inflation instead of a level payment (GetAdj4Infation). B = the yearly level
+// payments (payment + additional, times 12 when monthly); inf = inflationPercent x durationYears / 100, the
+// total inflation, simple. lo and hi meet lo + hi = 2 x B and lo grown by the total inflation within 1 of
+// hi: with half = (hi - lo) / 2, lo = B - half, hi = B + half, y = lo x inf to the cent, the condition is
+// |hi - (lo + y)| <= 1. The classic search starts from half = (B x inf to the cent) / 2 and steps half down
+// by a quarter of the difference while it is above 1; it converges for a total inflation up to 200 % and its
+// results stand wherever it ends meeting the condition. Above that its first step overshoots (at 25 % for 30
+// years it would make the last payment negative), and the exact step half = half - difference / (2 + inf),
+// the root of this linear condition, finishes from where it stopped: one step, repeated only for the cents.
+InflationResult inflationAdjustedPayments(const InflationInput& input);
+
+struct LevelWorthResult {
+    InvestStatus status = InvestStatus::Ok;
+    double paymentCents = 0.0;  // the level payment rounded to the cent (half away from zero)
+    double worth = 0.0;         // what it is worth during the last year
+    int years = 0;              // years of inflation applied
+};
+
+// What a level payment will be worth during the last year of the annuity: V = payment, then
+// durationYears rounded half to even times V = V - inflationPercent / 100 x V.
+LevelWorthResult levelPaymentWorth(double payment, double inflationPercent, double durationYears);
+
+}  // namespace tv

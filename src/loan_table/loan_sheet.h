@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "engine/loan_table.h"
+#include "screen_model/form.h"
+
+namespace tv {
+
+class Program;
+class Module1;
+
+// The Loan Payment Table: monthly payments for one purchase over a range of rates (rows) and loan lengths
+// (columns), the amortization schedule of one payment cell, and copying or printing either as text.
+// A second, non-modal window beside the main screen, pre-filled from its loan when it loads.
+class LoanSheet : public Form {
+public:
+    explicit LoanSheet(Program& program);
+
+    // Form events (loan_sheet.cpp).
+    void Form_Load();
+    void Form_Unload(EventArgs& args);
+
+    // Inputs and their checks (loan_sheet.cpp).
+    void txtPurchTotl_Change();
+    void txtDwnPay_Change();
+    void txtLenMin_Change();
+    void txtLenMax_Change();
+    void comIntrMin_Click();
+    void comIntrMax_Click();
+
+    // The payment table and the schedule (loan_sheet_grid.cpp).
+    void cmdCalcPmts_Click();
+    void CalcPayments();
+    double PaymentFor(double rate, double months) const;
+    void ShowPayments();
+    void ClearGrid();
+    void SizeGrid(Grid& grid);
+    void cmdCalcAmort_Click();
+    void grdPayments_Click();
+    void grdPayments_DblClick();
+    void CalcAmort();
+    void ShowAmort();
+
+    // Menus and commands (loan_sheet_commands.cpp).
+    std::string GetTableText(std::int16_t mode);
+    void mnuOptCopy_Click();
+    void mnuOptPrint_Click();
+    void mnuOptInstruct_Click();
+    void mnuOptExit_Click();
+    void mnuOptDwn_Click(std::int16_t index);
+    void mnuOptLen_Click(std::int16_t index);
+    void Btn_Clear_Click();
+    void Btn_Close_Click();
+
+    // The table screen's colours from the colour table, always the loan colours (loan_sheet_colors.cpp).
+    void SetSheetColors();
+
+    bool percentDown() const;
+    bool inMonths() const;
+
+    // Screen variables: the inputs as last read, the amount financed and the table and schedule shown.
+    double purchAmt = 0;
+    double dwnPay = 0;
+    double loanAmt = 0;
+    double lenMin = 0;
+    double lenMax = 0;
+    double intrMin = 0;
+    double intrMax = 0;
+    std::int16_t lenStep = 1;  // 1: the table was computed in years; 6: in months
+    std::int16_t rateCount = 16;
+    int lenCount = 3;
+    PaymentTable pmtTable;  // rates, lengths and payments of the last Show Payments
+    bool showingSchedule = false;
+    double selPayment = 0;
+    double mnthRate = 0;
+    double termMonths = 0;
+    Schedule amortTable;    // record k: the balance after month k and that month's interest
+    std::string tableText;  // the last text built for the clipboard or the printer
+
+    // Every message of the screen but the instructions: title "LoanSheet Error", exclamation, OK.
+    static constexpr const char* kErrorTitle = "LoanSheet Error";
+    static constexpr const char* kInstructionsTitle = "LoanSheet Instructions";
+
+    Program& program() const { return m_program; }
+    Module1& module1() const;
+
+private:
+    static std::span<const ControlDecl> controlTable();
+    static std::span<const MenuDecl> menuTable();
+    void bindHandlers();
+
+    void error(const std::string& text);
+    // The value a box displays (currency signs, group separators and a percent sign accepted); 0 when it
+    // is empty or not a number.
+    double value(const std::string& boxName) const;
+    // The message the down payment gets under the unit now checked, or empty when it is acceptable.
+    std::string downPaymentProblem() const;
+    // Show Payments' checks, in order; false after a message that stops the command.
+    bool checkInputs();
+    // The grid position of the last body row of what the grid shows, and of its last column.
+    int lastTableRow() const;
+    int lastTableCol() const;
+    // True when the grid's current cell is a payment of the table shown.
+    bool onPaymentCell() const;
+    // The words of a refusal of the table's math.
+    static std::string statusMessage(TableStatus status);
+
+    Program& m_program;
+};
+
+// Shows a form (not modally), or only brings it to the front when it is shown already.
+void showInFront(Form& form);
+
+}  // namespace tv

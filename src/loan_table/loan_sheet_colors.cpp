@@ -1,0 +1,30 @@
+// The table screen's colours from the colour table: always the loan colours, whatever the main view.
+#include "app/program.h"
+#include "loan_table/loan_sheet.h"
+
+namespace tv {
+
+void LoanSheet::SetSheetColors()
+{
+    const ColorTable& t = module1().colors;
+    auto paint = [this](std::initializer_list<const char*> names, Color back, Color fore) {
+        for (const char* name : names) {
+            control(name).setBackColor(back);
+            control(name).setForeColor(fore);
+        }
+    };
+    setBackColor(t.gLoanBkgrndColor);
+    paint({"lblPurchTotl", "lblDwnPay"}, t.gLoanBkgrndColor, t.gLoanTxtColor);
+    paint({"frmLoanLen"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
+    paint({"lbl_MaxLen", "lbl_MinLen"}, t.gLoanBkgrndColor, t.gLoanTxtColor);
+    paint({"frmIntr"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
+    paint({"lbl_MaxPercent", "lbl_MinPercent"}, t.gLoanBkgrndColor, t.gLoanTxtColor);
+    for (const char* name : {"txtPurchTotl", "txtDwnPay", "txtLenMax", "txtLenMin"})
+        box(name).setBackColor(t.gTextBoxBgColor);
+    for (const char* name : {"comIntrMax", "comIntrMin"}) combo(name).setBackColor(t.gTextBoxBgColor);
+    grid("grdPayments").setBackColor(t.gTextBoxBgColor);
+    // Btn_Close keeps its design colour.
+    for (const char* name : {"cmdCalcPmts", "cmdCalcAmort", "Btn_Clear"}) button(name).setBackColor(t.gLoanButtonColor);
+}
+
+}  // namespace tv

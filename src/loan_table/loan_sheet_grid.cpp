@@ -1,0 +1,306 @@
+// Show Payments with its checks, the payment table in the grid, and the schedule of one payment cell.
+#include <string>
+
+#include "app/program.h"
+#include "common/formats.h"
+#include "common/numbers.h"
+#include "common/rounding.h"
+#include "engine/limits.h"
+#include "loan_table/loan_sheet.h"
+
+namespace tv {
+
+namespace {
+
+// The grid's frame, and a scroll bar, take this much of its height or width (twips).
+constexpr int kGridBorder = 30;
+constexpr int kScrollBar = 255;
+// The visible area holds 16 data rows and 3 data columns; the schedule 4 data columns.
+constexpr int kVisibleRows = 16;
+constexpr int kVisibleCols = 3;
+constexpr int kScheduleCols = 5;
+// Row 0 holds one line of text over the table, two over the schedule.
+constexpr int kTableHeaderHeight = 240;
+constexpr int kScheduleHeaderHeight = 480;
+
+bool isBlank(const std::string& text)
+{
+    return text.empty() || text == " ";
+}
+
+int twips(double value)
+{
+    return static_cast<int>(roundHalfEven(value));
+}
+
+std::string money(double amount)
+{
+    return formatNumber(amount, kCurrencyFormat);
+}
+
+}  // namespace
+
+std::string LoanSheet::statusMessage(TableStatus status)
+{
+    switch (status) {
+        case TableStatus::AmountTooLarge:
+            return "The purchase amount cannot exceed $1,000,000,000,000.00.";
+        case TableStatus::LengthTooShort:
+            return "The minimum length of loan must be one month or year.";
+        case TableStatus::LengthTooLong:
+            return "The maximum length of loan cannot exceed 100 years (1,200 months).";
+        case TableStatus::LengthsReversed:
+            return "Maximum length of loan must be greater than the minimum length of loan.";
+        case TableStatus::RatesReversed:
+            return "Maximum interest rate must be greater than the minimum interest rate.";
+        case TableStatus::TooManyRates:
+            return "The table can show at most 101 interest rates.";
+        case TableStatus::TooManyLengths:
+            return "The table can show at most 100 year columns or 200 month columns.";
+        case TableStatus::TooManyMonths:
+            return "An amortization schedule can show at most 1,200 months.";
+        case TableStatus::InvalidInput:
+        case TableStatus::Ok:
+            break;
+    }
+    return "The table cannot be computed from these values.";
+}
+
+bool LoanSheet::checkInputs()
+{
+    MaskedBox& purchase = box("txtPurchTotl");
+    MaskedBox& down = box("txtDwnPay");
+    MaskedBox& maxLen = box("txtLenMax");
+    MaskedBox& minLen = box("txtLenMin");
+    auto refuse = [this](const std::string& text, Control& focus, MaskedBox* emptied) {
+        error(text);
+        if (emptied) emptied->setText("");
+        focus.setFocus();
+        return false;
+    };
+
+    if (purchAmt <= 0) return refuse("You must enter a valid purchase amount.", purchase, &purchase);
+    if (purchAmt > limits::kMaxMoney)
+        return refuse("The purchase amount cannot exceed $1,000,000,000,000.00.", purchase, &purchase);
+    // The down payment as the unit now checked reads it, against the purchase as it is now.
+    if (std::string problem = downPaymentProblem(); !problem.empty()) return refuse(problem, down, &down);
+
+    if (maxLen.text().empty()) return refuse("You must enter a maximum length of loan.", maxLen, nullptr);
+    if (lenMax < 1) return refuse("The maximum length of loan must be at least one month or year.", maxLen, &maxLen);
+    if (inMonths() && lenMax > limits::kMaxTableMonths)
+        return refuse("The maximum length of loan cannot exceed 1,200 months.", maxLen, &maxLen);
+    if (!inMonths() && lenMax > limits::kMaxTableYears)
+        return refuse("The maximum length of loan cannot exceed 100 years.", maxLen, &maxLen);
+    if (lenMax < lenMin)
+        return refuse("Maximum length of loan must be greater than the minimum length of loan.", maxLen, &maxLen);
+    if (minLen.text().empty() || lenMin < 1) {
+        error("The minimum length of loan must be one month or year.");
+        minLen.setText("1");
+        lenMin = 1;
+    }
+
+    ComboList& maxRate = combo("comIntrMax");
+    if (intrMax < intrMin)
+        return refuse("Maximum interest rate must be greater than the minimum interest rate.", maxRate, nullptr);
+    if (intrMax < 0.5) return refuse("You must specify a maximum interest rate greater than zero.", maxRate, nullptr);
+    intrMin = tableMinimumRate(intrMin);
+    return true;
+}
+
+void LoanSheet::cmdCalcPmts_Click()
+{
+    button("cmdCalcAmort").setEnabled(false);
+    if (!checkInputs()) return;
+    const double financed = loanAmt;
+    loanAmt = percentDown() ? purchAmt * (1 - dwnPay / 100) : purchAmt - dwnPay;
+    app().setPointer(Pointer::Hourglass);
+    lenStep = inMonths() ? 6 : 1;
+    const PaymentTable shown = pmtTable;
+    CalcPayments();
+    if (pmtTable.status != TableStatus::Ok) {
+        // The grid keeps the table it shows, and that table keeps its amount.
+        const TableStatus status = pmtTable.status;
+        pmtTable = shown;
+        loanAmt = financed;
+        app().setPointer(Pointer::Default);
+        error(statusMessage(status));
+        return;
+    }
+    ShowPayments();
+    button("cmdCalcAmort").setEnabled(true);
+    app().setPointer(Pointer::Default);
+}
+
+void LoanSheet::CalcPayments()
+{
+    PaymentTableInput in;
+    in.loanAmount = loanAmt;
+    in.minRatePercent = intrMin;
+    in.maxRatePercent = intrMax;
+    in.minLength = lenMin;
+    in.maxLength = lenMax;
+    in.unit = lenStep == 6 ? LengthUnit::Months : LengthUnit::Years;
+    pmtTable = paymentTable(in);
+    if (pmtTable.status != TableStatus::Ok) return;
+    rateCount = static_cast<std::int16_t>(pmtTable.rateCount());
+    lenCount = pmtTable.lenCount();
+}
+
+double LoanSheet::PaymentFor(double rate, double months) const
+{
+    return tableMonthlyPayment(loanAmt, rate, months);
+}
+
+void LoanSheet::ShowPayments()
+{
+    Grid& g = grid("grdPayments");
+    ClearGrid();
+    g.setRowHeight(0, kTableHeaderHeight);
+    SizeGrid(g);
+    const char* unit = lenStep == 6 ? " Months" : " Years";
+    for (int j = 1; j <= lenCount; ++j) {
+        g.setText(0, j, plainText(pmtTable.lengths[static_cast<std::size_t>(j - 1)]) + unit);
+        g.setFixedAlignment(j, Alignment::Left);
+    }
+    g.setFixedAlignment(0, Alignment::Left);
+    for (int i = 1; i <= rateCount; ++i)
+        g.setText(i, 0, formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i - 1)], kFixed2Format) + "%");
+    for (int i = 1; i <= rateCount; ++i) {
+        for (int j = 1; j <= lenCount; ++j) {
+            g.setColAlignment(j, Alignment::Left);
+            g.setText(i, j, money(pmtTable.payment(i - 1, j - 1)));
+        }
+    }
+    menu("mnuOptCopy").setEnabled(true);
+    menu("mnuOptPrint").setEnabled(true);
+    showingSchedule = false;
+    // The last cell written stays current: Show Amortization right away takes the highest rate and the
+    // longest length.
+    g.setCurrent(rateCount, lenCount);
+}
+
+void LoanSheet::ClearGrid()
+{
+    Grid& g = grid("grdPayments");
+    for (int r = 0; r < g.rows(); ++r)
+        for (int c = 0; c < g.cols(); ++c) g.setText(r, c, " ");
+    g.setTopRow(1);
+    g.setLeftCol(1);
+}
+
+void LoanSheet::SizeGrid(Grid& g)
+{
+    const int availH = g.height() - g.rowHeight(0) - kGridBorder;
+    const int availW = g.width() - g.colWidth(0) - kGridBorder;
+    const bool tall = rateCount > kVisibleRows - 1;
+    const bool wide = lenCount > kVisibleCols;
+    ScrollBars bars = ScrollBars::None;
+    if (tall && wide)
+        bars = ScrollBars::Both;
+    else if (tall)
+        bars = ScrollBars::Vertical;
+    else if (wide)
+        bars = ScrollBars::Horizontal;
+    g.setScrollBars(bars);
+    g.setRows(tall ? rateCount + 1 : kVisibleRows + 1);
+    g.setCols(wide ? lenCount + 1 : kVisibleCols + 1);
+    // A horizontal bar takes height from the rows, a vertical one width from the columns.
+    const int rowHeight = twips((wide ? availH - kScrollBar : availH) / static_cast<double>(kVisibleRows));
+    const int colWidth = twips((tall ? availW - kScrollBar : availW) / static_cast<double>(kVisibleCols));
+    const int sizedRows = tall ? rateCount : kVisibleRows;
+    const int sizedCols = wide ? lenCount : kVisibleCols;
+    for (int r = 1; r <= sizedRows; ++r) g.setRowHeight(r, rowHeight);
+    for (int c = 1; c <= sizedCols; ++c) g.setColWidth(c, colWidth);
+}
+
+bool LoanSheet::onPaymentCell() const
+{
+    const Grid& g = grid("grdPayments");
+    return !showingSchedule && pmtTable.status == TableStatus::Ok && g.row() >= 1 && g.row() <= pmtTable.rateCount() &&
+           g.col() >= 1 && g.col() <= pmtTable.lenCount() && !isBlank(g.text());
+}
+
+void LoanSheet::grdPayments_Click()
+{
+    button("cmdCalcAmort").setEnabled(onPaymentCell());
+}
+
+void LoanSheet::grdPayments_DblClick()
+{
+    if (!onPaymentCell()) {
+        button("cmdCalcAmort").setEnabled(false);
+        return;
+    }
+    button("cmdCalcAmort").setEnabled(true);
+    app().setPointer(Pointer::Hourglass);
+    CalcAmort();
+    ShowAmort();
+    app().setPointer(Pointer::Default);
+}
+
+void LoanSheet::cmdCalcAmort_Click()
+{
+    // The button acts only on a payment cell of the table shown (the keyboard can move the cell too).
+    if (!onPaymentCell()) {
+        button("cmdCalcAmort").setEnabled(false);
+        return;
+    }
+    app().setPointer(Pointer::Hourglass);
+    CalcAmort();
+    ShowAmort();
+    app().setPointer(Pointer::Default);
+}
+
+void LoanSheet::CalcAmort()
+{
+    const Grid& g = grid("grdPayments");
+    const int i = g.row() - 1;
+    const int j = g.col() - 1;
+    selPayment = pmtTable.payment(i, j);
+    mnthRate = pmtTable.ratesPercent[static_cast<std::size_t>(i)] / 1200;
+    // The months the column's payment was computed with, in the unit the table was computed in.
+    const double length = pmtTable.lengths[static_cast<std::size_t>(j)];
+    termMonths = lenStep == 1 ? length * 12 : length;
+    amortTable = amortizationSchedule(loanAmt, selPayment, mnthRate, termMonths);
+}
+
+void LoanSheet::ShowAmort()
+{
+    Grid& g = grid("grdPayments");
+    ClearGrid();
+    g.setCols(kScheduleCols);
+    g.setCurrent(0, 0);
+    g.setRowHeight(0, kScheduleHeaderHeight);
+    g.setText(0, 0, "Payment\n" + money(selPayment));
+    const char* titles[] = {"Principle Paid", "Interest Paid", "Principle Balance", "Total Interest"};
+    for (int c = 1; c < kScheduleCols; ++c) {
+        g.setText(0, c, titles[c - 1]);
+        g.setColAlignment(c, Alignment::Left);
+    }
+    g.setScrollBars(ScrollBars::Both);
+    const int availH = g.height() - g.rowHeight(0) - kGridBorder;
+    const int availW = g.width() - g.colWidth(0) - kGridBorder;
+    const int months = amortTable.months();
+    g.setRows(months + 1 > kVisibleRows ? months + 1 : kVisibleRows);
+    const int rowHeight = twips(availH / static_cast<double>(kVisibleRows));
+    for (int k = 1; k <= months; ++k) {
+        g.setRowHeight(k, rowHeight);
+        g.setText(k, 0, std::to_string(k));
+    }
+    const int colWidth = twips((availW - kScrollBar) / 4.0);
+    for (int c = 1; c < kScheduleCols; ++c) g.setColWidth(c, colWidth);
+    double total = 0;
+    for (int k = 1; k <= months; ++k) {
+        const ScheduleLine& line = amortTable.lines[static_cast<std::size_t>(k)];
+        total += line.interest;
+        g.setText(k, 1, money(selPayment - line.interest));
+        g.setText(k, 2, money(line.interest));
+        g.setText(k, 3, money(line.balance));
+        g.setText(k, 4, money(total));
+    }
+    button("cmdCalcAmort").setEnabled(false);
+    showingSchedule = true;
+    g.setCurrent(months, kScheduleCols - 1);
+}
+
+}  // namespace tv

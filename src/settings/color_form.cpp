@@ -1,0 +1,453 @@
+#include "settings/color_form.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/program.h"
+#include "main_screen/mervane.h"
+#include "settings/colors.h"
+#include "settings/profile.h"
+#include "settings/save_failed.h"
+
+namespace tv {
+
+namespace {
+
+// Twips inside the client area, for the 8 pt dialog font: the loan column at the left, the investment
+// column beside it, the common and preset groups below them and the buttons at the right edge.
+constexpr int kMargin = 240;
+constexpr int kCaptionWidth = 1620;
+constexpr int kListOffset = kCaptionWidth + 60;  // from a column's left edge to its lists
+constexpr int kListWidth = 1980;
+constexpr int kColumnWidth = kListOffset + kListWidth;
+constexpr int kColumnGap = 480;
+constexpr int kLoanLeft = kMargin;
+constexpr int kInvestLeft = kLoanLeft + kColumnWidth + kColumnGap;
+constexpr int kButtonLeft = kInvestLeft + kColumnWidth + kColumnGap;
+constexpr int kButtonWidth = 1440;
+constexpr int kButtonHeight = 375;
+
+constexpr int kHeadingTop = 180;
+constexpr int kHeadingHeight = 300;
+constexpr int kRowHeight = 315;
+constexpr int kLabelDrop = 45;  // a caption's text sits level with the text of the list beside it
+constexpr int kLabelHeight = 255;
+constexpr int kListTop = 600;
+constexpr int kListPitch = 420;
+constexpr int kSampleTop = kListTop + 4 * kListPitch + kRowHeight + 165;
+constexpr int kSamplePitch = 375;
+constexpr int kLowerHeadingTop = kSampleTop + 2 * kSamplePitch + kRowHeight + 255;
+constexpr int kLowerTop = kLowerHeadingTop + kHeadingHeight + 120;
+
+constexpr int kClientWidth = kButtonLeft + kButtonWidth + kMargin;
+constexpr int kClientHeight = kLowerTop + 660 + kRowHeight + kMargin;
+
+constexpr Rect heading(int left, int top)
+{
+    return {left, top, kColumnWidth, kHeadingHeight};
+}
+constexpr Rect caption(int left, int row)
+{
+    return {left, kListTop + row * kListPitch + kLabelDrop, kCaptionWidth, kLabelHeight};
+}
+constexpr Rect list(int left, int row)
+{
+    return {left + kListOffset, kListTop + row * kListPitch, kListWidth, kRowHeight};
+}
+constexpr Rect sample(int left, int row)
+{
+    return {left + kListOffset, kSampleTop + row * kSamplePitch, kListWidth, kRowHeight};
+}
+// The common and preset groups: `offset` twips below the first row under their headings.
+constexpr Rect below(int left, int offset, int width, int height)
+{
+    return {left, kLowerTop + offset, width, height};
+}
+constexpr int kLowerList = kLoanLeft + kListOffset;
+constexpr Rect kWinDefaultsBox = below(kInvestLeft, 720, kColumnWidth, kLabelHeight);
+constexpr Rect button(int row)
+{
+    return {kButtonLeft, kListTop + row * 480, kButtonWidth, kButtonHeight};
+}
+
+const ControlDecl kControls[] = {
+    {Kind::Label, "lbl_LoanScr", "", "Loan Screen", heading(kLoanLeft, kHeadingTop)},
+    {Kind::Label, "lbl_LnBackGrnd", "", "Background", caption(kLoanLeft, 0)},
+    {Kind::ComboList, "cbo_LnBackGrnd", "", "", list(kLoanLeft, 0)},
+    {Kind::Label, "lbl_LnText", "", "Text", caption(kLoanLeft, 1)},
+    {Kind::ComboList, "cbo_LnText", "", "", list(kLoanLeft, 1)},
+    {Kind::Label, "lbl_LnHiTxt", "", "Hilite Text", caption(kLoanLeft, 2)},
+    {Kind::ComboList, "cbo_LnHiTxt", "", "", list(kLoanLeft, 2)},
+    {Kind::Label, "lbl_LnButBG", "", "Button Bkgrnd", caption(kLoanLeft, 3)},
+    {Kind::ComboList, "cbo_LnButBG", "", "", list(kLoanLeft, 3)},
+    {Kind::Label, "lbl_LnButTxt", "", "Button Text", caption(kLoanLeft, 4)},
+    {Kind::ComboList, "cbo_LnButTxt", "", "", list(kLoanLeft, 4)},
+    {Kind::Label, "lbl_lnSample", "", "Lable Sample", sample(kLoanLeft, 0)},
+    {Kind::Label, "lbl_LnHiSample", "", "Hilite Sample", sample(kLoanLeft, 1)},
+    {Kind::Label, "lbl_LnButSample", "", "Button Sample", sample(kLoanLeft, 2)},
+
+    {Kind::Label, "lbl_Investments", "", "Investments", heading(kInvestLeft, kHeadingTop)},
+    {Kind::Label, "lbl_InvBackGrnd", "", "Background", caption(kInvestLeft, 0)},
+    {Kind::ComboList, "cbo_InvBackGrnd", "", "", list(kInvestLeft, 0)},
+    {Kind::Label, "lbl_InvText", "", "Text", caption(kInvestLeft, 1)},
+    {Kind::ComboList, "cbo_InvText", "", "", list(kInvestLeft, 1)},
+    {Kind::Label, "lbl_InvHiTxt", "", "Hilite Text", caption(kInvestLeft, 2)},
+    {Kind::ComboList, "cbo_InvHiTxt", "", "", list(kInvestLeft, 2)},
+    {Kind::Label, "lbl_invButBG", "", "Button Bkgrnd", caption(kInvestLeft, 3)},
+    {Kind::ComboList, "cbo_invButBG", "", "", list(kInvestLeft, 3)},
+    {Kind::Label, "lbl_invButTxt", "", "Button Text", caption(kInvestLeft, 4)},
+    {Kind::ComboList, "cbo_invButTxt", "", "", list(kInvestLeft, 4)},
+    {Kind::Label, "lbl_invSample", "", "Lable Sample", sample(kInvestLeft, 0)},
+    {Kind::Label, "lbl_invHiSample", "", "Hilite Sample", sample(kInvestLeft, 1)},
+    {Kind::Label, "lbl_invButSample", "", "Button Sample", sample(kInvestLeft, 2)},
+
+    {Kind::Label, "lbl_forAll", "", "Everywhere", heading(kLoanLeft, kLowerHeadingTop)},
+    {Kind::Label, "lbl_TxtBxBg", "", "Textbox Background", below(kLoanLeft, kLabelDrop, kCaptionWidth, kLabelHeight)},
+    {Kind::ComboList, "cbo_TextBoxBG", "", "", below(kLowerList, 0, kListWidth, kRowHeight)},
+    {Kind::Label, "lbl_TxtIsBlk", "", "Text will be Black", below(kLowerList, 360, kListWidth, kLabelHeight)},
+    {Kind::Label, "cbo_Sample", "", "Textbox Sample", below(kLowerList, 660, kListWidth, kRowHeight)},
+
+    {Kind::Label, "lbl_Presets", "", "Preset Color schemes", heading(kInvestLeft, kLowerHeadingTop)},
+    {Kind::ComboList, "cbo_Pesets", "", "", below(kInvestLeft, 0, kColumnWidth, kRowHeight)},
+    {Kind::OptionButton, "opt_loan", "", "Loan", below(kInvestLeft, 405, 960, kLabelHeight)},
+    {Kind::OptionButton, "opt_invest", "", "Invest", below(kInvestLeft + 1080, 405, 1080, kLabelHeight)},
+    {Kind::CheckBox, "chk_WinDefaults", "", "Use Window Defaults for all Screens", kWinDefaultsBox},
+
+    {Kind::CommandButton, "but_testScheme", "", "&Test Scheme", button(0)},
+    {Kind::CommandButton, "Btn_S_C", "", "&Save && Close", button(1)},
+    {Kind::CommandButton, "btn_cancel", "", "&Cancel", button(2)},
+};
+
+// The lists a preset or "Use Window Defaults" acts on, in the order they are enabled and disabled.
+constexpr const char* kSchemeLists[] = {"cbo_LnBackGrnd", "cbo_LnText",   "cbo_LnHiTxt",   "cbo_InvBackGrnd",
+                                        "cbo_InvText",    "cbo_InvHiTxt", "cbo_TextBoxBG", "cbo_Pesets",
+                                        "cbo_LnButBG",    "cbo_invButBG"};
+constexpr const char* kLabelSamples[] = {"lbl_lnSample", "lbl_LnHiSample", "lbl_invSample", "lbl_invHiSample"};
+
+// Colour list positions of a preset: background, text, highlighted text, and the textbox list entry.
+struct Preset {
+    const char* name;
+    int background;
+    int text;
+    int hiliteText;
+    int textBoxEntry;  // position in cbo_TextBoxBG (colour position - 1)
+};
+constexpr Preset kPresets[] = {
+    {"Boring Grey - Default", 11, 4, 1, 17},     // 0: the start-up defaults, for both views
+    {"DkRed - Cyan - Yellow ", 9, 6, 3, 16},     // 1
+    {"DkGreen - Cyan - Yellow ", 10, 6, 3, 16},  // 2
+    {"LtGrn - Blue - Red", 13, 4, 1, 16},        // 3
+    {"LtBlue - Blue - Red", 15, 4, 1, 16},       // 4
+    {"PlGrn - Blk - Blue", 18, 0, 4, 16},        // 5
+    {"Tan - Blk - Red", 19, 0, 1, 16},           // 6
+};
+
+constexpr int kFullList = 24;  // every colour
+constexpr int kTextList = 21;  // through "Lt Tan": the desktop's colours are no text colours
+
+std::vector<std::string> colorNames(int from, int count)
+{
+    std::vector<std::string> names;
+    for (int i = from; i < from + count; ++i) names.emplace_back(kColorList[static_cast<std::size_t>(i)].name);
+    return names;
+}
+
+}  // namespace
+
+ColorFm::ColorFm(Program& program) : Form(program.app(), "ColorFm", controlTable()), m_program(program)
+{
+    setCaption("Colors");
+    setRect({0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kTitleBarTwips + 2 * kBorderTwips});
+    setBackColor(kDesignBackColor);
+
+    Font heading;
+    heading.name = "Arial Black";
+    heading.size = 9;
+    heading.bold = true;  // so a substitute for the heavy face still looks heavy
+    Font arial;
+    arial.name = "Arial";
+    for (Control* c : controls()) {
+        switch (c->kind()) {
+            case Kind::Label:
+            case Kind::OptionButton:
+            case Kind::CheckBox:
+                c->setBackColor(kDesignBackColor);
+                break;
+            default:
+                break;
+        }
+    }
+    for (const char* name : {"lbl_LoanScr", "lbl_Investments", "lbl_forAll", "lbl_Presets"})
+        label(name).setFont(heading);
+    for (const char* name : {"lbl_lnSample", "lbl_LnHiSample", "lbl_LnButSample", "lbl_invSample", "lbl_invHiSample",
+                             "lbl_invButSample", "cbo_Sample"}) {
+        Label& s = label(name);
+        s.setFont(arial);
+        s.setBorder(true);
+        s.setAlignment(Alignment::Center);
+        s.setForeColor(kBlack);
+    }
+    label("lbl_TxtIsBlk").setFont(arial);
+    // Command buttons show black text whatever is stored, so the button-text lists only show it.
+    combo("cbo_LnButTxt").setEnabled(false);
+    combo("cbo_invButTxt").setEnabled(false);
+    option("opt_loan").setValue(true);
+    button("btn_cancel").setCancel(true);
+    bindHandlers();
+}
+
+std::span<const ControlDecl> ColorFm::controlTable()
+{
+    return kControls;
+}
+
+void ColorFm::bindHandlers()
+{
+    bind("Form_Load", [this] { Form_Load(); });
+    bind("cbo_LnBackGrnd_Click", [this] { cbo_LnBackGrnd_Click(); });
+    bind("cbo_LnText_Click", [this] { cbo_LnText_Click(); });
+    bind("cbo_LnHiTxt_Click", [this] { cbo_LnHiTxt_Click(); });
+    bind("cbo_InvBackGrnd_Click", [this] { cbo_InvBackGrnd_Click(); });
+    bind("cbo_InvText_Click", [this] { cbo_InvText_Click(); });
+    bind("cbo_InvHiTxt_Click", [this] { cbo_InvHiTxt_Click(); });
+    bind("cbo_LnButBG_Click", [this] { cbo_LnButBG_Click(); });
+    bind("cbo_invButBG_Click", [this] { cbo_invButBG_Click(); });
+    bind("cbo_TextBoxBG_Click", [this] { cbo_TextBoxBG_Click(); });
+    bind("cbo_Pesets_Click", [this] { cbo_Pesets_Click(); });
+    bind("chk_WinDefaults_Click", [this] { chk_WinDefaults_Click(); });
+    bind("but_testScheme_Click", [this] { but_testScheme_Click(); });
+    bind("Btn_S_C_Click", [this] { Btn_S_C_Click(); });
+    bind("btn_cancel_Click", [this] { btn_cancel_Click(); });
+}
+
+Color ColorFm::chosenColor(const char* list, int offset) const
+{
+    return GetColorValue(m_program.module1(), combo(list).listIndex() + offset);
+}
+
+bool ColorFm::windowDefaults() const
+{
+    // A greyed box (2, from a hand-edited file) counts as ticked.
+    return check("chk_WinDefaults").value() != 0;
+}
+
+void ColorFm::Form_Load()
+{
+    Module1& m = m_program.module1();
+    const ColorTable& t = m.colors;
+    m.CenterForm(*this, 1000, 1000);
+
+    for (const char* name : {"cbo_LnBackGrnd", "cbo_InvBackGrnd", "cbo_LnButBG", "cbo_invButBG"})
+        combo(name).setItems(colorNames(0, kFullList));
+    for (const char* name :
+         {"cbo_LnText", "cbo_LnHiTxt", "cbo_InvText", "cbo_InvHiTxt", "cbo_LnButTxt", "cbo_invButTxt"})
+        combo(name).setItems(colorNames(0, kTextList));
+    combo("cbo_TextBoxBG").setItems(colorNames(1, kFullList - 1));
+    std::vector<std::string> presets;
+    for (const Preset& p : kPresets) presets.emplace_back(p.name);
+    combo("cbo_Pesets").setItems(std::move(presets));
+    // The presets leave the button lists alone: they start at the start-up defaults (Lt Gray faces,
+    // black text), which the table's colours replace below unless the desktop's colours are in use.
+    combo("cbo_LnButBG").setListIndex(11);
+    combo("cbo_invButBG").setListIndex(11);
+    combo("cbo_LnButTxt").setListIndex(0);
+    combo("cbo_invButTxt").setListIndex(0);
+
+    combo("cbo_Pesets").setListIndex(0);
+    // 0 or 1; any other number a hand-edited file holds shows as the greyed state, which counts as ticked.
+    int flag = t.gUseWindowDefaults;
+    check("chk_WinDefaults").setValue(flag == 0 || flag == 1 ? flag : 2);
+    if (t.gUseWindowDefaults != 0) return;
+
+    combo("cbo_Pesets").setListIndex(m.lastPreset);
+    // The scheme in effect; a colour a list does not hold leaves that list without an entry.
+    combo("cbo_LnBackGrnd").setListIndex(GetColorIndex(m, t.gLoanBkgrndColor));
+    combo("cbo_LnText").setListIndex(GetColorIndex(m, t.gLoanTxtColor));
+    combo("cbo_LnHiTxt").setListIndex(GetColorIndex(m, t.gLoanHiTxtColor));
+    combo("cbo_InvBackGrnd").setListIndex(GetColorIndex(m, t.gInvestBkgrndColor));
+    combo("cbo_InvText").setListIndex(GetColorIndex(m, t.gInvestTxtColor));
+    combo("cbo_InvHiTxt").setListIndex(GetColorIndex(m, t.gInvestHiTxtColor));
+    combo("cbo_TextBoxBG").setListIndex(GetColorIndex(m, t.gTextBoxBgColor) - 1);
+    combo("cbo_LnButBG").setListIndex(GetColorIndex(m, t.gLoanButtonColor));
+    combo("cbo_LnButTxt").setListIndex(0);
+    combo("cbo_invButBG").setListIndex(GetColorIndex(m, t.gInvestButtonColor));
+    combo("cbo_invButTxt").setListIndex(0);
+}
+
+void ColorFm::cbo_LnBackGrnd_Click()
+{
+    Color c = chosenColor("cbo_LnBackGrnd");
+    label("lbl_lnSample").setBackColor(c);
+    label("lbl_LnHiSample").setBackColor(c);
+}
+
+void ColorFm::cbo_LnText_Click()
+{
+    label("lbl_lnSample").setForeColor(chosenColor("cbo_LnText"));
+}
+
+void ColorFm::cbo_LnHiTxt_Click()
+{
+    label("lbl_LnHiSample").setForeColor(chosenColor("cbo_LnHiTxt"));
+}
+
+void ColorFm::cbo_InvBackGrnd_Click()
+{
+    Color c = chosenColor("cbo_InvBackGrnd");
+    label("lbl_invSample").setBackColor(c);
+    label("lbl_invHiSample").setBackColor(c);
+}
+
+void ColorFm::cbo_InvText_Click()
+{
+    label("lbl_invSample").setForeColor(chosenColor("cbo_InvText"));
+}
+
+void ColorFm::cbo_InvHiTxt_Click()
+{
+    label("lbl_invHiSample").setForeColor(chosenColor("cbo_InvHiTxt"));
+}
+
+void ColorFm::cbo_LnButBG_Click()
+{
+    label("lbl_LnButSample").setBackColor(chosenColor("cbo_LnButBG"));
+}
+
+void ColorFm::cbo_invButBG_Click()
+{
+    label("lbl_invButSample").setBackColor(chosenColor("cbo_invButBG"));
+}
+
+void ColorFm::cbo_TextBoxBG_Click()
+{
+    // The list has no "Black": its entry p is colour position p + 1.
+    label("cbo_Sample").setBackColor(chosenColor("cbo_TextBoxBG", 1));
+}
+
+void ColorFm::cbo_Pesets_Click()
+{
+    if (windowDefaults()) return;
+    int p = combo("cbo_Pesets").listIndex();
+    if (p < 0 || p >= static_cast<int>(std::size(kPresets))) return;
+    const Preset& preset = kPresets[p];
+    auto apply = [this, &preset](const char* back, const char* text, const char* hilite) {
+        combo(back).setListIndex(preset.background);
+        combo(text).setListIndex(preset.text);
+        combo(hilite).setListIndex(preset.hiliteText);
+    };
+    bool loan = p == 0 || option("opt_loan").value();
+    bool invest = p == 0 || !option("opt_loan").value();
+    if (loan) apply("cbo_LnBackGrnd", "cbo_LnText", "cbo_LnHiTxt");
+    if (invest) apply("cbo_InvBackGrnd", "cbo_InvText", "cbo_InvHiTxt");
+    combo("cbo_TextBoxBG").setListIndex(preset.textBoxEntry);
+}
+
+void ColorFm::chk_WinDefaults_Click()
+{
+    bool ticked = windowDefaults();
+    for (const char* name : kSchemeLists) combo(name).setEnabled(!ticked);
+    if (ticked) {
+        // What the desktop's own colours look like; the button samples stay as they are.
+        for (const char* name : kLabelSamples) label(name).setBackColor(syscolor::kApplicationWorkspace);
+        label("lbl_lnSample").setForeColor(syscolor::kWindowText);
+        label("lbl_invSample").setForeColor(syscolor::kWindowText);
+        label("lbl_LnHiSample").setForeColor(syscolor::kHighlightText);
+        label("lbl_invHiSample").setForeColor(syscolor::kHighlightText);
+        label("cbo_Sample").setBackColor(syscolor::kWindowBackground);
+        label("cbo_Sample").setForeColor(kBlack);
+        return;
+    }
+    // Back to the current choices, as each list's Click shows them; a list without an entry has
+    // nothing to show.
+    const std::pair<const char*, void (ColorFm::*)()> refresh[] = {
+        {"cbo_LnBackGrnd", &ColorFm::cbo_LnBackGrnd_Click}, {"cbo_LnText", &ColorFm::cbo_LnText_Click},
+        {"cbo_LnHiTxt", &ColorFm::cbo_LnHiTxt_Click},       {"cbo_InvBackGrnd", &ColorFm::cbo_InvBackGrnd_Click},
+        {"cbo_InvText", &ColorFm::cbo_InvText_Click},       {"cbo_InvHiTxt", &ColorFm::cbo_InvHiTxt_Click},
+        {"cbo_TextBoxBG", &ColorFm::cbo_TextBoxBG_Click},
+    };
+    for (auto [list, handler] : refresh)
+        if (combo(list).listIndex() >= 0) (this->*handler)();
+}
+
+void ColorFm::but_testScheme_Click()
+{
+    Module1& m = m_program.module1();
+    ColorTable& t = m.colors;
+    if (windowDefaults()) {
+        t.gUseWindowDefaults = 1;
+        SetWindowColors(m);
+    } else {
+        t.gUseWindowDefaults = 0;
+        t.gLoanBkgrndColor = chosenColor("cbo_LnBackGrnd");
+        t.gLoanTxtColor = chosenColor("cbo_LnText");
+        t.gLoanHiTxtColor = chosenColor("cbo_LnHiTxt");
+        t.gInvestBkgrndColor = chosenColor("cbo_InvBackGrnd");
+        t.gInvestTxtColor = chosenColor("cbo_InvText");
+        t.gInvestHiTxtColor = chosenColor("cbo_InvHiTxt");
+        t.gTextBoxBgColor = chosenColor("cbo_TextBoxBG", 1);
+        t.gLoanButtonColor = chosenColor("cbo_LnButBG");
+        t.gLoanButtonTxtColor = chosenColor("cbo_LnButTxt");
+        t.gInvestButtonColor = chosenColor("cbo_invButBG");
+        t.gInvestButtonTxtColor = chosenColor("cbo_invButTxt");
+        t.gLoanContrastColor = contrastColor(combo("cbo_LnBackGrnd").listIndex());
+        t.gInvestContrastColor = contrastColor(combo("cbo_InvBackGrnd").listIndex());
+    }
+    m.lastPreset = combo("cbo_Pesets").listIndex();
+    Mervane& main = m_program.mervane();
+    main.SetMainColors();
+    main.Init_Input();
+}
+
+void ColorFm::Btn_S_C_Click()
+{
+    Module1& m = m_program.module1();
+    bool ticked = windowDefaults();
+    auto pos = [this](const char* list) { return combo(list).listIndex(); };
+    if (!ticked) {
+        bool loanSame = pos("cbo_LnBackGrnd") == pos("cbo_LnText") || pos("cbo_LnBackGrnd") == pos("cbo_LnHiTxt");
+        bool investSame = pos("cbo_InvBackGrnd") == pos("cbo_InvText") || pos("cbo_InvBackGrnd") == pos("cbo_InvHiTxt");
+        bool buttonsSame = pos("cbo_LnButBG") == pos("cbo_LnButTxt") || pos("cbo_invButBG") == pos("cbo_invButTxt");
+        if (loanSame || investSame || buttonsSame) {
+            m.msgAnswer =
+                msgBox("Background and Text are the same color", MsgButtons::Ok, MsgIcon::None, "input Error");
+            return;
+        }
+    }
+
+    std::vector<std::pair<std::string, std::string>> keys{
+        {"UseWindowDefaults", std::to_string(check("chk_WinDefaults").value())}};
+    if (!ticked) {
+        const std::pair<const char*, const char*> colorKeys[] = {
+            {"LoanBkgrndColor", "cbo_LnBackGrnd"},     {"LoanTxtColor", "cbo_LnText"},
+            {"LoanHiTxtColor", "cbo_LnHiTxt"},         {"InvestBkgrndColor", "cbo_InvBackGrnd"},
+            {"InvestTxtColor", "cbo_InvText"},         {"InvestHiTxtColor", "cbo_InvHiTxt"},
+            {"TextBoxBgColor", "cbo_TextBoxBG"},       {"LoanButtonColor", "cbo_LnButBG"},
+            {"LoanButtonTxtColor", "cbo_LnButTxt"},    {"InvestButtonColor", "cbo_invButBG"},
+            {"InvestButtonTxtColor", "cbo_invButTxt"},
+        };
+        for (auto [key, list] : colorKeys) {
+            int p = pos(list);
+            if (std::string_view(list) == "cbo_TextBoxBG") {
+                keys.emplace_back(key, std::to_string(p + 1));  // entry p is colour position p + 1
+            } else if (p >= 0) {
+                keys.emplace_back(key, std::to_string(p));
+            }
+            // A text list without an entry (the file names a desktop colour it does not hold) leaves its
+            // key as the file has it.
+        }
+    }
+    ProfileFile ini(Program::kIniFile, m_program.fileSystem());
+    if (!ini.writeStrings(kIniSection, keys)) {
+        m.msgAnswer = msgBox(kSaveFailedMessage, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    unload();
+}
+
+void ColorFm::btn_cancel_Click()
+{
+    unload();
+}
+
+}  // namespace tv

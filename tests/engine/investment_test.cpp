@@ -1,0 +1,617 @@
+#include "engine/investment.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/formats.h"
+#include "common/numbers.h"
+#include "common/rounding.h"
+#include "engine/limits.h"
+#include "engine/loan.h"
+
+namespace tv {
+namespace {
+
+constexpr double kCent = 0.005;
+
+ContributionInput monthly(double contribution, double rate, int ppy, double years)
+{
+    return {.contribution = contribution,
+            .schedule = ContributionSchedule::Monthly,
+            .annualRatePercent = rate,
+            .periodsPerYear = ppy,
+            .durationYears = years};
+}
+
+ContributionInput yearly(double contribution, double rate, int ppy, double years)
+{
+    ContributionInput in = monthly(contribution, rate, ppy, years);
+    in.schedule = ContributionSchedule::Yearly;
+    return in;
+}
+
+// The monthly contributions exactly as the month-by-month walk computes them: one repeated-multiplication
+// power per month. The engine must match it bit for bit.
+double monthByMonth(double contribution, double rate, int ppy, double years)
+{
+    double r = rate / static_cast<double>(ppy * 100);
+    double total = 0.0;
+    double yrs = years;
+    int months = *toInt16(years * 12.0);
+    for (int i = 1; i <= months; ++i) {
+        total += contribution * periodPower(1.0 + r, yrs * ppy).value;
+        yrs = yrs - 1.0 / 12.0;
+    }
+    return total;
+}
+
+// -- Growth ------------------------------------------------------------------------------------------------
+
+TEST(GrowOneTime, TenThousandAtSixPercentForTenYears)
+{
+    GrowthResult m = growOneTime(10000.0, 6.0, 12, 10.0);
+    ASSERT_EQ(m.status, InvestStatus::Ok);
+    EXPECT_NEAR(m.value, 18193.97, kCent);
+    EXPECT_EQ(m.periods, 120);
+    GrowthResult d = growOneTime(10000.0, 6.0, 365, 10.0);
+    ASSERT_EQ(d.status, InvestStatus::Ok);
+    EXPECT_NEAR(d.value, 18220.29, kCent);
+    EXPECT_EQ(d.periods, 3650);
+}
+
+TEST(GrowOneTime, IsTheRepeatedMultiplicationOverWholePeriods)
+{
+    double r = 7.5 / 36500.0;
+    GrowthResult g = growOneTime(2500.0, 7.5, 365, 10.5);  // 3832.5 days count as 3832
+    EXPECT_EQ(g.periods, 3832);
+    EXPECT_EQ(g.value, 2500.0 * periodPower(1.0 + r, 3832.0).value);
+    EXPECT_EQ(growOneTime(2500.0, 7.5, 12, 0.0).value, 2500.0);  // no period: the amount itself
+}
+
+TEST(GrowOneTime, DailyCompoundingStopsAtTheSixteenBitPeriodCount)
+{
+    GrowthResult longest = growOneTime(1000.0, 5.0, 365, 89.75);  // 32758.75 days
+    EXPECT_EQ(longest.status, InvestStatus::Ok);
+    EXPECT_EQ(longest.periods, 32759);
+    EXPECT_EQ(growOneTime(1000.0, 5.0, 365, 89.833).status, InvestStatus::TooManyPeriods);
+    EXPECT_EQ(growOneTime(1000.0, 5.0, 12, 2730.5).status, InvestStatus::Ok);
+    EXPECT_EQ(growOneTime(1000.0, 5.0, 12, 2730.583).status, InvestStatus::TooManyPeriods);
+    EXPECT_EQ(growOneTime(1000.0, 5.0, 365, 1e9).status, InvestStatus::TooManyPeriods);
+}
+
+TEST(GrowOneTime, RefusesWhatItCannotCompute)
+{
+    EXPECT_EQ(growOneTime(NAN, 5.0, 12, 10.0).status, InvestStatus::InvalidInput);
+    EXPECT_EQ(growOneTime(1000.0, -1.0, 12, 10.0).status, InvestStatus::InvalidInput);
+    EXPECT_EQ(growOneTime(1000.0, 5.0, 12, INFINITY).status, InvestStatus::InvalidInput);
+    EXPECT_EQ(growOneTime(1000.0, 5.0, 0, 10.0).status, InvestStatus::InvalidInput);
+    EXPECT_EQ(growOneTime(2e12, 5.0, 12, 10.0).status, InvestStatus::AmountTooLarge);
+}
+
+TEST(GrowOneTime, TheLargestGrowthTheLimitsAllowStaysFinite)
+{
+    // A trillion at 25 % compounded monthly for 2,730.5 years: about 1e305.
+    GrowthResult g = growOneTime(1e12, 25.0, 12, 2730.5);
+    ASSERT_EQ(g.status, InvestStatus::Ok);
+    EXPECT_TRUE(std::isfinite(g.value));
+    EXPECT_GT(g.value, 1e300);
+}
+
+TEST(GrowContributions, HundredAMonthAtSixPercentForTenYears)
+{
+    ContributionResult r = growContributions(monthly(100.0, 6.0, 12, 10.0));
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_NEAR(r.value, 16469.87, kCent);
+    EXPECT_EQ(r.contributions, 120);
+    EXPECT_EQ(r.oneTimeValue, 0.0);
+}
+
+TEST(GrowContributions, OneTimeTenThousandPlusHundredAMonth)
+{
+    ContributionInput in = monthly(100.0, 6.0, 12, 10.0);
+    in.oneTimeAmount = 10000.0;
+    ContributionResult r = growContributions(in);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_NEAR(r.value, 34663.84, kCent);
+    EXPECT_NEAR(r.oneTimeValue, 18193.97, kCent);
+    EXPECT_EQ(r.value, r.contributionsValue + r.oneTimeValue);
+}
+
+TEST(GrowContributions, ThousandAYearForTenYearsIncludesAContributionOnTheEndDate)
+{
+    ContributionResult r = growContributions(yearly(1000.0, 6.0, 12, 10.0));
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_NEAR(r.value, 15104.51, kCent);
+    EXPECT_EQ(r.contributions, 11);
+}
+
+// The yearly value in closed form: the contribution of year k grows for the periods left of the duration.
+double yearlyClosedForm(double contribution, double rate, int ppy, int contributions, int periods)
+{
+    double r = rate / (ppy * 100.0);
+    double total = 0.0;
+    for (int k = 0; k < contributions; ++k) {
+        int left = periods - k * ppy;
+        total += contribution * std::pow(1.0 + r, left < 0 ? 0 : (left > ppy ? ppy : left)) *
+                 std::pow(1.0 + r, left > ppy ? left - ppy : 0);
+    }
+    return total;
+}
+
+struct YearlyCase {
+    std::string name;
+    double years;
+    int ppy;
+    int contributions;
+    int periods;
+};
+
+TEST(GrowContributions, YearlyContributionsCountWholeYearsWithFloor)
+{
+    const std::vector<YearlyCase> cases = {
+        {"ten years: eleven, the last on the end date", 10.0, 12, 11, 120},
+        {"ten and a half years: eleven, the last compounded six months", 10.5, 12, 11, 126},
+        {"ten and three quarter years: eleven, none after the end date", 10.75, 12, 11, 129},
+        {"seven and a half years: eight, none after the end date", 7.5, 12, 8, 90},
+        {"ten years and a month: the last grows one month", 10.083, 12, 11, 121},
+        {"ten and a half years daily: the last grows 182 days", 10.5, 365, 11, 3832},
+        {"under a year: one", 0.5, 12, 1, 6},
+    };
+    for (const YearlyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ContributionResult r = growContributions(yearly(1000.0, 6.0, c.ppy, c.years));
+        ASSERT_EQ(r.status, InvestStatus::Ok);
+        EXPECT_EQ(r.contributions, c.contributions);
+        EXPECT_EQ(r.periods, c.periods);
+        EXPECT_NEAR(r.value, yearlyClosedForm(1000.0, 6.0, c.ppy, c.contributions, c.periods), 1e-6);
+    }
+}
+
+TEST(GrowContributions, TenAndAHalfYearsYearlyGrowsTheLastContributionSixMonths)
+{
+    ContributionResult tenAndHalf = growContributions(yearly(1000.0, 6.0, 12, 10.5));
+    ContributionResult ten = growContributions(yearly(1000.0, 6.0, 12, 10.0));
+    // Ten years' value (its eleventh contribution made on the end date) grown six more months.
+    EXPECT_NEAR(tenAndHalf.value, ten.value * std::pow(1.005, 6), 1e-6);
+}
+
+TEST(GrowContributions, MonthlyPowersEqualTheMonthByMonthWalkBitForBit)
+{
+    struct Range {
+        int ppy;
+        double rate;
+    };
+    for (Range range : {Range{12, 6.0}, Range{365, 6.0}, Range{365, 0.0001}, Range{365, 25.0}, Range{12, 12.375}}) {
+        for (int months = 0; months <= 132; ++months) {
+            double years = roundToMonth(months / 12.0);
+            SCOPED_TRACE(std::to_string(range.ppy) + " a year at " + std::to_string(range.rate) + " % for " +
+                         std::to_string(years) + " years");
+            ContributionResult r = growContributions(monthly(123.45, range.rate, range.ppy, years));
+            ASSERT_EQ(r.status, InvestStatus::Ok);
+            EXPECT_EQ(r.value, monthByMonth(123.45, range.rate, range.ppy, years));
+        }
+    }
+}
+
+TEST(GrowContributions, LongDurationsEqualTheMonthByMonthWalkBitForBit)
+{
+    struct Case {
+        int ppy;
+        double rate;
+        double years;
+    };
+    const Case cases[] = {{365, 6.0, 30.0},   {365, 7.5, 45.583}, {365, 3.0, 60.5},   {365, 6.0, 89.75},
+                          {365, 25.0, 89.75}, {12, 6.0, 250.917}, {12, 0.0001, 89.75}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.ppy) + " a year at " + std::to_string(c.rate) + " % for " +
+                     std::to_string(c.years) + " years");
+        ContributionResult r = growContributions(monthly(1000.0, c.rate, c.ppy, c.years));
+        ASSERT_EQ(r.status, InvestStatus::Ok);
+        EXPECT_EQ(r.value, monthByMonth(1000.0, c.rate, c.ppy, c.years));
+    }
+}
+
+TEST(GrowContributions, TheOneTimeAmountGrowsExactlyAsAOneTimeInvestment)
+{
+    for (int ppy : {12, 365}) {
+        for (double years : {0.0, 0.083, 10.0, 10.5, 45.917, 89.75}) {
+            SCOPED_TRACE(std::to_string(ppy) + " a year for " + std::to_string(years) + " years");
+            for (ContributionInput in : {monthly(100.0, 6.0, ppy, years), yearly(1000.0, 6.0, ppy, years)}) {
+                in.oneTimeAmount = 10000.0;
+                ContributionResult r = growContributions(in);
+                ASSERT_EQ(r.status, InvestStatus::Ok);
+                EXPECT_EQ(r.oneTimeValue, growOneTime(10000.0, 6.0, ppy, years).value);
+                in.oneTimeAmount = 0.0;
+                EXPECT_EQ(r.contributionsValue, growContributions(in).value);
+            }
+        }
+    }
+}
+
+TEST(GrowContributions, RefusesDurationsTheCountersCannotHold)
+{
+    EXPECT_EQ(growContributions(monthly(100.0, 6.0, 365, 89.75)).status, InvestStatus::Ok);
+    EXPECT_EQ(growContributions(monthly(100.0, 6.0, 365, 89.833)).status, InvestStatus::TooManyPeriods);
+    EXPECT_EQ(growContributions(yearly(100.0, 6.0, 365, 90.0)).status, InvestStatus::TooManyPeriods);
+    EXPECT_EQ(growContributions(monthly(100.0, 6.0, 12, 2730.5)).status, InvestStatus::Ok);
+    EXPECT_EQ(growContributions(monthly(100.0, 6.0, 12, 2731.0)).status, InvestStatus::TooManyPeriods);
+    EXPECT_EQ(growContributions(yearly(100.0, 6.0, 12, 1e300)).status, InvestStatus::TooManyPeriods);
+    ContributionResult largest = growContributions(monthly(1e12, 25.0, 12, 2730.5));
+    EXPECT_EQ(largest.status, InvestStatus::Ok);
+    EXPECT_TRUE(std::isfinite(largest.value));
+    EXPECT_EQ(growContributions(monthly(2e12, 6.0, 12, 10.0)).status, InvestStatus::AmountTooLarge);
+}
+
+// -- Annuities ---------------------------------------------------------------------------------------------
+
+TEST(AnnuityPayment, FundOf100000AtSixPercentForTwentyYears)
+{
+    AnnuityResult m = annuityPayment(100000.0, 6.0, 12, 20.0);
+    ASSERT_EQ(m.status, InvestStatus::Ok);
+    EXPECT_NEAR(m.payment, 716.43, kCent);
+    EXPECT_EQ(m.periods, 240);
+    AnnuityResult y = annuityPayment(100000.0, 6.0, 1, 20.0);
+    ASSERT_EQ(y.status, InvestStatus::Ok);
+    EXPECT_NEAR(y.payment, 8718.46, kCent);
+}
+
+TEST(AnnuityPayment, ADurationThatRoundsToNoPaymentIsRefused)
+{
+    EXPECT_EQ(annuityPayment(100000.0, 6.0, 1, 0.5).status, InvestStatus::TooFewPeriods);  // half a payment: 0
+    EXPECT_EQ(annuityPayment(100000.0, 6.0, 12, 0.0).status, InvestStatus::TooFewPeriods);
+    AnnuityResult seven = annuityPayment(100000.0, 6.0, 1, 0.583);  // rounds to one yearly payment
+    EXPECT_EQ(seven.status, InvestStatus::Ok);
+    EXPECT_EQ(seven.periods, 1);
+    EXPECT_NEAR(seven.payment, 106000.0, 1e-6);
+}
+
+TEST(AnnuityPayment, ZeroRateIsComputedAsOneTenThousandthOfAPercent)
+{
+    AnnuityResult r = annuityPayment(12000.0, 0.0, 12, 1.0);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_NEAR(r.payment, 1000.0, 0.01);
+    EXPECT_EQ(r.payment, annuityPayment(12000.0, kZeroRateSubstitutePercent, 12, 1.0).payment);
+}
+
+TEST(AnnuityPayment, APowerBeyondTheDoubleRangeLeavesTheInterestAlone)
+{
+    AnnuityResult r = annuityPayment(1000.0, 25.0, 12, 2730.0);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_NEAR(r.payment, 1000.0 * 0.25 / 12, 1e-9);
+    EXPECT_EQ(annuityPayment(1000.0, 6.0, 12, 2731.0).status, InvestStatus::TooManyPeriods);
+}
+
+struct DurationCase {
+    std::string name;
+    double payment;
+    AnnuityDurationOutcome outcome;
+    double years;
+    std::string shown;    // the plain text of the years
+    double paymentFound;  // to the cent; 0: not checked
+};
+
+TEST(AnnuityDuration, SteppedSearchOnAFundOf100000AtSixPercent)
+{
+    using O = AnnuityDurationOutcome;
+    const std::vector<DurationCase> cases = {
+        {"716.43 converges at exactly 20 years", 716.43, O::Found, 20.0, "20", 716.43},
+        {"1000 steps down in thirds to 11.33326 years", 1000.0, O::Found, 11.33326, "11.33326", 1015.18},
+        {"600 stops after one half-year step", 600.0, O::Found, 29.5, "29.5", 0.0},
+        {"505 climbs past 75 years", 505.0, O::LongerThan75Years, 75.5, "75.5", 0.0},
+        {"520 climbs and converges at 54.5 years", 520.0, O::Found, 54.5, "54.5", 0.0},
+        {"40000 is too large: one year", 40000.0, O::PaymentTooLarge, 1.0, "1", 8606.64},
+        {"490 is too small: 75 years", 490.0, O::PaymentTooSmall, 75.0, "75", 0.0},
+    };
+    for (const DurationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        AnnuityDurationResult r = annuityDuration(100000.0, c.payment, 6.0, 6.0);
+        ASSERT_EQ(r.status, InvestStatus::Ok);
+        EXPECT_EQ(r.outcome, c.outcome);
+        EXPECT_NEAR(r.years, c.years, 1e-9);
+        EXPECT_EQ(plainText(r.years), c.shown);
+        // The payment is always the monthly annuity for the duration reached.
+        EXPECT_EQ(r.payment, annuityPayment(100000.0, 6.0, 12, r.years).payment);
+        if (c.paymentFound != 0.0) {
+            EXPECT_NEAR(r.payment, c.paymentFound, kCent);
+        }
+    }
+}
+
+TEST(AnnuityDuration, SearchStepsFromThirtyOneYears)
+{
+    AnnuityDurationResult r = annuityDuration(100000.0, 716.43, 6.0, 6.0);
+    EXPECT_EQ(r.steps, 21);  // 31 -> 30, then 19 half-year steps down to 20
+    EXPECT_EQ(annuityDuration(100000.0, 600.0, 6.0, 6.0).steps, 2);
+}
+
+TEST(AnnuityDuration, ReachingAQuarterYearEndsWithItsOwnOutcome)
+{
+    // At "0.000" the plausibility tests see 0 % and never object; the search walks down to 0.25 years.
+    AnnuityDurationResult r = annuityDuration(100000.0, 40000.0, 0.0, kZeroRateSubstitutePercent);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_EQ(r.outcome, AnnuityDurationOutcome::ShorterThan3Months);
+    EXPECT_LE(r.years, 0.25);
+    EXPECT_GT(r.years, 0.25 - 0.08334);
+    EXPECT_TRUE(std::isfinite(r.payment));
+}
+
+TEST(AnnuityDuration, PlausibilityLimitsFollowTheListRate)
+{
+    // At 4 % the limit is 11.75 payments of interest a year; at 3 % it is 11.
+    EXPECT_EQ(annuityDuration(100000.0, 4000.0 / 11.8, 4.0, 4.0).outcome, AnnuityDurationOutcome::PaymentTooSmall);
+    EXPECT_NE(annuityDuration(100000.0, 4000.0 / 11.7, 4.0, 4.0).outcome, AnnuityDurationOutcome::PaymentTooSmall);
+    EXPECT_EQ(annuityDuration(100000.0, 3000.0 / 11.1, 3.0, 3.0).outcome, AnnuityDurationOutcome::PaymentTooSmall);
+    // The fund must cover at least 2.9 payments.
+    EXPECT_EQ(annuityDuration(100000.0, 100000.0 / 2.8, 3.0, 3.0).outcome, AnnuityDurationOutcome::PaymentTooLarge);
+}
+
+TEST(AnnuityDuration, RefusesAFundOrPaymentThatIsNotPositive)
+{
+    EXPECT_EQ(annuityDuration(0.0, 500.0, 6.0, 6.0).status, InvestStatus::InvalidInput);
+    EXPECT_EQ(annuityDuration(100000.0, 0.0, 6.0, 6.0).status, InvestStatus::InvalidInput);
+    EXPECT_EQ(annuityDuration(100000.0, -5.0, 6.0, 6.0).status, InvestStatus::InvalidInput);
+    EXPECT_EQ(annuityDuration(2e12, 500.0, 6.0, 6.0).status, InvestStatus::AmountTooLarge);
+}
+
+SaveThenDrawInput saveThenDrawCase(double annuityYears)
+{
+    return {.monthlyContribution = 1000.0,
+            .saveRatePercent = 10.0,
+            .periodsPerYear = 12,
+            .saveYears = 10.0,
+            .annuityRatePercent = 7.5,
+            .annuityYears = annuityYears};
+}
+
+TEST(SaveThenDraw, SavesMonthlyThenPaysTheFundOutMonthly)
+{
+    SaveThenDrawResult r = saveThenDraw(saveThenDrawCase(25.0));
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_EQ(r.fund, growContributions(monthly(1000.0, 10.0, 12, 10.0)).value);
+    EXPECT_EQ(r.annuityYears, 25.0);
+    EXPECT_EQ(r.annuityPayments, 300);
+    EXPECT_NEAR(r.monthlyPayment, annuityPayment(r.fund, 7.5, 12, 25.0).payment, 1e-9);
+}
+
+TEST(SaveThenDraw, RoundsTheAnnuityDurationToWholeMonths)
+{
+    SaveThenDrawResult r = saveThenDraw(saveThenDrawCase(2.6));
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_EQ(r.annuityYears, 2.583);
+    EXPECT_EQ(r.annuityPayments, 31);
+}
+
+TEST(SaveThenDraw, AnAnnuityOfNoMonthIsRefused)
+{
+    SaveThenDrawResult r = saveThenDraw(saveThenDrawCase(0.02));
+    EXPECT_EQ(r.status, InvestStatus::TooFewPeriods);
+    EXPECT_TRUE(r.refusedInAnnuity);
+    SaveThenDrawResult tooLong = saveThenDraw(saveThenDrawCase(3000.0));
+    EXPECT_EQ(tooLong.status, InvestStatus::TooManyPeriods);
+    EXPECT_TRUE(tooLong.refusedInAnnuity);
+    SaveThenDrawInput daily = saveThenDrawCase(25.0);
+    daily.periodsPerYear = 365;
+    daily.saveYears = 90.0;
+    SaveThenDrawResult savingTooLong = saveThenDraw(daily);
+    EXPECT_EQ(savingTooLong.status, InvestStatus::TooManyPeriods);
+    EXPECT_FALSE(savingTooLong.refusedInAnnuity);
+}
+
+TEST(SaveThenDraw, ZeroAnnuityRateIsComputedAsOneTenThousandthOfAPercent)
+{
+    SaveThenDrawInput in = saveThenDrawCase(10.0);
+    in.annuityRatePercent = 0.0;
+    SaveThenDrawResult r = saveThenDraw(in);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_NEAR(r.monthlyPayment, r.fund / 120.0, 0.01);
+}
+
+TEST(RemainingFund, WithdrawsAtTheStartOfEveryYearBegun)
+{
+    RemainingFundResult r = remainingFund(500000.0, 40000.0, 7.5, 10.0);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_EQ(r.withdrawals, 10);
+    double fund = 500000.0;
+    for (int i = 0; i < 10; ++i) fund = (fund - 40000.0) * 1.075;
+    EXPECT_NEAR(r.fund, fund, 1e-6);
+    EXPECT_EQ(remainingFund(500000.0, 40000.0, 7.5, 10.5).withdrawals, 11);
+    EXPECT_NEAR(remainingFund(500000.0, 40000.0, 7.5, 10.5).fund, (fund - 40000.0) * 1.075, 1e-6);
+}
+
+TEST(RemainingFund, MayEndNegativeWhenTheWithdrawalsExhaustTheFund)
+{
+    RemainingFundResult r = remainingFund(100000.0, 40000.0, 5.0, 10.0);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_LT(r.fund, 0.0);
+}
+
+TEST(RemainingFund, AnAbsurdDurationIsRefusedInsteadOfLooping)
+{
+    EXPECT_EQ(remainingFund(100000.0, 4000.0, 1.0, 32766.0).status, InvestStatus::Ok);
+    EXPECT_EQ(remainingFund(100000.0, 4000.0, 1.0, 32766.5).status, InvestStatus::TooManyPeriods);
+    EXPECT_EQ(remainingFund(100000.0, 4000.0, 1.0, 1e300).status, InvestStatus::TooManyPeriods);
+    EXPECT_EQ(remainingFund(100000.0, 4000.0, 25.0, 32766.0).status, InvestStatus::ResultOutOfRange);
+    EXPECT_EQ(remainingFund(100000.0, 4000.0, 1.0, NAN).status, InvestStatus::InvalidInput);
+}
+
+// -- Inflation ---------------------------------------------------------------------------------------------
+
+double toCents(double v)
+{
+    return readBoxValue(formatNumber(v, kFixed2Format));
+}
+
+struct ClassicAdjustment {
+    double lo = 0.0;
+    double hi = 0.0;
+    int steps = 0;
+};
+
+// The quarter-step iteration on its own, for the inputs where it converges.
+ClassicAdjustment classicIteration(double b, double inf)
+{
+    ClassicAdjustment a;
+    double half = toCents(b * inf) / 2;
+    a.lo = b - half;
+    a.hi = b + half;
+    double y = toCents(a.lo * inf);
+    while (a.hi - (a.lo + y) > 1 && a.steps < 1000) {
+        half = half - (a.hi - (a.lo + y)) / 4;
+        a.lo = b - half;
+        a.hi = b + half;
+        y = toCents(a.lo * inf);
+        ++a.steps;
+    }
+    return a;
+}
+
+void expectCondition(const InflationResult& r, double b, double inf)
+{
+    EXPECT_NEAR(r.firstYear + r.lastYear, 2 * b, 1e-6);
+    EXPECT_LE(std::fabs(r.lastYear - (r.firstYear + toCents(r.firstYear * inf))), 1.0);
+    EXPECT_GT(r.firstYear, 0.0);
+    EXPECT_GT(r.lastYear, r.firstYear);
+}
+
+TEST(InflationAdjustment, MonthlyAnnuityOf716At3PercentFor20Years)
+{
+    InflationInput in{
+        .payment = 716.43, .additionalPayment = 0.0, .annual = false, .inflationPercent = 3.0, .durationYears = 20.0};
+    InflationResult r = inflationAdjustedPayments(in);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    expectCondition(r, 8597.16, 0.6);
+    EXPECT_NEAR(r.firstYear + r.lastYear, 17194.32, 1e-6);
+    EXPECT_NEAR(r.total, 171943.2, 1e-6);
+    EXPECT_EQ(plainText(r.total), "171943.2");
+    EXPECT_EQ(r.firstPayment, r.firstYear / 12);
+    EXPECT_EQ(r.lastPayment, r.lastYear / 12);
+    EXPECT_FALSE(r.exactStep);
+    ClassicAdjustment classic = classicIteration(8597.16, 0.6);
+    EXPECT_EQ(r.firstYear, classic.lo);
+    EXPECT_EQ(r.lastYear, classic.hi);
+
+    LevelWorthResult w = levelPaymentWorth(716.43, 3.0, 20.0);
+    ASSERT_EQ(w.status, InvestStatus::Ok);
+    EXPECT_EQ(plainText(w.paymentCents), "716.43");
+    EXPECT_EQ(formatNumber(w.worth, kCurrencyFormat), "$389.59");
+    EXPECT_EQ(w.years, 20);
+}
+
+TEST(InflationAdjustment, AnnualPaymentsAddTheAdditionalPaymentOnce)
+{
+    InflationInput in{.payment = 8718.46,
+                      .additionalPayment = 281.54,
+                      .annual = true,
+                      .inflationPercent = 2.5,
+                      .durationYears = 20.0};
+    InflationResult r = inflationAdjustedPayments(in);
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    expectCondition(r, 9000.0, 0.5);
+    EXPECT_EQ(r.firstPayment, r.firstYear);
+    EXPECT_NEAR(r.total, 9000.0 * 20, 1e-6);
+}
+
+TEST(InflationAdjustment, KeepsTheClassicResultsWhereverTheyConverge)
+{
+    for (double b : {1200.0, 8597.16, 35000.0, 1234567.89}) {
+        for (int rateIndex = 0; rateIndex <= 200; rateIndex += 3) {
+            for (double years : {1.0, 5.5, 10.0, 20.0}) {
+                double inf = rateIndex * 0.125 * years / 100;
+                if (inf > 2.0) continue;
+                SCOPED_TRACE(std::to_string(b) + " at " + std::to_string(rateIndex * 0.125) + " % for " +
+                             std::to_string(years) + " years");
+                InflationResult r = inflationAdjustedPayments(
+                    {.payment = b, .annual = true, .inflationPercent = rateIndex * 0.125, .durationYears = years});
+                ASSERT_EQ(r.status, InvestStatus::Ok);
+                ClassicAdjustment classic = classicIteration(b, inf);
+                EXPECT_EQ(r.firstYear, classic.lo);
+                EXPECT_EQ(r.lastYear, classic.hi);
+                EXPECT_FALSE(r.exactStep);
+            }
+        }
+    }
+}
+
+struct OvershootCase {
+    std::string name;
+    double inflationPercent;
+    double years;
+};
+
+TEST(InflationAdjustment, LargeTotalInflationStillMeetsTheCondition)
+{
+    const std::vector<OvershootCase> cases = {
+        {"5.5 % for 40 years (220 %), which draws no warning", 5.5, 40.0},
+        {"25 % for 30 years (750 %), where the quarter steps make the last payment negative", 25.0, 30.0},
+        {"3 % for 75 years (225 %)", 3.0, 75.0},
+        {"25 % for 2730 years", 25.0, 2730.0},
+    };
+    for (const OvershootCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        double inf = c.inflationPercent * c.years / 100;
+        InflationResult r = inflationAdjustedPayments(
+            {.payment = 716.43, .annual = false, .inflationPercent = c.inflationPercent, .durationYears = c.years});
+        ASSERT_EQ(r.status, InvestStatus::Ok);
+        EXPECT_TRUE(r.exactStep);
+        expectCondition(r, 8597.16, inf);
+        EXPECT_NEAR(r.firstYear, 2 * 8597.16 / (2 + inf), 0.01);
+        // The quarter steps alone stop after one step, far from the condition.
+        ClassicAdjustment classic = classicIteration(8597.16, inf);
+        EXPECT_EQ(classic.steps, 1);
+        EXPECT_GT(std::fabs(classic.hi - classic.lo * (1 + inf)), 100.0);
+    }
+    ClassicAdjustment negative = classicIteration(8597.16, 7.5);
+    EXPECT_LT(negative.hi, 0.0);
+}
+
+TEST(InflationAdjustment, NoInflationKeepsTheLevelPayment)
+{
+    InflationResult r =
+        inflationAdjustedPayments({.payment = 716.43, .annual = false, .inflationPercent = 0.0, .durationYears = 20.0});
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_EQ(r.firstYear, 716.43 * 12);
+    EXPECT_EQ(r.lastYear, 716.43 * 12);
+    EXPECT_EQ(levelPaymentWorth(716.43, 0.0, 20.0).worth, 716.43);
+}
+
+TEST(InflationAdjustment, NegativeBaseMeetsTheConditionToo)
+{
+    InflationResult r = inflationAdjustedPayments({.payment = 100.0,
+                                                   .additionalPayment = -500.0,
+                                                   .annual = true,
+                                                   .inflationPercent = 3.0,
+                                                   .durationYears = 20.0});
+    ASSERT_EQ(r.status, InvestStatus::Ok);
+    EXPECT_NEAR(r.firstYear + r.lastYear, -800.0, 1e-6);
+    EXPECT_LE(std::fabs(r.lastYear - (r.firstYear + toCents(r.firstYear * 0.6))), 1.0);
+}
+
+TEST(InflationAdjustment, RefusesWhatItCannotCompute)
+{
+    EXPECT_EQ(inflationAdjustedPayments({.payment = NAN, .inflationPercent = 3.0, .durationYears = 20.0}).status,
+              InvestStatus::InvalidInput);
+    EXPECT_EQ(inflationAdjustedPayments({.payment = 700.0, .inflationPercent = -3.0, .durationYears = 20.0}).status,
+              InvestStatus::InvalidInput);
+    EXPECT_EQ(inflationAdjustedPayments(
+                  {.payment = 700.0, .additionalPayment = 2e12, .inflationPercent = 3.0, .durationYears = 20.0})
+                  .status,
+              InvestStatus::AmountTooLarge);
+    EXPECT_EQ(inflationAdjustedPayments({.payment = 700.0, .inflationPercent = 3.0, .durationYears = 40000.0}).status,
+              InvestStatus::TooManyPeriods);
+    EXPECT_EQ(levelPaymentWorth(700.0, 3.0, 40000.0).status, InvestStatus::TooManyPeriods);
+}
+
+TEST(LevelPaymentWorth, RoundsThePaymentToTheCentAndAppliesWholeYears)
+{
+    LevelWorthResult w = levelPaymentWorth(700.0, 3.0, 20.5);  // 20.5 years count as 20
+    EXPECT_EQ(plainText(w.paymentCents), "700");
+    EXPECT_EQ(w.years, 20);
+    EXPECT_NEAR(w.worth, 700.0 * std::pow(0.97, 20), 1e-9);
+    EXPECT_EQ(plainText(levelPaymentWorth(716.4349, 3.0, 20.0).paymentCents), "716.43");
+}
+
+}  // namespace
+}  // namespace tv

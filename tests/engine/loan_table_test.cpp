@@ -1,0 +1,227 @@
+#include "engine/loan_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/limits.h"
+
+namespace tv {
+namespace {
+
+double cents(double amount)
+{
+    return std::round(amount * 100.0) / 100.0;
+}
+
+PaymentTableInput input(double loan, double minRate, double maxRate, double minLength, double maxLength,
+                        LengthUnit unit = LengthUnit::Years)
+{
+    PaymentTableInput in;
+    in.loanAmount = loan;
+    in.minRatePercent = minRate;
+    in.maxRatePercent = maxRate;
+    in.minLength = minLength;
+    in.maxLength = maxLength;
+    in.unit = unit;
+    return in;
+}
+
+TEST(TableMonthlyPayment, EightyThousandAtSixPercentForThirtyYearsPays479_64)
+{
+    double p = tableMonthlyPayment(80000, 6.0 / 1200, 360);
+    EXPECT_NEAR(p, 479.6404, 0.0001);
+    EXPECT_EQ(cents(p), 479.64);
+}
+
+TEST(TableMonthlyPayment, UsesARealPowerForFractionalMonths)
+{
+    double m = 6.0 / 1200;
+    double p = tableMonthlyPayment(1000, m, 27.6);
+    EXPECT_DOUBLE_EQ(p, 1000 * m / (1 - 1 / std::pow(1 + m, 27.6)));
+}
+
+TEST(PaymentTable, PurchaseOf100000With20PercentDownGives9RatesBy16Lengths)
+{
+    PaymentTable t = paymentTable(input(80000, 6.0, 8.0, 15, 30));
+    ASSERT_EQ(t.status, TableStatus::Ok);
+    EXPECT_EQ(t.rateCount(), 9);
+    EXPECT_EQ(t.lenCount(), 16);
+    EXPECT_EQ(t.ratesPercent.front(), 6.0);
+    EXPECT_EQ(t.ratesPercent.back(), 8.0);
+    EXPECT_EQ(t.lengths.front(), 15.0);
+    EXPECT_EQ(t.lengths.back(), 30.0);
+    EXPECT_EQ(cents(t.payment(0, 15)), 479.64);  // 6.00 %, 30 years
+}
+
+TEST(PaymentTable, AMinimumRateOfZeroIsComputedAtATenthOfACentPercent)
+{
+    PaymentTable t = paymentTable(input(10000, 0.0, 5.0, 1, 1));
+    ASSERT_EQ(t.status, TableStatus::Ok);
+    ASSERT_EQ(t.rateCount(), 21);
+    EXPECT_DOUBLE_EQ(t.ratesPercent[0], 0.001);
+    EXPECT_DOUBLE_EQ(t.ratesPercent[1], 0.251);
+    EXPECT_DOUBLE_EQ(t.ratesPercent[20], 5.001);
+    for (double p : t.payments) EXPECT_TRUE(std::isfinite(p));
+    EXPECT_NEAR(t.payment(0, 0), 10000.0 / 12, 0.01);  // almost no interest
+    EXPECT_EQ(tableMinimumRate(0.0), kTableLowestRatePercent);
+    EXPECT_EQ(tableMinimumRate(0.25), 0.25);
+}
+
+TEST(PaymentTable, EqualLengthsAndRatesGiveASingleCell)
+{
+    PaymentTable t = paymentTable(input(50000, 7.0, 7.0, 10, 10));
+    ASSERT_EQ(t.status, TableStatus::Ok);
+    EXPECT_EQ(t.rateCount(), 1);
+    EXPECT_EQ(t.lenCount(), 1);
+    EXPECT_DOUBLE_EQ(t.payment(0, 0), tableMonthlyPayment(50000, 7.0 / 1200, 120));
+}
+
+TEST(PaymentTable, MonthsFrom60To70GiveColumnsOf60And66Months)
+{
+    PaymentTable t = paymentTable(input(20000, 5.0, 5.0, 60, 70, LengthUnit::Months));
+    ASSERT_EQ(t.status, TableStatus::Ok);
+    ASSERT_EQ(t.lenCount(), 2);
+    EXPECT_EQ(t.lengths[0], 60.0);
+    EXPECT_EQ(t.lengths[1], 66.0);
+    EXPECT_DOUBLE_EQ(t.payment(0, 0), tableMonthlyPayment(20000, 5.0 / 1200, 60));
+    EXPECT_DOUBLE_EQ(t.payment(0, 1), tableMonthlyPayment(20000, 5.0 / 1200, 66));
+}
+
+TEST(PaymentTable, FractionalYearsStepByWholeYears)
+{
+    PaymentTable t = paymentTable(input(1000, 6, 6, 1.5, 3));
+    ASSERT_EQ(t.status, TableStatus::Ok);
+    ASSERT_EQ(t.lenCount(), 2);
+    EXPECT_EQ(t.lengths[1], 2.5);
+    EXPECT_DOUBLE_EQ(t.payment(0, 1), tableMonthlyPayment(1000, 0.005, 30));
+}
+
+TEST(PaymentTable, RefusesLengthsOutsideOneTo100YearsOr1200Months)
+{
+    EXPECT_EQ(paymentTable(input(1000, 5, 6, 0, 10)).status, TableStatus::LengthTooShort);
+    EXPECT_EQ(paymentTable(input(1000, 5, 6, -3, 10)).status, TableStatus::LengthTooShort);
+    EXPECT_EQ(paymentTable(input(1000, 5, 6, 0.5, 10, LengthUnit::Months)).status, TableStatus::LengthTooShort);
+    EXPECT_EQ(paymentTable(input(1000, 5, 6, 1, 100)).status, TableStatus::Ok);
+    EXPECT_EQ(paymentTable(input(1000, 5, 6, 1, 101)).status, TableStatus::LengthTooLong);
+    EXPECT_EQ(paymentTable(input(1000, 5, 6, 1, 1200, LengthUnit::Months)).status, TableStatus::Ok);
+    EXPECT_EQ(paymentTable(input(1000, 5, 6, 1, 1201, LengthUnit::Months)).status, TableStatus::LengthTooLong);
+    EXPECT_EQ(paymentTable(input(1000, 5, 6, 10, 5)).status, TableStatus::LengthsReversed);
+    EXPECT_EQ(paymentTable(input(1000, 6, 5, 1, 5)).status, TableStatus::RatesReversed);
+    EXPECT_EQ(paymentTable(input(1000, -1, 5, 1, 5)).status, TableStatus::InvalidInput);
+    EXPECT_EQ(paymentTable(input(std::nan(""), 5, 6, 1, 5)).status, TableStatus::InvalidInput);
+    EXPECT_EQ(paymentTable(input(2e12, 5, 6, 1, 5)).status, TableStatus::AmountTooLarge);
+}
+
+TEST(PaymentTable, TheLargestTablesStayWithinTheGridLimits)
+{
+    PaymentTable years = paymentTable(input(1000, 0, 25, 1, 100));
+    ASSERT_EQ(years.status, TableStatus::Ok);
+    EXPECT_EQ(years.rateCount(), limits::kMaxTableRateRows);
+    EXPECT_EQ(years.lenCount(), limits::kMaxTableYearColumns);
+    PaymentTable months = paymentTable(input(1000, 0, 25, 1, 1200, LengthUnit::Months));
+    ASSERT_EQ(months.status, TableStatus::Ok);
+    EXPECT_EQ(months.lenCount(), limits::kMaxTableMonthColumns);
+    EXPECT_EQ(months.lengths.back(), 1195.0);
+    EXPECT_EQ(paymentTable(input(1000, 0, 26, 1, 5)).status, TableStatus::TooManyRates);
+}
+
+TEST(MonthInterest, HalfACentRoundsUp)
+{
+    EXPECT_EQ(monthInterest(12.5, 0.01), 0.13);  // 0.125
+    EXPECT_EQ(monthInterest(12.4, 0.01), 0.12);
+    EXPECT_EQ(monthInterest(80000, 0.005), 400.0);
+    EXPECT_EQ(monthInterest(79920.3596, 0.005), 399.60);  // 399.6018
+}
+
+TEST(AmortizationSchedule, EightyThousandAtSixPercentForThirtyYears)
+{
+    const double m = 6.0 / 1200;
+    const double payment = tableMonthlyPayment(80000, m, 360);
+    Schedule s = amortizationSchedule(80000, payment, m, 360);
+    ASSERT_EQ(s.status, TableStatus::Ok);
+    ASSERT_EQ(s.months(), 360);
+    EXPECT_EQ(s.lines[0].balance, 80000.0);
+    EXPECT_EQ(s.lines[1].interest, 400.0);
+    EXPECT_EQ(cents(payment - s.lines[1].interest), 79.64);
+    EXPECT_EQ(cents(s.lines[1].balance), 79920.36);
+    EXPECT_EQ(s.lines[2].interest, 399.60);
+    EXPECT_EQ(cents(s.lines[2].balance), 79840.32);
+    EXPECT_EQ(s.lines[360].interest, 2.39);
+    EXPECT_EQ(cents(s.lines[360].balance), -0.19);
+    double total = 0;
+    for (int k = 1; k <= 360; ++k) total += s.lines[static_cast<std::size_t>(k)].interest;
+    EXPECT_EQ(cents(total), 92670.36);
+}
+
+TEST(AmortizationSchedule, HasOneLinePerWholeMonth)
+{
+    EXPECT_EQ(amortizationSchedule(1000, 90, 0.005, 12).months(), 12);
+    EXPECT_EQ(amortizationSchedule(1000, 90, 0.005, 30).months(), 30);  // 2.5 years
+    EXPECT_EQ(amortizationSchedule(1000, 90, 0.005, 27.6).months(), 27);
+    EXPECT_EQ(amortizationSchedule(1000, 1, 0.005, 1200).months(), 1200);
+    EXPECT_EQ(amortizationSchedule(1000, 1, 0.005, 1201).status, TableStatus::TooManyMonths);
+}
+
+TEST(LoanOfLine, PutsABlankBeforeNumbersThatAreNotNegative)
+{
+    EXPECT_EQ(loanOfLine(80000), "Loan of  80000");
+    EXPECT_EQ(loanOfLine(0), "Loan of  0");
+    EXPECT_EQ(loanOfLine(79999.5), "Loan of  79999.5");
+    EXPECT_EQ(loanOfLine(-250), "Loan of -250");
+}
+
+const std::vector<std::vector<std::string>> kTwoByTwo = {
+    {" ", "5 Years", "6 Years"},
+    {"7.00%", "$1,980.10", "$1,704.68"},
+    {"7.25%", "$99.99", "$1,715.38"},
+};
+
+TEST(TableText, ATwoByTwoTableOnTheClipboard)
+{
+    EXPECT_EQ(tableText(100000, kTwoByTwo, false, TableTextMode::Clipboard),
+              "Loan of  100000\r\n"
+              "\t\t5 Years\t6 Years\r\n"
+              "7.00%\t\t$1,980.10\t$1,704.68\r\n"
+              "7.25%\t\t$99.99\t\t$1,715.38\r\n");
+}
+
+TEST(TableText, ATwoByTwoTablePrintedHasATabAfterEachLengthHeader)
+{
+    EXPECT_EQ(tableText(100000, kTwoByTwo, false, TableTextMode::Printer),
+              "Loan of  100000\r\n"
+              "\t\t5 Years\t\t6 Years\t\r\n"
+              "7.00%\t\t$1,980.10\t$1,704.68\r\n"
+              "7.25%\t\t$99.99\t\t$1,715.38\r\n");
+}
+
+const std::vector<std::vector<std::string>> kSchedule = {
+    {"Payment\n$85.61", "Principle Paid", "Interest Paid", "Principle Balance", "Total Interest"},
+    {"1", "$80.61", "$5.00", "$919.39", "$5.00"},
+    {"2", "$81.01", "$4.60", "$838.38", "$9.60"},
+};
+
+TEST(TableText, AScheduleOnTheClipboard)
+{
+    EXPECT_EQ(tableText(1000, kSchedule, true, TableTextMode::Clipboard),
+              "Loan of  1000\r\n"
+              "Payment\n$85.61\r\n"
+              "\tPrinciple Paid\t\tInterest Paid\t\tPrinciple Balance\tTotal Interest\r\n"
+              "1\t$80.61\t\t\t$5.00\t\t\t$919.39\t\t$5.00\t\t\r\n"
+              "2\t$81.01\t\t\t$4.60\t\t\t$838.38\t\t$9.60\t\t\r\n");
+}
+
+TEST(TableText, ASchedulePrintedFramesEachCellWithTabsOnly)
+{
+    EXPECT_EQ(tableText(1000, kSchedule, true, TableTextMode::Printer),
+              "Loan of  1000\r\n"
+              "Payment\n$85.61\r\n"
+              "\tPrinciple Paid\t\tInterest Paid\tPrinciple Balance\t\tTotal Interest\r\n"
+              "1\t$80.61\t\t$5.00\t\t$919.39\t\t$5.00\t\r\n"
+              "2\t$81.01\t\t$4.60\t\t$838.38\t\t$9.60\t\r\n");
+}
+
+}  // namespace
+}  // namespace tv

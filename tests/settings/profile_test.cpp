@@ -1,0 +1,339 @@
+#include "settings/profile.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings_fixture.h"
+
+namespace tv {
+namespace {
+
+using test::MemoryFileSystem;
+using test::TempDir;
+
+constexpr const char* kIni = "Tarvolin.ini";
+
+// ---- reading --------------------------------------------------------------------------------------
+
+struct ReadCase {
+    const char* name;
+    const char* fileText;
+    std::int32_t expected;  // LoanAmount read with the default 777
+};
+
+const ReadCase kReadCases[] = {
+    {"PlainNumber", "[TarvolinDefaults]\r\nLoanAmount=250000\r\n", 250000},
+    {"GroupSeparatorStopsTheNumber", "[TarvolinDefaults]\r\nLoanAmount=100,000\r\n", 100},
+    {"DecimalPointStopsTheNumber", "[TarvolinDefaults]\r\nLoanAmount=15.5\r\n", 15},
+    {"TextReadsZero", "[TarvolinDefaults]\r\nLoanAmount=abc\r\n", 0},
+    {"NegativeNumber", "[TarvolinDefaults]\r\nLoanAmount=-3\r\n", -3},
+    {"BlankValueReadsZero", "[TarvolinDefaults]\r\nLoanAmount=\r\n", 0},
+    {"BlanksOnlyReadZero", "[TarvolinDefaults]\r\nLoanAmount=   \r\n", 0},
+    {"MissingKeyGivesDefault", "[TarvolinDefaults]\r\nLoanDuration=15\r\n", 777},
+    {"MissingSectionGivesDefault", "[Other]\r\nLoanAmount=5\r\n", 777},
+    {"EmptyFileGivesDefault", "", 777},
+    {"LfLineEnds", "[TarvolinDefaults]\nLoanDuration=3\nLoanAmount=42\n", 42},
+    {"CrLfLineEnds", "[TarvolinDefaults]\r\nLoanDuration=3\r\nLoanAmount=42\r\n", 42},
+    {"LastLineWithoutLineEnd", "[TarvolinDefaults]\r\nLoanAmount=42", 42},
+    {"NamesMatchWithoutCase", "[tarvolindefaults]\r\nLOANAMOUNT=9\r\n", 9},
+    {"BlanksAroundTheEqualsSign", "[TarvolinDefaults]\r\n  LoanAmount  =  250  \r\n", 250},
+    {"BlanksAroundTheSectionName", "[ TarvolinDefaults ]\r\nLoanAmount=8\r\n", 8},
+    {"FirstOfTwoSectionsWins", "[TarvolinDefaults]\r\nLoanAmount=1\r\n[TarvolinDefaults]\r\nLoanAmount=2\r\n", 1},
+    {"KeyOnlyInTheSecondSectionIsNotRead",
+     "[TarvolinDefaults]\r\nLoanDuration=1\r\n[TarvolinDefaults]\r\nLoanAmount=2\r\n", 777},
+    {"FirstOfTwoKeysWins", "[TarvolinDefaults]\r\nLoanAmount=1\r\nLoanAmount=2\r\n", 1},
+    {"KeyOfAnotherSectionIsNotRead", "[Other]\r\nLoanAmount=5\r\n[TarvolinDefaults]\r\nLoanDuration=1\r\n", 777},
+    {"KeyBeforeAnySectionIsNotRead", "LoanAmount=5\r\n[TarvolinDefaults]\r\n", 777},
+    {"CommentedKeyIsNotRead", "[TarvolinDefaults]\r\n;LoanAmount=5\r\n", 777},
+    {"CommentAfterTheSectionHeader", "[TarvolinDefaults] ; defaults\r\nLoanAmount=6\r\n", 6},
+    {"HugeNumberIsCappedAt32Bits", "[TarvolinDefaults]\r\nLoanAmount=99999999999999999999\r\n",
+     std::numeric_limits<std::int32_t>::max()},
+    {"HugeNegativeNumberIsCappedAt32Bits", "[TarvolinDefaults]\r\nLoanAmount=-99999999999\r\n",
+     std::numeric_limits<std::int32_t>::min()},
+    {"PlusSign", "[TarvolinDefaults]\r\nLoanAmount=+12\r\n", 12},
+    {"ByteOrderMarkBeforeTheSection", "\xEF\xBB\xBF[TarvolinDefaults]\r\nLoanAmount=31\r\n", 31},
+    {"KeyWithoutEqualsSignIsNotAKey", "[TarvolinDefaults]\r\nLoanAmount\r\n", 777},
+};
+
+class ReadingRule : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadingRule, ReadsTheRealFileText)
+{
+    TempDir dir;
+    dir.write(kIni, GetParam().fileText);
+    ProfileFile ini(dir.path(kIni));
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 777), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Profile, ReadingRule, ::testing::ValuesIn(kReadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProfileReading, MissingFileGivesEveryDefault)
+{
+    TempDir dir;
+    ProfileFile ini(dir.path(kIni));
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 100000), 100000);
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanInterest", 64), 64);
+    EXPECT_FALSE(ini.readString(kIniSection, "LoanAmount"));
+    EXPECT_FALSE(dir.exists(kIni)) << "reading never creates the file";
+}
+
+TEST(ProfileReading, RawValueIsTheTextAfterTheEqualsSignWithoutSurroundingBlanks)
+{
+    TempDir dir;
+    dir.write(kIni, "[TarvolinDefaults]\r\nLoanAmount =  100,000 \r\n");
+    ProfileFile ini(dir.path(kIni));
+    EXPECT_EQ(ini.readString(kIniSection, "LoanAmount"), "100,000");
+}
+
+TEST(ProfileReading, HugeFileLoadsWithoutTrouble)
+{
+    TempDir dir;
+    std::string text = "[TarvolinDefaults]\r\nLoanAmount=5\r\n";
+    text += std::string(3 << 20, 'x');  // several megabytes in one line
+    text += "\r\nLoanDuration=7\r\n";
+    dir.write(kIni, text);
+    ProfileFile ini(dir.path(kIni));
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 5);
+    // Only the first megabyte is read: a key after it is not seen.
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanDuration", 15), 15);
+}
+
+TEST(ProfileReading, BinaryTextLoadsWithoutTrouble)
+{
+    TempDir dir;
+    std::string text;
+    for (int i = 0; i < 70000; ++i) text += static_cast<char>((i * 131 + 7) % 256);
+    text += "\n[TarvolinDefaults]\nLoanAmount=5";
+    text += std::string(1, '\0') + "77\n";
+    dir.write(kIni, text);
+    ProfileFile ini(dir.path(kIni));
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 1), 5);
+    EXPECT_EQ(ini.readInt(kIniSection, "NoSuchKey", 3), 3);
+}
+
+TEST(ProfileReading, ValueTextReadsAsTheFileReaderReadsIt)
+{
+    EXPECT_EQ(ProfileFile::intOf("100,000"), 100);
+    EXPECT_EQ(ProfileFile::intOf("12.5"), 12);
+    EXPECT_EQ(ProfileFile::intOf(" 64 "), 64);
+    EXPECT_EQ(ProfileFile::intOf("$100"), 0);
+    EXPECT_EQ(ProfileFile::intOf(""), 0);
+    EXPECT_EQ(ProfileFile::intOf("-3"), -3);
+}
+
+// ---- writing --------------------------------------------------------------------------------------
+
+TEST(ProfileWriting, CreatesTheFileAndSectionWhenMissing)
+{
+    TempDir dir;
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "100000"));
+    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=100000\r\n");
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 100000);
+}
+
+TEST(ProfileWriting, KeepsForeignLinesAndCommentsAsTheyWere)
+{
+    TempDir dir;
+    const std::string before =
+        "; written by hand\r\n"
+        "[Window]\r\n"
+        "Left=120\r\n"
+        "\r\n"
+        "[TarvolinDefaults]\r\n"
+        "; loan defaults\r\n"
+        "LoanAmount = 5000\r\n"
+        "Unknown=yes\r\n"
+        "\r\n"
+        "[Later]\r\n"
+        "LoanAmount=1\r\n";
+    dir.write(kIni, before);
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "250000"}, {"MenuStart", "2"}}));
+    EXPECT_EQ(dir.read(kIni),
+              "; written by hand\r\n"
+              "[Window]\r\n"
+              "Left=120\r\n"
+              "\r\n"
+              "[TarvolinDefaults]\r\n"
+              "; loan defaults\r\n"
+              "LoanAmount =250000\r\n"
+              "Unknown=yes\r\n"
+              "MenuStart=2\r\n"
+              "\r\n"
+              "[Later]\r\n"
+              "LoanAmount=1\r\n");
+}
+
+TEST(ProfileWriting, KeepsLfLineEndsAndAddsLfLines)
+{
+    TempDir dir;
+    dir.write(kIni, "[TarvolinDefaults]\nLoanAmount=1\n");
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"LoanDuration", "30"}}));
+    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\nLoanAmount=2\nLoanDuration=30\n");
+}
+
+TEST(ProfileWriting, KeepsCrLfLineEndsAndAddsCrLfLines)
+{
+    TempDir dir;
+    dir.write(kIni, "[TarvolinDefaults]\r\nLoanAmount=1\r\n");
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"LoanDuration", "30"}}));
+    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=2\r\nLoanDuration=30\r\n");
+}
+
+TEST(ProfileWriting, AddsTheSectionAfterOtherSections)
+{
+    TempDir dir;
+    dir.write(kIni, "[Other]\nA=1");
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeString(kIniSection, "MenuStart", "1"));
+    EXPECT_EQ(dir.read(kIni), "[Other]\nA=1\n[TarvolinDefaults]\nMenuStart=1\n");
+}
+
+TEST(ProfileWriting, LeavesTheEndOfAFileWithoutLineEndAsItWas)
+{
+    TempDir dir;
+    dir.write(kIni, "[TarvolinDefaults]\r\nLoanAmount=1\r\n[Other]\r\nA=1");
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeString(kIniSection, "MenuStart", "2"));
+    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=1\r\nMenuStart=2\r\n[Other]\r\nA=1");
+}
+
+TEST(ProfileWriting, ReplacesAKeyWhoseNameDiffersInCase)
+{
+    TempDir dir;
+    dir.write(kIni, "[tarvolindefaults]\r\nloanamount=1\r\n");
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "2"));
+    EXPECT_EQ(dir.read(kIni), "[tarvolindefaults]\r\nloanamount=2\r\n");
+}
+
+TEST(ProfileWriting, WritesIntoTheFirstOfTwoSameSections)
+{
+    TempDir dir;
+    dir.write(kIni, "[TarvolinDefaults]\r\nA=1\r\n[TarvolinDefaults]\r\nLoanAmount=2\r\n");
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "3"));
+    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nA=1\r\nLoanAmount=3\r\n[TarvolinDefaults]\r\nLoanAmount=2\r\n");
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 3);
+}
+
+TEST(ProfileWriting, KeepsTheByteOrderMarkOfAnEditedFile)
+{
+    TempDir dir;
+    dir.write(kIni, "\xEF\xBB\xBF[TarvolinDefaults]\r\nLoanAmount=1\r\n");
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "2"));
+    EXPECT_EQ(dir.read(kIni), "\xEF\xBB\xBF[TarvolinDefaults]\r\nLoanAmount=2\r\n");
+}
+
+TEST(ProfileWriting, ValueIsWrittenAsGivenAndReadByTheReadingRule)
+{
+    TempDir dir;
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "100,000"}, {"LoanDuration", "12.5"}}));
+    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=100,000\r\nLoanDuration=12.5\r\n");
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 100);
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanDuration", 0), 12);
+}
+
+TEST(ProfileWriting, LineBreakInAValueCannotAddLines)
+{
+    TempDir dir;
+    ProfileFile ini(dir.path(kIni));
+    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "5\r\n[Evil]\nMenuStart=2"));
+    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=5  [Evil] MenuStart=2\r\n");
+    EXPECT_EQ(ini.readInt(kIniSection, "MenuStart", 1), 1);
+}
+
+TEST(ProfileWriting, SeveralKeysAreOneChangeEqualToOneKeyAtATime)
+{
+    const std::string start = "; mine\n[TarvolinDefaults]\nLoanDuration=9\n\n[Other]\nX=1\n";
+    const std::vector<std::pair<std::string, std::string>> keys{
+        {"LoanAmount", "100"}, {"LoanDuration", "20"}, {"MenuStart", "2"}, {"LoanAmount", "300"}};
+
+    MemoryFileSystem together;
+    together.files[kIni] = start;
+    ProfileFile all(kIni, together);
+    ASSERT_TRUE(all.writeStrings(kIniSection, keys));
+    EXPECT_EQ(together.replaces, 1);
+
+    MemoryFileSystem oneByOne;
+    oneByOne.files[kIni] = start;
+    ProfileFile single(kIni, oneByOne);
+    for (const auto& [key, value] : keys) ASSERT_TRUE(single.writeString(kIniSection, key, value));
+    EXPECT_EQ(oneByOne.replaces, 4);
+
+    EXPECT_EQ(together.files[kIni], oneByOne.files[kIni]);
+    EXPECT_EQ(together.files[kIni],
+              "; mine\n[TarvolinDefaults]\nLoanDuration=20\nLoanAmount=300\nMenuStart=2\n\n[Other]\nX=1\n");
+}
+
+TEST(ProfileWriting, FailedWriteIsReportedAndLeavesTheFile)
+{
+    MemoryFileSystem fs;
+    fs.files[kIni] = "[TarvolinDefaults]\r\nLoanAmount=1\r\n";
+    fs.refuseWrites = true;
+    ProfileFile ini(kIni, fs);
+    EXPECT_FALSE(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"MenuStart", "2"}}));
+    EXPECT_EQ(fs.files[kIni], "[TarvolinDefaults]\r\nLoanAmount=1\r\n");
+}
+
+TEST(ProfileWriting, UnwritableDirectoryIsReportedAndLeavesNoFile)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only directories";
+    TempDir dir;
+    std::filesystem::create_directory(dir.path("locked"));
+    std::filesystem::permissions(dir.path("locked"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    ProfileFile ini(dir.path("locked/Tarvolin.ini"));
+    EXPECT_FALSE(ini.writeString(kIniSection, "LoanAmount", "1"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path("locked/Tarvolin.ini")));
+    std::filesystem::permissions(dir.path("locked"), std::filesystem::perms::owner_all);
+}
+
+TEST(ProfileWriting, FileNameTakenByADirectoryIsReported)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.path(kIni));
+    ProfileFile ini(dir.path(kIni));
+    EXPECT_FALSE(ini.writeString(kIniSection, "LoanAmount", "1"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path(kIni)));
+    EXPECT_FALSE(dir.exists("Tarvolin.ini.tmp")) << "no temporary file is left behind";
+}
+
+TEST(ProfileWriting, MissingDirectoryIsReported)
+{
+    TempDir dir;
+    ProfileFile ini(dir.path("no/such/folder/Tarvolin.ini"));
+    EXPECT_FALSE(ini.writeString(kIniSection, "LoanAmount", "1"));
+}
+
+TEST(ProfileWriting, FileTooLargeToReadWholeIsNotCutOff)
+{
+    TempDir dir;
+    std::string text =
+        "[TarvolinDefaults]\r\nLoanAmount=1\r\n" + std::string(kMaxSettingsFileBytes, ';') + "\r\nEnd=1\r\n";
+    dir.write(kIni, text);
+    ProfileFile ini(dir.path(kIni));
+    EXPECT_FALSE(ini.writeString(kIniSection, "LoanAmount", "2"));
+    EXPECT_EQ(dir.read(kIni), text);
+}
+
+TEST(ProfileWriting, ApplyKeysOnTextGivesTheWrittenText)
+{
+    EXPECT_EQ(ProfileFile::applyKeys("", kIniSection, {{"A", "1"}, {"B", "2"}}),
+              "[TarvolinDefaults]\r\nA=1\r\nB=2\r\n");
+    EXPECT_EQ(ProfileFile::applyKeys("[TarvolinDefaults]\nA=0\n", kIniSection, {{"a", "1"}}),
+              "[TarvolinDefaults]\nA=1\n");
+}
+
+}  // namespace
+}  // namespace tv
