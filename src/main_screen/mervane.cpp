@@ -210,6 +210,8 @@ void Mervane::Set_From_Ini()
     else
         mnu_view_invest_Click();
     if (read("DurationType", 2) == 1) mnu_Months_Click();
+    // Reading the colours shows the hourglass; start-up or the reset command restores the pointer.
+    app().setPointer(Pointer::Hourglass);
     ReadIniColors(module1(), ini);
 }
 

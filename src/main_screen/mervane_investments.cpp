@@ -174,8 +174,8 @@ bool Mervane::GetAnnuityDuration()
     }
     durYears = r.years;
     valPayment = r.payment;
-    // The duration is written in years, whatever the view.
-    setBoxNumber("fp_Time", r.years);
+    // In the months view the box is read as months, so the duration is written in months too.
+    setBoxNumber("fp_Time", inMonthView() ? r.years * 12 : r.years);
     switch (r.outcome) {
         case AnnuityDurationOutcome::PaymentTooLarge:
             msgBox(

@@ -582,3 +582,23 @@ TEST(MervaneInvestRefusals, LeaveEveryBoxAsItWas)
 
 }  // namespace
 }  // namespace tv::test
+
+namespace tv::test {
+namespace {
+
+TEST(MervaneAnnuities, DurationSearchWritesMonthsInTheMonthsView)
+{
+    TestProgram t;
+    t.m().menu("mnu_view_invest").userChoose();
+    t.m().menu("mnu_Months").userChoose();
+    t.m().option("Opt_Annuity_Duration").userClick();
+    t.type("fp_Prin", "100000");
+    t.m().combo("comIntr").userPick(48);  // 6 %
+    t.type("fp_Payment", "716.43");
+    t.calculate();
+    EXPECT_NEAR(t.m().durYears, 20, 0.01);
+    EXPECT_NEAR(readBoxValue(t.text("fp_Time")), t.m().durYears * 12, 1e-9);
+}
+
+}  // namespace
+}  // namespace tv::test
