@@ -1,0 +1,317 @@
+#include "desktop/form_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "desktop/colors.h"
+#include "desktop/grid_view.h"
+#include "desktop/icons.h"
+#include "desktop/masked_edit.h"
+#include "desktop/toolbar_widget.h"
+
+namespace tvqt {
+
+FormWindow::FormWindow(tv::Form& form, const TwipScale& scale) : QDialog(nullptr), m_form(form), m_scale(scale)
+{
+    setObjectName(QString::fromStdString(form.name()));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setSizeGripEnabled(false);
+    setWindowIcon(programIcon());
+    build();
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::build()
+{
+    Applying guard(*this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    layout->addWidget(m_client);
+    buildMenus();
+    if (m_menuBar) layout->setMenuBar(m_menuBar);
+
+    // Controls are declared after their frames, so a control's container already has its widget.
+    for (tv::Control* c : m_form.controls()) {
+        QWidget* parent = m_client;
+        if (c->container()) {
+            auto it = m_widgets.find(c->container());
+            if (it != m_widgets.end()) parent = it->second;
+        }
+        QWidget* w = createWidget(*c, parent);
+        w->setObjectName(QString::fromStdString(c->name()));
+        m_widgets[c] = w;
+        m_controlOf[w] = c;
+    }
+    for (tv::Control* c : m_form.controls()) applyAll(*c);
+    // Labels, lines and pictures are drawn on their container, beneath every windowed control.
+    const auto& controls = m_form.controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        tv::Kind k = (*it)->kind();
+        if (k == tv::Kind::Label || k == tv::Kind::Line || k == tv::Kind::Picture) m_widgets[*it]->lower();
+    }
+    setWindowTitle(QString::fromStdString(m_form.caption()));
+    applyFormColors();
+    applyFormGeometry();
+}
+
+void FormWindow::buildMenus()
+{
+    if (m_form.menuBar().empty()) return;
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setNativeMenuBar(false);
+    for (tv::MenuItem* top : m_form.menuBar()) {
+        QString text = QString::fromStdString(top->caption());
+        QAction* action = nullptr;
+        if (top->children().empty()) {
+            action = m_menuBar->addAction(text);
+            bindMenuAction(*top, action);
+        } else {
+            QMenu* menu = m_menuBar->addMenu(text);
+            action = menu->menuAction();
+            addMenuItems(menu, *top);
+        }
+        m_actions[top] = action;
+        applyMenu(*top);
+    }
+}
+
+void FormWindow::addMenuItems(QMenu* menu, tv::MenuItem& parent)
+{
+    for (auto& child : parent.children()) {
+        tv::MenuItem& item = *child;
+        QAction* action = nullptr;
+        if (item.isSeparator()) {
+            action = menu->addSeparator();
+        } else if (!item.children().empty()) {
+            QMenu* sub = menu->addMenu(QString::fromStdString(item.caption()));
+            action = sub->menuAction();
+            addMenuItems(sub, item);
+        } else {
+            action = menu->addAction(QString::fromStdString(item.caption()));
+            if (!item.shortcut().empty())
+                action->setShortcut(
+                    QKeySequence::fromString(QString::fromStdString(item.shortcut()), QKeySequence::PortableText));
+            bindMenuAction(item, action);
+        }
+        m_actions[&item] = action;
+        applyMenu(item);
+    }
+}
+
+void FormWindow::bindMenuAction(tv::MenuItem& item, QAction* action)
+{
+    connect(action, &QAction::triggered, this, [this, &item] {
+        if (applying()) return;
+        if (item.usableByUser()) item.userChoose();
+        applyMenu(item);  // Qt toggles a checked item itself; the model decides
+    });
+}
+
+void FormWindow::applyMenu(tv::MenuItem& item)
+{
+    auto it = m_actions.find(&item);
+    if (it == m_actions.end()) return;
+    QAction* a = it->second;
+    Applying guard(*this);
+    a->setVisible(item.visible());
+    if (a->isSeparator()) return;
+    a->setText(QString::fromStdString(item.caption()));
+    a->setEnabled(item.enabled());
+    // Only a checked item is checkable, so unchecked items show no empty check box.
+    a->setCheckable(item.checked());
+    a->setChecked(item.checked());
+}
+
+void FormWindow::menuChanged(tv::MenuItem& item, tv::Prop)
+{
+    applyMenu(item);
+}
+
+bool FormWindow::isMenuShortcut(const QKeyEvent& event) const
+{
+    QKeySequence pressed(event.keyCombination());
+    for (const auto& [item, action] : m_actions)
+        if (!action->shortcut().isEmpty() && action->shortcut().matches(pressed) == QKeySequence::ExactMatch &&
+            item->usableByUser())
+            return true;
+    return false;
+}
+
+void FormWindow::applyFormGeometry()
+{
+    QSize client(m_scale.px(m_form.clientWidth()), m_scale.px(m_form.clientHeight()));
+    client = client.expandedTo(QSize(1, 1));
+    auto* l = layout();
+    if (m_form.resizable()) {
+        l->setSizeConstraint(QLayout::SetDefaultConstraint);
+        m_client->setMinimumSize(0, 0);
+        m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        int menu = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+        resize(client.width(), client.height() + menu);
+    } else {
+        m_client->setFixedSize(client);
+        l->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    l->activate();
+    move(m_scale.px(m_form.left()), m_scale.px(m_form.top()));
+}
+
+void FormWindow::applyFormColors()
+{
+    QPalette pal = m_client->palette();
+    pal.setColor(QPalette::Window, toQColor(m_form.backColor(), QApplication::palette()));
+    m_client->setPalette(pal);
+    m_client->setAutoFillBackground(true);
+}
+
+void FormWindow::showForm()
+{
+    Applying guard(*this);
+    setWindowFlags(m_form.modal() ? (Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                     Qt::WindowCloseButtonHint)
+                                  : (Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                                     (m_form.resizable() ? Qt::WindowMaximizeButtonHint : Qt::Widget)));
+    setWindowModality(m_form.modal() ? Qt::ApplicationModal : Qt::NonModal);
+    if (m_form.modal()) {
+        // Keep a dialog above the window it was opened from.
+        if (QWidget* active = QApplication::activeWindow(); active && active != this) {
+            winId();
+            if (windowHandle() && active->windowHandle()) windowHandle()->setTransientParent(active->windowHandle());
+        }
+    }
+    applyFormGeometry();
+    show();
+    activateWindow();
+    // The model's focus, if it is on this form, is where the keyboard goes.
+    if (tv::Control* focus = m_form.app().focus(); focus && &focus->form() == &m_form) modelFocusEntered(*focus);
+}
+
+void FormWindow::hideForm()
+{
+    Applying guard(*this);
+    hide();
+}
+
+void FormWindow::formChanged(tv::FormEvent event)
+{
+    Applying guard(*this);
+    switch (event) {
+    case tv::FormEvent::Caption: setWindowTitle(QString::fromStdString(m_form.caption())); break;
+    case tv::FormEvent::Geometry: applyFormGeometry(); break;
+    case tv::FormEvent::BackColor: applyFormColors(); break;
+    default: break;
+    }
+}
+
+void FormWindow::controlChanged(tv::Control& control, tv::Prop prop, int row, int col)
+{
+    if (!m_widgets.count(&control)) return;
+    apply(control, prop, row, col);
+}
+
+void FormWindow::modelFocusLeft(tv::Control& control)
+{
+    if (auto* edit = qobject_cast<MaskedEdit*>(widget(control))) edit->syncText();
+}
+
+void FormWindow::modelFocusEntered(tv::Control& control)
+{
+    QWidget* w = widget(control);
+    if (!w) return;
+    if (auto* edit = qobject_cast<MaskedEdit*>(w)) {
+        edit->syncText();
+        edit->syncSelection();
+    }
+    if (!w->hasFocus()) {
+        Applying guard(*this);
+        w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void FormWindow::userFocus(tv::Control& control)
+{
+    if (applying()) return;
+    m_form.app().setFocus(&control);
+}
+
+void FormWindow::flushPending()
+{
+    for (auto& [control, w] : m_widgets)
+        if (auto* grid = dynamic_cast<GridView*>(w)) grid->flush();
+}
+
+QWidget* FormWindow::widget(const tv::Control& control) const
+{
+    auto it = m_widgets.find(&control);
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+QAction* FormWindow::action(const tv::MenuItem& item) const
+{
+    auto it = m_actions.find(&item);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QToolButton* FormWindow::toolButton(const tv::Toolbar& toolbar, int index) const
+{
+    auto* bar = dynamic_cast<ToolbarWidget*>(widget(toolbar));
+    return bar ? bar->button(index) : nullptr;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    // The form decides: its Unload handler may keep it open; if it unloads, the renderer hides this window.
+    event->ignore();
+    if (applying()) return;
+    m_form.userClose();
+}
+
+void FormWindow::reject()
+{
+    // Escape is handled in keyPressEvent; a dialog never closes itself behind the form's back.
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        for (tv::Control* c : m_form.controls()) {
+            if (c->kind() != tv::Kind::CommandButton || !static_cast<tv::CommandButton*>(c)->isCancel()) continue;
+            if (!c->usableByUser()) continue;
+            if (auto* b = qobject_cast<QPushButton*>(widget(*c))) b->click();
+            return;
+        }
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (applying() || !m_form.resizable() || !isVisible()) return;
+    // A user's resize of a resizable form: the model learns its new outer size and runs Form_Resize.
+    int menu = m_menuBar ? tv::Form::kMenuBarTwips : 0;
+    tv::Rect r = m_form.rect();
+    r.width = m_scale.twips(m_client->width()) + 2 * tv::Form::kBorderTwips;
+    r.height = m_scale.twips(m_client->height()) + tv::Form::kTitleBarTwips + 2 * tv::Form::kBorderTwips + menu;
+    if (r == m_form.rect()) return;
+    {
+        Applying guard(*this);
+        m_form.setRect(r);
+    }
+    m_form.fire("Form", "Resize");
+}
+
+}  // namespace tvqt

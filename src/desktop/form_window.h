@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QDialog>
+#include <unordered_map>
+
+#include "desktop/desktop_defaults.h"
+#include "screen_model/application.h"
+#include "screen_model/form.h"
+
+class QAction;
+class QKeyEvent;
+class QMenu;
+class QMenuBar;
+class QToolButton;
+
+namespace tvqt {
+
+class Renderer;
+
+// The window of one model form: a menu bar over a client area of the form's client size, where every
+// control has its widget at its twip rectangle (inside its frame's widget). It is a QDialog so that Enter
+// presses the default button; Escape presses the cancel button, and the close box asks the form.
+class FormWindow : public QDialog {
+    Q_OBJECT
+public:
+    FormWindow(tv::Form& form, const TwipScale& scale);
+    ~FormWindow() override;
+
+    tv::Form& form() const { return m_form; }
+    const TwipScale& scale() const { return m_scale; }
+
+    // Shows the window as the form asks (modal or not) at the form's position.
+    void showForm();
+    void hideForm();
+    void formChanged(tv::FormEvent event);
+    void controlChanged(tv::Control& control, tv::Prop prop, int row, int col);
+    void menuChanged(tv::MenuItem& item, tv::Prop prop);
+    // The model's focus left `control` / moved to `control` (both of this form).
+    void modelFocusLeft(tv::Control& control);
+    void modelFocusEntered(tv::Control& control);
+    void flushPending();
+
+    QWidget* widget(const tv::Control& control) const;
+    QAction* action(const tv::MenuItem& item) const;
+    QToolButton* toolButton(const tv::Toolbar& toolbar, int index) const;
+    QWidget* clientArea() const { return m_client; }
+    QMenuBar* menuBar() const { return m_menuBar; }
+
+    // True while the window applies a model change: the widget signals that follow are not user actions.
+    bool applying() const { return m_applying > 0; }
+    class Applying {
+    public:
+        explicit Applying(FormWindow& w) : m_w(w) { ++m_w.m_applying; }
+        ~Applying() { --m_w.m_applying; }
+        Applying(const Applying&) = delete;
+        Applying& operator=(const Applying&) = delete;
+
+    private:
+        FormWindow& m_w;
+    };
+
+    // A widget of `control` received the keyboard focus from the user (click, Tab, mnemonic, window switch).
+    void userFocus(tv::Control& control);
+    // A key that one of the form's menu commands uses: it goes to the menu even inside a text box.
+    bool isMenuShortcut(const QKeyEvent& event) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void reject() override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    void buildMenus();
+    void addMenuItems(QMenu* menu, tv::MenuItem& parent);
+    void bindMenuAction(tv::MenuItem& item, QAction* action);
+    void applyMenu(tv::MenuItem& item);
+    void applyFormGeometry();
+    void applyFormColors();
+
+    // Per control kind (form_window_controls.cpp).
+    QWidget* createWidget(tv::Control& control, QWidget* parent);
+    void applyAll(tv::Control& control);
+    void apply(tv::Control& control, tv::Prop prop, int row, int col);
+    void applyGeometry(tv::Control& control, QWidget* w);
+    void applyColors(tv::Control& control, QWidget* w);
+    void applyCaption(tv::Control& control, QWidget* w);
+    void applyValue(tv::Control& control, QWidget* w);
+    void applyItems(tv::Control& control, QWidget* w);
+    void userClicked(tv::Control& control);
+    void labelMnemonic(tv::Control& label);
+    tv::Control* nextFocusableAfter(const tv::Control& control, bool usableNow) const;
+
+    tv::Form& m_form;
+    TwipScale m_scale;
+    QWidget* m_client = nullptr;
+    QMenuBar* m_menuBar = nullptr;
+    std::unordered_map<const tv::Control*, QWidget*> m_widgets;
+    std::unordered_map<const QObject*, tv::Control*> m_controlOf;
+    std::unordered_map<const tv::MenuItem*, QAction*> m_actions;
+    int m_applying = 0;
+};
+
+}  // namespace tvqt

@@ -1,0 +1,424 @@
+// The widget of each control kind, and how each model property shows on it.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcutEvent>
+
+#include "desktop/colors.h"
+#include "desktop/form_window.h"
+#include "desktop/grid_view.h"
+#include "desktop/icons.h"
+#include "desktop/masked_edit.h"
+#include "desktop/paint_widgets.h"
+#include "desktop/toolbar_widget.h"
+
+namespace tvqt {
+
+namespace {
+
+Qt::Alignment horizontal(tv::Alignment a)
+{
+    switch (a) {
+    case tv::Alignment::Left: return Qt::AlignLeft;
+    case tv::Alignment::Right: return Qt::AlignRight;
+    case tv::Alignment::Center: return Qt::AlignHCenter;
+    }
+    return Qt::AlignLeft;
+}
+
+// A caption shown without a mnemonic: "&x" shows "x", "&&" shows "&".
+QString withoutMnemonic(const QString& caption)
+{
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+                out += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
+QString lineBreaks(const std::string& text)
+{
+    return GridModel::cellText(text);
+}
+
+// A caption with a mnemonic: an "&" before anything but another "&".
+bool hasMnemonic(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) continue;
+        if (caption[i + 1] != QLatin1Char('&')) return true;
+        ++i;
+    }
+    return false;
+}
+
+bool focusableKind(tv::Kind k)
+{
+    switch (k) {
+    case tv::Kind::MaskedBox:
+    case tv::Kind::ComboList:
+    case tv::Kind::OptionButton:
+    case tv::Kind::CheckBox:
+    case tv::Kind::CommandButton:
+    case tv::Kind::TextArea:
+    case tv::Kind::Grid: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+QWidget* FormWindow::createWidget(tv::Control& control, QWidget* parent)
+{
+    switch (control.kind()) {
+    case tv::Kind::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->installEventFilter(this);
+        return label;
+    }
+    case tv::Kind::MaskedBox: return new MaskedEdit(static_cast<tv::MaskedBox&>(control), *this, parent);
+    case tv::Kind::ComboList: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(false);
+        combo->setMaxVisibleItems(16);
+        auto& list = static_cast<tv::ComboList&>(control);
+        connect(combo, &QComboBox::activated, this, [this, &list, combo](int index) {
+            if (applying()) return;
+            if (list.usableByUser()) list.userPick(index);
+            Applying guard(*this);
+            combo->setCurrentIndex(list.listIndex());
+        });
+        combo->installEventFilter(this);
+        return combo;
+    }
+    case tv::Kind::OptionButton: {
+        auto* radio = new QRadioButton(parent);
+        // The model keeps option buttons exclusive within their frame.
+        radio->setAutoExclusive(false);
+        connect(radio, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
+        radio->installEventFilter(this);
+        return radio;
+    }
+    case tv::Kind::CheckBox: {
+        auto* check = new QCheckBox(parent);
+        connect(check, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
+        check->installEventFilter(this);
+        return check;
+    }
+    case tv::Kind::Frame: return new FrameWidget(parent);
+    case tv::Kind::CommandButton: {
+        auto* button = new QPushButton(parent);
+        connect(button, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
+        button->installEventFilter(this);
+        return button;
+    }
+    case tv::Kind::Line: return new LineWidget(parent);
+    case tv::Kind::Picture: {
+        auto* picture = new PictureWidget(parent);
+        picture->installEventFilter(this);
+        return picture;
+    }
+    case tv::Kind::TextArea: {
+        auto* edit = new QPlainTextEdit(parent);
+        auto& area = static_cast<tv::TextArea&>(control);
+        connect(edit, &QPlainTextEdit::textChanged, this, [this, &area, edit] {
+            if (applying() || area.readOnly()) return;
+            area.setText(edit->toPlainText().toStdString());
+        });
+        edit->installEventFilter(this);
+        return edit;
+    }
+    case tv::Kind::Grid: {
+        auto* grid = new GridView(static_cast<tv::Grid&>(control), *this, parent);
+        grid->installEventFilter(this);
+        return grid;
+    }
+    case tv::Kind::Toolbar: return new ToolbarWidget(static_cast<tv::Toolbar&>(control), *this, parent);
+    }
+    return new QWidget(parent);
+}
+
+void FormWindow::userClicked(tv::Control& control)
+{
+    if (applying()) return;
+    if (control.usableByUser()) control.userClick();
+    // Qt has toggled the button itself; show what the model holds.
+    if (QWidget* w = widget(control)) {
+        Applying guard(*this);
+        applyValue(control, w);
+    }
+}
+
+void FormWindow::applyAll(tv::Control& control)
+{
+    QWidget* w = widget(control);
+    if (!w) return;
+    Applying guard(*this);
+    applyCaption(control, w);
+    applyItems(control, w);
+    applyValue(control, w);
+    applyColors(control, w);
+    w->setFont(qtFont(control.font(), QApplication::font()));
+    w->setToolTip(QString::fromStdString(control.toolTip()));
+    w->setEnabled(control.enabled());
+    applyGeometry(control, w);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        auto& l = static_cast<tv::Label&>(control);
+        label->setWordWrap(l.wordWrap());
+        label->setFrameStyle(l.border() ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+        label->setAlignment(horizontal(control.alignment()) | Qt::AlignTop);
+    } else if (auto* edit = qobject_cast<MaskedEdit*>(w)) {
+        edit->setReadOnly(edit->box().locked());
+        edit->setAlignment(horizontal(control.alignment()) | Qt::AlignVCenter);
+    } else if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
+        area->setReadOnly(static_cast<tv::TextArea&>(control).readOnly());
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        button->setDefault(static_cast<tv::CommandButton&>(control).isDefault());
+    } else if (auto* grid = dynamic_cast<GridView*>(w)) {
+        grid->flush();
+    }
+    w->setVisible(control.visible());
+}
+
+void FormWindow::apply(tv::Control& control, tv::Prop prop, int row, int col)
+{
+    QWidget* w = widget(control);
+    Applying guard(*this);
+    switch (prop) {
+    case tv::Prop::Caption: applyCaption(control, w); break;
+    case tv::Prop::Text:
+    case tv::Prop::Format:
+    case tv::Prop::Value:
+    case tv::Prop::ListIndex: applyValue(control, w); break;
+    case tv::Prop::Selection:
+        if (auto* edit = qobject_cast<MaskedEdit*>(w)) edit->syncSelection();
+        break;
+    case tv::Prop::Items: applyItems(control, w); applyValue(control, w); break;
+    case tv::Prop::Visible: w->setVisible(control.visible()); break;
+    case tv::Prop::Enabled: w->setEnabled(control.enabled()); break;
+    case tv::Prop::BackColor:
+    case tv::Prop::ForeColor: applyColors(control, w); break;
+    case tv::Prop::Geometry: applyGeometry(control, w); break;
+    case tv::Prop::ToolTip: w->setToolTip(QString::fromStdString(control.toolTip())); break;
+    case tv::Prop::Font: w->setFont(qtFont(control.font(), QApplication::font())); break;
+    case tv::Prop::Alignment:
+        if (auto* label = qobject_cast<QLabel*>(w)) label->setAlignment(horizontal(control.alignment()) | Qt::AlignTop);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setAlignment(horizontal(control.alignment()) | Qt::AlignVCenter);
+        break;
+    case tv::Prop::Buttons:
+        if (auto* bar = dynamic_cast<ToolbarWidget*>(w)) {
+            if (row < 0)
+                bar->rebuild();
+            else
+                bar->sync(row);
+        }
+        break;
+    case tv::Prop::GridShape:
+    case tv::Prop::GridCell:
+    case tv::Prop::GridCurrent:
+    case tv::Prop::GridScroll:
+    case tv::Prop::GridAlignment:
+        if (auto* grid = dynamic_cast<GridView*>(w)) grid->changed(prop, row, col);
+        break;
+    case tv::Prop::Checked: break;
+    }
+}
+
+void FormWindow::applyGeometry(tv::Control& control, QWidget* w)
+{
+    if (auto* line = dynamic_cast<LineWidget*>(w)) {
+        const tv::Rect& r = control.rect();
+        QPoint from(m_scale.px(r.left), m_scale.px(r.top));
+        QPoint to(m_scale.px(r.left + r.width), m_scale.px(r.top + r.height));
+        line->setLine(from, to, std::max(1, m_scale.px(15)));
+        return;
+    }
+    w->setGeometry(m_scale.rect(control.rect()));
+}
+
+void FormWindow::applyCaption(tv::Control& control, QWidget* w)
+{
+    QString caption = QString::fromStdString(control.caption());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        // A label's mnemonic moves the focus to the next control in tab order: with a buddy Qt draws the
+        // underline and sends the shortcut here, where the next control that can take the focus now is found.
+        tv::Control* next = hasMnemonic(caption) ? nextFocusableAfter(control, false) : nullptr;
+        QWidget* buddy = next ? widget(*next) : nullptr;
+        label->setBuddy(buddy);
+        label->setText(buddy ? lineBreaks(control.caption()) : withoutMnemonic(lineBreaks(control.caption())));
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        box->setTitle(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(caption);
+    }
+}
+
+void FormWindow::applyItems(tv::Control& control, QWidget* w)
+{
+    auto* combo = qobject_cast<QComboBox*>(w);
+    if (!combo) return;
+    auto& list = static_cast<tv::ComboList&>(control);
+    QStringList items;
+    items.reserve(list.count());
+    for (const std::string& s : list.items()) items << QString::fromStdString(s);
+    combo->clear();
+    combo->addItems(items);
+}
+
+void FormWindow::applyValue(tv::Control& control, QWidget* w)
+{
+    switch (control.kind()) {
+    case tv::Kind::MaskedBox: static_cast<MaskedEdit*>(w)->syncText(); break;
+    case tv::Kind::ComboList: {
+        auto* combo = static_cast<QComboBox*>(w);
+        auto& list = static_cast<tv::ComboList&>(control);
+        if (combo->count() != list.count()) applyItems(control, w);
+        combo->setCurrentIndex(list.listIndex());
+        break;
+    }
+    case tv::Kind::OptionButton:
+        static_cast<QRadioButton*>(w)->setChecked(static_cast<tv::OptionButton&>(control).value());
+        break;
+    case tv::Kind::CheckBox: {
+        int v = static_cast<tv::CheckBox&>(control).value();
+        static_cast<QCheckBox*>(w)->setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+        break;
+    }
+    case tv::Kind::TextArea: {
+        auto* edit = static_cast<QPlainTextEdit*>(w);
+        QString text = lineBreaks(static_cast<tv::TextArea&>(control).text());
+        if (edit->toPlainText() != text) edit->setPlainText(text);
+        break;
+    }
+    case tv::Kind::Picture:
+        static_cast<PictureWidget*>(w)->setIcon(
+            pictureIcon(QString::fromStdString(static_cast<tv::Picture&>(control).image())));
+        break;
+    default: break;
+    }
+}
+
+void FormWindow::applyColors(tv::Control& control, QWidget* w)
+{
+    const QPalette desktop = QApplication::palette();
+    QColor back = toQColor(control.backColor(), desktop);
+    QColor fore = toQColor(control.foreColor(), desktop);
+    QPalette pal = w->palette();
+    auto setFore = [&](QPalette::ColorRole role) {
+        // The disabled group keeps the desktop's grey, so a disabled control still looks disabled.
+        pal.setColor(QPalette::Active, role, fore);
+        pal.setColor(QPalette::Inactive, role, fore);
+    };
+    bool fill = false;
+    switch (control.kind()) {
+    case tv::Kind::Label:
+    case tv::Kind::OptionButton:
+    case tv::Kind::CheckBox:
+    case tv::Kind::Frame:
+    case tv::Kind::Picture:
+        // Check boxes and option buttons fill with the Button role and label with either role.
+        pal.setColor(QPalette::Window, back);
+        pal.setColor(QPalette::Button, back);
+        setFore(QPalette::WindowText);
+        setFore(QPalette::ButtonText);
+        fill = true;
+        break;
+    case tv::Kind::MaskedBox:
+    case tv::Kind::TextArea:
+    case tv::Kind::Grid:
+        pal.setColor(QPalette::Base, back);
+        setFore(QPalette::Text);
+        break;
+    case tv::Kind::ComboList:
+        pal.setColor(QPalette::Base, back);
+        setFore(QPalette::Text);
+        // A closed list is drawn as a button: an explicit colour paints it, a system colour keeps the look.
+        if (!tv::isSystemColor(control.backColor())) pal.setColor(QPalette::Button, back);
+        if (!tv::isSystemColor(control.foreColor())) setFore(QPalette::ButtonText);
+        break;
+    case tv::Kind::CommandButton:
+        pal.setColor(QPalette::Button, back);
+        setFore(QPalette::ButtonText);
+        break;
+    case tv::Kind::Toolbar:
+        pal.setColor(QPalette::Window, back);
+        pal.setColor(QPalette::Button, back);
+        break;
+    case tv::Kind::Line:
+        static_cast<LineWidget*>(w)->setColor(fore);
+        return;
+    }
+    w->setPalette(pal);
+    w->setAutoFillBackground(fill);
+}
+
+tv::Control* FormWindow::nextFocusableAfter(const tv::Control& control, bool usableNow) const
+{
+    const auto& controls = m_form.controls();
+    auto it = std::find(controls.begin(), controls.end(), &control);
+    if (it == controls.end()) return nullptr;
+    for (auto next = it + 1; next != controls.end(); ++next)
+        if (usableNow ? (*next)->canFocus() : focusableKind((*next)->kind())) return *next;
+    return nullptr;
+}
+
+void FormWindow::labelMnemonic(tv::Control& label)
+{
+    tv::Control* next = nextFocusableAfter(label, true);
+    if (!next) return;
+    if (QWidget* w = widget(*next)) w->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto it = m_controlOf.find(watched);
+    if (it == m_controlOf.end()) return QDialog::eventFilter(watched, event);
+    tv::Control& control = *it->second;
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (!applying() && reason != Qt::PopupFocusReason) userFocus(control);
+        break;
+    }
+    case QEvent::Shortcut:
+        if (control.kind() == tv::Kind::Label) {
+            labelMnemonic(control);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (control.kind() == tv::Kind::Label || control.kind() == tv::Kind::Picture) {
+            auto* me = static_cast<QMouseEvent*>(event);
+            auto* w = static_cast<QWidget*>(watched);
+            if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint()) && !applying() &&
+                control.usableByUser())
+                control.userClick();
+        }
+        break;
+    case QEvent::ShortcutOverride:
+        if (isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+        break;
+    default: break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tvqt

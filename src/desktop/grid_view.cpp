@@ -1,0 +1,352 @@
+#include "desktop/grid_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
+#include <algorithm>
+#include <unordered_map>
+
+#include "desktop/form_window.h"
+
+namespace tvqt {
+
+namespace {
+
+Qt::Alignment qtAlignment(tv::Alignment a)
+{
+    switch (a) {
+    case tv::Alignment::Left: return Qt::AlignLeft | Qt::AlignVCenter;
+    case tv::Alignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case tv::Alignment::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Sets the section sizes of a header: the most common size becomes the default, the others are set one
+// by one, and zero sizes hide their section. Cheap for 1,200 equal rows.
+template <class SizeOf>
+void applySectionSizes(QHeaderView* header, int count, SizeOf sizeOf)
+{
+    if (count <= 0) return;
+    std::unordered_map<int, int> tally;
+    for (int i = 0; i < count; ++i) ++tally[sizeOf(i)];
+    int common = 0;
+    int best = -1;
+    for (auto [size, n] : tally)
+        if (size > 0 && (n > best || (n == best && size < common))) common = size, best = n;
+    if (common > 0 && header->defaultSectionSize() != common) header->setDefaultSectionSize(common);
+    for (int i = 0; i < count; ++i) {
+        int size = sizeOf(i);
+        if (size <= 0) {
+            if (!header->isSectionHidden(i)) header->setSectionHidden(i, true);
+            continue;
+        }
+        if (header->isSectionHidden(i)) header->setSectionHidden(i, false);
+        if (header->sectionSize(i) != size) header->resizeSection(i, size);
+    }
+}
+
+}  // namespace
+
+GridModel::GridModel(tv::Grid& grid, QObject* parent) : QAbstractTableModel(parent), m_grid(grid) {}
+
+int GridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QString GridModel::cellText(const std::string& text)
+{
+    QString s = QString::fromStdString(text);
+    if (!s.contains(QLatin1Char('\r'))) return s;
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid()) return {};
+    auto [row, col] = toCell(index);
+    switch (role) {
+    case Qt::DisplayRole: return cellText(m_grid.text(row, col));
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(
+            qtAlignment(m_grid.isFixed(row, col) ? m_grid.fixedAlignment(col) : m_grid.colAlignment(col)));
+    case Qt::BackgroundRole:
+        if (m_grid.isFixed(row, col)) return QApplication::palette().button();
+        return {};
+    case Qt::ForegroundRole:
+        if (m_grid.isFixed(row, col)) return QApplication::palette().buttonText();
+        return {};
+    default: return {};
+    }
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    int row = orientation == Qt::Horizontal ? 0 : section + m_headerRows;
+    int col = orientation == Qt::Horizontal ? section + m_headerCols : 0;
+    switch (role) {
+    case Qt::DisplayRole: return cellText(m_grid.text(row, col));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(qtAlignment(m_grid.fixedAlignment(col)));
+    default: return {};
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid()) return Qt::NoItemFlags;
+    auto [row, col] = toCell(index);
+    if (m_grid.isFixed(row, col)) return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+bool GridModel::shapeMatches() const
+{
+    int hr = std::min(m_grid.fixedRows(), 1);
+    int hc = std::min(m_grid.fixedCols(), 1);
+    return hr == m_headerRows && hc == m_headerCols && m_grid.rows() - hr == m_rows && m_grid.cols() - hc == m_cols;
+}
+
+void GridModel::reshape()
+{
+    beginResetModel();
+    m_headerRows = std::min(m_grid.fixedRows(), 1);
+    m_headerCols = std::min(m_grid.fixedCols(), 1);
+    m_rows = std::max(0, m_grid.rows() - m_headerRows);
+    m_cols = std::max(0, m_grid.cols() - m_headerCols);
+    endResetModel();
+}
+
+QModelIndex GridModel::toIndex(int row, int col) const
+{
+    int r = row - m_headerRows;
+    int c = col - m_headerCols;
+    if (r < 0 || c < 0 || r >= m_rows || c >= m_cols) return {};
+    return index(r, c);
+}
+
+std::pair<int, int> GridModel::toCell(const QModelIndex& index) const
+{
+    return {index.row() + m_headerRows, index.column() + m_headerCols};
+}
+
+void GridModel::cellChanged(int row, int col)
+{
+    if (row < m_headerRows || col < m_headerCols) {
+        if (row < m_headerRows && col >= m_headerCols)
+            Q_EMIT headerDataChanged(Qt::Horizontal, col - m_headerCols, col - m_headerCols);
+        else if (col < m_headerCols && row >= m_headerRows)
+            Q_EMIT headerDataChanged(Qt::Vertical, row - m_headerRows, row - m_headerRows);
+        return;
+    }
+    QModelIndex i = toIndex(row, col);
+    if (i.isValid()) Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
+}
+
+GridView::GridView(tv::Grid& grid, FormWindow& window, QWidget* parent)
+    : QTableView(parent), m_grid(grid), m_window(window), m_model(grid, this)
+{
+    setModel(&m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);
+    for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+        h->setSectionResizeMode(QHeaderView::Fixed);
+        h->setSectionsClickable(false);
+        h->setHighlightSections(false);
+        h->setMinimumSectionSize(1);
+        h->setTextElideMode(Qt::ElideNone);
+    }
+    m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (m_corner) m_corner->installEventFilter(this);
+
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(0);
+    connect(&m_timer, &QTimer::timeout, this, [this] { flush(); });
+
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (m_window.applying() || !m_grid.usableByUser()) return;
+        auto [row, col] = m_model.toCell(index);
+        m_grid.userClickCell(row, col);
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (m_window.applying() || !m_grid.usableByUser()) return;
+        auto [row, col] = m_model.toCell(index);
+        // The first click of the pair has already fired Click.
+        if (m_grid.isCell(row, col) && !m_grid.isFixed(row, col)) m_grid.fire("DblClick");
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (m_window.applying() || !current.isValid()) return;
+        auto [row, col] = m_model.toCell(current);
+        if (row != m_grid.row() || col != m_grid.col()) m_grid.setCurrent(row, col);
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { pushScroll(); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { pushScroll(); });
+}
+
+void GridView::schedule()
+{
+    if (!m_timer.isActive()) m_timer.start();
+}
+
+void GridView::changed(tv::Prop prop, int row, int col)
+{
+    switch (prop) {
+    case tv::Prop::GridShape:
+        m_shapeDirty = m_currentDirty = m_scrollDirty = true;
+        schedule();
+        break;
+    case tv::Prop::GridCell:
+        if (m_shapeDirty) break;  // the coming reset shows it
+        if (row == 0 && col == 0 && m_corner) m_corner->update();
+        m_model.cellChanged(row, col);
+        break;
+    case tv::Prop::GridCurrent:
+        m_currentDirty = true;
+        schedule();
+        break;
+    case tv::Prop::GridScroll:
+        if (m_pushingScroll) break;
+        m_scrollDirty = true;
+        schedule();
+        break;
+    case tv::Prop::GridAlignment:
+        viewport()->update();
+        horizontalHeader()->viewport()->update();
+        verticalHeader()->viewport()->update();
+        if (m_corner) m_corner->update();
+        break;
+    default: break;
+    }
+}
+
+void GridView::flush()
+{
+    m_timer.stop();
+    FormWindow::Applying guard(m_window);
+    if (m_shapeDirty) applyShape();
+    if (m_currentDirty) applyCurrent();
+    if (m_scrollDirty) applyScroll();
+    m_shapeDirty = m_currentDirty = m_scrollDirty = false;
+}
+
+void GridView::applyShape()
+{
+    if (!m_model.shapeMatches()) m_model.reshape();
+    const TwipScale& s = m_window.scale();
+    int hr = m_model.headerRows();
+    int hc = m_model.headerCols();
+    horizontalHeader()->setVisible(hr > 0);
+    verticalHeader()->setVisible(hc > 0);
+    if (hr > 0) horizontalHeader()->setFixedHeight(std::max(1, s.px(m_grid.rowHeight(0))));
+    if (hc > 0) verticalHeader()->setFixedWidth(std::max(1, s.px(m_grid.colWidth(0))));
+    applySectionSizes(verticalHeader(), m_model.rowCount(), [&](int r) { return s.px(m_grid.rowHeight(r + hr)); });
+    applySectionSizes(horizontalHeader(), m_model.columnCount(),
+                      [&](int c) { return s.px(m_grid.colWidth(c + hc)); });
+    setWordWrap(m_grid.wordWrap());
+    applyScrollBars();
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+    verticalHeader()->viewport()->update();
+    if (m_corner) m_corner->update();
+}
+
+void GridView::applyScrollBars()
+{
+    tv::ScrollBars bars = m_grid.scrollBars();
+    bool h = bars == tv::ScrollBars::Horizontal || bars == tv::ScrollBars::Both;
+    bool v = bars == tv::ScrollBars::Vertical || bars == tv::ScrollBars::Both;
+    setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(v ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void GridView::applyCurrent()
+{
+    // Moving the current cell from code does not scroll the grid; topRow and leftCol do.
+    bool scroll = hasAutoScroll();
+    setAutoScroll(false);
+    QModelIndex current = m_model.toIndex(m_grid.row(), m_grid.col());
+    if (current.isValid()) {
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        QModelIndex end = m_model.toIndex(m_grid.rowSel(), m_grid.colSel());
+        if (!end.isValid()) end = current;
+        QModelIndex topLeft = m_model.index(std::min(current.row(), end.row()), std::min(current.column(), end.column()));
+        QModelIndex bottomRight =
+            m_model.index(std::max(current.row(), end.row()), std::max(current.column(), end.column()));
+        selectionModel()->select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
+    } else {
+        selectionModel()->clear();
+    }
+    setAutoScroll(scroll);
+}
+
+void GridView::applyScroll()
+{
+    updateGeometries();
+    auto visibleBefore = [](QHeaderView* h, int section) {
+        int n = 0;
+        for (int i = 0; i < section && i < h->count(); ++i)
+            if (!h->isSectionHidden(i)) ++n;
+        return n;
+    };
+    int top = std::max(0, m_grid.topRow() - m_model.headerRows());
+    int left = std::max(0, m_grid.leftCol() - m_model.headerCols());
+    verticalScrollBar()->setValue(visibleBefore(verticalHeader(), top));
+    horizontalScrollBar()->setValue(visibleBefore(horizontalHeader(), left));
+}
+
+void GridView::pushScroll()
+{
+    if (m_window.applying()) return;
+    int row = rowAt(0);
+    int col = columnAt(0);
+    m_pushingScroll = true;
+    if (row >= 0) m_grid.setTopRow(row + m_model.headerRows());
+    if (col >= 0) m_grid.setLeftCol(col + m_model.headerCols());
+    m_pushingScroll = false;
+}
+
+void GridView::showEvent(QShowEvent* event)
+{
+    QTableView::showEvent(event);
+    // Scroll positions need the view's final size.
+    m_scrollDirty = true;
+    schedule();
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_corner && event->type() == QEvent::Paint) {
+        QPainter p(m_corner);
+        QStyleOptionHeader opt;
+        opt.initFrom(m_corner);
+        opt.state |= QStyle::State_Enabled | QStyle::State_Raised;
+        opt.rect = m_corner->rect();
+        opt.position = QStyleOptionHeader::OnlyOneSection;
+        opt.text = GridModel::cellText(m_grid.text(0, 0));
+        opt.textAlignment = qtAlignment(m_grid.fixedAlignment(0));
+        opt.palette = horizontalHeader()->palette();
+        opt.fontMetrics = horizontalHeader()->fontMetrics();
+        p.setFont(horizontalHeader()->font());
+        style()->drawControl(QStyle::CE_Header, &opt, &p, m_corner);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+}  // namespace tvqt

@@ -1,0 +1,86 @@
+#include "desktop/masked_edit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "desktop/form_window.h"
+
+namespace tvqt {
+
+MaskedEdit::MaskedEdit(tv::MaskedBox& box, FormWindow& window, QWidget* parent)
+    : QLineEdit(parent), m_box(box), m_window(window)
+{
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (m_window.applying()) return;
+        // The caret first, so the box does not trim a selection the edit has already replaced.
+        pushSelection();
+        m_box.setText(text.toStdString());
+    });
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] { pushSelection(); });
+    connect(this, &QLineEdit::selectionChanged, this, [this] { pushSelection(); });
+}
+
+void MaskedEdit::syncText()
+{
+    const std::string& want = m_box.hasFocus() ? m_box.text() : m_box.display();
+    QString text = QString::fromStdString(want);
+    if (QLineEdit::text() == text) return;
+    FormWindow::Applying guard(m_window);
+    setText(text);
+}
+
+void MaskedEdit::syncSelection()
+{
+    if (m_pushing || !m_box.hasFocus()) return;
+    FormWindow::Applying guard(m_window);
+    if (m_box.selLength() > 0)
+        setSelection(m_box.selStart(), m_box.selLength());
+    else
+        setCursorPosition(m_box.selStart());
+}
+
+void MaskedEdit::pushSelection()
+{
+    if (m_window.applying() || m_pushing || !m_box.hasFocus() || !hasFocus()) return;
+    int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+    if (start == m_box.selStart() && length == m_box.selLength()) return;
+    m_pushing = true;
+    m_box.setSelection(start, length);
+    m_pushing = false;
+}
+
+bool MaskedEdit::event(QEvent* event)
+{
+    // A menu command's key (Ctrl+C for the input checker, say) reaches the menu, not the edit.
+    if (event->type() == QEvent::ShortcutOverride && m_window.isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void MaskedEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (m_window.applying()) return;  // the model moved the focus here and has shown the plain text
+    m_focusedByPress = event->reason() == Qt::MouseFocusReason;
+    m_window.userFocus(m_box);
+    syncText();
+    syncSelection();
+}
+
+void MaskedEdit::mousePressEvent(QMouseEvent* event)
+{
+    // The click that brought the focus keeps the selection the GotFocus handler made.
+    bool keep = m_focusedByPress && m_box.hasFocus() && m_box.selLength() > 0;
+    m_focusedByPress = false;
+    if (keep && event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+}  // namespace tvqt

@@ -1,0 +1,295 @@
+#include "desktop/qt_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDate>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "screen_model/application.h"
+#include "screen_model/form.h"
+
+namespace tvqt {
+
+namespace {
+
+QMessageBox::Icon qtIcon(tv::MsgIcon icon)
+{
+    switch (icon) {
+    case tv::MsgIcon::Critical: return QMessageBox::Critical;
+    case tv::MsgIcon::Question: return QMessageBox::Question;
+    case tv::MsgIcon::Exclamation: return QMessageBox::Warning;
+    case tv::MsgIcon::Information: return QMessageBox::Information;
+    case tv::MsgIcon::None: return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Returns when `form` is hidden or unloaded.
+class ModalWatch : public tv::ModelObserver {
+public:
+    ModalWatch(tv::Form& form, QEventLoop& loop) : m_form(form), m_loop(loop) {}
+    void formChanged(tv::Form& form, tv::FormEvent event) override
+    {
+        if (&form == &m_form && (event == tv::FormEvent::Hidden || event == tv::FormEvent::Unloaded)) m_loop.exit();
+    }
+
+private:
+    tv::Form& m_form;
+    QEventLoop& m_loop;
+};
+
+QString product()
+{
+    return QString::fromUtf8(tv::kProductName);
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform()
+{
+    if (m_waitCursor) QGuiApplication::restoreOverrideCursor();
+}
+
+QString QtPlatform::messageText(const std::string& text)
+{
+    QString in = QString::fromStdString(text);
+    QString out;
+    out.reserve(in.size());
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        QChar c = in[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            // "\r\n" and "\n\r" are one break each.
+            if (i + 1 < in.size() && (in[i + 1] == QLatin1Char('\r') || in[i + 1] == QLatin1Char('\n')) && in[i + 1] != c)
+                ++i;
+            out += QLatin1Char('\n');
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int QtPlatform::messageBox(const std::string& text, const std::string& title, tv::MsgButtons buttons,
+                           tv::MsgIcon icon)
+{
+    bool yesNo = buttons == tv::MsgButtons::YesNo;
+    if (m_ended) return yesNo ? tv::kAnswerNo : tv::kAnswerOk;
+    QMessageBox box(qtIcon(icon), QString::fromStdString(title), messageText(text),
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
+    // The hourglass of a long command gives way to the arrow while the user answers.
+    bool wait = m_waitCursor;
+    if (wait) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (wait) QGuiApplication::restoreOverrideCursor();
+    if (!yesNo) return tv::kAnswerOk;
+    return box.standardButton(box.clickedButton()) == QMessageBox::Yes ? tv::kAnswerYes : tv::kAnswerNo;
+}
+
+void QtPlatform::setPointer(tv::Pointer pointer)
+{
+    bool wait = pointer == tv::Pointer::Hourglass;
+    if (wait == m_waitCursor) return;
+    m_waitCursor = wait;
+    if (wait)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+tv::ScreenSize QtPlatform::screenSize() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    double dpi = screen->logicalDotsPerInch();
+    if (!(dpi > 0)) dpi = 96.0;
+    QSize size = screen->geometry().size();
+    return {static_cast<int>(size.width() * 1440.0 / dpi + 0.5), static_cast<int>(size.height() * 1440.0 / dpi + 0.5)};
+}
+
+void QtPlatform::runModal(tv::Form& form)
+{
+    if (m_ended || !form.loaded() || !form.visible()) return;
+    QEventLoop loop;
+    ModalWatch watch(form, loop);
+    form.app().addObserver(&watch);
+    m_loops.push_back(&loop);
+    loop.exec(QEventLoop::DialogExec);
+    m_loops.pop_back();
+    form.app().removeObserver(&watch);
+}
+
+void QtPlatform::setClipboardText(const std::string& text)
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::string QtPlatform::clipboardText() const
+{
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+bool QtPlatform::printText(const std::string& text)
+{
+    QTextDocument doc;
+    QString plain = QString::fromStdString(text);
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    doc.setPlainText(plain);
+    // The table's columns line up in a fixed-pitch font.
+    QFont font(QStringLiteral("Courier New"), 9);
+    font.setStyleHint(QFont::Monospace);
+    doc.setDefaultFont(font);
+
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const auto printers = QPrinterInfo::availablePrinters();
+        if (!printers.isEmpty()) info = printers.first();
+    }
+    if (info.isNull()) {
+        int answer = messageBox("This computer has no printer, so nothing was printed.\n\n"
+                                "Save the same text as a PDF file instead?",
+                                tv::kProductName, tv::MsgButtons::YesNo, tv::MsgIcon::Exclamation);
+        if (answer != tv::kAnswerYes) return false;
+        QString file = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Save as PDF"),
+                                                    QDir::home().filePath(QStringLiteral("Tarvolin.pdf")),
+                                                    QStringLiteral("PDF files (*.pdf)"));
+        if (file.isEmpty()) return false;
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(file);
+        doc.print(&pdf);
+        if (!QFileInfo(file).isFile() || pdf.printerState() == QPrinter::Error)
+            messageBox("The PDF file could not be written:\n" + file.toStdString(), tv::kProductName,
+                       tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
+        return false;  // saved, but not printed
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (!printer.isValid()) {
+        messageBox("The printer \"" + info.printerName().toStdString() + "\" cannot be used, so nothing was printed.",
+                   tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
+        return false;
+    }
+    doc.print(&printer);  // one document per call, ended here
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+        messageBox("Printing on \"" + info.printerName().toStdString() + "\" failed.", tv::kProductName,
+                   tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+QStringList QtPlatform::helpCandidates()
+{
+    QStringList dirs;
+    dirs << QCoreApplication::applicationDirPath() + QStringLiteral("/help")
+         << QCoreApplication::applicationDirPath() + QStringLiteral("/docs/help")
+         << QStringLiteral(TARVOLIN_SOURCE_DIR "/docs/help");
+    QStringList out;
+    for (const QString& dir : dirs)
+        for (const char* name : {"index.html", "index.md"}) out << QDir(dir).filePath(QString::fromLatin1(name));
+    return out;
+}
+
+void QtPlatform::showHelp(const std::string& file, int)
+{
+    QString found;
+    for (const QString& candidate : helpCandidates())
+        if (QFileInfo(candidate).isFile()) {
+            found = candidate;
+            break;
+        }
+    if (found.isEmpty()) {
+        messageBox("The help document (" + file + ") is not installed.", tv::kProductName, tv::MsgButtons::Ok,
+                   tv::MsgIcon::Information);
+        return;
+    }
+    if (!m_help) {
+        m_help = std::make_unique<QTextBrowser>();
+        m_help->setWindowTitle(product() + QStringLiteral(" Help"));
+        m_help->setOpenExternalLinks(true);
+        m_help->resize(640, 560);
+    }
+    m_help->setSearchPaths({QFileInfo(found).absolutePath()});
+    m_help->setSource(QUrl::fromLocalFile(found),
+                      found.endsWith(QLatin1String(".md")) ? QTextDocument::MarkdownResource : QTextDocument::HtmlResource);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+QStringList QtPlatform::calculatorPrograms()
+{
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
+            QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
+}
+
+bool QtPlatform::startDetached(const QString& program, const QStringList& arguments)
+{
+    QString path = program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
+    if (path.isEmpty() || !QFileInfo(path).isExecutable()) return false;
+    return QProcess::startDetached(path, arguments);
+}
+
+bool QtPlatform::startProgram(const std::string& commandLine, int)
+{
+    QString line = QString::fromStdString(commandLine).trimmed();
+    if (line.compare(QLatin1String("Calc.exe"), Qt::CaseInsensitive) == 0 ||
+        line.compare(QLatin1String("Calc"), Qt::CaseInsensitive) == 0) {
+        for (const QString& calc : calculatorPrograms())
+            if (startDetached(calc, {})) return true;
+        messageBox("No calculator program is installed. Install one of gnome-calculator, kcalc, galculator, "
+                   "qalculate-gtk or xcalc to use this command.",
+                   tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Information);
+        return false;
+    }
+    QStringList parts = QProcess::splitCommand(line);
+    if (!parts.isEmpty()) {
+        QString program = parts.takeFirst();
+        QStringList names{program};
+        // A Windows program name may be installed here without its extension.
+        if (program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+            QString bare = program.left(program.size() - 4);
+            names << bare << bare.toLower();
+        }
+        for (const QString& name : names)
+            if (startDetached(name, parts)) return true;
+    }
+    messageBox("The program \"" + commandLine + "\" could not be started: it is not installed on this computer.",
+               tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
+    return false;
+}
+
+void QtPlatform::endProgram()
+{
+    if (m_ended) return;
+    m_ended = true;
+    for (QEventLoop* loop : m_loops) loop->exit();
+    for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    QCoreApplication::exit(0);
+}
+
+tv::Date QtPlatform::today() const
+{
+    QDate d = QDate::currentDate();
+    return {d.year(), d.month(), d.day()};
+}
+
+}  // namespace tvqt

@@ -1,0 +1,127 @@
+#include "desktop/renderer.h"
+
+#include <QGuiApplication>
+#include <QTimer>
+#include <algorithm>
+
+#include "desktop/form_window.h"
+#include "screen_model/form.h"
+
+namespace tvqt {
+
+Renderer::Renderer(tv::Application& app, QObject* parent) : QObject(parent), m_app(app)
+{
+    m_app.addObserver(this);
+    // Forms already on the screen get their windows now.
+    for (tv::Form* f : m_app.forms())
+        if (f->loaded() && f->visible()) formChanged(*f, tv::FormEvent::Shown);
+}
+
+Renderer::~Renderer()
+{
+    m_app.removeObserver(this);
+    for (auto& [form, window] : m_windows) delete window.data();
+    for (auto& window : m_unloaded) delete window.data();
+}
+
+FormWindow* Renderer::windowOf(const tv::Form& form) const
+{
+    auto it = m_windows.find(&form);
+    return it == m_windows.end() ? nullptr : it->second.data();
+}
+
+QWidget* Renderer::window(const tv::Form& form) const
+{
+    return windowOf(form);
+}
+
+QWidget* Renderer::widget(const tv::Control& control) const
+{
+    FormWindow* w = windowOf(control.form());
+    return w ? w->widget(control) : nullptr;
+}
+
+QAction* Renderer::action(const tv::MenuItem& item) const
+{
+    FormWindow* w = windowOf(item.form());
+    return w ? w->action(item) : nullptr;
+}
+
+QToolButton* Renderer::toolButton(const tv::Toolbar& toolbar, int index) const
+{
+    FormWindow* w = windowOf(toolbar.form());
+    return w ? w->toolButton(toolbar, index) : nullptr;
+}
+
+void Renderer::flushPending()
+{
+    for (auto& [form, window] : m_windows)
+        if (window) window->flushPending();
+}
+
+void Renderer::formChanged(tv::Form& form, tv::FormEvent event)
+{
+    FormWindow* window = windowOf(form);
+    switch (event) {
+    case tv::FormEvent::Shown:
+        if (!window) {
+            window = new FormWindow(form, TwipScale::forScreen(QGuiApplication::primaryScreen()));
+            m_windows[&form] = window;
+        }
+        window->showForm();
+        break;
+    case tv::FormEvent::Hidden:
+        if (window) window->hideForm();
+        checkAllClosed();
+        break;
+    case tv::FormEvent::Unloaded:
+        if (window) {
+            m_windows.erase(&form);
+            window->hideForm();
+            // Possibly called from one of the window's own event handlers (its close box).
+            window->deleteLater();
+            m_unloaded.erase(std::remove_if(m_unloaded.begin(), m_unloaded.end(), [](const auto& p) { return p.isNull(); }),
+                             m_unloaded.end());
+            m_unloaded.emplace_back(window);
+        }
+        checkAllClosed();
+        break;
+    case tv::FormEvent::Loaded: break;
+    default:
+        if (window) window->formChanged(event);
+        break;
+    }
+}
+
+void Renderer::controlChanged(tv::Control& control, tv::Prop prop, int row, int col)
+{
+    if (FormWindow* w = windowOf(control.form())) w->controlChanged(control, prop, row, col);
+}
+
+void Renderer::menuChanged(tv::MenuItem& item, tv::Prop prop)
+{
+    if (FormWindow* w = windowOf(item.form())) w->menuChanged(item, prop);
+}
+
+void Renderer::focusChanged(tv::Control* oldFocus, tv::Control* newFocus)
+{
+    if (oldFocus)
+        if (FormWindow* w = windowOf(oldFocus->form())) w->modelFocusLeft(*oldFocus);
+    if (newFocus)
+        if (FormWindow* w = windowOf(newFocus->form())) w->modelFocusEntered(*newFocus);
+}
+
+void Renderer::checkAllClosed()
+{
+    if (m_closeCheckPending) return;
+    m_closeCheckPending = true;
+    // Decided once the handler that hid the form has finished: it may show another.
+    QTimer::singleShot(0, this, [this] {
+        m_closeCheckPending = false;
+        for (tv::Form* f : m_app.forms())
+            if (f->loaded() && f->visible()) return;
+        Q_EMIT allFormsClosed();
+    });
+}
+
+}  // namespace tvqt

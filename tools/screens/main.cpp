@@ -1,0 +1,76 @@
+// tarvolin-screens [--out DIR] [SCRIPT.replay ...]
+// Runs each shot script (default: every *.replay of the source tree's tools/screens/shots) on a fresh
+// program drawn by the real renderer, and writes the PNG files its `snap` commands ask for into DIR
+// (default: ./screens). Run it on the offscreen platform (scripts/screens does). The driver's JSON
+// output of each script goes to DIR/NAME.log beside the pictures.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "app/program.h"
+#include "desktop/desktop_defaults.h"
+#include "desktop/renderer.h"
+#include "screen_model/scripted_platform.h"
+#include "replay/replay.h"
+#include "screens/snap_commands.h"
+
+namespace {
+
+int runShot(const QString& path, const QString& outDir)
+{
+    std::ifstream file(path.toStdString());
+    if (!file) {
+        std::cerr << "tarvolin-screens: cannot read " << path.toStdString() << "\n";
+        return 2;
+    }
+    // Every shot starts the program as the desktop does; the script then sets up the state to draw.
+    std::stringstream script;
+    script << "start\n" << file.rdbuf();
+
+    QString log = QDir(outDir).filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".log"));
+    std::ofstream out(log.toStdString());
+    int snaps = 0;
+    int status = 0;
+    {
+        tv::ScriptedPlatform platform;
+        tv::Program program(platform);
+        {
+            tvqt::Renderer renderer(program.app());
+            tv::ReplayOptions options = tvscreens::snapOptions(renderer, outDir, snaps);
+            status = tv::runScript(program, platform, script, out, std::cerr, options);
+        }
+    }
+    std::cout << QFileInfo(path).fileName().toStdString() << ": " << snaps << " picture(s)"
+              << (status == 0 ? "" : ", status " + std::to_string(status)) << "\n";
+    return status == tv::kReplayExpectFailed ? 0 : status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    tvqt::applyDesktopDefaults(app);
+
+    QString outDir = QStringLiteral("screens");
+    QStringList scripts;
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--out") && i + 1 < args.size())
+            outDir = args[++i];
+        else
+            scripts << args[i];
+    }
+    if (scripts.isEmpty()) {
+        QDir shots(QStringLiteral(TARVOLIN_SHOTS_DIR));
+        for (const QString& name : shots.entryList({QStringLiteral("*.replay")}, QDir::Files, QDir::Name))
+            scripts << shots.filePath(name);
+    }
+    QDir().mkpath(outDir);
+    int worst = 0;
+    for (const QString& s : scripts) worst = std::max(worst, runShot(s, outDir));
+    return worst;
+}

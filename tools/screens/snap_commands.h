@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "replay/replay.h"
+
+namespace tvqt {
+class Renderer;
+}
+
+namespace tvscreens {
+
+// The script commands the screens tool adds to the replay driver:
+// - `start`: runs the program's start-up (Main); the tool puts it before every shot script.
+// - `snap NAME [FORM]`: saves the topmost visible form (or FORM) as it is drawn now to OUT_DIR/NAME.png.
+tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, int& snapsTaken);
+
+// The window of `form` as drawn now, after pending grid updates and layouts are applied.
+bool saveFormImage(tvqt::Renderer& renderer, const tv::Form& form, const QString& file, std::string& error);
+
+}  // namespace tvscreens
