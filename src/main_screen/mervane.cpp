@@ -29,7 +29,7 @@ Mervane::Mervane(Program& program)
     : Form(program.app(), "Mervane", controlTable(), menuTable()), m_program(program)
 {
     setCaption("Financial Calculator - Loans");
-    setRect({0, 0, 9120 + 2 * kBorderTwips, 6300 + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
+    setRect({0, 0, 11340 + 2 * kBorderTwips, 6120 + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
     declareToolbar();
     toolbar("Toolbar1").setRect({0, 0, clientWidth(), 450});
     option("opt_payment").setValue(true);

@@ -85,6 +85,22 @@ public:
     bool inLoanView() const;
     bool inMonthView() const;
 
+    // The input column's geometry (twips): right-aligned labels end at kLabelRight; "Total Payments:" and
+    // "Total Contributions:" keep that right edge at their two widths.
+    static constexpr int kLabelLeft = 120;
+    static constexpr int kLabelRight = 3420;
+    static constexpr int kBoxLeft = 3480;
+    static constexpr int kBoxWidth = 1560;
+    static constexpr int kExtraLeft = 5160;
+    static constexpr int kTotPayNarrowLeft = kLabelRight - 1750;
+    static constexpr int kTotPayNarrowWidth = 1750;
+    static constexpr int kTotPayWideLeft = kLabelRight - 2100;
+    static constexpr int kTotPayWideWidth = 2100;
+    // Stacks the visible rows of the input column without gaps, the totals and buttons under them.
+    void layoutInputColumn();
+    // HideXtra's first half: which fields the view and option show, enable and disable.
+    void showFieldsOfOption();
+
     // Calculation state.
     double durYears = 0;
     double intRate = 0;

@@ -62,6 +62,7 @@ void Mervane::btn_Calc_Click()
     }
     Fill_Totals(numpay);
     if (!inLoanView() && button("btn_InfAdj").enabled()) fire("btn_InfAdj", "Click");
+    layoutInputColumn();
     app().setPointer(Pointer::Default);
 }
 

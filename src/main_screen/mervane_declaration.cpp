@@ -10,15 +10,16 @@ constexpr const char* kMoney = "$#,##0.00;($#,##0.00)";
 constexpr const char* kDuration = "#,###.###";
 constexpr const char* kWhole = "#,##0";
 
-// Input column: labels end at x = 3000 and are right-aligned; boxes follow.
-constexpr int kLabelLeft = 120;
-constexpr int kLabelWidth = 2880;
-constexpr int kBoxLeft = 3060;
-constexpr int kBoxWidth = 1560;
+// Input column: right-aligned labels, then the boxes, then the "with Xtra Payment" column. The rows are
+// stacked without gaps by layoutInputColumn whenever fields are shown or hidden.
+constexpr int kLabelLeft = Mervane::kLabelLeft;
+constexpr int kLabelWidth = Mervane::kLabelRight - Mervane::kLabelLeft;
+constexpr int kBoxLeft = Mervane::kBoxLeft;
+constexpr int kBoxWidth = Mervane::kBoxWidth;
 constexpr int kRowHeight = 315;
 // Solve-for column.
-constexpr int kFrameLeft = 4800;
-constexpr int kFrameWidth = 4080;
+constexpr int kFrameLeft = 6840;
+constexpr int kFrameWidth = 4380;
 constexpr int kOptionPitch = 270;
 constexpr int kOptionTop = 270;
 
@@ -58,7 +59,7 @@ const ControlDecl kControls[] = {
     {Kind::OptionButton, "opt_xpayperiodic", "frm_LnSolve", "Xtra Payments (yearly)", option(8),
      "How much will I shorten my loan if I make additional yearly payments"},
 
-    {Kind::Frame, "frm_invSolve", "", "&Solve For:", {kFrameLeft, 570, kFrameWidth, kOptionTop + 13 * kOptionPitch + 105}},
+    {Kind::Frame, "frm_invSolve", "", "&Solve For:", {kFrameLeft, 570, kFrameWidth, kOptionTop + 12 * kOptionPitch + 105}},
     {Kind::Label, "lbl_BldFund", "frm_invSolve", "Build Fund", {120, kOptionTop, 2400, 240}},
     {Kind::OptionButton, "Opt_Invest", "frm_invSolve", "1x Investment", option(1, 180),
      "Investment growth with a one time investment"},
@@ -70,7 +71,7 @@ const ControlDecl kControls[] = {
      "Investment growth with a yearly contribution"},
     {Kind::Label, "lbl_annuityPay", "frm_invSolve", "Annuity Payments", {120, kOptionTop + 5 * kOptionPitch + 30, 2000, 240}},
     {Kind::CommandButton, "btn_InfAdj", "frm_invSolve", "Inflation Adjustment",
-     {2160, kOptionTop + 5 * kOptionPitch - 15, 1800, 315}},
+     {kFrameWidth - 2040, kOptionTop + 5 * kOptionPitch - 15, 1920, 315}},
     {Kind::OptionButton, "Opt_Annuity", "frm_invSolve", "Annual Payments", option(6, 180), "Annual annuity payments"},
     {Kind::OptionButton, "Opt_Annuity_Mnthly", "frm_invSolve", "Monthly Payments", option(7, 180),
      "Monthly annuity payments"},
@@ -82,17 +83,17 @@ const ControlDecl kControls[] = {
     {Kind::OptionButton, "Opt_Inv2Annuity", "frm_invSolve", "Monthly Investment -> Monthly Annuity Payment",
      option(11, 180), "Combination of monthly annuity payments after a monthy contribution"},
 
-    {Kind::Frame, "frm_invRetFund", "", "Retirement Fund", {kFrameLeft, 4650, kFrameWidth, 1035}},
+    {Kind::Frame, "frm_invRetFund", "", "Retirement Fund", {kFrameLeft, 4860, kFrameWidth, 1035}},
     {Kind::CommandButton, "btn_Payoff2RF", "frm_invRetFund", "PayOff -> RF", {120, 270, 1260, 315}},
-    {Kind::MaskedBox, "fpRetFund", "frm_invRetFund", "", {1440, 270, 2520, 315}, "", kMoney},
-    {Kind::CommandButton, "btn_RF2Amt", "frm_invRetFund", "RF -> Amt", {1440, 630, 1230, 315}},
-    {Kind::CommandButton, "btn_RFclear", "frm_invRetFund", "Clear", {2730, 630, 1230, 315}},
+    {Kind::MaskedBox, "fpRetFund", "frm_invRetFund", "", {1440, 270, 2820, 315}, "", kMoney},
+    {Kind::CommandButton, "btn_RF2Amt", "frm_invRetFund", "RF -> Amt", {1440, 630, 1380, 315}},
+    {Kind::CommandButton, "btn_RFclear", "frm_invRetFund", "Clear", {2880, 630, 1380, 315}},
 
-    {Kind::Frame, "frm_invIntComp", "", "Interest Compounded", {kFrameLeft, 4050, kFrameWidth, 555}},
+    {Kind::Frame, "frm_invIntComp", "", "Interest Compounded", {kFrameLeft, 4245, kFrameWidth, 555}},
     {Kind::OptionButton, "Opt_CI_monthly", "frm_invIntComp", "Monthly", {300, 240, 1500, 255}},
     {Kind::OptionButton, "Opt_CI_daily", "frm_invIntComp", "Daily", {2100, 240, 1500, 255}},
 
-    {Kind::Frame, "frm_LnInstFreq", "", "Installment &Frequency", {kFrameLeft, 3270, kFrameWidth, kOptionTop + 3 * kOptionPitch + 105}},
+    {Kind::Frame, "frm_LnInstFreq", "", "Installment &Frequency", {kFrameLeft, 3435, kFrameWidth, kOptionTop + 3 * kOptionPitch + 105}},
     {Kind::OptionButton, "opt_26", "frm_LnInstFreq", "26 (every 2 wks) Payments", option(0)},
     {Kind::OptionButton, "opt_24", "frm_LnInstFreq", "24 (2x a month) Payments", option(1)},
     {Kind::OptionButton, "opt_12", "frm_LnInstFreq", "12 (monthly) Payments", option(2)},
@@ -112,28 +113,28 @@ const ControlDecl kControls[] = {
     {Kind::Label, "lbl_hipayoff", "", "and:  ", label(kTop + 6 * kPitch)},
     {Kind::MaskedBox, "fp_hipayoff", "", "", box(kTop + 6 * kPitch), "", kMoney},
     {Kind::Label, "lbl_payoff_msg", "", "Varies with when payoff is made after last installment",
-     {kLabelLeft, kTop + 7 * kPitch + 30, kBoxLeft + kBoxWidth - kLabelLeft, 480}},
+     {kLabelLeft, kTop + 7 * kPitch + 30, Mervane::kExtraLeft + kBoxWidth - kLabelLeft, 300}},
     {Kind::Label, "lbl_IntRate_IA", "", "Annuity &Interest Rate:  %", label(kTop + 9 * kPitch)},
     {Kind::ComboList, "comIntr_IA", "", "", box(kTop + 9 * kPitch)},
 
     {Kind::Label, "lbl_dur1", "", "Duration:", label(kTop + 6 * kPitch)},
-    {Kind::Label, "lbl_dur2", "", "x", {kBoxLeft, kTop + 6 * kPitch + 45, kBoxWidth, 480}},
+    {Kind::Label, "lbl_dur2", "", "x", {kBoxLeft, kTop + 6 * kPitch + 45, 2 * kBoxWidth, 480}},
     {Kind::Label, "lbl_lstPay", "", "Last Payment:", label(kTop + 8 * kPitch)},
     {Kind::MaskedBox, "fp_lstPay", "", "", box(kTop + 8 * kPitch), "", kMoney},
-    {Kind::Label, "lbl_xtra_w_last", "", "Xtra payment with last installment", label(kTop + 9 * kPitch)},
+    {Kind::Label, "lbl_xtra_w_last", "", "Xtra payment with last installment", {kBoxLeft, kTop + 9 * kPitch + 45, Mervane::kExtraLeft + kBoxWidth - kBoxLeft, 270}},
 
-    {Kind::Line, "Line1", "", "", {kLabelLeft, kTop + 10 * kPitch + 120, kBoxLeft + kBoxWidth - kLabelLeft, 0}},
+    {Kind::Line, "Line1", "", "", {kLabelLeft, kTop + 10 * kPitch + 120, Mervane::kExtraLeft + kBoxWidth - kLabelLeft, 0}},
     {Kind::Label, "lbl_totInt", "", "Total Interest:", label(kTop + 10 * kPitch + 240)},
     {Kind::MaskedBox, "fp_totInt", "", "", box(kTop + 10 * kPitch + 240), "", kMoney},
-    {Kind::Label, "lbl_totPay", "", "Total Payments:", {1250, kTop + 11 * kPitch + 240 + 45, 1750, kRowHeight - 45}},
+    {Kind::Label, "lbl_totPay", "", "Total Payments:", {Mervane::kTotPayNarrowLeft, kTop + 11 * kPitch + 240 + 45, Mervane::kTotPayNarrowWidth, kRowHeight - 45}},
     {Kind::MaskedBox, "fp_totpay", "", "", box(kTop + 11 * kPitch + 240), "", kMoney},
-    {Kind::Label, "lbl_wXP", "", "with Xtra Payment", {kBoxLeft + kBoxWidth + 60, kTop + 9 * kPitch + 240, 1800, 480}},
-    {Kind::MaskedBox, "fp_totIntwX", "", "", {kBoxLeft + kBoxWidth + 120, kTop + 10 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
-    {Kind::MaskedBox, "fp_totPaywX", "", "", {kBoxLeft + kBoxWidth + 120, kTop + 11 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
+    {Kind::Label, "lbl_wXP", "", "with Xtra Payment", {Mervane::kExtraLeft - 120, kTop + 9 * kPitch + 240, kBoxWidth + 240, 240}},
+    {Kind::MaskedBox, "fp_totIntwX", "", "", {Mervane::kExtraLeft, kTop + 10 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
+    {Kind::MaskedBox, "fp_totPaywX", "", "", {Mervane::kExtraLeft, kTop + 11 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
 
-    {Kind::CommandButton, "btn_Calc", "", "&Calculate", {kLabelLeft, kTop + 12 * kPitch + 360, 1440, 405}},
-    {Kind::CommandButton, "btn_Clear", "", "&Reset Input", {kLabelLeft + 1560, kTop + 12 * kPitch + 360, 1440, 405}},
-    {Kind::CommandButton, "btn_Payoff2Amt", "", "PayOff -> Amt", {kLabelLeft + 3120, kTop + 12 * kPitch + 360, 1440, 405}},
+    {Kind::CommandButton, "btn_Calc", "", "&Calculate", {kLabelLeft, 5595, 1560, 405}},
+    {Kind::CommandButton, "btn_Clear", "", "&Reset Input", {kLabelLeft + 1680, 5595, 1560, 405}},
+    {Kind::CommandButton, "btn_Payoff2Amt", "", "PayOff -> Amt", {kLabelLeft + 3360, 5595, 1560, 405}},
 };
 
 const MenuDecl kMenus[] = {

@@ -208,13 +208,13 @@ void Mervane::initInvestDefaults(int& rateIndex)
     Label& totPay = label("lbl_totPay");
     if (annual || annuityMonthly || annuityDuration || specDur) {
         totPay.setCaption("Total Payments:");
-        totPay.setRect({1250, totPay.top(), 1750, totPay.height()});
+        totPay.setRect({kTotPayNarrowLeft, totPay.top(), kTotPayNarrowWidth, totPay.height()});
         if (annual || annuityMonthly) box("fp_Payment").setText("0");
         if (annuityDuration && value("fp_Payment") <= 0) setBoxNumber("fp_Payment", iniInvestAnnuityPayment);
         if (!specDur) annuityInput = true;
     } else {
         totPay.setCaption("Total Contributions:");
-        totPay.setRect({910, totPay.top(), 2100, totPay.height()});
+        totPay.setRect({kTotPayWideLeft, totPay.top(), kTotPayWideWidth, totPay.height()});
         box("fp_Payment").setText("0");
         annuityInput = false;
     }

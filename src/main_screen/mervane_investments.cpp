@@ -283,6 +283,7 @@ void Mervane::btn_InfAdj_Click()
     }
     button("btn_InfAdj").setEnabled(false);
     if (inflation.canFocus()) inflation.setFocus();
+    layoutInputColumn();
     app().setPointer(Pointer::Default);
 }
 

@@ -8,8 +8,8 @@ namespace tv {
 namespace {
 
 // Where "Total Payments:" and "Total Contributions:" sit: both end where the input labels end.
-constexpr Rect kTotPayNarrow{1250, 0, 1750, 0};
-constexpr Rect kTotPayWide{910, 0, 2100, 0};
+constexpr Rect kTotPayNarrow{Mervane::kTotPayNarrowLeft, 0, Mervane::kTotPayNarrowWidth, 0};
+constexpr Rect kTotPayWide{Mervane::kTotPayWideLeft, 0, Mervane::kTotPayWideWidth, 0};
 
 }  // namespace
 
@@ -83,6 +83,9 @@ void Mervane::mnu_Months_Click()
     menu("mnu_Years").setChecked(false);
     menu("mnu_Months").setChecked(true);
     label("lbl_Time").setCaption("&Duration:  (Mos)");
+    // The toolbar's Years/Months pair shows the unit however it was chosen.
+    toolbar("Toolbar1").setPressed(8, false);
+    toolbar("Toolbar1").setPressed(9, true);
     MaskedBox& time = box("fp_Time");
     if (time.text().empty()) time.setText("0");
     setBoxNumber("fp_Time", value("fp_Time") * 12);
@@ -94,6 +97,8 @@ void Mervane::mnu_Years_Click()
     menu("mnu_Years").setChecked(true);
     menu("mnu_Months").setChecked(false);
     label("lbl_Time").setCaption("&Duration:  (Yrs)");
+    toolbar("Toolbar1").setPressed(8, true);
+    toolbar("Toolbar1").setPressed(9, false);
     MaskedBox& time = box("fp_Time");
     if (time.text().empty()) time.setText("0");
     durYears = roundToMonth(value("fp_Time") / 12);
@@ -108,7 +113,51 @@ void Mervane::mnu_InvInpChk_Click()
     item.setChecked(!item.checked());
 }
 
+void Mervane::layoutInputColumn()
+{
+    struct Row {
+        const char* first;
+        const char* second;
+        int height;
+    };
+    static const Row kRows[] = {
+        {"lbl_Prin", "fp_Prin", 375},         {"lbl_IntRate", "comIntr", 375},   {"lbl_Time", "fp_Time", 375},
+        {"lbl_Payment", "fp_Payment", 375},   {"lbl_xpaystrt", "fp_xpaystrt", 375}, {"lbl_xpay", "fp_xpay", 375},
+        {"lbl_hipayoff", "fp_hipayoff", 375}, {"lbl_IntRate_IA", "comIntr_IA", 375}, {"lbl_dur1", "lbl_dur2", 510},
+        {"lbl_lstPay", "fp_lstPay", 375},     {"lbl_xtra_w_last", nullptr, 330},  {"lbl_payoff_msg", nullptr, 330},
+    };
+    // Labels sit a little lower than the boxes beside them, so their text lines up with the boxes' text.
+    auto place = [this](const char* name, int top) {
+        Control& c = control(name);
+        c.move(c.left(), c.kind() == Kind::Label ? top + 45 : top);
+    };
+    int y = 600;
+    for (const Row& row : kRows) {
+        bool shown = control(row.first).visible() || (row.second && control(row.second).visible());
+        if (!shown) continue;
+        place(row.first, y);
+        if (row.second) place(row.second, y);
+        y += row.height;
+    }
+    y += 60;
+    control("Line1").move(kLabelLeft, y);
+    y += 120;
+    if (label("lbl_wXP").visible()) {
+        label("lbl_wXP").move(label("lbl_wXP").left(), y);
+        y += 270;
+    }
+    for (const char* name : {"lbl_totInt", "fp_totInt", "fp_totIntwX"}) place(name, y);
+    y += 375;
+    for (const char* name : {"lbl_totPay", "fp_totpay", "fp_totPaywX"}) place(name, y);
+}
+
 void Mervane::HideXtra()
+{
+    showFieldsOfOption();
+    layoutInputColumn();
+}
+
+void Mervane::showFieldsOfOption()
 {
     label("lbl_payoff_msg").setVisible(false);
     auto show = [this](const char* labelName, const char* boxName, bool visible) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -21,5 +22,37 @@ public:
 
 // Files larger than this are read only up to it: a settings file is a few hundred bytes.
 inline constexpr std::size_t kMaxSettingsFileBytes = 1 << 20;
+
+// The real disk. A save is a fixed sequence of steps: open the temporary file, write it (one or more
+// writes), flush it to the disk, close it, rename it over the file, flush the folder. `beforeStep` is the
+// seam of the fault-injection tests: it can make a step fail as the system would (a full disk, a read-only
+// folder), or stop the save there as a killed process would.
+class DiskFileSystem : public FileSystem {
+public:
+    enum class Step { Open, Write, Sync, Close, Rename, SyncFolder };
+    enum class Outcome {
+        Run,   // the step runs
+        Fail,  // the step fails: the save removes its temporary file and reports false
+        Stop,  // the process dies here: nothing more happens, not even the clean-up
+    };
+
+    std::optional<std::string> read(const std::string& path) override;
+    bool replace(const std::string& path, const std::string& content) override;
+
+    // The temporary file a save writes first. One left behind by a killed save is never read, and the
+    // next save truncates and reuses it.
+    static std::string temporaryPath(const std::string& path) { return path + ".tmp"; }
+
+protected:
+    // Asked before every step. A Write step is asked before each write call with the bytes it is about to
+    // write; lowering `bytes` makes that call a short write, so a failure can come part-way through.
+    // A failing SyncFolder comes after the rename: the new file stands and the save still succeeds.
+    virtual Outcome beforeStep(Step step, std::size_t& bytes)
+    {
+        (void)step;
+        (void)bytes;
+        return Outcome::Run;
+    }
+};
 
 }  // namespace tv
