@@ -100,6 +100,8 @@ void LoanSheet::mnuOptDwn_Click(std::int16_t index)
     menu("mnuOptDwn", 0).setChecked(!amount);
     menu("mnuOptDwn", 1).setChecked(amount);
     label("lblDwnPay").setCaption(amount ? "Amount Down" : "Percent Down");
+    // An amount down shows as money: "5000%" would misread a $5,000 down payment.
+    box("txtDwnPay").setFormat(amount ? "$#,##0.00;($#,##0.00)" : "0%");
 }
 
 void LoanSheet::mnuOptLen_Click(std::int16_t index)

@@ -559,8 +559,10 @@ TEST(LoanSheetMessages, AnAmountDownSwitchedToPercentDownIsCheckedAgain)
     sheet(t).menu("mnuOptDwn", 1).userChoose();
     fill(t, "100000", "5000", "15", "30", 6.0, 8.0);
     EXPECT_TRUE(t.messages().empty());
+    EXPECT_EQ(sheet(t).box("txtDwnPay").display(), "$5,000.00");
     sheet(t).menu("mnuOptDwn", 0).userChoose();
     EXPECT_EQ(textOf(t, "txtDwnPay"), "5000");  // switching alone does not check
+    EXPECT_EQ(sheet(t).box("txtDwnPay").display(), "5000%");
     showPayments(t);
     EXPECT_EQ(oneError(t), "Down payment percentage cannot exceed 99 percent.");
     EXPECT_EQ(textOf(t, "txtDwnPay"), "");
