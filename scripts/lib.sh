@@ -26,3 +26,12 @@ build() {  # build DIR [targets...]
 release_build() {
     configure build -DCMAKE_BUILD_TYPE=Release -DTARVOLIN_WERROR=ON && build build "$@"
 }
+
+fuzz_build() {  # the libFuzzer targets in build-fuzz/ (clang, AddressSanitizer and UndefinedBehaviorSanitizer)
+    CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVOLIN_FUZZ=ON \
+        -DTARVOLIN_TESTS=OFF -DTARVOLIN_DESKTOP=OFF && build build-fuzz "$@"
+}
+fuzz_targets=(settings_file settings_startup numbers replay_script engine)
+# Inputs each target runs in scripts/test: some ten seconds apiece.
+declare -A fuzz_runs=([settings_file]=10000 [settings_startup]=1500 [numbers]=100000 [replay_script]=3000
+                      [engine]=200000)

@@ -1,6 +1,8 @@
 #include "common/formats.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "common/numbers.h"
@@ -21,10 +23,11 @@ struct Digits {
     }
 };
 
-Digits roundedDigits(double magnitude, int decimals)
+// The digits as printf prints them with 80 decimals: far beyond where two doubles of a displayable size can
+// differ, so the digits printed decide ties exactly as the binary value does. Slow (multi-precision
+// printing), so only for the values the integer method below does not cover.
+Digits printedDigits(double magnitude, int decimals)
 {
-    // 80 decimals are far beyond where two doubles of a displayable size can differ, so the digits
-    // printed decide ties exactly as the binary value does.
     char buf[512];
     std::snprintf(buf, sizeof buf, "%.80f", magnitude);
     std::string s(buf);
@@ -45,6 +48,38 @@ Digits roundedDigits(double magnitude, int decimals)
         fraction = all.substr(all.size() - static_cast<std::size_t>(decimals));
     }
     return {integer, fraction};
+}
+
+// Below this magnitude, magnitude x 10^decimals (decimals <= 3) stays below 2^63.
+constexpr double kIntegerRoundingLimit = 1e15;
+constexpr std::uint64_t kPowersOfFive[] = {1, 5, 25, 125};
+
+// The same digits by exact integer arithmetic: magnitude = m x 2^e with m a 53-bit integer, so
+// magnitude x 10^d = (m x 5^d) x 2^(e + d), an integer shifted right by s bits; the bits shifted out decide
+// the rounding (half away from zero: up when they are at least half of 2^s).
+Digits roundedDigits(double magnitude, int decimals)
+{
+    if (!(magnitude < kIntegerRoundingLimit) || decimals < 0 || decimals > 3) return printedDigits(magnitude, decimals);
+    int exponent = 0;
+    const double mantissa = std::frexp(magnitude, &exponent);  // [0.5, 1), or 0
+    const auto m = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
+    const std::uint64_t scaled = m * kPowersOfFive[decimals];  // below 2^60
+    const int shift = 53 - exponent - decimals;                // >= 0 below the limit
+    std::uint64_t rounded = 0;
+    if (shift <= 0) {
+        rounded = scaled << -shift;
+    } else if (shift < 64) {
+        rounded = scaled >> shift;
+        const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+        if (rest >= (std::uint64_t{1} << (shift - 1))) ++rounded;
+    }  // else: below 2^-4, which rounds to 0
+    char buf[24];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, rounded);
+    std::string all(buf, end);
+    if (all.size() < static_cast<std::size_t>(decimals) + 1)
+        all.insert(0, static_cast<std::size_t>(decimals) + 1 - all.size(), '0');
+    const std::size_t split = all.size() - static_cast<std::size_t>(decimals);
+    return {all.substr(0, split), all.substr(split)};
 }
 
 std::string grouped(const std::string& integer, const Locale& locale)

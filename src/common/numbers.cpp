@@ -126,6 +126,9 @@ std::string plainText(double value, const Locale& locale)
     char buf[64];
     // "d.dddddddddddddde[+-]XX": 15 significant digits, then rebuilt as a plain decimal.
     std::snprintf(buf, sizeof buf, "%.14e", negative ? -value : value);
+    // Just below the largest double, the 15 digits rounded up lie beyond it and would not read back: the
+    // largest 15-digit number below it stands for them.
+    if (!std::isfinite(std::strtod(buf, nullptr))) std::snprintf(buf, sizeof buf, "%s", "1.79769313486231e+308");
     std::string s(buf);
     std::size_t ePos = s.find('e');
     int exponent = std::atoi(s.c_str() + ePos + 1);

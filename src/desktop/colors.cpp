@@ -1,5 +1,8 @@
 #include "desktop/colors.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tvqt {
 
 SystemColorRole systemColorRole(unsigned index)
@@ -43,6 +46,45 @@ QColor toQColor(tv::Color color, const QPalette& palette)
     }
     return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
                   static_cast<int>((color >> 16) & 0xFFu));
+}
+
+namespace {
+
+double luminance(const QColor& c)
+{
+    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+}  // namespace
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    double la = luminance(a);
+    double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableTextColor(tv::Color fore, const QColor& back, const QPalette& palette)
+{
+    QColor color = toQColor(fore, palette);
+    if (!tv::isSystemColor(fore) || contrastRatio(color, back) >= kReadableContrast) return color;
+    const bool darker = contrastRatio(Qt::black, back) >= contrastRatio(Qt::white, back);
+    // Plain text becomes black or white, whichever reads better.
+    if (fore != tv::syscolor::kHighlightText) return darker ? QColor(Qt::black) : QColor(Qt::white);
+    // Highlighted text is meant to stand out: in the highlight's hue, darker or lighter in steps of 5 %
+    // lightness until it reads.
+    color = palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor hsl = color.toHsl();
+    const float hue = std::max(0.0f, hsl.hslHueF());  // -1 for a grey
+    float lightness = hsl.lightnessF();
+    while (contrastRatio(color, back) < kReadableContrast) {
+        if (darker ? lightness <= 0.0f : lightness >= 1.0f) break;
+        lightness = std::clamp(lightness + (darker ? -0.05f : 0.05f), 0.0f, 1.0f);
+        color = QColor::fromHslF(hue, hsl.hslSaturationF(), lightness).toRgb();
+    }
+    return color;
 }
 
 }  // namespace tvqt

@@ -12,6 +12,18 @@ namespace tvqt {
 // system colours looks like the desktop itself.
 QColor toQColor(tv::Color color, const QPalette& palette);
 
+// The colour a control's text is drawn in. An explicit colour is the scheme's choice and stays as it is.
+// A system colour follows the desktop's palette, which may be dark; when it would read badly on the
+// control's background (contrast below 4.5:1, for instance white window text on a pale green box) it
+// becomes black or white, whichever reads better, except the highlight-text colour, which becomes the
+// highlight colour made darker or lighter, keeping its hue, until it reads.
+QColor readableTextColor(tv::Color fore, const QColor& back, const QPalette& palette);
+
+// The contrast ratio of two colours, from 1 (the same lightness) to 21 (black on white), by their relative
+// luminance as the web's accessibility guidelines define it.
+double contrastRatio(const QColor& a, const QColor& b);
+inline constexpr double kReadableContrast = 4.5;
+
 // The palette role that stands for system colour `index` (the low byte of 0x800000nn), and the colour
 // group to read it from (grey text is the disabled window text).
 struct SystemColorRole {

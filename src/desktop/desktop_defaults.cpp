@@ -1,7 +1,9 @@
 #include "desktop/desktop_defaults.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "desktop/icons.h"
@@ -9,19 +11,37 @@
 
 namespace tvqt {
 
-QFont defaultFont()
+namespace {
+
+// How much the application font has grown from the design's 8 pt (1 for a font sized in pixels).
+double fontGrowth(const QFont& font)
+{
+    return font.pointSizeF() > 0 ? std::max(1.0, font.pointSizeF() / kDefaultFontPoints) : 1.0;
+}
+
+}  // namespace
+
+QFont defaultFont(double scale)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kDefaultFontPoints);
+    font.setPointSizeF(kDefaultFontPoints * scale);
     return font;
+}
+
+double fontScale(double desktopFontPoints)
+{
+    if (!(desktopFontPoints > 0)) return 1.0;
+    return std::clamp(desktopFontPoints / kUsualDesktopFontPoints, 1.0, 2.0);
 }
 
 void applyDesktopDefaults(QApplication& app)
 {
-    QApplication::setFont(defaultFont());
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QApplication::setFont(defaultFont(fontScale(desktop.pointSizeF())));
     QApplication::setApplicationName(QString::fromUtf8(tv::kProductName));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setWindowIcon(programIcon());
     // The model decides when the program ends (its main form unloads, or Exit), not the window count.
     app.setQuitOnLastWindowClosed(false);
@@ -31,7 +51,7 @@ QFont qtFont(const tv::Font& font, const QFont& base)
 {
     QFont f = base;
     if (!font.name.empty()) f.setFamilies({QString::fromStdString(font.name)});
-    if (font.size > 0) f.setPointSizeF(font.size);
+    if (font.size > 0) f.setPointSizeF(font.size * fontGrowth(base));
     f.setBold(font.bold);
     f.setItalic(font.italic);
     return f;
@@ -42,7 +62,7 @@ TwipScale TwipScale::forScreen(const QScreen* screen)
     if (!screen) screen = QGuiApplication::primaryScreen();
     double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
     if (!(dpi > 0)) dpi = 96.0;
-    return TwipScale(dpi);
+    return TwipScale(dpi * fontGrowth(QApplication::font()));
 }
 
 int TwipScale::px(int twips) const

@@ -12,23 +12,36 @@ namespace tvqt {
 
 // The screens are laid out in twips for the classic 8 pt dialog font. The desktop program therefore uses
 // an Arial-metric sans font (Arial where installed, otherwise its metric twin Liberation Sans) at 8 pt as
-// the application font instead of the desktop's own, which is often larger and would overflow the
+// the application font instead of the desktop's own, whose face is often wider and would overflow the
 // layouts. Points and twips both scale with the screen's logical DPI, so text and layout grow together
-// at 200 % scaling.
+// at 200 % scaling. A desktop whose font is set larger than the usual 10 pt scales both by the same
+// factor (fontScale), so large fonts never clip a caption.
 inline constexpr double kDefaultFontPoints = 8.0;
-QFont defaultFont();
+inline constexpr double kUsualDesktopFontPoints = 10.0;
+QFont defaultFont(double scale = 1.0);
 
-// Sets the application font, name and window icon. Call once after creating the QApplication.
+// How much larger than usual the desktop's font is: its size over 10 pt, from 1 (smaller fonts keep the
+// design's size) to 2 (the windows still fit the screen).
+double fontScale(double desktopFontPoints);
+
+// The desktop program's name on the desktop: its menu entry, icon and AppStream file are named after it
+// (resources/linux/).
+inline constexpr const char* kDesktopFileName = "org.tarvolin.Tarvolin";
+
+// Sets the application font (scaled for the desktop's font size), name, desktop file name and window
+// icon. Call once after creating the QApplication.
 void applyDesktopDefaults(QApplication& app);
 
 // A control's font: the name is passed to Qt as it is (fontconfig substitutes metric twins), the size in
-// points; an empty name or a zero size keep the application font's.
+// points grown as `base` is grown from 8 pt; an empty name or a zero size keep the base font's.
 QFont qtFont(const tv::Font& font, const QFont& base);
 
-// Twips (1/1440 inch) to device-independent pixels: px = twips * logical DPI / 1440.
+// Twips (1/1440 inch) to device-independent pixels: px = twips * logical DPI / 1440, grown as the
+// application font is grown from 8 pt.
 class TwipScale {
 public:
     explicit TwipScale(double logicalDpi = 96.0) : m_pxPerTwip(logicalDpi / 1440.0) {}
+    // The screen's logical DPI and the application font's size.
     static TwipScale forScreen(const QScreen* screen);
 
     double pxPerTwip() const { return m_pxPerTwip; }

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "desktop/accessible_names.h"
 #include "desktop/colors.h"
 #include "desktop/grid_view.h"
 #include "desktop/icons.h"
@@ -62,6 +64,36 @@ void FormWindow::build()
     setWindowTitle(QString::fromStdString(m_form.caption()));
     applyFormColors();
     applyFormGeometry();
+    applyAccessibleNames();
+}
+
+void FormWindow::applyAccessibleNames()
+{
+    m_namesPending = false;
+    for (const auto& [control, w] : m_widgets) {
+        QString name = tvqt::accessibleName(*control);
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+        if (control->kind() != tv::Kind::ComboList) continue;
+        // A list is announced by the label whose buddy it is; a label with a mnemonic has its buddy already,
+        // and one whose text shows an "&" cannot take one (the "&" would turn into a mnemonic).
+        if (const tv::Control* label = namingLabel(*control))
+            if (auto* l = qobject_cast<QLabel*>(widget(*label));
+                l && !l->buddy() && !l->text().contains(QLatin1Char('&')))
+                l->setBuddy(w);
+    }
+}
+
+void FormWindow::scheduleAccessibleNames()
+{
+    // A handler moves and re-captions many controls in a row: the names follow once it has finished.
+    if (m_namesPending) return;
+    m_namesPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_namesPending) applyAccessibleNames();
+        },
+        Qt::QueuedConnection);
 }
 
 void FormWindow::buildMenus()
@@ -137,6 +169,11 @@ void FormWindow::menuChanged(tv::MenuItem& item, tv::Prop)
     applyMenu(item);
 }
 
+bool FormWindow::isClipboardKey(const QKeyEvent& event)
+{
+    return event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Paste);
+}
+
 bool FormWindow::isMenuShortcut(const QKeyEvent& event) const
 {
     QKeySequence pressed(event.keyCombination());
@@ -192,6 +229,9 @@ void FormWindow::showForm()
     }
     applyFormGeometry();
     show();
+    // The focused control is always marked, however the focus got there (the form's code moves it too);
+    // showing a window clears this.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     activateWindow();
     // The model's focus, if it is on this form, is where the keyboard goes.
     if (tv::Control* focus = m_form.app().focus(); focus && &focus->form() == &m_form) modelFocusEntered(*focus);
@@ -247,6 +287,7 @@ void FormWindow::userFocus(tv::Control& control)
 
 void FormWindow::flushPending()
 {
+    if (m_namesPending) applyAccessibleNames();
     for (auto& [control, w] : m_widgets)
         if (auto* grid = dynamic_cast<GridView*>(w)) grid->flush();
 }
@@ -267,6 +308,17 @@ QToolButton* FormWindow::toolButton(const tv::Toolbar& toolbar, int index) const
 {
     auto* bar = dynamic_cast<ToolbarWidget*>(widget(toolbar));
     return bar ? bar->button(index) : nullptr;
+}
+
+bool FormWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        // System colours are the desktop's palette: a new one (a dark theme, say) repaints them.
+        Applying guard(*this);
+        applyFormColors();
+        for (const auto& [control, w] : m_widgets) applyColors(*control, w);
+    }
+    return QDialog::event(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

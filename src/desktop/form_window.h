@@ -61,10 +61,15 @@ public:
 
     // A widget of `control` received the keyboard focus from the user (click, Tab, mnemonic, window switch).
     void userFocus(tv::Control& control);
-    // A key that one of the form's menu commands uses: it goes to the menu even inside a text box.
+    // A key that one of the form's menu commands uses: it goes to the menu even inside a text box, unless
+    // it is one of the text box's clipboard keys (isClipboardKey).
     bool isMenuShortcut(const QKeyEvent& event) const;
+    // Copy, cut and paste: in a text box they work on its text, as in every program, even where a menu
+    // command has the same key (Ctrl+C, the main screen's input checker).
+    static bool isClipboardKey(const QKeyEvent& event);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
@@ -79,18 +84,22 @@ private:
     void applyMenu(tv::MenuItem& item);
     void applyFormGeometry();
     void applyFormColors();
+    // Every control's accessible name (desktop/accessible_names.h), now or once the event loop runs.
+    void applyAccessibleNames();
+    void scheduleAccessibleNames();
 
     // Per control kind (form_window_controls.cpp).
     QWidget* createWidget(tv::Control& control, QWidget* parent);
     void applyAll(tv::Control& control);
     void apply(tv::Control& control, tv::Prop prop, int row, int col);
     void applyGeometry(tv::Control& control, QWidget* w);
-    void applyColors(tv::Control& control, QWidget* w);
+    void applyColors(const tv::Control& control, QWidget* w);
     void applyCaption(tv::Control& control, QWidget* w);
     void applyValue(tv::Control& control, QWidget* w);
     void applyItems(tv::Control& control, QWidget* w);
     void userClicked(tv::Control& control);
     void labelMnemonic(tv::Control& label);
+    void frameMnemonic(tv::Control& frame);
     tv::Control* nextFocusableAfter(const tv::Control& control, bool usableNow) const;
 
     tv::Form& m_form;
@@ -101,6 +110,7 @@ private:
     std::unordered_map<const QObject*, tv::Control*> m_controlOf;
     std::unordered_map<const tv::MenuItem*, QAction*> m_actions;
     int m_applying = 0;
+    bool m_namesPending = false;
 };
 
 }  // namespace tvqt

@@ -120,7 +120,11 @@ QWidget* FormWindow::createWidget(tv::Control& control, QWidget* parent)
         check->installEventFilter(this);
         return check;
     }
-    case tv::Kind::Frame: return new FrameWidget(parent);
+    case tv::Kind::Frame: {
+        auto* frame = new FrameWidget(parent);
+        frame->installEventFilter(this);
+        return frame;
+    }
     case tv::Kind::CommandButton: {
         auto* button = new QPushButton(parent);
         connect(button, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
@@ -199,6 +203,10 @@ void FormWindow::apply(tv::Control& control, tv::Prop prop, int row, int col)
 {
     QWidget* w = widget(control);
     Applying guard(*this);
+    // A label's caption, place or visibility may name the box beside it.
+    if (prop == tv::Prop::Caption || prop == tv::Prop::Visible || prop == tv::Prop::Geometry ||
+        prop == tv::Prop::ToolTip)
+        scheduleAccessibleNames();
     switch (prop) {
     case tv::Prop::Caption: applyCaption(control, w); break;
     case tv::Prop::Text:
@@ -313,11 +321,12 @@ void FormWindow::applyValue(tv::Control& control, QWidget* w)
     }
 }
 
-void FormWindow::applyColors(tv::Control& control, QWidget* w)
+void FormWindow::applyColors(const tv::Control& control, QWidget* w)
 {
     const QPalette desktop = QApplication::palette();
     QColor back = toQColor(control.backColor(), desktop);
-    QColor fore = toQColor(control.foreColor(), desktop);
+    QColor fore = control.kind() == tv::Kind::Line ? toQColor(control.foreColor(), desktop)
+                                                   : readableTextColor(control.foreColor(), back, desktop);
     QPalette pal = w->palette();
     auto setFore = [&](QPalette::ColorRole role) {
         // The disabled group keeps the desktop's grey, so a disabled control still looks disabled.
@@ -347,9 +356,11 @@ void FormWindow::applyColors(tv::Control& control, QWidget* w)
     case tv::Kind::ComboList:
         pal.setColor(QPalette::Base, back);
         setFore(QPalette::Text);
-        // A closed list is drawn as a button: an explicit colour paints it, a system colour keeps the look.
+        // A closed list is drawn as a button: an explicit colour paints it (with text that reads on it), a
+        // system colour keeps the look.
         if (!tv::isSystemColor(control.backColor())) pal.setColor(QPalette::Button, back);
-        if (!tv::isSystemColor(control.foreColor())) setFore(QPalette::ButtonText);
+        if (!tv::isSystemColor(control.foreColor()) || !tv::isSystemColor(control.backColor()))
+            setFore(QPalette::ButtonText);
         break;
     case tv::Kind::CommandButton:
         pal.setColor(QPalette::Button, back);
@@ -363,6 +374,13 @@ void FormWindow::applyColors(tv::Control& control, QWidget* w)
         static_cast<LineWidget*>(w)->setColor(fore);
         return;
     }
+    if (!tv::isSystemColor(control.backColor())) {
+        // Bevels, separators and etched frames shaded from the control's own colour, not from the desktop's
+        // (whose shades may be meant for a dark background).
+        const QPalette shades(back);
+        for (auto role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+            pal.setColor(role, shades.color(role));
+    }
     w->setPalette(pal);
     w->setAutoFillBackground(fill);
 }
@@ -375,6 +393,21 @@ tv::Control* FormWindow::nextFocusableAfter(const tv::Control& control, bool usa
     for (auto next = it + 1; next != controls.end(); ++next)
         if (usableNow ? (*next)->canFocus() : focusableKind((*next)->kind())) return *next;
     return nullptr;
+}
+
+void FormWindow::frameMnemonic(tv::Control& frame)
+{
+    // Into the frame: its selected option button, as the one a user tabs into, or else its first control.
+    tv::Control* first = nullptr;
+    for (tv::Control* c : m_form.controls()) {
+        if (c->container() != &frame || !c->canFocus()) continue;
+        if (c->kind() == tv::Kind::OptionButton && static_cast<tv::OptionButton*>(c)->value()) {
+            first = c;
+            break;
+        }
+        if (!first) first = c;
+    }
+    if (QWidget* w = first ? widget(*first) : nullptr) w->setFocus(Qt::ShortcutFocusReason);
 }
 
 void FormWindow::labelMnemonic(tv::Control& label)
@@ -400,6 +433,17 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
             labelMnemonic(control);
             return true;
         }
+        if (control.kind() == tv::Kind::Frame && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            frameMnemonic(control);
+            return true;
+        }
+        // A button's own mnemonic clicks it at once (Qt's animated click would come a moment later); one
+        // that several controls share moves the focus among them, as Qt does.
+        if (auto* button = qobject_cast<QAbstractButton*>(watched);
+            button && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
         break;
     case QEvent::MouseButtonRelease:
         if (control.kind() == tv::Kind::Label || control.kind() == tv::Kind::Picture) {
@@ -410,12 +454,15 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
                 control.userClick();
         }
         break;
-    case QEvent::ShortcutOverride:
-        if (isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+    case QEvent::ShortcutOverride: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (control.kind() == tv::Kind::TextArea && isClipboardKey(*key)) break;
+        if (isMenuShortcut(*key)) {
             event->ignore();
             return true;
         }
         break;
+    }
     default: break;
     }
     return QDialog::eventFilter(watched, event);

@@ -98,7 +98,9 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     int col = orientation == Qt::Horizontal ? section + m_headerCols : 0;
     switch (role) {
     case Qt::DisplayRole: return cellText(m_grid.text(row, col));
-    case Qt::TextAlignmentRole: return QVariant::fromValue(qtAlignment(m_grid.fixedAlignment(col)));
+    // A heading wider than its column wraps at a blank onto the next line of a tall header row.
+    case Qt::TextAlignmentRole:
+        return QVariant(static_cast<int>(qtAlignment(m_grid.fixedAlignment(col))) | Qt::TextWordWrap);
     default: return {};
     }
 }
@@ -141,17 +143,17 @@ std::pair<int, int> GridModel::toCell(const QModelIndex& index) const
     return {index.row() + m_headerRows, index.column() + m_headerCols};
 }
 
-void GridModel::cellChanged(int row, int col)
+void GridModel::cellsChanged(int top, int left, int bottom, int right)
 {
-    if (row < m_headerRows || col < m_headerCols) {
-        if (row < m_headerRows && col >= m_headerCols)
-            Q_EMIT headerDataChanged(Qt::Horizontal, col - m_headerCols, col - m_headerCols);
-        else if (col < m_headerCols && row >= m_headerRows)
-            Q_EMIT headerDataChanged(Qt::Vertical, row - m_headerRows, row - m_headerRows);
-        return;
-    }
-    QModelIndex i = toIndex(row, col);
-    if (i.isValid()) Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
+    // The header row and column of the view are the grid's row 0 and column 0 when they are fixed.
+    const int bodyTop = std::max(top, m_headerRows) - m_headerRows;
+    const int bodyLeft = std::max(left, m_headerCols) - m_headerCols;
+    const int bodyBottom = std::min(bottom - m_headerRows, m_rows - 1);
+    const int bodyRight = std::min(right - m_headerCols, m_cols - 1);
+    if (top < m_headerRows && bodyLeft <= bodyRight) Q_EMIT headerDataChanged(Qt::Horizontal, bodyLeft, bodyRight);
+    if (left < m_headerCols && bodyTop <= bodyBottom) Q_EMIT headerDataChanged(Qt::Vertical, bodyTop, bodyBottom);
+    if (bodyTop <= bodyBottom && bodyLeft <= bodyRight)
+        Q_EMIT dataChanged(index(bodyTop, bodyLeft), index(bodyBottom, bodyRight), {Qt::DisplayRole});
 }
 
 GridView::GridView(tv::Grid& grid, FormWindow& window, QWidget* parent)
@@ -213,8 +215,16 @@ void GridView::changed(tv::Prop prop, int row, int col)
         break;
     case tv::Prop::GridCell:
         if (m_shapeDirty) break;  // the coming reset shows it
-        if (row == 0 && col == 0 && m_corner) m_corner->update();
-        m_model.cellChanged(row, col);
+        if (m_dirtyBottom < m_dirtyTop) {
+            m_dirtyTop = m_dirtyBottom = row;
+            m_dirtyLeft = m_dirtyRight = col;
+        } else {
+            m_dirtyTop = std::min(m_dirtyTop, row);
+            m_dirtyBottom = std::max(m_dirtyBottom, row);
+            m_dirtyLeft = std::min(m_dirtyLeft, col);
+            m_dirtyRight = std::max(m_dirtyRight, col);
+        }
+        schedule();
         break;
     case tv::Prop::GridCurrent:
         m_currentDirty = true;
@@ -226,10 +236,8 @@ void GridView::changed(tv::Prop prop, int row, int col)
         schedule();
         break;
     case tv::Prop::GridAlignment:
-        viewport()->update();
-        horizontalHeader()->viewport()->update();
-        verticalHeader()->viewport()->update();
-        if (m_corner) m_corner->update();
+        m_alignmentDirty = true;
+        schedule();
         break;
     default: break;
     }
@@ -239,10 +247,32 @@ void GridView::flush()
 {
     m_timer.stop();
     FormWindow::Applying guard(m_window);
-    if (m_shapeDirty) applyShape();
+    if (m_shapeDirty) {
+        applyShape();  // a reset, which shows every text and alignment
+    } else {
+        applyCells();
+        if (m_alignmentDirty) repaintAll();
+    }
     if (m_currentDirty) applyCurrent();
     if (m_scrollDirty) applyScroll();
-    m_shapeDirty = m_currentDirty = m_scrollDirty = false;
+    m_shapeDirty = m_currentDirty = m_scrollDirty = m_alignmentDirty = false;
+    m_dirtyBottom = m_dirtyTop - 1;
+}
+
+void GridView::applyCells()
+{
+    if (m_dirtyBottom < m_dirtyTop) return;
+    m_model.cellsChanged(m_dirtyTop, m_dirtyLeft, m_dirtyBottom, m_dirtyRight);
+    // The corner shows cell (0, 0) outside the model's reach.
+    if (m_dirtyTop == 0 && m_dirtyLeft == 0 && m_corner) m_corner->update();
+}
+
+void GridView::repaintAll()
+{
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+    verticalHeader()->viewport()->update();
+    if (m_corner) m_corner->update();
 }
 
 void GridView::applyShape()
@@ -260,10 +290,7 @@ void GridView::applyShape()
                       [&](int c) { return s.px(m_grid.colWidth(c + hc)); });
     setWordWrap(m_grid.wordWrap());
     applyScrollBars();
-    viewport()->update();
-    horizontalHeader()->viewport()->update();
-    verticalHeader()->viewport()->update();
-    if (m_corner) m_corner->update();
+    repaintAll();
 }
 
 void GridView::applyScrollBars()

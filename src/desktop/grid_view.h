@@ -35,7 +35,9 @@ public:
     int headerCols() const { return m_headerCols; }
     QModelIndex toIndex(int row, int col) const;
     std::pair<int, int> toCell(const QModelIndex& index) const;
-    void cellChanged(int row, int col);
+    // The cells of the grid rectangle top..bottom x left..right changed: one dataChanged for the body
+    // cells among them and one headerDataChanged per header they touch.
+    void cellsChanged(int top, int left, int bottom, int right);
 
     // A cell text with its line breaks ("\r\n", "\n\r", "\r") as "\n".
     static QString cellText(const std::string& text);
@@ -55,7 +57,8 @@ public:
     GridView(tv::Grid& grid, FormWindow& window, QWidget* parent);
 
     GridModel& gridModel() { return m_model; }
-    // A change of the grid; shape, current cell and scrolling are gathered and applied by flush().
+    // A change of the grid; shape, cell texts, alignments, current cell and scrolling are gathered and
+    // applied by flush(), so a table filled cell by cell is announced to the view once.
     void changed(tv::Prop prop, int row, int col);
     void flush();
 
@@ -70,6 +73,8 @@ private:
     void applyScroll();
     void pushScroll();
     void applyScrollBars();
+    void applyCells();
+    void repaintAll();
 
     tv::Grid& m_grid;
     FormWindow& m_window;
@@ -79,6 +84,12 @@ private:
     bool m_shapeDirty = true;
     bool m_currentDirty = true;
     bool m_scrollDirty = true;
+    bool m_alignmentDirty = false;
+    // The grid rectangle of the cells changed since the last flush; empty when bottom < top.
+    int m_dirtyTop = 0;
+    int m_dirtyLeft = 0;
+    int m_dirtyBottom = -1;
+    int m_dirtyRight = -1;
     bool m_pushingScroll = false;
 };
 

@@ -23,8 +23,11 @@ MaskedEdit::MaskedEdit(tv::MaskedBox& box, FormWindow& window, QWidget* parent)
 
 void MaskedEdit::syncText()
 {
-    const std::string& want = m_box.hasFocus() ? m_box.text() : m_box.display();
-    QString text = QString::fromStdString(want);
+    const std::string display = m_box.display();
+    // A screen reader announces the formatted value ("$699.21") even while the plain text is being edited.
+    QString description = QString::fromStdString(display);
+    if (accessibleDescription() != description) setAccessibleDescription(description);
+    QString text = m_box.hasFocus() ? QString::fromStdString(m_box.text()) : description;
     if (QLineEdit::text() == text) return;
     FormWindow::Applying guard(m_window);
     setText(text);
@@ -53,10 +56,14 @@ void MaskedEdit::pushSelection()
 
 bool MaskedEdit::event(QEvent* event)
 {
-    // A menu command's key (Ctrl+C for the input checker, say) reaches the menu, not the edit.
-    if (event->type() == QEvent::ShortcutOverride && m_window.isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return true;
+    // A menu command's key (Ctrl+Y for years, say) reaches the menu, not the edit; the clipboard keys stay
+    // here, so Ctrl+C copies from the box rather than toggling the input checker.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!FormWindow::isClipboardKey(*key) && m_window.isMenuShortcut(*key)) {
+            event->ignore();
+            return true;
+        }
     }
     return QLineEdit::event(event);
 }

@@ -198,10 +198,17 @@ bool QtPlatform::printText(const std::string& text)
 
 QStringList QtPlatform::helpCandidates()
 {
+    return helpCandidates(QCoreApplication::applicationDirPath());
+}
+
+QStringList QtPlatform::helpCandidates(const QString& programDir)
+{
     QStringList dirs;
-    dirs << QCoreApplication::applicationDirPath() + QStringLiteral("/help")
-         << QCoreApplication::applicationDirPath() + QStringLiteral("/docs/help")
-         << QStringLiteral(TARVOLIN_SOURCE_DIR "/docs/help");
+    dirs << programDir + QStringLiteral("/help") << programDir + QStringLiteral("/docs/help")
+         << QDir::cleanPath(programDir + QStringLiteral("/../share/tarvolin/help"));
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        dirs << data + QStringLiteral("/tarvolin/help");
+    dirs << QStringLiteral(TARVOLIN_SOURCE_DIR "/docs/help");
     QStringList out;
     for (const QString& dir : dirs)
         for (const char* name : {"index.html", "index.md"}) out << QDir(dir).filePath(QString::fromLatin1(name));

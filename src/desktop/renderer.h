@@ -47,8 +47,9 @@ public:
     // The tool button of toolbar button `index` (1-based); null for separators.
     QToolButton* toolButton(const tv::Toolbar& toolbar, int index) const;
 
-    // Grid reshapes, current-cell moves and scrolling are gathered while a handler runs and applied
-    // when the event loop next runs (a table of 20,000 cells is filled cell by cell). This applies them now.
+    // Grid reshapes, cell texts, alignments, current-cell moves and scrolling are gathered while a handler
+    // runs and applied when the event loop next runs (a table of 20,000 cells is filled cell by cell). This
+    // applies them now.
     void flushPending();
 
     void formChanged(tv::Form& form, tv::FormEvent event) override;

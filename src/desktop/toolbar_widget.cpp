@@ -1,6 +1,8 @@
 #include "desktop/toolbar_widget.h"
 
 #include <QMenu>
+#include <QPainter>
+#include <QStyleOption>
 #include <QToolButton>
 
 #include "desktop/form_window.h"
@@ -14,6 +16,38 @@ namespace {
 QString literalText(const std::string& text)
 {
     return QString::fromStdString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+// Separators in a row: one gap as wide as all of them, with one separator line in its middle.
+class ToolbarGap : public QWidget {
+public:
+    ToolbarGap(int separators, QToolBar* bar) : QWidget(bar), m_bar(bar)
+    {
+        QStyleOption opt;
+        opt.initFrom(bar);
+        setFixedWidth(separators * style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, &opt, bar));
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        QStyleOption opt;
+        opt.initFrom(this);
+        const int extent = style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, &opt, m_bar);
+        opt.rect = QRect((width() - extent) / 2, 0, extent, height());
+        opt.state |= QStyle::State_Horizontal;
+        style()->drawPrimitive(QStyle::PE_IndicatorToolBarSeparator, &opt, &p, m_bar);
+    }
+
+private:
+    QToolBar* m_bar;
+};
+
+bool isSeparator(const tv::Toolbar& toolbar, int index)
+{
+    return index >= 1 && index <= toolbar.count() && toolbar.button(index).style == tv::ToolStyle::Separator;
 }
 
 }  // namespace
@@ -41,7 +75,16 @@ void ToolbarWidget::rebuild()
     for (int index = 1; index <= m_toolbar.count(); ++index) {
         const tv::ToolButton& b = m_toolbar.button(index);
         if (b.style == tv::ToolStyle::Separator) {
-            m_actions.push_back(addSeparator());
+            int run = 1;
+            while (isSeparator(m_toolbar, index + run)) ++run;
+            if (isSeparator(m_toolbar, index - 1)) {
+                // Drawn by the gap of the first separator of the run.
+                auto* inRun = new QAction(this);
+                inRun->setSeparator(true);
+                m_actions.push_back(inRun);
+            } else {
+                m_actions.push_back(run == 1 ? addSeparator() : addWidget(new ToolbarGap(run, this)));
+            }
             continue;
         }
         auto* action = new QAction(this);
@@ -100,7 +143,7 @@ void ToolbarWidget::syncButton(int index)
     const tv::ToolButton& b = m_toolbar.button(index);
     QAction* a = m_actions[static_cast<std::size_t>(index - 1)];
     a->setVisible(b.visible);
-    if (a->isSeparator()) return;
+    if (b.style == tv::ToolStyle::Separator) return;
     QString text = QString::fromStdString(b.caption.empty() ? b.key : b.caption);
     a->setText(text);
     if (a->data().toInt() != b.image || a->icon().isNull() != (b.image <= 0)) {

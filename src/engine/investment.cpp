@@ -63,10 +63,16 @@ Count wholeCount(double value)
 
 // base^count by repeated multiplication, one factor per period in order, as periodPower (engine/loan.h)
 // multiplies. A power too large for a double is infinite here; each caller decides what that means.
+// Once a factor leaves the product unchanged (it has become infinite), every later one would too: the loop
+// stops there with the same result.
 double power(double base, int count)
 {
     double x = 1.0;
-    for (int i = 0; i < count; ++i) x *= base;
+    for (int i = 0; i < count; ++i) {
+        double next = x * base;
+        if (next == x) break;
+        x = next;
+    }
     return x;
 }
 
@@ -441,7 +447,12 @@ LevelWorthResult levelPaymentWorth(double payment, double inflationPercent, doub
     Count years = wholeCount(durationYears);
     if (years.status != InvestStatus::Ok) return {years.status, 0.0, 0.0, 0};
     double v = payment;
-    for (int i = 0; i < years.count; ++i) v = v - inflationPercent / 100.0 * v;
+    // A year that leaves V unchanged (it has shrunk to 0, or the inflation is 0) leaves it so for good.
+    for (int i = 0; i < years.count; ++i) {
+        double next = v - inflationPercent / 100.0 * v;
+        if (next == v) break;
+        v = next;
+    }
     double cents = toCents(payment);
     if (!std::isfinite(v) || !std::isfinite(cents)) return {InvestStatus::ResultOutOfRange, 0.0, 0.0, years.count};
     return {InvestStatus::Ok, cents, v, years.count};

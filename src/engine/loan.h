@@ -122,7 +122,9 @@ struct RateResult {
 // 0.25 %, ... are tried upwards until one pays at least the target; that step or the one below it is
 // chosen, whichever payment is closer, a tie going to the lower step. The step below 0.125 % is 0 %, whose
 // payment is principal / installments. A target below that is PaymentBelowZeroRate; a target above the
-// 25 % payment gives ExceededHighInterest with entry 200, 25 % and the 25 % payment.
+// 25 % payment gives ExceededHighInterest with entry 200, 25 % and the 25 % payment. Only the steps the
+// choice reads are computed by repeated multiplication; std::pow rules out the others with a margin far
+// wider than the two ways ever differ, so the answer is the step-by-step walk's, bit for bit.
 RateResult rateForPayment(double principal, double targetPayment, int periodsPerYear, double durationYears);
 
 // The interest-only payment (GetIntOnly): principal x annualRatePercent / (periodsPerYear x 100).

@@ -125,8 +125,16 @@ PaymentTable paymentTable(const PaymentTableInput& in)
     t.payments.reserve(t.ratesPercent.size() * t.lengths.size());
     for (double rate : t.ratesPercent) {
         const double monthlyRate = rate / 1200.0;
-        for (double length : t.lengths)
-            t.payments.push_back(tableMonthlyPayment(in.loanAmount, monthlyRate, lengthInMonths(length, in.unit)));
+        for (double length : t.lengths) {
+            const double payment = tableMonthlyPayment(in.loanAmount, monthlyRate, lengthInMonths(length, in.unit));
+            if (!std::isfinite(payment)) {
+                t.ratesPercent.clear();
+                t.lengths.clear();
+                t.payments.clear();
+                return fail(TableStatus::InvalidInput);
+            }
+            t.payments.push_back(payment);
+        }
     }
     return t;
 }
@@ -147,11 +155,24 @@ Schedule amortizationSchedule(double loanAmount, double payment, double monthlyR
         s.status = TableStatus::TooManyMonths;
         return s;
     }
+    if (std::fabs(loanAmount) > limits::kMaxMoney) {
+        s.status = TableStatus::AmountTooLarge;
+        return s;
+    }
+    if (monthlyRate < 0) {
+        s.status = TableStatus::InvalidInput;
+        return s;
+    }
     double balance = loanAmount;
     s.lines.push_back({0.0, balance});
     for (int k = 1; k <= termMonths; ++k) {
         double interest = monthInterest(balance, monthlyRate);
         balance = balance - payment + interest;
+        if (!std::isfinite(interest) || !std::isfinite(balance)) {
+            s.lines.clear();
+            s.status = TableStatus::InvalidInput;
+            return s;
+        }
         s.lines.push_back({interest, balance});
     }
     return s;

@@ -26,7 +26,7 @@ enum class LengthUnit { Years, Months };
 
 enum class TableStatus {
     Ok,
-    InvalidInput,     // a number that is not finite, or a negative rate
+    InvalidInput,     // a number that is not finite, a negative rate, or values whose result would not be finite
     AmountTooLarge,   // the loan amount beyond limits::kMaxMoney in size
     LengthTooShort,   // a length below one year (Years) or one month (Months)
     LengthTooLong,    // a length beyond limits::kMaxTableYears years or limits::kMaxTableMonths months
@@ -79,7 +79,8 @@ struct PaymentTable {
 // The table (CalcPayments): rateCount = round-half-even((max - min) x 4) + 1 rows and one column per length
 // step, each cell the monthly payment at R_i / 1200 over the column's months. Lengths must lie within 1 and
 // the unit's limit, the maximum not below the minimum, and so must the rates; the row and column counts stay
-// within limits::kMaxTableRateRows and the unit's column limit.
+// within limits::kMaxTableRateRows and the unit's column limit. Rates so high that a payment is not finite
+// are InvalidInput (the screen's lists end at 25 %).
 PaymentTable paymentTable(const PaymentTableInput& input);
 
 // One month of a schedule; record 0 holds the starting balance and no interest.
@@ -101,7 +102,8 @@ double monthInterest(double balance, double monthlyRate);
 // The schedule of one payment cell (CalcAmort): record 0 is the loan amount; for k = 1, 2, ... while
 // k <= termMonths, interest_k = monthInterest(balance_(k-1)), balance_k = balance_(k-1) - payment + interest_k.
 // The payment is never adjusted in the last month, so the last balance is a few cents from zero.
-// More than limits::kMaxScheduleRows months is TooManyMonths.
+// More than limits::kMaxScheduleRows months is TooManyMonths; a loan amount beyond limits::kMaxMoney in size
+// AmountTooLarge; a negative rate, or values whose balance would not stay finite, InvalidInput.
 Schedule amortizationSchedule(double loanAmount, double payment, double monthlyRate, double termMonths);
 
 // Where the table text goes: the clipboard (mode 0) or the printer (mode 1).

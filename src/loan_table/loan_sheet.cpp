@@ -58,9 +58,11 @@ LoanSheet::LoanSheet(Program& program)
     for (const char* name : {"txtPurchTotl", "txtDwnPay", "txtLenMin", "txtLenMax"})
         box(name).setAlignment(Alignment::Right);
     button("cmdCalcPmts").setDefault(true);
+    setInputErrorStyle(kErrorTitle, MsgIcon::Exclamation);
     button("cmdCalcAmort").setEnabled(false);
     menu("mnuOptCopy").setEnabled(false);
     menu("mnuOptPrint").setEnabled(false);
+    setExportEnabled(false);
     menu("mnuOptDwn", 0).setChecked(true);
     menu("mnuOptLen", 0).setChecked(true);
     grid("grdPayments").setFixed(1, 1);
@@ -104,6 +106,7 @@ void LoanSheet::bindHandlers()
     bind("mnuOptLen_Click", [this](EventArgs& args) { mnuOptLen_Click(static_cast<std::int16_t>(args.index)); });
     bind("Btn_Clear_Click", [this] { Btn_Clear_Click(); });
     bind("Btn_Close_Click", [this] { Btn_Close_Click(); });
+    bindExportHandlers();
     // An input box selects its whole text when it receives the focus, so typing replaces the value.
     for (const char* name : {"txtPurchTotl", "txtDwnPay", "txtLenMin", "txtLenMax"}) {
         bind(std::string(name) + "_GotFocus", [this, name] {

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "engine/loan_table.h"
+#include "screen_model/chart.h"
 #include "screen_model/form.h"
+#include "screen_model/platform.h"
 
 namespace tv {
 
@@ -55,6 +57,18 @@ public:
     void Btn_Clear_Click();
     void Btn_Close_Click();
 
+    // Saving and charting what the grid shows, the table or the schedule (loan_sheet_export.cpp).
+    void mnuOptSaveCsv_Click();
+    void mnuOptSavePdf_Click();
+    void mnuChart_Click();
+    // RFC 4180 text: a header row, then plain numbers (rates and lengths as computed, money to the cent).
+    std::string CsvText() const;
+    // The grid's texts under a title line naming the loan (and the schedule's rate, length and payment).
+    TableDocument PdfTable() const;
+    // The schedule's balance by month and its principal and interest by year, or the table's payment by
+    // length with one line per rate, in the loan colours.
+    ChartRequest ChartOfGrid() const;
+
     // The table screen's colours from the colour table, always the loan colours (loan_sheet_colors.cpp).
     void SetSheetColors();
 
@@ -91,6 +105,12 @@ private:
     static std::span<const ControlDecl> controlTable();
     static std::span<const MenuDecl> menuTable();
     void bindHandlers();
+    void bindExportHandlers();
+    // The save and chart entries, enabled with Copy and Print.
+    void setExportEnabled(bool enabled);
+    bool hasExportData() const;
+    std::string lengthWords(double length) const;  // "15 years", "6 months": the unit the table was computed in
+    std::string scheduleTitle() const;
 
     void error(const std::string& text);
     // The value a box displays (currency signs, group separators and a percent sign accepted); 0 when it

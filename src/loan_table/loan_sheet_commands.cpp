@@ -127,6 +127,7 @@ void LoanSheet::Btn_Clear_Click()
     button("cmdCalcAmort").setEnabled(false);
     menu("mnuOptCopy").setEnabled(false);
     menu("mnuOptPrint").setEnabled(false);
+    setExportEnabled(false);
 }
 
 void LoanSheet::mnuOptExit_Click()

@@ -57,6 +57,8 @@ const MenuDecl kMenus[] = {
     {0, "mnuOptions", "&Options"},
     {1, "mnuOptCopy", "&Copy table  to Clipboard"},
     {1, "mnuOptPrint", "&Print table"},
+    {1, "mnuOptSaveCsv", "&Save as CSV..."},
+    {1, "mnuOptSavePdf", "Save as P&DF..."},
     {1, "mnuOptInstruct", "&Instructions..."},
     {1, "mnuOptSep", "-"},
     {1, "mnuOptExit", "&Return to Calculator"},
@@ -66,6 +68,7 @@ const MenuDecl kMenus[] = {
     {0, "mnuLoanLen", "&Duration"},
     {1, "mnuOptLen", "&Years", "", 0},
     {1, "mnuOptLen", "&Months", "", 1},
+    {0, "mnuChart", "&Chart"},
 };
 
 }  // namespace

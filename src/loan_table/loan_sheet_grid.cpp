@@ -173,6 +173,7 @@ void LoanSheet::ShowPayments()
     }
     menu("mnuOptCopy").setEnabled(true);
     menu("mnuOptPrint").setEnabled(true);
+    setExportEnabled(true);
     showingSchedule = false;
     // The last cell written stays current: Show Amortization right away takes the highest rate and the
     // longest length.

@@ -49,6 +49,7 @@ Mervane::Mervane(Program& program)
     for (const char* name : {"lbl_BldFund", "lbl_annuityPay", "lbl_combo", "lbl_wXP"}) label(name).setFont(heading);
     label("lbl_wXP").setAlignment(Alignment::Center);
     button("btn_Calc").setDefault(true);
+    setInputErrorStyle("input Error");
     bindHandlers();
 }
 
@@ -152,6 +153,8 @@ void Mervane::Form_Load()
     label("lbl_Payment").setCaption("&Payment:            ");
     m.CenterForm(*this, 0, 0);
     instPerYear = 12;
+    // Exactly one duration unit is checked: years until the settings or the user choose months.
+    menu("mnu_Years").setChecked(true);
     menu("mnu_Months").setChecked(false);
     frame("frm_LnInstFreq").setVisible(true);
     frame("frm_LnSolve").setVisible(true);

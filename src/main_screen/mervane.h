@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/loan.h"
+#include "screen_model/chart.h"
 #include "screen_model/form.h"
 
 namespace tv {
@@ -59,6 +60,10 @@ public:
     bool GetIntRate(std::int16_t numpay);
     bool GetIntOnly(std::int16_t numpay);
     bool ExtraPay(std::int16_t numpay);
+    // After the totals of an extra-payment mode: the line of what the extras save against the same loan
+    // without them (installments, and the difference of the two Total Interest boxes) and the payoff date
+    // counted from today.
+    void ShowXtraSavings(std::int16_t numpay);
     bool GetPayoff(std::int16_t numpay);
 
     // Investment solvers (mervane_investments.cpp). Each returns false when it refused the calculation
@@ -73,6 +78,10 @@ public:
     bool GetAdj4Infation();
     void btn_InfAdj_Click();
     void comIntr_IA_Click();
+    // The chart of the fund over the years for the investment option last calculated (mervane_fund_chart.cpp):
+    // enabled by a calculation in the Investments view, disabled by HideXtra.
+    void mnu_FundChart_Click();
+    const ChartRequest& fundChart() const { return m_fundChart; }
     // The fund transfers, also run by the Invest toolbar button's drop-down.
     void btn_Payoff2Amt_Click();
     void btn_Payoff2RF_Click();
@@ -165,6 +174,11 @@ private:
     void restoreSnapshot(const Snapshot& snapshot);
     // Set by a refusal that re-initialised the inputs itself, which then stay as it left them.
     bool m_reinitialisedAfterRefusal = false;
+    void prepareFundChart(std::int16_t numpay);
+    ChartRequest m_fundChart;
+    // The last extra-payment walk: installments made and extras paid, for ShowXtraSavings.
+    int m_xtraInstallments = 0;
+    double m_xtraPaid = 0;
 
     // Input reading shared by the solvers.
     double value(const std::string& boxName) const;

@@ -61,7 +61,11 @@ void Mervane::btn_Calc_Click()
         return;
     }
     Fill_Totals(numpay);
+    if (inLoanView() && (option("opt_xpaymo").value() || option("opt_xpay1x").value() ||
+                         option("opt_xpayperiodic").value()))
+        ShowXtraSavings(numpay);
     if (!inLoanView() && button("btn_InfAdj").enabled()) fire("btn_InfAdj", "Click");
+    if (!inLoanView()) prepareFundChart(numpay);
     layoutInputColumn();
     app().setPointer(Pointer::Default);
 }

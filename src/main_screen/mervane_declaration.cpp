@@ -70,8 +70,9 @@ const ControlDecl kControls[] = {
     {Kind::OptionButton, "Opt_invest_yearly", "frm_invSolve", "Yearly Investment", option(4, 180),
      "Investment growth with a yearly contribution"},
     {Kind::Label, "lbl_annuityPay", "frm_invSolve", "Annuity Payments", {120, kOptionTop + 5 * kOptionPitch + 30, 2000, 240}},
+    // Level with the "Annuity Payments" heading, ending where the option below it begins.
     {Kind::CommandButton, "btn_InfAdj", "frm_invSolve", "Inflation Adjustment",
-     {kFrameWidth - 2040, kOptionTop + 5 * kOptionPitch - 15, 1920, 315}},
+     {kFrameWidth - 2040, kOptionTop + 6 * kOptionPitch - 315, 1920, 315}},
     {Kind::OptionButton, "Opt_Annuity", "frm_invSolve", "Annual Payments", option(6, 180), "Annual annuity payments"},
     {Kind::OptionButton, "Opt_Annuity_Mnthly", "frm_invSolve", "Monthly Payments", option(7, 180),
      "Monthly annuity payments"},
@@ -83,15 +84,15 @@ const ControlDecl kControls[] = {
     {Kind::OptionButton, "Opt_Inv2Annuity", "frm_invSolve", "Monthly Investment -> Monthly Annuity Payment",
      option(11, 180), "Combination of monthly annuity payments after a monthy contribution"},
 
+    {Kind::Frame, "frm_invIntComp", "", "Interest Compounded", {kFrameLeft, 4245, kFrameWidth, 555}},
+    {Kind::OptionButton, "Opt_CI_monthly", "frm_invIntComp", "Monthly", {300, 240, 1500, 255}},
+    {Kind::OptionButton, "Opt_CI_daily", "frm_invIntComp", "Daily", {2100, 240, 1500, 255}},
+
     {Kind::Frame, "frm_invRetFund", "", "Retirement Fund", {kFrameLeft, 4860, kFrameWidth, 1035}},
     {Kind::CommandButton, "btn_Payoff2RF", "frm_invRetFund", "PayOff -> RF", {120, 270, 1260, 315}},
     {Kind::MaskedBox, "fpRetFund", "frm_invRetFund", "", {1440, 270, 2820, 315}, "", kMoney},
     {Kind::CommandButton, "btn_RF2Amt", "frm_invRetFund", "RF -> Amt", {1440, 630, 1380, 315}},
     {Kind::CommandButton, "btn_RFclear", "frm_invRetFund", "Clear", {2880, 630, 1380, 315}},
-
-    {Kind::Frame, "frm_invIntComp", "", "Interest Compounded", {kFrameLeft, 4245, kFrameWidth, 555}},
-    {Kind::OptionButton, "Opt_CI_monthly", "frm_invIntComp", "Monthly", {300, 240, 1500, 255}},
-    {Kind::OptionButton, "Opt_CI_daily", "frm_invIntComp", "Daily", {2100, 240, 1500, 255}},
 
     {Kind::Frame, "frm_LnInstFreq", "", "Installment &Frequency", {kFrameLeft, 3435, kFrameWidth, kOptionTop + 3 * kOptionPitch + 105}},
     {Kind::OptionButton, "opt_26", "frm_LnInstFreq", "26 (every 2 wks) Payments", option(0)},
@@ -122,6 +123,9 @@ const ControlDecl kControls[] = {
     {Kind::Label, "lbl_lstPay", "", "Last Payment:", label(kTop + 8 * kPitch)},
     {Kind::MaskedBox, "fp_lstPay", "", "", box(kTop + 8 * kPitch), "", kMoney},
     {Kind::Label, "lbl_xtra_w_last", "", "Xtra payment with last installment", {kBoxLeft, kTop + 9 * kPitch + 45, Mervane::kExtraLeft + kBoxWidth - kBoxLeft, 270}},
+    // Result notes beside the design's: the exact rate under the rate list, and what extra payments save.
+    {Kind::Label, "lbl_exactRate", "", "", {kBoxLeft, kTop + 2 * kPitch + 45, Mervane::kExtraLeft + kBoxWidth - kBoxLeft, 255}},
+    {Kind::Label, "lbl_xtra_saved", "", "", {kLabelLeft, kTop + 10 * kPitch + 45, Mervane::kExtraLeft + kBoxWidth - kLabelLeft, 255}},
 
     {Kind::Line, "Line1", "", "", {kLabelLeft, kTop + 10 * kPitch + 120, Mervane::kExtraLeft + kBoxWidth - kLabelLeft, 0}},
     {Kind::Label, "lbl_totInt", "", "Total Interest:", label(kTop + 10 * kPitch + 240)},
@@ -145,6 +149,7 @@ const MenuDecl kMenus[] = {
     {1, "mnu_view_loan", "&Loan Options", "Ctrl+L"},
     {1, "mnu_view_invest", "&Investment Options", "Ctrl+I"},
     {1, "mnu_InvInpChk", "Investment Input Checker", "Ctrl+C"},
+    {1, "mnu_FundChart", "Fund &Chart...", "Ctrl+G"},
     {1, "mnu_sep2", "-"},
     {1, "mnu_exit", "&Exit"},
     {0, "mnu_Launch", "&Launch"},

@@ -1,7 +1,10 @@
 // Input initialisation, the input check of Calculate and the investment input checker's questions.
+#include <cmath>
+
 #include "app/program.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
+#include "engine/limits.h"
 #include "main_screen/mervane.h"
 
 namespace tv {
@@ -273,7 +276,9 @@ void Mervane::askPlausibility()
         if (m.amtTransfer || amount >= iniInvestBFamt1x) return;
         // The previous result is offered only when it came from a build-fund calculation and its text
         // sorts after the amount's text (a character comparison, as the boxes hold them).
-        bool offerPayment = !annuityInput && box("fp_Payment").text() > box("fp_Prin").text();
+        // A payment beyond the money limit is no amount a calculation could use, so it is not offered.
+        bool offerPayment = !annuityInput && box("fp_Payment").text() > box("fp_Prin").text() &&
+                            std::abs(value("fp_Payment")) <= limits::kMaxMoney;
         if (offerPayment) {
             if (!ask("Invested amount seems small - do you want to use the previously calculated payment amount?"))
                 return;

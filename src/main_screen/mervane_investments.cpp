@@ -68,9 +68,19 @@ double computedListRate(const ComboList& list)
     return text == "0.000" ? kZeroRateSubstitutePercent : leadingNumber(text);
 }
 
+// Refuses an amount beyond the money limit for the amount box or the retirement fund, which calculations read.
+bool withinMoneyLimit(Mervane& m, double amount)
+{
+    if (std::abs(amount) <= limits::kMaxMoney) return true;
+    m.module1().msgAnswer = m.msgBox(refusalText(InvestStatus::AmountTooLarge, Subject::Growth), MsgButtons::Ok,
+                                     MsgIcon::None, "input Error");
+    return false;
+}
+
 // "PayOff -> Amt" and "RF -> Amt": the text becomes the amount, and the inputs are initialised for it.
 void transferToAmount(Mervane& m, const std::string& text)
 {
+    if (!withinMoneyLimit(m, readBoxValue(text))) return;
     m.module1().amtTransfer = true;
     m.box("fp_Prin").setText(text);
     m.Init_Input();
@@ -86,6 +96,7 @@ void Mervane::bindInvestmentHandlers()
     bind("btn_Payoff2Amt_Click", [this] { btn_Payoff2Amt_Click(); });
     bind("btn_Payoff2RF_Click", [this] { btn_Payoff2RF_Click(); });
     bind("btn_RF2Amt_Click", [this] { btn_RF2Amt_Click(); });
+    bind("mnu_FundChart_Click", [this] { mnu_FundChart_Click(); });
 }
 
 std::int16_t Mervane::Calc_Invest(bool& ok)
@@ -245,6 +256,8 @@ bool Mervane::GetAdj4Infation()
     InflationResult adjusted = inflationAdjustedPayments(in);
     LevelWorthResult worth = levelPaymentWorth(in.payment + in.additionalPayment, in.inflationPercent, durYears);
     InvestStatus status = adjusted.status != InvestStatus::Ok ? adjusted.status : worth.status;
+    // Payments below zero (a negative additional payment typed) are no annuity to adjust.
+    if (status == InvestStatus::Ok && in.payment + in.additionalPayment < 0) status = InvestStatus::InvalidInput;
     if (status != InvestStatus::Ok) {
         refuse(refusalText(status, Subject::Adjustment));
         return false;
@@ -307,6 +320,7 @@ void Mervane::btn_RF2Amt_Click()
 void Mervane::btn_Payoff2RF_Click()
 {
     MaskedBox& fund = box("fpRetFund");
+    if (!withinMoneyLimit(*this, value("fp_Payment") + value("fpRetFund"))) return;
     if (fund.text().empty()) fund.setText("0");
     setBoxNumber("fpRetFund", value("fp_Payment") + value("fpRetFund"));
     if (value("fpRetFund") != 0) {

@@ -121,10 +121,11 @@ void Mervane::layoutInputColumn()
         int height;
     };
     static const Row kRows[] = {
-        {"lbl_Prin", "fp_Prin", 375},         {"lbl_IntRate", "comIntr", 375},   {"lbl_Time", "fp_Time", 375},
-        {"lbl_Payment", "fp_Payment", 375},   {"lbl_xpaystrt", "fp_xpaystrt", 375}, {"lbl_xpay", "fp_xpay", 375},
-        {"lbl_hipayoff", "fp_hipayoff", 375}, {"lbl_IntRate_IA", "comIntr_IA", 375}, {"lbl_dur1", "lbl_dur2", 510},
-        {"lbl_lstPay", "fp_lstPay", 375},     {"lbl_xtra_w_last", nullptr, 330},  {"lbl_payoff_msg", nullptr, 330},
+        {"lbl_Prin", "fp_Prin", 375},         {"lbl_IntRate", "comIntr", 375},   {"lbl_exactRate", nullptr, 300},
+        {"lbl_Time", "fp_Time", 375},         {"lbl_Payment", "fp_Payment", 375}, {"lbl_xpaystrt", "fp_xpaystrt", 375},
+        {"lbl_xpay", "fp_xpay", 375},         {"lbl_hipayoff", "fp_hipayoff", 375}, {"lbl_IntRate_IA", "comIntr_IA", 375},
+        {"lbl_dur1", "lbl_dur2", 510},        {"lbl_lstPay", "fp_lstPay", 375},  {"lbl_xtra_w_last", nullptr, 330},
+        {"lbl_xtra_saved", nullptr, 330},     {"lbl_payoff_msg", nullptr, 330},
     };
     // Labels sit a little lower than the boxes beside them, so their text lines up with the boxes' text.
     auto place = [this](const char* name, int top) {
@@ -160,6 +161,10 @@ void Mervane::HideXtra()
 void Mervane::showFieldsOfOption()
 {
     label("lbl_payoff_msg").setVisible(false);
+    // The result notes of a calculation: shown again by the next one that has them.
+    label("lbl_exactRate").setVisible(false);
+    label("lbl_xtra_saved").setVisible(false);
+    menu("mnu_FundChart").setEnabled(false);
     auto show = [this](const char* labelName, const char* boxName, bool visible) {
         label(labelName).setVisible(visible);
         if (boxName) control(boxName).setVisible(visible);

@@ -1,12 +1,39 @@
 // The loan solvers: thin glue that reads the boxes, calls the engine and writes the results.
+#include <charconv>
+#include <cmath>
+
 #include "app/program.h"
 #include "common/formats.h"
 #include "common/numbers.h"
 #include "engine/amortization.h"
+#include "engine/calendar.h"
+#include "engine/exact_rate.h"
+#include "engine/limits.h"
 #include "engine/loan.h"
 #include "main_screen/mervane.h"
 
 namespace tv {
+
+namespace {
+
+// "Exact rate for $699.21: 7.49994 %": five decimals of the solved rate.
+std::string exactRateText(double annualRatePercent, double payment)
+{
+    char digits[64];
+    auto [end, ec] = std::to_chars(digits, digits + sizeof digits, annualRatePercent, std::chars_format::fixed, 5);
+    std::string rate = ec == std::errc() ? std::string(digits, end) : plainText(annualRatePercent);
+    return "Exact rate for " + formatNumber(payment, kCurrencyFormat) + ": " + rate + " %";
+}
+
+// "Jul 15, 2045".
+std::string dateText(const CalendarDate& d)
+{
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return std::string(kMonths[(d.month - 1) % 12]) + " " + std::to_string(d.day) + ", " + std::to_string(d.year);
+}
+
+}  // namespace
 
 std::string Mervane::statusMessage(LoanStatus status)
 {
@@ -69,6 +96,8 @@ bool Mervane::GetPrin(std::int16_t numpay)
     double payment = value("fp_Payment");
     PrincipalResult r = loanPrincipal(payment, intRate, numpay, durYears);
     if (!accept(r.status)) return false;
+    // The loan amount lands in the amount box, which every other calculation reads: it keeps to the money limit.
+    if (std::fabs(r.principal) > limits::kMaxMoney) return accept(LoanStatus::AmountTooLarge);
     valPayment = payment;
     setBoxNumber("fp_Prin", r.principal);
     return true;
@@ -86,13 +115,22 @@ bool Mervane::GetTime(std::int16_t numpay)
 
 bool Mervane::GetIntRate(std::int16_t numpay)
 {
-    RateResult r = rateForPayment(value("fp_Prin"), value("fp_Payment"), numpay, durYears);
+    Label& exact = label("lbl_exactRate");
+    exact.setVisible(false);
+    const double typedPayment = value("fp_Payment");
+    RateResult r = rateForPayment(value("fp_Prin"), typedPayment, numpay, durYears);
     if (!accept(r.status)) return false;
     // Above 25 % the search stops at the last entry and says so; the 25 % result is used.
     if (r.status == LoanStatus::ExceededHighInterest) refuse(statusMessage(r.status));
     combo("comIntr").setListIndex(r.rateIndex);
     intRate = r.annualRatePercent;
     valPayment = r.payment;
+    // The list holds steps of 0.125 %; the line under it gives the rate of the typed payment itself.
+    ExactRateResult e = exactRateForPayment(value("fp_Prin"), typedPayment, numpay, durYears);
+    if (e.status == LoanStatus::Ok) {
+        exact.setCaption(exactRateText(e.annualRatePercent, typedPayment));
+        exact.setVisible(true);
+    }
     return true;
 }
 
@@ -116,6 +154,9 @@ bool Mervane::ExtraPay(std::int16_t numpay)
     if (box("fp_xpay").text().empty()) box("fp_xpay").setText("0");
     Label& note = label("lbl_xtra_w_last");
     note.setVisible(false);
+    label("lbl_xtra_saved").setVisible(false);
+    m_xtraInstallments = 0;
+    m_xtraPaid = 0;
 
     ExtraPayInput in;
     in.principal = value("fp_Prin");
@@ -137,6 +178,8 @@ bool Mervane::ExtraPay(std::int16_t numpay)
     valTotIntwX = r.totalInterest;
     valTotPaywX = r.totalPaid;
     valLstPay = r.lastPayment;
+    m_xtraInstallments = r.installments;
+    m_xtraPaid = r.extrasPaid;
     label("lbl_dur2").setCaption(std::to_string(r.installments) + " payments" + crlf + "    (" +
                                  formatNumber(r.years, kStandardFormat) + " yrs)");
     if (in.mode == ExtraMode::Yearly)
@@ -152,6 +195,28 @@ bool Mervane::ExtraPay(std::int16_t numpay)
         note.setVisible(true);
     }
     return true;
+}
+
+void Mervane::ShowXtraSavings(std::int16_t numpay)
+{
+    Label& line = label("lbl_xtra_saved");
+    line.setVisible(false);
+    PeriodCount plain = installmentCount(numpay, durYears);
+    if (m_xtraInstallments <= 0 || plain.status != LoanStatus::Ok) return;
+    const Date today = platform().today();
+    const CalendarDate start{today.year, today.month, today.day};
+    const std::string paidOff = "paid off " + dateText(installmentDate(start, numpay, m_xtraInstallments));
+    if (m_xtraPaid <= 0) {
+        line.setCaption("No Xtra payment made - nothing saved; " + paidOff);
+    } else {
+        // The difference of the two Total Interest boxes, as they show it (to the cent).
+        auto cents = [](double v) { return std::round(v * 100) / 100; };
+        const double saved = cents(value("fp_totInt")) - cents(value("fp_totIntwX"));
+        const int fewer = plain.count - m_xtraInstallments;
+        line.setCaption("Saves " + std::to_string(fewer) + (fewer == 1 ? " installment and " : " installments and ") +
+                        formatNumber(saved, kCurrencyFormat) + " interest; " + paidOff);
+    }
+    line.setVisible(true);
 }
 
 bool Mervane::GetPayoff(std::int16_t numpay)

@@ -187,8 +187,29 @@ void MaskedBox::setText(const std::string& text)
     fire("Change");
 }
 
+std::string MaskedBox::tooLongMessage()
+{
+    return "Input too long - a box holds at most " + std::to_string(kMaxTypedLength) + " characters";
+}
+
+namespace {
+
+// Characters of a UTF-8 text: every byte but the continuation bytes of a multi-byte character.
+int characterCount(const std::string& text)
+{
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+}  // namespace
+
 void MaskedBox::userType(const std::string& text)
 {
+    if (characterCount(text) > kMaxTypedLength) {
+        form().refuseInput(tooLongMessage());
+        return;
+    }
     if (m_data.text != text) {
         setText(text);
         return;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/limits.h"
 #include "screen_model/types.h"
 
 namespace tv {
@@ -118,8 +119,13 @@ public:
     const std::string& text() const { return m_data.text; }
     // Sets the text; Change fires when the text differs.
     void setText(const std::string& text);
-    // A user's typing: the whole text becomes `text` and Change fires once.
+    // A user's typing: the whole text becomes `text` and Change fires once. A text longer than
+    // kMaxTypedLength characters is refused with a message in the form's style (Form::refuseInput) that
+    // names the limit; the box keeps its text and nothing fires.
     void userType(const std::string& text);
+    static constexpr int kMaxTypedLength = limits::kMaxBoxTextLength;
+    // "Input too long - a box holds at most 32 characters"
+    static std::string tooLongMessage();
     const std::string& format() const { return m_data.format; }
     void setFormat(const std::string& format);
     // What the box shows while unfocused.

@@ -63,6 +63,7 @@ Form::Form(Application& app, std::string name, std::span<const ControlDecl> cont
         }
         open.push_back(added);
     }
+    for (MenuItem* m : allMenus()) m_menusByName[m->name()].push_back(m);
     app.registerForm(*this);
 }
 
@@ -191,8 +192,10 @@ void Form::wrongKind(const std::string& name) const
 
 MenuItem* Form::findMenu(const std::string& name, int index) const
 {
-    for (MenuItem* m : allMenus())
-        if (m->name() == name && m->index() == index) return m;
+    auto it = m_menusByName.find(name);
+    if (it == m_menusByName.end()) return nullptr;
+    for (MenuItem* m : it->second)
+        if (m->index() == index) return m;
     return nullptr;
 }
 
@@ -248,6 +251,17 @@ bool Form::fire(const std::string& controlName, const char* event)
 int Form::msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title)
 {
     return platform().messageBox(text, title.empty() ? std::string(kProductName) : title, buttons, icon);
+}
+
+void Form::setInputErrorStyle(std::string title, MsgIcon icon)
+{
+    m_inputErrorTitle = std::move(title);
+    m_inputErrorIcon = icon;
+}
+
+void Form::refuseInput(const std::string& text)
+{
+    msgBox(text, MsgButtons::Ok, m_inputErrorIcon, m_inputErrorTitle);
 }
 
 void Form::notifyControl(Control& control, Prop prop, int row, int col)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "screen_model/control.h"
@@ -124,6 +124,11 @@ public:
     int msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
                const std::string& title = "");
 
+    // How the form words its refusals of what the user typed: the title (empty: the product name) and icon.
+    void setInputErrorStyle(std::string title, MsgIcon icon = MsgIcon::None);
+    // Tells the user, in the form's style, that what they typed was refused.
+    void refuseInput(const std::string& text);
+
     // Notifies the application's observers (used by the controls).
     void notifyControl(Control& control, Prop prop, int row, int col);
     void notifyMenu(MenuItem& item, Prop prop);
@@ -150,13 +155,17 @@ private:
     bool m_modal = false;
     bool m_unloading = false;
     bool m_designSaved = false;
+    std::string m_inputErrorTitle;
+    MsgIcon m_inputErrorIcon = MsgIcon::None;
 
     std::vector<std::unique_ptr<Control>> m_controls;
     std::vector<Control*> m_order;
-    std::map<std::string, Control*, std::less<>> m_byName;
+    // Names are looked up on every property a handler reads or writes: hashed, not compared letter by letter.
+    std::unordered_map<std::string, Control*> m_byName;
     std::vector<std::unique_ptr<MenuItem>> m_menus;
     std::vector<MenuItem*> m_menuBar;
-    std::map<std::string, Handler, std::less<>> m_handlers;
+    std::unordered_map<std::string, std::vector<MenuItem*>> m_menusByName;  // in menu order
+    std::unordered_map<std::string, Handler> m_handlers;
 
     struct Design {
         std::string caption;

@@ -113,7 +113,7 @@ Alignment Grid::colAlignment(int col) const
 
 void Grid::setColAlignment(int col, Alignment alignment)
 {
-    if (col < 0 || col >= m_data.cols) return;
+    if (col < 0 || col >= m_data.cols || m_data.colAlignments[static_cast<std::size_t>(col)] == alignment) return;
     m_data.colAlignments[static_cast<std::size_t>(col)] = alignment;
     changed(Prop::GridAlignment);
 }
@@ -126,7 +126,7 @@ Alignment Grid::fixedAlignment(int col) const
 
 void Grid::setFixedAlignment(int col, Alignment alignment)
 {
-    if (col < 0 || col >= m_data.cols) return;
+    if (col < 0 || col >= m_data.cols || m_data.fixedAlignments[static_cast<std::size_t>(col)] == alignment) return;
     m_data.fixedAlignments[static_cast<std::size_t>(col)] = alignment;
     changed(Prop::GridAlignment);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "screen_model/chart.h"
 #include "screen_model/types.h"
 
 namespace tv {
@@ -30,6 +32,12 @@ struct ScreenSize {
     int height = 11520;
 };
 
+// A table laid out as a document: a title line, then rows of cells, the first row the column headings.
+struct TableDocument {
+    std::string title;
+    std::vector<std::vector<std::string>> rows;
+};
+
 // The outside world of the screens. Two implementations: ScriptedPlatform (tests, the replay driver)
 // and the Qt one of the desktop program.
 class Platform {
@@ -53,6 +61,13 @@ public:
     // Ends the program at once: no unload events, nothing saved.
     virtual void endProgram() = 0;
     virtual Date today() const = 0;
+    // Saving a file: asks the user where (offering `suggestedName`) and writes it there. saveFile writes
+    // `bytes` as they are (a CSV text); savePdf lays `table` out as a PDF page with its title line over the
+    // table. False when nothing was written (the user cancelled, or the platform has reported a failure).
+    virtual bool saveFile(const std::string& suggestedName, const std::string& bytes) = 0;
+    virtual bool savePdf(const std::string& suggestedName, const TableDocument& table) = 0;
+    // Draws a chart in a window of its own, beside the forms (not modal).
+    virtual void showChart(const ChartRequest& chart) = 0;
 };
 
 }  // namespace tv

@@ -55,6 +55,34 @@ void ScriptedPlatform::endProgram()
     record({PlatformRecord::Type::Ended, {}, {}, MsgButtons::Ok, MsgIcon::None, 0, 0});
 }
 
+bool ScriptedPlatform::saveFile(const std::string& suggestedName, const std::string& bytes)
+{
+    if (!m_save) return false;
+    record({PlatformRecord::Type::Saved, bytes, suggestedName, MsgButtons::Ok, MsgIcon::None, 0, 0});
+    return true;
+}
+
+bool ScriptedPlatform::savePdf(const std::string& suggestedName, const TableDocument& table)
+{
+    if (!m_save) return false;
+    std::string text = table.title + "\n";
+    for (const auto& row : table.rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) text += (c ? "\t" : "") + row[c];
+        text += "\n";
+    }
+    PlatformRecord r{PlatformRecord::Type::Saved, text, suggestedName, MsgButtons::Ok, MsgIcon::None, 0, 0};
+    r.table = table;
+    record(std::move(r));
+    return true;
+}
+
+void ScriptedPlatform::showChart(const ChartRequest& chart)
+{
+    PlatformRecord r{PlatformRecord::Type::Chart, {}, chart.caption, MsgButtons::Ok, MsgIcon::None, 0, 0};
+    r.chart = chart;
+    record(std::move(r));
+}
+
 std::vector<PlatformRecord> ScriptedPlatform::messages() const
 {
     std::vector<PlatformRecord> out;
@@ -65,7 +93,7 @@ std::vector<PlatformRecord> ScriptedPlatform::messages() const
 
 void ScriptedPlatform::record(PlatformRecord r)
 {
-    m_records.push_back(r);
+    m_records.push_back(std::move(r));
     if (m_listener) m_listener(m_records.back());
 }
 

@@ -11,14 +11,16 @@ namespace tv {
 
 // One thing the program did to the outside world, as the scripted platform recorded it.
 struct PlatformRecord {
-    enum class Type { Message, Printed, Help, Started, Ended, Clipboard };
+    enum class Type { Message, Printed, Help, Started, Ended, Clipboard, Saved, Chart };
     Type type;
-    std::string text;  // message text, printed text, help file, command line, clipboard text
-    std::string title;
+    std::string text;  // message text, printed text, help file, command line, clipboard text, saved bytes
+    std::string title;  // message title, saved file's suggested name, chart window's caption
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     int answer = 0;   // message boxes
     int number = 0;   // help command, window style
+    TableDocument table = {};  // a saved PDF's title and rows (its `text` is the same as lines of TABs)
+    ChartRequest chart = {};   // a chart shown
 };
 
 // The platform of tests and the replay driver: records everything, answers Yes/No boxes from a queue
@@ -37,6 +39,10 @@ public:
     bool startProgram(const std::string& commandLine, int windowStyle) override;
     void endProgram() override;
     Date today() const override { return m_today; }
+    // Records the file (nothing is written anywhere) and answers as setSaveAnswer says.
+    bool saveFile(const std::string& suggestedName, const std::string& bytes) override;
+    bool savePdf(const std::string& suggestedName, const TableDocument& table) override;
+    void showChart(const ChartRequest& chart) override;
 
     // Answers for the next Yes/No boxes, in order: kAnswerYes or kAnswerNo.
     void queueAnswer(int answer) { m_answers.push_back(answer); }
@@ -48,6 +54,8 @@ public:
     void setListener(std::function<void(const PlatformRecord&)> listener) { m_listener = std::move(listener); }
     void setPrinterAvailable(bool available) { m_printer = available; }
     void setScreenSize(ScreenSize size) { m_screen = size; }
+    // False: the user cancels every save dialog, and nothing is recorded as saved.
+    void setSaveAnswer(bool save) { m_save = save; }
 
     const std::vector<PlatformRecord>& records() const { return m_records; }
     std::vector<PlatformRecord> messages() const;
@@ -67,6 +75,7 @@ private:
     ScreenSize m_screen;
     Date m_today;
     bool m_printer = true;
+    bool m_save = true;
     bool m_ended = false;
 };
 

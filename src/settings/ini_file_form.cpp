@@ -154,6 +154,7 @@ IniFile::IniFile(Program& program) : Form(program.app(), "IniFile", controlTable
     option("opt_loan").setValue(true);
     option("opt_year").setValue(true);
     button("btn_close").setCancel(true);
+    setInputErrorStyle("input Error");
     bindHandlers();
 }
 

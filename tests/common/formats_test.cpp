@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "common/numbers.h"
 
@@ -60,6 +64,66 @@ TEST(FormatNumber, EveryFormattedTextReadsBackAsItsRoundedValue)
             ASSERT_TRUE(back.has_value()) << text;
             double scale = std::pow(10.0, decimals[f]);
             EXPECT_NEAR(*back, std::round(v * scale) / scale, 1e-9 * std::max(1.0, std::fabs(v))) << text;
+        }
+    }
+}
+
+// The direct way to round a double for display: print its exact binary value with 80 decimals (far more
+// than any displayable double needs), then round half away from zero on the printed digits.
+std::string printedRounding(double value, int decimals)
+{
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.80f", std::fabs(value));
+    std::string s(buf);
+    std::size_t point = s.find('.');
+    std::string all = s.substr(0, point) + s.substr(point + 1, static_cast<std::size_t>(decimals));
+    if (s[point + 1 + static_cast<std::size_t>(decimals)] >= '5') {
+        int i = static_cast<int>(all.size()) - 1;
+        while (i >= 0 && all[static_cast<std::size_t>(i)] == '9') all[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0)
+            all.insert(all.begin(), '1');
+        else
+            ++all[static_cast<std::size_t>(i)];
+    }
+    std::string integer = all.substr(0, all.size() - static_cast<std::size_t>(decimals));
+    std::string text = decimals ? integer + "." + all.substr(integer.size()) : integer;
+    bool zero = text.find_first_not_of("0.") == std::string::npos;
+    return value < 0 && !zero ? "-" + text : text;
+}
+
+// Display rounding is computed with integers for every value below 10^15; it must give the digits the
+// printed expansion gives, ties and near-ties included, on both sides of that limit.
+TEST(FormatNumber, IntegerRoundingShowsTheDigitsOfThePrintedExpansion)
+{
+    std::vector<double> values = {0.0,    -0.0,   0.005, 0.015, 0.125,   0.375, 2.5,    1.0005,       2.675,
+                                  1e-300, 5e-324, 1e14,  1e15,  9.99e14, 1e16,  1.5e20, 123456789.125};
+    for (long long k = 0; k < 5000; ++k) {
+        double tie2 = (k + 0.5) / 100.0;   // near every half cent
+        double tie3 = (k + 0.5) / 1000.0;  // near every half of a thousandth
+        for (double v : {tie2, tie3, k + 0.5})
+            for (double w : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300)}) values.push_back(w);
+    }
+    std::mt19937_64 random(12);
+    std::uniform_real_distribution<double> exponent(-12.0, 16.0);
+    std::uniform_real_distribution<double> digits(1.0, 10.0);
+    for (int i = 0; i < 50000; ++i) values.push_back(digits(random) * std::pow(10.0, exponent(random)));
+    for (double limit : {1e15, 1e15 / 1000}) {
+        for (double w = limit, i = 0; i < 50; ++i) {
+            values.push_back(w);
+            w = std::nextafter(w, 0.0);
+        }
+    }
+
+    int mismatches = 0;
+    for (double v : values) {
+        for (double x : {v, -v}) {
+            if (formatNumber(x, kFixed2Format) != printedRounding(x, 2) ||
+                formatNumber(x, kFixed3Format) != printedRounding(x, 3) ||
+                formatNumber(x, kPercentFormat) != printedRounding(x, 0) + "%") {
+                ADD_FAILURE() << std::hexfloat << x << ": " << formatNumber(x, kFixed2Format) << " / "
+                              << printedRounding(x, 2);
+                if (++mismatches > 10) return;
+            }
         }
     }
 }

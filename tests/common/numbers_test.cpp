@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace tv {
 namespace {
@@ -66,6 +67,19 @@ TEST(PlainText, ReadsBackAsTheSameValueToFifteenDigits)
     for (double v : values) {
         double back = readBoxValue(plainText(v));
         EXPECT_NEAR(back, v, std::fabs(v) * 1e-14) << v;
+    }
+}
+
+TEST(PlainText, TheLargestDoublesReadBack)
+{
+    // Found by the number fuzzer: 15 digits rounded up from just below the largest double lie beyond it, so
+    // the text read back as nothing at all.
+    const double largest = std::numeric_limits<double>::max();
+    for (double v : {largest, -largest, std::nextafter(largest, 0.0), 1.797693134862315e308, 1.79769313486231e308}) {
+        std::optional<double> back = parseBoxValue(plainText(v));
+        ASSERT_TRUE(back.has_value()) << v;
+        EXPECT_NEAR(*back, v, std::fabs(v) * 1e-14) << v;
+        EXPECT_EQ(plainText(*back), plainText(v));
     }
 }
 

@@ -3,11 +3,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -172,6 +175,27 @@ private Q_SLOTS:
             QVERIFY(seen.seen);
             QVERIFY(seen.text.contains(QStringLiteral("Mervane.hlp")));
         }
+    }
+
+    void helpIsFoundWhereTheProgramIsInstalled()
+    {
+        // The layout `cmake --install` makes: PREFIX/bin/tarvolin and PREFIX/share/tarvolin/help/index.html.
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/tarvolin/help")));
+        const QString installed = prefix.filePath(QStringLiteral("share/tarvolin/help/index.html"));
+        QFile file(installed);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body>Installed help</body></html>");
+        file.close();
+        QString found;
+        for (const QString& c : tvqt::QtPlatform::helpCandidates(prefix.filePath(QStringLiteral("bin"))))
+            if (QFileInfo(c).isFile()) {
+                found = c;
+                break;
+            }
+        QCOMPARE(QFileInfo(found).canonicalFilePath(), QFileInfo(installed).canonicalFilePath());
     }
 
     void screenClipboardPointerAndClock()

@@ -18,6 +18,8 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QStyleOption>
+#include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
 #include <memory>
@@ -308,6 +310,35 @@ private Q_SLOTS:
         QVERIFY(!items[2]->isEnabled());
     }
 
+    void separatorsInARowAreOneWiderGap()
+    {
+        auto& bar = m_form->toolbar("Toolbar1");
+        tv::ToolButton separator;
+        separator.style = tv::ToolStyle::Separator;
+        for (int i = 0; i < 3; ++i) bar.addButton(separator);  // buttons 8 to 10
+        tv::ToolButton last;
+        last.key = last.caption = "Last";
+        last.image = 2;
+        bar.addButton(last);  // button 11
+        auto* toolbar = m_window->findChild<QToolBar*>();
+        QVERIFY(toolbar);
+        int lines = 0;
+        QWidget* gap = nullptr;
+        for (QAction* a : toolbar->actions()) {
+            if (a->isSeparator()) ++lines;
+            QWidget* w = toolbar->widgetForAction(a);
+            if (w && !qobject_cast<QToolButton*>(w)) gap = w;
+        }
+        QCOMPARE(lines, 2);  // the separators standing alone, 3 and 6
+        QVERIFY(gap);
+        QStyleOption opt;
+        opt.initFrom(toolbar);
+        QCOMPARE(gap->width(), 3 * toolbar->style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, &opt, toolbar));
+        QVERIFY(!m_renderer->toolButton(bar, 8) && !m_renderer->toolButton(bar, 10));
+        QTest::mouseClick(m_renderer->toolButton(bar, 11), Qt::LeftButton);
+        QVERIFY(has(m_log, "Toolbar1_ButtonClick:11"));
+    }
+
     void modelChangesShowAtOnce()
     {
         m_form->label("lbl_Amount").setCaption("&Principal:");
@@ -496,6 +527,24 @@ private Q_SLOTS:
         QRect b = normal.rect({1000, 0, 1000, 100});
         QCOMPARE(a.right() + 1, b.left());
         QCOMPARE(doubled.rect({1500, 560, 1600, 315}), QRect(200, 75, 213, 42));
+    }
+
+    void layoutAndTextGrowWithALargerDesktopFont()
+    {
+        // The usual desktop font sizes keep the design's 8 pt; larger ones grow text and layout alike.
+        QCOMPARE(tvqt::fontScale(9), 1.0);
+        QCOMPARE(tvqt::fontScale(10), 1.0);
+        QCOMPARE(tvqt::fontScale(12), 1.2);
+        QCOMPARE(tvqt::fontScale(30), 2.0);
+        QCOMPARE(tvqt::fontScale(-1), 1.0);  // a font sized in pixels
+        const QFont usual = QApplication::font();
+        QCOMPARE(usual.pointSizeF(), tvqt::kDefaultFontPoints);
+        const int inchAtUsualSize = tvqt::TwipScale::forScreen(nullptr).px(1440);
+        QApplication::setFont(tvqt::defaultFont(1.5));
+        QCOMPARE(tvqt::TwipScale::forScreen(nullptr).px(1440), inchAtUsualSize * 3 / 2);
+        QCOMPARE(tvqt::qtFont({"Arial", 12, true, false}, QApplication::font()).pointSizeF(), 18.0);
+        QApplication::setFont(usual);
+        QCOMPARE(tvqt::qtFont({"Arial", 12, true, false}, QApplication::font()).pointSizeF(), 12.0);
     }
 
     // Not a check: with TARVOLIN_SCREENS_DIR set (scripts/screens does), saves the test form as a PNG.

@@ -613,5 +613,45 @@ TEST(LevelPaymentWorth, RoundsThePaymentToTheCentAndAppliesWholeYears)
     EXPECT_EQ(plainText(levelPaymentWorth(716.4349, 3.0, 20.0).paymentCents), "716.43");
 }
 
+// Growth, annuity payments and a level payment's worth stop their loops once a period leaves the value
+// unchanged (infinite, or 0). They must give what the loop over every period gives, bit for bit.
+TEST(LoopsThatStopChanging, GiveWhatEveryPeriodWouldGive)
+{
+    auto everyPeriod = [](double base, int count) {
+        double x = 1.0;
+        for (int i = 0; i < count; ++i) x *= base;
+        return x;
+    };
+    for (double rate : {0.0, 0.125, 6.0, 25.0}) {
+        for (int perYear : {1, 12, 365}) {
+            for (double years : {1.0, 30.0, 89.75, 2730.5, 32766.0}) {
+                int n = static_cast<int>(roundHalfEven(years * perYear));
+                if (n > limits::kMaxPeriods) continue;
+                double r = rate / static_cast<double>(perYear * 100);
+                GrowthResult g = growOneTime(1000.0, rate, perYear, years);
+                double grown = 1000.0 * everyPeriod(1.0 + r, n);
+                if (std::isfinite(grown)) {
+                    ASSERT_EQ(g.status, InvestStatus::Ok);
+                    EXPECT_EQ(g.value, grown) << rate << " " << perYear << " " << years;
+                } else {
+                    EXPECT_EQ(g.status, InvestStatus::ResultOutOfRange);
+                }
+                double ar = computedRatePercent(rate) / 100.0 / perYear;
+                double h = everyPeriod(1.0 + ar, n);
+                AnnuityResult a = annuityPayment(100000.0, rate, perYear, years);
+                ASSERT_EQ(a.status, InvestStatus::Ok) << rate << " " << perYear << " " << years;
+                EXPECT_EQ(a.payment, 100000.0 * (ar + ar / (h - 1.0))) << rate << " " << perYear << " " << years;
+            }
+        }
+    }
+    for (double inflation : {0.0, 0.125, 3.0, 25.0}) {
+        for (double years : {20.0, 2730.0, 32766.0}) {
+            double v = 125000.0;
+            for (int i = 0; i < static_cast<int>(years); ++i) v = v - inflation / 100.0 * v;
+            EXPECT_EQ(levelPaymentWorth(125000.0, inflation, years).worth, v) << inflation << " " << years;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tv

@@ -165,6 +165,30 @@ TEST(AmortizationSchedule, HasOneLinePerWholeMonth)
     EXPECT_EQ(amortizationSchedule(1000, 1, 0.005, 1201).status, TableStatus::TooManyMonths);
 }
 
+// Found by the engine fuzzer: values the screen never passes made results that were not numbers under an Ok
+// status. Now each is refused with a status.
+TEST(AmortizationSchedule, RefusesValuesWhoseBalanceWouldNotStayFinite)
+{
+    EXPECT_EQ(amortizationSchedule(100, 1e269, 801, 540).status, TableStatus::InvalidInput);
+    EXPECT_TRUE(amortizationSchedule(100, 1e269, 801, 540).lines.empty());
+    EXPECT_EQ(amortizationSchedule(1e13, 1, 0.005, 12).status, TableStatus::AmountTooLarge);
+    EXPECT_EQ(amortizationSchedule(1000, 90, -0.005, 12).status, TableStatus::InvalidInput);
+    EXPECT_EQ(amortizationSchedule(1e12, 2.1e10, 25.0 / 1200, 1200).status, TableStatus::Ok);
+}
+
+TEST(PaymentTable, RefusesRatesWhosePaymentsWouldNotBeFinite)
+{
+    PaymentTableInput in;
+    in.loanAmount = 1e12;
+    in.minRatePercent = 1e300;
+    in.maxRatePercent = 1e300;
+    in.minLength = 1;
+    in.maxLength = 2;
+    PaymentTable t = paymentTable(in);
+    EXPECT_EQ(t.status, TableStatus::InvalidInput);
+    EXPECT_TRUE(t.payments.empty());
+}
+
 TEST(LoanOfLine, PutsABlankBeforeNumbersThatAreNotNegative)
 {
     EXPECT_EQ(loanOfLine(80000), "Loan of  80000");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -344,6 +345,88 @@ TEST(LoanFormulas, NeverGiveNaNOrInfinity)
             }
         }
     }
+}
+
+// The rate search the direct way, as engine/loan.h describes it: the payment of every step of the list by
+// repeated multiplication, then the first step from 0.125 % upwards that pays at least the target.
+class DirectRateSearch {
+public:
+    DirectRateSearch(double principal, int perYear, double years)
+        : m_principal(principal), m_periods(installmentCount(perYear, years).count)
+    {
+        for (int index = 0; index <= kMaxRateIndex; ++index) {
+            double r = computedRatePercent(index * kRateStepPercent) / static_cast<double>(perYear * 100);
+            double h = 1.0;
+            for (int i = 0; i < m_periods; ++i) h *= 1.0 + r;
+            m_payments.push_back(principal * r * h / (h - 1.0));
+        }
+    }
+
+    double payment(int index) const { return m_payments[static_cast<std::size_t>(index)]; }
+
+    RateResult search(double target) const
+    {
+        auto result = [&](LoanStatus status, int index) -> RateResult {
+            if (!std::isfinite(payment(index))) return {LoanStatus::ResultOutOfRange, 0, 0.0, 0.0, m_periods};
+            return {status, index, index * kRateStepPercent, payment(index), m_periods};
+        };
+        double previous = m_principal / m_periods;
+        if (target < previous) return {LoanStatus::PaymentBelowZeroRate, 0, 0.0, 0.0, m_periods};
+        for (int index = 1; index <= kMaxRateIndex; ++index) {
+            if (payment(index) < target) {
+                previous = payment(index);
+                continue;
+            }
+            return result(LoanStatus::Ok, target - previous > payment(index) - target ? index : index - 1);
+        }
+        return result(LoanStatus::ExceededHighInterest, kMaxRateIndex);
+    }
+
+private:
+    double m_principal;
+    int m_periods;
+    std::vector<double> m_payments;
+};
+
+// The search computes exactly only the steps around the answer; it must answer what the direct walk answers,
+// bit for bit, for targets on, beside and between the steps' payments, up to the period limit.
+TEST(RateForPayment, AnswersAsTheDirectWalkOverEveryStepDoes)
+{
+    struct Loan {
+        int perYear;
+        double years;
+    };
+    const Loan loans[] = {{12, 1},       {12, 30}, {26, 15},   {24, 89.75}, {12, 2730.5}, {26, 1260.25},
+                          {24, 1365.25}, {1, 30},  {1, 32766}, {365, 30},   {32766, 1}};
+    std::mt19937_64 random(7);
+    int compared = 0;
+    for (const Loan& loan : loans) {
+        for (double principal : {1.0, 100000.0, 1e12}) {
+            DirectRateSearch direct(principal, loan.perYear, loan.years);
+            std::vector<double> targets = {principal / installmentCount(loan.perYear, loan.years).count};
+            for (int index : {0, 1, 2, 3, 50, 100, 101, 199, 200}) {
+                double p = direct.payment(index);
+                double below = index == 0 ? targets[0] : direct.payment(index - 1);
+                double halfway = below + (p - below) / 2;
+                for (double t : {p, halfway})
+                    for (double u : {t, std::nextafter(t, 0.0), std::nextafter(t, 1e300)}) targets.push_back(u);
+            }
+            std::uniform_real_distribution<double> anywhere(targets[0], direct.payment(kMaxRateIndex) * 1.01);
+            for (int i = 0; i < 20; ++i) targets.push_back(anywhere(random));
+            for (double target : targets) {
+                if (!std::isfinite(target) || std::fabs(target) > limits::kMaxMoney) continue;
+                RateResult expected = direct.search(target);
+                RateResult r = rateForPayment(principal, target, loan.perYear, loan.years);
+                ++compared;
+                ASSERT_EQ(r.status, expected.status) << principal << " " << target << " " << loan.perYear;
+                ASSERT_EQ(r.rateIndex, expected.rateIndex) << principal << " " << target << " " << loan.perYear;
+                ASSERT_EQ(r.annualRatePercent, expected.annualRatePercent);
+                ASSERT_EQ(r.payment, expected.payment) << principal << " " << target << " " << loan.perYear;
+                ASSERT_EQ(r.periods, expected.periods);
+            }
+        }
+    }
+    EXPECT_GT(compared, 1000);
 }
 
 }  // namespace

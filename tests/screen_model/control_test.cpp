@@ -174,6 +174,46 @@ TEST_F(ControlTest, TypingFiresChangeExactlyOnce)
     EXPECT_EQ(box.display(), "$1,234.50");
 }
 
+TEST_F(ControlTest, TypingMoreThan32CharactersIsRefusedInTheFormsStyleAndTheBoxKeepsItsText)
+{
+    MaskedBox& box = form.box("box1");
+    box.userType("12");
+    log.clear();
+    form.setInputErrorStyle("input Error");
+    box.userType(std::string(33, '9'));
+    EXPECT_THAT(log, IsEmpty()) << "no Change fires";
+    EXPECT_EQ(box.text(), "12");
+    form.box("box2").userType(std::string(10000, 'x'));
+    EXPECT_EQ(form.box("box2").text(), "");
+    auto messages = platform.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "Input too long - a box holds at most 32 characters");
+    EXPECT_EQ(messages[0].title, "input Error");
+    EXPECT_EQ(messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(messages[0].icon, MsgIcon::None);
+
+    form.setInputErrorStyle("Sheet Error", MsgIcon::Exclamation);
+    box.userType(std::string(40, '1'));
+    EXPECT_EQ(platform.messages().back().title, "Sheet Error");
+    EXPECT_EQ(platform.messages().back().icon, MsgIcon::Exclamation);
+}
+
+TEST_F(ControlTest, ThirtyTwoCharactersAreTypedAndCharactersAreCountedNotBytes)
+{
+    MaskedBox& box = form.box("box2");
+    const std::string full(32, '7');
+    box.userType(full);
+    EXPECT_EQ(box.text(), full);
+    // 32 cent signs are 64 bytes but 32 characters.
+    std::string cents;
+    for (int i = 0; i < 32; ++i) cents += "\xC2\xA2";
+    box.userType(cents);
+    EXPECT_EQ(box.text(), cents);
+    EXPECT_TRUE(platform.messages().empty());
+    box.setText(std::string(100, '5'));  // the program itself is not limited
+    EXPECT_EQ(box.text().size(), 100u);
+}
+
 TEST_F(ControlTest, ABoxSelectionStaysInsideItsText)
 {
     MaskedBox& box = form.box("box2");

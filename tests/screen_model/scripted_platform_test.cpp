@@ -1,5 +1,7 @@
 #include "screen_model/scripted_platform.h"
 
+#include <filesystem>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -94,6 +96,50 @@ TEST(ScriptedPlatform, AModalShowRunsTheLoopOrReturnsAtOnce)
     EXPECT_EQ(loops, 1);
     EXPECT_FALSE(dialog.visible());
     EXPECT_TRUE(dialog.loaded());
+}
+
+TEST(ScriptedPlatform, SavedFilesAndChartsAreRecordedAndNothingIsWritten)
+{
+    ScriptedPlatform p;
+    EXPECT_TRUE(p.saveFile("table.csv", "a,b\r\n"));
+    EXPECT_TRUE(p.savePdf("table.pdf", {"Title", {{"Rate", "15 Years"}, {"6.00%", "$675.09"}}}));
+    ChartRequest chart;
+    chart.name = "table";
+    chart.caption = "Loan Payment Table Chart";
+    chart.charts.push_back({"t", {"x", ""}, {"y", "$"}, {}, {}, {{"6.00%", SeriesKind::Line, 0, false, {{15, 675.09}}}}});
+    p.showChart(chart);
+    ASSERT_EQ(p.records().size(), 3u);
+    const PlatformRecord& csv = p.records()[0];
+    EXPECT_EQ(csv.type, PlatformRecord::Type::Saved);
+    EXPECT_EQ(csv.title, "table.csv");
+    EXPECT_EQ(csv.text, "a,b\r\n");
+    const PlatformRecord& pdf = p.records()[1];
+    EXPECT_EQ(pdf.title, "table.pdf");
+    EXPECT_EQ(pdf.table.rows.size(), 2u);
+    EXPECT_EQ(pdf.text, "Title\nRate\t15 Years\n6.00%\t$675.09\n");
+    const PlatformRecord& shown = p.records()[2];
+    EXPECT_EQ(shown.type, PlatformRecord::Type::Chart);
+    EXPECT_EQ(shown.title, "Loan Payment Table Chart");
+    EXPECT_EQ(shown.chart.charts.at(0).series.at(0).points.at(0), (ChartPoint{15, 675.09}));
+    EXPECT_FALSE(std::filesystem::exists("table.csv"));
+}
+
+TEST(ScriptedPlatform, ACancelledSaveIsNotRecorded)
+{
+    ScriptedPlatform p;
+    p.setSaveAnswer(false);
+    EXPECT_FALSE(p.saveFile("table.csv", "a"));
+    EXPECT_FALSE(p.savePdf("table.pdf", {}));
+    EXPECT_TRUE(p.records().empty());
+}
+
+TEST(ChartColors, BlendRunsChannelByChannelAndKeepsSystemColoursWhole)
+{
+    EXPECT_EQ(blendColors(rgb(0, 0, 255), rgb(255, 0, 0), 0.0), rgb(0, 0, 255));
+    EXPECT_EQ(blendColors(rgb(0, 0, 255), rgb(255, 0, 0), 1.0), rgb(255, 0, 0));
+    EXPECT_EQ(blendColors(rgb(0, 0, 255), rgb(255, 0, 0), 0.5), rgb(128, 0, 128));
+    EXPECT_EQ(blendColors(syscolor::kWindowText, rgb(255, 0, 0), 0.2), syscolor::kWindowText);
+    EXPECT_EQ(blendColors(syscolor::kWindowText, rgb(255, 0, 0), 0.8), rgb(255, 0, 0));
 }
 
 }  // namespace

@@ -203,6 +203,21 @@ TEST(MervaneAnnuities, AdditionalPaymentsJoinTheAdjustedPayments)
               "Level payments of $1000 will be worth $543.79 during last year of Annuity");
 }
 
+TEST(MervaneAnnuities, AdditionalPaymentsThatLeaveNoPaymentAreRefusedByTheAdjustment)
+{
+    // Found by the monkey: the note read "Level payments of $-283.57 will be worth ($154.20) ...".
+    TestProgram t;
+    investments(t, "Opt_Annuity_Mnthly");
+    t.type("fp_Prin", "100000");
+    rate(t, kSixPercent);
+    t.type("fp_Time", "20");
+    t.type("fp_xpaystrt", "-1000");
+    t.calculate();
+    EXPECT_EQ(t.text("fp_Payment"), "$716.43");
+    EXPECT_EQ(t.messages(), std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
+    EXPECT_FALSE(t.m().label("lbl_payoff_msg").visible());
+}
+
 struct SearchCase {
     const char* payment;
     const char* time;

@@ -14,7 +14,8 @@ TEST(MervaneStartup, WithoutSettingsFileStartsInLoanViewWithTheBuiltInDefaults)
     EXPECT_EQ(m.caption(), "Financial Calculator - Loans");
     EXPECT_TRUE(m.menu("mnu_view_loan").checked());
     EXPECT_FALSE(m.menu("mnu_view_invest").checked());
-    EXPECT_TRUE(m.menu("mnu_Years").checked() || !m.menu("mnu_Months").checked());
+    EXPECT_TRUE(m.menu("mnu_Years").checked());
+    EXPECT_FALSE(m.menu("mnu_Months").checked());
     EXPECT_TRUE(m.option("opt_payment").value());
     EXPECT_EQ(t.text("fp_Prin"), "100000");
     EXPECT_EQ(t.text("fp_Time"), "15");

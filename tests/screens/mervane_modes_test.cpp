@@ -154,6 +154,19 @@ TEST(MervaneDefaults, OptionDefaultsFollowTheirOwnRules)
     EXPECT_EQ(t.program->app().focus(), &m.control("fp_Time"));
 }
 
+TEST(MervaneDefaults, ChoosingYearsRightAfterStartUpKeepsTheDurationInYears)
+{
+    // Found by the monkey: neither unit was checked at start-up, so Years took the 15 years for months.
+    TestProgram t;
+    Mervane& m = t.m();
+    m.menu("mnu_Years").userChoose();
+    EXPECT_EQ(t.text("fp_Time"), "15");
+    m.toolbar("Toolbar1").userClickButton(8);
+    EXPECT_EQ(t.text("fp_Time"), "15");
+    EXPECT_TRUE(m.menu("mnu_Years").checked());
+    EXPECT_FALSE(m.menu("mnu_Months").checked());
+}
+
 TEST(MervaneDefaults, MonthViewScalesTheDurationDefault)
 {
     TestProgram t;

@@ -1,8 +1,6 @@
 #include "replay/replay.h"
 
-#include <fstream>
 #include <istream>
-#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -509,12 +507,12 @@ private:
                word == "focus";
     }
 
+    // The settings file as the program reads it (through its file layer, which a test may substitute).
     ReplayJson iniText() const
     {
-        std::ifstream in(Program::kIniFile, std::ios::binary);
-        if (!in) return nullptr;
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        return text;
+        std::optional<std::string> text = m_program.fileSystem().read(Program::kIniFile);
+        if (!text) return nullptr;
+        return *text;
     }
 
     // The object `print` shows for a special word.

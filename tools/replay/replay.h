@@ -55,7 +55,9 @@ ReplayJson menuItemJson(const MenuItem& item);
 ReplayJson toolButtonJson(const Toolbar& toolbar, int index);
 ReplayJson formJson(const Form& form);
 // What the driver prints for something the program did outside ({"message":...}, {"printed":...},
-// {"help":...}, {"started":...}, {"ended":true}); null for records it does not print (clipboard).
+// {"help":...}, {"started":...}, {"ended":true}, {"saved":NAME,"text":...} for a file's bytes,
+// {"saved":NAME,"title":...,"rows":[...]} for a PDF's table, {"chart":CAPTION,...} with each series' point
+// count and first, last and highest points); null for records it does not print (clipboard).
 ReplayJson recordJson(const PlatformRecord& record);
 // The inner objects of `print state` and `print colors`.
 ReplayJson stateJson(Program& program);

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "app/module1.h"
 #include "app/program.h"
 #include "main_screen/mervane.h"
@@ -67,6 +69,50 @@ void addGrid(ReplayJson& j, const Grid& g)
     j["scrollBars"] = scrollBarsName(g.scrollBars());
     j["topRow"] = g.topRow();
     j["leftCol"] = g.leftCol();
+}
+
+// A chart as the driver prints it: its axes and, per series, how many points and the first, last and
+// highest of them (the points themselves are checked by the tests of the chart data).
+ReplayJson chartJson(const ChartRequest& request)
+{
+    auto axis = [](const ChartAxis& a) { return a.unit.empty() ? a.title : a.title + " (" + a.unit + ")"; };
+    ReplayJson j;
+    j["chart"] = request.caption;
+    j["name"] = request.name;
+    ReplayJson charts = ReplayJson::array();
+    for (const Chart& chart : request.charts) {
+        ReplayJson c;
+        c["title"] = chart.title;
+        c["x"] = axis(chart.x);
+        c["y"] = axis(chart.y);
+        if (!chart.right.title.empty()) c["right"] = axis(chart.right);
+        if (!chart.categories.empty()) c["categories"] = chart.categories.size();
+        ReplayJson series = ReplayJson::array();
+        for (const ChartSeries& s : chart.series) {
+            ReplayJson one;
+            one["name"] = s.name;
+            one["kind"] = s.kind == SeriesKind::Line ? "line" : "stackedbar";
+            if (s.rightAxis) one["right"] = true;
+            one["points"] = s.points.size();
+            if (!s.points.empty()) {
+                const ChartPoint* high = &s.points.front();
+                for (const ChartPoint& p : s.points)
+                    if (p.y > high->y) high = &p;
+                // Six decimals: the cents and then some, without the last bits of the arithmetic.
+                auto point = [](const ChartPoint& p) {
+                    return ReplayJson::array({std::round(p.x * 1e6) / 1e6, std::round(p.y * 1e6) / 1e6});
+                };
+                one["first"] = point(s.points.front());
+                one["last"] = point(s.points.back());
+                one["high"] = point(*high);
+            }
+            series.push_back(std::move(one));
+        }
+        c["series"] = std::move(series);
+        charts.push_back(std::move(c));
+    }
+    j["charts"] = std::move(charts);
+    return j;
 }
 
 }  // namespace
@@ -194,6 +240,18 @@ ReplayJson recordJson(const PlatformRecord& record)
             break;
         case PlatformRecord::Type::Clipboard:
             break;  // seen through `print clipboard`
+        case PlatformRecord::Type::Saved:
+            j["saved"] = record.title;
+            if (record.table.rows.empty() && record.table.title.empty()) {
+                j["text"] = record.text;
+            } else {
+                j["title"] = record.table.title;
+                j["rows"] = record.table.rows;
+            }
+            break;
+        case PlatformRecord::Type::Chart:
+            j = chartJson(record.chart);
+            break;
     }
     return j;
 }

@@ -10,6 +10,7 @@
 #include "desktop/renderer.h"
 #include "screen_model/application.h"
 #include "screen_model/form.h"
+#include "screens/snap_chart.h"
 
 namespace tvscreens {
 
@@ -59,6 +60,7 @@ tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, i
         ++snapsTaken;
         return true;
     };
+    addChartSnap(options, outDir, snapsTaken);
     return options;
 }
 

@@ -14,6 +14,7 @@ namespace tvscreens {
 // The script commands the screens tool adds to the replay driver:
 // - `start`: runs the program's start-up (Main); the tool puts it before every shot script.
 // - `snap NAME [FORM]`: saves the topmost visible form (or FORM) as it is drawn now to OUT_DIR/NAME.png.
+// - `snapchart NAME [CHART]`: saves the last chart window shown (screens/snap_chart.h).
 tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, int& snapsTaken);
 
 // The window of `form` as drawn now, after pending grid updates and layouts are applied.

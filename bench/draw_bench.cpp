@@ -1,0 +1,155 @@
+// The table screen in real widgets on the offscreen platform: the largest table and the longest schedule,
+// drawn in the Qt grid after the command that fills them.
+#include <benchmark/benchmark.h>
+
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+#include "bench_targets.h"
+#include "desktop/renderer.h"
+#include "loan_table/loan_sheet.h"
+#include "scenarios.h"
+#include "screens/test_program.h"
+
+namespace tv::bench {
+
+namespace {
+
+using test::TestProgram;
+
+// The program with its windows, started as the desktop program starts it, on the scripted platform.
+struct WindowedProgram {
+    WindowedProgram()
+    {
+        program = std::make_unique<Program>(platform);
+        renderer = std::make_unique<tvqt::Renderer>(program->app());
+        program->Main();
+        renderer->flushPending();
+    }
+    ~WindowedProgram()
+    {
+        renderer.reset();
+        program.reset();
+    }
+    LoanSheet& sheet() { return program->loanSheet(); }
+    QWidget* grid() { return renderer->widget(sheet().control("grdPayments")); }
+    // What the user sees: the grid's pending changes applied and every pixel of it painted.
+    void draw()
+    {
+        renderer->flushPending();
+        QPixmap pixels = grid()->grab();
+        benchmark::DoNotOptimize(pixels);
+    }
+
+    test::TempCwd cwd;
+    ScriptedPlatform platform;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<tvqt::Renderer> renderer;
+};
+
+bool shown(WindowedProgram& w, benchmark::State& state)
+{
+    if (!w.grid() || !w.grid()->isVisible() || !takeMessages(w.platform).empty()) {
+        state.SkipWithError("the table screen did not show the table");
+        return false;
+    }
+    return true;
+}
+
+// Show Payments drawn: the grid painted for the first time after the table filled it.
+void drawPayments(benchmark::State& state)
+{
+    WindowedProgram w;
+    enterLargestTable(*w.program);
+    CommandButton& show = w.sheet().button("cmdCalcPmts");
+    show.userClick();
+    w.draw();
+    if (!shown(w, state)) return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        show.userClick();
+        w.renderer->flushPending();
+        state.ResumeTiming();
+        QPixmap pixels = w.grid()->grab();
+        benchmark::DoNotOptimize(pixels);
+    }
+    setTarget(state, kDrawTarget);
+}
+
+// Show Payments from the click to the pixels: the model fills the grid, the window follows and paints.
+void clickToPixelsPayments(benchmark::State& state)
+{
+    WindowedProgram w;
+    enterLargestTable(*w.program);
+    CommandButton& show = w.sheet().button("cmdCalcPmts");
+    show.userClick();
+    w.draw();
+    if (!shown(w, state)) return;
+    for (auto _ : state) {
+        show.userClick();
+        w.draw();
+    }
+    setTarget(state, kTableComputeTarget + kDrawTarget);
+}
+
+// Show Amortization drawn: 1,200 rows of schedule painted for the first time.
+void drawSchedule(benchmark::State& state)
+{
+    WindowedProgram w;
+    enterLongestScheduleTable(*w.program);
+    CommandButton& show = w.sheet().button("cmdCalcPmts");
+    CommandButton& amortize = w.sheet().button("cmdCalcAmort");
+    show.userClick();
+    w.draw();
+    if (!shown(w, state)) return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        show.userClick();
+        w.draw();
+        amortize.userClick();
+        w.renderer->flushPending();
+        state.ResumeTiming();
+        QPixmap pixels = w.grid()->grab();
+        benchmark::DoNotOptimize(pixels);
+    }
+    if (w.sheet().amortTable.months() != 1200) state.SkipWithError("the longest schedule was not shown");
+    setTarget(state, kDrawTarget);
+}
+
+void clickToPixelsSchedule(benchmark::State& state)
+{
+    WindowedProgram w;
+    enterLongestScheduleTable(*w.program);
+    CommandButton& show = w.sheet().button("cmdCalcPmts");
+    CommandButton& amortize = w.sheet().button("cmdCalcAmort");
+    show.userClick();
+    w.draw();
+    if (!shown(w, state)) return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        show.userClick();
+        w.draw();
+        state.ResumeTiming();
+        amortize.userClick();
+        w.draw();
+    }
+    if (w.sheet().amortTable.months() != 1200) state.SkipWithError("the longest schedule was not shown");
+    setTarget(state, kTableComputeTarget + kDrawTarget);
+}
+
+const bool kRegistered = [] {
+    benchmark::RegisterBenchmark("Table/Show Payments/draw/101 rates x 200 lengths", drawPayments)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Table/Show Payments/click to pixels/101 rates x 200 lengths", clickToPixelsPayments)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Table/Show Amortization/draw/1200 months", drawSchedule)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Table/Show Amortization/click to pixels/1200 months", clickToPixelsSchedule)
+        ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+}  // namespace
+
+}  // namespace tv::bench

@@ -1,0 +1,187 @@
+#include "desktop/accessible_names.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "screen_model/control.h"
+#include "screen_model/form.h"
+
+namespace tvqt {
+
+namespace {
+
+// A heading may stand this far (twips) above the box it names.
+constexpr int kHeadingReach = 600;
+
+int right(const tv::Rect& r)
+{
+    return r.left + r.width;
+}
+int bottom(const tv::Rect& r)
+{
+    return r.top + r.height;
+}
+int middleY(const tv::Rect& r)
+{
+    return r.top + r.height / 2;
+}
+
+bool isBox(tv::Kind k)
+{
+    return k == tv::Kind::MaskedBox || k == tv::Kind::ComboList || k == tv::Kind::TextArea || k == tv::Kind::Grid;
+}
+
+bool focusable(tv::Kind k)
+{
+    return isBox(k) || k == tv::Kind::OptionButton || k == tv::Kind::CheckBox || k == tv::Kind::CommandButton;
+}
+
+// The visible labels with something to say that sit in the same frame as `control`.
+std::vector<const tv::Control*> labelsBeside(const tv::Control& control)
+{
+    std::vector<const tv::Control*> out;
+    for (const tv::Control* c : control.form().controls())
+        if (c->kind() == tv::Kind::Label && c->container() == control.container() && c->visible() &&
+            !spokenCaption(c->caption()).isEmpty())
+            out.push_back(c);
+    return out;
+}
+
+// On the same row: the label's height covers the middle of the box.
+bool sameRow(const tv::Control& label, const tv::Rect& box)
+{
+    return label.rect().top <= middleY(box) && middleY(box) <= bottom(label.rect());
+}
+
+// The label declared just before the box, with no control that takes the focus in between.
+const tv::Control* buddyOf(const tv::Control& box)
+{
+    const auto& controls = box.form().controls();
+    auto it = std::find(controls.begin(), controls.end(), &box);
+    while (it != controls.begin()) {
+        const tv::Control* c = *--it;
+        if (focusable(c->kind())) return nullptr;
+        if (c->kind() == tv::Kind::Label)
+            return c->visible() && c->container() == box.container() && !spokenCaption(c->caption()).isEmpty()
+                       ? c
+                       : nullptr;
+    }
+    return nullptr;
+}
+
+// The nearest label to the left of `r` on its row.
+const tv::Control* rowLabel(const std::vector<const tv::Control*>& labels, const tv::Rect& r)
+{
+    const tv::Control* best = nullptr;
+    for (const tv::Control* l : labels)
+        if (sameRow(*l, r) && l->rect().left < r.left && right(l->rect()) <= r.left + r.width / 2 &&
+            (!best || right(l->rect()) > right(best->rect())))
+            best = l;
+    return best;
+}
+
+// The nearest label above the box, over some of its width.
+const tv::Control* headingOf(const std::vector<const tv::Control*>& labels, const tv::Rect& r)
+{
+    const tv::Control* best = nullptr;
+    for (const tv::Control* l : labels) {
+        const tv::Rect& lr = l->rect();
+        if (bottom(lr) > r.top + 15 || r.top - bottom(lr) > kHeadingReach) continue;
+        if (lr.left >= right(r) || right(lr) <= r.left) continue;
+        if (!best || bottom(lr) > bottom(best->rect())) best = l;
+    }
+    return best;
+}
+
+// A box between the row's label and the box: the box is in a later column of the row.
+bool boxBetween(const tv::Control& box, const tv::Control& label)
+{
+    for (const tv::Control* c : box.form().controls())
+        if (c != &box && isBox(c->kind()) && c->visible() && c->container() == box.container() &&
+            c->rect().left >= right(label.rect()) - 15 && right(c->rect()) <= box.rect().left + 15 &&
+            c->rect().top < bottom(box.rect()) && bottom(c->rect()) > box.rect().top)
+            return true;
+    return false;
+}
+
+// A heading that heads a column of a table stands alone on its row; headings side by side head groups.
+bool standsAlone(const std::vector<const tv::Control*>& labels, const tv::Control& heading)
+{
+    return std::none_of(labels.begin(), labels.end(), [&](const tv::Control* l) {
+        return l != &heading && sameRow(*l, heading.rect()) && right(l->rect()) <= heading.rect().left;
+    });
+}
+
+struct BoxLabel {
+    const tv::Control* label = nullptr;    // the one label that names the box
+    const tv::Control* heading = nullptr;  // with the row's label: the column heading added to it
+};
+
+BoxLabel labelOf(const tv::Control& box)
+{
+    const auto labels = labelsBeside(box);
+    const tv::Rect& r = box.rect();
+    const tv::Control* buddy = buddyOf(box);
+    if (buddy && sameRow(*buddy, r)) return {buddy};
+    const tv::Control* row = rowLabel(labels, r);
+    const tv::Control* heading = headingOf(labels, r);
+    if (row && heading && boxBetween(box, *row) && standsAlone(labels, *heading)) return {row, heading};
+    for (const tv::Control* l : {buddy, row, heading})
+        if (l) return {l};
+    return {};
+}
+
+QString boxName(const tv::Control& box)
+{
+    const BoxLabel found = labelOf(box);
+    if (found.heading)
+        return spokenCaption(found.label->caption()) + QLatin1Char(' ') + spokenCaption(found.heading->caption());
+    if (found.label) return spokenCaption(found.label->caption());
+    if (const tv::Control* frame = box.container(); frame && !spokenCaption(frame->caption()).isEmpty())
+        return spokenCaption(frame->caption());
+    if (!box.toolTip().empty()) return spokenCaption(box.toolTip());
+    if (box.kind() == tv::Kind::Grid) return QStringLiteral("Table");
+    return spokenCaption(box.form().caption());
+}
+
+}  // namespace
+
+QString spokenCaption(const std::string& caption)
+{
+    const QString text = QString::fromStdString(caption);
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (c == QLatin1Char('&')) {
+            if (i + 1 >= text.size() || text[i + 1] != QLatin1Char('&')) continue;  // a mnemonic
+            ++i;                                                                    // "&&" is one "&"
+        }
+        out += c.isSpace() ? QChar(QLatin1Char(' ')) : c;
+    }
+    out = out.simplified();
+    while (out.endsWith(QLatin1Char(':'))) out = out.chopped(1).trimmed();
+    return out;
+}
+
+const tv::Control* namingLabel(const tv::Control& box)
+{
+    const BoxLabel found = labelOf(box);
+    return found.heading ? nullptr : found.label;
+}
+
+QString accessibleName(const tv::Control& control)
+{
+    switch (control.kind()) {
+    case tv::Kind::MaskedBox:
+    case tv::Kind::ComboList:
+    case tv::Kind::TextArea:
+    case tv::Kind::Grid: return boxName(control);
+    case tv::Kind::Toolbar: return QStringLiteral("Toolbar");
+    case tv::Kind::Picture:
+    case tv::Kind::Line: return spokenCaption(control.toolTip());
+    default: return spokenCaption(control.caption());
+    }
+}
+
+}  // namespace tvqt

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace tv {
+class Control;
+}
+
+namespace tvqt {
+
+// The name a screen reader announces for a control, from the model's tables and current layout alone.
+// - Buttons, option buttons, check boxes, frames and labels: their caption.
+// - Boxes, lists, text areas and grids: the caption of their label, which is
+//   - for a box in the second column of a row of boxes under a column heading, the row's label and the
+//     heading ("Total Interest with Xtra Payment"),
+//   - otherwise the label declared just before the box (the one whose mnemonic reaches it), or else the
+//     label beside it on its row, or the label above it;
+//   and, when no label names it, the frame it sits in, its tool-tip or the form's caption.
+// Captions are shown without "&" mnemonics, line breaks and trailing colons, with runs of blanks as one.
+// Hidden labels do not count, so a name follows the form's current view.
+QString accessibleName(const tv::Control& control);
+
+// The label whose caption alone names a box, list, text area or grid, or null (named otherwise). Screen
+// readers on Linux name a list by the label it is the buddy of, not by the list's accessible name.
+const tv::Control* namingLabel(const tv::Control& box);
+
+// A caption as a screen reader should say it (see above).
+QString spokenCaption(const std::string& caption);
+
+}  // namespace tvqt

@@ -1,0 +1,190 @@
+// Saving what the grid shows as a CSV file or a PDF document, and charting it.
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "common/csv.h"
+#include "common/formats.h"
+#include "common/numbers.h"
+#include "engine/chart_data.h"
+#include "loan_table/loan_sheet.h"
+
+namespace tv {
+
+namespace {
+
+// Plain numbers for the CSV file: money to the cent as the grid shows it, without signs or separators.
+std::string cents(double amount)
+{
+    return formatNumber(amount, kFixed2Format);
+}
+
+std::string money(double amount)
+{
+    return formatNumber(amount, kCurrencyFormat);
+}
+
+const char* const kScheduleTitles[] = {"Principal Paid", "Interest Paid", "Principal Balance", "Total Interest"};
+
+}  // namespace
+
+void LoanSheet::bindExportHandlers()
+{
+    bind("mnuOptSaveCsv_Click", [this] { mnuOptSaveCsv_Click(); });
+    bind("mnuOptSavePdf_Click", [this] { mnuOptSavePdf_Click(); });
+    bind("mnuChart_Click", [this] { mnuChart_Click(); });
+}
+
+void LoanSheet::setExportEnabled(bool enabled)
+{
+    for (const char* name : {"mnuOptSaveCsv", "mnuOptSavePdf", "mnuChart"}) menu(name).setEnabled(enabled);
+}
+
+bool LoanSheet::hasExportData() const
+{
+    if (showingSchedule) return amortTable.months() > 0;
+    return pmtTable.status == TableStatus::Ok && pmtTable.rateCount() > 0 && pmtTable.lenCount() > 0;
+}
+
+std::string LoanSheet::lengthWords(double length) const
+{
+    return plainText(length) + (lenStep == 6 ? " months" : " years");
+}
+
+std::string LoanSheet::CsvText() const
+{
+    std::vector<std::vector<std::string>> rows;
+    if (showingSchedule) {
+        rows.push_back({"Month", kScheduleTitles[0], kScheduleTitles[1], kScheduleTitles[2], kScheduleTitles[3]});
+        double total = 0;
+        for (int k = 1; k <= amortTable.months(); ++k) {
+            const ScheduleLine& line = amortTable.lines[static_cast<std::size_t>(k)];
+            total += line.interest;
+            rows.push_back({std::to_string(k), cents(selPayment - line.interest), cents(line.interest),
+                            cents(line.balance), cents(total)});
+        }
+    } else {
+        std::vector<std::string> header{"Rate (%)"};
+        for (double length : pmtTable.lengths) header.push_back(lengthWords(length));
+        rows.push_back(std::move(header));
+        for (int i = 0; i < pmtTable.rateCount(); ++i) {
+            std::vector<std::string> row{plainText(pmtTable.ratesPercent[static_cast<std::size_t>(i)])};
+            for (int j = 0; j < pmtTable.lenCount(); ++j) row.push_back(cents(pmtTable.payment(i, j)));
+            rows.push_back(std::move(row));
+        }
+    }
+    return csvText(rows);
+}
+
+std::string LoanSheet::scheduleTitle() const
+{
+    return "Amortization Schedule: loan of " + money(loanAmt) + " at " + formatNumber(mnthRate * 1200, kFixed2Format) +
+           "% for " + lengthWords(lenStep == 6 ? termMonths : termMonths / 12) + ", payment " + money(selPayment);
+}
+
+TableDocument LoanSheet::PdfTable() const
+{
+    const Grid& g = grid("grdPayments");
+    TableDocument doc;
+    if (showingSchedule) {
+        doc.title = scheduleTitle();
+        doc.rows.push_back({"Month", g.text(0, 1), g.text(0, 2), g.text(0, 3), g.text(0, 4)});
+        for (int k = 1; k <= amortTable.months() && k < g.rows(); ++k)
+            doc.rows.push_back({g.text(k, 0), g.text(k, 1), g.text(k, 2), g.text(k, 3), g.text(k, 4)});
+        return doc;
+    }
+    doc.title = "Loan Payment Table: monthly payments on a loan of " + money(loanAmt);
+    const int cols = std::min(pmtTable.lenCount(), g.cols() - 1);
+    const int rows = std::min(pmtTable.rateCount(), g.rows() - 1);
+    std::vector<std::string> header{"Rate"};
+    for (int j = 1; j <= cols; ++j) header.push_back(g.text(0, j));
+    doc.rows.push_back(std::move(header));
+    for (int i = 1; i <= rows; ++i) {
+        std::vector<std::string> row;
+        for (int j = 0; j <= cols; ++j) row.push_back(g.text(i, j));
+        doc.rows.push_back(std::move(row));
+    }
+    return doc;
+}
+
+ChartRequest LoanSheet::ChartOfGrid() const
+{
+    const ColorTable& t = module1().colors;
+    ChartRequest request;
+    request.back = t.gLoanBkgrndColor;
+    request.fore = t.gLoanTxtColor;
+    if (showingSchedule) {
+        request.name = "schedule";
+        request.caption = "Amortization Schedule Chart";
+        Chart balance;
+        balance.title = scheduleTitle();
+        balance.x = {"Month", ""};
+        balance.y = {"Principal balance", "$"};
+        ChartSeries line{"Principal balance", SeriesKind::Line, t.gLoanTxtColor, false, {}};
+        for (int k = 0; k <= amortTable.months(); ++k)
+            line.points.push_back({static_cast<double>(k), amortTable.lines[static_cast<std::size_t>(k)].balance});
+        balance.series.push_back(std::move(line));
+        request.charts.push_back(std::move(balance));
+
+        Chart yearly;
+        yearly.title = "Principal and interest paid each year, and the interest paid in all";
+        yearly.x = {"Year of the loan", ""};
+        yearly.y = {"Paid in the year", "$"};
+        yearly.right = {"Total interest", "$"};
+        ChartSeries principal{"Principal", SeriesKind::StackedBar, t.gLoanTxtColor, false, {}};
+        ChartSeries interest{"Interest", SeriesKind::StackedBar, t.gLoanHiTxtColor, false, {}};
+        ChartSeries total{"Total interest", SeriesKind::Line, t.gLoanContrastColor, true, {}};
+        for (const ScheduleYear& y : scheduleByYear(amortTable, selPayment)) {
+            const double at = y.year - 1;
+            yearly.categories.push_back(std::to_string(y.year));
+            principal.points.push_back({at, y.principal});
+            interest.points.push_back({at, y.interest});
+            total.points.push_back({at, y.cumulativeInterest});
+        }
+        yearly.series = {std::move(principal), std::move(interest), std::move(total)};
+        request.charts.push_back(std::move(yearly));
+        return request;
+    }
+
+    request.name = "table";
+    request.caption = "Loan Payment Table Chart";
+    Chart chart;
+    chart.title = "Monthly payment on " + money(loanAmt) + " by loan length, one line per rate";
+    chart.x = {"Loan length", lenStep == 6 ? "months" : "years"};
+    chart.y = {"Monthly payment", "$"};
+    const int rates = pmtTable.rateCount();
+    for (int i = 0; i < rates; ++i) {
+        // The lowest rate in the scheme's text colour, the highest in its highlight colour.
+        const double share = rates > 1 ? static_cast<double>(i) / (rates - 1) : 0.0;
+        ChartSeries line{formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i)], kFixed2Format) + "%",
+                         SeriesKind::Line,
+                         blendColors(t.gLoanTxtColor, t.gLoanHiTxtColor, share),
+                         false,
+                         {}};
+        for (int j = 0; j < pmtTable.lenCount(); ++j)
+            line.points.push_back({pmtTable.lengths[static_cast<std::size_t>(j)], pmtTable.payment(i, j)});
+        chart.series.push_back(std::move(line));
+    }
+    request.charts.push_back(std::move(chart));
+    return request;
+}
+
+void LoanSheet::mnuOptSaveCsv_Click()
+{
+    if (!hasExportData()) return;
+    platform().saveFile(showingSchedule ? "Amortization schedule.csv" : "Loan payment table.csv", CsvText());
+}
+
+void LoanSheet::mnuOptSavePdf_Click()
+{
+    if (!hasExportData()) return;
+    platform().savePdf(showingSchedule ? "Amortization schedule.pdf" : "Loan payment table.pdf", PdfTable());
+}
+
+void LoanSheet::mnuChart_Click()
+{
+    if (!hasExportData()) return;
+    platform().showChart(ChartOfGrid());
+}
+
+}  // namespace tv
