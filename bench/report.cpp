@@ -109,8 +109,10 @@ std::vector<Row> benchmarkRows(const nlohmann::json& results)
         double target = b.value("target_ms", 0.0);
         std::string what = name;
         if (std::string label = b.value("label", ""); !label.empty()) what += " — " + label;
-        rows.push_back(
-            {what, duration(real), duration(cpu), target > 0 ? "≤ " + duration(target) : "", verdict(real, target)});
+        std::string judged = verdict(real, target);
+        // Waiting for a processor another program holds shows in the wall-clock time only.
+        if (judged != "met" && !judged.empty() && cpu <= target) judged += " (its CPU time is within: a busy machine)";
+        rows.push_back({what, duration(real), duration(cpu), target > 0 ? "≤ " + duration(target) : "", judged});
     }
     return rows;
 }
@@ -210,17 +212,26 @@ int report(int argc, char** argv)
 
     printTable(rows);
     int missed = 0;
-    for (const Row& r : rows)
-        if (r.verdict != "met" && !r.verdict.empty()) ++missed;
+    int busy = 0;  // misses whose CPU time meets the target: the load, not the program
+    for (const Row& r : rows) {
+        if (r.verdict == "met" || r.verdict.empty()) continue;
+        ++missed;
+        if (r.verdict.find("busy machine") != std::string::npos) ++busy;
+    }
+    std::string summary = "Every target is met.";
+    if (missed > 0 && busy == missed)
+        summary = std::to_string(missed) +
+                  " wall-clock figure(s) miss their target, each within it in CPU time: other programs kept the "
+                  "processors busy.";
+    else if (missed > 0)
+        summary = std::to_string(missed) + " figure(s) miss their target; see the notes below.";
 
     std::ostringstream figures;
     figures << kBegin << "\n"
             << "Taken by `scripts/bench` on " << bench.at("context").value("date", "") << ":\n\n"
             << machine(startMain.value("qt", "unknown"), argv[4]) << "\n"
             << table(rows) << "\n"
-            << (missed == 0 ? std::string("Every target is met.")
-                            : std::to_string(missed) + " figure(s) miss their target; see the notes below.")
-            << "\n"
+            << summary << "\n"
             << kEnd;
 
     std::string doc = readFile(argv[5]);

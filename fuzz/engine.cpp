@@ -88,79 +88,81 @@ void loans(Input& in, int which)
 {
     using namespace tv;
     switch (which) {
-    case 0: {
-        PowerResult r = periodPower(in.number(), in.number());
-        RESULT_FINITE(r.status == LoanStatus::Ok, r.value);
-        FUZZ_CHECK(r.periods <= limits::kMaxPeriods, "periods within the limit");
-        break;
-    }
-    case 1: {
-        PeriodCount r = installmentCount(in.count(), in.number());
-        FUZZ_CHECK(r.status != LoanStatus::Ok || (r.count >= 1 && r.count <= limits::kMaxPeriods), "a count");
-        break;
-    }
-    case 2: FUZZ_CHECK(std::isfinite(roundToMonth(in.number())), "roundToMonth is finite"); break;
-    case 3: {
-        PaymentResult r = levelPayment(in.number(), in.number(), in.count(), in.number());
-        RESULT_FINITE(hasResult(r.status), r.payment);
-        break;
-    }
-    case 4: {
-        PrincipalResult r = loanPrincipal(in.number(), in.number(), in.count(), in.number());
-        RESULT_FINITE(hasResult(r.status), r.principal);
-        break;
-    }
-    case 5: {
-        DurationResult r = loanDuration(in.number(), in.number(), in.number(), in.count());
-        RESULT_FINITE(hasResult(r.status), r.durationYears, r.payment);
-        break;
-    }
-    case 6: {
-        RateResult r = rateForPayment(in.number(), in.number(), in.count(), in.number());
-        RESULT_FINITE(hasResult(r.status), r.annualRatePercent, r.payment);
-        FUZZ_CHECK(r.rateIndex >= 0 && r.rateIndex <= kMaxRateIndex, "a rate entry");
-        break;
-    }
-    case 7: {
-        PaymentResult r = interestOnlyPayment(in.number(), in.number(), in.count(), in.byte() & 1);
-        RESULT_FINITE(hasResult(r.status), r.payment);
-        break;
-    }
-    case 8: {
-        ExtraPayInput x;
-        x.principal = in.number();
-        x.annualRatePercent = in.number();
-        x.periodsPerYear = in.count();
-        x.durationYears = in.number();
-        x.isZeroRateText = in.byte() & 1;
-        x.mode = static_cast<ExtraMode>(in.byte() % 3);
-        x.extraAmount = in.number();
-        x.startInstallment = in.number();
-        ExtraPayResult r = amortizeWithExtras(x);
-        RESULT_FINITE(hasResult(r.status), r.payment, r.years, r.lastPayment, r.totalInterest, r.totalPaid,
-                      r.extrasPaid);
-        FUZZ_CHECK(r.installments <= limits::kMaxPeriods, "the walk stays within its bound");
-        break;
-    }
-    case 10: {
-        ExactRateResult r = exactRateForPayment(in.number(), in.number(), in.count(), in.number());
-        RESULT_FINITE(r.status == LoanStatus::Ok, r.annualRatePercent);
-        FUZZ_CHECK(r.iterations <= 400, "the rate solve stays within its iteration budget");
-        break;
-    }
-    default: {
-        PayoffInput x;
-        x.principal = in.number();
-        x.annualRatePercent = in.number();
-        x.periodsPerYear = in.count();
-        x.durationYears = in.number();
-        x.isZeroRateText = in.byte() & 1;
-        x.lastInstallment = in.number();
-        PayoffResult r = payoffAfter(x);
-        RESULT_FINITE(hasResult(r.status), r.payment, r.lowPayoff, r.highPayoff, r.interestPaid, r.totalToPayOff);
-        FUZZ_CHECK(r.installmentsMade <= limits::kMaxPeriods, "the walk stays within its bound");
-        break;
-    }
+        case 0: {
+            PowerResult r = periodPower(in.number(), in.number());
+            RESULT_FINITE(r.status == LoanStatus::Ok, r.value);
+            FUZZ_CHECK(r.periods <= limits::kMaxPeriods, "periods within the limit");
+            break;
+        }
+        case 1: {
+            PeriodCount r = installmentCount(in.count(), in.number());
+            FUZZ_CHECK(r.status != LoanStatus::Ok || (r.count >= 1 && r.count <= limits::kMaxPeriods), "a count");
+            break;
+        }
+        case 2:
+            FUZZ_CHECK(std::isfinite(roundToMonth(in.number())), "roundToMonth is finite");
+            break;
+        case 3: {
+            PaymentResult r = levelPayment(in.number(), in.number(), in.count(), in.number());
+            RESULT_FINITE(hasResult(r.status), r.payment);
+            break;
+        }
+        case 4: {
+            PrincipalResult r = loanPrincipal(in.number(), in.number(), in.count(), in.number());
+            RESULT_FINITE(hasResult(r.status), r.principal);
+            break;
+        }
+        case 5: {
+            DurationResult r = loanDuration(in.number(), in.number(), in.number(), in.count());
+            RESULT_FINITE(hasResult(r.status), r.durationYears, r.payment);
+            break;
+        }
+        case 6: {
+            RateResult r = rateForPayment(in.number(), in.number(), in.count(), in.number());
+            RESULT_FINITE(hasResult(r.status), r.annualRatePercent, r.payment);
+            FUZZ_CHECK(r.rateIndex >= 0 && r.rateIndex <= kMaxRateIndex, "a rate entry");
+            break;
+        }
+        case 7: {
+            PaymentResult r = interestOnlyPayment(in.number(), in.number(), in.count(), in.byte() & 1);
+            RESULT_FINITE(hasResult(r.status), r.payment);
+            break;
+        }
+        case 8: {
+            ExtraPayInput x;
+            x.principal = in.number();
+            x.annualRatePercent = in.number();
+            x.periodsPerYear = in.count();
+            x.durationYears = in.number();
+            x.isZeroRateText = in.byte() & 1;
+            x.mode = static_cast<ExtraMode>(in.byte() % 3);
+            x.extraAmount = in.number();
+            x.startInstallment = in.number();
+            ExtraPayResult r = amortizeWithExtras(x);
+            RESULT_FINITE(hasResult(r.status), r.payment, r.years, r.lastPayment, r.totalInterest, r.totalPaid,
+                          r.extrasPaid);
+            FUZZ_CHECK(r.installments <= limits::kMaxPeriods, "the walk stays within its bound");
+            break;
+        }
+        case 10: {
+            ExactRateResult r = exactRateForPayment(in.number(), in.number(), in.count(), in.number());
+            RESULT_FINITE(r.status == LoanStatus::Ok, r.annualRatePercent);
+            FUZZ_CHECK(r.iterations <= 400, "the rate solve stays within its iteration budget");
+            break;
+        }
+        default: {
+            PayoffInput x;
+            x.principal = in.number();
+            x.annualRatePercent = in.number();
+            x.periodsPerYear = in.count();
+            x.durationYears = in.number();
+            x.isZeroRateText = in.byte() & 1;
+            x.lastInstallment = in.number();
+            PayoffResult r = payoffAfter(x);
+            RESULT_FINITE(hasResult(r.status), r.payment, r.lowPayoff, r.highPayoff, r.interestPaid, r.totalToPayOff);
+            FUZZ_CHECK(r.installmentsMade <= limits::kMaxPeriods, "the walk stays within its bound");
+            break;
+        }
     }
 }
 
@@ -168,68 +170,69 @@ void investments(Input& in, int which)
 {
     using namespace tv;
     switch (which) {
-    case 0: {
-        GrowthResult r = growOneTime(in.number(), in.number(), in.count(), in.number());
-        RESULT_FINITE(r.status == InvestStatus::Ok, r.value);
-        break;
-    }
-    case 1: {
-        ContributionInput x;
-        x.contribution = in.number();
-        x.schedule = in.byte() & 1 ? ContributionSchedule::Yearly : ContributionSchedule::Monthly;
-        x.oneTimeAmount = in.number();
-        x.annualRatePercent = in.number();
-        x.periodsPerYear = in.count();
-        x.durationYears = in.number();
-        ContributionResult r = growContributions(x);
-        RESULT_FINITE(r.status == InvestStatus::Ok, r.value, r.contributionsValue, r.oneTimeValue);
-        break;
-    }
-    case 2: {
-        AnnuityResult r = annuityPayment(in.number(), in.number(), in.count(), in.number());
-        RESULT_FINITE(r.status == InvestStatus::Ok, r.payment);
-        break;
-    }
-    case 3: {
-        AnnuityDurationResult r = annuityDuration(in.number(), in.number(), in.number(), in.number());
-        RESULT_FINITE(r.status == InvestStatus::Ok, r.years, r.payment);
-        FUZZ_CHECK(r.steps <= 2000, "the duration search stays within its budget");
-        break;
-    }
-    case 4: {
-        SaveThenDrawInput x;
-        x.monthlyContribution = in.number();
-        x.saveRatePercent = in.number();
-        x.periodsPerYear = in.count();
-        x.saveYears = in.number();
-        x.annuityRatePercent = in.number();
-        x.annuityYears = in.number();
-        SaveThenDrawResult r = saveThenDraw(x);
-        RESULT_FINITE(r.status == InvestStatus::Ok, r.fund, r.annuityYears, r.monthlyPayment);
-        break;
-    }
-    case 5: {
-        RemainingFundResult r = remainingFund(in.number(), in.number(), in.number(), in.number());
-        RESULT_FINITE(r.status == InvestStatus::Ok, r.fund);
-        FUZZ_CHECK(r.withdrawals <= limits::kMaxPeriods, "the withdrawals stay within their bound");
-        break;
-    }
-    case 6: {
-        InflationInput x;
-        x.payment = in.number();
-        x.additionalPayment = in.number();
-        x.annual = in.byte() & 1;
-        x.inflationPercent = in.number();
-        x.durationYears = in.number();
-        InflationResult r = inflationAdjustedPayments(x);
-        RESULT_FINITE(r.status == InvestStatus::Ok, r.firstYear, r.lastYear, r.firstPayment, r.lastPayment, r.total);
-        break;
-    }
-    default: {
-        LevelWorthResult r = levelPaymentWorth(in.number(), in.number(), in.number());
-        RESULT_FINITE(r.status == InvestStatus::Ok, r.paymentCents, r.worth);
-        break;
-    }
+        case 0: {
+            GrowthResult r = growOneTime(in.number(), in.number(), in.count(), in.number());
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.value);
+            break;
+        }
+        case 1: {
+            ContributionInput x;
+            x.contribution = in.number();
+            x.schedule = in.byte() & 1 ? ContributionSchedule::Yearly : ContributionSchedule::Monthly;
+            x.oneTimeAmount = in.number();
+            x.annualRatePercent = in.number();
+            x.periodsPerYear = in.count();
+            x.durationYears = in.number();
+            ContributionResult r = growContributions(x);
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.value, r.contributionsValue, r.oneTimeValue);
+            break;
+        }
+        case 2: {
+            AnnuityResult r = annuityPayment(in.number(), in.number(), in.count(), in.number());
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.payment);
+            break;
+        }
+        case 3: {
+            AnnuityDurationResult r = annuityDuration(in.number(), in.number(), in.number(), in.number());
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.years, r.payment);
+            FUZZ_CHECK(r.steps <= 2000, "the duration search stays within its budget");
+            break;
+        }
+        case 4: {
+            SaveThenDrawInput x;
+            x.monthlyContribution = in.number();
+            x.saveRatePercent = in.number();
+            x.periodsPerYear = in.count();
+            x.saveYears = in.number();
+            x.annuityRatePercent = in.number();
+            x.annuityYears = in.number();
+            SaveThenDrawResult r = saveThenDraw(x);
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.fund, r.annuityYears, r.monthlyPayment);
+            break;
+        }
+        case 5: {
+            RemainingFundResult r = remainingFund(in.number(), in.number(), in.number(), in.number());
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.fund);
+            FUZZ_CHECK(r.withdrawals <= limits::kMaxPeriods, "the withdrawals stay within their bound");
+            break;
+        }
+        case 6: {
+            InflationInput x;
+            x.payment = in.number();
+            x.additionalPayment = in.number();
+            x.annual = in.byte() & 1;
+            x.inflationPercent = in.number();
+            x.durationYears = in.number();
+            InflationResult r = inflationAdjustedPayments(x);
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.firstYear, r.lastYear, r.firstPayment, r.lastPayment,
+                          r.total);
+            break;
+        }
+        default: {
+            LevelWorthResult r = levelPaymentWorth(in.number(), in.number(), in.number());
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.paymentCents, r.worth);
+            break;
+        }
     }
 }
 
@@ -247,8 +250,8 @@ void table(Input& in, int which)
         PaymentTable t = paymentTable(x);
         if (t.status != TableStatus::Ok) return;
         FUZZ_CHECK(t.rateCount() <= limits::kMaxTableRateRows, "rate rows within the limit");
-        FUZZ_CHECK(t.lenCount() <= (x.unit == LengthUnit::Years ? limits::kMaxTableYearColumns
-                                                                 : limits::kMaxTableMonthColumns),
+        FUZZ_CHECK(t.lenCount() <=
+                       (x.unit == LengthUnit::Years ? limits::kMaxTableYearColumns : limits::kMaxTableMonthColumns),
                    "length columns within the limit");
         for (double p : t.payments) FUZZ_CHECK(std::isfinite(p), "a table payment is finite");
         for (double r : t.ratesPercent) FUZZ_CHECK(std::isfinite(r), "a table rate is finite");

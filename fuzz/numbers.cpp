@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::string_view kFormats[] = {tv::kMoneyFormat, tv::kDurationFormat, tv::kWholeFormat, tv::kPercentFormat,
+const std::string_view kFormats[] = {tv::kMoneyFormat,    tv::kDurationFormat, tv::kWholeFormat,  tv::kPercentFormat,
                                      tv::kCurrencyFormat, tv::kStandardFormat, tv::kFixed2Format, tv::kFixed3Format};
 
 double halfUnit(std::string_view format)
@@ -29,7 +29,8 @@ double halfUnit(std::string_view format)
 void checkFormatted(double value)
 {
     if (!std::isfinite(value)) {
-        for (std::string_view f : kFormats) FUZZ_CHECK(tv::formatNumber(value, f) == "0", "a value that is not finite shows 0");
+        for (std::string_view f : kFormats)
+            FUZZ_CHECK(tv::formatNumber(value, f) == "0", "a value that is not finite shows 0");
         FUZZ_CHECK(tv::plainText(value) == "0", "plain text of a value that is not finite");
         return;
     }

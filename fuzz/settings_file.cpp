@@ -30,10 +30,10 @@ public:
     std::map<std::string, std::string> files;
 };
 
-const char* const kKeys[] = {"LoanAmount",       "LoanInterest",     "LoanDuration",          "InvestBFamt1x",
-                             "InvestBFamtMo",    "InvestBFamtYr",    "InvestBFduration",      "InvestBFInt",
+const char* const kKeys[] = {"LoanAmount",       "LoanInterest",          "LoanDuration",     "InvestBFamt1x",
+                             "InvestBFamtMo",    "InvestBFamtYr",         "InvestBFduration", "InvestBFInt",
                              "InvestAnnuityAmt", "InvestAnnuityDuration", "InvestAnnuityInt", "MenuStart",
-                             "DurationType",     "UseWindowDefaults", "LoanBkgrndColor",      "TextBoxBgColor"};
+                             "DurationType",     "UseWindowDefaults",     "LoanBkgrndColor",  "TextBoxBgColor"};
 
 struct Line {
     std::string body;

@@ -33,5 +33,5 @@ fuzz_build() {  # the libFuzzer targets in build-fuzz/ (clang, AddressSanitizer 
 }
 fuzz_targets=(settings_file settings_startup numbers replay_script engine)
 # Inputs each target runs in scripts/test: some ten seconds apiece.
-declare -A fuzz_runs=([settings_file]=10000 [settings_startup]=1500 [numbers]=100000 [replay_script]=3000
+declare -A fuzz_runs=([settings_file]=3000 [settings_startup]=1000 [numbers]=50000 [replay_script]=2000
                       [engine]=200000)

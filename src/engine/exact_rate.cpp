@@ -50,7 +50,7 @@ ExactRateResult exactRateForPayment(double principal, double targetPayment, int 
     const double toPercent = periodsPerYear * 100.0;
     double lo = 0.0;
     double hi = targetPayment / principal;
-    // A payment many times a tiny amount (1e-320) asks for a rate beyond any double.
+    // A payment many times a tiny amount (1e-305) asks for a rate beyond any double.
     if (!std::isfinite(hi * toPercent)) return {LoanStatus::ResultOutOfRange, 0.0, n, 0};
     // For long loans the payment is close to principal x r, less a share of principal / n.
     double r = hi - 1.0 / n;

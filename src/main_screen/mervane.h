@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <utility>
@@ -81,7 +82,8 @@ public:
     // The chart of the fund over the years for the investment option last calculated (mervane_fund_chart.cpp):
     // enabled by a calculation in the Investments view, disabled by HideXtra.
     void mnu_FundChart_Click();
-    const ChartRequest& fundChart() const { return m_fundChart; }
+    // The fund chart of the last investment calculation, built the first time it is asked for.
+    const ChartRequest& fundChart() const;
     // The fund transfers, also run by the Invest toolbar button's drop-down.
     void btn_Payoff2Amt_Click();
     void btn_Payoff2RF_Click();
@@ -174,8 +176,10 @@ private:
     void restoreSnapshot(const Snapshot& snapshot);
     // Set by a refusal that re-initialised the inputs itself, which then stay as it left them.
     bool m_reinitialisedAfterRefusal = false;
+    // Takes what the fund chart of this calculation shows; fundChart() computes its points when asked.
     void prepareFundChart(std::int16_t numpay);
-    ChartRequest m_fundChart;
+    mutable std::function<ChartRequest()> m_buildFundChart;
+    mutable ChartRequest m_fundChart;
     // The last extra-payment walk: installments made and extras paid, for ShowXtraSavings.
     int m_xtraInstallments = 0;
     double m_xtraPaid = 0;

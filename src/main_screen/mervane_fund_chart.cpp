@@ -1,6 +1,8 @@
 // The Investments view's chart: the fund over the years for the option just calculated, from the same
 // engine functions as its result.
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "app/program.h"
@@ -59,96 +61,139 @@ Chart drawingChart(const std::string& title, const FundPath& path, const std::st
 
 void Mervane::mnu_FundChart_Click()
 {
-    if (m_fundChart.charts.empty()) return;
-    platform().showChart(m_fundChart);
+    const ChartRequest& request = fundChart();
+    if (request.charts.empty()) return;
+    platform().showChart(request);
+}
+
+const ChartRequest& Mervane::fundChart() const
+{
+    if (m_buildFundChart) {
+        m_fundChart = m_buildFundChart();
+        m_buildFundChart = nullptr;
+    }
+    return m_fundChart;
 }
 
 void Mervane::prepareFundChart(std::int16_t numpay)
 {
     m_fundChart = {};
+    m_buildFundChart = nullptr;
     menu("mnu_FundChart").setEnabled(false);
-    const ColorTable& t = module1().colors;
+    // What the chart shows is taken now, as this calculation read it; the points themselves are computed when
+    // the chart is first asked for (each point re-runs the calculation for its shorter duration, milliseconds
+    // in all at the longest durations, which no Calculate should wait for).
+    const ColorTable t = module1().colors;
     const std::string rate = combo("comIntr").text() + "%";
     const std::string years = yearLabel(durYears) + " years";
+    const double amount = value("fp_Prin");
+    const double annualRate = intRate;
+    const double duration = durYears;
+    const double payment = valPayment;
     auto optionCaption = [this](const char* name) { return option(name).caption(); };
 
-    Chart chart;
+    std::function<std::optional<Chart>()> build;
     if (option("Opt_Invest").value()) {
-        FundPath path = oneTimeGrowthPath(value("fp_Prin"), intRate, numpay, durYears);
-        if (path.status != InvestStatus::Ok) return;
-        chart = buildingChart(optionCaption("Opt_Invest") + " of " + formatNumber(value("fp_Prin"), kCurrencyFormat) +
-                                  " at " + rate + " for " + years,
-                              path, t);
+        const std::string title = optionCaption("Opt_Invest") + " of " + formatNumber(amount, kCurrencyFormat) +
+                                  " at " + rate + " for " + years;
+        build = [=]() -> std::optional<Chart> {
+            FundPath path = oneTimeGrowthPath(amount, annualRate, numpay, duration);
+            if (path.status != InvestStatus::Ok) return std::nullopt;
+            return buildingChart(title, path, t);
+        };
     } else if (option("Opt_invest_mnthly").value() || option("Opt_invest_1xmnthly").value() ||
                option("Opt_invest_yearly").value()) {
         const bool yearly = option("Opt_invest_yearly").value();
         ContributionInput in;
-        in.contribution = value("fp_Prin");
+        in.contribution = amount;
         in.schedule = yearly ? ContributionSchedule::Yearly : ContributionSchedule::Monthly;
         in.oneTimeAmount = option("Opt_invest_1xmnthly").value() ? value("fp_xpay") : 0.0;
-        in.annualRatePercent = intRate;
+        in.annualRatePercent = annualRate;
         in.periodsPerYear = numpay;
-        in.durationYears = durYears;
-        FundPath path = contributionsPath(in);
-        if (path.status != InvestStatus::Ok) return;
+        in.durationYears = duration;
         std::string title = formatNumber(in.contribution, kCurrencyFormat) + (yearly ? " a year" : " a month");
         if (in.oneTimeAmount != 0) title += " after " + formatNumber(in.oneTimeAmount, kCurrencyFormat) + " at once";
-        chart = buildingChart(title + " at " + rate + " for " + years, path, t);
+        title += " at " + rate + " for " + years;
+        build = [=]() -> std::optional<Chart> {
+            FundPath path = contributionsPath(in);
+            if (path.status != InvestStatus::Ok) return std::nullopt;
+            return buildingChart(title, path, t);
+        };
     } else if (option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value() ||
                option("Opt_Annuity_Duration").value()) {
         const int perYear = option("Opt_Annuity").value() ? 1 : 12;
-        FundPath path = annuityPath(value("fp_Prin"), intRate, perYear, durYears, valPayment);
-        if (path.status != InvestStatus::Ok) return;
-        chart = drawingChart(formatNumber(value("fp_Prin"), kCurrencyFormat) + " paying " +
-                                 formatNumber(valPayment, kCurrencyFormat) + (perYear == 1 ? " a year" : " a month") +
-                                 " at " + rate + " for " + years,
-                             path, "Paid out", t);
+        const std::string title = formatNumber(amount, kCurrencyFormat) + " paying " +
+                                  formatNumber(payment, kCurrencyFormat) + (perYear == 1 ? " a year" : " a month") +
+                                  " at " + rate + " for " + years;
+        build = [=]() -> std::optional<Chart> {
+            FundPath path = annuityPath(amount, annualRate, perYear, duration, payment);
+            if (path.status != InvestStatus::Ok) return std::nullopt;
+            return drawingChart(title, path, "Paid out", t);
+        };
     } else if (option("Opt_Inv2Annuity").value()) {
         ContributionInput in;
-        in.contribution = value("fp_Prin");
-        in.annualRatePercent = intRate;
+        in.contribution = amount;
+        in.annualRatePercent = annualRate;
         in.periodsPerYear = numpay;
-        in.durationYears = durYears;
-        FundPath saving = contributionsPath(in);
+        in.durationYears = duration;
         const std::string drawText = combo("comIntr_IA").text();
         const double drawRate = drawText == "0.000" ? kZeroRateSubstitutePercent : leadingNumber(drawText);
-        FundPath drawing = annuityPath(valPayment, drawRate, 12, valXpayStrt, valXpay);
-        if (saving.status != InvestStatus::Ok || drawing.status != InvestStatus::Ok || saving.points.empty()) return;
-        chart.title = formatNumber(in.contribution, kCurrencyFormat) + " a month for " + years + ", then " +
-                      formatNumber(valXpay, kCurrencyFormat) + " a month for " + yearLabel(valXpayStrt) + " years";
-        chart.x = {"Years from the start", ""};
-        chart.y = {"Amount", "$"};
-        ChartSeries fund{"Fund balance", SeriesKind::Line, t.gInvestTxtColor, false, {}};
-        ChartSeries paidIn{"Contributions", SeriesKind::Line, t.gInvestContrastColor, false, {}};
-        ChartSeries paidOut{"Paid out", SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
-        for (const FundPoint& p : saving.points) {
-            fund.points.push_back({p.years, p.fund});
-            paidIn.points.push_back({p.years, p.paid});
-        }
-        const double contributed = saving.points.back().paid;
-        // The drawing phase starts where the saving ends, with the fund the saving built.
-        for (const FundPoint& p : drawing.points) {
-            paidOut.points.push_back({durYears + p.years, p.paid});
-            if (p.years == 0) continue;
-            fund.points.push_back({durYears + p.years, p.fund});
-            paidIn.points.push_back({durYears + p.years, contributed});
-        }
-        chart.series = {std::move(fund), std::move(paidIn), std::move(paidOut)};
+        const double drawYears = valXpayStrt;
+        const double drawPayment = valXpay;
+        const std::string title = formatNumber(in.contribution, kCurrencyFormat) + " a month for " + years + ", then " +
+                                  formatNumber(drawPayment, kCurrencyFormat) + " a month for " + yearLabel(drawYears) +
+                                  " years";
+        build = [=]() -> std::optional<Chart> {
+            FundPath saving = contributionsPath(in);
+            FundPath drawing = annuityPath(payment, drawRate, 12, drawYears, drawPayment);
+            if (saving.status != InvestStatus::Ok || drawing.status != InvestStatus::Ok || saving.points.empty())
+                return std::nullopt;
+            Chart chart;
+            chart.title = title;
+            chart.x = {"Years from the start", ""};
+            chart.y = {"Amount", "$"};
+            ChartSeries fund{"Fund balance", SeriesKind::Line, t.gInvestTxtColor, false, {}};
+            ChartSeries paidIn{"Contributions", SeriesKind::Line, t.gInvestContrastColor, false, {}};
+            ChartSeries paidOut{"Paid out", SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
+            for (const FundPoint& p : saving.points) {
+                fund.points.push_back({p.years, p.fund});
+                paidIn.points.push_back({p.years, p.paid});
+            }
+            const double contributed = saving.points.back().paid;
+            // The drawing phase starts where the saving ends, with the fund the saving built.
+            for (const FundPoint& p : drawing.points) {
+                paidOut.points.push_back({duration + p.years, p.paid});
+                if (p.years == 0) continue;
+                fund.points.push_back({duration + p.years, p.fund});
+                paidIn.points.push_back({duration + p.years, contributed});
+            }
+            chart.series = {std::move(fund), std::move(paidIn), std::move(paidOut)};
+            return chart;
+        };
     } else if (option("Opt_Spec_Dur").value()) {
-        FundPath path = withdrawalsPath(value("fp_Prin"), value("fp_xpaystrt"), intRate, durYears);
-        if (path.status != InvestStatus::Ok) return;
-        chart = drawingChart(formatNumber(value("fp_Prin"), kCurrencyFormat) + " less " +
-                                 formatNumber(value("fp_xpaystrt"), kCurrencyFormat) +
-                                 " at the start of each year at " + rate + " for " + years,
-                             path, "Withdrawn", t);
+        const double withdrawal = value("fp_xpaystrt");
+        const std::string title = formatNumber(amount, kCurrencyFormat) + " less " +
+                                  formatNumber(withdrawal, kCurrencyFormat) + " at the start of each year at " + rate +
+                                  " for " + years;
+        build = [=]() -> std::optional<Chart> {
+            FundPath path = withdrawalsPath(amount, withdrawal, annualRate, duration);
+            if (path.status != InvestStatus::Ok) return std::nullopt;
+            return drawingChart(title, path, "Withdrawn", t);
+        };
     } else {
         return;
     }
-    m_fundChart.name = "fund";
-    m_fundChart.caption = "Investment Chart";
-    m_fundChart.back = t.gInvestBkgrndColor;
-    m_fundChart.fore = t.gInvestTxtColor;
-    m_fundChart.charts.push_back(std::move(chart));
+    m_buildFundChart = [build = std::move(build), t] {
+        ChartRequest request;
+        std::optional<Chart> chart = build();
+        if (!chart) return request;
+        request.name = "fund";
+        request.caption = "Investment Chart";
+        request.back = t.gInvestBkgrndColor;
+        request.fore = t.gInvestTxtColor;
+        request.charts.push_back(std::move(*chart));
+        return request;
+    };
     menu("mnu_FundChart").setEnabled(true);
 }
 

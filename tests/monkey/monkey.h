@@ -30,10 +30,10 @@ struct Options {
 
 struct Failure {
     std::uint64_t seed = 0;
-    int run = 0;                     // runs of the seed before this one
+    int run = 0;  // runs of the seed before this one
     std::vector<std::string> problems;
-    std::string script;              // the run's actions as a tarvolin-replay script
-    bool withSettings = false;       // the run started with `settings` as its Tarvolin.ini
+    std::string script;         // the run's actions as a tarvolin-replay script
+    bool withSettings = false;  // the run started with `settings` as its Tarvolin.ini
     std::string settings;
 };
 

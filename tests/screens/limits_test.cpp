@@ -164,8 +164,8 @@ TEST(Limits, TransfersKeepTheAmountAndTheRetirementFundWithinTheMoneyLimit)
 TEST(Limits, EveryLoanSolverRefusesMoreThan32766Installments)
 {
     // 26 a year for 1,261 years is 32,786 installments.
-    for (const char* option : {"opt_Prin", "opt_payment", "opt_payoff", "opt_xpaymo", "opt_xpay1x", "opt_xpayperiodic",
-                               "opt_intRate"}) {
+    for (const char* option :
+         {"opt_Prin", "opt_payment", "opt_payoff", "opt_xpaymo", "opt_xpay1x", "opt_xpayperiodic", "opt_intRate"}) {
         SCOPED_TRACE(option);
         TestProgram t;
         choose(t, false, option);
@@ -174,7 +174,8 @@ TEST(Limits, EveryLoanSolverRefusesMoreThan32766Installments)
         t.type("fp_Time", "1261");
         const auto before = formState(t.m());
         t.calculate();
-        EXPECT_EQ(t.messages(), std::vector<std::string>{"Duration too long - at most 32766 installments can be computed"});
+        EXPECT_EQ(t.messages(),
+                  std::vector<std::string>{"Duration too long - at most 32766 installments can be computed"});
         EXPECT_EQ(formState(t.m()), before);
         t.type("fp_Time", "1260");  // 32,760 installments
         t.calculate();

@@ -299,5 +299,18 @@ TEST(MervaneLoans, ExtraPaymentsShortenTheLoan)
     EXPECT_EQ(t.text("fp_totPaywX"), "$107,468.74");
 }
 
+TEST(MervaneLoans, RateSearchOnALoanOf1e305ShowsNoExactRate)
+{
+    // Found by the engine fuzzer: the exact rate of $30 on a loan of 1e-305 is beyond any
+    // double, and the line under the rate list read "Exact rate for $30.00: inf %".
+    TestProgram t;
+    t.click("opt_intRate");
+    t.type("fp_Prin", "1e-305");
+    t.type("fp_Payment", "30");
+    t.calculate();
+    EXPECT_FALSE(t.m().label("lbl_exactRate").visible());
+    EXPECT_EQ(t.m().label("lbl_exactRate").caption().find("inf"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tv::test

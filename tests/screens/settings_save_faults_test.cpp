@@ -54,12 +54,18 @@ const Step kFailingSteps[] = {Step::Open, Step::Write, Step::Sync, Step::Close, 
 std::string stepName(Step step)
 {
     switch (step) {
-    case Step::Open: return "open";
-    case Step::Write: return "write";
-    case Step::Sync: return "flush";
-    case Step::Close: return "close";
-    case Step::Rename: return "rename";
-    case Step::SyncFolder: return "folder flush";
+        case Step::Open:
+            return "open";
+        case Step::Write:
+            return "write";
+        case Step::Sync:
+            return "flush";
+        case Step::Close:
+            return "close";
+        case Step::Rename:
+            return "rename";
+        case Step::SyncFolder:
+            return "folder flush";
     }
     return "?";
 }

@@ -79,8 +79,8 @@ TEST(DiskSave, WritesTheNewFileThroughATemporaryOneAndLeavesNoTemporaryFile)
     ASSERT_TRUE(ini.writeStrings(kIniSection, kNewKeys));
     EXPECT_EQ(dir.read(kIni), newText());
     EXPECT_FALSE(dir.exists(kTmp));
-    EXPECT_EQ(disk.steps, (std::vector<Step>{Step::Open, Step::Write, Step::Sync, Step::Close, Step::Rename,
-                                             Step::SyncFolder}));
+    EXPECT_EQ(disk.steps,
+              (std::vector<Step>{Step::Open, Step::Write, Step::Sync, Step::Close, Step::Rename, Step::SyncFolder}));
     EXPECT_EQ(startUpValues(dir.path(kIni)), (std::vector<int>{222, 22, 2, 40}));
 }
 
