@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QLegend>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPalette>
 #include <QStackedBarSeries>
 #include <QVBoxLayout>
@@ -63,6 +64,9 @@ QChart* makeChart(const tv::Chart& model, tv::Color back, tv::Color fore)
     const QColor foreColor = toQColor(fore, palette);
 
     auto* chart = new QChart;
+    // Axis labels in the program's one number style: "250,000", whatever the desktop's locale.
+    chart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    chart->setLocalizeNumbers(true);
     chart->setTitle(text(model.title));
     chart->setTitleBrush(foreColor);
     QFont titleFont = chart->titleFont();

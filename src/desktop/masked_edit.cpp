@@ -15,7 +15,13 @@ MaskedEdit::MaskedEdit(tv::MaskedBox& box, FormWindow& window, QWidget* parent)
         if (m_window.applying()) return;
         // The caret first, so the box does not trim a selection the edit has already replaced.
         pushSelection();
-        m_box.setText(text.toStdString());
+        // Typed, pasted or dropped text goes through the box's typing rule: a text beyond its length limit
+        // is refused with the form's message and the edit shows the box's text again.
+        m_box.userType(text.toStdString());
+        if (m_box.text() != text.toStdString()) {
+            syncText();
+            syncSelection();
+        }
     });
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] { pushSelection(); });
     connect(this, &QLineEdit::selectionChanged, this, [this] { pushSelection(); });

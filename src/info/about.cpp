@@ -95,8 +95,9 @@ std::string UpdateHist::historyText()
         "1996 - First Windows version (16 bit)",
         "",
         " Ver\t Date\tUpdate History",
-        "6.00.00  02/13/02 - Converted to the new release of the development tools; uses the masked edit box and the "
-        "flexible grid",
+        // One line of the history, split here only to keep the source narrow.
+        ("6.00.00  02/13/02 - Converted to the new release of the development tools; uses the masked edit box and "
+         "the flexible grid"),
         "6.00.01  03/14/02 - Fix the initialization of the edit boxes",
         "6.00.02  03/21/02 - Fix spelling error, reformat colors",
         "6.01.00  03/25/02 - Add the ability to set Colors with presets or Window defaults",

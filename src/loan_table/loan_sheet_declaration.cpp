@@ -68,7 +68,7 @@ const MenuDecl kMenus[] = {
     {0, "mnuLoanLen", "&Duration"},
     {1, "mnuOptLen", "&Years", "", 0},
     {1, "mnuOptLen", "&Months", "", 1},
-    {0, "mnuChart", "&Chart"},
+    {0, "mnuChart", "C&hart"},  // Alt+C stays with the Close button
 };
 
 }  // namespace

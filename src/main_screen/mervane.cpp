@@ -47,7 +47,7 @@ Mervane::Mervane(Program& program)
     Font heading;
     heading.bold = true;
     for (const char* name : {"lbl_BldFund", "lbl_annuityPay", "lbl_combo", "lbl_wXP"}) label(name).setFont(heading);
-    label("lbl_wXP").setAlignment(Alignment::Center);
+    label("lbl_wXP").setAlignment(Alignment::Right);
     button("btn_Calc").setDefault(true);
     setInputErrorStyle("input Error");
     bindHandlers();

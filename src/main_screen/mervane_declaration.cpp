@@ -132,7 +132,9 @@ const ControlDecl kControls[] = {
     {Kind::MaskedBox, "fp_totInt", "", "", box(kTop + 10 * kPitch + 240), "", kMoney},
     {Kind::Label, "lbl_totPay", "", "Total Payments:", {Mervane::kTotPayNarrowLeft, kTop + 11 * kPitch + 240 + 45, Mervane::kTotPayNarrowWidth, kRowHeight - 45}},
     {Kind::MaskedBox, "fp_totpay", "", "", box(kTop + 11 * kPitch + 240), "", kMoney},
-    {Kind::Label, "lbl_wXP", "", "with Xtra Payment", {Mervane::kExtraLeft - 120, kTop + 9 * kPitch + 240, kBoxWidth + 240, 240}},
+    // Spans both columns of totals and stands right-aligned over the second, so a long heading ("with 25
+    // Yearly Payments") stays on one line.
+    {Kind::Label, "lbl_wXP", "", "with Xtra Payment", {kBoxLeft, kTop + 9 * kPitch + 240, Mervane::kExtraLeft + kBoxWidth - kBoxLeft, 240}},
     {Kind::MaskedBox, "fp_totIntwX", "", "", {Mervane::kExtraLeft, kTop + 10 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
     {Kind::MaskedBox, "fp_totPaywX", "", "", {Mervane::kExtraLeft, kTop + 11 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
 

@@ -72,6 +72,9 @@ private:
         QCOMPARE(chart->title(), QString::fromStdString(model.title));
         QCOMPARE(chart->backgroundBrush().color(), color(request.back));
         QCOMPARE(chart->titleBrush().color(), color(request.fore));
+        // Axis labels group thousands as the rest of the program does, whatever the desktop's locale.
+        QVERIFY(chart->localizeNumbers());
+        QCOMPARE(chart->locale().toString(250000.0, 'f', 0), QStringLiteral("250,000"));
         const QList<QAbstractAxis*> bottom = chart->axes(Qt::Horizontal);
         QCOMPARE(bottom.size(), 1);
         QCOMPARE(bottom[0]->titleText(), tvqt::axisTitle(model.x));

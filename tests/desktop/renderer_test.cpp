@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -147,6 +148,35 @@ private Q_SLOTS:
         // The caret stays where the user types: the next key goes to the end.
         QTest::keyClick(edit, Qt::Key_7);
         QCOMPARE(m_form->box("fp_Amount").text(), std::string("1234.7"));
+    }
+
+    void typingBeyondTheLengthLimitIsRefusedWithAMessage()
+    {
+        auto* edit = widget<QLineEdit>("fp_Amount");
+        tv::MaskedBox& box = m_form->box("fp_Amount");
+        box.setFocus();
+        const QString limit(tv::MaskedBox::kMaxTypedLength, QLatin1Char('9'));
+        QTest::keyClicks(edit, limit);
+        QCOMPARE(box.text(), limit.toStdString());
+        QVERIFY(m_platform->messages().empty());
+        m_log.clear();
+        // One more key, and a paste that would replace the whole text: both refused, box and edit unchanged.
+        QTest::keyClick(edit, Qt::Key_1);
+        QCOMPARE(box.text(), limit.toStdString());
+        QCOMPARE(edit->text(), limit);
+        QApplication::clipboard()->setText(limit + QStringLiteral("12"));
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), limit.toStdString());
+        QCOMPARE(edit->text(), limit);
+        QCOMPARE(count(m_log, "fp_Amount_Change:" + limit.toStdString() + "1"), 0);
+        const auto messages = m_platform->messages();
+        QCOMPARE(static_cast<int>(messages.size()), 2);
+        QCOMPARE(messages[0].text, tv::MaskedBox::tooLongMessage());
+        // The caret is back inside the text, and the next edit that fits goes through.
+        QVERIFY(edit->cursorPosition() <= limit.size());
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(static_cast<int>(box.text().size()), tv::MaskedBox::kMaxTypedLength - 1);
     }
 
     void boxShowsItsFormatUnlessFocusedAndSelectsAllOnFocus()

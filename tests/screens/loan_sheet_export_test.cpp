@@ -72,7 +72,7 @@ TEST(LoanSheetExport, EntriesAreEnabledWithCopyAndPrint)
         EXPECT_FALSE(s.menu(name).enabled()) << name;
     EXPECT_EQ(s.menu("mnuOptSaveCsv").caption(), "&Save as CSV...");
     EXPECT_EQ(s.menu("mnuOptSavePdf").caption(), "Save as P&DF...");
-    EXPECT_EQ(s.menu("mnuChart").caption(), "&Chart");
+    EXPECT_EQ(s.menu("mnuChart").caption(), "C&hart");
     // Chosen while disabled (a script can), they do nothing.
     s.menu("mnuOptSaveCsv").userChoose();
     s.menu("mnuChart").userChoose();

@@ -95,6 +95,24 @@ TEST(MervaneFundChart, AnAnnuityRunsTheFundDown)
     EXPECT_NEAR(chart.series[1].points.back().y, t.m().valPayment * 300, 1e-6);
 }
 
+TEST(MervaneFundChart, UsesTheAmountTheCalculationUsedNotTheBoxAsRoundedAfterwards)
+{
+    // Calculate shows the fund rounded to the cent; the chart draws the fund the payment was computed from,
+    // so it still runs down to nothing.
+    TestProgram t;
+    investments(t, "Opt_Annuity_Mnthly");
+    t.type("fp_Prin", "300000.004");
+    t.type("fp_Time", "25");
+    t.calculate();
+    EXPECT_EQ(t.text("fp_Prin"), "$300,000.00");
+    t.m().menu("mnu_FundChart").userChoose();
+    const ChartRequest* c = lastChart(t);
+    ASSERT_NE(c, nullptr);
+    const ChartSeries& fund = c->charts.at(0).series.at(0);
+    EXPECT_EQ(fund.points.front().y, 300000.004);
+    EXPECT_NEAR(fund.points.back().y, 0, 1e-6);
+}
+
 TEST(MervaneFundChart, EveryOptionHasItsChart)
 {
     for (const char* option :
