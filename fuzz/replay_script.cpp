@@ -2,8 +2,6 @@
 // ends with status 0 (ran), 1 (an expect failed) or 2 (a line it cannot run), never with a fault of the
 // program (3) or a crash.
 #include <cstdint>
-#include <map>
-#include <optional>
 #include <sstream>
 #include <string>
 
@@ -12,29 +10,9 @@
 #include "replay/replay.h"
 #include "settings/file_system.h"
 
-namespace {
-
-class MemoryFileSystem : public tv::FileSystem {
-public:
-    std::optional<std::string> read(const std::string& path) override
-    {
-        auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second.substr(0, tv::kMaxSettingsFileBytes);
-    }
-    bool replace(const std::string& path, const std::string& content) override
-    {
-        files[path] = content;
-        return true;
-    }
-    std::map<std::string, std::string> files;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    MemoryFileSystem fs;
+    tv::MemoryFileSystem fs;
     tv::ReplayOptions options;
     options.onStart = [&fs](tv::Program& program) { program.setFileSystem(fs); };
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));

@@ -14,22 +14,6 @@
 
 namespace {
 
-class MemoryFileSystem : public tv::FileSystem {
-public:
-    std::optional<std::string> read(const std::string& path) override
-    {
-        auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second.substr(0, tv::kMaxSettingsFileBytes);
-    }
-    bool replace(const std::string& path, const std::string& content) override
-    {
-        files[path] = content;
-        return true;
-    }
-    std::map<std::string, std::string> files;
-};
-
 const char* const kKeys[] = {"LoanAmount",       "LoanInterest",          "LoanDuration",     "InvestBFamt1x",
                              "InvestBFamtMo",    "InvestBFamtYr",         "InvestBFduration", "InvestBFInt",
                              "InvestAnnuityAmt", "InvestAnnuityDuration", "InvestAnnuityInt", "MenuStart",
@@ -106,7 +90,7 @@ bool sectionHeader(const std::string& body)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    MemoryFileSystem fs;
+    tv::MemoryFileSystem fs;
     fs.files["Tarvolin.ini"] = text;
     tv::ProfileFile ini("Tarvolin.ini", fs);
     for (const char* key : kKeys) {

@@ -3,7 +3,6 @@
 // every box holding a number; each save writes the file, and the main screen starts again from what it wrote.
 #include <cmath>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -17,22 +16,6 @@
 #include "settings/ini_file_form.h"
 
 namespace {
-
-class MemoryFileSystem : public tv::FileSystem {
-public:
-    std::optional<std::string> read(const std::string& path) override
-    {
-        auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second.substr(0, tv::kMaxSettingsFileBytes);
-    }
-    bool replace(const std::string& path, const std::string& content) override
-    {
-        files[path] = content;
-        return true;
-    }
-    std::map<std::string, std::string> files;
-};
 
 void checkMainScreen(tv::Program& program)
 {
@@ -53,7 +36,7 @@ void checkMainScreen(tv::Program& program)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    MemoryFileSystem fs;
+    tv::MemoryFileSystem fs;
     fs.files[tv::Program::kIniFile] = std::string(reinterpret_cast<const char*>(data), size);
     try {
         tv::ScriptedPlatform platform;

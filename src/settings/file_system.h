@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -53,6 +54,29 @@ protected:
         (void)bytes;
         return Outcome::Run;
     }
+};
+
+// Files in memory, for the tests, the fuzz targets and the random sessions: reads are limited as on the disk;
+// it counts the replaces and can refuse them, as a full disk or a read-only folder does.
+class MemoryFileSystem : public FileSystem {
+public:
+    std::optional<std::string> read(const std::string& path) override
+    {
+        auto it = files.find(path);
+        if (it == files.end()) return std::nullopt;
+        return it->second.substr(0, kMaxSettingsFileBytes);
+    }
+    bool replace(const std::string& path, const std::string& content) override
+    {
+        ++replaces;
+        if (refuseWrites) return false;
+        files[path] = content;
+        return true;
+    }
+
+    std::map<std::string, std::string> files;
+    int replaces = 0;
+    bool refuseWrites = false;
 };
 
 }  // namespace tv

@@ -45,24 +45,6 @@ private:
     std::uint64_t m_state;
 };
 
-// The settings file in memory: the replay of a failure reads and writes the same file on the disk.
-class MemoryFileSystem : public FileSystem {
-public:
-    std::optional<std::string> read(const std::string& path) override
-    {
-        auto it = m_files.find(path);
-        if (it == m_files.end()) return std::nullopt;
-        return it->second.substr(0, kMaxSettingsFileBytes);
-    }
-    bool replace(const std::string& path, const std::string& content) override
-    {
-        m_files[path] = content;
-        return true;
-    }
-
-private:
-    std::map<std::string, std::string> m_files;
-};
 
 // Counts the model's changes between two actions, and notes the grid cells they touched and the forms
 // they loaded.

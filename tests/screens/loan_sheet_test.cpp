@@ -23,6 +23,20 @@ void open(TestProgram& t)
     t.m().menu("mnu_LnSheet").userChoose();
 }
 
+// Opens the screen and switches the lengths to months.
+void openInMonths(TestProgram& t)
+{
+    open(t);
+    sheet(t).menu("mnuOptLen", 1).userChoose();
+}
+
+// Opens the screen and switches the down payment to an amount.
+void openWithAmountDown(TestProgram& t)
+{
+    open(t);
+    sheet(t).menu("mnuOptDwn", 1).userChoose();
+}
+
 void typeIn(TestProgram& t, const char* box, const std::string& text)
 {
     sheet(t).box(box).userType(text);
@@ -71,6 +85,46 @@ void showPayments(TestProgram& t)
     sheet(t).button("cmdCalcPmts").userClick();
 }
 
+// Fills the screen in as fill() does and shows the payments.
+void showPaymentsFor(TestProgram& t, const std::string& purchase, const std::string& down, const std::string& minLen,
+                     const std::string& maxLen, double minRate, double maxRate)
+{
+    fill(t, purchase, down, minLen, maxLen, minRate, maxRate);
+    showPayments(t);
+}
+
+// A small table: 100000 with nothing down over 5 and 6 years at 7 and 7.25 %, two payments by two, the first
+// $1,980.12; the grid keeps its minimum size around it.
+void showTwoByTwo(TestProgram& t)
+{
+    showPaymentsFor(t, "100000", "0", "5", "6", 7.0, 7.25);
+}
+
+void expectLengths(TestProgram& t, const char* minLen, const char* maxLen)
+{
+    EXPECT_EQ(textOf(t, "txtLenMin"), minLen);
+    EXPECT_EQ(textOf(t, "txtLenMax"), maxLen);
+}
+
+// Copy from the Options menu; what it put on the clipboard.
+std::string copied(TestProgram& t)
+{
+    sheet(t).menu("mnuOptCopy").userChoose();
+    return t.platform.clipboardText();
+}
+
+// Print from the Options menu; the one text it printed.
+std::string printed(TestProgram& t)
+{
+    t.platform.clearRecords();
+    sheet(t).menu("mnuOptPrint").userChoose();
+    const std::vector<PlatformRecord>& records = t.platform.records();
+    EXPECT_EQ(records.size(), 1u);
+    if (records.empty()) return "";
+    EXPECT_EQ(records[0].type, PlatformRecord::Type::Printed);
+    return records[0].text;
+}
+
 // The one message shown since the last look, with the screen's title and icon.
 std::string oneError(TestProgram& t)
 {
@@ -88,6 +142,20 @@ Control* focused(TestProgram& t)
     return t.program->app().focus();
 }
 
+// What the user typed or picked was refused: the one message, the control given the focus (emptied when it is a
+// box), and no table to copy or to amortize.
+void expectRefused(TestProgram& t, const std::string& message, const char* control)
+{
+    EXPECT_EQ(oneError(t), message);
+    Control& refused = sheet(t).control(control);
+    if (refused.kind() == Kind::MaskedBox) {
+        EXPECT_EQ(textOf(t, control), "");
+    }
+    EXPECT_EQ(focused(t), &refused);
+    EXPECT_FALSE(sheet(t).button("cmdCalcAmort").enabled());
+    EXPECT_FALSE(sheet(t).menu("mnuOptCopy").enabled());
+}
+
 // ---- opening -----------------------------------------------------------------------------------
 
 TEST(LoanSheetOpening, InYearViewTakesTheMainScreensLoan)
@@ -103,8 +171,7 @@ TEST(LoanSheetOpening, InYearViewTakesTheMainScreensLoan)
     EXPECT_EQ(s.box("txtPurchTotl").display(), "$100,000.00");
     EXPECT_EQ(textOf(t, "txtDwnPay"), "0");
     EXPECT_EQ(s.box("txtDwnPay").display(), "0%");
-    EXPECT_EQ(textOf(t, "txtLenMin"), "14");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "16");
+    expectLengths(t, "14", "16");
     EXPECT_EQ(s.combo("comIntrMin").listIndex(), 30);  // 7.50
     EXPECT_EQ(s.combo("comIntrMax").listIndex(), 34);  // 8.50
     EXPECT_EQ(s.purchAmt, 100000);
@@ -150,8 +217,7 @@ TEST(LoanSheetOpening, ThirtyYearsAtSevenAndAHalfGivesLengths29To31AndRates7To8)
     t.type("fp_Time", "30");
     t.m().combo("comIntr").userPick(60);  // 7.500
     open(t);
-    EXPECT_EQ(textOf(t, "txtLenMin"), "29");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "31");
+    expectLengths(t, "29", "31");
     EXPECT_EQ(sheet(t).combo("comIntrMin").listIndex(), 28);
     EXPECT_EQ(sheet(t).combo("comIntrMax").listIndex(), 32);
 }
@@ -166,61 +232,40 @@ TEST(LoanSheetOpening, InMonthViewWorksInMonths)
     EXPECT_TRUE(s.menu("mnuOptLen", 1).checked());
     EXPECT_FALSE(s.menu("mnuOptLen", 0).checked());
     EXPECT_EQ(s.frame("frmLoanLen").caption(), "Months in Loan");
-    EXPECT_EQ(textOf(t, "txtLenMin"), "12");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "36");
+    expectLengths(t, "12", "36");
     EXPECT_TRUE(t.messages().empty());
 }
 
-TEST(LoanSheetOpening, SixMonthsInMonthViewStartsTheMinimumAtSix)
+TEST(LoanSheetOpening, StartsFromTheMainScreensBoxesAsTheyRead)
 {
-    TestProgram t;
-    t.m().menu("mnu_Months").userChoose();
-    t.type("fp_Time", "6");
-    open(t);
-    EXPECT_EQ(textOf(t, "txtLenMin"), "6");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "18");
-}
-
-TEST(LoanSheetOpening, OneYearStartsTheMinimumAtOne)
-{
-    TestProgram t;
-    t.type("fp_Time", "1");
-    open(t);
-    EXPECT_EQ(textOf(t, "txtLenMin"), "1");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "2");
-}
-
-TEST(LoanSheetOpening, ReadsTheMainScreensBoxesAsTheValuesTheyShow)
-{
-    TestProgram t;
-    t.type("fp_Prin", "$250,000.00");
-    t.type("fp_Time", "2.5");
-    open(t);
-    EXPECT_EQ(textOf(t, "txtPurchTotl"), "250000");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "3.5");
-    EXPECT_EQ(textOf(t, "txtLenMin"), "1.5");
-}
-
-TEST(LoanSheetOpening, EmptyOrUnreadableMainScreenBoxesStartFromTheStartUpLoan)
-{
-    TestProgram t;
-    t.type("fp_Prin", "");
-    t.type("fp_Time", "abc");
-    open(t);
-    EXPECT_EQ(textOf(t, "txtPurchTotl"), "100000");
-    EXPECT_EQ(textOf(t, "txtLenMin"), "14");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "16");
-    EXPECT_TRUE(t.messages().empty());
-}
-
-TEST(LoanSheetOpening, AnEmptyDurationInMonthViewStartsFromTheStartUpLengthInMonths)
-{
-    TestProgram t;
-    t.m().menu("mnu_Months").userChoose();
-    t.type("fp_Time", "");
-    open(t);
-    EXPECT_EQ(textOf(t, "txtLenMin"), "168");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "192");
+    struct Case {
+        const char* name;
+        bool monthView;
+        const char* principal;  // typed into the main screen's amount box; nullptr leaves it as it started
+        const char* duration;   // typed into its duration box
+        const char* purchase;   // the boxes of the table screen then
+        const char* minLen;
+        const char* maxLen;
+    };
+    const Case cases[] = {
+        {"six months in the month view start the minimum at six", true, nullptr, "6", "100000", "6", "18"},
+        {"one year starts the minimum at one", false, nullptr, "1", "100000", "1", "2"},
+        {"the boxes read as the values they show", false, "$250,000.00", "2.5", "250000", "1.5", "3.5"},
+        {"empty or unreadable boxes give the start-up loan", false, "", "abc", "100000", "14", "16"},
+        {"an empty duration in the month view gives the start-up length in months", true, nullptr, "", "100000", "168",
+         "192"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestProgram t;
+        if (c.monthView) t.m().menu("mnu_Months").userChoose();
+        if (c.principal) t.type("fp_Prin", c.principal);
+        t.type("fp_Time", c.duration);
+        open(t);
+        EXPECT_EQ(textOf(t, "txtPurchTotl"), c.purchase);
+        expectLengths(t, c.minLen, c.maxLen);
+        EXPECT_TRUE(t.messages().empty());
+    }
 }
 
 TEST(LoanSheetOpening, AMainScreenRateAbove24_625TakesTheLastMaximumEntry)
@@ -311,8 +356,7 @@ TEST(LoanSheetOpening, TakesTheLoanColoursEvenInTheInvestmentView)
 TEST(LoanSheetPayments, Purchase100000With20PercentDownOver15To30YearsAt6To8Percent)
 {
     TestProgram t;
-    fill(t, "100000", "20", "15", "30", 6.0, 8.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "20", "15", "30", 6.0, 8.0);
     EXPECT_TRUE(t.messages().empty());
     LoanSheet& s = sheet(t);
     EXPECT_EQ(s.loanAmt, 80000);
@@ -347,8 +391,7 @@ TEST(LoanSheetPayments, Purchase100000With20PercentDownOver15To30YearsAt6To8Perc
 TEST(LoanSheetPayments, ASmallTableHasNoScrollBarsAndKeepsTheGridsMinimumSize)
 {
     TestProgram t;
-    fill(t, "100000", "0", "5", "6", 7.0, 7.25);
-    showPayments(t);
+    showTwoByTwo(t);
     Grid& g = grid(t);
     EXPECT_EQ(g.rows(), 17);
     EXPECT_EQ(g.cols(), 4);
@@ -363,8 +406,7 @@ TEST(LoanSheetPayments, ASmallTableHasNoScrollBarsAndKeepsTheGridsMinimumSize)
 TEST(LoanSheetPayments, ManyRatesAndLengthsGiveBothScrollBars)
 {
     TestProgram t;
-    fill(t, "100000", "0", "1", "100", 0.0, 25.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "0", "1", "100", 0.0, 25.0);
     Grid& g = grid(t);
     EXPECT_EQ(sheet(t).rateCount, 101);
     EXPECT_EQ(sheet(t).lenCount, 100);
@@ -379,8 +421,7 @@ TEST(LoanSheetPayments, ManyRatesAndLengthsGiveBothScrollBars)
 TEST(LoanSheetPayments, TheZeroMinimumRateIsComputedAtATenthOfACentPercent)
 {
     TestProgram t;
-    fill(t, "12000", "0", "1", "1", 0.0, 5.0);
-    showPayments(t);
+    showPaymentsFor(t, "12000", "0", "1", "1", 0.0, 5.0);
     EXPECT_TRUE(t.messages().empty());
     LoanSheet& s = sheet(t);
     EXPECT_EQ(s.intrMin, 0.001);
@@ -396,8 +437,7 @@ TEST(LoanSheetPayments, TheZeroMinimumRateIsComputedAtATenthOfACentPercent)
 TEST(LoanSheetPayments, EqualLengthsAndRatesGiveASingleCell)
 {
     TestProgram t;
-    fill(t, "80000", "0", "30", "30", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "80000", "0", "30", "30", 6.0, 6.0);
     EXPECT_EQ(sheet(t).rateCount, 1);
     EXPECT_EQ(sheet(t).lenCount, 1);
     EXPECT_EQ(cell(t, 0, 1), "30 Years");
@@ -409,10 +449,8 @@ TEST(LoanSheetPayments, EqualLengthsAndRatesGiveASingleCell)
 TEST(LoanSheetPayments, MonthsFrom60To70GiveColumnsOf60And66Months)
 {
     TestProgram t;
-    open(t);
-    sheet(t).menu("mnuOptLen", 1).userChoose();
-    fill(t, "20000", "0", "60", "70", 5.0, 5.0);
-    showPayments(t);
+    openInMonths(t);
+    showPaymentsFor(t, "20000", "0", "60", "70", 5.0, 5.0);
     EXPECT_EQ(sheet(t).lenStep, 6);
     EXPECT_EQ(sheet(t).lenCount, 2);
     EXPECT_EQ(cell(t, 0, 1), "60 Months");
@@ -448,10 +486,8 @@ TEST(LoanSheetPayments, ReadsEachBoxAsTheValueItShows)
 TEST(LoanSheetPayments, AmountDownIsSubtractedFromThePurchase)
 {
     TestProgram t;
-    open(t);
-    sheet(t).menu("mnuOptDwn", 1).userChoose();
-    fill(t, "100000", "$20,000.00", "30", "30", 6.0, 6.0);
-    showPayments(t);
+    openWithAmountDown(t);
+    showPaymentsFor(t, "100000", "$20,000.00", "30", "30", 6.0, 6.0);
     EXPECT_EQ(sheet(t).loanAmt, 80000);
     EXPECT_EQ(cell(t, 1, 1), "$479.64");
 }
@@ -459,8 +495,7 @@ TEST(LoanSheetPayments, AmountDownIsSubtractedFromThePurchase)
 TEST(LoanSheetPayments, ShowPaymentsRebuildsTheTableAfterASchedule)
 {
     TestProgram t;
-    fill(t, "80000", "0", "30", "30", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "80000", "0", "30", "30", 6.0, 6.0);
     grid(t).userDoubleClickCell(1, 1);
     ASSERT_TRUE(sheet(t).showingSchedule);
     showPayments(t);
@@ -480,10 +515,8 @@ TEST(LoanSheetMessages, DownPaymentAbove99Percent)
     TestProgram t;
     fill(t, "100000", "0", "15", "30", 6.0, 8.0);
     typeIn(t, "txtDwnPay", "100");
-    EXPECT_EQ(oneError(t), "Down payment percentage cannot exceed 99 percent.");
-    EXPECT_EQ(textOf(t, "txtDwnPay"), "");
+    expectRefused(t, "Down payment percentage cannot exceed 99 percent.", "txtDwnPay");
     EXPECT_EQ(sheet(t).dwnPay, 0);
-    EXPECT_EQ(focused(t), &sheet(t).box("txtDwnPay"));
 }
 
 TEST(LoanSheetMessages, DownPaymentAmountAbovePurchase)
@@ -492,8 +525,7 @@ TEST(LoanSheetMessages, DownPaymentAmountAbovePurchase)
     fill(t, "100000", "0", "15", "30", 6.0, 8.0);
     sheet(t).menu("mnuOptDwn", 1).userChoose();
     typeIn(t, "txtDwnPay", "100001");
-    EXPECT_EQ(oneError(t), "Down payment amount cannot exceed purchase amount.");
-    EXPECT_EQ(textOf(t, "txtDwnPay"), "");
+    expectRefused(t, "Down payment amount cannot exceed purchase amount.", "txtDwnPay");
     EXPECT_EQ(sheet(t).dwnPay, 0);
     typeIn(t, "txtDwnPay", "100000");
     EXPECT_EQ(t.messages().size(), 0u);
@@ -504,8 +536,7 @@ TEST(LoanSheetMessages, NegativeDownPayment)
     TestProgram t;
     fill(t, "100000", "0", "15", "30", 6.0, 8.0);
     typeIn(t, "txtDwnPay", "-5");
-    EXPECT_EQ(oneError(t), "Down payment amount must be zero or greater.");
-    EXPECT_EQ(textOf(t, "txtDwnPay"), "");
+    expectRefused(t, "Down payment amount must be zero or greater.", "txtDwnPay");
 }
 
 TEST(LoanSheetMessages, MaximumRateBelowTheMinimumMovesTheMinimum)
@@ -532,31 +563,24 @@ TEST(LoanSheetMessages, MinimumRateAboveTheMaximumIsPutBack)
 TEST(LoanSheetMessages, NoPurchaseAmount)
 {
     for (const char* purchase : {"0", "", "-5", "abc"}) {
+        SCOPED_TRACE(purchase);
         TestProgram t;
-        fill(t, purchase, "0", "15", "30", 6.0, 8.0);
-        showPayments(t);
-        EXPECT_EQ(oneError(t), "You must enter a valid purchase amount.") << purchase;
-        EXPECT_EQ(textOf(t, "txtPurchTotl"), "");
-        EXPECT_EQ(focused(t), &sheet(t).box("txtPurchTotl"));
-        EXPECT_FALSE(sheet(t).button("cmdCalcAmort").enabled());
-        EXPECT_FALSE(sheet(t).menu("mnuOptCopy").enabled());
+        showPaymentsFor(t, purchase, "0", "15", "30", 6.0, 8.0);
+        expectRefused(t, "You must enter a valid purchase amount.", "txtPurchTotl");
     }
 }
 
 TEST(LoanSheetMessages, PurchaseBeyondATrillion)
 {
     TestProgram t;
-    fill(t, "1000000000001", "0", "15", "30", 6.0, 8.0);
-    showPayments(t);
-    EXPECT_EQ(oneError(t), "The purchase amount cannot exceed $1,000,000,000,000.00.");
-    EXPECT_EQ(textOf(t, "txtPurchTotl"), "");
+    showPaymentsFor(t, "1000000000001", "0", "15", "30", 6.0, 8.0);
+    expectRefused(t, "The purchase amount cannot exceed $1,000,000,000,000.00.", "txtPurchTotl");
 }
 
 TEST(LoanSheetMessages, AnAmountDownSwitchedToPercentDownIsCheckedAgain)
 {
     TestProgram t;
-    open(t);
-    sheet(t).menu("mnuOptDwn", 1).userChoose();
+    openWithAmountDown(t);
     fill(t, "100000", "5000", "15", "30", 6.0, 8.0);
     EXPECT_TRUE(t.messages().empty());
     EXPECT_EQ(sheet(t).box("txtDwnPay").display(), "$5,000.00");
@@ -564,11 +588,8 @@ TEST(LoanSheetMessages, AnAmountDownSwitchedToPercentDownIsCheckedAgain)
     EXPECT_EQ(textOf(t, "txtDwnPay"), "5000");  // switching alone does not check
     EXPECT_EQ(sheet(t).box("txtDwnPay").display(), "5000%");
     showPayments(t);
-    EXPECT_EQ(oneError(t), "Down payment percentage cannot exceed 99 percent.");
-    EXPECT_EQ(textOf(t, "txtDwnPay"), "");
+    expectRefused(t, "Down payment percentage cannot exceed 99 percent.", "txtDwnPay");
     EXPECT_EQ(sheet(t).dwnPay, 0);
-    EXPECT_EQ(focused(t), &sheet(t).box("txtDwnPay"));
-    EXPECT_FALSE(sheet(t).menu("mnuOptCopy").enabled());
     showPayments(t);
     EXPECT_TRUE(t.messages().empty());
     EXPECT_EQ(sheet(t).loanAmt, 100000);
@@ -577,48 +598,38 @@ TEST(LoanSheetMessages, AnAmountDownSwitchedToPercentDownIsCheckedAgain)
 TEST(LoanSheetMessages, APurchaseLoweredBelowTheAmountDownIsRefused)
 {
     TestProgram t;
-    open(t);
-    sheet(t).menu("mnuOptDwn", 1).userChoose();
+    openWithAmountDown(t);
     fill(t, "100000", "20000", "15", "30", 6.0, 8.0);
     typeIn(t, "txtPurchTotl", "10000");
     EXPECT_TRUE(t.messages().empty());  // the purchase box itself checks nothing
     showPayments(t);
-    EXPECT_EQ(oneError(t), "Down payment amount cannot exceed purchase amount.");
-    EXPECT_EQ(textOf(t, "txtDwnPay"), "");
-    EXPECT_FALSE(sheet(t).menu("mnuOptCopy").enabled());
+    expectRefused(t, "Down payment amount cannot exceed purchase amount.", "txtDwnPay");
     EXPECT_EQ(sheet(t).loanAmt, 0);
 }
 
 TEST(LoanSheetMessages, NoMaximumLength)
 {
     TestProgram t;
-    fill(t, "100000", "0", "", "", 6.0, 8.0);
-    showPayments(t);
-    EXPECT_EQ(oneError(t), "You must enter a maximum length of loan.");
-    EXPECT_EQ(focused(t), &sheet(t).box("txtLenMax"));
+    showPaymentsFor(t, "100000", "0", "", "", 6.0, 8.0);
+    expectRefused(t, "You must enter a maximum length of loan.", "txtLenMax");
     EXPECT_EQ(textOf(t, "txtLenMin"), "");
 }
 
 TEST(LoanSheetMessages, MaximumLengthBelowOne)
 {
     for (const char* maxLen : {"0", "-3", "abc", "0.5"}) {
+        SCOPED_TRACE(maxLen);
         TestProgram t;
-        fill(t, "100000", "0", "1", maxLen, 6.0, 8.0);
-        showPayments(t);
-        EXPECT_EQ(oneError(t), "The maximum length of loan must be at least one month or year.") << maxLen;
-        EXPECT_EQ(textOf(t, "txtLenMax"), "");
-        EXPECT_EQ(focused(t), &sheet(t).box("txtLenMax"));
-        EXPECT_FALSE(sheet(t).menu("mnuOptCopy").enabled());
+        showPaymentsFor(t, "100000", "0", "1", maxLen, 6.0, 8.0);
+        expectRefused(t, "The maximum length of loan must be at least one month or year.", "txtLenMax");
     }
 }
 
 TEST(LoanSheetMessages, MaximumLengthBeyond100Years)
 {
     TestProgram t;
-    fill(t, "100000", "0", "1", "101", 6.0, 8.0);
-    showPayments(t);
-    EXPECT_EQ(oneError(t), "The maximum length of loan cannot exceed 100 years.");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "");
+    showPaymentsFor(t, "100000", "0", "1", "101", 6.0, 8.0);
+    expectRefused(t, "The maximum length of loan cannot exceed 100 years.", "txtLenMax");
     typeIn(t, "txtLenMax", "100");
     showPayments(t);
     EXPECT_TRUE(t.messages().empty());
@@ -628,11 +639,9 @@ TEST(LoanSheetMessages, MaximumLengthBeyond100Years)
 TEST(LoanSheetMessages, MaximumLengthBeyond1200Months)
 {
     TestProgram t;
-    open(t);
-    sheet(t).menu("mnuOptLen", 1).userChoose();
-    fill(t, "100000", "0", "1", "1201", 6.0, 6.0);
-    showPayments(t);
-    EXPECT_EQ(oneError(t), "The maximum length of loan cannot exceed 1,200 months.");
+    openInMonths(t);
+    showPaymentsFor(t, "100000", "0", "1", "1201", 6.0, 6.0);
+    expectRefused(t, "The maximum length of loan cannot exceed 1,200 months.", "txtLenMax");
     typeIn(t, "txtLenMax", "1200");
     showPayments(t);
     EXPECT_TRUE(t.messages().empty());
@@ -645,18 +654,14 @@ TEST(LoanSheetMessages, MaximumLengthBeyond1200Months)
 TEST(LoanSheetMessages, MaximumLengthBelowTheMinimum)
 {
     TestProgram t;
-    fill(t, "100000", "0", "20", "10", 6.0, 8.0);
-    showPayments(t);
-    EXPECT_EQ(oneError(t), "Maximum length of loan must be greater than the minimum length of loan.");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "");
-    EXPECT_EQ(focused(t), &sheet(t).box("txtLenMax"));
+    showPaymentsFor(t, "100000", "0", "20", "10", 6.0, 8.0);
+    expectRefused(t, "Maximum length of loan must be greater than the minimum length of loan.", "txtLenMax");
 }
 
 TEST(LoanSheetMessages, AnEmptyMinimumLengthBecomesOneAndTheTableIsStillComputed)
 {
     TestProgram t;
-    fill(t, "100000", "0", "", "3", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "0", "", "3", 6.0, 6.0);
     EXPECT_EQ(oneError(t), "The minimum length of loan must be one month or year.");
     EXPECT_EQ(textOf(t, "txtLenMin"), "1");
     EXPECT_EQ(sheet(t).lenCount, 3);
@@ -668,8 +673,7 @@ TEST(LoanSheetMessages, AMinimumLengthBelowOneBecomesOne)
 {
     for (const char* minLen : {"0", "-4", "xyz", "0.25"}) {
         TestProgram t;
-        fill(t, "100000", "0", minLen, "2", 6.0, 6.0);
-        showPayments(t);
+        showPaymentsFor(t, "100000", "0", minLen, "2", 6.0, 6.0);
         EXPECT_EQ(oneError(t), "The minimum length of loan must be one month or year.") << minLen;
         EXPECT_EQ(textOf(t, "txtLenMin"), "1");
         EXPECT_EQ(sheet(t).lenCount, 2);
@@ -680,10 +684,8 @@ TEST(LoanSheetMessages, AMinimumLengthBelowOneBecomesOne)
 TEST(LoanSheetMessages, MaximumRateBelowHalfAPercent)
 {
     TestProgram t;
-    fill(t, "100000", "0", "1", "2", 0.0, 0.25);
-    showPayments(t);
-    EXPECT_EQ(oneError(t), "You must specify a maximum interest rate greater than zero.");
-    EXPECT_EQ(focused(t), &sheet(t).combo("comIntrMax"));
+    showPaymentsFor(t, "100000", "0", "1", "2", 0.0, 0.25);
+    expectRefused(t, "You must specify a maximum interest rate greater than zero.", "comIntrMax");
 }
 
 TEST(LoanSheetMessages, InstructionsHaveTheirOwnTitle)
@@ -709,8 +711,7 @@ TEST(LoanSheetMessages, InstructionsHaveTheirOwnTitle)
 TEST(LoanSheetSchedule, EightyThousandAtSixPercentForThirtyYears)
 {
     TestProgram t;
-    fill(t, "100000", "20", "15", "30", 6.0, 8.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "20", "15", "30", 6.0, 8.0);
     grid(t).userDoubleClickCell(1, 16);
     LoanSheet& s = sheet(t);
     EXPECT_TRUE(s.showingSchedule);
@@ -745,8 +746,7 @@ TEST(LoanSheetSchedule, EightyThousandAtSixPercentForThirtyYears)
 TEST(LoanSheetSchedule, ShowAmortizationRightAfterShowPaymentsTakesTheLastCell)
 {
     TestProgram t;
-    fill(t, "80000", "0", "29", "30", 5.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "80000", "0", "29", "30", 5.0, 6.0);
     sheet(t).button("cmdCalcAmort").userClick();
     EXPECT_EQ(cell(t, 0, 0), "Payment\n$479.64");
     EXPECT_EQ(grid(t).rows(), 361);
@@ -765,8 +765,7 @@ TEST(LoanSheetSchedule, RowCountsFollowTheMonths)
         TestProgram t;
         open(t);
         if (c.months) sheet(t).menu("mnuOptLen", 1).userChoose();
-        fill(t, "10000", "0", c.length, c.length, 6.0, 6.0);
-        showPayments(t);
+        showPaymentsFor(t, "10000", "0", c.length, c.length, 6.0, 6.0);
         grid(t).userDoubleClickCell(1, 1);
         EXPECT_EQ(grid(t).rows(), c.rows) << c.length;
         EXPECT_EQ(cell(t, c.lastMonth, 0), std::to_string(c.lastMonth)) << c.length;
@@ -777,10 +776,8 @@ TEST(LoanSheetSchedule, RowCountsFollowTheMonths)
 TEST(LoanSheetSchedule, TheSixtySixMonthColumnGivesA66MonthSchedule)
 {
     TestProgram t;
-    open(t);
-    sheet(t).menu("mnuOptLen", 1).userChoose();
-    fill(t, "20000", "0", "60", "70", 5.0, 5.0);
-    showPayments(t);
+    openInMonths(t);
+    showPaymentsFor(t, "20000", "0", "60", "70", 5.0, 5.0);
     grid(t).userDoubleClickCell(1, 2);
     EXPECT_EQ(sheet(t).termMonths, 66);
     EXPECT_EQ(grid(t).rows(), 67);
@@ -791,8 +788,7 @@ TEST(LoanSheetSchedule, TheSixtySixMonthColumnGivesA66MonthSchedule)
 TEST(LoanSheetSchedule, AScheduleKeepsTheUnitOfItsTableAfterTheUnitIsSwitched)
 {
     TestProgram t;
-    fill(t, "10000", "0", "2", "2", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "10000", "0", "2", "2", 6.0, 6.0);
     sheet(t).menu("mnuOptLen", 1).userChoose();
     grid(t).userDoubleClickCell(1, 1);
     EXPECT_EQ(sheet(t).termMonths, 24);
@@ -801,8 +797,7 @@ TEST(LoanSheetSchedule, AScheduleKeepsTheUnitOfItsTableAfterTheUnitIsSwitched)
 TEST(LoanSheetSchedule, ClicksEnableShowAmortizationOnlyOnPaymentsOfTheTable)
 {
     TestProgram t;
-    fill(t, "100000", "0", "5", "6", 7.0, 7.25);
-    showPayments(t);
+    showTwoByTwo(t);
     CommandButton& amort = sheet(t).button("cmdCalcAmort");
     grid(t).userClickCell(5, 1);  // blank
     EXPECT_FALSE(amort.enabled());
@@ -825,8 +820,7 @@ TEST(LoanSheetSchedule, ClicksEnableShowAmortizationOnlyOnPaymentsOfTheTable)
 TEST(LoanSheetSchedule, AfterClearingASchedulesClicksKeepTheButtonDisabledUntilShowPayments)
 {
     TestProgram t;
-    fill(t, "100000", "0", "5", "6", 7.0, 7.25);
-    showPayments(t);
+    showTwoByTwo(t);
     grid(t).userDoubleClickCell(1, 1);
     sheet(t).button("Btn_Clear").userClick();
     EXPECT_TRUE(sheet(t).showingSchedule);
@@ -842,11 +836,9 @@ TEST(LoanSheetSchedule, AfterClearingASchedulesClicksKeepTheButtonDisabledUntilS
 TEST(LoanSheetCopy, ATwoByTwoTableCoversItsOwnColumnsOnly)
 {
     TestProgram t;
-    fill(t, "100000", "0", "5", "6", 7.0, 7.25);
-    showPayments(t);
+    showTwoByTwo(t);
     grid(t).userClickCell(10, 3);  // one blank cell chosen: the whole table is highlighted
-    sheet(t).menu("mnuOptCopy").userChoose();
-    EXPECT_EQ(t.platform.clipboardText(),
+    EXPECT_EQ(copied(t),
               "Loan of  100000\r\n"
               "\t\t5 Years\t6 Years\r\n"
               "7.00%\t\t$1,980.12\t$1,704.90\r\n"
@@ -862,8 +854,7 @@ TEST(LoanSheetCopy, ATwoByTwoTableCoversItsOwnColumnsOnly)
 TEST(LoanSheetCopy, APaymentCellChosenLeavesTheSelectionAlone)
 {
     TestProgram t;
-    fill(t, "100000", "0", "5", "6", 7.0, 7.25);
-    showPayments(t);
+    showTwoByTwo(t);
     grid(t).userClickCell(2, 1);
     sheet(t).menu("mnuOptCopy").userChoose();
     EXPECT_EQ(grid(t).row(), 2);
@@ -873,13 +864,8 @@ TEST(LoanSheetCopy, APaymentCellChosenLeavesTheSelectionAlone)
 TEST(LoanSheetCopy, ThePrintedTableHasATabAfterEachLengthHeader)
 {
     TestProgram t;
-    fill(t, "100000", "0", "5", "6", 7.0, 7.25);
-    showPayments(t);
-    t.platform.clearRecords();
-    sheet(t).menu("mnuOptPrint").userChoose();
-    ASSERT_EQ(t.platform.records().size(), 1u);
-    EXPECT_EQ(t.platform.records()[0].type, PlatformRecord::Type::Printed);
-    EXPECT_EQ(t.platform.records()[0].text,
+    showTwoByTwo(t);
+    EXPECT_EQ(printed(t),
               "Loan of  100000\r\n"
               "\t\t5 Years\t\t6 Years\t\r\n"
               "7.00%\t\t$1,980.12\t$1,704.90\r\n"
@@ -889,20 +875,16 @@ TEST(LoanSheetCopy, ThePrintedTableHasATabAfterEachLengthHeader)
 TEST(LoanSheetCopy, ShortPaymentsGetAnExtraTab)
 {
     TestProgram t;
-    fill(t, "1000", "0", "1", "1", 7.0, 7.0);
-    showPayments(t);
-    sheet(t).menu("mnuOptCopy").userChoose();
-    EXPECT_EQ(t.platform.clipboardText(), "Loan of  1000\r\n\t\t1 Years\r\n7.00%\t\t$86.53\t\r\n");
+    showPaymentsFor(t, "1000", "0", "1", "1", 7.0, 7.0);
+    EXPECT_EQ(copied(t), "Loan of  1000\r\n\t\t1 Years\r\n7.00%\t\t$86.53\t\r\n");
 }
 
 TEST(LoanSheetCopy, AScheduleByteForByte)
 {
     TestProgram t;
-    fill(t, "1000", "0", "1", "1", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "1000", "0", "1", "1", 6.0, 6.0);
     grid(t).userDoubleClickCell(1, 1);
-    sheet(t).menu("mnuOptCopy").userChoose();
-    EXPECT_EQ(t.platform.clipboardText(),
+    EXPECT_EQ(copied(t),
               "Loan of  1000\r\n"
               "Payment\n$86.07\r\n"
               "\tPrinciple Paid\t\tInterest Paid\t\tPrinciple Balance\tTotal Interest\r\n"
@@ -918,10 +900,8 @@ TEST(LoanSheetCopy, AScheduleByteForByte)
               "10\t$84.79\t\t\t$1.28\t\t\t$170.86\t\t$31.52\t\t\r\n"
               "11\t$85.22\t\t\t$0.85\t\t\t$85.64\t\t\t$32.37\t\t\r\n"
               "12\t$85.64\t\t\t$0.43\t\t\t$0.00\t\t\t$32.80\t\t\r\n");
-    t.platform.clearRecords();
-    sheet(t).menu("mnuOptPrint").userChoose();
-    const std::string printed = t.platform.records().at(0).text;
-    EXPECT_EQ(printed.substr(0, printed.find("2\t")),
+    const std::string print = printed(t);
+    EXPECT_EQ(print.substr(0, print.find("2\t")),
               "Loan of  1000\r\n"
               "Payment\n$86.07\r\n"
               "\tPrinciple Paid\t\tInterest Paid\tPrinciple Balance\t\tTotal Interest\r\n"
@@ -931,31 +911,25 @@ TEST(LoanSheetCopy, AScheduleByteForByte)
 TEST(LoanSheetCopy, TheFirstLineReadsTheBoxesAsTheyAreNow)
 {
     TestProgram t;
-    fill(t, "100000", "20", "30", "30", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "20", "30", "30", 6.0, 6.0);
     typeIn(t, "txtPurchTotl", "$90,000.00");
-    sheet(t).menu("mnuOptCopy").userChoose();
-    EXPECT_EQ(t.platform.clipboardText().substr(0, 16), "Loan of  72000\r\n");
+    EXPECT_EQ(copied(t).substr(0, 16), "Loan of  72000\r\n");
 }
 
 TEST(LoanSheetCopy, AnEmptyPurchaseBoxGivesTheAmountOfTheTableShown)
 {
     TestProgram t;
-    fill(t, "100000", "20", "30", "30", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "20", "30", "30", 6.0, 6.0);
     typeIn(t, "txtPurchTotl", "");
-    sheet(t).menu("mnuOptCopy").userChoose();
-    EXPECT_EQ(t.platform.clipboardText().substr(0, 16), "Loan of  80000\r\n");
+    EXPECT_EQ(copied(t).substr(0, 16), "Loan of  80000\r\n");
     typeIn(t, "txtPurchTotl", "lots");
-    sheet(t).menu("mnuOptPrint").userChoose();
-    EXPECT_EQ(t.platform.records().back().text.substr(0, 16), "Loan of  80000\r\n");
+    EXPECT_EQ(printed(t).substr(0, 16), "Loan of  80000\r\n");
 }
 
 TEST(LoanSheetCopy, NoPrinterPrintsNothing)
 {
     TestProgram t;
-    fill(t, "100000", "20", "30", "30", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "20", "30", "30", 6.0, 6.0);
     t.platform.setPrinterAvailable(false);
     t.platform.clearRecords();
     sheet(t).menu("mnuOptPrint").userChoose();
@@ -965,8 +939,7 @@ TEST(LoanSheetCopy, NoPrinterPrintsNothing)
 TEST(LoanSheetCopy, ClearTableDisablesCopyAndPrintUntilShowPayments)
 {
     TestProgram t;
-    fill(t, "100000", "20", "15", "30", 6.0, 8.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "20", "15", "30", 6.0, 8.0);
     grid(t).setTopRow(5);
     sheet(t).button("Btn_Clear").userClick();
     LoanSheet& s = sheet(t);
@@ -991,25 +964,21 @@ TEST(LoanSheetUnits, LengthsSwitchBetweenYearsAndMonths)
     fill(t, "100000", "0", "2", "5", 6.0, 6.0);
     LoanSheet& s = sheet(t);
     s.menu("mnuOptLen", 1).userChoose();
-    EXPECT_EQ(textOf(t, "txtLenMin"), "24");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "60");
+    expectLengths(t, "24", "60");
     EXPECT_EQ(s.lenMin, 24);
     EXPECT_EQ(s.lenMax, 60);
     EXPECT_EQ(s.frame("frmLoanLen").caption(), "Months in Loan");
     s.menu("mnuOptLen", 1).userChoose();
-    EXPECT_EQ(textOf(t, "txtLenMin"), "24");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "60");
+    expectLengths(t, "24", "60");
     s.menu("mnuOptLen", 0).userChoose();
-    EXPECT_EQ(textOf(t, "txtLenMin"), "2");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "5");
+    expectLengths(t, "2", "5");
     EXPECT_EQ(s.frame("frmLoanLen").caption(), "Years in Loan");
 }
 
 TEST(LoanSheetUnits, ThirtyOneMonthsAreTwoPoint583Years)
 {
     TestProgram t;
-    open(t);
-    sheet(t).menu("mnuOptLen", 1).userChoose();
+    openInMonths(t);
     fill(t, "100000", "0", "31", "31", 6.0, 6.0);
     sheet(t).menu("mnuOptLen", 0).userChoose();
     EXPECT_EQ(textOf(t, "txtLenMax"), "2.583");
@@ -1022,19 +991,16 @@ TEST(LoanSheetUnits, AnEmptyLengthStaysEmpty)
     TestProgram t;
     fill(t, "100000", "0", "", "", 6.0, 6.0);
     sheet(t).menu("mnuOptLen", 1).userChoose();
-    EXPECT_EQ(textOf(t, "txtLenMin"), "");
-    EXPECT_EQ(textOf(t, "txtLenMax"), "");
+    expectLengths(t, "", "");
 }
 
 TEST(LoanSheetUnits, TheTableKeepsTheUnitItWasComputedIn)
 {
     TestProgram t;
-    fill(t, "100000", "0", "2", "3", 6.0, 6.0);
-    showPayments(t);
+    showPaymentsFor(t, "100000", "0", "2", "3", 6.0, 6.0);
     sheet(t).menu("mnuOptLen", 1).userChoose();
     EXPECT_EQ(cell(t, 0, 1), "2 Years");
-    sheet(t).menu("mnuOptCopy").userChoose();
-    EXPECT_NE(t.platform.clipboardText().find("\t\t2 Years\t3 Years\r\n"), std::string::npos);
+    EXPECT_NE(copied(t).find("\t\t2 Years\t3 Years\r\n"), std::string::npos);
 }
 
 TEST(LoanSheetUnits, PercentDownSwitchedToAmountDownReadsTheSameBoxAsDollars)

@@ -29,6 +29,64 @@ void rate(TestProgram& t, int index)
     t.m().combo("comIntr").userPick(index);
 }
 
+// The amount, the rate and the duration, filled in from the top down as a user does.
+void fillIn(TestProgram& t, const char* amount, int rateEntry, const char* years)
+{
+    t.type("fp_Prin", amount);
+    rate(t, rateEntry);
+    t.type("fp_Time", years);
+}
+
+// 10000 once at 6 % for ten years, calculated: it grows to $18,193.97.
+void tenThousandForTenYears(TestProgram& t)
+{
+    investments(t, "Opt_Invest");
+    fillIn(t, "10000", kSixPercent, "10");
+    t.calculate();
+}
+
+// 100 a month with 10000 once at 6 %, filled in but not yet calculated.
+void oneTimePlusMonthly(TestProgram& t, const char* years)
+{
+    investments(t, "Opt_invest_1xmnthly");
+    t.type("fp_Prin", "100");
+    t.type("fp_xpay", "10000");
+    rate(t, kSixPercent);
+    t.type("fp_Time", years);
+}
+
+// A monthly annuity of 100000 at 6 % over the years given, with the additional payments when given,
+// calculated.
+void monthlyAnnuity(TestProgram& t, const char* years, const char* additional = nullptr)
+{
+    investments(t, "Opt_Annuity_Mnthly");
+    fillIn(t, "100000", kSixPercent, years);
+    if (additional) t.type("fp_xpaystrt", additional);
+    t.calculate();
+}
+
+// How long a fund of 100000 pays the payment given, searched at the rate entry given.
+void durationSearch(TestProgram& t, int rateEntry, const char* payment)
+{
+    investments(t, "Opt_Annuity_Duration");
+    t.type("fp_Prin", "100000");
+    rate(t, rateEntry);
+    t.type("fp_Payment", payment);
+    t.calculate();
+}
+
+// 40000 drawn each year from 500000 at 7.5 % (entry 60), over the duration given in the view's unit, calculated.
+void yearlyWithdrawals(TestProgram& t, const char* duration, bool monthsView = false)
+{
+    investments(t, "Opt_Spec_Dur");
+    if (monthsView) t.m().menu("mnu_Months").userChoose();
+    t.type("fp_Prin", "500000");
+    t.type("fp_xpaystrt", "40000");
+    rate(t, 60);
+    t.type("fp_Time", duration);
+    t.calculate();
+}
+
 double valueOf(TestProgram& t, const char* box)
 {
     return readBoxValue(t.text(box));
@@ -52,11 +110,7 @@ std::map<std::string, std::string> screenState(Mervane& m)
 TEST(MervaneInvestments, OneTimeTenThousandAtSixPercentForTenYearsMonthlyAndDaily)
 {
     TestProgram t;
-    investments(t, "Opt_Invest");
-    t.type("fp_Prin", "10000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "10");
-    t.calculate();
+    tenThousandForTenYears(t);
     EXPECT_EQ(t.text("fp_Payment"), "$18,193.97");
     EXPECT_EQ(t.text("fp_Prin"), "$10,000.00");
     EXPECT_EQ(t.text("fp_totpay"), "$10,000.00");
@@ -74,9 +128,7 @@ TEST(MervaneInvestments, HundredAMonthForTenYearsMakes120Contributions)
 {
     TestProgram t;
     investments(t, "Opt_invest_mnthly");
-    t.type("fp_Prin", "100");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "10");
+    fillIn(t, "100", kSixPercent, "10");
     t.calculate();
     EXPECT_EQ(t.text("fp_Payment"), "$16,469.87");
     EXPECT_EQ(t.text("fp_totpay"), "12000");
@@ -86,11 +138,7 @@ TEST(MervaneInvestments, HundredAMonthForTenYearsMakes120Contributions)
 TEST(MervaneInvestments, OneTimePlusMonthlyKeepsTheOneTimeAmount)
 {
     TestProgram t;
-    investments(t, "Opt_invest_1xmnthly");
-    t.type("fp_Prin", "100");
-    t.type("fp_xpay", "10000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "10");
+    oneTimePlusMonthly(t, "10");
     t.calculate();
     EXPECT_EQ(t.text("fp_Payment"), "$34,663.84");
     EXPECT_EQ(t.m().valXpay, 10000.0);
@@ -111,9 +159,7 @@ TEST(MervaneInvestments, YearlyContributionsCountWholeYears)
         SCOPED_TRACE(c.years);
         TestProgram t;
         investments(t, "Opt_invest_yearly");
-        t.type("fp_Prin", "1000");
-        rate(t, kSixPercent);
-        t.type("fp_Time", c.years);
+        fillIn(t, "1000", kSixPercent, c.years);
         t.calculate();
         EXPECT_EQ(t.text("fp_Payment"), c.payoff);
         EXPECT_EQ(valueOf(t, "fp_totpay"), 1000 * std::stod(c.years));
@@ -123,11 +169,7 @@ TEST(MervaneInvestments, YearlyContributionsCountWholeYears)
 TEST(MervaneInvestments, DailyCompoundingOverTheLongestDurationIsAccepted)
 {
     TestProgram t;
-    investments(t, "Opt_invest_1xmnthly");
-    t.type("fp_Prin", "100");
-    t.type("fp_xpay", "10000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "89.75");
+    oneTimePlusMonthly(t, "89.75");
     t.click("Opt_CI_daily");
     t.calculate();
     EXPECT_TRUE(t.messages().empty());
@@ -142,9 +184,7 @@ TEST(MervaneAnnuities, AnnualPaymentsAreFollowedByTheInflationAdjustment)
     investments(t, "Opt_Annuity");
     Mervane& m = t.m();
     EXPECT_FALSE(m.button("btn_InfAdj").enabled());
-    t.type("fp_Prin", "100000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "20");
+    fillIn(t, "100000", kSixPercent, "20");
     t.calculate();
     EXPECT_EQ(t.text("fp_Payment"), "$8,718.46");
     EXPECT_EQ(t.text("fp_totpay"), "174369.2");
@@ -170,12 +210,8 @@ TEST(MervaneAnnuities, AnnualPaymentsAreFollowedByTheInflationAdjustment)
 TEST(MervaneAnnuities, MonthlyPaymentOf716AdjustedForThreePercentInflation)
 {
     TestProgram t;
-    investments(t, "Opt_Annuity_Mnthly");
+    monthlyAnnuity(t, "20");
     Mervane& m = t.m();
-    t.type("fp_Prin", "100000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "20");
-    t.calculate();
     EXPECT_EQ(t.text("fp_Payment"), "$716.43");
     EXPECT_EQ(t.text("fp_totpay"), "171943.2");
     double lo = valueOf(t, "fp_xpay") * 12;
@@ -192,12 +228,7 @@ TEST(MervaneAnnuities, MonthlyPaymentOf716AdjustedForThreePercentInflation)
 TEST(MervaneAnnuities, AdditionalPaymentsJoinTheAdjustedPayments)
 {
     TestProgram t;
-    investments(t, "Opt_Annuity_Mnthly");
-    t.type("fp_Prin", "100000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "20");
-    t.type("fp_xpaystrt", "283.57");
-    t.calculate();
+    monthlyAnnuity(t, "20", "283.57");
     EXPECT_NEAR((valueOf(t, "fp_xpay") + valueOf(t, "fp_hipayoff")) * 12, 2 * 1000.0 * 12, 1e-6);
     EXPECT_EQ(t.m().label("lbl_payoff_msg").caption(),
               "Level payments of $1000 will be worth $543.79 during last year of Annuity");
@@ -207,14 +238,10 @@ TEST(MervaneAnnuities, AdditionalPaymentsThatLeaveNoPaymentAreRefusedByTheAdjust
 {
     // Found by the monkey: the note read "Level payments of $-283.57 will be worth ($154.20) ...".
     TestProgram t;
-    investments(t, "Opt_Annuity_Mnthly");
-    t.type("fp_Prin", "100000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "20");
-    t.type("fp_xpaystrt", "-1000");
-    t.calculate();
+    monthlyAnnuity(t, "20", "-1000");
     EXPECT_EQ(t.text("fp_Payment"), "$716.43");
-    EXPECT_EQ(t.messages(), std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
+    EXPECT_EQ(t.messages(),
+              std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
     EXPECT_FALSE(t.m().label("lbl_payoff_msg").visible());
 }
 
@@ -247,11 +274,7 @@ TEST(MervaneAnnuities, DurationSearchOnAFundOf100000AtSixPercent)
     for (const SearchCase& c : cases) {
         SCOPED_TRACE(c.payment);
         TestProgram t;
-        investments(t, "Opt_Annuity_Duration");
-        t.type("fp_Prin", "100000");
-        rate(t, kSixPercent);
-        t.type("fp_Payment", c.payment);
-        t.calculate();
+        durationSearch(t, kSixPercent, c.payment);
         EXPECT_EQ(t.text("fp_Time"), c.time);
         EXPECT_NEAR(t.m().durYears, std::stod(c.time), 1e-9);
         if (*c.payoff) {
@@ -267,11 +290,7 @@ TEST(MervaneAnnuities, DurationSearchOnAFundOf100000AtSixPercent)
 TEST(MervaneAnnuities, DurationSearchAtZeroRateEndsBelowAQuarterYear)
 {
     TestProgram t;
-    investments(t, "Opt_Annuity_Duration");
-    t.type("fp_Prin", "100000");
-    rate(t, 0);
-    t.type("fp_Payment", "40000");
-    t.calculate();
+    durationSearch(t, 0, "40000");
     EXPECT_EQ(t.messages(), std::vector<std::string>{"ERROR: Duration is less than 3 mos; decrease Annuity Payment."});
     EXPECT_LE(valueOf(t, "fp_Time"), 0.25);
     EXPECT_GT(valueOf(t, "fp_Payment"), 0.0);
@@ -304,12 +323,7 @@ TEST(MervaneAnnuities, MonthlySavingThenAMonthlyAnnuity)
 TEST(MervaneAnnuities, RemainingFundAfterYearlyWithdrawals)
 {
     TestProgram t;
-    investments(t, "Opt_Spec_Dur");
-    t.type("fp_Prin", "500000");
-    t.type("fp_xpaystrt", "40000");
-    rate(t, 60);
-    t.type("fp_Time", "10");
-    t.calculate();
+    yearlyWithdrawals(t, "10");
     EXPECT_EQ(t.text("fp_Payment"), "$422,191.02");
     EXPECT_EQ(t.text("fp_totpay"), "400000");
     EXPECT_NEAR(valueOf(t, "fp_totInt"), 422191.02 - (500000 - 400000), 1e-6);
@@ -323,34 +337,32 @@ TEST(MervaneAnnuities, RemainingFundAfterYearlyWithdrawals)
 TEST(MervaneAnnuities, RemainingFundInTheMonthsViewCountsTheSameYears)
 {
     TestProgram t;
-    investments(t, "Opt_Spec_Dur");
-    t.m().menu("mnu_Months").userChoose();
-    t.type("fp_Prin", "500000");
-    t.type("fp_xpaystrt", "40000");
-    rate(t, 60);
-    t.type("fp_Time", "126");
-    t.calculate();
+    yearlyWithdrawals(t, "126", true);
     EXPECT_EQ(t.text("fp_Payment"), "$410,855.35");
     EXPECT_EQ(t.text("fp_Time"), "126");
 }
 
-// -- Inflation adjustment ----------------------------------------------------------------------------------
-
-// A monthly annuity of 100000 at 6 % over the duration, calculated.
-void monthlyAnnuity(TestProgram& t, const char* years)
+TEST(MervaneAnnuities, DurationSearchWritesMonthsInTheMonthsView)
 {
-    investments(t, "Opt_Annuity_Mnthly");
+    TestProgram t;
+    t.m().menu("mnu_view_invest").userChoose();
+    t.m().menu("mnu_Months").userChoose();
+    t.m().option("Opt_Annuity_Duration").userClick();
     t.type("fp_Prin", "100000");
     rate(t, kSixPercent);
-    t.type("fp_Time", years);
+    t.type("fp_Payment", "716.43");
     t.calculate();
-    t.messages();
+    EXPECT_NEAR(t.m().durYears, 20, 0.01);
+    EXPECT_NEAR(valueOf(t, "fp_Time"), t.m().durYears * 12, 1e-9);
 }
+
+// -- Inflation adjustment ----------------------------------------------------------------------------------
 
 TEST(MervaneInflation, Entry44GivesNoWarningAnd45Does)
 {
     TestProgram t;
     monthlyAnnuity(t, "20");
+    t.messages();  // only what the adjustment says counts here
     Mervane& m = t.m();
     EXPECT_FALSE(m.button("btn_InfAdj").enabled());
     m.combo("comIntr_IA").userPick(44);  // 5.500
@@ -376,9 +388,7 @@ TEST(MervaneInflation, ChoosingARateReenablesTheAdjustmentForMonthlyPaymentsOnly
 {
     TestProgram t;
     investments(t, "Opt_Annuity");
-    t.type("fp_Prin", "100000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "20");
+    fillIn(t, "100000", kSixPercent, "20");
     t.calculate();
     t.m().combo("comIntr_IA").userPick(16);
     EXPECT_FALSE(t.m().button("btn_InfAdj").enabled());
@@ -396,6 +406,7 @@ TEST(MervaneInflation, LargeTotalInflationStillGivesRisingPositivePayments)
         SCOPED_TRACE(c.years);
         TestProgram t;
         monthlyAnnuity(t, c.years);
+        t.messages();
         double level = valueOf(t, "fp_Payment");
         t.m().combo("comIntr_IA").userPick(c.entry);
         t.click("btn_InfAdj");
@@ -416,9 +427,7 @@ TEST(MervaneFund, PayOffToFundTwiceWithAResultOf1000Makes2000AndClearEmptiesIt)
     investments(t, "Opt_Invest");
     Mervane& m = t.m();
     Toolbar& tb = m.toolbar("Toolbar1");
-    t.type("fp_Prin", "1000");
-    rate(t, 0);
-    t.type("fp_Time", "0.5");
+    fillIn(t, "1000", 0, "0.5");
     EXPECT_FALSE(m.button("btn_Payoff2RF").enabled());
     t.calculate();
     ASSERT_EQ(t.text("fp_Payment"), "$1,000.00");
@@ -445,11 +454,7 @@ TEST(MervaneFund, PayOffToFundTwiceWithAResultOf1000Makes2000AndClearEmptiesIt)
 TEST(MervaneFund, AnEmptyFundCountsAsZero)
 {
     TestProgram t;
-    investments(t, "Opt_Invest");
-    t.type("fp_Prin", "10000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "10");
-    t.calculate();
+    tenThousandForTenYears(t);
     t.type("fpRetFund", "");
     t.click("btn_Payoff2RF");
     EXPECT_EQ(t.text("fpRetFund"), "18193.97");
@@ -458,11 +463,7 @@ TEST(MervaneFund, AnEmptyFundCountsAsZero)
 TEST(MervaneFund, PayOffToAmountCopiesThePaymentTextUnchanged)
 {
     TestProgram t;
-    investments(t, "Opt_Invest");
-    t.type("fp_Prin", "10000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "10");
-    t.calculate();
+    tenThousandForTenYears(t);
     t.click("btn_Payoff2Amt");
     EXPECT_EQ(t.text("fp_Prin"), "$18,193.97");
     EXPECT_EQ(t.text("fp_Payment"), "0");
@@ -478,11 +479,7 @@ TEST(MervaneFund, PayOffToAmountCopiesThePaymentTextUnchanged)
 TEST(MervaneFund, FundToAmountStartsTheNextCalculation)
 {
     TestProgram t;
-    investments(t, "Opt_Invest");
-    t.type("fp_Prin", "10000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "10");
-    t.calculate();
+    tenThousandForTenYears(t);
     t.click("btn_Payoff2RF");
     t.click("Opt_Spec_Dur");
     ASSERT_TRUE(t.m().button("btn_RF2Amt").enabled());
@@ -495,16 +492,10 @@ TEST(MervaneFund, FundToAmountStartsTheNextCalculation)
 TEST(MervaneFund, TheFundLastsAcrossCalculationsAndOptions)
 {
     TestProgram t;
-    investments(t, "Opt_Invest");
-    t.type("fp_Prin", "10000");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "10");
-    t.calculate();
+    tenThousandForTenYears(t);
     t.click("btn_Payoff2RF");
     t.click("Opt_invest_mnthly");
-    t.type("fp_Prin", "100");
-    rate(t, kSixPercent);
-    t.type("fp_Time", "10");
+    fillIn(t, "100", kSixPercent, "10");
     t.calculate();
     t.click("btn_Payoff2RF");
     EXPECT_NEAR(valueOf(t, "fpRetFund"), 18193.97 + 16469.87, 1e-6);
@@ -593,26 +584,6 @@ TEST(MervaneInvestRefusals, LeaveEveryBoxAsItWas)
         EXPECT_EQ(m.button("btn_InfAdj").enabled(), inflationButton);
         EXPECT_FALSE(m.button("btn_Payoff2RF").enabled());
     }
-}
-
-}  // namespace
-}  // namespace tv::test
-
-namespace tv::test {
-namespace {
-
-TEST(MervaneAnnuities, DurationSearchWritesMonthsInTheMonthsView)
-{
-    TestProgram t;
-    t.m().menu("mnu_view_invest").userChoose();
-    t.m().menu("mnu_Months").userChoose();
-    t.m().option("Opt_Annuity_Duration").userClick();
-    t.type("fp_Prin", "100000");
-    t.m().combo("comIntr").userPick(48);  // 6 %
-    t.type("fp_Payment", "716.43");
-    t.calculate();
-    EXPECT_NEAR(t.m().durYears, 20, 0.01);
-    EXPECT_NEAR(readBoxValue(t.text("fp_Time")), t.m().durYears * 12, 1e-9);
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 namespace tv {
 namespace {
 
-using test::MemoryFileSystem;
 
 constexpr const char* kIni = "Tarvolin.ini";
 

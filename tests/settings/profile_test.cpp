@@ -12,7 +12,6 @@
 namespace tv {
 namespace {
 
-using test::MemoryFileSystem;
 using test::TempDir;
 
 constexpr const char* kIni = "Tarvolin.ini";
@@ -128,145 +127,128 @@ TEST(ProfileReading, ValueTextReadsAsTheFileReaderReadsIt)
 
 // ---- writing --------------------------------------------------------------------------------------
 
-TEST(ProfileWriting, CreatesTheFileAndSectionWhenMissing)
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+// A key read back after the write, through the same ProfileFile.
+struct ReadBack {
+    const char* key;
+    std::int32_t fallback;
+    std::int32_t expected;
+};
+
+struct WriteCase {
+    const char* name;
+    const char* fileText;  // the file before the write; nullptr when there is none
+    Keys keys;
+    const char* expected;  // the file's text after it
+    std::vector<ReadBack> readBack = {};
+};
+
+const WriteCase kWriteCases[] = {
+    {"CreatesTheFileAndSectionWhenMissing",
+     nullptr,
+     {{"LoanAmount", "100000"}},
+     "[TarvolinDefaults]\r\nLoanAmount=100000\r\n",
+     {{"LoanAmount", 0, 100000}}},
+    {"KeepsForeignLinesAndCommentsAsTheyWere",
+     "; written by hand\r\n"
+     "[Window]\r\n"
+     "Left=120\r\n"
+     "\r\n"
+     "[TarvolinDefaults]\r\n"
+     "; loan defaults\r\n"
+     "LoanAmount = 5000\r\n"
+     "Unknown=yes\r\n"
+     "\r\n"
+     "[Later]\r\n"
+     "LoanAmount=1\r\n",
+     {{"LoanAmount", "250000"}, {"MenuStart", "2"}},
+     "; written by hand\r\n"
+     "[Window]\r\n"
+     "Left=120\r\n"
+     "\r\n"
+     "[TarvolinDefaults]\r\n"
+     "; loan defaults\r\n"
+     "LoanAmount =250000\r\n"
+     "Unknown=yes\r\n"
+     "MenuStart=2\r\n"
+     "\r\n"
+     "[Later]\r\n"
+     "LoanAmount=1\r\n"},
+    {"KeepsLfLineEndsAndAddsLfLines",
+     "[TarvolinDefaults]\nLoanAmount=1\n",
+     {{"LoanAmount", "2"}, {"LoanDuration", "30"}},
+     "[TarvolinDefaults]\nLoanAmount=2\nLoanDuration=30\n"},
+    {"KeepsCrLfLineEndsAndAddsCrLfLines",
+     "[TarvolinDefaults]\r\nLoanAmount=1\r\n",
+     {{"LoanAmount", "2"}, {"LoanDuration", "30"}},
+     "[TarvolinDefaults]\r\nLoanAmount=2\r\nLoanDuration=30\r\n"},
+    {"AddsTheSectionAfterOtherSections",
+     "[Other]\nA=1",
+     {{"MenuStart", "1"}},
+     "[Other]\nA=1\n[TarvolinDefaults]\nMenuStart=1\n"},
+    {"LeavesTheEndOfAFileWithoutLineEndAsItWas",
+     "[TarvolinDefaults]\r\nLoanAmount=1\r\n[Other]\r\nA=1",
+     {{"MenuStart", "2"}},
+     "[TarvolinDefaults]\r\nLoanAmount=1\r\nMenuStart=2\r\n[Other]\r\nA=1"},
+    {"ReplacesAKeyWhoseNameDiffersInCase",
+     "[tarvolindefaults]\r\nloanamount=1\r\n",
+     {{"LoanAmount", "2"}},
+     "[tarvolindefaults]\r\nloanamount=2\r\n"},
+    {"WritesIntoTheFirstOfTwoSameSections",
+     "[TarvolinDefaults]\r\nA=1\r\n[TarvolinDefaults]\r\nLoanAmount=2\r\n",
+     {{"LoanAmount", "3"}},
+     "[TarvolinDefaults]\r\nA=1\r\nLoanAmount=3\r\n[TarvolinDefaults]\r\nLoanAmount=2\r\n",
+     {{"LoanAmount", 0, 3}}},
+    {"KeepsTheByteOrderMarkOfAnEditedFile",
+     "\xEF\xBB\xBF[TarvolinDefaults]\r\nLoanAmount=1\r\n",
+     {{"LoanAmount", "2"}},
+     "\xEF\xBB\xBF[TarvolinDefaults]\r\nLoanAmount=2\r\n"},
+    {"ValueIsWrittenAsGivenAndReadByTheReadingRule",
+     nullptr,
+     {{"LoanAmount", "100,000"}, {"LoanDuration", "12.5"}},
+     "[TarvolinDefaults]\r\nLoanAmount=100,000\r\nLoanDuration=12.5\r\n",
+     {{"LoanAmount", 0, 100}, {"LoanDuration", 0, 12}}},
+    // The value's line break is written as a blank, so "[Evil]" and its key stay inside the value.
+    {"LineBreakInAValueCannotAddLines",
+     nullptr,
+     {{"LoanAmount", "5\r\n[Evil]\nMenuStart=2"}},
+     "[TarvolinDefaults]\r\nLoanAmount=5  [Evil] MenuStart=2\r\n",
+     {{"MenuStart", 1, 1}}},
+};
+
+class WritingRule : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(WritingRule, WritesTheRealFileText)
 {
+    const WriteCase& c = GetParam();
     TempDir dir;
+    if (c.fileText) dir.write(kIni, c.fileText);
     ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "100000"));
-    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=100000\r\n");
-    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 100000);
+    // One key goes through writeString, several through writeStrings, so both ways in are covered.
+    const bool written = c.keys.size() == 1 ? ini.writeString(kIniSection, c.keys[0].first, c.keys[0].second)
+                                            : ini.writeStrings(kIniSection, c.keys);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(dir.read(kIni), c.expected);
+    for (const ReadBack& r : c.readBack) EXPECT_EQ(ini.readInt(kIniSection, r.key, r.fallback), r.expected) << r.key;
 }
 
-TEST(ProfileWriting, KeepsForeignLinesAndCommentsAsTheyWere)
-{
-    TempDir dir;
-    const std::string before =
-        "; written by hand\r\n"
-        "[Window]\r\n"
-        "Left=120\r\n"
-        "\r\n"
-        "[TarvolinDefaults]\r\n"
-        "; loan defaults\r\n"
-        "LoanAmount = 5000\r\n"
-        "Unknown=yes\r\n"
-        "\r\n"
-        "[Later]\r\n"
-        "LoanAmount=1\r\n";
-    dir.write(kIni, before);
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "250000"}, {"MenuStart", "2"}}));
-    EXPECT_EQ(dir.read(kIni),
-              "; written by hand\r\n"
-              "[Window]\r\n"
-              "Left=120\r\n"
-              "\r\n"
-              "[TarvolinDefaults]\r\n"
-              "; loan defaults\r\n"
-              "LoanAmount =250000\r\n"
-              "Unknown=yes\r\n"
-              "MenuStart=2\r\n"
-              "\r\n"
-              "[Later]\r\n"
-              "LoanAmount=1\r\n");
-}
-
-TEST(ProfileWriting, KeepsLfLineEndsAndAddsLfLines)
-{
-    TempDir dir;
-    dir.write(kIni, "[TarvolinDefaults]\nLoanAmount=1\n");
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"LoanDuration", "30"}}));
-    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\nLoanAmount=2\nLoanDuration=30\n");
-}
-
-TEST(ProfileWriting, KeepsCrLfLineEndsAndAddsCrLfLines)
-{
-    TempDir dir;
-    dir.write(kIni, "[TarvolinDefaults]\r\nLoanAmount=1\r\n");
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"LoanDuration", "30"}}));
-    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=2\r\nLoanDuration=30\r\n");
-}
-
-TEST(ProfileWriting, AddsTheSectionAfterOtherSections)
-{
-    TempDir dir;
-    dir.write(kIni, "[Other]\nA=1");
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeString(kIniSection, "MenuStart", "1"));
-    EXPECT_EQ(dir.read(kIni), "[Other]\nA=1\n[TarvolinDefaults]\nMenuStart=1\n");
-}
-
-TEST(ProfileWriting, LeavesTheEndOfAFileWithoutLineEndAsItWas)
-{
-    TempDir dir;
-    dir.write(kIni, "[TarvolinDefaults]\r\nLoanAmount=1\r\n[Other]\r\nA=1");
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeString(kIniSection, "MenuStart", "2"));
-    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=1\r\nMenuStart=2\r\n[Other]\r\nA=1");
-}
-
-TEST(ProfileWriting, ReplacesAKeyWhoseNameDiffersInCase)
-{
-    TempDir dir;
-    dir.write(kIni, "[tarvolindefaults]\r\nloanamount=1\r\n");
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "2"));
-    EXPECT_EQ(dir.read(kIni), "[tarvolindefaults]\r\nloanamount=2\r\n");
-}
-
-TEST(ProfileWriting, WritesIntoTheFirstOfTwoSameSections)
-{
-    TempDir dir;
-    dir.write(kIni, "[TarvolinDefaults]\r\nA=1\r\n[TarvolinDefaults]\r\nLoanAmount=2\r\n");
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "3"));
-    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nA=1\r\nLoanAmount=3\r\n[TarvolinDefaults]\r\nLoanAmount=2\r\n");
-    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 3);
-}
-
-TEST(ProfileWriting, KeepsTheByteOrderMarkOfAnEditedFile)
-{
-    TempDir dir;
-    dir.write(kIni, "\xEF\xBB\xBF[TarvolinDefaults]\r\nLoanAmount=1\r\n");
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "2"));
-    EXPECT_EQ(dir.read(kIni), "\xEF\xBB\xBF[TarvolinDefaults]\r\nLoanAmount=2\r\n");
-}
-
-TEST(ProfileWriting, ValueIsWrittenAsGivenAndReadByTheReadingRule)
-{
-    TempDir dir;
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "100,000"}, {"LoanDuration", "12.5"}}));
-    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=100,000\r\nLoanDuration=12.5\r\n");
-    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 100);
-    EXPECT_EQ(ini.readInt(kIniSection, "LoanDuration", 0), 12);
-}
-
-TEST(ProfileWriting, LineBreakInAValueCannotAddLines)
-{
-    TempDir dir;
-    ProfileFile ini(dir.path(kIni));
-    ASSERT_TRUE(ini.writeString(kIniSection, "LoanAmount", "5\r\n[Evil]\nMenuStart=2"));
-    EXPECT_EQ(dir.read(kIni), "[TarvolinDefaults]\r\nLoanAmount=5  [Evil] MenuStart=2\r\n");
-    EXPECT_EQ(ini.readInt(kIniSection, "MenuStart", 1), 1);
-}
+INSTANTIATE_TEST_SUITE_P(Profile, WritingRule, ::testing::ValuesIn(kWriteCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileWriting, SeveralKeysAreOneChangeEqualToOneKeyAtATime)
 {
     const std::string start = "; mine\n[TarvolinDefaults]\nLoanDuration=9\n\n[Other]\nX=1\n";
-    const std::vector<std::pair<std::string, std::string>> keys{
-        {"LoanAmount", "100"}, {"LoanDuration", "20"}, {"MenuStart", "2"}, {"LoanAmount", "300"}};
+    const Keys keys{{"LoanAmount", "100"}, {"LoanDuration", "20"}, {"MenuStart", "2"}, {"LoanAmount", "300"}};
 
     MemoryFileSystem together;
-    together.files[kIni] = start;
+    MemoryFileSystem oneByOne;
+    together.files[kIni] = oneByOne.files[kIni] = start;
+
     ProfileFile all(kIni, together);
     ASSERT_TRUE(all.writeStrings(kIniSection, keys));
     EXPECT_EQ(together.replaces, 1);
 
-    MemoryFileSystem oneByOne;
-    oneByOne.files[kIni] = start;
     ProfileFile single(kIni, oneByOne);
     for (const auto& [key, value] : keys) ASSERT_TRUE(single.writeString(kIniSection, key, value));
     EXPECT_EQ(oneByOne.replaces, 4);

@@ -2,8 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <optional>
 #include <string>
 
 #include <unistd.h>
@@ -42,28 +40,6 @@ public:
 
 private:
     std::filesystem::path m_dir;
-};
-
-// Files in memory; counts the writes and can refuse them, as a full disk or a read-only folder does.
-class MemoryFileSystem : public FileSystem {
-public:
-    std::optional<std::string> read(const std::string& path) override
-    {
-        auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second.substr(0, kMaxSettingsFileBytes);
-    }
-    bool replace(const std::string& path, const std::string& content) override
-    {
-        ++replaces;
-        if (refuseWrites) return false;
-        files[path] = content;
-        return true;
-    }
-
-    std::map<std::string, std::string> files;
-    int replaces = 0;
-    bool refuseWrites = false;
 };
 
 }  // namespace tv::test
