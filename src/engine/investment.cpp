@@ -447,8 +447,13 @@ LevelWorthResult levelPaymentWorth(double payment, double inflationPercent, doub
     Count years = wholeCount(durationYears);
     if (years.status != InvestStatus::Ok) return {years.status, 0.0, 0.0, 0};
     double v = payment;
-    // A year that leaves V unchanged (it has shrunk to 0, or the inflation is 0) leaves it so for good.
+    // A year that leaves V unchanged (it has shrunk to 0, or the inflation is 0) leaves it so for good. With an
+    // inflation of at most 100 % a positive V only shrinks, so once it is below half a cent every later year
+    // shows the same "$0.00": over thousands of years at a low rate that saves most of the walk.
+    const bool onlyShrinks = inflationPercent > 0.0 && inflationPercent <= 100.0;
+    constexpr double kShowsAsZero = 0.004;
     for (int i = 0; i < years.count; ++i) {
+        if (onlyShrinks && v > 0.0 && v < kShowsAsZero) break;
         double next = v - inflationPercent / 100.0 * v;
         if (next == v) break;
         v = next;

@@ -644,11 +644,20 @@ TEST(LoopsThatStopChanging, GiveWhatEveryPeriodWouldGive)
             }
         }
     }
-    for (double inflation : {0.0, 0.125, 3.0, 25.0}) {
-        for (double years : {20.0, 2730.0, 32766.0}) {
-            double v = 125000.0;
-            for (int i = 0; i < static_cast<int>(years); ++i) v = v - inflation / 100.0 * v;
-            EXPECT_EQ(levelPaymentWorth(125000.0, inflation, years).worth, v) << inflation << " " << years;
+    // The worth walk stops once a shrinking worth shows as $0.00: the same text as the whole walk, and the same
+    // bits wherever the worth is still worth a cent.
+    for (double payment : {0.01, 0.5, 125.0, 125000.0, 1e12}) {
+        for (double inflation : {0.0, 0.125, 3.0, 25.0, 99.875, 100.0}) {
+            for (double years : {1.0, 20.0, 2730.0, 32766.0}) {
+                double v = payment;
+                for (int i = 0; i < static_cast<int>(years); ++i) v = v - inflation / 100.0 * v;
+                double worth = levelPaymentWorth(payment, inflation, years).worth;
+                EXPECT_EQ(formatNumber(worth, kCurrencyFormat), formatNumber(v, kCurrencyFormat))
+                    << payment << " " << inflation << " " << years;
+                if (v >= 0.004) {
+                    EXPECT_EQ(worth, v) << payment << " " << inflation << " " << years;
+                }
+            }
         }
     }
 }
