@@ -57,15 +57,22 @@ bool shown(WindowedProgram& w, benchmark::State& state)
     return true;
 }
 
+// Enters a table as `enter` does and shows its payments once, drawn, so every iteration starts from the
+// screen as a user sees it; false (the benchmark skipped) when the table was not shown.
+bool showOnce(WindowedProgram& w, benchmark::State& state, void (*enter)(Program&))
+{
+    enter(*w.program);
+    w.sheet().button("cmdCalcPmts").userClick();
+    w.draw();
+    return shown(w, state);
+}
+
 // Show Payments drawn: the grid painted for the first time after the table filled it.
 void drawPayments(benchmark::State& state)
 {
     WindowedProgram w;
-    enterLargestTable(*w.program);
+    if (!showOnce(w, state, enterLargestTable)) return;
     CommandButton& show = w.sheet().button("cmdCalcPmts");
-    show.userClick();
-    w.draw();
-    if (!shown(w, state)) return;
     for (auto _ : state) {
         state.PauseTiming();
         show.userClick();
@@ -81,11 +88,8 @@ void drawPayments(benchmark::State& state)
 void clickToPixelsPayments(benchmark::State& state)
 {
     WindowedProgram w;
-    enterLargestTable(*w.program);
+    if (!showOnce(w, state, enterLargestTable)) return;
     CommandButton& show = w.sheet().button("cmdCalcPmts");
-    show.userClick();
-    w.draw();
-    if (!shown(w, state)) return;
     for (auto _ : state) {
         show.userClick();
         w.draw();
@@ -97,12 +101,9 @@ void clickToPixelsPayments(benchmark::State& state)
 void drawSchedule(benchmark::State& state)
 {
     WindowedProgram w;
-    enterLongestScheduleTable(*w.program);
+    if (!showOnce(w, state, enterLongestScheduleTable)) return;
     CommandButton& show = w.sheet().button("cmdCalcPmts");
     CommandButton& amortize = w.sheet().button("cmdCalcAmort");
-    show.userClick();
-    w.draw();
-    if (!shown(w, state)) return;
     for (auto _ : state) {
         state.PauseTiming();
         show.userClick();
@@ -120,12 +121,9 @@ void drawSchedule(benchmark::State& state)
 void clickToPixelsSchedule(benchmark::State& state)
 {
     WindowedProgram w;
-    enterLongestScheduleTable(*w.program);
+    if (!showOnce(w, state, enterLongestScheduleTable)) return;
     CommandButton& show = w.sheet().button("cmdCalcPmts");
     CommandButton& amortize = w.sheet().button("cmdCalcAmort");
-    show.userClick();
-    w.draw();
-    if (!shown(w, state)) return;
     for (auto _ : state) {
         state.PauseTiming();
         show.userClick();

@@ -5,10 +5,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QDir>
 #include <QLineSeries>
 #include <QStackedBarSeries>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
 #include <memory>
@@ -22,15 +20,15 @@
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
 #include "screen_model/scripted_platform.h"
+#include "tests/desktop/program_windows.h"
 
 class ChartWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldDir;
-    std::unique_ptr<tv::ScriptedPlatform> m_platform;
-    std::unique_ptr<tv::Program> m_program;
+    std::unique_ptr<tvtest::ProgramWindows> m_windows;
+    tv::Program* m_program = nullptr;
+    tv::ScriptedPlatform* m_platform = nullptr;
 
     tv::LoanSheet& sheet() { return m_program->loanSheet(); }
     QColor color(tv::Color c) { return tvqt::toQColor(c, QApplication::palette()); }
@@ -48,13 +46,7 @@ private:
     void showTable()
     {
         m_program->mervane().menu("mnu_LnSheet").userChoose();
-        sheet().box("txtPurchTotl").userType("100000");
-        sheet().box("txtDwnPay").userType("20");
-        sheet().box("txtLenMax").userType("30");
-        sheet().box("txtLenMin").userType("15");
-        sheet().combo("comIntrMin").userPick(0);
-        sheet().combo("comIntrMax").userPick(32);
-        sheet().combo("comIntrMin").userPick(24);
+        tvtest::enterPaymentTable(sheet());
         sheet().button("cmdCalcPmts").userClick();
     }
 
@@ -143,21 +135,16 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_oldDir = QDir::currentPath();
-        QDir::setCurrent(m_dir->path());
-        m_platform = std::make_unique<tv::ScriptedPlatform>();
-        m_program = std::make_unique<tv::Program>(*m_platform);
-        m_program->Main();
+        m_windows = std::make_unique<tvtest::ProgramWindows>();
+        m_program = &m_windows->program();
+        m_platform = &m_windows->platform();
     }
 
     void cleanup()
     {
-        m_program.reset();
-        m_platform.reset();
-        QDir::setCurrent(m_oldDir);
-        m_dir.reset();
+        m_windows.reset();
+        m_program = nullptr;
+        m_platform = nullptr;
     }
 
     void theTableChartHasOneLinePerRate()

@@ -240,12 +240,7 @@ private Q_SLOTS:
         tv::LoanSheet& sheet = p.program().loanSheet();
         p.activate(sheet);
         QVERIFY(qobject_cast<QPushButton*>(p.widget(sheet, "cmdCalcPmts"))->isDefault());
-        sheet.box("txtPurchTotl").userType("100,000");
-        sheet.box("txtDwnPay").userType("20");
-        sheet.box("txtLenMax").userType("30");
-        sheet.box("txtLenMin").userType("15");
-        sheet.combo("comIntrMin").userPick(24);
-        sheet.combo("comIntrMax").userPick(32);
+        tvtest::enterPaymentTable(sheet, "100,000");
         QWidget* window = p.window(sheet);
         // The labels' and frames' mnemonics reach their boxes.
         pressIn(window, Qt::Key_P, Qt::AltModifier);

@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -17,17 +16,16 @@
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
 #include "screen_model/scripted_platform.h"
+#include "tests/desktop/program_windows.h"
 
 class LoanSheetWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    // The program reads ./Tarvolin.ini: every test runs in a fresh, empty folder.
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldDir;
-    std::unique_ptr<tv::ScriptedPlatform> m_platform;
-    std::unique_ptr<tv::Program> m_program;
-    std::unique_ptr<tvqt::Renderer> m_renderer;
+    std::unique_ptr<tvtest::ProgramWindows> m_windows;
+    tv::Program* m_program = nullptr;
+    tv::ScriptedPlatform* m_platform = nullptr;
+    tvqt::Renderer* m_renderer = nullptr;
 
     tv::LoanSheet& sheet() { return m_program->loanSheet(); }
 
@@ -49,12 +47,7 @@ private:
         if (!open) qFatal("no action for mnu_LnSheet");
         open->trigger();
         m_renderer->flushPending();
-        sheet().box("txtPurchTotl").userType("100,000");
-        sheet().box("txtDwnPay").userType("20");
-        sheet().box("txtLenMax").userType("30");
-        sheet().box("txtLenMin").userType("15");
-        sheet().combo("comIntrMin").userPick(24);
-        sheet().combo("comIntrMax").userPick(32);
+        tvtest::enterPaymentTable(sheet(), "100,000");
         QTest::mouseClick(widget<QPushButton>("cmdCalcPmts"), Qt::LeftButton);
         m_renderer->flushPending();
         return widget<QTableView>("grdPayments");
@@ -63,24 +56,18 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_oldDir = QDir::currentPath();
-        QDir::setCurrent(m_dir->path());
-        m_platform = std::make_unique<tv::ScriptedPlatform>();
-        m_program = std::make_unique<tv::Program>(*m_platform);
-        m_renderer = std::make_unique<tvqt::Renderer>(m_program->app());
-        m_program->Main();
-        m_renderer->flushPending();
+        m_windows = std::make_unique<tvtest::ProgramWindows>();
+        m_program = &m_windows->program();
+        m_platform = &m_windows->platform();
+        m_renderer = &m_windows->renderer();
     }
 
     void cleanup()
     {
-        m_renderer.reset();
-        m_program.reset();
-        m_platform.reset();
-        QDir::setCurrent(m_oldDir);
-        m_dir.reset();
+        m_windows.reset();
+        m_program = nullptr;
+        m_platform = nullptr;
+        m_renderer = nullptr;
     }
 
     void opensBesideTheMainScreenAndShowsTheTable()

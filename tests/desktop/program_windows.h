@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "desktop/renderer.h"
+#include "loan_table/loan_sheet.h"
 #include "screen_model/form.h"
 #include "screen_model/scripted_platform.h"
 
@@ -44,6 +45,10 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     tv::Program& program() { return *m_program; }
+    tv::LoanSheet& sheet() { return m_program->loanSheet(); }
+    // A file in the test's own folder.
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+    QString folder() const { return m_dir.path(); }
     tv::ScriptedPlatform& platform() { return m_platform; }
     tvqt::Renderer& renderer() { return *m_renderer; }
 
@@ -76,5 +81,17 @@ private:
     std::unique_ptr<tv::Program> m_program;
     std::unique_ptr<tvqt::Renderer> m_renderer;
 };
+
+// Fills in the table screen for 100,000 (as `purchase` is typed) with 20 % down over 15 to 30 years at
+// 6.00 to 8.00 %, short of pressing Show Payments.
+inline void enterPaymentTable(tv::LoanSheet& sheet, const char* purchase = "100000")
+{
+    sheet.box("txtPurchTotl").userType(purchase);
+    sheet.box("txtDwnPay").userType("20");
+    sheet.box("txtLenMax").userType("30");
+    sheet.box("txtLenMin").userType("15");
+    sheet.combo("comIntrMin").userPick(24);
+    sheet.combo("comIntrMax").userPick(32);
+}
 
 }  // namespace tvtest

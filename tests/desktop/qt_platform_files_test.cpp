@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -15,15 +14,14 @@
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
 #include "screen_model/scripted_platform.h"
+#include "tests/desktop/program_windows.h"
 
 class QtPlatformFilesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldDir;
-    std::unique_ptr<tv::ScriptedPlatform> m_scripted;
-    std::unique_ptr<tv::Program> m_program;
+    std::unique_ptr<tvtest::ProgramWindows> m_windows;
+    tv::Program* m_program = nullptr;
     QStringList m_offered;  // the names the save dialog was offered
 
     tv::LoanSheet& sheet() { return m_program->loanSheet(); }
@@ -31,13 +29,7 @@ private:
     void showTable()
     {
         m_program->mervane().menu("mnu_LnSheet").userChoose();
-        sheet().box("txtPurchTotl").userType("100000");
-        sheet().box("txtDwnPay").userType("20");
-        sheet().box("txtLenMax").userType("30");
-        sheet().box("txtLenMin").userType("15");
-        sheet().combo("comIntrMin").userPick(0);
-        sheet().combo("comIntrMax").userPick(32);
-        sheet().combo("comIntrMin").userPick(24);
+        tvtest::enterPaymentTable(sheet());
         sheet().button("cmdCalcPmts").userClick();
     }
 
@@ -72,29 +64,22 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_oldDir = QDir::currentPath();
-        QDir::setCurrent(m_dir->path());
-        m_scripted = std::make_unique<tv::ScriptedPlatform>();
-        m_program = std::make_unique<tv::Program>(*m_scripted);
-        m_program->Main();
+        m_windows = std::make_unique<tvtest::ProgramWindows>();
+        m_program = &m_windows->program();
         m_offered.clear();
     }
 
     void cleanup()
     {
-        m_program.reset();
-        m_scripted.reset();
-        QDir::setCurrent(m_oldDir);
-        m_dir.reset();
+        m_windows.reset();
+        m_program = nullptr;
     }
 
     void aCsvIsWrittenByteForByte()
     {
         showTable();
         const std::string csv = sheet().CsvText();
-        const QString path = m_dir->filePath(QStringLiteral("table.csv"));
+        const QString path = m_windows->filePath(QStringLiteral("table.csv"));
         auto platform = platformSavingTo(path);
         QVERIFY(platform->saveFile("Loan payment table.csv", csv));
         QCOMPARE(m_offered, QStringList{QStringLiteral("Loan payment table.csv")});
@@ -110,13 +95,13 @@ private Q_SLOTS:
         auto platform = platformSavingTo(QString());
         QVERIFY(!platform->saveFile("x.csv", "a,b\r\n"));
         QVERIFY(!platform->savePdf("x.pdf", {"Title", {{"a", "b"}}}));
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{});
+        QCOMPARE(QDir(m_windows->folder()).entryList(QDir::Files), QStringList{});
     }
 
     void theTablesPdfReadsBackAsItsTitleAndCells()
     {
         showTable();
-        const QString path = m_dir->filePath(QStringLiteral("table.pdf"));
+        const QString path = m_windows->filePath(QStringLiteral("table.pdf"));
         auto platform = platformSavingTo(path);
         QVERIFY(platform->savePdf("Loan payment table.pdf", sheet().PdfTable()));
         QVERIFY(read(path).startsWith("%PDF-"));
@@ -150,7 +135,7 @@ private Q_SLOTS:
     {
         showTable();
         sheet().grid("grdPayments").userDoubleClickCell(1, 16);
-        const QString path = m_dir->filePath(QStringLiteral("schedule.pdf"));
+        const QString path = m_windows->filePath(QStringLiteral("schedule.pdf"));
         auto platform = platformSavingTo(path);
         QVERIFY(platform->savePdf("Amortization schedule.pdf", sheet().PdfTable()));
         const QString text = pdfText(path);
