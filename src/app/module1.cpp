@@ -7,20 +7,13 @@ namespace tv {
 std::vector<std::pair<std::string, long long>> ColorTable::slotList() const
 {
     return {
-        {"gUseWindowDefaults", gUseWindowDefaults},
-        {"gLoanBkgrndColor", gLoanBkgrndColor},
-        {"gLoanTxtColor", gLoanTxtColor},
-        {"gLoanHiTxtColor", gLoanHiTxtColor},
-        {"gInvestBkgrndColor", gInvestBkgrndColor},
-        {"gInvestTxtColor", gInvestTxtColor},
-        {"gInvestHiTxtColor", gInvestHiTxtColor},
-        {"gTextBoxBgColor", gTextBoxBgColor},
-        {"gLoanContrastColor", gLoanContrastColor},
-        {"gInvestContrastColor", gInvestContrastColor},
-        {"gLoanButtonColor", gLoanButtonColor},
-        {"gLoanButtonTxtColor", gLoanButtonTxtColor},
-        {"gInvestButtonColor", gInvestButtonColor},
-        {"gInvestButtonTxtColor", gInvestButtonTxtColor},
+        {"gUseWindowDefaults", gUseWindowDefaults}, {"gLoanBkgrndColor", gLoanBkgrndColor},
+        {"gLoanTxtColor", gLoanTxtColor},           {"gLoanHiTxtColor", gLoanHiTxtColor},
+        {"gInvestBkgrndColor", gInvestBkgrndColor}, {"gInvestTxtColor", gInvestTxtColor},
+        {"gInvestHiTxtColor", gInvestHiTxtColor},   {"gTextBoxBgColor", gTextBoxBgColor},
+        {"gLoanContrastColor", gLoanContrastColor}, {"gInvestContrastColor", gInvestContrastColor},
+        {"gLoanButtonColor", gLoanButtonColor},     {"gLoanButtonTxtColor", gLoanButtonTxtColor},
+        {"gInvestButtonColor", gInvestButtonColor}, {"gInvestButtonTxtColor", gInvestButtonTxtColor},
     };
 }
 

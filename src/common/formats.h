@@ -9,11 +9,11 @@ namespace tv {
 
 // The display formats the screens use, by their design names:
 inline constexpr std::string_view kMoneyFormat = "$#,##0.00;($#,##0.00)";  // $1,234.50 / ($20.00)
-inline constexpr std::string_view kDurationFormat = "#,###.###";            // 1,234.5 (up to 3 decimals)
-inline constexpr std::string_view kWholeFormat = "#,##0";                   // 1,235
-inline constexpr std::string_view kPercentFormat = "0%";                    // 20 -> 20% (the value is in percent)
-inline constexpr std::string_view kCurrencyFormat = "currency";             // the locale's currency form
-inline constexpr std::string_view kStandardFormat = "Standard";             // 1,234.50
+inline constexpr std::string_view kDurationFormat = "#,###.###";           // 1,234.5 (up to 3 decimals)
+inline constexpr std::string_view kWholeFormat = "#,##0";                  // 1,235
+inline constexpr std::string_view kPercentFormat = "0%";                   // 20 -> 20% (the value is in percent)
+inline constexpr std::string_view kCurrencyFormat = "currency";            // the locale's currency form
+inline constexpr std::string_view kStandardFormat = "Standard";            // 1,234.50
 inline constexpr std::string_view kFixed2Format = "0.00";
 inline constexpr std::string_view kFixed3Format = "0.000";
 

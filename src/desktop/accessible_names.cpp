@@ -173,14 +173,18 @@ const tv::Control* namingLabel(const tv::Control& box)
 QString accessibleName(const tv::Control& control)
 {
     switch (control.kind()) {
-    case tv::Kind::MaskedBox:
-    case tv::Kind::ComboList:
-    case tv::Kind::TextArea:
-    case tv::Kind::Grid: return boxName(control);
-    case tv::Kind::Toolbar: return QStringLiteral("Toolbar");
-    case tv::Kind::Picture:
-    case tv::Kind::Line: return spokenCaption(control.toolTip());
-    default: return spokenCaption(control.caption());
+        case tv::Kind::MaskedBox:
+        case tv::Kind::ComboList:
+        case tv::Kind::TextArea:
+        case tv::Kind::Grid:
+            return boxName(control);
+        case tv::Kind::Toolbar:
+            return QStringLiteral("Toolbar");
+        case tv::Kind::Picture:
+        case tv::Kind::Line:
+            return spokenCaption(control.toolTip());
+        default:
+            return spokenCaption(control.caption());
     }
 }
 

@@ -214,11 +214,11 @@ void FormWindow::applyFormColors()
 void FormWindow::showForm()
 {
     Applying guard(*this);
-    setWindowFlags(m_form.modal() ? (Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                     Qt::WindowCloseButtonHint)
-                                  : (Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                                     (m_form.resizable() ? Qt::WindowMaximizeButtonHint : Qt::Widget)));
+    setWindowFlags(m_form.modal()
+                       ? (Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+                       : (Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint |
+                          (m_form.resizable() ? Qt::WindowMaximizeButtonHint : Qt::Widget)));
     setWindowModality(m_form.modal() ? Qt::ApplicationModal : Qt::NonModal);
     if (m_form.modal()) {
         // Keep a dialog above the window it was opened from.
@@ -247,10 +247,17 @@ void FormWindow::formChanged(tv::FormEvent event)
 {
     Applying guard(*this);
     switch (event) {
-    case tv::FormEvent::Caption: setWindowTitle(QString::fromStdString(m_form.caption())); break;
-    case tv::FormEvent::Geometry: applyFormGeometry(); break;
-    case tv::FormEvent::BackColor: applyFormColors(); break;
-    default: break;
+        case tv::FormEvent::Caption:
+            setWindowTitle(QString::fromStdString(m_form.caption()));
+            break;
+        case tv::FormEvent::Geometry:
+            applyFormGeometry();
+            break;
+        case tv::FormEvent::BackColor:
+            applyFormColors();
+            break;
+        default:
+            break;
     }
 }
 

@@ -25,9 +25,12 @@ namespace {
 Qt::Alignment horizontal(tv::Alignment a)
 {
     switch (a) {
-    case tv::Alignment::Left: return Qt::AlignLeft;
-    case tv::Alignment::Right: return Qt::AlignRight;
-    case tv::Alignment::Center: return Qt::AlignHCenter;
+        case tv::Alignment::Left:
+            return Qt::AlignLeft;
+        case tv::Alignment::Right:
+            return Qt::AlignRight;
+        case tv::Alignment::Center:
+            return Qt::AlignHCenter;
     }
     return Qt::AlignLeft;
 }
@@ -69,14 +72,16 @@ bool hasMnemonic(const QString& caption)
 bool focusableKind(tv::Kind k)
 {
     switch (k) {
-    case tv::Kind::MaskedBox:
-    case tv::Kind::ComboList:
-    case tv::Kind::OptionButton:
-    case tv::Kind::CheckBox:
-    case tv::Kind::CommandButton:
-    case tv::Kind::TextArea:
-    case tv::Kind::Grid: return true;
-    default: return false;
+        case tv::Kind::MaskedBox:
+        case tv::Kind::ComboList:
+        case tv::Kind::OptionButton:
+        case tv::Kind::CheckBox:
+        case tv::Kind::CommandButton:
+        case tv::Kind::TextArea:
+        case tv::Kind::Grid:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -85,74 +90,77 @@ bool focusableKind(tv::Kind k)
 QWidget* FormWindow::createWidget(tv::Control& control, QWidget* parent)
 {
     switch (control.kind()) {
-    case tv::Kind::Label: {
-        auto* label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
-        label->installEventFilter(this);
-        return label;
-    }
-    case tv::Kind::MaskedBox: return new MaskedEdit(static_cast<tv::MaskedBox&>(control), *this, parent);
-    case tv::Kind::ComboList: {
-        auto* combo = new QComboBox(parent);
-        combo->setEditable(false);
-        combo->setMaxVisibleItems(16);
-        auto& list = static_cast<tv::ComboList&>(control);
-        connect(combo, &QComboBox::activated, this, [this, &list, combo](int index) {
-            if (applying()) return;
-            if (list.usableByUser()) list.userPick(index);
-            Applying guard(*this);
-            combo->setCurrentIndex(list.listIndex());
-        });
-        combo->installEventFilter(this);
-        return combo;
-    }
-    case tv::Kind::OptionButton: {
-        auto* radio = new QRadioButton(parent);
-        // The model keeps option buttons exclusive within their frame.
-        radio->setAutoExclusive(false);
-        connect(radio, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
-        radio->installEventFilter(this);
-        return radio;
-    }
-    case tv::Kind::CheckBox: {
-        auto* check = new QCheckBox(parent);
-        connect(check, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
-        check->installEventFilter(this);
-        return check;
-    }
-    case tv::Kind::Frame: {
-        auto* frame = new FrameWidget(parent);
-        frame->installEventFilter(this);
-        return frame;
-    }
-    case tv::Kind::CommandButton: {
-        auto* button = new QPushButton(parent);
-        connect(button, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
-        button->installEventFilter(this);
-        return button;
-    }
-    case tv::Kind::Line: return new LineWidget(parent);
-    case tv::Kind::Picture: {
-        auto* picture = new PictureWidget(parent);
-        picture->installEventFilter(this);
-        return picture;
-    }
-    case tv::Kind::TextArea: {
-        auto* edit = new QPlainTextEdit(parent);
-        auto& area = static_cast<tv::TextArea&>(control);
-        connect(edit, &QPlainTextEdit::textChanged, this, [this, &area, edit] {
-            if (applying() || area.readOnly()) return;
-            area.setText(edit->toPlainText().toStdString());
-        });
-        edit->installEventFilter(this);
-        return edit;
-    }
-    case tv::Kind::Grid: {
-        auto* grid = new GridView(static_cast<tv::Grid&>(control), *this, parent);
-        grid->installEventFilter(this);
-        return grid;
-    }
-    case tv::Kind::Toolbar: return new ToolbarWidget(static_cast<tv::Toolbar&>(control), *this, parent);
+        case tv::Kind::Label: {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->installEventFilter(this);
+            return label;
+        }
+        case tv::Kind::MaskedBox:
+            return new MaskedEdit(static_cast<tv::MaskedBox&>(control), *this, parent);
+        case tv::Kind::ComboList: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(false);
+            combo->setMaxVisibleItems(16);
+            auto& list = static_cast<tv::ComboList&>(control);
+            connect(combo, &QComboBox::activated, this, [this, &list, combo](int index) {
+                if (applying()) return;
+                if (list.usableByUser()) list.userPick(index);
+                Applying guard(*this);
+                combo->setCurrentIndex(list.listIndex());
+            });
+            combo->installEventFilter(this);
+            return combo;
+        }
+        case tv::Kind::OptionButton: {
+            auto* radio = new QRadioButton(parent);
+            // The model keeps option buttons exclusive within their frame.
+            radio->setAutoExclusive(false);
+            connect(radio, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
+            radio->installEventFilter(this);
+            return radio;
+        }
+        case tv::Kind::CheckBox: {
+            auto* check = new QCheckBox(parent);
+            connect(check, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
+            check->installEventFilter(this);
+            return check;
+        }
+        case tv::Kind::Frame: {
+            auto* frame = new FrameWidget(parent);
+            frame->installEventFilter(this);
+            return frame;
+        }
+        case tv::Kind::CommandButton: {
+            auto* button = new QPushButton(parent);
+            connect(button, &QAbstractButton::clicked, this, [this, &control] { userClicked(control); });
+            button->installEventFilter(this);
+            return button;
+        }
+        case tv::Kind::Line:
+            return new LineWidget(parent);
+        case tv::Kind::Picture: {
+            auto* picture = new PictureWidget(parent);
+            picture->installEventFilter(this);
+            return picture;
+        }
+        case tv::Kind::TextArea: {
+            auto* edit = new QPlainTextEdit(parent);
+            auto& area = static_cast<tv::TextArea&>(control);
+            connect(edit, &QPlainTextEdit::textChanged, this, [this, &area, edit] {
+                if (applying() || area.readOnly()) return;
+                area.setText(edit->toPlainText().toStdString());
+            });
+            edit->installEventFilter(this);
+            return edit;
+        }
+        case tv::Kind::Grid: {
+            auto* grid = new GridView(static_cast<tv::Grid&>(control), *this, parent);
+            grid->installEventFilter(this);
+            return grid;
+        }
+        case tv::Kind::Toolbar:
+            return new ToolbarWidget(static_cast<tv::Toolbar&>(control), *this, parent);
     }
     return new QWidget(parent);
 }
@@ -208,42 +216,64 @@ void FormWindow::apply(tv::Control& control, tv::Prop prop, int row, int col)
         prop == tv::Prop::ToolTip)
         scheduleAccessibleNames();
     switch (prop) {
-    case tv::Prop::Caption: applyCaption(control, w); break;
-    case tv::Prop::Text:
-    case tv::Prop::Format:
-    case tv::Prop::Value:
-    case tv::Prop::ListIndex: applyValue(control, w); break;
-    case tv::Prop::Selection:
-        if (auto* edit = qobject_cast<MaskedEdit*>(w)) edit->syncSelection();
-        break;
-    case tv::Prop::Items: applyItems(control, w); applyValue(control, w); break;
-    case tv::Prop::Visible: w->setVisible(control.visible()); break;
-    case tv::Prop::Enabled: w->setEnabled(control.enabled()); break;
-    case tv::Prop::BackColor:
-    case tv::Prop::ForeColor: applyColors(control, w); break;
-    case tv::Prop::Geometry: applyGeometry(control, w); break;
-    case tv::Prop::ToolTip: w->setToolTip(QString::fromStdString(control.toolTip())); break;
-    case tv::Prop::Font: w->setFont(qtFont(control.font(), QApplication::font())); break;
-    case tv::Prop::Alignment:
-        if (auto* label = qobject_cast<QLabel*>(w)) label->setAlignment(horizontal(control.alignment()) | Qt::AlignTop);
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setAlignment(horizontal(control.alignment()) | Qt::AlignVCenter);
-        break;
-    case tv::Prop::Buttons:
-        if (auto* bar = dynamic_cast<ToolbarWidget*>(w)) {
-            if (row < 0)
-                bar->rebuild();
-            else
-                bar->sync(row);
-        }
-        break;
-    case tv::Prop::GridShape:
-    case tv::Prop::GridCell:
-    case tv::Prop::GridCurrent:
-    case tv::Prop::GridScroll:
-    case tv::Prop::GridAlignment:
-        if (auto* grid = dynamic_cast<GridView*>(w)) grid->changed(prop, row, col);
-        break;
-    case tv::Prop::Checked: break;
+        case tv::Prop::Caption:
+            applyCaption(control, w);
+            break;
+        case tv::Prop::Text:
+        case tv::Prop::Format:
+        case tv::Prop::Value:
+        case tv::Prop::ListIndex:
+            applyValue(control, w);
+            break;
+        case tv::Prop::Selection:
+            if (auto* edit = qobject_cast<MaskedEdit*>(w)) edit->syncSelection();
+            break;
+        case tv::Prop::Items:
+            applyItems(control, w);
+            applyValue(control, w);
+            break;
+        case tv::Prop::Visible:
+            w->setVisible(control.visible());
+            break;
+        case tv::Prop::Enabled:
+            w->setEnabled(control.enabled());
+            break;
+        case tv::Prop::BackColor:
+        case tv::Prop::ForeColor:
+            applyColors(control, w);
+            break;
+        case tv::Prop::Geometry:
+            applyGeometry(control, w);
+            break;
+        case tv::Prop::ToolTip:
+            w->setToolTip(QString::fromStdString(control.toolTip()));
+            break;
+        case tv::Prop::Font:
+            w->setFont(qtFont(control.font(), QApplication::font()));
+            break;
+        case tv::Prop::Alignment:
+            if (auto* label = qobject_cast<QLabel*>(w))
+                label->setAlignment(horizontal(control.alignment()) | Qt::AlignTop);
+            if (auto* edit = qobject_cast<QLineEdit*>(w))
+                edit->setAlignment(horizontal(control.alignment()) | Qt::AlignVCenter);
+            break;
+        case tv::Prop::Buttons:
+            if (auto* bar = dynamic_cast<ToolbarWidget*>(w)) {
+                if (row < 0)
+                    bar->rebuild();
+                else
+                    bar->sync(row);
+            }
+            break;
+        case tv::Prop::GridShape:
+        case tv::Prop::GridCell:
+        case tv::Prop::GridCurrent:
+        case tv::Prop::GridScroll:
+        case tv::Prop::GridAlignment:
+            if (auto* grid = dynamic_cast<GridView*>(w)) grid->changed(prop, row, col);
+            break;
+        case tv::Prop::Checked:
+            break;
     }
 }
 
@@ -291,33 +321,38 @@ void FormWindow::applyItems(tv::Control& control, QWidget* w)
 void FormWindow::applyValue(tv::Control& control, QWidget* w)
 {
     switch (control.kind()) {
-    case tv::Kind::MaskedBox: static_cast<MaskedEdit*>(w)->syncText(); break;
-    case tv::Kind::ComboList: {
-        auto* combo = static_cast<QComboBox*>(w);
-        auto& list = static_cast<tv::ComboList&>(control);
-        if (combo->count() != list.count()) applyItems(control, w);
-        combo->setCurrentIndex(list.listIndex());
-        break;
-    }
-    case tv::Kind::OptionButton:
-        static_cast<QRadioButton*>(w)->setChecked(static_cast<tv::OptionButton&>(control).value());
-        break;
-    case tv::Kind::CheckBox: {
-        int v = static_cast<tv::CheckBox&>(control).value();
-        static_cast<QCheckBox*>(w)->setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
-        break;
-    }
-    case tv::Kind::TextArea: {
-        auto* edit = static_cast<QPlainTextEdit*>(w);
-        QString text = lineBreaks(static_cast<tv::TextArea&>(control).text());
-        if (edit->toPlainText() != text) edit->setPlainText(text);
-        break;
-    }
-    case tv::Kind::Picture:
-        static_cast<PictureWidget*>(w)->setIcon(
-            pictureIcon(QString::fromStdString(static_cast<tv::Picture&>(control).image())));
-        break;
-    default: break;
+        case tv::Kind::MaskedBox:
+            static_cast<MaskedEdit*>(w)->syncText();
+            break;
+        case tv::Kind::ComboList: {
+            auto* combo = static_cast<QComboBox*>(w);
+            auto& list = static_cast<tv::ComboList&>(control);
+            if (combo->count() != list.count()) applyItems(control, w);
+            combo->setCurrentIndex(list.listIndex());
+            break;
+        }
+        case tv::Kind::OptionButton:
+            static_cast<QRadioButton*>(w)->setChecked(static_cast<tv::OptionButton&>(control).value());
+            break;
+        case tv::Kind::CheckBox: {
+            int v = static_cast<tv::CheckBox&>(control).value();
+            static_cast<QCheckBox*>(w)->setCheckState(v == 1   ? Qt::Checked
+                                                      : v == 2 ? Qt::PartiallyChecked
+                                                               : Qt::Unchecked);
+            break;
+        }
+        case tv::Kind::TextArea: {
+            auto* edit = static_cast<QPlainTextEdit*>(w);
+            QString text = lineBreaks(static_cast<tv::TextArea&>(control).text());
+            if (edit->toPlainText() != text) edit->setPlainText(text);
+            break;
+        }
+        case tv::Kind::Picture:
+            static_cast<PictureWidget*>(w)->setIcon(
+                pictureIcon(QString::fromStdString(static_cast<tv::Picture&>(control).image())));
+            break;
+        default:
+            break;
     }
 }
 
@@ -335,44 +370,44 @@ void FormWindow::applyColors(const tv::Control& control, QWidget* w)
     };
     bool fill = false;
     switch (control.kind()) {
-    case tv::Kind::Label:
-    case tv::Kind::OptionButton:
-    case tv::Kind::CheckBox:
-    case tv::Kind::Frame:
-    case tv::Kind::Picture:
-        // Check boxes and option buttons fill with the Button role and label with either role.
-        pal.setColor(QPalette::Window, back);
-        pal.setColor(QPalette::Button, back);
-        setFore(QPalette::WindowText);
-        setFore(QPalette::ButtonText);
-        fill = true;
-        break;
-    case tv::Kind::MaskedBox:
-    case tv::Kind::TextArea:
-    case tv::Kind::Grid:
-        pal.setColor(QPalette::Base, back);
-        setFore(QPalette::Text);
-        break;
-    case tv::Kind::ComboList:
-        pal.setColor(QPalette::Base, back);
-        setFore(QPalette::Text);
-        // A closed list is drawn as a button: an explicit colour paints it (with text that reads on it), a
-        // system colour keeps the look.
-        if (!tv::isSystemColor(control.backColor())) pal.setColor(QPalette::Button, back);
-        if (!tv::isSystemColor(control.foreColor()) || !tv::isSystemColor(control.backColor()))
+        case tv::Kind::Label:
+        case tv::Kind::OptionButton:
+        case tv::Kind::CheckBox:
+        case tv::Kind::Frame:
+        case tv::Kind::Picture:
+            // Check boxes and option buttons fill with the Button role and label with either role.
+            pal.setColor(QPalette::Window, back);
+            pal.setColor(QPalette::Button, back);
+            setFore(QPalette::WindowText);
             setFore(QPalette::ButtonText);
-        break;
-    case tv::Kind::CommandButton:
-        pal.setColor(QPalette::Button, back);
-        setFore(QPalette::ButtonText);
-        break;
-    case tv::Kind::Toolbar:
-        pal.setColor(QPalette::Window, back);
-        pal.setColor(QPalette::Button, back);
-        break;
-    case tv::Kind::Line:
-        static_cast<LineWidget*>(w)->setColor(fore);
-        return;
+            fill = true;
+            break;
+        case tv::Kind::MaskedBox:
+        case tv::Kind::TextArea:
+        case tv::Kind::Grid:
+            pal.setColor(QPalette::Base, back);
+            setFore(QPalette::Text);
+            break;
+        case tv::Kind::ComboList:
+            pal.setColor(QPalette::Base, back);
+            setFore(QPalette::Text);
+            // A closed list is drawn as a button: an explicit colour paints it (with text that reads on it), a
+            // system colour keeps the look.
+            if (!tv::isSystemColor(control.backColor())) pal.setColor(QPalette::Button, back);
+            if (!tv::isSystemColor(control.foreColor()) || !tv::isSystemColor(control.backColor()))
+                setFore(QPalette::ButtonText);
+            break;
+        case tv::Kind::CommandButton:
+            pal.setColor(QPalette::Button, back);
+            setFore(QPalette::ButtonText);
+            break;
+        case tv::Kind::Toolbar:
+            pal.setColor(QPalette::Window, back);
+            pal.setColor(QPalette::Button, back);
+            break;
+        case tv::Kind::Line:
+            static_cast<LineWidget*>(w)->setColor(fore);
+            return;
     }
     if (!tv::isSystemColor(control.backColor())) {
         // Bevels, separators and etched frames shaded from the control's own colour, not from the desktop's
@@ -423,47 +458,48 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
     if (it == m_controlOf.end()) return QDialog::eventFilter(watched, event);
     tv::Control& control = *it->second;
     switch (event->type()) {
-    case QEvent::FocusIn: {
-        auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (!applying() && reason != Qt::PopupFocusReason) userFocus(control);
-        break;
-    }
-    case QEvent::Shortcut:
-        if (control.kind() == tv::Kind::Label) {
-            labelMnemonic(control);
-            return true;
+        case QEvent::FocusIn: {
+            auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (!applying() && reason != Qt::PopupFocusReason) userFocus(control);
+            break;
         }
-        if (control.kind() == tv::Kind::Frame && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
-            frameMnemonic(control);
-            return true;
+        case QEvent::Shortcut:
+            if (control.kind() == tv::Kind::Label) {
+                labelMnemonic(control);
+                return true;
+            }
+            if (control.kind() == tv::Kind::Frame && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+                frameMnemonic(control);
+                return true;
+            }
+            // A button's own mnemonic clicks it at once (Qt's animated click would come a moment later); one
+            // that several controls share moves the focus among them, as Qt does.
+            if (auto* button = qobject_cast<QAbstractButton*>(watched);
+                button && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+                if (button->isEnabled()) button->click();
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (control.kind() == tv::Kind::Label || control.kind() == tv::Kind::Picture) {
+                auto* me = static_cast<QMouseEvent*>(event);
+                auto* w = static_cast<QWidget*>(watched);
+                if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint()) && !applying() &&
+                    control.usableByUser())
+                    control.userClick();
+            }
+            break;
+        case QEvent::ShortcutOverride: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (control.kind() == tv::Kind::TextArea && isClipboardKey(*key)) break;
+            if (isMenuShortcut(*key)) {
+                event->ignore();
+                return true;
+            }
+            break;
         }
-        // A button's own mnemonic clicks it at once (Qt's animated click would come a moment later); one
-        // that several controls share moves the focus among them, as Qt does.
-        if (auto* button = qobject_cast<QAbstractButton*>(watched);
-            button && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
-            if (button->isEnabled()) button->click();
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (control.kind() == tv::Kind::Label || control.kind() == tv::Kind::Picture) {
-            auto* me = static_cast<QMouseEvent*>(event);
-            auto* w = static_cast<QWidget*>(watched);
-            if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint()) && !applying() &&
-                control.usableByUser())
-                control.userClick();
-        }
-        break;
-    case QEvent::ShortcutOverride: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (control.kind() == tv::Kind::TextArea && isClipboardKey(*key)) break;
-        if (isMenuShortcut(*key)) {
-            event->ignore();
-            return true;
-        }
-        break;
-    }
-    default: break;
+        default:
+            break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -18,9 +18,12 @@ namespace {
 Qt::Alignment qtAlignment(tv::Alignment a)
 {
     switch (a) {
-    case tv::Alignment::Left: return Qt::AlignLeft | Qt::AlignVCenter;
-    case tv::Alignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
-    case tv::Alignment::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+        case tv::Alignment::Left:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case tv::Alignment::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case tv::Alignment::Center:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -78,17 +81,19 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     if (!index.isValid()) return {};
     auto [row, col] = toCell(index);
     switch (role) {
-    case Qt::DisplayRole: return cellText(m_grid.text(row, col));
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(
-            qtAlignment(m_grid.isFixed(row, col) ? m_grid.fixedAlignment(col) : m_grid.colAlignment(col)));
-    case Qt::BackgroundRole:
-        if (m_grid.isFixed(row, col)) return QApplication::palette().button();
-        return {};
-    case Qt::ForegroundRole:
-        if (m_grid.isFixed(row, col)) return QApplication::palette().buttonText();
-        return {};
-    default: return {};
+        case Qt::DisplayRole:
+            return cellText(m_grid.text(row, col));
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(
+                qtAlignment(m_grid.isFixed(row, col) ? m_grid.fixedAlignment(col) : m_grid.colAlignment(col)));
+        case Qt::BackgroundRole:
+            if (m_grid.isFixed(row, col)) return QApplication::palette().button();
+            return {};
+        case Qt::ForegroundRole:
+            if (m_grid.isFixed(row, col)) return QApplication::palette().buttonText();
+            return {};
+        default:
+            return {};
     }
 }
 
@@ -97,11 +102,13 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     int row = orientation == Qt::Horizontal ? 0 : section + m_headerRows;
     int col = orientation == Qt::Horizontal ? section + m_headerCols : 0;
     switch (role) {
-    case Qt::DisplayRole: return cellText(m_grid.text(row, col));
-    // A heading wider than its column wraps at a blank onto the next line of a tall header row.
-    case Qt::TextAlignmentRole:
-        return QVariant(static_cast<int>(qtAlignment(m_grid.fixedAlignment(col))) | Qt::TextWordWrap);
-    default: return {};
+        case Qt::DisplayRole:
+            return cellText(m_grid.text(row, col));
+        // A heading wider than its column wraps at a blank onto the next line of a tall header row.
+        case Qt::TextAlignmentRole:
+            return QVariant(static_cast<int>(qtAlignment(m_grid.fixedAlignment(col))) | Qt::TextWordWrap);
+        default:
+            return {};
     }
 }
 
@@ -209,37 +216,38 @@ void GridView::schedule()
 void GridView::changed(tv::Prop prop, int row, int col)
 {
     switch (prop) {
-    case tv::Prop::GridShape:
-        m_shapeDirty = m_currentDirty = m_scrollDirty = true;
-        schedule();
-        break;
-    case tv::Prop::GridCell:
-        if (m_shapeDirty) break;  // the coming reset shows it
-        if (m_dirtyBottom < m_dirtyTop) {
-            m_dirtyTop = m_dirtyBottom = row;
-            m_dirtyLeft = m_dirtyRight = col;
-        } else {
-            m_dirtyTop = std::min(m_dirtyTop, row);
-            m_dirtyBottom = std::max(m_dirtyBottom, row);
-            m_dirtyLeft = std::min(m_dirtyLeft, col);
-            m_dirtyRight = std::max(m_dirtyRight, col);
-        }
-        schedule();
-        break;
-    case tv::Prop::GridCurrent:
-        m_currentDirty = true;
-        schedule();
-        break;
-    case tv::Prop::GridScroll:
-        if (m_pushingScroll) break;
-        m_scrollDirty = true;
-        schedule();
-        break;
-    case tv::Prop::GridAlignment:
-        m_alignmentDirty = true;
-        schedule();
-        break;
-    default: break;
+        case tv::Prop::GridShape:
+            m_shapeDirty = m_currentDirty = m_scrollDirty = true;
+            schedule();
+            break;
+        case tv::Prop::GridCell:
+            if (m_shapeDirty) break;  // the coming reset shows it
+            if (m_dirtyBottom < m_dirtyTop) {
+                m_dirtyTop = m_dirtyBottom = row;
+                m_dirtyLeft = m_dirtyRight = col;
+            } else {
+                m_dirtyTop = std::min(m_dirtyTop, row);
+                m_dirtyBottom = std::max(m_dirtyBottom, row);
+                m_dirtyLeft = std::min(m_dirtyLeft, col);
+                m_dirtyRight = std::max(m_dirtyRight, col);
+            }
+            schedule();
+            break;
+        case tv::Prop::GridCurrent:
+            m_currentDirty = true;
+            schedule();
+            break;
+        case tv::Prop::GridScroll:
+            if (m_pushingScroll) break;
+            m_scrollDirty = true;
+            schedule();
+            break;
+        case tv::Prop::GridAlignment:
+            m_alignmentDirty = true;
+            schedule();
+            break;
+        default:
+            break;
     }
 }
 
@@ -286,8 +294,7 @@ void GridView::applyShape()
     if (hr > 0) horizontalHeader()->setFixedHeight(std::max(1, s.px(m_grid.rowHeight(0))));
     if (hc > 0) verticalHeader()->setFixedWidth(std::max(1, s.px(m_grid.colWidth(0))));
     applySectionSizes(verticalHeader(), m_model.rowCount(), [&](int r) { return s.px(m_grid.rowHeight(r + hr)); });
-    applySectionSizes(horizontalHeader(), m_model.columnCount(),
-                      [&](int c) { return s.px(m_grid.colWidth(c + hc)); });
+    applySectionSizes(horizontalHeader(), m_model.columnCount(), [&](int c) { return s.px(m_grid.colWidth(c + hc)); });
     setWordWrap(m_grid.wordWrap());
     applyScrollBars();
     repaintAll();
@@ -312,7 +319,8 @@ void GridView::applyCurrent()
         selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
         QModelIndex end = m_model.toIndex(m_grid.rowSel(), m_grid.colSel());
         if (!end.isValid()) end = current;
-        QModelIndex topLeft = m_model.index(std::min(current.row(), end.row()), std::min(current.column(), end.column()));
+        QModelIndex topLeft =
+            m_model.index(std::min(current.row(), end.row()), std::min(current.column(), end.column()));
         QModelIndex bottomRight =
             m_model.index(std::max(current.row(), end.row()), std::max(current.column(), end.column()));
         selectionModel()->select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);

@@ -29,11 +29,16 @@ namespace {
 QMessageBox::Icon qtIcon(tv::MsgIcon icon)
 {
     switch (icon) {
-    case tv::MsgIcon::Critical: return QMessageBox::Critical;
-    case tv::MsgIcon::Question: return QMessageBox::Question;
-    case tv::MsgIcon::Exclamation: return QMessageBox::Warning;
-    case tv::MsgIcon::Information: return QMessageBox::Information;
-    case tv::MsgIcon::None: return QMessageBox::NoIcon;
+        case tv::MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case tv::MsgIcon::Question:
+            return QMessageBox::Question;
+        case tv::MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case tv::MsgIcon::Information:
+            return QMessageBox::Information;
+        case tv::MsgIcon::None:
+            return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }
@@ -75,7 +80,8 @@ QString QtPlatform::messageText(const std::string& text)
         QChar c = in[i];
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             // "\r\n" and "\n\r" are one break each.
-            if (i + 1 < in.size() && (in[i + 1] == QLatin1Char('\r') || in[i + 1] == QLatin1Char('\n')) && in[i + 1] != c)
+            if (i + 1 < in.size() && (in[i + 1] == QLatin1Char('\r') || in[i + 1] == QLatin1Char('\n')) &&
+                in[i + 1] != c)
                 ++i;
             out += QLatin1Char('\n');
         } else {
@@ -85,8 +91,7 @@ QString QtPlatform::messageText(const std::string& text)
     return out;
 }
 
-int QtPlatform::messageBox(const std::string& text, const std::string& title, tv::MsgButtons buttons,
-                           tv::MsgIcon icon)
+int QtPlatform::messageBox(const std::string& text, const std::string& title, tv::MsgButtons buttons, tv::MsgIcon icon)
 {
     bool yesNo = buttons == tv::MsgButtons::YesNo;
     if (m_ended) return yesNo ? tv::kAnswerNo : tv::kAnswerOk;
@@ -164,9 +169,10 @@ bool QtPlatform::printText(const std::string& text)
         if (!printers.isEmpty()) info = printers.first();
     }
     if (info.isNull()) {
-        int answer = messageBox("This computer has no printer, so nothing was printed.\n\n"
-                                "Save the same text as a PDF file instead?",
-                                tv::kProductName, tv::MsgButtons::YesNo, tv::MsgIcon::Exclamation);
+        int answer = messageBox(
+            "This computer has no printer, so nothing was printed.\n\n"
+            "Save the same text as a PDF file instead?",
+            tv::kProductName, tv::MsgButtons::YesNo, tv::MsgIcon::Exclamation);
         if (answer != tv::kAnswerYes) return false;
         QString file = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Save as PDF"),
                                                     QDir::home().filePath(QStringLiteral("Tarvolin.pdf")),
@@ -235,8 +241,8 @@ void QtPlatform::showHelp(const std::string& file, int)
         m_help->resize(640, 560);
     }
     m_help->setSearchPaths({QFileInfo(found).absolutePath()});
-    m_help->setSource(QUrl::fromLocalFile(found),
-                      found.endsWith(QLatin1String(".md")) ? QTextDocument::MarkdownResource : QTextDocument::HtmlResource);
+    m_help->setSource(QUrl::fromLocalFile(found), found.endsWith(QLatin1String(".md")) ? QTextDocument::MarkdownResource
+                                                                                       : QTextDocument::HtmlResource);
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
@@ -262,9 +268,10 @@ bool QtPlatform::startProgram(const std::string& commandLine, int)
         line.compare(QLatin1String("Calc"), Qt::CaseInsensitive) == 0) {
         for (const QString& calc : calculatorPrograms())
             if (startDetached(calc, {})) return true;
-        messageBox("No calculator program is installed. Install one of gnome-calculator, kcalc, galculator, "
-                   "qalculate-gtk or xcalc to use this command.",
-                   tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Information);
+        messageBox(
+            "No calculator program is installed. Install one of gnome-calculator, kcalc, galculator, "
+            "qalculate-gtk or xcalc to use this command.",
+            tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Information);
         return false;
     }
     QStringList parts = QProcess::splitCommand(line);

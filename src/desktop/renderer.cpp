@@ -63,33 +63,35 @@ void Renderer::formChanged(tv::Form& form, tv::FormEvent event)
 {
     FormWindow* window = windowOf(form);
     switch (event) {
-    case tv::FormEvent::Shown:
-        if (!window) {
-            window = new FormWindow(form, TwipScale::forScreen(QGuiApplication::primaryScreen()));
-            m_windows[&form] = window;
-        }
-        window->showForm();
-        break;
-    case tv::FormEvent::Hidden:
-        if (window) window->hideForm();
-        checkAllClosed();
-        break;
-    case tv::FormEvent::Unloaded:
-        if (window) {
-            m_windows.erase(&form);
-            window->hideForm();
-            // Possibly called from one of the window's own event handlers (its close box).
-            window->deleteLater();
-            m_unloaded.erase(std::remove_if(m_unloaded.begin(), m_unloaded.end(), [](const auto& p) { return p.isNull(); }),
-                             m_unloaded.end());
-            m_unloaded.emplace_back(window);
-        }
-        checkAllClosed();
-        break;
-    case tv::FormEvent::Loaded: break;
-    default:
-        if (window) window->formChanged(event);
-        break;
+        case tv::FormEvent::Shown:
+            if (!window) {
+                window = new FormWindow(form, TwipScale::forScreen(QGuiApplication::primaryScreen()));
+                m_windows[&form] = window;
+            }
+            window->showForm();
+            break;
+        case tv::FormEvent::Hidden:
+            if (window) window->hideForm();
+            checkAllClosed();
+            break;
+        case tv::FormEvent::Unloaded:
+            if (window) {
+                m_windows.erase(&form);
+                window->hideForm();
+                // Possibly called from one of the window's own event handlers (its close box).
+                window->deleteLater();
+                m_unloaded.erase(
+                    std::remove_if(m_unloaded.begin(), m_unloaded.end(), [](const auto& p) { return p.isNull(); }),
+                    m_unloaded.end());
+                m_unloaded.emplace_back(window);
+            }
+            checkAllClosed();
+            break;
+        case tv::FormEvent::Loaded:
+            break;
+        default:
+            if (window) window->formChanged(event);
+            break;
     }
 }
 

@@ -162,7 +162,8 @@ void ToolbarWidget::syncButton(int index)
     const auto entries = menu->actions();
     if (entries.size() != static_cast<qsizetype>(b.menu.size())) {
         // The model's drop-down changed length: build the menu anew on the next rebuild.
-        QMetaObject::invokeMethod(this, [this] { rebuild(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { rebuild(); }, Qt::QueuedConnection);
         return;
     }
     for (std::size_t i = 0; i < b.menu.size(); ++i) {

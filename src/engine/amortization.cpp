@@ -117,8 +117,8 @@ ExtraPayResult amortizeWithExtras(const ExtraPayInput& input)
             walk.payExtra(paid);
             if (input.mode == ExtraMode::Yearly) {
                 yearlyExtra = paid;
-                nextYearly = static_cast<long long>(
-                    roundHalfEven(input.startInstallment + kInstallmentsBetweenYearlyExtras));
+                nextYearly =
+                    static_cast<long long>(roundHalfEven(input.startInstallment + kInstallmentsBetweenYearlyExtras));
                 out.yearlyCount = 1;
             }
             extra = 0.0;

@@ -20,11 +20,11 @@ struct ExtraPayInput {
     double principal = 0.0;
     double annualRatePercent = 0.0;  // 0.0001 for the "0.000" entry (a 0 is computed as 0.0001 too)
     int periodsPerYear = 12;
-    double durationYears = 0.0;      // already rounded to whole months
-    bool isZeroRateText = false;     // the rate list shows "0.000": the interest is reported as 0
+    double durationYears = 0.0;   // already rounded to whole months
+    bool isZeroRateText = false;  // the rate list shows "0.000": the interest is reported as 0
     ExtraMode mode = ExtraMode::PerInstallment;
     double extraAmount = 0.0;
-    double startInstallment = 1.0;   // installment number as typed; installments are made while it exceeds their count
+    double startInstallment = 1.0;  // installment number as typed; installments are made while it exceeds their count
 };
 
 struct ExtraPayResult {
@@ -60,19 +60,19 @@ struct PayoffInput {
     double principal = 0.0;
     double annualRatePercent = 0.0;  // 0.0001 for the "0.000" entry (a 0 is computed as 0.0001 too)
     int periodsPerYear = 12;
-    double durationYears = 0.0;      // already rounded to whole months
-    bool isZeroRateText = false;     // the rate list shows "0.000": the interest is reported as 0
-    double lastInstallment = 0.0;    // the last installment made before the payoff; 0 pays off before any
+    double durationYears = 0.0;    // already rounded to whole months
+    bool isZeroRateText = false;   // the rate list shows "0.000": the interest is reported as 0
+    double lastInstallment = 0.0;  // the last installment made before the payoff; 0 pays off before any
 };
 
 struct PayoffResult {
     LoanStatus status = LoanStatus::Ok;
-    double payment = 0.0;            // the regular payment
+    double payment = 0.0;  // the regular payment
     int installmentsMade = 0;
-    double lowPayoff = 0.0;          // the balance right after the last installment made
-    double highPayoff = 0.0;         // that balance with one more period of interest
-    double interestPaid = 0.0;       // interest in the installments made; 0 for the "0.000" rate
-    double totalToPayOff = 0.0;      // installments made plus the low payoff (less the interest at "0.000")
+    double lowPayoff = 0.0;                 // the balance right after the last installment made
+    double highPayoff = 0.0;                // that balance with one more period of interest
+    double interestPaid = 0.0;              // interest in the installments made; 0 for the "0.000" rate
+    double totalToPayOff = 0.0;             // installments made plus the low payoff (less the interest at "0.000")
     bool paidOffBeforeInstallment = false;  // the loan ended before lastInstallment: nothing is left to pay off
 };
 

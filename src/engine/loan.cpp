@@ -24,8 +24,7 @@ LoanStatus checkMoney(double amount)
 
 LoanStatus checkRate(double annualRatePercent)
 {
-    return std::isfinite(annualRatePercent) && annualRatePercent >= 0.0 ? LoanStatus::Ok
-                                                                          : LoanStatus::InvalidInput;
+    return std::isfinite(annualRatePercent) && annualRatePercent >= 0.0 ? LoanStatus::Ok : LoanStatus::InvalidInput;
 }
 
 // Installments per year from 1 up to the period limit, so the rate's divisor (times 100) stays small.
@@ -94,19 +93,32 @@ constexpr double kOverflowGuard = 4.0;
 std::string_view statusName(LoanStatus status)
 {
     switch (status) {
-    case LoanStatus::Ok: return "Ok";
-    case LoanStatus::InvalidInput: return "InvalidInput";
-    case LoanStatus::AmountTooLarge: return "AmountTooLarge";
-    case LoanStatus::TooFewPeriods: return "TooFewPeriods";
-    case LoanStatus::TooManyPeriods: return "TooManyPeriods";
-    case LoanStatus::PaymentTooLow: return "PaymentTooLow";
-    case LoanStatus::PaymentBelowZeroRate: return "PaymentBelowZeroRate";
-    case LoanStatus::ExceededHighInterest: return "ExceededHighInterest";
-    case LoanStatus::ZeroRate: return "ZeroRate";
-    case LoanStatus::NegativeExtra: return "NegativeExtra";
-    case LoanStatus::NegativeStart: return "NegativeStart";
-    case LoanStatus::ResultOutOfRange: return "ResultOutOfRange";
-    case LoanStatus::WalkNotFinished: return "WalkNotFinished";
+        case LoanStatus::Ok:
+            return "Ok";
+        case LoanStatus::InvalidInput:
+            return "InvalidInput";
+        case LoanStatus::AmountTooLarge:
+            return "AmountTooLarge";
+        case LoanStatus::TooFewPeriods:
+            return "TooFewPeriods";
+        case LoanStatus::TooManyPeriods:
+            return "TooManyPeriods";
+        case LoanStatus::PaymentTooLow:
+            return "PaymentTooLow";
+        case LoanStatus::PaymentBelowZeroRate:
+            return "PaymentBelowZeroRate";
+        case LoanStatus::ExceededHighInterest:
+            return "ExceededHighInterest";
+        case LoanStatus::ZeroRate:
+            return "ZeroRate";
+        case LoanStatus::NegativeExtra:
+            return "NegativeExtra";
+        case LoanStatus::NegativeStart:
+            return "NegativeStart";
+        case LoanStatus::ResultOutOfRange:
+            return "ResultOutOfRange";
+        case LoanStatus::WalkNotFinished:
+            return "WalkNotFinished";
     }
     return "Unknown";
 }
@@ -281,8 +293,7 @@ RateResult rateForPayment(double principal, double targetPayment, int periodsPer
     return walkFrom(close + 2, exact(close + 1));
 }
 
-PaymentResult interestOnlyPayment(double principal, double annualRatePercent, int periodsPerYear,
-                                  bool isZeroRateText)
+PaymentResult interestOnlyPayment(double principal, double annualRatePercent, int periodsPerYear, bool isZeroRateText)
 {
     if (LoanStatus s = firstFault({checkMoney(principal), checkRate(annualRatePercent)}); s != LoanStatus::Ok) {
         return {s, 0.0, 0};

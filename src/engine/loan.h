@@ -129,7 +129,6 @@ RateResult rateForPayment(double principal, double targetPayment, int periodsPer
 
 // The interest-only payment (GetIntOnly): principal x annualRatePercent / (periodsPerYear x 100).
 // The "0.000" rate (isZeroRateText, or a rate of 0) is ZeroRate: the screen refuses it.
-PaymentResult interestOnlyPayment(double principal, double annualRatePercent, int periodsPerYear,
-                                  bool isZeroRateText);
+PaymentResult interestOnlyPayment(double principal, double annualRatePercent, int periodsPerYear, bool isZeroRateText);
 
 }  // namespace tv

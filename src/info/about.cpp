@@ -53,9 +53,10 @@ void About::Form_Load()
     label("lbl_Ver").setCaption("Version 6.03.07");
     label("lbl_Date").setCaption("5/25/2002");
     m_program.module1().CenterForm(*this, 0, 0);
-    label("lbl_Disclaimer2").setCaption(
-        "Some annuity payments could not be verified.  It is believed that the equations are correct and therefore "
-        "the figures are assumed to be correct; but you know what happens to assume.");
+    label("lbl_Disclaimer2")
+        .setCaption(
+            "Some annuity payments could not be verified.  It is believed that the equations are correct and therefore "
+            "the figures are assumed to be correct; but you know what happens to assume.");
 }
 
 void About::Updates_Click()

@@ -25,8 +25,7 @@ std::vector<std::string> rateEntries()
 
 }  // namespace
 
-Mervane::Mervane(Program& program)
-    : Form(program.app(), "Mervane", controlTable(), menuTable()), m_program(program)
+Mervane::Mervane(Program& program) : Form(program.app(), "Mervane", controlTable(), menuTable()), m_program(program)
 {
     setCaption("Financial Calculator - Loans");
     setRect({0, 0, 11340 + 2 * kBorderTwips, 6120 + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
@@ -88,20 +87,23 @@ void Mervane::bindHandlers()
     bindToolbarHandlers();
 
     // Every input box selects its whole text when it receives the focus, so typing replaces it.
-    for (const char* name : {"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fpRetFund"}) {
+    for (const char* name :
+         {"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fpRetFund"}) {
         bind(std::string(name) + "_GotFocus", [this, name] {
             MaskedBox& b = box(name);
             b.setSelection(0, static_cast<int>(b.text().size()));
         });
     }
     bind("fp_xpaystrt_Change", [this] {
-        if (option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value()) button("btn_InfAdj").setEnabled(true);
+        if (option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value())
+            button("btn_InfAdj").setEnabled(true);
     });
 
     for (const char* name : {"opt_Prin", "opt_intRate", "opt_time", "opt_payment", "opt_IntOnly", "opt_payoff",
                              "opt_xpaymo", "opt_xpay1x", "opt_xpayperiodic"})
         bind(std::string(name) + "_Click", [this] { Init_Input(); });
-    for (const char* name : {"Opt_Invest", "Opt_invest_mnthly", "Opt_invest_1xmnthly", "Opt_invest_yearly", "Opt_Inv2Annuity"})
+    for (const char* name :
+         {"Opt_Invest", "Opt_invest_mnthly", "Opt_invest_1xmnthly", "Opt_invest_yearly", "Opt_Inv2Annuity"})
         bind(std::string(name) + "_Click", [this] {
             invGroup = 1;
             Init_Input();
@@ -169,7 +171,8 @@ void Mervane::Form_Load()
     combo("comIntr").setItems(rates);
     combo("comIntr_IA").setItems(rates);
     Toolbar& tb = toolbar("Toolbar1");
-    const std::pair<int, int> images[] = {{1, 1}, {2, 10}, {4, 3}, {5, 12}, {6, 14}, {8, 6}, {9, 7}, {11, 11}, {15, 16}};
+    const std::pair<int, int> images[] = {{1, 1}, {2, 10}, {4, 3},   {5, 12}, {6, 14},
+                                          {8, 6}, {9, 7},  {11, 11}, {15, 16}};
     for (auto [button, image] : images) tb.setImage(button, image);
     app().setPointer(Pointer::Default);
 }

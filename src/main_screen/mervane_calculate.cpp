@@ -63,8 +63,8 @@ void Mervane::btn_Calc_Click()
     // The chart takes the amounts as this calculation read them, before Fill_Totals rounds the boxes to the cent.
     if (!inLoanView()) prepareFundChart(numpay);
     Fill_Totals(numpay);
-    if (inLoanView() && (option("opt_xpaymo").value() || option("opt_xpay1x").value() ||
-                         option("opt_xpayperiodic").value()))
+    if (inLoanView() &&
+        (option("opt_xpaymo").value() || option("opt_xpay1x").value() || option("opt_xpayperiodic").value()))
         ShowXtraSavings(numpay);
     if (!inLoanView() && button("btn_InfAdj").enabled()) fire("btn_InfAdj", "Click");
     layoutInputColumn();

@@ -191,7 +191,8 @@ void Mervane::initInvestDefaults(int& rateIndex)
         caption("lbl_xpay", "Annuity &Payment:");
         if (value("fp_Prin") <= 0) setBoxNumber("fp_Prin", iniInvestBFamtMo);
         if (value("fp_xpaystrt") <= 0) setBoxNumber("fp_xpaystrt", iniInvestAnnuityDuration);
-        if (combo("comIntr_IA").listIndex() < 1) combo("comIntr_IA").setListIndex(rateIndexFromIni(iniInvestAnnuityInt));
+        if (combo("comIntr_IA").listIndex() < 1)
+            combo("comIntr_IA").setListIndex(rateIndexFromIni(iniInvestAnnuityInt));
     } else if (specDur) {
         caption("lbl_Prin", "Invested &Amount:");
         caption("lbl_Payment", "Remaining &Fund:");
@@ -246,8 +247,8 @@ void Mervane::askPlausibility()
 
     bool monthlyGroup = option("Opt_invest_mnthly").value() || option("Opt_invest_1xmnthly").value() ||
                         option("Opt_Inv2Annuity").value();
-    bool annuity = option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value() ||
-                   option("Opt_Annuity_Duration").value();
+    bool annuity =
+        option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value() || option("Opt_Annuity_Duration").value();
     if (monthlyGroup) {
         if (!(amount <= 0 || amount > iniInvestBFamtYr)) return;
         if (m.amtTransfer) {
@@ -257,7 +258,8 @@ void Mervane::askPlausibility()
         }
         if (!ask("Monthly Investment seems too large - do you want to use the ini file value?")) return;
         setBoxNumber("fp_Prin", iniInvestBFamtYr);
-        if (option("Opt_invest_1xmnthly").value() && value("fp_xpay") <= 5000) setBoxNumber("fp_xpay", iniInvestBFamt1x);
+        if (option("Opt_invest_1xmnthly").value() && value("fp_xpay") <= 5000)
+            setBoxNumber("fp_xpay", iniInvestBFamt1x);
         if (option("Opt_Inv2Annuity").value()) {
             if (annuityRate.listIndex() <= iniInvestAnnuityInt / 2.5)
                 annuityRate.setListIndex(rateIndexFromIni(iniInvestAnnuityInt));

@@ -121,11 +121,11 @@ void Mervane::layoutInputColumn()
         int height;
     };
     static const Row kRows[] = {
-        {"lbl_Prin", "fp_Prin", 375},         {"lbl_IntRate", "comIntr", 375},   {"lbl_exactRate", nullptr, 300},
-        {"lbl_Time", "fp_Time", 375},         {"lbl_Payment", "fp_Payment", 375}, {"lbl_xpaystrt", "fp_xpaystrt", 375},
-        {"lbl_xpay", "fp_xpay", 375},         {"lbl_hipayoff", "fp_hipayoff", 375}, {"lbl_IntRate_IA", "comIntr_IA", 375},
-        {"lbl_dur1", "lbl_dur2", 510},        {"lbl_lstPay", "fp_lstPay", 375},  {"lbl_xtra_w_last", nullptr, 330},
-        {"lbl_xtra_saved", nullptr, 330},     {"lbl_payoff_msg", nullptr, 330},
+        {"lbl_Prin", "fp_Prin", 375},     {"lbl_IntRate", "comIntr", 375},      {"lbl_exactRate", nullptr, 300},
+        {"lbl_Time", "fp_Time", 375},     {"lbl_Payment", "fp_Payment", 375},   {"lbl_xpaystrt", "fp_xpaystrt", 375},
+        {"lbl_xpay", "fp_xpay", 375},     {"lbl_hipayoff", "fp_hipayoff", 375}, {"lbl_IntRate_IA", "comIntr_IA", 375},
+        {"lbl_dur1", "lbl_dur2", 510},    {"lbl_lstPay", "fp_lstPay", 375},     {"lbl_xtra_w_last", nullptr, 330},
+        {"lbl_xtra_saved", nullptr, 330}, {"lbl_payoff_msg", nullptr, 330},
     };
     // Labels sit a little lower than the boxes beside them, so their text lines up with the boxes' text.
     auto place = [this](const char* name, int top) {
@@ -209,8 +209,8 @@ void Mervane::showFieldsOfOption()
     bool oneTimeMonthly = option("Opt_invest_1xmnthly").value();
     bool toAnnuity = option("Opt_Inv2Annuity").value();
     bool specDur = option("Opt_Spec_Dur").value();
-    bool annuity = option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value() ||
-                   option("Opt_Annuity_Duration").value();
+    bool annuity =
+        option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value() || option("Opt_Annuity_Duration").value();
     show("lbl_xpaystrt", "fp_xpaystrt", toAnnuity || specDur);
     show("lbl_xpay", "fp_xpay", oneTimeMonthly || toAnnuity);
     box("fp_xpay").setEnabled(oneTimeMonthly);

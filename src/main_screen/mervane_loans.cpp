@@ -38,20 +38,28 @@ std::string dateText(const CalendarDate& d)
 std::string Mervane::statusMessage(LoanStatus status)
 {
     switch (status) {
-    case LoanStatus::PaymentTooLow: return "Suggested payment not high enough for this loan amount";
-    case LoanStatus::PaymentBelowZeroRate:
-        return "Suggested payment too low - even at 0% interest it does not repay this loan amount";
-    case LoanStatus::ExceededHighInterest: return "Exceeded High Interest of 25%";
-    case LoanStatus::TooFewPeriods: return "Duration too short - the loan must last at least one installment";
-    case LoanStatus::TooManyPeriods: return "Duration too long - at most 32766 installments can be computed";
-    case LoanStatus::AmountTooLarge: return "Amount too large - at most $1,000,000,000,000 can be computed";
-    case LoanStatus::ZeroRate:
-    case LoanStatus::NegativeExtra:
-    case LoanStatus::NegativeStart:
-    case LoanStatus::InvalidInput: return "Missing or Inappropriate Input (possibly a negitive number or 0)";
-    case LoanStatus::ResultOutOfRange:
-    case LoanStatus::WalkNotFinished: return "Inappropriate Input - the result is too large to compute";
-    case LoanStatus::Ok: break;
+        case LoanStatus::PaymentTooLow:
+            return "Suggested payment not high enough for this loan amount";
+        case LoanStatus::PaymentBelowZeroRate:
+            return "Suggested payment too low - even at 0% interest it does not repay this loan amount";
+        case LoanStatus::ExceededHighInterest:
+            return "Exceeded High Interest of 25%";
+        case LoanStatus::TooFewPeriods:
+            return "Duration too short - the loan must last at least one installment";
+        case LoanStatus::TooManyPeriods:
+            return "Duration too long - at most 32766 installments can be computed";
+        case LoanStatus::AmountTooLarge:
+            return "Amount too large - at most $1,000,000,000,000 can be computed";
+        case LoanStatus::ZeroRate:
+        case LoanStatus::NegativeExtra:
+        case LoanStatus::NegativeStart:
+        case LoanStatus::InvalidInput:
+            return "Missing or Inappropriate Input (possibly a negitive number or 0)";
+        case LoanStatus::ResultOutOfRange:
+        case LoanStatus::WalkNotFinished:
+            return "Inappropriate Input - the result is too large to compute";
+        case LoanStatus::Ok:
+            break;
     }
     return {};
 }
@@ -180,8 +188,9 @@ bool Mervane::ExtraPay(std::int16_t numpay)
     valLstPay = r.lastPayment;
     m_xtraInstallments = r.installments;
     m_xtraPaid = r.extrasPaid;
-    label("lbl_dur2").setCaption(std::to_string(r.installments) + " payments" + crlf + "    (" +
-                                 formatNumber(r.years, kStandardFormat) + " yrs)");
+    label("lbl_dur2")
+        .setCaption(std::to_string(r.installments) + " payments" + crlf + "    (" +
+                    formatNumber(r.years, kStandardFormat) + " yrs)");
     if (in.mode == ExtraMode::Yearly)
         label("lbl_wXP").setCaption("with " + std::to_string(r.yearlyCount) + " Yearly Payments");
     if (r.paidOffBeforeStart) {

@@ -12,8 +12,8 @@ void Mervane::Toolbar1_ButtonClick(int index)
     // Buttons are told apart by their first name; each runs its menu command or button.
     const std::string& key = tb.button(index).key;
     const std::pair<const char*, const char*> commands[] = {
-        {"Loan", "mnu_view_loan"}, {"Invest", "mnu_view_invest"}, {"Years", "mnu_Years"},
-        {"Months", "mnu_Months"},  {"Table", "mnu_LnSheet"},      {"PO>IA", "btn_Payoff2Amt"},
+        {"Loan", "mnu_view_loan"},     {"Invest", "mnu_view_invest"},  {"Years", "mnu_Years"},
+        {"Months", "mnu_Months"},      {"Table", "mnu_LnSheet"},       {"PO>IA", "btn_Payoff2Amt"},
         {"Ini File", "mnu_IniFileEd"}, {"Chk Input", "mnu_InvInpChk"}, {"Exit", "mnu_exit"},
     };
     for (auto [name, handler] : commands) {

@@ -11,18 +11,30 @@ namespace tv {
 const char* kindName(Kind kind)
 {
     switch (kind) {
-    case Kind::Label: return "label";
-    case Kind::MaskedBox: return "maskedbox";
-    case Kind::ComboList: return "combo";
-    case Kind::OptionButton: return "option";
-    case Kind::CheckBox: return "checkbox";
-    case Kind::Frame: return "frame";
-    case Kind::CommandButton: return "button";
-    case Kind::Line: return "line";
-    case Kind::Picture: return "picture";
-    case Kind::TextArea: return "textarea";
-    case Kind::Grid: return "grid";
-    case Kind::Toolbar: return "toolbar";
+        case Kind::Label:
+            return "label";
+        case Kind::MaskedBox:
+            return "maskedbox";
+        case Kind::ComboList:
+            return "combo";
+        case Kind::OptionButton:
+            return "option";
+        case Kind::CheckBox:
+            return "checkbox";
+        case Kind::Frame:
+            return "frame";
+        case Kind::CommandButton:
+            return "button";
+        case Kind::Line:
+            return "line";
+        case Kind::Picture:
+            return "picture";
+        case Kind::TextArea:
+            return "textarea";
+        case Kind::Grid:
+            return "grid";
+        case Kind::Toolbar:
+            return "toolbar";
     }
     return "control";
 }
@@ -127,14 +139,16 @@ bool Control::usableByUser() const
 bool Control::canFocus() const
 {
     switch (m_kind) {
-    case Kind::MaskedBox:
-    case Kind::ComboList:
-    case Kind::OptionButton:
-    case Kind::CheckBox:
-    case Kind::CommandButton:
-    case Kind::TextArea:
-    case Kind::Grid: return usableByUser();
-    default: return false;
+        case Kind::MaskedBox:
+        case Kind::ComboList:
+        case Kind::OptionButton:
+        case Kind::CheckBox:
+        case Kind::CommandButton:
+        case Kind::TextArea:
+        case Kind::Grid:
+            return usableByUser();
+        default:
+            return false;
     }
 }
 
@@ -164,7 +178,9 @@ void Control::userClick()
     fire("Click");
 }
 
-Label::Label(Form& form, std::string name, Control* container) : Control(form, Kind::Label, std::move(name), container) {}
+Label::Label(Form& form, std::string name, Control* container) : Control(form, Kind::Label, std::move(name), container)
+{
+}
 
 MaskedBox::MaskedBox(Form& form, std::string name, Control* container)
     : Control(form, Kind::MaskedBox, std::move(name), container)
@@ -197,9 +213,8 @@ namespace {
 // Characters of a UTF-8 text: every byte but the continuation bytes of a multi-byte character.
 int characterCount(const std::string& text)
 {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<int>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace
@@ -369,7 +384,9 @@ void CheckBox::userClick()
     setValue(m_value == 1 ? 0 : 1);
 }
 
-Frame::Frame(Form& form, std::string name, Control* container) : Control(form, Kind::Frame, std::move(name), container) {}
+Frame::Frame(Form& form, std::string name, Control* container) : Control(form, Kind::Frame, std::move(name), container)
+{
+}
 
 CommandButton::CommandButton(Form& form, std::string name, Control* container)
     : Control(form, Kind::CommandButton, std::move(name), container)

@@ -11,18 +11,30 @@ namespace {
 std::unique_ptr<Control> makeControl(Form& form, Kind kind, const std::string& name, Control* container)
 {
     switch (kind) {
-    case Kind::Label: return std::make_unique<Label>(form, name, container);
-    case Kind::MaskedBox: return std::make_unique<MaskedBox>(form, name, container);
-    case Kind::ComboList: return std::make_unique<ComboList>(form, name, container);
-    case Kind::OptionButton: return std::make_unique<OptionButton>(form, name, container);
-    case Kind::CheckBox: return std::make_unique<CheckBox>(form, name, container);
-    case Kind::Frame: return std::make_unique<Frame>(form, name, container);
-    case Kind::CommandButton: return std::make_unique<CommandButton>(form, name, container);
-    case Kind::Line: return std::make_unique<Line>(form, name, container);
-    case Kind::Picture: return std::make_unique<Picture>(form, name, container);
-    case Kind::TextArea: return std::make_unique<TextArea>(form, name, container);
-    case Kind::Grid: return std::make_unique<Grid>(form, name, container);
-    case Kind::Toolbar: return std::make_unique<Toolbar>(form, name, container);
+        case Kind::Label:
+            return std::make_unique<Label>(form, name, container);
+        case Kind::MaskedBox:
+            return std::make_unique<MaskedBox>(form, name, container);
+        case Kind::ComboList:
+            return std::make_unique<ComboList>(form, name, container);
+        case Kind::OptionButton:
+            return std::make_unique<OptionButton>(form, name, container);
+        case Kind::CheckBox:
+            return std::make_unique<CheckBox>(form, name, container);
+        case Kind::Frame:
+            return std::make_unique<Frame>(form, name, container);
+        case Kind::CommandButton:
+            return std::make_unique<CommandButton>(form, name, container);
+        case Kind::Line:
+            return std::make_unique<Line>(form, name, container);
+        case Kind::Picture:
+            return std::make_unique<Picture>(form, name, container);
+        case Kind::TextArea:
+            return std::make_unique<TextArea>(form, name, container);
+        case Kind::Grid:
+            return std::make_unique<Grid>(form, name, container);
+        case Kind::Toolbar:
+            return std::make_unique<Toolbar>(form, name, container);
     }
     throw std::logic_error("unknown control kind");
 }

@@ -5,7 +5,11 @@
 namespace tv {
 
 MenuItem::MenuItem(Form& form, std::string name, int index, std::string caption, std::string shortcut)
-    : m_form(form), m_name(std::move(name)), m_index(index), m_caption(std::move(caption)), m_shortcut(std::move(shortcut))
+    : m_form(form),
+      m_name(std::move(name)),
+      m_index(index),
+      m_caption(std::move(caption)),
+      m_shortcut(std::move(shortcut))
 {
 }
 

@@ -13,12 +13,12 @@ namespace tv {
 struct PlatformRecord {
     enum class Type { Message, Printed, Help, Started, Ended, Clipboard, Saved, Chart };
     Type type;
-    std::string text;  // message text, printed text, help file, command line, clipboard text, saved bytes
+    std::string text;   // message text, printed text, help file, command line, clipboard text, saved bytes
     std::string title;  // message title, saved file's suggested name, chart window's caption
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
-    int answer = 0;   // message boxes
-    int number = 0;   // help command, window style
+    int answer = 0;            // message boxes
+    int number = 0;            // help command, window style
     TableDocument table = {};  // a saved PDF's title and rows (its `text` is the same as lines of TABs)
     ChartRequest chart = {};   // a chart shown
 };

@@ -19,7 +19,7 @@ struct ToolButton {
     std::string key;      // the first name, by which the click handler tells buttons apart
     std::string caption;  // the second name
     std::string toolTip;
-    int image = 0;        // image number in the toolbar's image list; 0 for none
+    int image = 0;  // image number in the toolbar's image list; 0 for none
     ToolStyle style = ToolStyle::Default;
     bool pressed = false;
     bool enabled = true;

@@ -53,8 +53,8 @@ TEST(FormatNumber, EveryDisplayFormatTheScreensUse)
 
 TEST(FormatNumber, EveryFormattedTextReadsBackAsItsRoundedValue)
 {
-    const std::string_view formats[] = {kMoneyFormat,    kCurrencyFormat, kDurationFormat, kWholeFormat,
-                                        kPercentFormat,  kStandardFormat, kFixed2Format,   kFixed3Format};
+    const std::string_view formats[] = {kMoneyFormat,   kCurrencyFormat, kDurationFormat, kWholeFormat,
+                                        kPercentFormat, kStandardFormat, kFixed2Format,   kFixed3Format};
     const double decimals[] = {2, 2, 3, 0, 0, 2, 2, 3};
     double values[] = {0, 1, -1, 0.5, 1234.567, -98765.4321, 1e12, 0.001, 42.42, -0.7, 100000};
     for (std::size_t f = 0; f < std::size(formats); ++f) {

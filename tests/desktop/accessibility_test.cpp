@@ -77,12 +77,14 @@ std::pair<QColor, QColor> textOnBackground(const tv::Control& control, QWidget* 
 {
     const QPalette& pal = w->palette();
     switch (control.kind()) {
-    case tv::Kind::MaskedBox:
-    case tv::Kind::TextArea:
-    case tv::Kind::Grid: return {pal.color(QPalette::Active, QPalette::Text), pal.color(QPalette::Base)};
-    case tv::Kind::CommandButton:
-        return {pal.color(QPalette::Active, QPalette::ButtonText), pal.color(QPalette::Button)};
-    default: return {pal.color(QPalette::Active, QPalette::WindowText), pal.color(QPalette::Window)};
+        case tv::Kind::MaskedBox:
+        case tv::Kind::TextArea:
+        case tv::Kind::Grid:
+            return {pal.color(QPalette::Active, QPalette::Text), pal.color(QPalette::Base)};
+        case tv::Kind::CommandButton:
+            return {pal.color(QPalette::Active, QPalette::ButtonText), pal.color(QPalette::Button)};
+        default:
+            return {pal.color(QPalette::Active, QPalette::WindowText), pal.color(QPalette::Window)};
     }
 }
 
@@ -94,13 +96,15 @@ void checkReadable(ProgramWindows& p, const tv::Form& form)
         // A scheme's own colours are its choice; the desktop's colours are the renderer's to keep readable.
         if (!c->visible() || !c->enabled() || !tv::isSystemColor(c->foreColor())) continue;
         switch (c->kind()) {
-        case tv::Kind::Label:
-        case tv::Kind::OptionButton:
-        case tv::Kind::CheckBox:
-        case tv::Kind::CommandButton:
-        case tv::Kind::MaskedBox:
-        case tv::Kind::TextArea: break;
-        default: continue;
+            case tv::Kind::Label:
+            case tv::Kind::OptionButton:
+            case tv::Kind::CheckBox:
+            case tv::Kind::CommandButton:
+            case tv::Kind::MaskedBox:
+            case tv::Kind::TextArea:
+                break;
+            default:
+                continue;
         }
         QWidget* w = p.widget(form, c->name().c_str());
         auto [text, back] = textOnBackground(*c, w);

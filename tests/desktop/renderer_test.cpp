@@ -17,9 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyleOption>
 #include <QTableView>
 #include <QTest>
-#include <QStyleOption>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -393,16 +393,19 @@ private Q_SLOTS:
         m_form->control("lbl_Amount").setBackColor(tv::rgb(230, 216, 174));
         m_form->control("lbl_Amount").setForeColor(tv::rgb(0, 0, 128));
         QCOMPARE(widget<QLabel>("lbl_Amount")->palette().color(QPalette::Window), QColor(230, 216, 174));
-        QCOMPARE(widget<QLabel>("lbl_Amount")->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 128));
+        QCOMPARE(widget<QLabel>("lbl_Amount")->palette().color(QPalette::Active, QPalette::WindowText),
+                 QColor(0, 0, 128));
         QVERIFY(widget<QLabel>("lbl_Amount")->autoFillBackground());
         m_form->control("fp_Amount").setBackColor(tv::rgb(255, 255, 192));
         QCOMPARE(widget<QLineEdit>("fp_Amount")->palette().color(QPalette::Base), QColor(255, 255, 192));
         m_form->control("fp_Amount").setBackColor(tv::syscolor::kWindowBackground);
-        QCOMPARE(widget<QLineEdit>("fp_Amount")->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+        QCOMPARE(widget<QLineEdit>("fp_Amount")->palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::Base));
         m_form->control("btn_Calc").setBackColor(tv::rgb(200, 0, 0));
         QCOMPARE(widget<QPushButton>("btn_Calc")->palette().color(QPalette::Button), QColor(200, 0, 0));
         m_form->setBackColor(tv::rgb(240, 232, 206));
-        QCOMPARE(widget<QLineEdit>("fp_Amount")->parentWidget()->palette().color(QPalette::Window), QColor(240, 232, 206));
+        QCOMPARE(widget<QLineEdit>("fp_Amount")->parentWidget()->palette().color(QPalette::Window),
+                 QColor(240, 232, 206));
         m_form->setCaption("Financial Calculator - Loans");
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Financial Calculator - Loans"));
 

@@ -40,7 +40,7 @@ const tv::MenuDecl kMenus[] = {
 };
 
 tv::ToolButton tool(const char* key, const char* caption, const char* tip, int image,
-                   tv::ToolStyle style = tv::ToolStyle::Default)
+                    tv::ToolStyle style = tv::ToolStyle::Default)
 {
     tv::ToolButton b;
     b.key = key;
@@ -121,11 +121,13 @@ TestForm::TestForm(tv::Application& app, EventLog& log) : Form(app, "TestForm", 
     });
     bind("fp_Amount_Change", [this, &log] { log.push_back("fp_Amount_Change:" + box("fp_Amount").text()); });
     logged("fp_Amount_LostFocus");
-    bind("comRate_Click", [this, &log] { log.push_back("comRate_Click:" + std::to_string(combo("comRate").listIndex())); });
+    bind("comRate_Click",
+         [this, &log] { log.push_back("comRate_Click:" + std::to_string(combo("comRate").listIndex())); });
     logged("opt_12_Click");
     logged("opt_24_Click");
     logged("opt_26_Click");
-    bind("chk_Round_Click", [this, &log] { log.push_back("chk_Round_Click:" + std::to_string(check("chk_Round").value())); });
+    bind("chk_Round_Click",
+         [this, &log] { log.push_back("chk_Round_Click:" + std::to_string(check("chk_Round").value())); });
     logged("btn_Calc_Click");
     logged("btn_Close_Click");
     logged("lbl_Result_Click");
@@ -135,13 +137,13 @@ TestForm::TestForm(tv::Application& app, EventLog& log) : Form(app, "TestForm", 
     });
     logged("grd_DblClick");
     bind("Toolbar1_ButtonClick", tv::Handler([this, &log](tv::EventArgs& a) {
-        log.push_back("Toolbar1_ButtonClick:" + std::to_string(a.index));
-        // The Loan button is pressed by its handler, as the main screen does it.
-        if (a.index == 1) toolbar("Toolbar1").setPressed(1, true);
-    }));
+             log.push_back("Toolbar1_ButtonClick:" + std::to_string(a.index));
+             // The Loan button is pressed by its handler, as the main screen does it.
+             if (a.index == 1) toolbar("Toolbar1").setPressed(1, true);
+         }));
     bind("Toolbar1_ButtonMenuClick", tv::Handler([&log](tv::EventArgs& a) {
-        log.push_back("Toolbar1_ButtonMenuClick:" + std::to_string(a.index) + "," + std::to_string(a.item));
-    }));
+             log.push_back("Toolbar1_ButtonMenuClick:" + std::to_string(a.index) + "," + std::to_string(a.item));
+         }));
     bind("mnu_Years_Click", [this, &log] {
         log.push_back("mnu_Years_Click");
         menu("mnu_Years").setChecked(true);
@@ -153,15 +155,15 @@ TestForm::TestForm(tv::Application& app, EventLog& log) : Form(app, "TestForm", 
         menu("mnu_Months").setChecked(true);
     });
     bind("mnuOptLen_Click", tv::Handler([this, &log](tv::EventArgs& a) {
-        log.push_back("mnuOptLen_Click:" + std::to_string(a.index));
-        menu("mnuOptLen", 0).setChecked(a.index == 0);
-        menu("mnuOptLen", 1).setChecked(a.index == 1);
-    }));
+             log.push_back("mnuOptLen_Click:" + std::to_string(a.index));
+             menu("mnuOptLen", 0).setChecked(a.index == 0);
+             menu("mnuOptLen", 1).setChecked(a.index == 1);
+         }));
     logged("mnu_exit_Click");
     bind("Form_Unload", tv::Handler([this, &log](tv::EventArgs& a) {
-        log.push_back("Form_Unload");
-        a.cancel = refuseUnload;
-    }));
+             log.push_back("Form_Unload");
+             a.cancel = refuseUnload;
+         }));
 }
 
 }  // namespace tvtest

@@ -49,8 +49,8 @@ TEST(AmortizeWithExtras, ReproducesTheExtraPaymentExamplesToTheCent)
     const std::vector<ExtraCase> cases = {
         {"100 extra with every installment from 1: 246 installments, 20.50 years",
          standardLoan(ExtraMode::PerInstallment, 100.0, 1.0), 246, 20.5, 55.18, 95762.74, 0},
-        {"5000 once with installment 12: 308 installments, 25.67 years",
-         standardLoan(ExtraMode::OneTime, 5000.0, 12.0), 308, 308.0 / 12, 42.93, -1.0, 0},
+        {"5000 once with installment 12: 308 installments, 25.67 years", standardLoan(ExtraMode::OneTime, 5000.0, 12.0),
+         308, 308.0 / 12, 42.93, -1.0, 0},
         {"1000 yearly from installment 1: 254 installments with 22 yearly payments",
          standardLoan(ExtraMode::Yearly, 1000.0, 1.0), 254, 254.0 / 12, 592.56, -1.0, 22},
     };
@@ -208,8 +208,7 @@ TEST(AmortizeWithExtras, AOneTimeExtraWithTheLastInstallmentFindsNothingLeft)
 
 TEST(AmortizeWithExtras, RefusesNegativeExtrasAndStarts)
 {
-    EXPECT_EQ(amortizeWithExtras(standardLoan(ExtraMode::PerInstallment, -1.0, 1.0)).status,
-              LoanStatus::NegativeExtra);
+    EXPECT_EQ(amortizeWithExtras(standardLoan(ExtraMode::PerInstallment, -1.0, 1.0)).status, LoanStatus::NegativeExtra);
     EXPECT_EQ(amortizeWithExtras(standardLoan(ExtraMode::Yearly, -1000.0, 1.0)).status, LoanStatus::NegativeExtra);
     EXPECT_EQ(amortizeWithExtras(standardLoan(ExtraMode::Yearly, 1000.0, -12.0)).status, LoanStatus::NegativeStart);
     EXPECT_EQ(amortizeWithExtras(standardLoan(ExtraMode::OneTime, 2e12, 1.0)).status, LoanStatus::AmountTooLarge);

@@ -25,7 +25,7 @@ TEST(PeriodPower, CountsPeriodsRoundedHalfToEven)
     EXPECT_EQ(periodPower(2.0, 2.5).value, 4.0);   // 2.5 periods count as 2
     EXPECT_EQ(periodPower(2.0, 3.5).value, 16.0);  // 3.5 periods count as 4
     EXPECT_EQ(periodPower(2.0, 3.4).periods, 3);
-    EXPECT_EQ(periodPower(1.00625, 12.0 * (5.0 + 0.083)).periods, 61);  // 5.083 years at 12 a year: 60.996
+    EXPECT_EQ(periodPower(1.00625, 12.0 * (5.0 + 0.083)).periods, 61);   // 5.083 years at 12 a year: 60.996
     EXPECT_EQ(periodPower(1.00625, 26.0 * (5.0 + 0.083)).periods, 132);  // and at 26 a year: 132.158
 }
 
@@ -60,7 +60,7 @@ TEST(InstallmentCount, IsTheRoundedProductWithinTheLimits)
     EXPECT_EQ(installmentCount(12, 5.0 + 0.083).count, 61);
     EXPECT_EQ(installmentCount(26, 5.0 + 0.083).count, 132);
     EXPECT_EQ(installmentCount(12, 0.04).status, LoanStatus::TooFewPeriods);  // 0.48 installments
-    EXPECT_EQ(installmentCount(26, 0.04).count, 1);                          // 1.04 installments
+    EXPECT_EQ(installmentCount(26, 0.04).count, 1);                           // 1.04 installments
     EXPECT_EQ(installmentCount(12, 0.0).status, LoanStatus::TooFewPeriods);
     EXPECT_EQ(installmentCount(12, -1.0).status, LoanStatus::TooFewPeriods);
     EXPECT_EQ(installmentCount(12, 2730.5).count, limits::kMaxPeriods);

@@ -45,7 +45,6 @@ private:
     std::uint64_t m_state;
 };
 
-
 // Counts the model's changes between two actions, and notes the grid cells they touched and the forms
 // they loaded.
 class Watcher : public ModelObserver {

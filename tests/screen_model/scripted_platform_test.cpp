@@ -106,7 +106,8 @@ TEST(ScriptedPlatform, SavedFilesAndChartsAreRecordedAndNothingIsWritten)
     ChartRequest chart;
     chart.name = "table";
     chart.caption = "Loan Payment Table Chart";
-    chart.charts.push_back({"t", {"x", ""}, {"y", "$"}, {}, {}, {{"6.00%", SeriesKind::Line, 0, false, {{15, 675.09}}}}});
+    chart.charts.push_back(
+        {"t", {"x", ""}, {"y", "$"}, {}, {}, {{"6.00%", SeriesKind::Line, 0, false, {{15, 675.09}}}}});
     p.showChart(chart);
     ASSERT_EQ(p.records().size(), 3u);
     const PlatformRecord& csv = p.records()[0];

@@ -91,8 +91,10 @@ TEST(HelpMenu, HistoryTextIsExact)
     EXPECT_NE(text.find("\r\n\r\n Ver\t Date\tUpdate History\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n\t\tAdd Window Default to the background lists\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n\t\tAdd customizable Toolbar with MS Toolbar & ImageList\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\n\t\tFix investment 'Combo' to calculate monthly payment correctly\r\n"), std::string::npos);
-    const std::string last = "6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box";
+    EXPECT_NE(text.find("\r\n\t\tFix investment 'Combo' to calculate monthly payment correctly\r\n"),
+              std::string::npos);
+    const std::string last =
+        "6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box";
     EXPECT_EQ(text.substr(text.size() - last.size()), last);
     int lines = 1;
     for (char c : text) lines += c == '\n';

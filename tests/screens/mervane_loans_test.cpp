@@ -82,7 +82,8 @@ TEST(MervaneLoans, DurationIsRoundedToWholeMonthsAndWrittenBack)
 {
     TestProgram t;
     standardLoan(t);
-    const std::pair<const char*, const char*> cases[] = {{"2.6", "2.583"}, {"10.04", "10"}, {"10.96", "11"}, {"5.083", "5.083"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"2.6", "2.583"}, {"10.04", "10"}, {"10.96", "11"}, {"5.083", "5.083"}};
     for (auto [typed, rounded] : cases) {
         t.type("fp_Time", typed);
         t.calculate();
@@ -243,7 +244,8 @@ TEST(MervaneLoans, InterestOnlyAtTheZeroRateIsRefusedWithoutShowingAnOldPayment)
     t.type("fp_Prin", "100000");
     m.combo("comIntr").userPick(0);
     t.calculate();
-    EXPECT_EQ(t.messages(), std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
+    EXPECT_EQ(t.messages(),
+              std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
     EXPECT_EQ(t.shown("fp_Payment"), "$0.00");
     EXPECT_EQ(t.shown("fp_totInt"), "$0.00");
 }
@@ -253,7 +255,8 @@ TEST(MervaneLoans, LettersInABoxAreRefusedLikeAnEmptyBox)
     TestProgram t;
     t.type("fp_Prin", "abc");
     t.calculate();
-    EXPECT_EQ(t.messages(), std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
+    EXPECT_EQ(t.messages(),
+              std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
     EXPECT_EQ(t.program->app().focus(), &t.m().control("fp_Prin"));
 }
 

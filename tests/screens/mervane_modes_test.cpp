@@ -8,13 +8,14 @@ namespace {
 
 struct Layout {
     const char* option;
-    const char* highlighted;       // the label painted in the highlight colour
+    const char* highlighted;          // the label painted in the highlight colour
     std::vector<const char*> shown;   // optional fields that are visible
     std::vector<const char*> hidden;  // optional fields that are hidden
 };
 
-const std::vector<const char*> kLoanOptional = {"fp_xpaystrt", "fp_xpay", "fp_hipayoff", "lbl_wXP", "fp_totIntwX",
-                                                "fp_totPaywX", "lbl_dur1", "lbl_dur2", "fp_lstPay", "lbl_payoff_msg"};
+const std::vector<const char*> kLoanOptional = {"fp_xpaystrt", "fp_xpay",       "fp_hipayoff", "lbl_wXP",
+                                                "fp_totIntwX", "fp_totPaywX",   "lbl_dur1",    "lbl_dur2",
+                                                "fp_lstPay",   "lbl_payoff_msg"};
 
 std::vector<const char*> without(const std::vector<const char*>& all, const std::vector<const char*>& shown)
 {
@@ -27,15 +28,19 @@ std::vector<const char*> without(const std::vector<const char*>& all, const std:
 
 TEST(MervaneLayout, EveryLoanOptionShowsExactlyItsFields)
 {
-    const std::vector<const char*> extras = {"fp_xpaystrt", "fp_xpay", "lbl_wXP", "fp_totIntwX",
+    const std::vector<const char*> extras = {"fp_xpaystrt", "fp_xpay",  "lbl_wXP",  "fp_totIntwX",
                                              "fp_totPaywX", "lbl_dur1", "lbl_dur2", "fp_lstPay"};
-    const std::vector<const char*> payoff = {"fp_xpaystrt", "fp_xpay", "fp_hipayoff", "lbl_wXP",
+    const std::vector<const char*> payoff = {"fp_xpaystrt", "fp_xpay",     "fp_hipayoff",   "lbl_wXP",
                                              "fp_totIntwX", "fp_totPaywX", "lbl_payoff_msg"};
     const Layout layouts[] = {
-        {"opt_Prin", "lbl_Prin", {}, {}},       {"opt_intRate", "lbl_IntRate", {}, {}},
-        {"opt_time", "lbl_Time", {}, {}},       {"opt_payment", "lbl_Payment", {}, {}},
-        {"opt_IntOnly", "lbl_Payment", {}, {}}, {"opt_payoff", "lbl_Payment", payoff, {}},
-        {"opt_xpaymo", "lbl_Payment", extras, {}}, {"opt_xpay1x", "lbl_Payment", extras, {}},
+        {"opt_Prin", "lbl_Prin", {}, {}},
+        {"opt_intRate", "lbl_IntRate", {}, {}},
+        {"opt_time", "lbl_Time", {}, {}},
+        {"opt_payment", "lbl_Payment", {}, {}},
+        {"opt_IntOnly", "lbl_Payment", {}, {}},
+        {"opt_payoff", "lbl_Payment", payoff, {}},
+        {"opt_xpaymo", "lbl_Payment", extras, {}},
+        {"opt_xpay1x", "lbl_Payment", extras, {}},
         {"opt_xpayperiodic", "lbl_Payment", extras, {}},
     };
     TestProgram t;
@@ -47,7 +52,8 @@ TEST(MervaneLayout, EveryLoanOptionShowsExactlyItsFields)
         for (const char* name : l.shown) EXPECT_TRUE(m.control(name).visible()) << name;
         for (const char* name : without(kLoanOptional, l.shown)) EXPECT_FALSE(m.control(name).visible()) << name;
         for (const char* name : {"lbl_Prin", "lbl_IntRate", "lbl_Time", "lbl_Payment"})
-            EXPECT_EQ(m.label(name).foreColor(), std::string(name) == l.highlighted ? colors.gLoanHiTxtColor : colors.gLoanTxtColor)
+            EXPECT_EQ(m.label(name).foreColor(),
+                      std::string(name) == l.highlighted ? colors.gLoanHiTxtColor : colors.gLoanTxtColor)
                 << name;
         EXPECT_TRUE(m.box("fp_Payment").enabled());
         EXPECT_EQ(m.box("fp_xpay").enabled(), l.shown == extras);
@@ -68,14 +74,21 @@ TEST(MervaneLayout, EveryInvestmentOptionShowsExactlyItsFields)
         const char* totPay;
     };
     const InvestLayout layouts[] = {
-        {"Opt_Invest", "Invested &Amount:", false, false, false, false, true, true, false, true, "Total Contributions:"},
-        {"Opt_invest_mnthly", "Monthly &Amount:", false, false, false, false, true, true, false, true, "Total Contributions:"},
-        {"Opt_invest_1xmnthly", "Monthly &Amount:", false, true, true, false, true, true, false, true, "Total Contributions:"},
-        {"Opt_invest_yearly", "Yearly &Amount:", false, false, false, false, true, true, false, true, "Total Contributions:"},
-        {"Opt_Inv2Annuity", "Monthly &Amount:", true, true, false, true, true, false, false, true, "Total Contributions:"},
+        {"Opt_Invest", "Invested &Amount:", false, false, false, false, true, true, false, true,
+         "Total Contributions:"},
+        {"Opt_invest_mnthly", "Monthly &Amount:", false, false, false, false, true, true, false, true,
+         "Total Contributions:"},
+        {"Opt_invest_1xmnthly", "Monthly &Amount:", false, true, true, false, true, true, false, true,
+         "Total Contributions:"},
+        {"Opt_invest_yearly", "Yearly &Amount:", false, false, false, false, true, true, false, true,
+         "Total Contributions:"},
+        {"Opt_Inv2Annuity", "Monthly &Amount:", true, true, false, true, true, false, false, true,
+         "Total Contributions:"},
         {"Opt_Annuity", "Invested &Amount:", false, false, false, false, false, false, false, true, "Total Payments:"},
-        {"Opt_Annuity_Mnthly", "Invested &Amount:", false, false, false, false, false, false, false, true, "Total Payments:"},
-        {"Opt_Annuity_Duration", "Invested &Amount:", false, false, false, false, false, false, true, false, "Total Payments:"},
+        {"Opt_Annuity_Mnthly", "Invested &Amount:", false, false, false, false, false, false, false, true,
+         "Total Payments:"},
+        {"Opt_Annuity_Duration", "Invested &Amount:", false, false, false, false, false, false, true, false,
+         "Total Payments:"},
         {"Opt_Spec_Dur", "Invested &Amount:", true, false, false, false, true, true, false, true, "Total Payments:"},
     };
     TestProgram t;
@@ -95,8 +108,10 @@ TEST(MervaneLayout, EveryInvestmentOptionShowsExactlyItsFields)
         EXPECT_EQ(m.box("fp_Payment").enabled(), l.paymentEnabled);
         EXPECT_EQ(m.box("fp_Time").enabled(), l.timeEnabled);
         EXPECT_EQ(m.label("lbl_totPay").caption(), l.totPay);
-        EXPECT_EQ(m.label("lbl_totPay").left(), std::string(l.totPay) == "Total Payments:" ? Mervane::kTotPayNarrowLeft : Mervane::kTotPayWideLeft);
-        for (const char* name : {"fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "lbl_dur1", "lbl_payoff_msg"})
+        EXPECT_EQ(m.label("lbl_totPay").left(),
+                  std::string(l.totPay) == "Total Payments:" ? Mervane::kTotPayNarrowLeft : Mervane::kTotPayWideLeft);
+        for (const char* name :
+             {"fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "lbl_dur1", "lbl_payoff_msg"})
             EXPECT_FALSE(m.control(name).visible()) << name;
         EXPECT_FALSE(m.button("btn_Payoff2RF").enabled());
         EXPECT_FALSE(m.button("btn_InfAdj").enabled());
@@ -239,7 +254,8 @@ TEST(MervaneChecker, QuestionsOfferTheSettingsValues)
     t.type("fp_Time", "7");
     t.messages();
     m.option("Opt_Invest").userClick();  // No: keeps 3000
-    EXPECT_EQ(t.messages(), std::vector<std::string>{"One time investment seems small - do you want to use the ini file value?"});
+    EXPECT_EQ(t.messages(),
+              std::vector<std::string>{"One time investment seems small - do you want to use the ini file value?"});
     EXPECT_EQ(t.text("fp_Prin"), "3000");
     EXPECT_EQ(t.text("fp_Time"), "7");
     t.platform.queueAnswer(kAnswerYes);
@@ -283,7 +299,7 @@ TEST(MervaneSettings, StartUpTakesDefaultsViewUnitAndColoursFromTheFile)
     EXPECT_EQ(m.backColor(), 0x00000080u);
     EXPECT_EQ(m.label("lbl_Prin").foreColor(), 0x00FFFFFFu);
     EXPECT_EQ(m.frame("frm_invSolve").foreColor(), 0x00FFFFFFu);  // contrast on a dark background
-    EXPECT_EQ(m.box("fp_Prin").backColor(), 0x00808080u);          // out of the list: Dk Gray
+    EXPECT_EQ(m.box("fp_Prin").backColor(), 0x00808080u);         // out of the list: Dk Gray
 }
 
 TEST(MervaneSettings, WindowDefaultsUseSystemColoursAndResetRereadsTheFile)

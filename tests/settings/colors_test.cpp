@@ -12,7 +12,6 @@
 namespace tv {
 namespace {
 
-
 constexpr const char* kIni = "Tarvolin.ini";
 
 // Module1 with the tan colours set, as the main screen's Form_Load sets them before any conversion.

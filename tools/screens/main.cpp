@@ -13,8 +13,8 @@
 #include "app/program.h"
 #include "desktop/desktop_defaults.h"
 #include "desktop/renderer.h"
-#include "screen_model/scripted_platform.h"
 #include "replay/replay.h"
+#include "screen_model/scripted_platform.h"
 #include "screens/snap_commands.h"
 
 namespace {
