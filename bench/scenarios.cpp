@@ -31,13 +31,13 @@ std::string cents(double amount)
     return text;
 }
 
-void loanView(Mervane& m, const char* option)
+void loanView(Form& m, const char* option)
 {
     m.option("opt_12").userClick();
     m.option(option).userClick();
 }
 
-void investView(Mervane& m, const char* option, bool daily)
+void investView(Form& m, const char* option, bool daily)
 {
     m.menu("mnu_view_invest").userChoose();
     m.option(option).userClick();

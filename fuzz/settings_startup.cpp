@@ -29,7 +29,7 @@ void checkMainScreen(tv::Program& program)
         std::optional<double> v = tv::parseBoxValue(text);
         FUZZ_CHECK(v && std::isfinite(*v), c->name() + " holds a number: " + text);
     }
-    FUZZ_CHECK(std::isfinite(m.durYears) && std::isfinite(m.intRate), "the calculation state is finite");
+    FUZZ_CHECK(std::isfinite(m.calc().durYears) && std::isfinite(m.calc().intRate), "the calculation state is finite");
 }
 
 }  // namespace

@@ -23,6 +23,18 @@ build() {  # build DIR [targets...]
         cmake --build "$dir" -j "$jobs" "${targets[@]}"
 }
 
+check_format() {  # every tracked C++ file as the project's .clang-format lays it out
+    local unformatted=() f
+    while IFS= read -r -d '' f; do
+        clang-format --dry-run --Werror "$f" >/dev/null 2>&1 || unformatted+=("$f")
+    done < <(git ls-files -z -- '*.cpp' '*.h')
+    if [ ${#unformatted[@]} -gt 0 ]; then
+        echo "Not formatted with the project's .clang-format (clang-format -i FILE... fixes them):" >&2
+        printf '  %s\n' "${unformatted[@]}" >&2
+        return 1
+    fi
+}
+
 release_build() {
     configure build -DCMAKE_BUILD_TYPE=Release -DTARVOLIN_WERROR=ON && build build "$@"
 }

@@ -26,6 +26,36 @@ const std::vector<std::string>& Program::formNames()
     return names;
 }
 
+MainScreenLink& Program::mainScreen()
+{
+    return *m_mervane;
+}
+
+Form& Program::loanTable()
+{
+    return *m_loanSheet;
+}
+
+Form& Program::settingsEditor()
+{
+    return *m_iniFile;
+}
+
+Form& Program::colorScreen()
+{
+    return *m_colorFm;
+}
+
+Form& Program::aboutBox()
+{
+    return *m_about;
+}
+
+void Program::showUpdateHistory()
+{
+    tv::showUpdateHistory(*this);
+}
+
 void Program::unloadLoanSheet()
 {
     if (Form* sheet = m_app.findForm("LoanSheet")) sheet->unload();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/links.h"
 #include "app/module1.h"
 #include "screen_model/application.h"
 #include "screen_model/platform.h"
@@ -31,6 +32,16 @@ public:
     Platform& platform() { return m_app.platform(); }
     Module1& module1() { return m_module1; }
 
+    // The forms as the other forms reach them: the main screen through what it offers them, the others as
+    // windows to show.
+    MainScreenLink& mainScreen();
+    Form& loanTable();
+    Form& settingsEditor();
+    Form& colorScreen();
+    Form& aboutBox();
+    void showUpdateHistory();
+
+    // The forms themselves, for the front ends and the tests.
     Mervane& mervane() { return *m_mervane; }
     LoanSheet& loanSheet() { return *m_loanSheet; }
     IniFile& iniFile() { return *m_iniFile; }

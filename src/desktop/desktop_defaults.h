@@ -44,7 +44,6 @@ public:
     // The screen's logical DPI and the application font's size.
     static TwipScale forScreen(const QScreen* screen);
 
-    double pxPerTwip() const { return m_pxPerTwip; }
     int px(int twips) const;
     int twips(int px) const;
     // Edges are rounded, not sizes, so neighbouring controls neither overlap nor leave gaps.

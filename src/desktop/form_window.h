@@ -43,7 +43,6 @@ public:
     QWidget* widget(const tv::Control& control) const;
     QAction* action(const tv::MenuItem& item) const;
     QToolButton* toolButton(const tv::Toolbar& toolbar, int index) const;
-    QWidget* clientArea() const { return m_client; }
     QMenuBar* menuBar() const { return m_menuBar; }
 
     // True while the window applies a model change: the widget signals that follow are not user actions.

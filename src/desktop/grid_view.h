@@ -56,7 +56,6 @@ class GridView : public QTableView {
 public:
     GridView(tv::Grid& grid, FormWindow& window, QWidget* parent);
 
-    GridModel& gridModel() { return m_model; }
     // A change of the grid; shape, cell texts, alignments, current cell and scrolling are gathered and
     // applied by flush(), so a table filled cell by cell is announced to the view once.
     void changed(tv::Prop prop, int row, int col);

@@ -12,6 +12,8 @@ namespace tvqt {
 Renderer::Renderer(tv::Application& app, QObject* parent) : QObject(parent), m_app(app)
 {
     m_app.addObserver(this);
+    // An exception must never leave a Qt event handler: while the model is drawn, a failed handler is a message.
+    m_app.setEventFaultHandler(&tv::showEventFault);
     // Forms already on the screen get their windows now.
     for (tv::Form* f : m_app.forms())
         if (f->loaded() && f->visible()) formChanged(*f, tv::FormEvent::Shown);
@@ -20,6 +22,7 @@ Renderer::Renderer(tv::Application& app, QObject* parent) : QObject(parent), m_a
 Renderer::~Renderer()
 {
     m_app.removeObserver(this);
+    m_app.setEventFaultHandler({});
     for (auto& [form, window] : m_windows) delete window.data();
     for (auto& window : m_unloaded) delete window.data();
 }

@@ -26,8 +26,9 @@ class FormWindow;
 // shows at once in the widgets, and each user action on a widget reaches the model as its event.
 // A form's window is created when the form is shown, hidden when it is hidden and destroyed when it is
 // unloaded; controls, menus and the toolbar are built from the form's tables, positioned from their twips
-// at the screen's logical DPI. Attach the renderer before the program starts showing forms; destroy it
-// before the forms.
+// at the screen's logical DPI. While attached it is the application's event fault handler (tv::showEventFault):
+// a handler's exception is a message, never an exception through Qt. Attach the renderer before the program
+// starts showing forms; destroy it before the forms.
 class Renderer : public QObject, public tv::ModelObserver {
     Q_OBJECT
 public:

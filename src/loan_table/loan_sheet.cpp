@@ -1,14 +1,12 @@
 #include "loan_table/loan_sheet.h"
 
 #include <algorithm>
-#include <optional>
-#include <vector>
 
+#include "app/links.h"
 #include "app/program.h"
-#include "common/formats.h"
+#include "app/rate_list.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
-#include "main_screen/mervane.h"
 #include "screen_model/application.h"
 
 namespace tv {
@@ -19,26 +17,8 @@ namespace {
 constexpr int kClientWidth = 8085;
 constexpr int kClientHeight = 5850;
 
-// The main screen's toolbar button that opens this screen; pressed while it is loaded.
-constexpr int kTableButton = 2;
-
-// The rate lists: "0.000", then 0.25 to 25.00 in steps of 0.25.
-std::vector<std::string> rateEntries()
-{
-    std::vector<std::string> items;
-    items.reserve(kTableMaxRateIndex + 1);
-    items.emplace_back("0.000");
-    for (int k = 1; k <= kTableMaxRateIndex; ++k)
-        items.push_back(formatNumber(k * kTableRateStepPercent, kFixed2Format));
-    return items;
-}
-
-// The value a main-screen box shows, or nothing when it is empty or not a number.
-std::optional<double> shownValue(const MaskedBox& box)
-{
-    if (box.text().find_first_not_of(' ') == std::string::npos) return std::nullopt;
-    return parseBoxValue(box.text());
-}
+// The most a percent down payment may be.
+constexpr double kMaxPercentDown = 99;
 
 }  // namespace
 
@@ -120,8 +100,8 @@ void LoanSheet::Form_Load()
 {
     app().setPointer(Pointer::Hourglass);
     SetSheetColors();
-    Mervane& main = m_program.mervane();
-    main.toolbar("Toolbar1").setPressed(kTableButton, true);
+    MainScreenLink& main = m_program.mainScreen();
+    main.setToolPressed(MainTool::Table, true);
 
     // Every opening starts a fresh screen: nothing of an earlier opening carries over.
     purchAmt = loanAmt = lenMin = lenMax = intrMin = intrMax = 0;
@@ -134,9 +114,8 @@ void LoanSheet::Form_Load()
     dwnPay = 0;
     module1().CenterForm(*this, 1200, 600);
 
-    std::vector<std::string> rates = rateEntries();
-    combo("comIntrMin").setItems(rates);
-    combo("comIntrMax").setItems(rates);
+    minRates().fill();
+    maxRates().fill();
 
     Grid& g = grid("grdPayments");
     g.setCurrent(0, 0);
@@ -144,39 +123,47 @@ void LoanSheet::Form_Load()
     lenCount = 3;
     SizeGrid(g);
 
-    // The lengths around the main screen's duration. An empty box, or one that is not a number, stands for
-    // the duration the main screen starts with.
-    const bool months = main.inMonthView();
-    const double duration = shownValue(main.box("fp_Time")).value_or(main.iniLoanDuration * (months ? 12 : 1));
-    if (months) {
+    // The lengths around the main screen's duration.
+    const TableStart start = main.tableStart();
+    if (start.months) {
         mnuOptLen_Click(1);
-        box("txtLenMax").setText(plainText(duration + 12));
-        box("txtLenMin").setText(plainText(duration - 12));
+        box("txtLenMax").setText(plainText(start.duration + 12));
+        box("txtLenMin").setText(plainText(start.duration - 12));
         if (value("txtLenMin") <= 0) box("txtLenMin").setText("6");
     } else {
         mnuOptLen_Click(0);
-        box("txtLenMax").setText(plainText(duration + 1));
-        box("txtLenMin").setText(plainText(duration - 1));
+        box("txtLenMax").setText(plainText(start.duration + 1));
+        box("txtLenMin").setText(plainText(start.duration - 1));
         if (value("txtLenMin") <= 0) box("txtLenMin").setText("1");
     }
 
-    // The loan amount itself, not reduced by any down payment; likewise the start-up amount for a box that
-    // is empty or not a number.
-    box("txtPurchTotl").setText(plainText(shownValue(main.box("fp_Prin")).value_or(main.iniLoanAmount)));
+    // The loan amount itself, not reduced by any down payment.
+    box("txtPurchTotl").setText(plainText(start.amount));
     box("txtDwnPay").setText("0");
 
     // Rates half a percent either side of the main screen's; a rate above 24.625 % takes the last entry.
-    const double rate = leadingNumber(main.combo("comIntr").text());
-    const double maxIndex = std::min(roundHalfEven(rate * 4 + 2), static_cast<double>(kTableMaxRateIndex));
-    combo("comIntrMax").setListIndex(static_cast<int>(maxIndex));
-    const double t = rate * 4 - 2;
-    combo("comIntrMin").setListIndex(t <= 0 ? 0 : static_cast<int>(roundHalfEven(t)));
+    const double entry = start.ratePercent / kTableRateStepPercent;  // the main screen's rate in table entries
+    const double halfPercent = 0.5 / kTableRateStepPercent;
+    const double maxIndex = std::min(roundHalfEven(entry + halfPercent), static_cast<double>(kTableMaxRateIndex));
+    maxRates().choose(static_cast<int>(maxIndex));
+    const double t = entry - halfPercent;
+    minRates().choose(t <= 0 ? 0 : static_cast<int>(roundHalfEven(t)));
     app().setPointer(Pointer::Default);
 }
 
 void LoanSheet::Form_Unload(EventArgs&)
 {
-    m_program.mervane().toolbar("Toolbar1").setPressed(kTableButton, false);
+    m_program.mainScreen().setToolPressed(MainTool::Table, false);
+}
+
+RateList LoanSheet::minRates()
+{
+    return RateList(combo("comIntrMin"), RateScale::Table);
+}
+
+RateList LoanSheet::maxRates()
+{
+    return RateList(combo("comIntrMax"), RateScale::Table);
 }
 
 double LoanSheet::value(const std::string& boxName) const
@@ -206,7 +193,8 @@ void LoanSheet::txtLenMax_Change()
 
 std::string LoanSheet::downPaymentProblem() const
 {
-    if (percentDown() && dwnPay > 99) return "Down payment percentage cannot exceed 99 percent.";
+    if (percentDown() && dwnPay > kMaxPercentDown)
+        return "Down payment percentage cannot exceed " + plainText(kMaxPercentDown) + " percent.";
     if (menu("mnuOptDwn", 1).checked() && dwnPay > purchAmt)
         return "Down payment amount cannot exceed purchase amount.";
     if (dwnPay < 0) return "Down payment amount must be zero or greater.";
@@ -227,19 +215,19 @@ void LoanSheet::txtDwnPay_Change()
 
 void LoanSheet::comIntrMax_Click()
 {
-    intrMax = leadingNumber(combo("comIntrMax").text());
+    intrMax = maxRates().percent();
     if (intrMax < intrMin) {
         error("Maximum interest rate must be greater than or equal to the minimum interest rate.");
-        combo("comIntrMin").setListIndex(combo("comIntrMax").listIndex());
+        minRates().choose(maxRates().index());
     }
 }
 
 void LoanSheet::comIntrMin_Click()
 {
-    intrMin = leadingNumber(combo("comIntrMin").text());
+    intrMin = minRates().percent();
     if (intrMax < intrMin) {
         error("Minimum interest rate must be less than or equal to the maximum interest rate.");
-        combo("comIntrMin").setListIndex(combo("comIntrMax").listIndex());
+        minRates().choose(maxRates().index());
     }
 }
 

@@ -13,6 +13,7 @@ namespace tv {
 
 class Program;
 class Module1;
+class RateList;
 
 // The Loan Payment Table: monthly payments for one purchase over a range of rates (rows) and loan lengths
 // (columns), the amortization schedule of one payment cell, and copying or printing either as text.
@@ -36,7 +37,6 @@ public:
     // The payment table and the schedule (loan_sheet_grid.cpp).
     void cmdCalcPmts_Click();
     void CalcPayments();
-    double PaymentFor(double rate, double months) const;
     void ShowPayments();
     void ClearGrid();
     void SizeGrid(Grid& grid);
@@ -111,6 +111,10 @@ private:
     bool hasExportData() const;
     std::string lengthWords(double length) const;  // "15 years", "6 months": the unit the table was computed in
     std::string scheduleTitle() const;
+
+    // The rate lists, entry k standing for k × 0.25 %.
+    RateList minRates();
+    RateList maxRates();
 
     void error(const std::string& text);
     // The value a box displays (currency signs, group separators and a percent sign accepted); 0 when it

@@ -3,11 +3,11 @@
 #include <optional>
 #include <vector>
 
+#include "app/links.h"
 #include "app/program.h"
 #include "common/numbers.h"
 #include "engine/loan.h"
 #include "loan_table/loan_sheet.h"
-#include "main_screen/mervane.h"
 
 namespace tv {
 
@@ -133,7 +133,7 @@ void LoanSheet::Btn_Clear_Click()
 void LoanSheet::mnuOptExit_Click()
 {
     unload();
-    showInFront(m_program.mervane());
+    showInFront(m_program.mainScreen().form());
 }
 
 void LoanSheet::Btn_Close_Click()

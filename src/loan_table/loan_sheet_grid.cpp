@@ -38,27 +38,44 @@ std::string money(double amount)
     return formatNumber(amount, kCurrencyFormat);
 }
 
+std::string whole(int count)
+{
+    return formatNumber(count, kWholeFormat);
+}
+
+// The refusals that Show Payments' checks share with the table's own statuses.
+std::string amountTooLargeMessage()
+{
+    return "The purchase amount cannot exceed " + formatNumber(limits::kMaxMoney, kMoneyFormat) + ".";
+}
+constexpr const char* kLengthTooShortMessage = "The minimum length of loan must be one month or year.";
+constexpr const char* kLengthsReversedMessage =
+    "Maximum length of loan must be greater than the minimum length of loan.";
+constexpr const char* kRatesReversedMessage = "Maximum interest rate must be greater than the minimum interest rate.";
+
 }  // namespace
 
 std::string LoanSheet::statusMessage(TableStatus status)
 {
     switch (status) {
         case TableStatus::AmountTooLarge:
-            return "The purchase amount cannot exceed $1,000,000,000,000.00.";
+            return amountTooLargeMessage();
         case TableStatus::LengthTooShort:
-            return "The minimum length of loan must be one month or year.";
+            return kLengthTooShortMessage;
         case TableStatus::LengthTooLong:
-            return "The maximum length of loan cannot exceed 100 years (1,200 months).";
+            return "The maximum length of loan cannot exceed " + whole(limits::kMaxTableYears) + " years (" +
+                   whole(limits::kMaxTableMonths) + " months).";
         case TableStatus::LengthsReversed:
-            return "Maximum length of loan must be greater than the minimum length of loan.";
+            return kLengthsReversedMessage;
         case TableStatus::RatesReversed:
-            return "Maximum interest rate must be greater than the minimum interest rate.";
+            return kRatesReversedMessage;
         case TableStatus::TooManyRates:
-            return "The table can show at most 101 interest rates.";
+            return "The table can show at most " + whole(limits::kMaxTableRateRows) + " interest rates.";
         case TableStatus::TooManyLengths:
-            return "The table can show at most 100 year columns or 200 month columns.";
+            return "The table can show at most " + whole(limits::kMaxTableYearColumns) + " year columns or " +
+                   whole(limits::kMaxTableMonthColumns) + " month columns.";
         case TableStatus::TooManyMonths:
-            return "An amortization schedule can show at most 1,200 months.";
+            return "An amortization schedule can show at most " + whole(limits::kMaxScheduleRows) + " months.";
         case TableStatus::InvalidInput:
         case TableStatus::Ok:
             break;
@@ -80,28 +97,27 @@ bool LoanSheet::checkInputs()
     };
 
     if (purchAmt <= 0) return refuse("You must enter a valid purchase amount.", purchase, &purchase);
-    if (purchAmt > limits::kMaxMoney)
-        return refuse("The purchase amount cannot exceed $1,000,000,000,000.00.", purchase, &purchase);
+    if (purchAmt > limits::kMaxMoney) return refuse(amountTooLargeMessage(), purchase, &purchase);
     // The down payment as the unit now checked reads it, against the purchase as it is now.
     if (std::string problem = downPaymentProblem(); !problem.empty()) return refuse(problem, down, &down);
 
     if (maxLen.text().empty()) return refuse("You must enter a maximum length of loan.", maxLen, nullptr);
     if (lenMax < 1) return refuse("The maximum length of loan must be at least one month or year.", maxLen, &maxLen);
     if (inMonths() && lenMax > limits::kMaxTableMonths)
-        return refuse("The maximum length of loan cannot exceed 1,200 months.", maxLen, &maxLen);
+        return refuse("The maximum length of loan cannot exceed " + whole(limits::kMaxTableMonths) + " months.", maxLen,
+                      &maxLen);
     if (!inMonths() && lenMax > limits::kMaxTableYears)
-        return refuse("The maximum length of loan cannot exceed 100 years.", maxLen, &maxLen);
-    if (lenMax < lenMin)
-        return refuse("Maximum length of loan must be greater than the minimum length of loan.", maxLen, &maxLen);
+        return refuse("The maximum length of loan cannot exceed " + whole(limits::kMaxTableYears) + " years.", maxLen,
+                      &maxLen);
+    if (lenMax < lenMin) return refuse(kLengthsReversedMessage, maxLen, &maxLen);
     if (minLen.text().empty() || lenMin < 1) {
-        error("The minimum length of loan must be one month or year.");
+        error(kLengthTooShortMessage);
         minLen.setText("1");
         lenMin = 1;
     }
 
     ComboList& maxRate = combo("comIntrMax");
-    if (intrMax < intrMin)
-        return refuse("Maximum interest rate must be greater than the minimum interest rate.", maxRate, nullptr);
+    if (intrMax < intrMin) return refuse(kRatesReversedMessage, maxRate, nullptr);
     if (intrMax < 0.5) return refuse("You must specify a maximum interest rate greater than zero.", maxRate, nullptr);
     intrMin = tableMinimumRate(intrMin);
     return true;
@@ -144,11 +160,6 @@ void LoanSheet::CalcPayments()
     if (pmtTable.status != TableStatus::Ok) return;
     rateCount = static_cast<std::int16_t>(pmtTable.rateCount());
     lenCount = pmtTable.lenCount();
-}
-
-double LoanSheet::PaymentFor(double rate, double months) const
-{
-    return tableMonthlyPayment(loanAmt, rate, months);
 }
 
 void LoanSheet::ShowPayments()

@@ -1,5 +1,7 @@
 #include "main_screen/mervane.h"
 
+#include "main_screen/mervane_messages.h"
+
 #include <cmath>
 
 #include "app/program.h"
@@ -12,43 +14,34 @@
 
 namespace tv {
 
-namespace {
+using mervane_messages::kInputErrorTitle;
 
-// The rate lists: "0.000", then 0.125 to 25.000 in steps of 0.125.
-std::vector<std::string> rateEntries()
+Mervane::Mervane(Program& program) : DeclaredForm(program.app(), "Mervane"), m_program(program)
 {
-    std::vector<std::string> items;
-    items.reserve(201);
-    for (int k = 0; k <= kMaxRateIndex; ++k) items.push_back(formatNumber(k * kRateStepPercent, kFixed3Format));
-    return items;
-}
-
-}  // namespace
-
-Mervane::Mervane(Program& program) : Form(program.app(), "Mervane", controlTable(), menuTable()), m_program(program)
-{
+    using namespace mervane_layout;
     setCaption("Financial Calculator - Loans");
     setRect({0, 0, 11340 + 2 * kBorderTwips, 6120 + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
     declareToolbar();
     toolbar("Toolbar1").setRect({0, 0, clientWidth(), 450});
-    option("opt_payment").setValue(true);
-    option("Opt_Invest").setValue(true);
-    option("Opt_CI_monthly").setValue(true);
-    option("opt_12").setValue(true);
-    for (const char* name : {"lbl_Prin", "lbl_IntRate", "lbl_Time", "lbl_Payment", "lbl_xpaystrt", "lbl_xpay",
-                             "lbl_hipayoff", "lbl_IntRate_IA", "lbl_dur1", "lbl_lstPay", "lbl_totInt", "lbl_totPay"})
+    option(describe(m_loanOption).button).setValue(true);
+    option(describe(m_investOption).button).setValue(true);
+    option(kCompoundingButtons[0].button).setValue(true);
+    option(kFrequencyButtons[0].button).setValue(true);
+    for (LabelName name : NameList<Kind::Label>{"lbl_Prin", "lbl_IntRate", "lbl_Time", "lbl_Payment", "lbl_xpaystrt", "lbl_xpay",
+                           "lbl_hipayoff", "lbl_IntRate_IA", "lbl_dur1", "lbl_lstPay", "lbl_totInt", "lbl_totPay"})
         label(name).setAlignment(Alignment::Right);
-    for (const char* name : {"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fp_totInt",
-                             "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fpRetFund"})
+    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff",
+                                         "fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay",
+                                         "fpRetFund"})
         box(name).setAlignment(Alignment::Right);
-    for (const char* name : {"fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fp_hipayoff"})
+    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fp_hipayoff"})
         box(name).setLocked(true);
     Font heading;
     heading.bold = true;
-    for (const char* name : {"lbl_BldFund", "lbl_annuityPay", "lbl_combo", "lbl_wXP"}) label(name).setFont(heading);
+    for (LabelName name : NameList<Kind::Label>{"lbl_BldFund", "lbl_annuityPay", "lbl_combo", "lbl_wXP"}) label(name).setFont(heading);
     label("lbl_wXP").setAlignment(Alignment::Right);
     button("btn_Calc").setDefault(true);
-    setInputErrorStyle("input Error");
+    setInputErrorStyle(kInputErrorTitle);
     bindHandlers();
 }
 
@@ -65,6 +58,16 @@ bool Mervane::inLoanView() const
 bool Mervane::inMonthView() const
 {
     return menu("mnu_Months").checked();
+}
+
+RateList Mervane::rateList() const
+{
+    return RateList(combo("comIntr"), RateScale::Main);
+}
+
+RateList Mervane::annuityRateList() const
+{
+    return RateList(combo("comIntr_IA"), RateScale::Main);
 }
 
 void Mervane::bindHandlers()
@@ -87,43 +90,41 @@ void Mervane::bindHandlers()
     bindToolbarHandlers();
 
     // Every input box selects its whole text when it receives the focus, so typing replaces it.
-    for (const char* name :
-         {"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fpRetFund"}) {
-        bind(std::string(name) + "_GotFocus", [this, name] {
+    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fpRetFund"}) {
+        bind(std::string(name.name()) + "_GotFocus", [this, name] {
             MaskedBox& b = box(name);
             b.setSelection(0, static_cast<int>(b.text().size()));
         });
     }
     bind("fp_xpaystrt_Change", [this] {
-        if (option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value())
-            button("btn_InfAdj").setEnabled(true);
+        if (investInfo().adjustsAgainOnStartChange) button("btn_InfAdj").setEnabled(true);
     });
 
-    for (const char* name : {"opt_Prin", "opt_intRate", "opt_time", "opt_payment", "opt_IntOnly", "opt_payoff",
-                             "opt_xpaymo", "opt_xpay1x", "opt_xpayperiodic"})
-        bind(std::string(name) + "_Click", [this] { Init_Input(); });
-    for (const char* name :
-         {"Opt_Invest", "Opt_invest_mnthly", "Opt_invest_1xmnthly", "Opt_invest_yearly", "Opt_Inv2Annuity"})
-        bind(std::string(name) + "_Click", [this] {
-            invGroup = 1;
+    // The chosen option of each view is taken where its buttons are clicked, and nowhere else.
+    for (const LoanOptionInfo& info : loanOptions()) {
+        bind(std::string(info.button.name()) + "_Click", [this, id = info.id] {
+            m_loanOption = id;
             Init_Input();
         });
-    for (const char* name : {"Opt_Annuity", "Opt_Annuity_Mnthly", "Opt_Annuity_Duration", "Opt_Spec_Dur"})
-        bind(std::string(name) + "_Click", [this] {
-            invGroup = 2;
+    }
+    for (const InvestOptionInfo& info : investOptions()) {
+        bind(std::string(info.button.name()) + "_Click", [this, id = info.id, group = info.group] {
+            m_investOption = id;
+            m_calc.invGroup = group;
             Init_Input();
         });
-    bind("opt_12_Click", [this] {
-        if (option("opt_intRate").value() && instPerYear != 12 && !box("fp_Payment").text().empty())
-            setBoxNumber("fp_Payment", value("fp_Payment") * 2);
-        instPerYear = 12;
-        btn_Calc_Click();
-    });
-    for (std::int16_t freq : {std::int16_t{24}, std::int16_t{26}}) {
-        bind("opt_" + std::to_string(freq) + "_Click", [this, freq] {
-            if (option("opt_intRate").value() && instPerYear == 12 && !box("fp_Payment").text().empty())
-                setBoxNumber("fp_Payment", value("fp_Payment") / 2);
-            instPerYear = freq;
+    }
+    for (const CompoundingButton& c : kCompoundingButtons)
+        bind(std::string(c.button.name()) + "_Click", [this, id = c.id] { m_compounding = id; });
+
+    // A new frequency calculates again. Solving for the rate keeps the payment per year: between monthly and
+    // twice-monthly or biweekly installments the payment box is doubled or halved.
+    for (const FrequencyButton& f : kFrequencyButtons) {
+        bind(std::string(f.button.name()) + "_Click", [this, freq = f.perYear] {
+            const bool monthly = freq == 12;
+            if (loanInfo().solvesRate && (m_calc.instPerYear == 12) != monthly && !box("fp_Payment").text().empty())
+                setBoxNumber("fp_Payment", monthly ? value("fp_Payment") * 2 : value("fp_Payment") / 2);
+            m_calc.instPerYear = freq;
             btn_Calc_Click();
         });
     }
@@ -134,13 +135,12 @@ void Mervane::Main()
     show();
     Set_From_Ini();
     Init_Input();
-    Toolbar& tb = toolbar("Toolbar1");
     bool loan = inLoanView();
-    tb.setPressed(1, loan);
-    tb.setPressed(4, !loan);
+    setToolPressed(MainTool::Loan, loan);
+    setToolPressed(MainTool::Invest, !loan);
     bool months = inMonthView();
-    tb.setPressed(9, months);
-    tb.setPressed(8, !months);
+    setToolPressed(MainTool::Months, months);
+    setToolPressed(MainTool::Years, !months);
     app().setPointer(Pointer::Default);
 }
 
@@ -154,7 +154,7 @@ void Mervane::Form_Load()
     label("lbl_Prin").setCaption("Loan &Amount:     ");
     label("lbl_Payment").setCaption("&Payment:            ");
     m.CenterForm(*this, 0, 0);
-    instPerYear = 12;
+    m_calc.instPerYear = 12;
     // Exactly one duration unit is checked: years until the settings or the user choose months.
     menu("mnu_Years").setChecked(true);
     menu("mnu_Months").setChecked(false);
@@ -167,13 +167,15 @@ void Mervane::Form_Load()
     frame("frm_invRetFund").setVisible(false);
     menu("mnu_view_loan").setChecked(true);
     menu("mnu_view_invest").setChecked(false);
-    std::vector<std::string> rates = rateEntries();
-    combo("comIntr").setItems(rates);
-    combo("comIntr_IA").setItems(rates);
+    rateList().fill();
+    annuityRateList().fill();
     Toolbar& tb = toolbar("Toolbar1");
-    const std::pair<int, int> images[] = {{1, 1}, {2, 10}, {4, 3},   {5, 12}, {6, 14},
-                                          {8, 6}, {9, 7},  {11, 11}, {15, 16}};
-    for (auto [button, image] : images) tb.setImage(button, image);
+    const std::pair<MainTool, int> images[] = {
+        {MainTool::Loan, 1},        {MainTool::Table, 10},   {MainTool::Invest, 3},
+        {MainTool::PayoffToAmount, 12}, {MainTool::CheckInput, 14}, {MainTool::Years, 6},
+        {MainTool::Months, 7},      {MainTool::IniFile, 11}, {MainTool::Exit, 16},
+    };
+    for (auto [tool, image] : images) tb.setImage(static_cast<int>(tool), image);
     app().setPointer(Pointer::Default);
 }
 
@@ -198,47 +200,90 @@ void Mervane::mnu_IniReset_Click()
 void Mervane::Set_From_Ini()
 {
     ProfileFile ini(Program::kIniFile, m_program.fileSystem());
-    auto read = [&](const char* key, int def) { return static_cast<double>(ini.readInt(kIniSection, key, def)); };
-    iniLoanAmount = read("LoanAmount", 100000);
-    iniLoanDuration = read("LoanDuration", 15);
-    iniLoanInterest = read("LoanInterest", 64);
-    iniInvestBFamt1x = read("InvestBFamt1x", 100000);
-    iniInvestBFamtMo = read("InvestBFamtMo", 1000);
-    iniInvestBFamtYr = read("InvestBFamtYr", 10000);
-    iniInvestBFduration = read("InvestBFduration", 10);
-    iniInvestBFInt = read("InvestBFInt", 80);
-    iniInvestAnnuityAmt = read("InvestAnnuityAmt", 30000);
-    iniInvestAnnuityDuration = read("InvestAnnuityDuration", 25);
-    iniInvestAnnuityInt = read("InvestAnnuityInt", 60);
-    iniInvestAnnuityPayment = read("InvestAnnuityPayment", 3000);
-    if (read("MenuStart", 1) == 1)
+    m_startup = StartupDefaults::read(ini);
+    if (m_startup.startsInLoanView())
         mnu_view_loan_Click();
     else
         mnu_view_invest_Click();
-    if (read("DurationType", 2) == 1) mnu_Months_Click();
+    if (m_startup.startsInMonths()) mnu_Months_Click();
     // Reading the colours shows the hourglass; start-up or the reset command restores the pointer.
     app().setPointer(Pointer::Hourglass);
     ReadIniColors(module1(), ini);
 }
 
-double Mervane::value(const std::string& boxName) const
+TableStart Mervane::tableStart() const
+{
+    // The value a box shows, or nothing when it is empty or not a number.
+    auto shown = [this](NameOf<Kind::MaskedBox> name) -> std::optional<double> {
+        const std::string& text = box(name).text();
+        if (text.find_first_not_of(' ') == std::string::npos) return std::nullopt;
+        return parseBoxValue(text);
+    };
+    TableStart start;
+    start.months = inMonthView();
+    start.duration = shown("fp_Time").value_or(m_startup.loanDuration * (start.months ? 12 : 1));
+    start.amount = shown("fp_Prin").value_or(m_startup.loanAmount);
+    start.ratePercent = rateList().percent();
+    return start;
+}
+
+void Mervane::setToolPressed(MainTool tool, bool pressed)
+{
+    toolbar("Toolbar1").setPressed(static_cast<int>(tool), pressed);
+}
+
+void Mervane::colorsChanged()
+{
+    SetMainColors();
+    Init_Input();
+}
+
+std::vector<StateField> Mervane::stateFields() const
+{
+    const CalcState& c = m_calc;
+    auto whole = [](std::int16_t v) { return static_cast<long long>(v); };
+    return {
+        {"durYears", c.durYears},
+        {"intRate", c.intRate},
+        {"instPerYear", whole(c.instPerYear)},
+        {"valPayment", c.valPayment},
+        {"valXpay", c.valXpay},
+        {"valXpayStrt", c.valXpayStrt},
+        {"valHiPayoff", c.valHiPayoff},
+        {"valTotIntwX", c.valTotIntwX},
+        {"valTotPaywX", c.valTotPaywX},
+        {"valLstPay", c.valLstPay},
+        {"inputCheckOn", c.inputCheckOn},
+        {"invGroup", whole(c.invGroup)},
+        {"rateGroup", whole(c.rateGroup)},
+        {"viewSwitchCount", whole(c.viewSwitchCount)},
+    };
+}
+
+double Mervane::value(NameOf<Kind::MaskedBox> boxName) const
 {
     return readBoxValue(box(boxName).text());
 }
 
 bool Mervane::isZeroRateText() const
 {
-    return combo("comIntr").text() == "0.000";
+    return rateList().zeroChosen();
 }
 
-void Mervane::setBoxNumber(const std::string& boxName, double v)
+void Mervane::setBoxNumber(NameOf<Kind::MaskedBox> boxName, double v)
 {
     box(boxName).setText(plainText(v));
 }
 
 void Mervane::refuse(const std::string& text)
 {
-    module1().msgAnswer = msgBox(text, MsgButtons::Ok, MsgIcon::None, "input Error");
+    module1().msgAnswer = msgBox(text, MsgButtons::Ok, MsgIcon::None, kInputErrorTitle);
+}
+
+bool Mervane::askYesNo(const std::string& text)
+{
+    module1().msgAnswer = msgBox(text, MsgButtons::YesNo, MsgIcon::None, kInputErrorTitle);
+    return module1().msgAnswer == kAnswerYes;
 }
 
 }  // namespace tv

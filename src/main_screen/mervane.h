@@ -7,18 +7,42 @@
 #include <utility>
 #include <vector>
 
+#include "app/links.h"
+#include "app/rate_list.h"
 #include "engine/loan.h"
+#include "main_screen/mervane_controls.h"
+#include "main_screen/mervane_options.h"
 #include "screen_model/chart.h"
-#include "screen_model/form.h"
+#include "screen_model/declared_form.h"
+#include "settings/schema.h"
 
 namespace tv {
 
 class Program;
 class Module1;
 
+// The state of the last calculation, as the solvers leave it.
+struct CalcState {
+    double durYears = 0;
+    double intRate = 0;
+    std::int16_t instPerYear = 12;
+    bool annuityInput = false;
+    std::int16_t viewSwitchCount = 0;
+    std::int16_t invGroup = 0;
+    std::int16_t rateGroup = 0;
+    bool inputCheckOn = false;
+    double valPayment = 0;
+    double valXpay = 0;
+    double valXpayStrt = 0;
+    double valHiPayoff = 0;
+    double valTotIntwX = 0;
+    double valTotPaywX = 0;
+    double valLstPay = 0;
+};
+
 // The main screen: the Loans and Investments views, their inputs and results, menus and toolbar.
 // The calculations are methods of the form that read its boxes, call the engine and write the results.
-class Mervane : public Form {
+class Mervane : public DeclaredForm<kMervaneControls, kMervaneMenus>, public MainScreenLink {
 public:
     explicit Mervane(Program& program);
 
@@ -88,68 +112,45 @@ public:
     void btn_Payoff2Amt_Click();
     void btn_Payoff2RF_Click();
     void btn_RF2Amt_Click();
-    // -- investment declarations end --
 
     // Fund transfers and the retirement fund.
     void btn_RFclear_Click();
+    // The retirement fund's two transfers out, by button and by the Invest button's drop-down.
+    void setFundTransfersEnabled(bool enabled);
+    void setInvestMenuItemEnabled(InvestMenuItem item, bool enabled);
+    void setToolEnabled(MainTool tool, bool enabled);
 
     bool inLoanView() const;
     bool inMonthView() const;
+    LoanOption loanOption() const { return m_loanOption; }
+    InvestOption investOption() const { return m_investOption; }
+    // Every option of each view, in the order the Solve For frames show them.
+    static std::span<const LoanOptionInfo> loanOptions();
+    static std::span<const InvestOptionInfo> investOptions();
+    static const LoanOptionInfo& describe(LoanOption option);
+    static const InvestOptionInfo& describe(InvestOption option);
 
-    // The input column's geometry (twips): right-aligned labels end at kLabelRight; "Total Payments:" and
-    // "Total Contributions:" keep that right edge at their two widths.
-    static constexpr int kLabelLeft = 120;
-    static constexpr int kLabelRight = 3420;
-    static constexpr int kBoxLeft = 3480;
-    static constexpr int kBoxWidth = 1560;
-    static constexpr int kExtraLeft = 5160;
-    static constexpr int kTotPayNarrowLeft = kLabelRight - 1750;
-    static constexpr int kTotPayNarrowWidth = 1750;
-    static constexpr int kTotPayWideLeft = kLabelRight - 2100;
-    static constexpr int kTotPayWideWidth = 2100;
     // Stacks the visible rows of the input column without gaps, the totals and buttons under them.
     void layoutInputColumn();
     // HideXtra's first half: which fields the view and option show, enable and disable.
     void showFieldsOfOption();
 
-    // Calculation state.
-    double durYears = 0;
-    double intRate = 0;
-    std::int16_t instPerYear = 12;
-    bool annuityInput = false;
-    std::int16_t viewSwitchCount = 0;
-    std::int16_t invGroup = 0;
-    std::int16_t rateGroup = 0;
-    bool inputCheckOn = false;
-    double valPayment = 0;
-    double valXpay = 0;
-    double valXpayStrt = 0;
-    double valHiPayoff = 0;
-    double valTotIntwX = 0;
-    double valTotPaywX = 0;
-    double valLstPay = 0;
-    std::string crlf;
-
-    // Start-up defaults read from the settings file.
-    double iniLoanAmount = 100000;
-    double iniLoanDuration = 15;
-    double iniLoanInterest = 64;
-    double iniInvestBFamt1x = 100000;
-    double iniInvestBFamtMo = 1000;
-    double iniInvestBFamtYr = 10000;
-    double iniInvestBFduration = 10;
-    double iniInvestBFInt = 80;
-    double iniInvestAnnuityAmt = 30000;
-    double iniInvestAnnuityDuration = 25;
-    double iniInvestAnnuityInt = 60;
-    double iniInvestAnnuityPayment = 3000;
+    const CalcState& calc() const { return m_calc; }
+    // The start-up defaults read from the settings file.
+    const StartupDefaults& startup() const { return m_startup; }
 
     Program& program() const { return m_program; }
     Module1& module1() const;
 
+    // What the other screens read of this one, or do to it.
+    TableStart tableStart() const override;
+    void setToolPressed(MainTool tool, bool pressed) override;
+    void colorsChanged() override;
+    Form& form() override { return *this; }
+
+    std::vector<StateField> stateFields() const override;
+
 private:
-    static std::span<const ControlDecl> controlTable();
-    static std::span<const MenuDecl> menuTable();
     void declareToolbar();
     void bindHandlers();
     // Each group of handlers binds itself, next to its code.
@@ -159,6 +160,12 @@ private:
     void bindToolbarHandlers();     // mervane_toolbar.cpp
     void launch(const std::string& commandLine);
 
+    const LoanOptionInfo& loanInfo() const { return describe(m_loanOption); }
+    const InvestOptionInfo& investInfo() const { return describe(m_investOption); }
+    // The rate lists: the main one and the annuity (or inflation) one.
+    RateList rateList() const;
+    RateList annuityRateList() const;
+
     // The words of an engine status, in the style of the screen's other messages.
     static std::string statusMessage(LoanStatus status);
     // True when the engine gave a result; otherwise shows the refusal and answers false.
@@ -167,8 +174,8 @@ private:
     // The boxes, rate lists and calculation inputs, taken before a calculation so a refusal can put
     // them back as they were.
     struct Snapshot {
-        std::vector<std::pair<std::string, std::string>> texts;
-        std::vector<std::pair<std::string, int>> indexes;
+        std::vector<std::pair<MaskedBox*, std::string>> texts;
+        std::vector<std::pair<ComboList*, int>> indexes;
         double durYears = 0;
         double intRate = 0;
     };
@@ -176,31 +183,84 @@ private:
     void restoreSnapshot(const Snapshot& snapshot);
     // Set by a refusal that re-initialised the inputs itself, which then stay as it left them.
     bool m_reinitialisedAfterRefusal = false;
-    // Takes what the fund chart of this calculation shows; fundChart() computes its points when asked.
-    void prepareFundChart(std::int16_t numpay);
+
+    // The fund chart of each investment option (mervane_fund_chart.cpp): each takes what the chart of this
+    // calculation shows; fundChart() computes its points when asked.
+    void chartOneTime(std::int16_t numpay);
+    void chartContributions(std::int16_t numpay);
+    void chartAnnuity(std::int16_t numpay);
+    void chartSaveThenDraw(std::int16_t numpay);
+    void chartWithdrawals(std::int16_t numpay);
+    void setFundChart(std::function<std::optional<Chart>()> build);
+    struct ChartTerms {
+        std::string rate;
+        std::string years;
+        double amount;
+        double annualRate;
+        double duration;
+        double payment;
+    };
+    ChartTerms chartTerms() const;
     mutable std::function<ChartRequest()> m_buildFundChart;
     mutable ChartRequest m_fundChart;
     // The last extra-payment walk: installments made and extras paid, for ShowXtraSavings.
     int m_xtraInstallments = 0;
     double m_xtraPaid = 0;
 
+    // The investment solvers as the option table calls them, with the compounding periods a year.
+    bool solveAnnualAnnuity(double periodsPerYear);
+    bool solveMonthlyAnnuity(double periodsPerYear);
+    bool solveAnnuityDuration(double periodsPerYear);
+    bool solveRemainingFund(double periodsPerYear);
+    // The investment totals, one for each way an option counts what was paid in and out.
+    void totalsOneTime();
+    void totalsMonthly();
+    void totalsOneTimeMonthly();
+    void totalsYearly();
+    void totalsAnnualAnnuity();
+    void totalsMonthlyAnnuity();
+    void totalsSaveThenDraw();
+    void totalsWithdrawals();
+
+    // Refuses an amount beyond the money limit for the amount box or the retirement fund, which calculations read.
+    bool withinMoneyLimit(double amount);
+    // "PayOff -> Amt" and "RF -> Amt": the text becomes the amount, and the inputs are initialised for it.
+    void transferToAmount(const std::string& text);
+
     // Input reading shared by the solvers.
-    double value(const std::string& boxName) const;
+    double value(NameOf<Kind::MaskedBox> boxName) const;
     bool isZeroRateText() const;
-    void setBoxNumber(const std::string& boxName, double v);
+    void setBoxNumber(NameOf<Kind::MaskedBox> boxName, double v);
     // Shows a refusal with the "input Error" title; the calculation stops and no box changes.
     void refuse(const std::string& text);
+    // Asks a Yes/No question with the "input Error" title; true for Yes.
+    bool askYesNo(const std::string& text);
     // The duration limits every solver shares: at least one installment, at most the 16-bit count.
     bool checkPeriods(std::int16_t numpay, double years);
 
     // Init_Input pieces.
     void initLoanDefaults();
-    void initInvestDefaults(int& rateIndex);
-    void askPlausibility();
-    void highlight(const std::string& labelName, Color color);
-    int rateIndexFromIni(double iniValue) const;
+    void initInvestDefaults();
+    void applyDefaults(std::span<const Default> defaults);
+    // The box or rate list a default or a check names.
+    Control& fieldControl(Field field) const;
+    double sourceValue(Source source, double number) const;
+    bool checkInputs(std::span<const CheckGroup> groups);
+    // The input checker's questions of each kind of investment option; each may put the settings' values in.
+    void askMonthlyPlausibility();
+    void askOneTimePlausibility();
+    void askYearlyPlausibility();
+    void askAnnuityPlausibility();
+    void askWithdrawalPlausibility();
+    void highlight(NameOf<Kind::Label> labelName, Color color);
 
     Program& m_program;
+    CalcState m_calc;
+    StartupDefaults m_startup = StartupDefaults::fromSchema();
+    LoanOption m_loanOption = LoanOption::Payment;
+    InvestOption m_investOption = InvestOption::OneTime;
+    Compounding m_compounding = Compounding::Monthly;
+    std::string crlf;
 };
 
 }  // namespace tv

@@ -4,36 +4,38 @@
 #include "common/numbers.h"
 #include "engine/loan.h"
 #include "main_screen/mervane.h"
+#include "main_screen/mervane_messages.h"
 
 namespace tv {
+
+using mervane_messages::kMissingInput;
 
 Mervane::Snapshot Mervane::takeSnapshot() const
 {
     Snapshot s;
     for (Control* c : controls()) {
-        if (c->kind() == Kind::MaskedBox) s.texts.emplace_back(c->name(), static_cast<MaskedBox*>(c)->text());
-        if (c->kind() == Kind::ComboList) s.indexes.emplace_back(c->name(), static_cast<ComboList*>(c)->listIndex());
+        if (c->kind() == Kind::MaskedBox) s.texts.emplace_back(static_cast<MaskedBox*>(c), static_cast<MaskedBox*>(c)->text());
+        if (c->kind() == Kind::ComboList)
+            s.indexes.emplace_back(static_cast<ComboList*>(c), static_cast<ComboList*>(c)->listIndex());
     }
-    s.durYears = durYears;
-    s.intRate = intRate;
+    s.durYears = m_calc.durYears;
+    s.intRate = m_calc.intRate;
     return s;
 }
 
 void Mervane::restoreSnapshot(const Snapshot& s)
 {
-    for (const auto& [name, text] : s.texts) box(name).setText(text);
-    for (const auto& [name, index] : s.indexes)
-        if (combo(name).listIndex() != index) combo(name).setListIndex(index);
-    durYears = s.durYears;
-    intRate = s.intRate;
+    for (const auto& [box, text] : s.texts) box->setText(text);
+    for (const auto& [list, index] : s.indexes)
+        if (list->listIndex() != index) list->setListIndex(index);
+    m_calc.durYears = s.durYears;
+    m_calc.intRate = s.intRate;
 }
 
 void Mervane::btn_Calc_Click()
 {
-    Module1& m = module1();
     if (!Input_Chk()) {
-        m.msgAnswer = msgBox("Missing or Inappropriate Input (possibly a negitive number or 0)", MsgButtons::Ok,
-                             MsgIcon::None, "input Error");
+        refuse(kMissingInput);
         Init_Input();
         return;
     }
@@ -42,14 +44,14 @@ void Mervane::btn_Calc_Click()
     m_reinitialisedAfterRefusal = false;
     app().setPointer(Pointer::Hourglass);
 
-    std::string rateText = combo("comIntr").text();
-    intRate = rateText == "0.000" ? kZeroRateSubstitutePercent : leadingNumber(rateText);
-    if (!option("opt_time").value() && !option("Opt_Annuity_Duration").value()) {
+    m_calc.intRate = rateList().computedPercent();
+    const bool solvesDuration = inLoanView() ? loanInfo().solvesDuration : investInfo().solvesDuration;
+    if (!solvesDuration) {
         if (inMonthView()) {
-            durYears = roundToMonth(value("fp_Time") / 12);
+            m_calc.durYears = roundToMonth(value("fp_Time") / 12);
         } else {
-            durYears = roundToMonth(value("fp_Time"));
-            setBoxNumber("fp_Time", durYears);
+            m_calc.durYears = roundToMonth(value("fp_Time"));
+            setBoxNumber("fp_Time", m_calc.durYears);
         }
     }
 
@@ -61,11 +63,14 @@ void Mervane::btn_Calc_Click()
         return;
     }
     // The chart takes the amounts as this calculation read them, before Fill_Totals rounds the boxes to the cent.
-    if (!inLoanView()) prepareFundChart(numpay);
+    if (!inLoanView()) {
+        m_fundChart = {};
+        m_buildFundChart = nullptr;
+        menu("mnu_FundChart").setEnabled(false);
+        (this->*investInfo().prepareChart)(numpay);
+    }
     Fill_Totals(numpay);
-    if (inLoanView() &&
-        (option("opt_xpaymo").value() || option("opt_xpay1x").value() || option("opt_xpayperiodic").value()))
-        ShowXtraSavings(numpay);
+    if (inLoanView() && loanInfo().group == LoanGroup::Extra) ShowXtraSavings(numpay);
     if (!inLoanView() && button("btn_InfAdj").enabled()) fire("btn_InfAdj", "Click");
     layoutInputColumn();
     app().setPointer(Pointer::Default);
@@ -79,12 +84,9 @@ void Mervane::Btn_Clear_Click()
     box("fp_Payment").setText("0");
     if (!inLoanView()) {
         combo("comIntr_IA").setListIndex(-1);
-        if (option("Opt_invest_1xmnthly").value()) {
-            box("fp_xpay").setText("10000");
-        } else if (option("Opt_Inv2Annuity").value()) {
-            box("fp_xpaystrt").setText("10");
-            box("fp_xpay").setText("0");
-        }
+        const InvestOptionInfo& info = investInfo();
+        if (info.resetStart) box("fp_xpaystrt").setText(info.resetStart);
+        if (info.resetExtra) box("fp_xpay").setText(info.resetExtra);
     }
     btn_RFclear_Click();
     Init_Input();
@@ -93,31 +95,36 @@ void Mervane::Btn_Clear_Click()
 void Mervane::btn_RFclear_Click()
 {
     box("fpRetFund").setText("0");
-    Toolbar& tb = toolbar("Toolbar1");
-    tb.setMenuItemEnabled(4, 3, false);
-    tb.setMenuItemEnabled(4, 4, false);
-    button("btn_RF2Amt").setEnabled(false);
-    button("btn_RFclear").setEnabled(false);
+    setFundTransfersEnabled(false);
+}
+
+void Mervane::setFundTransfersEnabled(bool enabled)
+{
+    setInvestMenuItemEnabled(InvestMenuItem::FundToAmount, enabled);
+    setInvestMenuItemEnabled(InvestMenuItem::ClearFund, enabled);
+    button("btn_RF2Amt").setEnabled(enabled);
+    button("btn_RFclear").setEnabled(enabled);
 }
 
 void Mervane::Fill_Totals(std::int16_t numpay)
 {
     auto currency = [](double v) { return formatNumber(v, kCurrencyFormat); };
+    const CalcState& c = m_calc;
     box("fp_Prin").setText(currency(value("fp_Prin")));
-    box("fp_Payment").setText(currency(valPayment));
-    box("fp_xpay").setText(currency(valXpay));
-    if (box("fp_xpaystrt").text().empty()) box("fp_xpaystrt").setText(currency(valXpayStrt));
-    box("fp_hipayoff").setText(currency(valHiPayoff));
-    box("fp_totIntwX").setText(currency(valTotIntwX));
-    box("fp_totPaywX").setText(currency(valTotPaywX));
-    box("fp_lstPay").setText(currency(valLstPay));
+    box("fp_Payment").setText(currency(c.valPayment));
+    box("fp_xpay").setText(currency(c.valXpay));
+    if (box("fp_xpaystrt").text().empty()) box("fp_xpaystrt").setText(currency(c.valXpayStrt));
+    box("fp_hipayoff").setText(currency(c.valHiPayoff));
+    box("fp_totIntwX").setText(currency(c.valTotIntwX));
+    box("fp_totPaywX").setText(currency(c.valTotPaywX));
+    box("fp_lstPay").setText(currency(c.valLstPay));
 
     if (inLoanView()) {
         // The totals come from the payment as shown, rounded to the cent.
         double pay = value("fp_Payment");
         double principal = value("fp_Prin");
-        double n = durYears * numpay;
-        if (option("opt_IntOnly").value()) {
+        double n = c.durYears * numpay;
+        if (loanInfo().interestOnly) {
             box("fp_totpay").setText("0");
             setBoxNumber("fp_totInt", pay * n);
         } else if (isZeroRateText()) {
@@ -130,52 +137,65 @@ void Mervane::Fill_Totals(std::int16_t numpay)
         return;
     }
 
-    Module1& m = module1();
     Toolbar& tb = toolbar("Toolbar1");
     if (frame("frm_invRetFund").visible()) {
-        tb.setButtonEnabled(5, true);
-        tb.setMenuItemEnabled(4, 1, true);
-        tb.setMenuItemEnabled(4, 2, true);
-        if (value("fpRetFund") != 0) {
-            tb.setMenuItemEnabled(4, 3, true);
-            tb.setMenuItemEnabled(4, 4, true);
-            button("btn_RF2Amt").setEnabled(true);
-            button("btn_RFclear").setEnabled(true);
-        }
+        tb.setButtonEnabled(static_cast<int>(MainTool::PayoffToAmount), true);
+        setInvestMenuItemEnabled(InvestMenuItem::PayoffToAmount, true);
+        setInvestMenuItemEnabled(InvestMenuItem::PayoffToFund, true);
+        if (value("fpRetFund") != 0) setFundTransfersEnabled(true);
     }
-    button("btn_Payoff2RF").setEnabled(true);
-    m.amtTransfer = false;
+    button("btn_Payoff2RF").setEnabled(investInfo().payoffToFund);
+    module1().amtTransfer = false;
+    (this->*investInfo().fillTotals)();
+}
 
-    double a = value("fp_Payment");
-    double p = value("fp_Prin");
-    double y = durYears;
-    auto total = [this] { return value("fp_totpay"); };
-    if (option("Opt_Invest").value()) {
-        box("fp_totpay").setText(box("fp_Prin").text());
-        setBoxNumber("fp_totInt", a - total());
-    } else if (option("Opt_invest_mnthly").value()) {
-        setBoxNumber("fp_totpay", p * y * 12);
-        setBoxNumber("fp_totInt", a - total());
-    } else if (option("Opt_invest_1xmnthly").value()) {
-        setBoxNumber("fp_totpay", p * y * 12 + value("fp_xpay"));
-        setBoxNumber("fp_totInt", a - total());
-    } else if (option("Opt_invest_yearly").value()) {
-        setBoxNumber("fp_totpay", p * y);
-        setBoxNumber("fp_totInt", a - total());
-    } else if (option("Opt_Annuity").value()) {
-        setBoxNumber("fp_totpay", a * y);
-        setBoxNumber("fp_totInt", total() - p);
-    } else if (option("Opt_Annuity_Mnthly").value() || option("Opt_Annuity_Duration").value()) {
-        setBoxNumber("fp_totpay", a * y * 12);
-        setBoxNumber("fp_totInt", total() - p);
-    } else if (option("Opt_Inv2Annuity").value()) {
-        setBoxNumber("fp_totpay", p * y * 12);
-        setBoxNumber("fp_totInt", a - total());
-        button("btn_Payoff2RF").setEnabled(false);
-    } else if (option("Opt_Spec_Dur").value()) {
-        setBoxNumber("fp_totpay", value("fp_xpaystrt") * y);
-        setBoxNumber("fp_totInt", a - (p - total()));
-    }
+// Total contributions (paid in) and the growth on them; for annuities, total payments (paid out) and the
+// interest they earned; for withdrawals, what was withdrawn and what the fund earned besides.
+void Mervane::totalsOneTime()
+{
+    box("fp_totpay").setText(box("fp_Prin").text());
+    setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
+}
+
+void Mervane::totalsMonthly()
+{
+    setBoxNumber("fp_totpay", value("fp_Prin") * m_calc.durYears * 12);
+    setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
+}
+
+void Mervane::totalsOneTimeMonthly()
+{
+    setBoxNumber("fp_totpay", value("fp_Prin") * m_calc.durYears * 12 + value("fp_xpay"));
+    setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
+}
+
+void Mervane::totalsYearly()
+{
+    setBoxNumber("fp_totpay", value("fp_Prin") * m_calc.durYears);
+    setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
+}
+
+void Mervane::totalsAnnualAnnuity()
+{
+    setBoxNumber("fp_totpay", value("fp_Payment") * m_calc.durYears);
+    setBoxNumber("fp_totInt", value("fp_totpay") - value("fp_Prin"));
+}
+
+void Mervane::totalsMonthlyAnnuity()
+{
+    setBoxNumber("fp_totpay", value("fp_Payment") * m_calc.durYears * 12);
+    setBoxNumber("fp_totInt", value("fp_totpay") - value("fp_Prin"));
+}
+
+void Mervane::totalsSaveThenDraw()
+{
+    totalsMonthly();
+}
+
+void Mervane::totalsWithdrawals()
+{
+    setBoxNumber("fp_totpay", value("fp_xpaystrt") * m_calc.durYears);
+    setBoxNumber("fp_totInt", value("fp_Payment") - (value("fp_Prin") - value("fp_totpay")));
 }
 
 }  // namespace tv

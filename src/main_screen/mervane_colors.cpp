@@ -7,16 +7,21 @@ namespace tv {
 void Mervane::SetMainColors()
 {
     const ColorTable& t = module1().colors;
-    for (const char* name : {"comIntr", "comIntr_IA"}) combo(name).setBackColor(t.gTextBoxBgColor);
-    for (const char* name : {"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fp_totInt",
+    for (NameOf<Kind::ComboList> name : NameList<Kind::ComboList>{"comIntr", "comIntr_IA"}) combo(name).setBackColor(t.gTextBoxBgColor);
+    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fp_totInt",
                              "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fpRetFund"})
         box(name).setBackColor(t.gTextBoxBgColor);
-    for (const char* name : {"btn_Payoff2Amt", "btn_Payoff2RF", "btn_RFclear", "btn_RF2Amt", "btn_InfAdj"})
+    for (NameOf<Kind::CommandButton> name : NameList<Kind::CommandButton>{"btn_Payoff2Amt", "btn_Payoff2RF", "btn_RFclear", "btn_RF2Amt", "btn_InfAdj"})
         button(name).setBackColor(t.gInvestButtonColor);
 
-    auto paint = [this](std::initializer_list<const char*> names, Color back, Color fore) {
-        for (const char* name : names) control(name).setBackColor(back);
-        for (const char* name : names) control(name).setForeColor(fore);
+    auto paint = [this](AnyNames names, Color back, Color fore) {
+        for (AnyName name : names) control(name).setBackColor(back);
+        for (AnyName name : names) control(name).setForeColor(fore);
+    };
+    // The option buttons of a view, from its option table.
+    auto paintOptions = [this](auto options, Color back, Color fore) {
+        for (const auto& info : options) option(info.button).setBackColor(back);
+        for (const auto& info : options) option(info.button).setForeColor(fore);
     };
 
     if (inLoanView()) {
@@ -26,9 +31,7 @@ void Mervane::SetMainColors()
               t.gLoanBkgrndColor, t.gLoanTxtColor);
         paint({"lbl_payoff_msg", "lbl_exactRate", "lbl_xtra_saved"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
         paint({"frm_LnInstFreq"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
-        paint({"opt_Prin", "opt_intRate", "opt_time", "opt_payment", "opt_IntOnly", "opt_payoff", "opt_xpaymo",
-               "opt_xpay1x", "opt_xpayperiodic"},
-              t.gLoanBkgrndColor, t.gLoanContrastColor);
+        paintOptions(loanOptions(), t.gLoanBkgrndColor, t.gLoanContrastColor);
         paint({"frm_LnSolve"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
         paint({"opt_12", "opt_24", "opt_26"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
         button("btn_Calc").setBackColor(t.gLoanButtonColor);

@@ -75,114 +75,131 @@ const ChartRequest& Mervane::fundChart() const
     return m_fundChart;
 }
 
-void Mervane::prepareFundChart(std::int16_t numpay)
+// The rate, duration and amount every title names, as this calculation read them.
+Mervane::ChartTerms Mervane::chartTerms() const
 {
-    m_fundChart = {};
-    m_buildFundChart = nullptr;
-    menu("mnu_FundChart").setEnabled(false);
-    // What the chart shows is taken now, as this calculation read it; the points themselves are computed when
-    // the chart is first asked for (each point re-runs the calculation for its shorter duration, milliseconds
-    // in all at the longest durations, which no Calculate should wait for).
-    const ColorTable t = module1().colors;
-    const std::string rate = combo("comIntr").text() + "%";
-    const std::string years = yearLabel(durYears) + " years";
-    const double amount = value("fp_Prin");
-    const double annualRate = intRate;
-    const double duration = durYears;
-    const double payment = valPayment;
-    auto optionCaption = [this](const char* name) { return option(name).caption(); };
+    return {rateList().list().text() + "%", yearLabel(m_calc.durYears) + " years", value("fp_Prin"), m_calc.intRate,
+            m_calc.durYears, m_calc.valPayment};
+}
 
-    std::function<std::optional<Chart>()> build;
-    if (option("Opt_Invest").value()) {
-        const std::string title = optionCaption("Opt_Invest") + " of " + formatNumber(amount, kCurrencyFormat) +
-                                  " at " + rate + " for " + years;
-        build = [=]() -> std::optional<Chart> {
-            FundPath path = oneTimeGrowthPath(amount, annualRate, numpay, duration);
-            if (path.status != InvestStatus::Ok) return std::nullopt;
-            return buildingChart(title, path, t);
-        };
-    } else if (option("Opt_invest_mnthly").value() || option("Opt_invest_1xmnthly").value() ||
-               option("Opt_invest_yearly").value()) {
-        const bool yearly = option("Opt_invest_yearly").value();
-        ContributionInput in;
-        in.contribution = amount;
-        in.schedule = yearly ? ContributionSchedule::Yearly : ContributionSchedule::Monthly;
-        in.oneTimeAmount = option("Opt_invest_1xmnthly").value() ? value("fp_xpay") : 0.0;
-        in.annualRatePercent = annualRate;
-        in.periodsPerYear = numpay;
-        in.durationYears = duration;
-        std::string title = formatNumber(in.contribution, kCurrencyFormat) + (yearly ? " a year" : " a month");
-        if (in.oneTimeAmount != 0) title += " after " + formatNumber(in.oneTimeAmount, kCurrencyFormat) + " at once";
-        title += " at " + rate + " for " + years;
-        build = [=]() -> std::optional<Chart> {
-            FundPath path = contributionsPath(in);
-            if (path.status != InvestStatus::Ok) return std::nullopt;
-            return buildingChart(title, path, t);
-        };
-    } else if (option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value() ||
-               option("Opt_Annuity_Duration").value()) {
-        const int perYear = option("Opt_Annuity").value() ? 1 : 12;
-        const std::string title = formatNumber(amount, kCurrencyFormat) + " paying " +
-                                  formatNumber(payment, kCurrencyFormat) + (perYear == 1 ? " a year" : " a month") +
-                                  " at " + rate + " for " + years;
-        build = [=]() -> std::optional<Chart> {
-            FundPath path = annuityPath(amount, annualRate, perYear, duration, payment);
-            if (path.status != InvestStatus::Ok) return std::nullopt;
-            return drawingChart(title, path, "Paid out", t);
-        };
-    } else if (option("Opt_Inv2Annuity").value()) {
-        ContributionInput in;
-        in.contribution = amount;
-        in.annualRatePercent = annualRate;
-        in.periodsPerYear = numpay;
-        in.durationYears = duration;
-        const std::string drawText = combo("comIntr_IA").text();
-        const double drawRate = drawText == "0.000" ? kZeroRateSubstitutePercent : leadingNumber(drawText);
-        const double drawYears = valXpayStrt;
-        const double drawPayment = valXpay;
-        const std::string title = formatNumber(in.contribution, kCurrencyFormat) + " a month for " + years + ", then " +
-                                  formatNumber(drawPayment, kCurrencyFormat) + " a month for " + yearLabel(drawYears) +
-                                  " years";
-        build = [=]() -> std::optional<Chart> {
-            FundPath saving = contributionsPath(in);
-            FundPath drawing = annuityPath(payment, drawRate, 12, drawYears, drawPayment);
-            if (saving.status != InvestStatus::Ok || drawing.status != InvestStatus::Ok || saving.points.empty())
-                return std::nullopt;
-            Chart chart;
-            chart.title = title;
-            chart.x = {"Years from the start", ""};
-            chart.y = {"Amount", "$"};
-            ChartSeries fund{"Fund balance", SeriesKind::Line, t.gInvestTxtColor, false, {}};
-            ChartSeries paidIn{"Contributions", SeriesKind::Line, t.gInvestContrastColor, false, {}};
-            ChartSeries paidOut{"Paid out", SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
-            for (const FundPoint& p : saving.points) {
-                fund.points.push_back({p.years, p.fund});
-                paidIn.points.push_back({p.years, p.paid});
-            }
-            const double contributed = saving.points.back().paid;
-            // The drawing phase starts where the saving ends, with the fund the saving built.
-            for (const FundPoint& p : drawing.points) {
-                paidOut.points.push_back({duration + p.years, p.paid});
-                if (p.years == 0) continue;
-                fund.points.push_back({duration + p.years, p.fund});
-                paidIn.points.push_back({duration + p.years, contributed});
-            }
-            chart.series = {std::move(fund), std::move(paidIn), std::move(paidOut)};
-            return chart;
-        };
-    } else if (option("Opt_Spec_Dur").value()) {
-        const double withdrawal = value("fp_xpaystrt");
-        const std::string title = formatNumber(amount, kCurrencyFormat) + " less " +
-                                  formatNumber(withdrawal, kCurrencyFormat) + " at the start of each year at " + rate +
-                                  " for " + years;
-        build = [=]() -> std::optional<Chart> {
-            FundPath path = withdrawalsPath(amount, withdrawal, annualRate, duration);
-            if (path.status != InvestStatus::Ok) return std::nullopt;
-            return drawingChart(title, path, "Withdrawn", t);
-        };
-    } else {
-        return;
-    }
+void Mervane::chartOneTime(std::int16_t numpay)
+{
+    const ChartTerms c = chartTerms();
+    const ColorTable t = module1().colors;
+    const std::string title = option(investInfo().button).caption() + " of " + formatNumber(c.amount, kCurrencyFormat) +
+                              " at " + c.rate + " for " + c.years;
+    setFundChart([=]() -> std::optional<Chart> {
+        FundPath path = oneTimeGrowthPath(c.amount, c.annualRate, numpay, c.duration);
+        if (path.status != InvestStatus::Ok) return std::nullopt;
+        return buildingChart(title, path, t);
+    });
+}
+
+void Mervane::chartContributions(std::int16_t numpay)
+{
+    const ChartTerms c = chartTerms();
+    const ColorTable t = module1().colors;
+    const InvestOptionInfo& info = investInfo();
+    const bool yearly = info.schedule == ContributionSchedule::Yearly;
+    ContributionInput in;
+    in.contribution = c.amount;
+    in.schedule = info.schedule;
+    in.oneTimeAmount = info.oneTimeAmount ? value("fp_xpay") : 0.0;
+    in.annualRatePercent = c.annualRate;
+    in.periodsPerYear = numpay;
+    in.durationYears = c.duration;
+    std::string title = formatNumber(in.contribution, kCurrencyFormat) + (yearly ? " a year" : " a month");
+    if (in.oneTimeAmount != 0) title += " after " + formatNumber(in.oneTimeAmount, kCurrencyFormat) + " at once";
+    title += " at " + c.rate + " for " + c.years;
+    setFundChart([=]() -> std::optional<Chart> {
+        FundPath path = contributionsPath(in);
+        if (path.status != InvestStatus::Ok) return std::nullopt;
+        return buildingChart(title, path, t);
+    });
+}
+
+void Mervane::chartAnnuity(std::int16_t)
+{
+    const ChartTerms c = chartTerms();
+    const ColorTable t = module1().colors;
+    const int perYear = investInfo().annuityPerYear;
+    const std::string title = formatNumber(c.amount, kCurrencyFormat) + " paying " +
+                              formatNumber(c.payment, kCurrencyFormat) + (perYear == 1 ? " a year" : " a month") +
+                              " at " + c.rate + " for " + c.years;
+    setFundChart([=]() -> std::optional<Chart> {
+        FundPath path = annuityPath(c.amount, c.annualRate, perYear, c.duration, c.payment);
+        if (path.status != InvestStatus::Ok) return std::nullopt;
+        return drawingChart(title, path, "Paid out", t);
+    });
+}
+
+void Mervane::chartSaveThenDraw(std::int16_t numpay)
+{
+    const ChartTerms c = chartTerms();
+    const ColorTable t = module1().colors;
+    ContributionInput in;
+    in.contribution = c.amount;
+    in.annualRatePercent = c.annualRate;
+    in.periodsPerYear = numpay;
+    in.durationYears = c.duration;
+    const double drawRate = annuityRateList().computedPercent();
+    const double drawYears = m_calc.valXpayStrt;
+    const double drawPayment = m_calc.valXpay;
+    const double duration = c.duration;
+    const double fundBuilt = c.payment;
+    const std::string title = formatNumber(in.contribution, kCurrencyFormat) + " a month for " + c.years + ", then " +
+                              formatNumber(drawPayment, kCurrencyFormat) + " a month for " + yearLabel(drawYears) +
+                              " years";
+    setFundChart([=]() -> std::optional<Chart> {
+        FundPath saving = contributionsPath(in);
+        FundPath drawing = annuityPath(fundBuilt, drawRate, 12, drawYears, drawPayment);
+        if (saving.status != InvestStatus::Ok || drawing.status != InvestStatus::Ok || saving.points.empty())
+            return std::nullopt;
+        Chart chart;
+        chart.title = title;
+        chart.x = {"Years from the start", ""};
+        chart.y = {"Amount", "$"};
+        ChartSeries fund{"Fund balance", SeriesKind::Line, t.gInvestTxtColor, false, {}};
+        ChartSeries paidIn{"Contributions", SeriesKind::Line, t.gInvestContrastColor, false, {}};
+        ChartSeries paidOut{"Paid out", SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
+        for (const FundPoint& p : saving.points) {
+            fund.points.push_back({p.years, p.fund});
+            paidIn.points.push_back({p.years, p.paid});
+        }
+        const double contributed = saving.points.back().paid;
+        // The drawing phase starts where the saving ends, with the fund the saving built.
+        for (const FundPoint& p : drawing.points) {
+            paidOut.points.push_back({duration + p.years, p.paid});
+            if (p.years == 0) continue;
+            fund.points.push_back({duration + p.years, p.fund});
+            paidIn.points.push_back({duration + p.years, contributed});
+        }
+        chart.series = {std::move(fund), std::move(paidIn), std::move(paidOut)};
+        return chart;
+    });
+}
+
+void Mervane::chartWithdrawals(std::int16_t)
+{
+    const ChartTerms c = chartTerms();
+    const ColorTable t = module1().colors;
+    const double withdrawal = value("fp_xpaystrt");
+    const std::string title = formatNumber(c.amount, kCurrencyFormat) + " less " +
+                              formatNumber(withdrawal, kCurrencyFormat) + " at the start of each year at " + c.rate +
+                              " for " + c.years;
+    setFundChart([=]() -> std::optional<Chart> {
+        FundPath path = withdrawalsPath(c.amount, withdrawal, c.annualRate, c.duration);
+        if (path.status != InvestStatus::Ok) return std::nullopt;
+        return drawingChart(title, path, "Withdrawn", t);
+    });
+}
+
+// What the chart shows is taken now, as the calculation read it; the points themselves are computed when the
+// chart is first asked for (each point re-runs the calculation for its shorter duration, milliseconds in all at
+// the longest durations, which no Calculate should wait for).
+void Mervane::setFundChart(std::function<std::optional<Chart>()> build)
+{
+    const ColorTable t = module1().colors;
     m_buildFundChart = [build = std::move(build), t] {
         ChartRequest request;
         std::optional<Chart> chart = build();

@@ -12,6 +12,7 @@
 #include "engine/limits.h"
 #include "engine/loan.h"
 #include "main_screen/mervane.h"
+#include "main_screen/mervane_messages.h"
 
 namespace tv {
 
@@ -50,41 +51,15 @@ std::string refusalText(InvestStatus status, Subject subject)
                 return "Annuity Duration too short - the annuity must last at least one month";
             return "Duration too short - the annuity must make at least one payment";
         case InvestStatus::AmountTooLarge:
-            return "Amount too large - at most $1,000,000,000,000 can be computed";
+            return mervane_messages::amountTooLarge();
         case InvestStatus::ResultOutOfRange:
-            return "Inappropriate Input - the result is too large to compute";
+            return mervane_messages::kResultTooLarge;
         case InvestStatus::InvalidInput:
-            return "Missing or Inappropriate Input (possibly a negitive number or 0)";
+            return mervane_messages::kMissingInput;
         case InvestStatus::Ok:
             break;
     }
     return {};
-}
-
-// The rate a rate list's entry stands for, with "0.000" computed as 0.0001 %.
-double computedListRate(const ComboList& list)
-{
-    std::string text = list.text();
-    return text == "0.000" ? kZeroRateSubstitutePercent : leadingNumber(text);
-}
-
-// Refuses an amount beyond the money limit for the amount box or the retirement fund, which calculations read.
-bool withinMoneyLimit(Mervane& m, double amount)
-{
-    if (std::abs(amount) <= limits::kMaxMoney) return true;
-    m.module1().msgAnswer = m.msgBox(refusalText(InvestStatus::AmountTooLarge, Subject::Growth), MsgButtons::Ok,
-                                     MsgIcon::None, "input Error");
-    return false;
-}
-
-// "PayOff -> Amt" and "RF -> Amt": the text becomes the amount, and the inputs are initialised for it.
-void transferToAmount(Mervane& m, const std::string& text)
-{
-    if (!withinMoneyLimit(m, readBoxValue(text))) return;
-    m.module1().amtTransfer = true;
-    m.box("fp_Prin").setText(text);
-    m.Init_Input();
-    m.module1().amtTransfer = false;
 }
 
 }  // namespace
@@ -101,90 +76,95 @@ void Mervane::bindInvestmentHandlers()
 
 std::int16_t Mervane::Calc_Invest(bool& ok)
 {
-    double ppy = option("Opt_CI_daily").value() ? 365 : 12;
-    ok = true;
-    bool annuity =
-        option("Opt_Annuity").value() || option("Opt_Annuity_Mnthly").value() || option("Opt_Annuity_Duration").value();
+    double ppy = m_compounding == Compounding::Daily ? 365 : 12;
+    const InvestOptionInfo& info = investInfo();
     // The inflation adjustment that follows an annuity reads the additional payments; refuse an amount it
     // cannot use now, before any box changes.
-    if (annuity && std::abs(value("fp_xpaystrt")) > limits::kMaxMoney) {
+    if (info.annuityPerYear > 0 && std::abs(value("fp_xpaystrt")) > limits::kMaxMoney) {
         refuse(refusalText(InvestStatus::AmountTooLarge, Subject::Adjustment));
         ok = false;
         return static_cast<std::int16_t>(ppy);
     }
-    if (option("Opt_Invest").value())
-        ok = GetInvestment(ppy);
-    else if (option("Opt_invest_mnthly").value() || option("Opt_invest_1xmnthly").value() ||
-             option("Opt_invest_yearly").value())
-        ok = GetInvestMnthly(ppy);
-    else if (option("Opt_Annuity").value())
-        ok = GetAnnuity(1);
-    else if (option("Opt_Annuity_Mnthly").value())
-        ok = GetAnnuity(12);
-    else if (option("Opt_Annuity_Duration").value())
-        ok = GetAnnuityDuration();
-    else if (option("Opt_Inv2Annuity").value())
-        ok = GetInvest2Annuity(ppy);
-    else if (option("Opt_Spec_Dur").value())
-        ok = GetRemainFund();
+    ok = (this->*info.solve)(ppy);
     return static_cast<std::int16_t>(ppy);
+}
+
+bool Mervane::solveAnnualAnnuity(double)
+{
+    return GetAnnuity(1);
+}
+
+bool Mervane::solveMonthlyAnnuity(double)
+{
+    return GetAnnuity(12);
+}
+
+bool Mervane::solveAnnuityDuration(double)
+{
+    return GetAnnuityDuration();
+}
+
+bool Mervane::solveRemainingFund(double)
+{
+    return GetRemainFund();
 }
 
 bool Mervane::GetInvestment(double numpay)
 {
-    double amount = value(option("Opt_invest_1xmnthly").value() ? "fp_xpay" : "fp_Prin");
-    GrowthResult r = growOneTime(amount, intRate, static_cast<int>(numpay), durYears);
+    double amount = value("fp_Prin");
+    GrowthResult r = growOneTime(amount, m_calc.intRate, static_cast<int>(numpay), m_calc.durYears);
     if (r.status != InvestStatus::Ok) {
         refuse(refusalText(r.status, Subject::Growth));
         return false;
     }
-    valPayment = r.value;
+    m_calc.valPayment = r.value;
     return true;
 }
 
 bool Mervane::GetInvestMnthly(double numpay)
 {
-    bool oneTime = option("Opt_invest_1xmnthly").value();
+    const InvestOptionInfo& info = investInfo();
+    bool oneTime = info.oneTimeAmount;
     ContributionInput in;
     in.contribution = value("fp_Prin");
-    in.schedule = option("Opt_invest_yearly").value() ? ContributionSchedule::Yearly : ContributionSchedule::Monthly;
+    in.schedule = info.schedule;
     in.oneTimeAmount = oneTime ? value("fp_xpay") : 0.0;
-    in.annualRatePercent = intRate;
+    in.annualRatePercent = m_calc.intRate;
     in.periodsPerYear = static_cast<int>(numpay);
-    in.durationYears = durYears;
+    in.durationYears = m_calc.durYears;
     ContributionResult r = growContributions(in);
     if (r.status != InvestStatus::Ok) {
         refuse(refusalText(r.status, Subject::Growth));
         return false;
     }
-    if (oneTime) valXpay = in.oneTimeAmount;
-    valPayment = r.value;
+    if (oneTime) m_calc.valXpay = in.oneTimeAmount;
+    m_calc.valPayment = r.value;
     return true;
 }
 
 bool Mervane::GetAnnuity(std::int16_t period)
 {
-    AnnuityResult r = annuityPayment(value("fp_Prin"), intRate, period, durYears);
+    AnnuityResult r = annuityPayment(value("fp_Prin"), m_calc.intRate, period, m_calc.durYears);
     if (r.status != InvestStatus::Ok) {
         refuse(refusalText(r.status, Subject::Annuity));
         return false;
     }
-    valPayment = r.payment;
+    m_calc.valPayment = r.payment;
     button("btn_InfAdj").setEnabled(true);
     return true;
 }
 
 bool Mervane::GetAnnuityDuration()
 {
-    // The plausibility tests read the list's own number ("0.000" is 0); the formula computes with intRate.
-    double listRate = leadingNumber(combo("comIntr").text());
-    AnnuityDurationResult r = annuityDuration(value("fp_Prin"), value("fp_Payment"), listRate, intRate);
+    // The plausibility tests read the list's own number ("0.000" is 0); the formula computes with m_calc.intRate.
+    double listRate = rateList().percent();
+    AnnuityDurationResult r = annuityDuration(value("fp_Prin"), value("fp_Payment"), listRate, m_calc.intRate);
     if (r.status != InvestStatus::Ok) {
         refuse(refusalText(r.status, Subject::Annuity));
         return false;
     }
-    durYears = r.years;
-    valPayment = r.payment;
+    m_calc.durYears = r.years;
+    m_calc.valPayment = r.payment;
     // In the months view the box is read as months, so the duration is written in months too.
     setBoxNumber("fp_Time", inMonthView() ? r.years * 12 : r.years);
     switch (r.outcome) {
@@ -216,19 +196,19 @@ bool Mervane::GetInvest2Annuity(double numpay)
 {
     SaveThenDrawInput in;
     in.monthlyContribution = value("fp_Prin");
-    in.saveRatePercent = intRate;
+    in.saveRatePercent = m_calc.intRate;
     in.periodsPerYear = static_cast<int>(numpay);
-    in.saveYears = durYears;
-    in.annuityRatePercent = computedListRate(combo("comIntr_IA"));
+    in.saveYears = m_calc.durYears;
+    in.annuityRatePercent = annuityRateList().computedPercent();
     in.annuityYears = value("fp_xpaystrt");
     SaveThenDrawResult r = saveThenDraw(in);
     if (r.status != InvestStatus::Ok) {
         refuse(refusalText(r.status, r.refusedInAnnuity ? Subject::SavedAnnuity : Subject::Growth));
         return false;
     }
-    valPayment = r.fund;
-    valXpayStrt = r.annuityYears;
-    valXpay = r.monthlyPayment;
+    m_calc.valPayment = r.fund;
+    m_calc.valXpayStrt = r.annuityYears;
+    m_calc.valXpay = r.monthlyPayment;
     return true;
 }
 
@@ -236,12 +216,12 @@ bool Mervane::GetRemainFund()
 {
     // The years are those Calculate read from the duration box in the current unit (months / 12 in the
     // Months view), the same duration the totals use; in the Years view they are the box's value.
-    RemainingFundResult r = remainingFund(value("fp_Prin"), value("fp_xpaystrt"), intRate, durYears);
+    RemainingFundResult r = remainingFund(value("fp_Prin"), value("fp_xpaystrt"), m_calc.intRate, m_calc.durYears);
     if (r.status != InvestStatus::Ok) {
         refuse(refusalText(r.status, Subject::Withdrawals));
         return false;
     }
-    valPayment = r.fund;
+    m_calc.valPayment = r.fund;
     return true;
 }
 
@@ -250,11 +230,11 @@ bool Mervane::GetAdj4Infation()
     InflationInput in;
     in.payment = value("fp_Payment");
     in.additionalPayment = value("fp_xpaystrt");
-    in.annual = option("Opt_Annuity").value();
-    in.inflationPercent = readBoxValue(combo("comIntr_IA").text());
-    in.durationYears = durYears;
+    in.annual = investInfo().annuityPerYear == 1;
+    in.inflationPercent = annuityRateList().percent();
+    in.durationYears = m_calc.durYears;
     InflationResult adjusted = inflationAdjustedPayments(in);
-    LevelWorthResult worth = levelPaymentWorth(in.payment + in.additionalPayment, in.inflationPercent, durYears);
+    LevelWorthResult worth = levelPaymentWorth(in.payment + in.additionalPayment, in.inflationPercent, m_calc.durYears);
     InvestStatus status = adjusted.status != InvestStatus::Ok ? adjusted.status : worth.status;
     // Payments below zero (a negative additional payment typed) are no annuity to adjust.
     if (status == InvestStatus::Ok && in.payment + in.additionalPayment < 0) status = InvestStatus::InvalidInput;
@@ -262,9 +242,9 @@ bool Mervane::GetAdj4Infation()
         refuse(refusalText(status, Subject::Adjustment));
         return false;
     }
-    valXpay = adjusted.firstPayment;
-    valHiPayoff = adjusted.lastPayment;
-    valTotPaywX = adjusted.total;
+    m_calc.valXpay = adjusted.firstPayment;
+    m_calc.valHiPayoff = adjusted.lastPayment;
+    m_calc.valTotPaywX = adjusted.total;
     Label& note = label("lbl_payoff_msg");
     note.setVisible(true);
     note.setCaption("Level payments of $" + plainText(worth.paymentCents) + " will be worth " +
@@ -275,8 +255,8 @@ bool Mervane::GetAdj4Infation()
 void Mervane::btn_InfAdj_Click()
 {
     app().setPointer(Pointer::Hourglass);
-    for (const char* name : {"lbl_xpay", "fp_xpay", "lbl_xpaystrt", "fp_xpaystrt", "lbl_hipayoff", "fp_hipayoff",
-                             "lbl_IntRate_IA", "lbl_wXP", "fp_totPaywX", "comIntr_IA"})
+    for (AnyName name : AnyNames{"lbl_xpay", "fp_xpay", "lbl_xpaystrt", "fp_xpaystrt", "lbl_hipayoff", "fp_hipayoff",
+                         "lbl_IntRate_IA", "lbl_wXP", "fp_totPaywX", "comIntr_IA"})
         control(name).setVisible(true);
     box("fp_xpay").setEnabled(false);
 
@@ -285,14 +265,14 @@ void Mervane::btn_InfAdj_Click()
         msgBox("WARNING: Infation rate seems a little high.");
     } else if (inflation.listIndex() < 0) {
         // The setting is a position in eighths of a percent; the list's default is that rate divided by 2.5.
-        std::optional<std::int16_t> index = toInt16(iniInvestAnnuityInt / 2.5);
+        std::optional<std::int16_t> index = toInt16(m_startup.investAnnuityInt / kInflationFromAnnuityRate);
         inflation.setListIndex(index ? *index : -1);
     }
 
     if (GetAdj4Infation()) {
-        setBoxNumber("fp_xpay", valXpay);
-        setBoxNumber("fp_hipayoff", valHiPayoff);
-        setBoxNumber("fp_totPaywX", valTotPaywX);
+        setBoxNumber("fp_xpay", m_calc.valXpay);
+        setBoxNumber("fp_hipayoff", m_calc.valHiPayoff);
+        setBoxNumber("fp_totPaywX", m_calc.valTotPaywX);
     }
     button("btn_InfAdj").setEnabled(false);
     if (inflation.canFocus()) inflation.setFocus();
@@ -304,32 +284,42 @@ void Mervane::comIntr_IA_Click()
 {
     // A new inflation rate for monthly payments can be applied again; for annual payments it waits for
     // the next Calculate.
-    if (option("Opt_Annuity_Mnthly").value()) button("btn_InfAdj").setEnabled(true);
+    if (investInfo().adjustsAgainOnInflationChange) button("btn_InfAdj").setEnabled(true);
 }
 
 void Mervane::btn_Payoff2Amt_Click()
 {
-    transferToAmount(*this, box("fp_Payment").text());
+    transferToAmount(box("fp_Payment").text());
 }
 
 void Mervane::btn_RF2Amt_Click()
 {
-    transferToAmount(*this, box("fpRetFund").text());
+    transferToAmount(box("fpRetFund").text());
 }
 
 void Mervane::btn_Payoff2RF_Click()
 {
     MaskedBox& fund = box("fpRetFund");
-    if (!withinMoneyLimit(*this, value("fp_Payment") + value("fpRetFund"))) return;
+    if (!withinMoneyLimit(value("fp_Payment") + value("fpRetFund"))) return;
     if (fund.text().empty()) fund.setText("0");
     setBoxNumber("fpRetFund", value("fp_Payment") + value("fpRetFund"));
-    if (value("fpRetFund") != 0) {
-        Toolbar& tb = toolbar("Toolbar1");
-        tb.setMenuItemEnabled(4, 3, true);
-        tb.setMenuItemEnabled(4, 4, true);
-        button("btn_RF2Amt").setEnabled(true);
-        button("btn_RFclear").setEnabled(true);
-    }
+    if (value("fpRetFund") != 0) setFundTransfersEnabled(true);
+}
+
+bool Mervane::withinMoneyLimit(double amount)
+{
+    if (std::abs(amount) <= limits::kMaxMoney) return true;
+    refuse(refusalText(InvestStatus::AmountTooLarge, Subject::Growth));
+    return false;
+}
+
+void Mervane::transferToAmount(const std::string& text)
+{
+    if (!withinMoneyLimit(readBoxValue(text))) return;
+    module1().amtTransfer = true;
+    box("fp_Prin").setText(text);
+    Init_Input();
+    module1().amtTransfer = false;
 }
 
 }  // namespace tv

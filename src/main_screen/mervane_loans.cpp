@@ -11,6 +11,7 @@
 #include "engine/limits.h"
 #include "engine/loan.h"
 #include "main_screen/mervane.h"
+#include "main_screen/mervane_messages.h"
 
 namespace tv {
 
@@ -47,17 +48,17 @@ std::string Mervane::statusMessage(LoanStatus status)
         case LoanStatus::TooFewPeriods:
             return "Duration too short - the loan must last at least one installment";
         case LoanStatus::TooManyPeriods:
-            return "Duration too long - at most 32766 installments can be computed";
+            return "Duration too long - at most " + std::to_string(limits::kMaxPeriods) + " installments can be computed";
         case LoanStatus::AmountTooLarge:
-            return "Amount too large - at most $1,000,000,000,000 can be computed";
+            return mervane_messages::amountTooLarge();
         case LoanStatus::ZeroRate:
         case LoanStatus::NegativeExtra:
         case LoanStatus::NegativeStart:
         case LoanStatus::InvalidInput:
-            return "Missing or Inappropriate Input (possibly a negitive number or 0)";
+            return mervane_messages::kMissingInput;
         case LoanStatus::ResultOutOfRange:
         case LoanStatus::WalkNotFinished:
-            return "Inappropriate Input - the result is too large to compute";
+            return mervane_messages::kResultTooLarge;
         case LoanStatus::Ok:
             break;
     }
@@ -73,51 +74,38 @@ bool Mervane::accept(LoanStatus status)
 
 std::int16_t Mervane::Calc_Loan(bool& ok)
 {
-    std::int16_t numpay = option("opt_12").value() ? 12 : option("opt_24").value() ? 24 : 26;
-    if (option("opt_Prin").value())
-        ok = GetPrin(numpay);
-    else if (option("opt_intRate").value())
-        ok = GetIntRate(numpay);
-    else if (option("opt_time").value())
-        ok = GetTime(numpay);
-    else if (option("opt_payment").value())
-        ok = GetPayment(numpay);
-    else if (option("opt_IntOnly").value())
-        ok = GetIntOnly(numpay);
-    else if (option("opt_payoff").value())
-        ok = GetPayoff(numpay);
-    else if (option("opt_xpaymo").value() || option("opt_xpay1x").value() || option("opt_xpayperiodic").value())
-        ok = ExtraPay(numpay);
+    std::int16_t numpay = m_calc.instPerYear;
+    ok = (this->*loanInfo().solve)(numpay);
     return numpay;
 }
 
 bool Mervane::GetPayment(std::int16_t numpay)
 {
-    PaymentResult r = levelPayment(value("fp_Prin"), intRate, numpay, durYears);
+    PaymentResult r = levelPayment(value("fp_Prin"), m_calc.intRate, numpay, m_calc.durYears);
     if (!accept(r.status)) return false;
-    valPayment = r.payment;
+    m_calc.valPayment = r.payment;
     return true;
 }
 
 bool Mervane::GetPrin(std::int16_t numpay)
 {
     double payment = value("fp_Payment");
-    PrincipalResult r = loanPrincipal(payment, intRate, numpay, durYears);
+    PrincipalResult r = loanPrincipal(payment, m_calc.intRate, numpay, m_calc.durYears);
     if (!accept(r.status)) return false;
     // The loan amount lands in the amount box, which every other calculation reads: it keeps to the money limit.
     if (std::fabs(r.principal) > limits::kMaxMoney) return accept(LoanStatus::AmountTooLarge);
-    valPayment = payment;
+    m_calc.valPayment = payment;
     setBoxNumber("fp_Prin", r.principal);
     return true;
 }
 
 bool Mervane::GetTime(std::int16_t numpay)
 {
-    DurationResult r = loanDuration(value("fp_Prin"), value("fp_Payment"), intRate, numpay);
+    DurationResult r = loanDuration(value("fp_Prin"), value("fp_Payment"), m_calc.intRate, numpay);
     if (!accept(r.status)) return false;
-    durYears = r.durationYears;
-    setBoxNumber("fp_Time", inMonthView() ? durYears * 12 : durYears);
-    valPayment = r.payment;
+    m_calc.durYears = r.durationYears;
+    setBoxNumber("fp_Time", inMonthView() ? m_calc.durYears * 12 : m_calc.durYears);
+    m_calc.valPayment = r.payment;
     return true;
 }
 
@@ -126,15 +114,15 @@ bool Mervane::GetIntRate(std::int16_t numpay)
     Label& exact = label("lbl_exactRate");
     exact.setVisible(false);
     const double typedPayment = value("fp_Payment");
-    RateResult r = rateForPayment(value("fp_Prin"), typedPayment, numpay, durYears);
+    RateResult r = rateForPayment(value("fp_Prin"), typedPayment, numpay, m_calc.durYears);
     if (!accept(r.status)) return false;
     // Above 25 % the search stops at the last entry and says so; the 25 % result is used.
     if (r.status == LoanStatus::ExceededHighInterest) refuse(statusMessage(r.status));
-    combo("comIntr").setListIndex(r.rateIndex);
-    intRate = r.annualRatePercent;
-    valPayment = r.payment;
+    rateList().choose(r.rateIndex);
+    m_calc.intRate = r.annualRatePercent;
+    m_calc.valPayment = r.payment;
     // The list holds steps of 0.125 %; the line under it gives the rate of the typed payment itself.
-    ExactRateResult e = exactRateForPayment(value("fp_Prin"), typedPayment, numpay, durYears);
+    ExactRateResult e = exactRateForPayment(value("fp_Prin"), typedPayment, numpay, m_calc.durYears);
     if (e.status == LoanStatus::Ok) {
         exact.setCaption(exactRateText(e.annualRatePercent, typedPayment));
         exact.setVisible(true);
@@ -144,7 +132,7 @@ bool Mervane::GetIntRate(std::int16_t numpay)
 
 bool Mervane::GetIntOnly(std::int16_t numpay)
 {
-    PaymentResult r = interestOnlyPayment(value("fp_Prin"), intRate, numpay, isZeroRateText());
+    PaymentResult r = interestOnlyPayment(value("fp_Prin"), m_calc.intRate, numpay, isZeroRateText());
     if (r.status == LoanStatus::ZeroRate) {
         refuse(statusMessage(r.status));
         m_reinitialisedAfterRefusal = true;
@@ -152,7 +140,7 @@ bool Mervane::GetIntOnly(std::int16_t numpay)
         return false;
     }
     if (!accept(r.status)) return false;
-    valPayment = r.payment;
+    m_calc.valPayment = r.payment;
     return true;
 }
 
@@ -168,24 +156,22 @@ bool Mervane::ExtraPay(std::int16_t numpay)
 
     ExtraPayInput in;
     in.principal = value("fp_Prin");
-    in.annualRatePercent = intRate;
+    in.annualRatePercent = m_calc.intRate;
     in.periodsPerYear = numpay;
-    in.durationYears = durYears;
+    in.durationYears = m_calc.durYears;
     in.isZeroRateText = isZeroRateText();
-    in.mode = option("opt_xpay1x").value()   ? ExtraMode::OneTime
-              : option("opt_xpaymo").value() ? ExtraMode::PerInstallment
-                                             : ExtraMode::Yearly;
+    in.mode = loanInfo().extraMode;
     in.extraAmount = value("fp_xpay");
     in.startInstallment = value("fp_xpaystrt");
     ExtraPayResult r = amortizeWithExtras(in);
     if (!accept(r.status)) return false;
 
-    valXpay = in.extraAmount;
-    valXpayStrt = in.startInstallment;
-    valPayment = r.payment;
-    valTotIntwX = r.totalInterest;
-    valTotPaywX = r.totalPaid;
-    valLstPay = r.lastPayment;
+    m_calc.valXpay = in.extraAmount;
+    m_calc.valXpayStrt = in.startInstallment;
+    m_calc.valPayment = r.payment;
+    m_calc.valTotIntwX = r.totalInterest;
+    m_calc.valTotPaywX = r.totalPaid;
+    m_calc.valLstPay = r.lastPayment;
     m_xtraInstallments = r.installments;
     m_xtraPaid = r.extrasPaid;
     label("lbl_dur2")
@@ -210,7 +196,7 @@ void Mervane::ShowXtraSavings(std::int16_t numpay)
 {
     Label& line = label("lbl_xtra_saved");
     line.setVisible(false);
-    PeriodCount plain = installmentCount(numpay, durYears);
+    PeriodCount plain = installmentCount(numpay, m_calc.durYears);
     if (m_xtraInstallments <= 0 || plain.status != LoanStatus::Ok) return;
     const Date today = platform().today();
     const CalendarDate start{today.year, today.month, today.day};
@@ -232,19 +218,19 @@ bool Mervane::GetPayoff(std::int16_t numpay)
 {
     PayoffInput in;
     in.principal = value("fp_Prin");
-    in.annualRatePercent = intRate;
+    in.annualRatePercent = m_calc.intRate;
     in.periodsPerYear = numpay;
-    in.durationYears = durYears;
+    in.durationYears = m_calc.durYears;
     in.isZeroRateText = isZeroRateText();
     in.lastInstallment = value("fp_xpaystrt");
     PayoffResult r = payoffAfter(in);
     if (!accept(r.status)) return false;
-    valPayment = r.payment;
-    valXpayStrt = in.lastInstallment;
-    valXpay = r.lowPayoff;
-    valHiPayoff = r.highPayoff;
-    valTotIntwX = r.interestPaid;
-    valTotPaywX = r.totalToPayOff;
+    m_calc.valPayment = r.payment;
+    m_calc.valXpayStrt = in.lastInstallment;
+    m_calc.valXpay = r.lowPayoff;
+    m_calc.valHiPayoff = r.highPayoff;
+    m_calc.valTotIntwX = r.interestPaid;
+    m_calc.valTotPaywX = r.totalToPayOff;
     if (r.paidOffBeforeInstallment) label("lbl_payoff_msg").setCaption("The loan is paid off before that installment");
     return true;
 }

@@ -1,8 +1,6 @@
 // The main screen's way into the settings editor and the colour screen.
 #include "app/program.h"
 #include "main_screen/mervane.h"
-#include "settings/color_form.h"
-#include "settings/ini_file_form.h"
 
 namespace tv {
 
@@ -14,7 +12,7 @@ void Mervane::bindSettingsHandlers()
 
 void Mervane::mnu_IniFileEd_Click()
 {
-    IniFile& editor = m_program.iniFile();
+    Form& editor = m_program.settingsEditor();
     app().setPointer(Pointer::Hourglass);
     editor.load();  // its Form_Load reads the settings file
     app().setPointer(Pointer::Default);
@@ -24,7 +22,7 @@ void Mervane::mnu_IniFileEd_Click()
 
 void Mervane::mnu_SetColors_Click()
 {
-    m_program.colorFm().show(true);
+    m_program.colorScreen().show(true);
 }
 
 }  // namespace tv

@@ -1,6 +1,5 @@
 // The main screen's way into the Loan Payment Table.
 #include "app/program.h"
-#include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
 
 namespace tv {
@@ -14,9 +13,9 @@ void Mervane::mnu_LnSheet_Click()
 {
     app().setPointer(Pointer::Hourglass);
     // Loading the table screen (the first time, or after it was closed) fills it from this screen's loan and
-    // presses toolbar button 2; a table screen that is open already only comes to the front.
-    showInFront(m_program.loanSheet());
-    option("opt_payment").setValue(true);
+    // presses the Table toolbar button; a table screen that is open already only comes to the front.
+    showInFront(m_program.loanTable());
+    option(describe(LoanOption::Payment).button).setValue(true);
     app().setPointer(Pointer::Default);
 }
 

@@ -1,6 +1,5 @@
 // The toolbar, the Help menu and the launched programs.
 #include "app/program.h"
-#include "info/about.h"
 #include "main_screen/mervane.h"
 
 namespace tv {
@@ -26,32 +25,40 @@ void Mervane::Toolbar1_ButtonClick(int index)
 
 void Mervane::Toolbar1_ButtonMenuClick(int index, int item)
 {
-    Toolbar& tb = toolbar("Toolbar1");
-    if (index < 1 || index > tb.count()) return;
-    const auto& menu = tb.button(index).menu;
-    if (item < 1 || item > static_cast<int>(menu.size())) return;
-    std::string text = menu[static_cast<std::size_t>(item - 1)].text;
-    text.erase(0, text.find_first_not_of(' '));
-    const std::pair<const char*, const char*> commands[] = {
-        {"PayOff -> Amt", "btn_Payoff2Amt"},
-        {"PayOff -> Ret Fund", "btn_Payoff2RF"},
-        {"Ret Fund -> Amt", "btn_RF2Amt"},
-        {"Clear Ret Fund", "btn_RFclear"},
-    };
-    for (auto [name, handler] : commands) {
-        if (text == name) {
-            fire(handler, "Click");
-            return;
-        }
+    // Only the Invest button has a drop-down; its items are told apart by their place, not their captions.
+    if (index != static_cast<int>(MainTool::Invest)) return;
+    switch (static_cast<InvestMenuItem>(item)) {
+        case InvestMenuItem::PayoffToAmount:
+            fire("btn_Payoff2Amt", "Click");
+            break;
+        case InvestMenuItem::PayoffToFund:
+            fire("btn_Payoff2RF", "Click");
+            break;
+        case InvestMenuItem::FundToAmount:
+            fire("btn_RF2Amt", "Click");
+            break;
+        case InvestMenuItem::ClearFund:
+            fire("btn_RFclear", "Click");
+            break;
     }
+}
+
+void Mervane::setToolEnabled(MainTool tool, bool enabled)
+{
+    toolbar("Toolbar1").setButtonEnabled(static_cast<int>(tool), enabled);
+}
+
+void Mervane::setInvestMenuItemEnabled(InvestMenuItem item, bool enabled)
+{
+    toolbar("Toolbar1").setMenuItemEnabled(static_cast<int>(MainTool::Invest), static_cast<int>(item), enabled);
 }
 
 void Mervane::bindToolbarHandlers()
 {
     bind("Toolbar1_ButtonClick", [this](EventArgs& args) { Toolbar1_ButtonClick(args.index); });
     bind("Toolbar1_ButtonMenuClick", [this](EventArgs& args) { Toolbar1_ButtonMenuClick(args.index, args.item); });
-    bind("mnu_About_Click", [this] { m_program.about().show(true); });
-    bind("mnu_UpdateHist_Click", [this] { showUpdateHistory(m_program); });
+    bind("mnu_About_Click", [this] { m_program.aboutBox().show(true); });
+    bind("mnu_UpdateHist_Click", [this] { m_program.showUpdateHistory(); });
     bind("Mnu_HelpDefinitions_Click", [this] { platform().showHelp("Mervane.hlp", 3); });
     bind("mnu_WinCalc_Click", [this] { launch("Calc.exe"); });
     bind("mnu_DOSLnPrg_Click", [this] { launch("Pellidor.exe"); });

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <exception>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "screen_model/platform.h"
@@ -51,6 +54,17 @@ public:
     void end();
     bool ended() const { return m_ended; }
 
+    // Where an exception from a handler goes. With a fault handler, the outermost event (one a user or the
+    // platform started, not one fired from inside a handler) catches it, puts its form's boxes and lists back
+    // as they were and calls the fault handler; without one (the default) it reaches whoever fired the event.
+    using EventFaultHandler = std::function<void(Form& form, const std::exception& fault)>;
+    void setEventFaultHandler(EventFaultHandler handler) { m_eventFaultHandler = std::move(handler); }
+    const EventFaultHandler& eventFaultHandler() const { return m_eventFaultHandler; }
+    // Handlers running in the innermost event loop (Form::fire counts them; a modal form's loop starts again
+    // from none, so its events are outermost there).
+    int eventDepth() const { return m_eventDepth; }
+    void setEventDepth(int depth) { m_eventDepth = depth; }
+
     void addObserver(ModelObserver* observer);
     void removeObserver(ModelObserver* observer);
 
@@ -75,6 +89,8 @@ private:
     Control* m_focus = nullptr;
     Pointer m_pointer = Pointer::Default;
     bool m_ended = false;
+    EventFaultHandler m_eventFaultHandler;
+    int m_eventDepth = 0;
 };
 
 }  // namespace tv

@@ -152,6 +152,22 @@ bool Control::canFocus() const
     }
 }
 
+bool firesEvent(Kind kind, std::string_view event)
+{
+    if (event == "Click" || event == "GotFocus" || event == "LostFocus") return true;
+    switch (kind) {
+        case Kind::MaskedBox:
+        case Kind::TextArea:
+            return event == "Change";
+        case Kind::Grid:
+            return event == "DblClick";
+        case Kind::Toolbar:
+            return event == "ButtonClick" || event == "ButtonMenuClick";
+        default:
+            return false;
+    }
+}
+
 bool Control::hasFocus() const
 {
     return m_form.app().focus() == this;
@@ -192,6 +208,13 @@ MaskedBox::MaskedBox(Form& form, std::string name, Control* container)
 void MaskedBox::setText(const std::string& text)
 {
     if (m_data.text == text) return;
+    restoreText(text);
+    fire("Change");
+}
+
+void MaskedBox::restoreText(const std::string& text)
+{
+    if (m_data.text == text) return;
     m_data.text = text;
     // A selection never reaches past the end of the text.
     int len = static_cast<int>(text.size());
@@ -200,7 +223,6 @@ void MaskedBox::setText(const std::string& text)
     if (m_data.selStart + m_data.selLength > len) m_data.selLength = len - m_data.selStart;
     changed(Prop::Text);
     if (clamped) changed(Prop::Selection);
-    fire("Change");
 }
 
 std::string MaskedBox::tooLongMessage()
@@ -295,12 +317,16 @@ void ComboList::setItems(std::vector<std::string> items)
 
 void ComboList::setListIndex(int index)
 {
+    restoreListIndex(index);
+    if (m_data.listIndex >= 0) fire("Click");
+}
+
+void ComboList::restoreListIndex(int index)
+{
     if (index < 0 || index >= count()) index = -1;
-    if (index != m_data.listIndex) {
-        m_data.listIndex = index;
-        changed(Prop::ListIndex);
-    }
-    if (index >= 0) fire("Click");
+    if (index == m_data.listIndex) return;
+    m_data.listIndex = index;
+    changed(Prop::ListIndex);
 }
 
 std::string ComboList::text() const

@@ -1,14 +1,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "engine/limits.h"
 #include "screen_model/types.h"
 
 namespace tv {
 
 class Form;
+
+// Characters a user may type into a box: every text the program reads from a box fits in 32.
+inline constexpr int kMaxBoxTextLength = 32;
+
+// Whether the model fires `event` for a control of `kind`: every control fires Click, GotFocus and LostFocus;
+// boxes and text areas Change, the grid DblClick, the toolbar ButtonClick and ButtonMenuClick.
+bool firesEvent(Kind kind, std::string_view event);
 
 // The properties every control has. Kept as one value so a form can restore its design state when it
 // is unloaded and loaded again.
@@ -36,8 +43,6 @@ public:
     Form& form() const { return m_form; }
     // The frame (or picture) this control sits in; null when it sits on the form itself.
     Control* container() const { return m_container; }
-    int tabIndex() const { return m_tabIndex; }
-    void setTabIndex(int index) { m_tabIndex = index; }
 
     const std::string& caption() const { return m_props.caption; }
     void setCaption(const std::string& caption);
@@ -93,7 +98,6 @@ private:
     Kind m_kind;
     std::string m_name;
     Control* m_container;
-    int m_tabIndex = 0;
     ControlProps m_designProps;
 };
 
@@ -123,7 +127,7 @@ public:
     // kMaxTypedLength characters is refused with a message in the form's style (Form::refuseInput) that
     // names the limit; the box keeps its text and nothing fires.
     void userType(const std::string& text);
-    static constexpr int kMaxTypedLength = limits::kMaxBoxTextLength;
+    static constexpr int kMaxTypedLength = kMaxBoxTextLength;
     // "Input too long - a box holds at most 32 characters"
     static std::string tooLongMessage();
     const std::string& format() const { return m_data.format; }
@@ -135,6 +139,8 @@ public:
     void setSelection(int start, int length);
     bool locked() const { return m_data.locked; }
     void setLocked(bool locked) { m_data.locked = locked; }
+    // Puts a text back without firing Change (undoing a handler that failed).
+    void restoreText(const std::string& text);
 
     void saveDesign() override;
     void restoreDesign() override;
@@ -168,6 +174,8 @@ public:
     // The text of the chosen entry, or empty.
     std::string text() const;
     void userPick(int index);
+    // Puts a chosen entry back without firing Click (undoing a handler that failed).
+    void restoreListIndex(int index);
 
     void saveDesign() override;
     void restoreDesign() override;

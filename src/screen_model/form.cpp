@@ -1,6 +1,7 @@
 #include "screen_model/form.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "screen_model/application.h"
 
@@ -39,18 +40,35 @@ std::unique_ptr<Control> makeControl(Form& form, Kind kind, const std::string& n
     throw std::logic_error("unknown control kind");
 }
 
+// The events the model fires for a form and for a menu item.
+bool formFires(std::string_view event)
+{
+    return event == "Load" || event == "Unload" || event == "Resize";
+}
+
+// Sets the application's event depth for as long as it lives, then puts the old one back.
+class EventDepth {
+public:
+    EventDepth(Application& app, int depth) : m_app(app), m_old(app.eventDepth()) { app.setEventDepth(depth); }
+    ~EventDepth() { m_app.setEventDepth(m_old); }
+    EventDepth(const EventDepth&) = delete;
+    EventDepth& operator=(const EventDepth&) = delete;
+
+private:
+    Application& m_app;
+    int m_old;
+};
+
 }  // namespace
 
 Form::Form(Application& app, std::string name, std::span<const ControlDecl> controls, std::span<const MenuDecl> menus)
     : m_app(app), m_name(std::move(name))
 {
-    int tab = 0;
     for (const ControlDecl& d : controls) {
         Control* container = nullptr;
         if (d.container && *d.container) container = &control(d.container);
         if (m_byName.count(d.name)) throw std::logic_error(m_name + ": control declared twice: " + d.name);
         auto c = makeControl(*this, d.kind, d.name, container);
-        c->setTabIndex(tab++);
         c->setCaption(d.caption);
         c->setToolTip(d.toolTip);
         c->setRect(d.rect);
@@ -142,7 +160,10 @@ void Form::show(bool modal)
         m_modal = modal;
         m_app.formChanged(*this, FormEvent::Shown);
     }
-    if (modal) platform().runModal(*this);
+    if (modal) {
+        EventDepth ownLoop(m_app, 0);
+        platform().runModal(*this);
+    }
 }
 
 void Form::hide()
@@ -229,28 +250,52 @@ std::vector<MenuItem*> Form::allMenus() const
     return out;
 }
 
+bool Form::declares(const std::string& name) const
+{
+    return m_byName.count(name) != 0 || m_menusByName.count(name) != 0;
+}
+
 void Form::bind(const std::string& handlerName, Handler handler)
 {
+    const std::size_t cut = handlerName.rfind('_');
+    const std::string name = handlerName.substr(0, cut == std::string::npos ? 0 : cut);
+    const std::string_view event =
+        cut == std::string::npos ? std::string_view() : std::string_view(handlerName).substr(cut + 1);
+    auto refuse = [&](const std::string& why) {
+        throw std::logic_error(m_name + ": cannot bind " + handlerName + ": " + why);
+    };
+    if (name == "Form") {
+        if (!formFires(event)) refuse("a form fires Load, Unload and Resize");
+    } else if (Control* c = find(name)) {
+        if (!firesEvent(c->kind(), event))
+            refuse(std::string("a ") + kindName(c->kind()) + " never fires " + std::string(event));
+    } else if (m_menusByName.count(name)) {
+        if (event != "Click") refuse("a menu item fires Click only");
+    } else {
+        refuse("no control or menu item is declared as " + (name.empty() ? handlerName : name));
+    }
     m_handlers[handlerName] = std::move(handler);
 }
 
 void Form::bind(const std::string& handlerName, std::function<void()> handler)
 {
-    m_handlers[handlerName] = [h = std::move(handler)](EventArgs&) { h(); };
-}
-
-bool Form::hasHandler(const std::string& handlerName) const
-{
-    return m_handlers.count(handlerName) != 0;
+    bind(handlerName, Handler([h = std::move(handler)](EventArgs&) { h(); }));
 }
 
 bool Form::fire(const std::string& controlName, const char* event, EventArgs& args)
 {
     if (m_app.ended()) return false;
+    if (controlName != "Form" && !declares(controlName))
+        throw std::logic_error(m_name + " declares no " + controlName + " to fire " + event + " on");
     auto it = m_handlers.find(controlName + "_" + event);
     if (it == m_handlers.end()) return false;
     Handler handler = it->second;  // a handler may rebind itself
-    handler(args);
+    if (m_app.eventDepth() == 0 && m_app.eventFaultHandler()) {
+        runAtBoundary(handler, args);
+    } else {
+        EventDepth inner(m_app, m_app.eventDepth() + 1);
+        handler(args);
+    }
     return true;
 }
 
@@ -258,6 +303,43 @@ bool Form::fire(const std::string& controlName, const char* event)
 {
     EventArgs args;
     return fire(controlName, event, args);
+}
+
+void Form::runAtBoundary(const Handler& handler, EventArgs& args)
+{
+    const Inputs before = takeInputs();
+    const Pointer pointer = m_app.pointer();
+    try {
+        EventDepth inner(m_app, 1);
+        handler(args);
+    } catch (const std::exception& fault) {
+        // A handler that unloaded its form left the design state, which stays.
+        if (m_loaded) putBack(before);
+        m_app.setPointer(pointer);
+        const Application::EventFaultHandler report = m_app.eventFaultHandler();
+        if (report) report(*this, fault);
+    }
+}
+
+Form::Inputs Form::takeInputs() const
+{
+    Inputs inputs;
+    for (Control* c : m_order) {
+        if (c->kind() == Kind::MaskedBox) {
+            auto* box = static_cast<MaskedBox*>(c);
+            inputs.texts.emplace_back(box, box->text());
+        } else if (c->kind() == Kind::ComboList) {
+            auto* list = static_cast<ComboList*>(c);
+            inputs.indexes.emplace_back(list, list->listIndex());
+        }
+    }
+    return inputs;
+}
+
+void Form::putBack(const Inputs& inputs)
+{
+    for (const auto& [box, text] : inputs.texts) box->restoreText(text);
+    for (const auto& [list, index] : inputs.indexes) list->restoreListIndex(index);
 }
 
 int Form::msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title)
@@ -284,6 +366,15 @@ void Form::notifyControl(Control& control, Prop prop, int row, int col)
 void Form::notifyMenu(MenuItem& item, Prop prop)
 {
     m_app.menuChanged(item, prop);
+}
+
+void showEventFault(Form& form, const std::exception& fault)
+{
+    std::string what = fault.what();
+    if (!what.empty() && what.back() == '.') what.pop_back();
+    const std::string& where = form.caption().empty() ? form.name() : form.caption();
+    form.msgBox("Something went wrong in " + where + ": " + what + ". Your inputs are as they were before.",
+                MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 }  // namespace tv

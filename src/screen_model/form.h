@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "screen_model/control.h"
@@ -37,8 +39,15 @@ struct MenuDecl {
     int index = -1;
 };
 
+// One value of a form's state for a driver or test to read: an amount or rate, a count, or a flag.
+struct StateField {
+    std::string name;
+    std::variant<double, long long, bool> value;
+};
+
 // A form: a window with its controls (declared once, in a table), its menus and its event handlers.
-// Handlers are bound by their design names ("btn_Calc_Click", "Form_Load", "mnuOptLen_Click").
+// Handlers are bound by their design names ("btn_Calc_Click", "Form_Load", "mnuOptLen_Click"): a declared
+// control or menu item, or "Form", and an event the model fires for it.
 class Form {
 public:
     Form(Application& app, std::string name, std::span<const ControlDecl> controls,
@@ -113,12 +122,18 @@ public:
     // Every menu item in menu order (depth first).
     std::vector<MenuItem*> allMenus() const;
 
+    // Binds "name_Event"; throws std::logic_error naming the form and the handler when the form declares no
+    // such control or menu item, or the model never fires that event for it (a misspelt name would never run).
     void bind(const std::string& handlerName, Handler handler);
     void bind(const std::string& handlerName, std::function<void()> handler);
-    bool hasHandler(const std::string& handlerName) const;
-    // Runs the handler "control_Event" (or "Form_Event" for the form) if one is bound.
+    // Runs the handler "control_Event" ("Form_Event" for the form, "menuItem_Event" for a menu item) if one is
+    // bound; throws std::logic_error when the form declares no such control or menu item. An exception from
+    // the handler of the outermost event goes to the application's event fault handler, if it has one.
     bool fire(const std::string& controlName, const char* event, EventArgs& args);
     bool fire(const std::string& controlName, const char* event);
+
+    // The values behind the form's boxes that a driver or test may read, in a fixed order (none by default).
+    virtual std::vector<StateField> stateFields() const { return {}; }
 
     // A message box over this form; an empty title shows the product name.
     int msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
@@ -143,6 +158,16 @@ private:
     }
     [[noreturn]] void wrongKind(const std::string& name) const;
     void restoreDesign();
+    bool declares(const std::string& name) const;
+
+    // The texts of the boxes and the chosen entries of the lists, taken before the outermost handler runs.
+    struct Inputs {
+        std::vector<std::pair<MaskedBox*, std::string>> texts;
+        std::vector<std::pair<ComboList*, int>> indexes;
+    };
+    Inputs takeInputs() const;
+    void putBack(const Inputs& inputs);
+    void runAtBoundary(const Handler& handler, EventArgs& args);
 
     Application& m_app;
     std::string m_name;
@@ -173,5 +198,9 @@ private:
         Color backColor;
     } m_design{};
 };
+
+// The event fault handler of the desktop: tells the user, in the program's style, that a command failed in
+// `form` and that the inputs are as they were ("Something went wrong in Loan Payment Table: ...").
+void showEventFault(Form& form, const std::exception& fault);
 
 }  // namespace tv

@@ -49,8 +49,6 @@ public:
     int col() const { return m_data.col; }
     // Makes (row, col) the current cell, fixed cells included; the selection collapses to it.
     void setCurrent(int row, int col);
-    void setRow(int row) { setCurrent(row, m_data.col); }
-    void setCol(int col) { setCurrent(m_data.row, col); }
     int rowSel() const { return m_data.rowSel; }
     int colSel() const { return m_data.colSel; }
     void setSelectionEnd(int rowSel, int colSel);

@@ -53,7 +53,6 @@ public:
     // Called for every record as it happens.
     void setListener(std::function<void(const PlatformRecord&)> listener) { m_listener = std::move(listener); }
     void setPrinterAvailable(bool available) { m_printer = available; }
-    void setScreenSize(ScreenSize size) { m_screen = size; }
     // False: the user cancels every save dialog, and nothing is recorded as saved.
     void setSaveAnswer(bool save) { m_save = save; }
 

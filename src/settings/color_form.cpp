@@ -4,11 +4,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/links.h"
 #include "app/program.h"
-#include "main_screen/mervane.h"
 #include "settings/colors.h"
+#include "settings/messages.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
+#include "settings/schema.h"
 
 namespace tv {
 
@@ -125,26 +127,70 @@ constexpr const char* kSchemeLists[] = {"cbo_LnBackGrnd", "cbo_LnText",   "cbo_L
                                         "cbo_LnButBG",    "cbo_invButBG"};
 constexpr const char* kLabelSamples[] = {"lbl_lnSample", "lbl_LnHiSample", "lbl_invSample", "lbl_invHiSample"};
 
-// Colour list positions of a preset: background, text, highlighted text, and the textbox list entry.
+// What a scheme list holds: a view's colour, the textbox background (a list without Black), or a button's
+// face or text colour (the presets leave those alone; buttons show black text whatever is stored).
+enum class ListRole { ViewColor, TextBox, ButtonFace, ButtonText };
+
+// The scheme's lists in the order they are read, tested and saved: each list, its settings key and the
+// colour-table slot it fills.
+struct SchemeList {
+    const char* list;
+    SettingKey key;
+    Color ColorTable::*slot;
+    ListRole role = ListRole::ViewColor;
+};
+constexpr const char* kTextBoxList = "cbo_TextBoxBG";
+constexpr SchemeList kScheme[] = {
+    {"cbo_LnBackGrnd", SettingKey::LoanBkgrndColor, &ColorTable::gLoanBkgrndColor},
+    {"cbo_LnText", SettingKey::LoanTxtColor, &ColorTable::gLoanTxtColor},
+    {"cbo_LnHiTxt", SettingKey::LoanHiTxtColor, &ColorTable::gLoanHiTxtColor},
+    {"cbo_InvBackGrnd", SettingKey::InvestBkgrndColor, &ColorTable::gInvestBkgrndColor},
+    {"cbo_InvText", SettingKey::InvestTxtColor, &ColorTable::gInvestTxtColor},
+    {"cbo_InvHiTxt", SettingKey::InvestHiTxtColor, &ColorTable::gInvestHiTxtColor},
+    {kTextBoxList, SettingKey::TextBoxBgColor, &ColorTable::gTextBoxBgColor, ListRole::TextBox},
+    {"cbo_LnButBG", SettingKey::LoanButtonColor, &ColorTable::gLoanButtonColor, ListRole::ButtonFace},
+    {"cbo_LnButTxt", SettingKey::LoanButtonTxtColor, &ColorTable::gLoanButtonTxtColor, ListRole::ButtonText},
+    {"cbo_invButBG", SettingKey::InvestButtonColor, &ColorTable::gInvestButtonColor, ListRole::ButtonFace},
+    {"cbo_invButTxt", SettingKey::InvestButtonTxtColor, &ColorTable::gInvestButtonTxtColor, ListRole::ButtonText},
+};
+
+// The textbox list leaves out Black: its entry p is colour position p + kTextBoxFirst.
+constexpr int kTextBoxFirst = colorpos::Red;
+constexpr int textBoxEntry(int position)
+{
+    return position - kTextBoxFirst;
+}
+
+// Colour list positions of a preset: background, text, highlighted text, and the textbox background.
 struct Preset {
     const char* name;
     int background;
     int text;
     int hiliteText;
-    int textBoxEntry;  // position in cbo_TextBoxBG (colour position - 1)
+    int textBox;
 };
+// Preset 0 is the start-up scheme and sets both views; the others set the view chosen below them.
+constexpr int kStartupPreset = 0;
 constexpr Preset kPresets[] = {
-    {"Boring Grey - Default", 11, 4, 1, 17},     // 0: the start-up defaults, for both views
-    {"DkRed - Cyan - Yellow ", 9, 6, 3, 16},     // 1
-    {"DkGreen - Cyan - Yellow ", 10, 6, 3, 16},  // 2
-    {"LtGrn - Blue - Red", 13, 4, 1, 16},        // 3
-    {"LtBlue - Blue - Red", 15, 4, 1, 16},       // 4
-    {"PlGrn - Blk - Blue", 18, 0, 4, 16},        // 5
-    {"Tan - Blk - Red", 19, 0, 1, 16},           // 6
+    {"Boring Grey - Default", startupDefault(SettingKey::LoanBkgrndColor), startupDefault(SettingKey::LoanTxtColor),
+     startupDefault(SettingKey::LoanHiTxtColor), startupDefault(SettingKey::TextBoxBgColor)},
+    {"DkRed - Cyan - Yellow ", colorpos::DkRed, colorpos::Cyan, colorpos::Yellow, colorpos::LtOrange},
+    {"DkGreen - Cyan - Yellow ", colorpos::DkGreen, colorpos::Cyan, colorpos::Yellow, colorpos::LtOrange},
+    {"LtGrn - Blue - Red", colorpos::LtGreen, colorpos::Blue, colorpos::Red, colorpos::LtOrange},
+    {"LtBlue - Blue - Red", colorpos::LtBlue, colorpos::Blue, colorpos::Red, colorpos::LtOrange},
+    {"PlGrn - Blk - Blue", colorpos::PaleGreen, colorpos::Black, colorpos::Blue, colorpos::LtOrange},
+    {"Tan - Blk - Red", colorpos::Tan, colorpos::Black, colorpos::Red, colorpos::LtOrange},
 };
+static_assert(startupDefault(SettingKey::InvestBkgrndColor) == kPresets[kStartupPreset].background &&
+                  startupDefault(SettingKey::InvestTxtColor) == kPresets[kStartupPreset].text &&
+                  startupDefault(SettingKey::InvestHiTxtColor) == kPresets[kStartupPreset].hiliteText,
+              "the start-up preset sets both views");
 
-constexpr int kFullList = 24;  // every colour
-constexpr int kTextList = 21;  // through "Lt Tan": the desktop's colours are no text colours
+constexpr int kFullList = colorpos::Count;      // every colour
+constexpr int kTextList = colorpos::LtTan + 1;  // through "Lt Tan": the desktop's colours are no text colours
+
+// The message of a scheme whose background and text are the same colour.
+constexpr const char* kSameColorMessage = "Background and Text are the same color";
 
 std::vector<std::string> colorNames(int from, int count)
 {
@@ -221,9 +267,15 @@ void ColorFm::bindHandlers()
     bind("btn_cancel_Click", [this] { btn_cancel_Click(); });
 }
 
-Color ColorFm::chosenColor(const char* list, int offset) const
+int ColorFm::chosenPosition(const char* list) const
 {
-    return GetColorValue(m_program.module1(), combo(list).listIndex() + offset);
+    int entry = combo(list).listIndex();
+    return std::string_view(list) == kTextBoxList ? entry + kTextBoxFirst : entry;
+}
+
+Color ColorFm::chosenColor(const char* list) const
+{
+    return GetColorValue(m_program.module1(), chosenPosition(list));
 }
 
 bool ColorFm::windowDefaults() const
@@ -243,36 +295,29 @@ void ColorFm::Form_Load()
     for (const char* name :
          {"cbo_LnText", "cbo_LnHiTxt", "cbo_InvText", "cbo_InvHiTxt", "cbo_LnButTxt", "cbo_invButTxt"})
         combo(name).setItems(colorNames(0, kTextList));
-    combo("cbo_TextBoxBG").setItems(colorNames(1, kFullList - 1));
+    combo(kTextBoxList).setItems(colorNames(kTextBoxFirst, kFullList - kTextBoxFirst));
     std::vector<std::string> presets;
     for (const Preset& p : kPresets) presets.emplace_back(p.name);
     combo("cbo_Pesets").setItems(std::move(presets));
     // The presets leave the button lists alone: they start at the start-up defaults (Lt Gray faces,
     // black text), which the table's colours replace below unless the desktop's colours are in use.
-    combo("cbo_LnButBG").setListIndex(11);
-    combo("cbo_invButBG").setListIndex(11);
-    combo("cbo_LnButTxt").setListIndex(0);
-    combo("cbo_invButTxt").setListIndex(0);
+    for (ListRole role : {ListRole::ButtonFace, ListRole::ButtonText})
+        for (const SchemeList& s : kScheme)
+            if (s.role == role) combo(s.list).setListIndex(startupDefault(s.key));
 
-    combo("cbo_Pesets").setListIndex(0);
+    combo("cbo_Pesets").setListIndex(kStartupPreset);
     // 0 or 1; any other number a hand-edited file holds shows as the greyed state, which counts as ticked.
     int flag = t.gUseWindowDefaults;
     check("chk_WinDefaults").setValue(flag == 0 || flag == 1 ? flag : 2);
     if (t.gUseWindowDefaults != 0) return;
 
     combo("cbo_Pesets").setListIndex(m.lastPreset);
-    // The scheme in effect; a colour a list does not hold leaves that list without an entry.
-    combo("cbo_LnBackGrnd").setListIndex(GetColorIndex(m, t.gLoanBkgrndColor));
-    combo("cbo_LnText").setListIndex(GetColorIndex(m, t.gLoanTxtColor));
-    combo("cbo_LnHiTxt").setListIndex(GetColorIndex(m, t.gLoanHiTxtColor));
-    combo("cbo_InvBackGrnd").setListIndex(GetColorIndex(m, t.gInvestBkgrndColor));
-    combo("cbo_InvText").setListIndex(GetColorIndex(m, t.gInvestTxtColor));
-    combo("cbo_InvHiTxt").setListIndex(GetColorIndex(m, t.gInvestHiTxtColor));
-    combo("cbo_TextBoxBG").setListIndex(GetColorIndex(m, t.gTextBoxBgColor) - 1);
-    combo("cbo_LnButBG").setListIndex(GetColorIndex(m, t.gLoanButtonColor));
-    combo("cbo_LnButTxt").setListIndex(0);
-    combo("cbo_invButBG").setListIndex(GetColorIndex(m, t.gInvestButtonColor));
-    combo("cbo_invButTxt").setListIndex(0);
+    // The scheme in effect; a colour a list does not hold leaves that list without an entry. Command
+    // buttons show black text whatever is stored.
+    for (const SchemeList& s : kScheme) {
+        int position = s.role == ListRole::ButtonText ? colorpos::Black : GetColorIndex(m, t.*s.slot);
+        combo(s.list).setListIndex(s.role == ListRole::TextBox ? textBoxEntry(position) : position);
+    }
 }
 
 void ColorFm::cbo_LnBackGrnd_Click()
@@ -321,8 +366,7 @@ void ColorFm::cbo_invButBG_Click()
 
 void ColorFm::cbo_TextBoxBG_Click()
 {
-    // The list has no "Black": its entry p is colour position p + 1.
-    label("cbo_Sample").setBackColor(chosenColor("cbo_TextBoxBG", 1));
+    label("cbo_Sample").setBackColor(chosenColor(kTextBoxList));
 }
 
 void ColorFm::cbo_Pesets_Click()
@@ -336,11 +380,11 @@ void ColorFm::cbo_Pesets_Click()
         combo(text).setListIndex(preset.text);
         combo(hilite).setListIndex(preset.hiliteText);
     };
-    bool loan = p == 0 || option("opt_loan").value();
-    bool invest = p == 0 || !option("opt_loan").value();
+    bool loan = p == kStartupPreset || option("opt_loan").value();
+    bool invest = p == kStartupPreset || !option("opt_loan").value();
     if (loan) apply("cbo_LnBackGrnd", "cbo_LnText", "cbo_LnHiTxt");
     if (invest) apply("cbo_InvBackGrnd", "cbo_InvText", "cbo_InvHiTxt");
-    combo("cbo_TextBoxBG").setListIndex(preset.textBoxEntry);
+    combo(kTextBoxList).setListIndex(textBoxEntry(preset.textBox));
 }
 
 void ColorFm::chk_WinDefaults_Click()
@@ -379,24 +423,12 @@ void ColorFm::but_testScheme_Click()
         SetWindowColors(m);
     } else {
         t.gUseWindowDefaults = 0;
-        t.gLoanBkgrndColor = chosenColor("cbo_LnBackGrnd");
-        t.gLoanTxtColor = chosenColor("cbo_LnText");
-        t.gLoanHiTxtColor = chosenColor("cbo_LnHiTxt");
-        t.gInvestBkgrndColor = chosenColor("cbo_InvBackGrnd");
-        t.gInvestTxtColor = chosenColor("cbo_InvText");
-        t.gInvestHiTxtColor = chosenColor("cbo_InvHiTxt");
-        t.gTextBoxBgColor = chosenColor("cbo_TextBoxBG", 1);
-        t.gLoanButtonColor = chosenColor("cbo_LnButBG");
-        t.gLoanButtonTxtColor = chosenColor("cbo_LnButTxt");
-        t.gInvestButtonColor = chosenColor("cbo_invButBG");
-        t.gInvestButtonTxtColor = chosenColor("cbo_invButTxt");
-        t.gLoanContrastColor = contrastColor(combo("cbo_LnBackGrnd").listIndex());
-        t.gInvestContrastColor = contrastColor(combo("cbo_InvBackGrnd").listIndex());
+        for (const SchemeList& s : kScheme) t.*s.slot = chosenColor(s.list);
+        t.gLoanContrastColor = contrastColor(chosenPosition("cbo_LnBackGrnd"));
+        t.gInvestContrastColor = contrastColor(chosenPosition("cbo_InvBackGrnd"));
     }
     m.lastPreset = combo("cbo_Pesets").listIndex();
-    Mervane& main = m_program.mervane();
-    main.SetMainColors();
-    main.Init_Input();
+    m_program.mainScreen().colorsChanged();
 }
 
 void ColorFm::Btn_S_C_Click()
@@ -409,32 +441,19 @@ void ColorFm::Btn_S_C_Click()
         bool investSame = pos("cbo_InvBackGrnd") == pos("cbo_InvText") || pos("cbo_InvBackGrnd") == pos("cbo_InvHiTxt");
         bool buttonsSame = pos("cbo_LnButBG") == pos("cbo_LnButTxt") || pos("cbo_invButBG") == pos("cbo_invButTxt");
         if (loanSame || investSame || buttonsSame) {
-            m.msgAnswer =
-                msgBox("Background and Text are the same color", MsgButtons::Ok, MsgIcon::None, "input Error");
+            m.msgAnswer = msgBox(kSameColorMessage, MsgButtons::Ok, MsgIcon::None, kInputErrorTitle);
             return;
         }
     }
 
     std::vector<std::pair<std::string, std::string>> keys{
-        {"UseWindowDefaults", std::to_string(check("chk_WinDefaults").value())}};
+        {keyName(SettingKey::UseWindowDefaults), std::to_string(check("chk_WinDefaults").value())}};
     if (!ticked) {
-        const std::pair<const char*, const char*> colorKeys[] = {
-            {"LoanBkgrndColor", "cbo_LnBackGrnd"},     {"LoanTxtColor", "cbo_LnText"},
-            {"LoanHiTxtColor", "cbo_LnHiTxt"},         {"InvestBkgrndColor", "cbo_InvBackGrnd"},
-            {"InvestTxtColor", "cbo_InvText"},         {"InvestHiTxtColor", "cbo_InvHiTxt"},
-            {"TextBoxBgColor", "cbo_TextBoxBG"},       {"LoanButtonColor", "cbo_LnButBG"},
-            {"LoanButtonTxtColor", "cbo_LnButTxt"},    {"InvestButtonColor", "cbo_invButBG"},
-            {"InvestButtonTxtColor", "cbo_invButTxt"},
-        };
-        for (auto [key, list] : colorKeys) {
-            int p = pos(list);
-            if (std::string_view(list) == "cbo_TextBoxBG") {
-                keys.emplace_back(key, std::to_string(p + 1));  // entry p is colour position p + 1
-            } else if (p >= 0) {
-                keys.emplace_back(key, std::to_string(p));
-            }
-            // A text list without an entry (the file names a desktop colour it does not hold) leaves its
-            // key as the file has it.
+        for (const SchemeList& s : kScheme) {
+            // The textbox list always saves a position (Black without an entry). A text list without an
+            // entry (the file names a desktop colour it does not hold) leaves its key as the file has it.
+            if (s.role == ListRole::TextBox || pos(s.list) >= 0)
+                keys.emplace_back(keyName(s.key), std::to_string(chosenPosition(s.list)));
         }
     }
     ProfileFile ini(Program::kIniFile, m_program.fileSystem());

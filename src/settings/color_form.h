@@ -37,8 +37,10 @@ public:
 private:
     static std::span<const ControlDecl> controlTable();
     void bindHandlers();
-    // The colour value of the entry chosen in a list (Dk Gray when none is chosen).
-    Color chosenColor(const char* list, int offset = 0) const;
+    // The colour position of the entry chosen in a list (-1 when none is chosen; Black in the textbox list),
+    // and its colour value (Dk Gray when none is chosen).
+    int chosenPosition(const char* list) const;
+    Color chosenColor(const char* list) const;
     bool windowDefaults() const;
 
     Program& m_program;

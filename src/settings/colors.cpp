@@ -3,10 +3,11 @@
 #include "app/module1.h"
 #include "screen_model/application.h"
 #include "settings/profile.h"
+#include "settings/schema.h"
 
 namespace tv {
 
-const std::array<NamedColor, 24> kColorList = {{
+const std::array<NamedColor, colorpos::Count> kColorList = {{
     {"Black", 0x00000000},
     {"Red", 0x000000FF},
     {"Green", 0x0000FF00},
@@ -35,26 +36,27 @@ const std::array<NamedColor, 24> kColorList = {{
 
 Color GetColorValue(const Module1& module, std::int64_t position)
 {
-    if (position < 0 || position > 23) return kDarkGray;
-    if (position == 19) return module.gTanColor;
-    if (position == 20) return module.gLtTanColor;
+    if (position < 0 || position > colorpos::Last) return kDarkGray;
+    if (position == colorpos::Tan) return module.gTanColor;
+    if (position == colorpos::LtTan) return module.gLtTanColor;
     return kColorList[static_cast<std::size_t>(position)].value;
 }
 
 int GetColorIndex(const Module1& module, Color value)
 {
-    for (int i = 0; i <= 18; ++i)
+    // The fixed colours before Tan win over Tan and Lt Tan, which win over the desktop's colours after them.
+    for (int i = 0; i < colorpos::Tan; ++i)
         if (kColorList[static_cast<std::size_t>(i)].value == value) return i;
-    if (value == module.gTanColor) return 19;
-    if (value == module.gLtTanColor) return 20;
-    for (int i = 21; i <= 23; ++i)
+    if (value == module.gTanColor) return colorpos::Tan;
+    if (value == module.gLtTanColor) return colorpos::LtTan;
+    for (int i = colorpos::WindowDefault; i <= colorpos::Last; ++i)
         if (kColorList[static_cast<std::size_t>(i)].value == value) return i;
-    return 11;
+    return colorpos::LtGray;
 }
 
 Color contrastColor(std::int64_t backgroundPosition)
 {
-    return backgroundPosition > 10 ? kBlack : kWhite;
+    return backgroundPosition > colorpos::DkGreen ? kBlack : kWhite;
 }
 
 void SetWindowColors(Module1& module)
@@ -67,30 +69,30 @@ void SetWindowColors(Module1& module)
     t.gLoanContrastColor = t.gInvestContrastColor = syscolor::kWindowText;
 }
 
-void ReadIniColors(Module1& module, ProfileFile& ini)
+void ReadIniColors(Module1& module, const ProfileFile& ini)
 {
     ColorTable& t = module.colors;
-    t.gUseWindowDefaults = ini.readInt(kIniSection, "UseWindowDefaults", 0);
+    t.gUseWindowDefaults = readSetting(ini, SettingKey::UseWindowDefaults);
     if (t.gUseWindowDefaults == 1) {
         SetWindowColors(module);
         return;
     }
-    auto read = [&](const char* key, int def) { return static_cast<std::int64_t>(ini.readInt(kIniSection, key, def)); };
-    std::int64_t loanBack = read("LoanBkgrndColor", 11);
+    auto read = [&](SettingKey key) { return static_cast<std::int64_t>(readSetting(ini, key)); };
+    std::int64_t loanBack = read(SettingKey::LoanBkgrndColor);
     t.gLoanBkgrndColor = GetColorValue(module, loanBack);
     t.gLoanContrastColor = contrastColor(loanBack);
-    t.gLoanTxtColor = GetColorValue(module, read("LoanTxtColor", 4));
-    t.gLoanHiTxtColor = GetColorValue(module, read("LoanHiTxtColor", 1));
-    std::int64_t investBack = read("InvestBkgrndColor", 11);
+    t.gLoanTxtColor = GetColorValue(module, read(SettingKey::LoanTxtColor));
+    t.gLoanHiTxtColor = GetColorValue(module, read(SettingKey::LoanHiTxtColor));
+    std::int64_t investBack = read(SettingKey::InvestBkgrndColor);
     t.gInvestBkgrndColor = GetColorValue(module, investBack);
     t.gInvestContrastColor = contrastColor(investBack);
-    t.gInvestTxtColor = GetColorValue(module, read("InvestTxtColor", 4));
-    t.gInvestHiTxtColor = GetColorValue(module, read("InvestHiTxtColor", 1));
-    t.gTextBoxBgColor = GetColorValue(module, read("TextBoxBgColor", 18));
-    t.gLoanButtonColor = GetColorValue(module, read("LoanButtonColor", 11));
-    t.gLoanButtonTxtColor = GetColorValue(module, read("LoanButtonTxtColor", 0));
-    t.gInvestButtonColor = GetColorValue(module, read("InvestButtonColor", 11));
-    t.gInvestButtonTxtColor = GetColorValue(module, read("InvestButtonTxtColor", 0));
+    t.gInvestTxtColor = GetColorValue(module, read(SettingKey::InvestTxtColor));
+    t.gInvestHiTxtColor = GetColorValue(module, read(SettingKey::InvestHiTxtColor));
+    t.gTextBoxBgColor = GetColorValue(module, read(SettingKey::TextBoxBgColor));
+    t.gLoanButtonColor = GetColorValue(module, read(SettingKey::LoanButtonColor));
+    t.gLoanButtonTxtColor = GetColorValue(module, read(SettingKey::LoanButtonTxtColor));
+    t.gInvestButtonColor = GetColorValue(module, read(SettingKey::InvestButtonColor));
+    t.gInvestButtonTxtColor = GetColorValue(module, read(SettingKey::InvestButtonTxtColor));
 }
 
 }  // namespace tv

@@ -2,13 +2,14 @@
 
 #include <optional>
 
+#include "app/links.h"
 #include "app/program.h"
-#include "common/formats.h"
+#include "app/rate_list.h"
 #include "common/numbers.h"
-#include "main_screen/mervane.h"
-#include "settings/color_form.h"
+#include "settings/messages.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
+#include "settings/schema.h"
 
 namespace tv {
 
@@ -16,10 +17,6 @@ namespace {
 
 constexpr const char* kMoney = "$#,##0.00;($#,##0.00)";
 constexpr const char* kCount = "#,##0";
-
-// The main screen's toolbar button that opens this editor; it shows pressed while the editor is open.
-constexpr int kIniFileButton = 11;
-constexpr int kRateEntries = 200;
 
 // Twips inside the form's client area, laid out for the 8 pt dialog font. Rows of both groups share
 // one grid so the loan inputs line up with the investment inputs beside them.
@@ -118,22 +115,39 @@ const ControlDecl kControls[] = {
     {Kind::CommandButton, "btn_colors", "", "Colors", kColorsButton},
 };
 
-// The eight boxes: name, settings key, and how the editor's question names the value.
-struct BoxKey {
-    const char* box;
-    const char* key;
+// The editor's fields in the order they are saved: the control showing a key and, for a box, how the
+// editor's question names its value; for a choice, the option meaning 1 and the one meaning any other value.
+struct Field {
+    const char* control;
+    SettingKey key;
     const char* what;
+    const char* otherOption = nullptr;
 };
-const BoxKey kBoxes[] = {
-    {"txt_LnAmt", "LoanAmount", "Loan Amount"},
-    {"txt_LnDur", "LoanDuration", "Loan Duration"},
-    {"txt_BF1xAmt", "InvestBFamt1x", "Build Fund 1x Amount"},
-    {"txt_BFmoAmt", "InvestBFamtMo", "Build Fund Monthly Amount"},
-    {"txt_BFyrAmt", "InvestBFamtYr", "Build Fund Yearly Amount"},
-    {"txt_BFDur", "InvestBFduration", "Build Fund Duration"},
-    {"txt_AnnuityAmt", "InvestAnnuityAmt", "Annuity Amount"},
-    {"txt_AnnuityDur", "InvestAnnuityDuration", "Annuity Duration"},
+const Field kFields[] = {
+    {"txt_LnAmt", SettingKey::LoanAmount, "Loan Amount"},
+    {"combo_LnInt", SettingKey::LoanInterest, nullptr},
+    {"txt_LnDur", SettingKey::LoanDuration, "Loan Duration"},
+    {"txt_BF1xAmt", SettingKey::InvestBFamt1x, "Build Fund 1x Amount"},
+    {"txt_BFmoAmt", SettingKey::InvestBFamtMo, "Build Fund Monthly Amount"},
+    {"txt_BFyrAmt", SettingKey::InvestBFamtYr, "Build Fund Yearly Amount"},
+    {"txt_BFDur", SettingKey::InvestBFduration, "Build Fund Duration"},
+    {"combo_BFInt", SettingKey::InvestBFInt, nullptr},
+    {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, "Annuity Amount"},
+    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration, "Annuity Duration"},
+    {"combo_AnnuityInt", SettingKey::InvestAnnuityInt, nullptr},
+    {"opt_loan", SettingKey::MenuStart, nullptr, "opt_invest"},
+    {"opt_month", SettingKey::DurationType, nullptr, "opt_year"},
 };
+
+SettingType typeOf(const Field& f)
+{
+    return setting(f.key).type;
+}
+
+bool isBox(const Field& f)
+{
+    return typeOf(f) == SettingType::Amount || typeOf(f) == SettingType::Duration;
+}
 
 }  // namespace
 
@@ -150,25 +164,18 @@ IniFile::IniFile(Program& program) : Form(program.app(), "IniFile", controlTable
     heading.bold = true;
     label("Label1").setFont(heading);
     label("Label5").setFont(heading);
-    for (const BoxKey& b : kBoxes) box(b.box).setAlignment(Alignment::Right);
+    for (const Field& f : kFields)
+        if (isBox(f)) box(f.control).setAlignment(Alignment::Right);
     option("opt_loan").setValue(true);
     option("opt_year").setValue(true);
     button("btn_close").setCancel(true);
-    setInputErrorStyle("input Error");
+    setInputErrorStyle(kInputErrorTitle);
     bindHandlers();
 }
 
 std::span<const ControlDecl> IniFile::controlTable()
 {
     return kControls;
-}
-
-std::vector<std::string> IniFile::rateEntries()
-{
-    std::vector<std::string> items;
-    items.reserve(kRateEntries);
-    for (int p = 0; p < kRateEntries; ++p) items.push_back(formatNumber((p + 1) * 0.125, kFixed3Format));
-    return items;
 }
 
 void IniFile::bindHandlers()
@@ -179,8 +186,9 @@ void IniFile::bindHandlers()
     bind("btn_close_Click", [this] { btn_close_Click(); });
     bind("btn_colors_Click", [this] { btn_colors_Click(); });
     // Each box selects its whole text when it receives the focus, so typing replaces the value.
-    for (const BoxKey& b : kBoxes) {
-        const char* name = b.box;
+    for (const Field& f : kFields) {
+        if (!isBox(f)) continue;
+        const char* name = f.control;
         bind(std::string(name) + "_GotFocus", [this, name] {
             MaskedBox& bx = box(name);
             bx.setSelection(0, static_cast<int>(bx.text().size()));
@@ -191,49 +199,48 @@ void IniFile::bindHandlers()
 void IniFile::Form_Load()
 {
     m_program.module1().CenterForm(*this, -1300, 250);
-    m_program.mervane().toolbar("Toolbar1").setPressed(kIniFileButton, true);
+    m_program.mainScreen().setToolPressed(MainTool::IniFile, true);
 
     ProfileFile ini(Program::kIniFile, m_program.fileSystem());
     // Missing keys show the editor's own defaults, not the start-up ones.
-    auto read = [&](const char* key, int def) { return ini.readInt(kIniSection, key, def); };
-    auto readBox = [&](const char* name, const char* key) { box(name).setText(std::to_string(read(key, 100))); };
-    // Entry value - 1; a value outside 1..200 names no entry.
-    auto readRate = [&](const char* name, const char* key) {
-        ComboList& list = combo(name);
-        list.setItems(rateEntries());
-        std::int32_t value = read(key, 3);
-        list.setListIndex(value >= 1 && value <= kRateEntries ? value - 1 : -1);
-    };
-
-    readBox("txt_LnAmt", "LoanAmount");
-    readBox("txt_LnDur", "LoanDuration");
-    readRate("combo_LnInt", "LoanInterest");
-    readBox("txt_BF1xAmt", "InvestBFamt1x");
-    readBox("txt_BFmoAmt", "InvestBFamtMo");
-    readBox("txt_BFyrAmt", "InvestBFamtYr");
-    readBox("txt_BFDur", "InvestBFduration");
-    readRate("combo_BFInt", "InvestBFInt");
-    readBox("txt_AnnuityAmt", "InvestAnnuityAmt");
-    readBox("txt_AnnuityDur", "InvestAnnuityDuration");
-    readRate("combo_AnnuityInt", "InvestAnnuityInt");
-    option(read("MenuStart", 1) == 1 ? "opt_loan" : "opt_invest").setValue(true);
-    option(read("DurationType", 3) == 1 ? "opt_month" : "opt_year").setValue(true);
+    for (const Field& f : kFields) {
+        std::int32_t value = readEditorSetting(ini, f.key);
+        switch (typeOf(f)) {
+            case SettingType::Amount:
+            case SettingType::Duration:
+                box(f.control).setText(std::to_string(value));
+                break;
+            case SettingType::RateSetting: {
+                RateList rates(combo(f.control), RateScale::Editor);
+                rates.fill();
+                rates.choose(rates.indexOfSetting(value));
+                break;
+            }
+            case SettingType::Choice:
+                option(value == 1 ? f.control : f.otherOption).setValue(true);
+                break;
+            case SettingType::Flag:
+            case SettingType::ColorPosition:
+                break;
+        }
+    }
 }
 
 void IniFile::Form_Unload(EventArgs&)
 {
-    m_program.mervane().toolbar("Toolbar1").setPressed(kIniFileButton, false);
+    m_program.mainScreen().setToolPressed(MainTool::IniFile, false);
 }
 
 std::vector<std::string> IniFile::misreadBoxes() const
 {
     std::vector<std::string> lines;
-    for (const BoxKey& b : kBoxes) {
-        const std::string& text = box(b.box).text();
+    for (const Field& f : kFields) {
+        if (!isBox(f)) continue;
+        const std::string& text = box(f.control).text();
         std::int32_t readBack = ProfileFile::intOf(text);
         std::optional<double> shown = parseBoxValue(text);
         if (shown && *shown == static_cast<double>(readBack)) continue;
-        lines.push_back(std::string(b.what) + " \"" + text + "\" will be read back as " + std::to_string(readBack));
+        lines.push_back(std::string(f.what) + " \"" + text + "\" will be read back as " + std::to_string(readBack));
     }
     return lines;
 }
@@ -248,28 +255,34 @@ void IniFile::btn_save_Click()
         std::string text;
         for (const std::string& line : misread) text += line + "\n";
         text += "\nDo you want to save the values as typed?";
-        m.msgAnswer = msgBox(text, MsgButtons::YesNo, MsgIcon::Question, "input Error");
+        m.msgAnswer = msgBox(text, MsgButtons::YesNo, MsgIcon::Question, kInputErrorTitle);
         if (m.msgAnswer != kAnswerYes) return;
     }
 
-    auto position = [this](const char* name) { return std::to_string(combo(name).listIndex() + 1); };
-    auto text = [this](const char* name) { return box(name).text(); };
+    std::vector<std::pair<std::string, std::string>> keys;
+    for (const Field& f : kFields) {
+        std::string value;
+        switch (typeOf(f)) {
+            case SettingType::Amount:
+            case SettingType::Duration:
+                value = box(f.control).text();  // as typed
+                break;
+            case SettingType::RateSetting: {
+                RateList rates(combo(f.control), RateScale::Editor);
+                value = std::to_string(rates.settingOf(rates.index()));  // 0 when no entry is chosen
+                break;
+            }
+            case SettingType::Choice:
+                value = option(f.control).value() ? "1" : "2";
+                break;
+            case SettingType::Flag:
+            case SettingType::ColorPosition:
+                continue;
+        }
+        keys.emplace_back(keyName(f.key), std::move(value));
+    }
     ProfileFile ini(Program::kIniFile, m_program.fileSystem());
-    bool saved = ini.writeStrings(kIniSection, {
-                                                   {"LoanAmount", text("txt_LnAmt")},
-                                                   {"LoanInterest", position("combo_LnInt")},
-                                                   {"LoanDuration", text("txt_LnDur")},
-                                                   {"InvestBFamt1x", text("txt_BF1xAmt")},
-                                                   {"InvestBFamtMo", text("txt_BFmoAmt")},
-                                                   {"InvestBFamtYr", text("txt_BFyrAmt")},
-                                                   {"InvestBFduration", text("txt_BFDur")},
-                                                   {"InvestBFInt", position("combo_BFInt")},
-                                                   {"InvestAnnuityAmt", text("txt_AnnuityAmt")},
-                                                   {"InvestAnnuityDuration", text("txt_AnnuityDur")},
-                                                   {"InvestAnnuityInt", position("combo_AnnuityInt")},
-                                                   {"MenuStart", option("opt_loan").value() ? "1" : "2"},
-                                                   {"DurationType", option("opt_month").value() ? "1" : "2"},
-                                               });
+    bool saved = ini.writeStrings(kIniSection, keys);
     if (!saved) {
         m.msgAnswer = msgBox(kSaveFailedMessage, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
@@ -284,7 +297,7 @@ void IniFile::btn_close_Click()
 
 void IniFile::btn_colors_Click()
 {
-    m_program.colorFm().show(true);
+    m_program.colorScreen().show(true);
 }
 
 }  // namespace tv

@@ -22,9 +22,6 @@ public:
     void btn_close_Click();
     void btn_colors_Click();
 
-    // The editor's rate lists: 0.125 to 25.000 in steps of 0.125; entry p stands for the settings value p + 1.
-    static std::vector<std::string> rateEntries();
-
 private:
     static std::span<const ControlDecl> controlTable();
     void bindHandlers();

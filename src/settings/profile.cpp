@@ -93,7 +93,7 @@ std::int32_t leadingInt(const std::string& value)
 
 ProfileFile::ProfileFile(std::string path, FileSystem& fs) : m_path(std::move(path)), m_fs(fs) {}
 
-std::optional<std::string> ProfileFile::readString(const std::string& section, const std::string& key)
+std::optional<std::string> ProfileFile::readString(const std::string& section, const std::string& key) const
 {
     std::optional<std::string> text = m_fs.read(m_path);
     if (!text) return std::nullopt;
@@ -113,7 +113,7 @@ std::optional<std::string> ProfileFile::readString(const std::string& section, c
     return std::nullopt;
 }
 
-std::int32_t ProfileFile::readInt(const std::string& section, const std::string& key, std::int32_t defaultValue)
+std::int32_t ProfileFile::readInt(const std::string& section, const std::string& key, std::int32_t defaultValue) const
 {
     std::optional<std::string> value = readString(section, key);
     if (!value) return defaultValue;

@@ -21,9 +21,9 @@ public:
 
     // The integer of a key: the leading number of its value ("100,000" -> 100, "15.5" -> 15, "-3" -> -3,
     // "abc" or blank -> 0), limited to the 32-bit range; the default when the file or key is missing.
-    std::int32_t readInt(const std::string& section, const std::string& key, std::int32_t defaultValue);
+    std::int32_t readInt(const std::string& section, const std::string& key, std::int32_t defaultValue) const;
     // The raw value of a key, or nothing.
-    std::optional<std::string> readString(const std::string& section, const std::string& key);
+    std::optional<std::string> readString(const std::string& section, const std::string& key) const;
     // The integer readInt gives for a key holding `value`.
     static std::int32_t intOf(const std::string& value);
 
@@ -43,7 +43,7 @@ public:
                                  const std::vector<std::pair<std::string, std::string>>& keys);
 
     // The file's text, or nothing when there is none.
-    std::optional<std::string> text() { return m_fs.read(m_path); }
+    std::optional<std::string> text() const { return m_fs.read(m_path); }
 
 private:
     std::string m_path;

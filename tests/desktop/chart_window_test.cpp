@@ -185,7 +185,7 @@ private Q_SLOTS:
     void theFundChartsFollowTheirOption()
     {
         QFETCH(QString, option);
-        tv::Mervane& m = m_program->mervane();
+        tv::Form& m = m_program->mervane();
         m.menu("mnu_view_invest").userChoose();
         m.option(option.toStdString()).userClick();
         m.button("btn_Calc").userClick();

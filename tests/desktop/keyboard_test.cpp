@@ -134,7 +134,7 @@ private Q_SLOTS:
             pressIn(window, c.key, Qt::AltModifier);
             QCOMPARE(ProgramWindows::focusName(), QString::fromLatin1(c.control));
             // The model knows: its GotFocus handlers ran.
-            QCOMPARE(p.program().app().focus(), &m.control(c.control));
+            QCOMPARE(p.program().app().focus(), &static_cast<tv::Form&>(m).control(c.control));
         }
         // Two labels with the same letter: pressing it again moves on to the second one's box.
         m.option("opt_xpaymo").userClick();

@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 
 #include "desktop/colors.h"
 #include "desktop/desktop_defaults.h"
@@ -252,6 +253,20 @@ private Q_SLOTS:
         QVERIFY(m_window->isVisible());
         QTest::mouseClick(widget<QLabel>("lbl_Result"), Qt::LeftButton);
         QCOMPARE(count(m_log, "lbl_Result_Click"), 1);
+    }
+
+    void aFailedHandlerIsAMessageAndLeavesTheBoxesAsTheyWere()
+    {
+        m_form->box("fp_Amount").setText("1000");
+        m_form->bind("btn_Calc_Click", [this] {
+            m_form->box("fp_Amount").setText("half done");
+            throw std::runtime_error("no rate chosen");
+        });
+        QTest::mouseClick(widget<QPushButton>("btn_Calc"), Qt::LeftButton);
+        QCOMPARE(m_form->box("fp_Amount").text(), std::string("1000"));
+        QCOMPARE(m_platform->messages().size(), std::size_t{1});
+        QCOMPARE(m_platform->messages()[0].text, std::string("Something went wrong in Renderer Test Form: no rate "
+                                                             "chosen. Your inputs are as they were before."));
     }
 
     void comboPickFiresClick()

@@ -5,16 +5,15 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <stdexcept>
+#include <variant>
 
 #include "app/program.h"
 #include "common/formats.h"
 #include "common/numbers.h"
 #include "engine/limits.h"
-#include "info/about.h"
-#include "loan_table/loan_sheet.h"
-#include "main_screen/mervane.h"
-#include "settings/color_form.h"
-#include "settings/ini_file_form.h"
+#include "screen_model/application.h"
+#include "screen_model/form.h"
 
 namespace tv::monkey {
 
@@ -167,6 +166,22 @@ void checkTexts(const Form& form, const UserTexts& user, std::vector<std::string
     }
 }
 
+// A form of the program by its name.
+Form& form(Application& app, const char* name)
+{
+    Form* f = app.findForm(name);
+    if (!f) throw std::logic_error(std::string("the program has no form ") + name);
+    return *f;
+}
+
+// A flag of a form's state, or null when the form does not name it.
+const bool* flag(const std::vector<StateField>& state, const char* name)
+{
+    for (const StateField& field : state)
+        if (field.name == name) return std::get_if<bool>(&field.value);
+    return nullptr;
+}
+
 }  // namespace
 
 std::string artefactIn(const std::string& text, const UserTexts& user)
@@ -220,12 +235,26 @@ std::vector<std::string> checkCells(const Grid& grid, const std::set<int>& cells
     return out;
 }
 
+std::vector<std::string> checkState(const std::vector<StateField>& state)
+{
+    std::vector<std::string> out;
+    for (const StateField& field : state) {
+        if (const double* v = std::get_if<double>(&field.value); v && !std::isfinite(*v))
+            out.push_back("the calculation state " + field.name + " is not finite");
+        const long long* n = std::get_if<long long>(&field.value);
+        if (field.name == "instPerYear" && n && *n != 12 && *n != 24 && *n != 26)
+            out.push_back("installments per year are " + std::to_string(*n));
+    }
+    return out;
+}
+
 std::vector<std::string> checkProgram(Program& program, const UserTexts& user)
 {
     std::vector<std::string> out;
     Application& app = program.app();
     if (app.ended()) return out;
-    Mervane& m = program.mervane();
+    Form& m = form(app, "Mervane");
+    const std::vector<StateField> state = m.stateFields();
     if (!m.loaded() || !m.visible()) out.push_back("the main screen is not shown");
 
     const bool loan = m.menu("mnu_view_loan").checked();
@@ -239,17 +268,19 @@ std::vector<std::string> checkProgram(Program& program, const UserTexts& user)
     if (pressed(1) != loan || pressed(4) != invest) out.push_back("the Loan and Invest buttons do not match the view");
     if (pressed(8) != years || pressed(9) != months)
         out.push_back("the Years and Months buttons do not match the unit");
-    const bool sheetOpen = program.loanSheet().loaded();
+    const bool sheetOpen = form(app, "LoanSheet").loaded();
     if (pressed(2) != sheetOpen) out.push_back("the Table button does not match the open table screen");
-    if (pressed(11) != program.iniFile().loaded()) out.push_back("the Ini File button does not match the open editor");
-    if (m.menu("mnu_InvInpChk").checked() != m.inputCheckOn || tb.button(6).image != (m.inputCheckOn ? 13 : 14))
+    if (pressed(11) != form(app, "IniFile").loaded())
+        out.push_back("the Ini File button does not match the open editor");
+    if (const bool* on = flag(state, "inputCheckOn");
+        on && (m.menu("mnu_InvInpChk").checked() != *on || tb.button(6).image != (*on ? 13 : 14)))
         out.push_back("the input checker's menu, button and flag disagree");
 
     checkOptionGroups(m, true, out);
-    if (program.iniFile().loaded()) checkOptionGroups(program.iniFile(), true, out);
-    if (program.colorFm().loaded()) checkOptionGroups(program.colorFm(), false, out);
+    if (Form& f = form(app, "IniFile"); f.loaded()) checkOptionGroups(f, true, out);
+    if (Form& f = form(app, "ColorFm"); f.loaded()) checkOptionGroups(f, false, out);
     if (sheetOpen) {
-        LoanSheet& s = program.loanSheet();
+        Form& s = form(app, "LoanSheet");
         checkOptionGroups(s, false, out);
         bool percent = s.menu("mnuOptDwn", 0).checked();
         bool amount = s.menu("mnuOptDwn", 1).checked();
@@ -271,15 +302,7 @@ std::vector<std::string> checkProgram(Program& program, const UserTexts& user)
     if (app.pointer() != Pointer::Default) out.push_back("the pointer is still the hourglass");
     if (Control* f = app.focus(); f && !f->form().loaded()) out.push_back("the focus is on a form that is not loaded");
 
-    const std::pair<const char*, double> state[] = {
-        {"durYears", m.durYears},       {"intRate", m.intRate},         {"valPayment", m.valPayment},
-        {"valXpay", m.valXpay},         {"valXpayStrt", m.valXpayStrt}, {"valHiPayoff", m.valHiPayoff},
-        {"valTotIntwX", m.valTotIntwX}, {"valTotPaywX", m.valTotPaywX}, {"valLstPay", m.valLstPay},
-    };
-    for (auto [name, v] : state)
-        if (!std::isfinite(v)) out.push_back(std::string("the calculation state ") + name + " is not finite");
-    if (m.instPerYear != 12 && m.instPerYear != 24 && m.instPerYear != 26)
-        out.push_back("installments per year are " + std::to_string(m.instPerYear));
+    for (std::string& problem : checkState(state)) out.push_back(std::move(problem));
     double answer = program.module1().msgAnswer;
     if (answer != 0 && answer != kAnswerOk && answer != kAnswerYes && answer != kAnswerNo)
         out.push_back("the last answer is " + std::to_string(answer));

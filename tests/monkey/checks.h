@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "screen_model/form.h"
+
 namespace tv {
 class Program;
 class Grid;
@@ -35,6 +37,10 @@ std::string boxProblem(const std::string& text, const std::string& format, const
 // - the calculation state is finite, the installments per year 12, 24 or 26, the last answer a real one;
 // - every visible box, label and form caption shows well-formed text (boxProblem, artefactIn).
 std::vector<std::string> checkProgram(Program& program, const UserTexts& user);
+
+// The problems of the main screen's calculation state, as checkProgram reports them: a value that is not
+// finite, or installments per year other than 12, 24 or 26.
+std::vector<std::string> checkState(const std::vector<StateField>& state);
 
 // The problems of some cells of a grid (given as row * cols + col), as checkProgram reports them.
 std::vector<std::string> checkCells(const Grid& grid, const std::set<int>& cells, const UserTexts& user);

@@ -95,7 +95,6 @@ TEST(MonkeyChecks, InconsistentMenusToolbarAndStateAreCaught)
     m.toolbar("Toolbar1").setPressed(9, true);
     m.option("opt_Prin").setValue(false);
     m.option("opt_payment").setValue(false);
-    m.durYears = std::numeric_limits<double>::quiet_NaN();
     m.label("lbl_dur2").setVisible(true);
     m.label("lbl_dur2").setCaption("-0 payments");
     s.program.app().setPointer(Pointer::Hourglass);
@@ -108,9 +107,28 @@ TEST(MonkeyChecks, InconsistentMenusToolbarAndStateAreCaught)
     EXPECT_TRUE(mentions("Loans and Investments"));
     EXPECT_TRUE(mentions("Years and Months buttons"));
     EXPECT_TRUE(mentions("no option button selected"));
-    EXPECT_TRUE(mentions("durYears"));
     EXPECT_TRUE(mentions("lbl_dur2"));
     EXPECT_TRUE(mentions("hourglass"));
+}
+
+struct StateCase {
+    const char* what;
+    StateField field;
+    bool problem;
+};
+
+TEST(MonkeyChecks, TheCalculationStateMustBeFiniteWithARealInstallmentCount)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const StateCase cases[] = {
+        {"a payment passes", {"valPayment", 699.21}, false},
+        {"a duration that is not a number is caught", {"durYears", nan}, true},
+        {"an infinite rate is caught", {"intRate", std::numeric_limits<double>::infinity()}, true},
+        {"26 installments a year pass", {"instPerYear", 26LL}, false},
+        {"13 installments a year are caught", {"instPerYear", 13LL}, true},
+        {"a flag passes", {"inputCheckOn", true}, false},
+    };
+    for (const StateCase& c : cases) EXPECT_EQ(checkState({c.field}).empty(), !c.problem) << c.what;
 }
 
 TEST(MonkeyChecks, TheTableScreenMenusAndCaptionsMustAgree)

@@ -10,7 +10,6 @@
 
 #include "app/program.h"
 #include "checks.h"
-#include "main_screen/mervane.h"
 #include "replay/replay.h"
 #include "screen_model/application.h"
 #include "screen_model/form.h"
@@ -295,8 +294,8 @@ std::vector<Candidate> candidates(Program& program, Rng& rng, int stepsInModal)
         out.push_back({closeWeight, [f] { return "close " + f->name(); }});
     }
     if (!modal) {
-        Form& main = program.mervane();
-        const Toolbar& tb = main.toolbar("Toolbar1");
+        const Form* main = app.findForm("Mervane");
+        const Toolbar& tb = main->toolbar("Toolbar1");
         if (tb.usableByUser()) {
             for (int i = 1; i <= tb.count(); ++i) {
                 const ToolButton& b = tb.button(i);

@@ -777,6 +777,13 @@ TEST_F(ReplayTest, TheDriverLeavesThePlatformAsItFoundIt)
     platform.messageBox("after", "t", MsgButtons::Ok, MsgIcon::None);  // no listener: nothing printed
 }
 
+TEST(ProgramForms, EveryFormIsBuiltWithItsHandlersCheckedAgainstItsDeclarations)
+{
+    ScriptedPlatform platform;
+    Program program(platform);  // a handler bound to a name its form does not declare throws here
+    for (const std::string& name : Program::formNames()) EXPECT_NE(program.app().findForm(name), nullptr) << name;
+}
+
 TEST(RunReplay, StartsTheProgramThenRunsTheScript)
 {
     InTempDir dir;

@@ -66,6 +66,7 @@ void logEverything(Form& form, EventLog& log)
     static const char* const kEvents[] = {"Click", "Change", "GotFocus", "LostFocus", "DblClick", "ButtonClick"};
     for (Control* c : form.controls())
         for (const char* e : kEvents) {
+            if (!firesEvent(c->kind(), e)) continue;
             std::string handler = c->name() + "_" + e;
             form.bind(handler, [&log, handler](EventArgs& args) {
                 log.push_back(args.index >= 0 ? handler + ":" + std::to_string(args.index) : handler);

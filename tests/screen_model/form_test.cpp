@@ -11,8 +11,11 @@ namespace tv {
 namespace {
 
 using test::EventLog;
+using ::testing::AllOf;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Matcher;
 
 const ControlDecl kControls[] = {
     {Kind::Label, "lbl", "", "Design caption", {100, 100, 1000, 300}, "a tip"},
@@ -267,6 +270,78 @@ TEST_F(FormTest, AHandlerMayRebindItself)
     form.control("lbl").userClick();
     form.control("lbl").userClick();
     EXPECT_THAT(log, ElementsAre("first", "second"));
+}
+
+// The message of the std::logic_error that `f` throws, or "" when it throws none.
+template <class F>
+std::string refusal(F f)
+{
+    try {
+        f();
+    } catch (const std::logic_error& e) {
+        return e.what();
+    }
+    return {};
+}
+
+TEST_F(FormTest, BindTakesOnlyAnEventTheModelFiresForADeclaredName)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"box_Change", true},  {"grd_DblClick", true},    {"tbr_ButtonMenuClick", true}, {"mnuDeep_Click", true},
+        {"Form_Resize", true}, {"lbl_GotFocus", true},    {"lbel_Click", false},         {"box_Clik", false},
+        {"lbl_Change", false}, {"mnuOpen_Change", false}, {"Form_Laod", false},          {"form_Load", false},
+        {"Click", false},
+    };
+    for (auto [handler, accepted] : cases) {
+        const std::string message = refusal([&] { form.bind(handler, [] {}); });
+        EXPECT_THAT(message, accepted ? Matcher<std::string>(IsEmpty()) : AllOf(HasSubstr("F: "), HasSubstr(handler)));
+    }
+}
+
+TEST_F(FormTest, FiringAnUndeclaredNameIsRefusedAndADeclaredOneWithoutAHandlerDoesNothing)
+{
+    EXPECT_FALSE(form.fire("lbl", "DblClick"));
+    EXPECT_THAT(refusal([&] { form.fire("lbel", "Click"); }), HasSubstr("lbel"));
+}
+
+TEST_F(FormTest, AFailedEventPutsTheBoxesBackAndReachesTheFaultHandlerOnce)
+{
+    form.show();
+    std::vector<std::string> faults;
+    app.setEventFaultHandler([&](Form& f, const std::exception& e) { faults.push_back(f.name() + ": " + e.what()); });
+    form.bind("chk_Click", [this] {
+        form.box("box").setText("half done");
+        throw std::runtime_error("broken");
+    });
+    form.bind("mnuOpen_Click", [this] {
+        form.combo("cbo").setListIndex(1);
+        form.check("chk").setValue(1);  // the nested event passes the fault up to this outermost one
+    });
+    form.menu("mnuOpen").userChoose();
+    EXPECT_EQ(form.box("box").text(), "5");
+    EXPECT_EQ(form.combo("cbo").listIndex(), 0);
+    EXPECT_THAT(faults, ElementsAre("F: broken"));
+    app.setEventFaultHandler({});
+    EXPECT_THROW(form.check("chk").userClick(), std::runtime_error);
+}
+
+TEST_F(FormTest, AModalFormsEventsAreOutermostInItsOwnLoop)
+{
+    Form dialog{app, "D", kControls};
+    platform.setModalLoop([](Form& f) {
+        f.check("chk").userClick();
+        f.unload();
+    });
+    dialog.bind("chk_Click", [] { throw std::runtime_error("no rate chosen."); });
+    form.bind("lbl_Click", [&] { dialog.show(true), log.push_back("after the dialog"); });
+    app.setEventFaultHandler(&showEventFault);
+    form.control("lbl").userClick();
+    EXPECT_THAT(log, ElementsAre("after the dialog"));
+    ASSERT_EQ(platform.messages().size(), 1u);
+    const PlatformRecord m = platform.messages()[0];
+    EXPECT_EQ(m.text, "Something went wrong in D: no rate chosen. Your inputs are as they were before.");
+    EXPECT_EQ(m.title, "Tarvolin");
+    EXPECT_EQ(m.icon, MsgIcon::Exclamation);
 }
 
 class TopmostTest : public ::testing::Test {

@@ -11,14 +11,14 @@ namespace {
 TEST(Toolbar, ButtonsRunTheirMenuCommandsAndSeparatorsDoNothing)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     Toolbar& tb = m.toolbar("Toolbar1");
     tb.userClickButton(4);
     EXPECT_TRUE(m.menu("mnu_view_invest").checked());
     EXPECT_TRUE(tb.button(4).pressed);
     EXPECT_FALSE(tb.button(1).pressed);
     tb.userClickButton(6);
-    EXPECT_TRUE(m.inputCheckOn);
+    EXPECT_TRUE(t.m().calc().inputCheckOn);
     EXPECT_TRUE(m.menu("mnu_InvInpChk").checked());
     tb.userClickButton(9);
     EXPECT_TRUE(m.menu("mnu_Months").checked());
@@ -37,13 +37,13 @@ TEST(Toolbar, ButtonsRunTheirMenuCommandsAndSeparatorsDoNothing)
 TEST(Toolbar, FrequencyButtonsRescaleATypedPaymentInTheRateMode)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.option("opt_intRate").userClick();
     t.type("fp_Prin", "100000");
     t.type("fp_Time", "30");
     t.type("fp_Payment", "1400");
     m.option("opt_24").userClick();
-    EXPECT_EQ(m.instPerYear, 24);
+    EXPECT_EQ(t.m().calc().instPerYear, 24);
     // The box held 700 before the recalculation, which then shows the exact payment at the rate found.
     double at24 = readBoxValue(t.text("fp_Payment"));
     EXPECT_NEAR(at24, 700, 3);
@@ -75,12 +75,12 @@ TEST(HelpMenu, AboutIsCentredAndTheHistoryStacksOverIt)
             form.button("btn_OK").userClick();
         }
     });
-    t.m().menu("mnu_About").userChoose();
+    t.form().menu("mnu_About").userChoose();
     EXPECT_EQ(openedWhileAbout, 1);
     EXPECT_FALSE(p.about().loaded());
     EXPECT_FALSE(p.updateHist().loaded());
 
-    t.m().menu("mnu_UpdateHist").userChoose();
+    t.form().menu("mnu_UpdateHist").userChoose();
     EXPECT_EQ(openedWhileAbout, 1);  // from the Help menu, without the About window
 }
 
@@ -105,7 +105,7 @@ TEST(HelpMenu, HistoryTextIsExact)
 TEST(LaunchMenu, HelpAndCalculatorCallsPassTheirFixedValues)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.menu("Mnu_HelpDefinitions").userChoose();
     m.menu("mnu_WinCalc").userChoose();
     const auto& records = t.platform.records();

@@ -21,14 +21,14 @@ const ChartRequest* lastChart(TestProgram& t)
 
 void investments(TestProgram& t, const char* option)
 {
-    t.m().menu("mnu_view_invest").userChoose();
-    t.m().option(option).userClick();
+    t.form().menu("mnu_view_invest").userChoose();
+    t.form().option(option).userClick();
 }
 
 TEST(MervaneFundChart, OfferedOnlyAfterAnInvestmentCalculation)
 {
     TestProgram t;
-    MenuItem& item = t.m().menu("mnu_FundChart");
+    MenuItem& item = t.form().menu("mnu_FundChart");
     EXPECT_EQ(item.caption(), "Fund &Chart...");
     EXPECT_FALSE(item.enabled());
     t.calculate();  // a loan
@@ -38,11 +38,11 @@ TEST(MervaneFundChart, OfferedOnlyAfterAnInvestmentCalculation)
     t.calculate();
     EXPECT_TRUE(item.enabled());
     // Another option, or the other view, takes it away until the next calculation.
-    t.m().option("Opt_invest_mnthly").userClick();
+    t.form().option("Opt_invest_mnthly").userClick();
     EXPECT_FALSE(item.enabled());
     t.calculate();
     EXPECT_TRUE(item.enabled());
-    t.m().menu("mnu_view_loan").userChoose();
+    t.form().menu("mnu_view_loan").userChoose();
     EXPECT_FALSE(item.enabled());
 }
 
@@ -53,7 +53,7 @@ TEST(MervaneFundChart, BuildingAFundStacksContributionsAndGrowthUpToTheResult)
     t.type("fp_Prin", "1000");
     t.type("fp_Time", "10");
     t.calculate();
-    t.m().menu("mnu_FundChart").userChoose();
+    t.form().menu("mnu_FundChart").userChoose();
     const ChartRequest* c = lastChart(t);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->name, "fund");
@@ -81,7 +81,7 @@ TEST(MervaneFundChart, AnAnnuityRunsTheFundDown)
     t.type("fp_Prin", "300000");
     t.type("fp_Time", "25");
     t.calculate();
-    t.m().menu("mnu_FundChart").userChoose();
+    t.form().menu("mnu_FundChart").userChoose();
     const ChartRequest* c = lastChart(t);
     ASSERT_NE(c, nullptr);
     const Chart& chart = c->charts[0];
@@ -92,7 +92,7 @@ TEST(MervaneFundChart, AnAnnuityRunsTheFundDown)
     EXPECT_EQ(chart.series[0].points.front().y, 300000);
     EXPECT_NEAR(chart.series[0].points.back().y, 0, 1e-6);
     EXPECT_EQ(chart.series[1].name, "Paid out");
-    EXPECT_NEAR(chart.series[1].points.back().y, t.m().valPayment * 300, 1e-6);
+    EXPECT_NEAR(chart.series[1].points.back().y, t.m().calc().valPayment * 300, 1e-6);
 }
 
 TEST(MervaneFundChart, UsesTheAmountTheCalculationUsedNotTheBoxAsRoundedAfterwards)
@@ -105,7 +105,7 @@ TEST(MervaneFundChart, UsesTheAmountTheCalculationUsedNotTheBoxAsRoundedAfterwar
     t.type("fp_Time", "25");
     t.calculate();
     EXPECT_EQ(t.text("fp_Prin"), "$300,000.00");
-    t.m().menu("mnu_FundChart").userChoose();
+    t.form().menu("mnu_FundChart").userChoose();
     const ChartRequest* c = lastChart(t);
     ASSERT_NE(c, nullptr);
     const ChartSeries& fund = c->charts.at(0).series.at(0);
@@ -122,8 +122,8 @@ TEST(MervaneFundChart, EveryOptionHasItsChart)
         investments(t, option);
         t.calculate();
         t.messages();
-        ASSERT_TRUE(t.m().menu("mnu_FundChart").enabled()) << option;
-        t.m().menu("mnu_FundChart").userChoose();
+        ASSERT_TRUE(t.form().menu("mnu_FundChart").enabled()) << option;
+        t.form().menu("mnu_FundChart").userChoose();
         const ChartRequest* c = lastChart(t);
         ASSERT_NE(c, nullptr) << option;
         ASSERT_EQ(c->charts.size(), 1u) << option;
@@ -146,8 +146,8 @@ TEST(MervaneFundChart, SaveThenDrawJoinsTheTwoPhases)
     // The fund peaks where the saving ends at the calculated fund, then runs down.
     auto peak = std::max_element(fund.points.begin(), fund.points.end(),
                                  [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
-    EXPECT_EQ(peak->x, t.m().durYears);
-    EXPECT_EQ(peak->y, t.m().valPayment);
+    EXPECT_EQ(peak->x, t.m().calc().durYears);
+    EXPECT_EQ(peak->y, t.m().calc().valPayment);
     EXPECT_NEAR(fund.points.back().y, 0, 1e-3);
     for (std::size_t i = 1; i < fund.points.size(); ++i) EXPECT_GT(fund.points[i].x, fund.points[i - 1].x);
 }

@@ -19,14 +19,14 @@ constexpr int kThreePercent = 24;  // 3.000
 // The program started and switched to the Investments view, with the option selected.
 void investments(TestProgram& t, const char* optionName)
 {
-    t.m().menu("mnu_view_invest").userChoose();
-    t.m().option(optionName).userClick();
+    t.form().menu("mnu_view_invest").userChoose();
+    t.form().option(optionName).userClick();
     t.messages();
 }
 
 void rate(TestProgram& t, int index)
 {
-    t.m().combo("comIntr").userPick(index);
+    t.form().combo("comIntr").userPick(index);
 }
 
 // The amount, the rate and the duration, filled in from the top down as a user does.
@@ -79,7 +79,7 @@ void durationSearch(TestProgram& t, int rateEntry, const char* payment)
 void yearlyWithdrawals(TestProgram& t, const char* duration, bool monthsView = false)
 {
     investments(t, "Opt_Spec_Dur");
-    if (monthsView) t.m().menu("mnu_Months").userChoose();
+    if (monthsView) t.form().menu("mnu_Months").userChoose();
     t.type("fp_Prin", "500000");
     t.type("fp_xpaystrt", "40000");
     rate(t, 60);
@@ -93,7 +93,7 @@ double valueOf(TestProgram& t, const char* box)
 }
 
 // Every box's text and every list's entry, to show that a refusal changed nothing.
-std::map<std::string, std::string> screenState(Mervane& m)
+std::map<std::string, std::string> screenState(Form& m)
 {
     std::map<std::string, std::string> state;
     for (Control* c : m.controls()) {
@@ -141,7 +141,7 @@ TEST(MervaneInvestments, OneTimePlusMonthlyKeepsTheOneTimeAmount)
     oneTimePlusMonthly(t, "10");
     t.calculate();
     EXPECT_EQ(t.text("fp_Payment"), "$34,663.84");
-    EXPECT_EQ(t.m().valXpay, 10000.0);
+    EXPECT_EQ(t.m().calc().valXpay, 10000.0);
     EXPECT_EQ(t.text("fp_xpay"), "$10,000.00");
     EXPECT_EQ(t.text("fp_totpay"), "22000");
     EXPECT_EQ(t.shown("fp_totInt"), "$12,663.84");
@@ -182,7 +182,7 @@ TEST(MervaneAnnuities, AnnualPaymentsAreFollowedByTheInflationAdjustment)
 {
     TestProgram t;
     investments(t, "Opt_Annuity");
-    Mervane& m = t.m();
+    Form& m = t.form();
     EXPECT_FALSE(m.button("btn_InfAdj").enabled());
     fillIn(t, "100000", kSixPercent, "20");
     t.calculate();
@@ -211,7 +211,7 @@ TEST(MervaneAnnuities, MonthlyPaymentOf716AdjustedForThreePercentInflation)
 {
     TestProgram t;
     monthlyAnnuity(t, "20");
-    Mervane& m = t.m();
+    Form& m = t.form();
     EXPECT_EQ(t.text("fp_Payment"), "$716.43");
     EXPECT_EQ(t.text("fp_totpay"), "171943.2");
     double lo = valueOf(t, "fp_xpay") * 12;
@@ -230,7 +230,7 @@ TEST(MervaneAnnuities, AdditionalPaymentsJoinTheAdjustedPayments)
     TestProgram t;
     monthlyAnnuity(t, "20", "283.57");
     EXPECT_NEAR((valueOf(t, "fp_xpay") + valueOf(t, "fp_hipayoff")) * 12, 2 * 1000.0 * 12, 1e-6);
-    EXPECT_EQ(t.m().label("lbl_payoff_msg").caption(),
+    EXPECT_EQ(t.form().label("lbl_payoff_msg").caption(),
               "Level payments of $1000 will be worth $543.79 during last year of Annuity");
 }
 
@@ -242,7 +242,7 @@ TEST(MervaneAnnuities, AdditionalPaymentsThatLeaveNoPaymentAreRefusedByTheAdjust
     EXPECT_EQ(t.text("fp_Payment"), "$716.43");
     EXPECT_EQ(t.messages(),
               std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
-    EXPECT_FALSE(t.m().label("lbl_payoff_msg").visible());
+    EXPECT_FALSE(t.form().label("lbl_payoff_msg").visible());
 }
 
 struct SearchCase {
@@ -276,11 +276,11 @@ TEST(MervaneAnnuities, DurationSearchOnAFundOf100000AtSixPercent)
         TestProgram t;
         durationSearch(t, kSixPercent, c.payment);
         EXPECT_EQ(t.text("fp_Time"), c.time);
-        EXPECT_NEAR(t.m().durYears, std::stod(c.time), 1e-9);
+        EXPECT_NEAR(t.m().calc().durYears, std::stod(c.time), 1e-9);
         if (*c.payoff) {
             EXPECT_EQ(t.text("fp_Payment"), c.payoff);
         }
-        EXPECT_NEAR(valueOf(t, "fp_totpay"), valueOf(t, "fp_Payment") * t.m().durYears * 12, 1e-6);
+        EXPECT_NEAR(valueOf(t, "fp_totpay"), valueOf(t, "fp_Payment") * t.m().calc().durYears * 12, 1e-6);
         // The search's messages carry the program's own title.
         for (const PlatformRecord& r : t.platform.messages()) EXPECT_EQ(r.title, "Tarvolin");
         EXPECT_EQ(t.messages(), c.messages);
@@ -300,7 +300,7 @@ TEST(MervaneAnnuities, MonthlySavingThenAMonthlyAnnuity)
 {
     TestProgram t;
     investments(t, "Opt_Inv2Annuity");
-    Mervane& m = t.m();
+    Form& m = t.form();
     t.type("fp_Prin", "1000");
     rate(t, 80);
     t.type("fp_Time", "10");
@@ -309,7 +309,7 @@ TEST(MervaneAnnuities, MonthlySavingThenAMonthlyAnnuity)
     t.calculate();
     EXPECT_EQ(t.text("fp_Payment"), "$206,552.02");
     EXPECT_EQ(t.text("fp_xpay"), "$1,526.40");
-    EXPECT_EQ(m.valXpayStrt, 25.0);
+    EXPECT_EQ(t.m().calc().valXpayStrt, 25.0);
     EXPECT_EQ(t.text("fp_totpay"), "120000");
     EXPECT_FALSE(m.button("btn_Payoff2RF").enabled());
 
@@ -345,15 +345,15 @@ TEST(MervaneAnnuities, RemainingFundInTheMonthsViewCountsTheSameYears)
 TEST(MervaneAnnuities, DurationSearchWritesMonthsInTheMonthsView)
 {
     TestProgram t;
-    t.m().menu("mnu_view_invest").userChoose();
-    t.m().menu("mnu_Months").userChoose();
-    t.m().option("Opt_Annuity_Duration").userClick();
+    t.form().menu("mnu_view_invest").userChoose();
+    t.form().menu("mnu_Months").userChoose();
+    t.form().option("Opt_Annuity_Duration").userClick();
     t.type("fp_Prin", "100000");
     rate(t, kSixPercent);
     t.type("fp_Payment", "716.43");
     t.calculate();
-    EXPECT_NEAR(t.m().durYears, 20, 0.01);
-    EXPECT_NEAR(valueOf(t, "fp_Time"), t.m().durYears * 12, 1e-9);
+    EXPECT_NEAR(t.m().calc().durYears, 20, 0.01);
+    EXPECT_NEAR(valueOf(t, "fp_Time"), t.m().calc().durYears * 12, 1e-9);
 }
 
 // -- Inflation adjustment ----------------------------------------------------------------------------------
@@ -363,7 +363,7 @@ TEST(MervaneInflation, Entry44GivesNoWarningAnd45Does)
     TestProgram t;
     monthlyAnnuity(t, "20");
     t.messages();  // only what the adjustment says counts here
-    Mervane& m = t.m();
+    Form& m = t.form();
     EXPECT_FALSE(m.button("btn_InfAdj").enabled());
     m.combo("comIntr_IA").userPick(44);  // 5.500
     EXPECT_TRUE(m.button("btn_InfAdj").enabled());
@@ -390,8 +390,8 @@ TEST(MervaneInflation, ChoosingARateReenablesTheAdjustmentForMonthlyPaymentsOnly
     investments(t, "Opt_Annuity");
     fillIn(t, "100000", kSixPercent, "20");
     t.calculate();
-    t.m().combo("comIntr_IA").userPick(16);
-    EXPECT_FALSE(t.m().button("btn_InfAdj").enabled());
+    t.form().combo("comIntr_IA").userPick(16);
+    EXPECT_FALSE(t.form().button("btn_InfAdj").enabled());
 }
 
 TEST(MervaneInflation, LargeTotalInflationStillGivesRisingPositivePayments)
@@ -408,7 +408,7 @@ TEST(MervaneInflation, LargeTotalInflationStillGivesRisingPositivePayments)
         monthlyAnnuity(t, c.years);
         t.messages();
         double level = valueOf(t, "fp_Payment");
-        t.m().combo("comIntr_IA").userPick(c.entry);
+        t.form().combo("comIntr_IA").userPick(c.entry);
         t.click("btn_InfAdj");
         double lo = valueOf(t, "fp_xpay") * 12;
         double hi = valueOf(t, "fp_hipayoff") * 12;
@@ -425,7 +425,7 @@ TEST(MervaneFund, PayOffToFundTwiceWithAResultOf1000Makes2000AndClearEmptiesIt)
 {
     TestProgram t;
     investments(t, "Opt_Invest");
-    Mervane& m = t.m();
+    Form& m = t.form();
     Toolbar& tb = m.toolbar("Toolbar1");
     fillIn(t, "1000", 0, "0.5");
     EXPECT_FALSE(m.button("btn_Payoff2RF").enabled());
@@ -482,7 +482,7 @@ TEST(MervaneFund, FundToAmountStartsTheNextCalculation)
     tenThousandForTenYears(t);
     t.click("btn_Payoff2RF");
     t.click("Opt_Spec_Dur");
-    ASSERT_TRUE(t.m().button("btn_RF2Amt").enabled());
+    ASSERT_TRUE(t.form().button("btn_RF2Amt").enabled());
     t.click("btn_RF2Amt");
     EXPECT_EQ(t.text("fp_Prin"), "18193.97");
     EXPECT_EQ(t.text("fpRetFund"), "18193.97");
@@ -572,7 +572,7 @@ TEST(MervaneInvestRefusals, LeaveEveryBoxAsItWas)
         if (c.daily) t.click("Opt_CI_daily");
         for (auto [box, text] : c.typed) t.type(box, text);
         rate(t, kSixPercent);
-        Mervane& m = t.m();
+        Form& m = t.form();
         std::map<std::string, std::string> before = screenState(m);
         bool inflationButton = m.button("btn_InfAdj").enabled();
         t.calculate();

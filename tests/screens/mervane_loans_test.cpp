@@ -10,7 +10,7 @@ namespace {
 TEST(MervaneStartup, WithoutSettingsFileStartsInLoanViewWithTheBuiltInDefaults)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     EXPECT_EQ(m.caption(), "Financial Calculator - Loans");
     EXPECT_TRUE(m.menu("mnu_view_loan").checked());
     EXPECT_FALSE(m.menu("mnu_view_invest").checked());
@@ -36,7 +36,7 @@ TEST(MervaneStartup, RateListsHold201EntriesInEighths)
 {
     TestProgram t;
     for (const char* name : {"comIntr", "comIntr_IA"}) {
-        ComboList& list = t.m().combo(name);
+        ComboList& list = t.form().combo(name);
         ASSERT_EQ(list.count(), 201);
         EXPECT_EQ(list.items()[0], "0.000");
         EXPECT_EQ(list.items()[1], "0.125");
@@ -48,7 +48,7 @@ TEST(MervaneStartup, RateListsHold201EntriesInEighths)
 TEST(MervaneStartup, IsCentredOnTheScreenAndExitEndsAtOnceWithoutWritingSettings)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     EXPECT_EQ(m.left(), (15360 - m.width()) / 2);
     EXPECT_EQ(m.top(), (11520 - m.height()) / 2);
     m.menu("mnu_exit").userChoose();
@@ -60,7 +60,7 @@ TEST(MervaneStartup, IsCentredOnTheScreenAndExitEndsAtOnceWithoutWritingSettings
 void standardLoan(TestProgram& t)
 {
     t.type("fp_Prin", "100000");
-    t.m().combo("comIntr").userPick(60);
+    t.form().combo("comIntr").userPick(60);
     t.type("fp_Time", "30");
 }
 
@@ -74,8 +74,8 @@ TEST(MervaneLoans, PaymentAndTotalsComeFromTheRoundedPayment)
     EXPECT_EQ(t.text("fp_totpay"), "251715.6");
     EXPECT_EQ(t.text("fp_totInt"), "151715.6");
     EXPECT_EQ(t.shown("fp_totInt"), "$151,715.60");
-    EXPECT_NEAR(t.m().valPayment, 699.2145, 1e-4);
-    EXPECT_EQ(t.m().instPerYear, 12);
+    EXPECT_NEAR(t.m().calc().valPayment, 699.2145, 1e-4);
+    EXPECT_EQ(t.m().calc().instPerYear, 12);
 }
 
 TEST(MervaneLoans, DurationIsRoundedToWholeMonthsAndWrittenBack)
@@ -94,7 +94,7 @@ TEST(MervaneLoans, DurationIsRoundedToWholeMonthsAndWrittenBack)
 TEST(MervaneLoans, EachSolverFillsItsUnknown)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.option("opt_Prin").userClick();
     t.type("fp_Payment", "699.21");
     m.combo("comIntr").userPick(60);
@@ -134,13 +134,13 @@ TEST(MervaneLoans, TwiceMonthlyAndBiweeklyPaymentsCountTheirInstallments)
     TestProgram t;
     standardLoan(t);
     t.type("fp_Time", "5.083");
-    t.m().option("opt_26").userClick();  // a frequency click calculates at once
-    EXPECT_EQ(t.m().instPerYear, 26);
+    t.form().option("opt_26").userClick();  // a frequency click calculates at once
+    EXPECT_EQ(t.m().calc().instPerYear, 26);
     // 26 x 5.083 = 132.158 installments, counted as 132 by the power and unrounded by the totals.
     double pay = readBoxValue(t.text("fp_Payment"));
     EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), pay * 5.083 * 26, 1e-6);
-    t.m().option("opt_24").userClick();
-    EXPECT_EQ(t.m().instPerYear, 24);
+    t.form().option("opt_24").userClick();
+    EXPECT_EQ(t.m().calc().instPerYear, 24);
     EXPECT_LT(readBoxValue(t.text("fp_Payment")), pay * 26 / 24 + 1);
 }
 
@@ -148,18 +148,18 @@ TEST(MervaneLoans, ZeroRateEntryComputesWithATinyRateAndReportsNoInterest)
 {
     TestProgram t;
     standardLoan(t);
-    t.m().combo("comIntr").userPick(0);
+    t.form().combo("comIntr").userPick(0);
     t.calculate();
     EXPECT_EQ(t.text("fp_Payment"), "$277.78");
     EXPECT_EQ(t.text("fp_totpay"), "$100,000.00");
     EXPECT_EQ(t.text("fp_totInt"), "0");
-    EXPECT_DOUBLE_EQ(t.m().intRate, 0.0001);
+    EXPECT_DOUBLE_EQ(t.m().calc().intRate, 0.0001);
 }
 
 TEST(MervaneLoans, TooLowPaymentForTheDurationChangesNothing)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     standardLoan(t);
     t.calculate();  // leaves results on the screen
     m.option("opt_time").userClick();
@@ -181,7 +181,7 @@ TEST(MervaneLoans, TooLowPaymentForTheDurationChangesNothing)
 TEST(MervaneLoans, RateSearchRefusesAPaymentBelowTheZeroRatePaymentAndKeepsIt)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.option("opt_intRate").userClick();
     t.type("fp_Prin", "120000");
     t.type("fp_Time", "10");
@@ -203,7 +203,7 @@ TEST(MervaneLoans, RateSearchRefusesAPaymentBelowTheZeroRatePaymentAndKeepsIt)
 TEST(MervaneLoans, RateSearchAboveTwentyFivePercentSaysSoAndUsesTwentyFive)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.option("opt_intRate").userClick();
     t.type("fp_Prin", "10000");
     t.type("fp_Time", "1");
@@ -226,7 +226,7 @@ TEST(MervaneLoans, DurationsOutsideTheCountableRangeAreRefusedByName)
     EXPECT_EQ(t.text("fp_Time"), "0.02");
 
     t.type("fp_Time", "2000");
-    t.m().option("opt_26").userClick();
+    t.form().option("opt_26").userClick();
     msgs = t.messages();
     ASSERT_EQ(msgs.size(), 1u);
     EXPECT_NE(msgs[0].find("32766"), std::string::npos);
@@ -237,7 +237,7 @@ TEST(MervaneLoans, DurationsOutsideTheCountableRangeAreRefusedByName)
 TEST(MervaneLoans, InterestOnlyAtTheZeroRateIsRefusedWithoutShowingAnOldPayment)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     standardLoan(t);
     t.calculate();
     m.option("opt_IntOnly").userClick();
@@ -257,7 +257,7 @@ TEST(MervaneLoans, LettersInABoxAreRefusedLikeAnEmptyBox)
     t.calculate();
     EXPECT_EQ(t.messages(),
               std::vector<std::string>{"Missing or Inappropriate Input (possibly a negitive number or 0)"});
-    EXPECT_EQ(t.program->app().focus(), &t.m().control("fp_Prin"));
+    EXPECT_EQ(t.program->app().focus(), &t.form().control("fp_Prin"));
 }
 
 TEST(MervaneLoans, ResetZeroesTheInputsAndRefillsTheDefaults)
@@ -268,7 +268,7 @@ TEST(MervaneLoans, ResetZeroesTheInputsAndRefillsTheDefaults)
     t.click("btn_Clear");
     EXPECT_EQ(t.text("fp_Prin"), "100000");
     EXPECT_EQ(t.text("fp_Time"), "15");
-    EXPECT_EQ(t.m().combo("comIntr").listIndex(), 64);
+    EXPECT_EQ(t.form().combo("comIntr").listIndex(), 64);
     EXPECT_EQ(t.text("fp_Payment"), "0");
     EXPECT_EQ(t.text("fp_totpay"), "0");
 }
@@ -276,7 +276,7 @@ TEST(MervaneLoans, ResetZeroesTheInputsAndRefillsTheDefaults)
 TEST(MervaneLoans, ExtraPaymentsShortenTheLoan)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.option("opt_xpaymo").userClick();
     standardLoan(t);
     t.type("fp_xpay", "100");
@@ -311,8 +311,8 @@ TEST(MervaneLoans, RateSearchOnALoanOf1e305ShowsNoExactRate)
     t.type("fp_Prin", "1e-305");
     t.type("fp_Payment", "30");
     t.calculate();
-    EXPECT_FALSE(t.m().label("lbl_exactRate").visible());
-    EXPECT_EQ(t.m().label("lbl_exactRate").caption().find("inf"), std::string::npos);
+    EXPECT_FALSE(t.form().label("lbl_exactRate").visible());
+    EXPECT_EQ(t.form().label("lbl_exactRate").caption().find("inf"), std::string::npos);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST(MervaneLayout, EveryLoanOptionShowsExactlyItsFields)
         {"opt_xpayperiodic", "lbl_Payment", extras, {}},
     };
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     const ColorTable& colors = t.program->module1().colors;
     for (const Layout& l : layouts) {
         SCOPED_TRACE(l.option);
@@ -92,7 +92,7 @@ TEST(MervaneLayout, EveryInvestmentOptionShowsExactlyItsFields)
         {"Opt_Spec_Dur", "Invested &Amount:", true, false, false, false, true, true, false, true, "Total Payments:"},
     };
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.menu("mnu_view_invest").userChoose();
     EXPECT_EQ(m.caption(), "Financial Calculator - Investments");
     for (const auto& l : layouts) {
@@ -109,7 +109,7 @@ TEST(MervaneLayout, EveryInvestmentOptionShowsExactlyItsFields)
         EXPECT_EQ(m.box("fp_Time").enabled(), l.timeEnabled);
         EXPECT_EQ(m.label("lbl_totPay").caption(), l.totPay);
         EXPECT_EQ(m.label("lbl_totPay").left(),
-                  std::string(l.totPay) == "Total Payments:" ? Mervane::kTotPayNarrowLeft : Mervane::kTotPayWideLeft);
+                  std::string(l.totPay) == "Total Payments:" ? mervane_layout::kTotPayNarrowLeft : mervane_layout::kTotPayWideLeft);
         for (const char* name :
              {"fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "lbl_dur1", "lbl_payoff_msg"})
             EXPECT_FALSE(m.control(name).visible()) << name;
@@ -121,11 +121,11 @@ TEST(MervaneLayout, EveryInvestmentOptionShowsExactlyItsFields)
 TEST(MervaneViews, SwitchingViewsKeepsEachViewsOptionAndResetsAfterTheFirstSwitch)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.option("opt_time").userClick();
     t.type("fp_Prin", "5000");
     m.menu("mnu_view_invest").userChoose();
-    EXPECT_EQ(m.viewSwitchCount, 2);
+    EXPECT_EQ(t.m().calc().viewSwitchCount, 2);
     EXPECT_FALSE(m.menu("mnu_LnSheet").enabled());
     EXPECT_FALSE(m.toolbar("Toolbar1").button(2).enabled);
     EXPECT_TRUE(m.toolbar("Toolbar1").button(6).enabled);
@@ -142,7 +142,7 @@ TEST(MervaneViews, SwitchingViewsKeepsEachViewsOptionAndResetsAfterTheFirstSwitc
 TEST(MervaneDefaults, OptionDefaultsFollowTheirOwnRules)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     t.click("btn_Clear");
     m.option("opt_Prin").userClick();
     EXPECT_EQ(t.text("fp_Prin"), "0");
@@ -173,7 +173,7 @@ TEST(MervaneDefaults, ChoosingYearsRightAfterStartUpKeepsTheDurationInYears)
 {
     // Found by the monkey: neither unit was checked at start-up, so Years took the 15 years for months.
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.menu("mnu_Years").userChoose();
     EXPECT_EQ(t.text("fp_Time"), "15");
     m.toolbar("Toolbar1").userClickButton(8);
@@ -185,7 +185,7 @@ TEST(MervaneDefaults, ChoosingYearsRightAfterStartUpKeepsTheDurationInYears)
 TEST(MervaneDefaults, MonthViewScalesTheDurationDefault)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.menu("mnu_Months").userChoose();
     EXPECT_EQ(t.text("fp_Time"), "180");
     EXPECT_EQ(m.label("lbl_Time").caption(), "&Duration:  (Mos)");
@@ -197,14 +197,14 @@ TEST(MervaneDefaults, MonthViewScalesTheDurationDefault)
     m.menu("mnu_Months").userChoose();
     t.type("fp_Time", "31");
     t.calculate();
-    EXPECT_DOUBLE_EQ(m.durYears, 2.583);
+    EXPECT_DOUBLE_EQ(t.m().calc().durYears, 2.583);
     EXPECT_EQ(t.text("fp_Time"), "31");
 }
 
 TEST(MervaneInputCheck, TheFocusEndsOnTheLastFailingControl)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.option("opt_xpaymo").userClick();
     t.type("fp_xpaystrt", "0");
     t.calculate();
@@ -234,7 +234,7 @@ TEST(MervaneInputCheck, TheFocusEndsOnTheLastFailingControl)
 TEST(MervaneInputCheck, NegativeYearlyExtraIsRefused)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.option("opt_xpayperiodic").userClick();
     t.type("fp_xpay", "-100");
     t.calculate();
@@ -245,10 +245,10 @@ TEST(MervaneInputCheck, NegativeYearlyExtraIsRefused)
 TEST(MervaneChecker, QuestionsOfferTheSettingsValues)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.menu("mnu_view_invest").userChoose();
     m.menu("mnu_InvInpChk").userChoose();
-    EXPECT_TRUE(m.inputCheckOn);
+    EXPECT_TRUE(t.m().calc().inputCheckOn);
     EXPECT_EQ(m.toolbar("Toolbar1").button(6).image, 13);
     t.type("fp_Prin", "3000");
     t.type("fp_Time", "7");
@@ -273,7 +273,7 @@ TEST(MervaneChecker, QuestionsOfferTheSettingsValues)
 TEST(MervaneChecker, SaveThenDrawNeedsAnAnnuityRate)
 {
     TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nInvestAnnuityInt=999\r\n");
-    Mervane& m = t.m();
+    Form& m = t.form();
     m.menu("mnu_view_invest").userChoose();
     m.option("Opt_Inv2Annuity").userClick();
     EXPECT_EQ(m.combo("comIntr_IA").listIndex(), -1);
@@ -287,13 +287,13 @@ TEST(MervaneSettings, StartUpTakesDefaultsViewUnitAndColoursFromTheFile)
     TestProgram t = TestProgram::withSettings(
         "; hand written\n[tarvolindefaults]\nLoanAmount=250,000\nInvestBFamt1x=5000\nInvestBFduration=20\n"
         "MenuStart=2\nDurationType=1\nInvestBkgrndColor=9\nInvestTxtColor=7\nTextBoxBgColor=40\n");
-    Mervane& m = t.m();
+    Form& m = t.form();
     EXPECT_EQ(m.caption(), "Financial Calculator - Investments");
-    EXPECT_EQ(m.viewSwitchCount, 1);
+    EXPECT_EQ(t.m().calc().viewSwitchCount, 1);
     EXPECT_TRUE(m.menu("mnu_Months").checked());
     EXPECT_TRUE(m.toolbar("Toolbar1").button(9).pressed);
     EXPECT_TRUE(m.toolbar("Toolbar1").button(4).pressed);
-    EXPECT_DOUBLE_EQ(m.iniLoanAmount, 250);
+    EXPECT_DOUBLE_EQ(t.m().startup().loanAmount, 250);
     EXPECT_EQ(t.text("fp_Prin"), "5000");
     EXPECT_EQ(t.text("fp_Time"), "240");
     EXPECT_EQ(m.backColor(), 0x00000080u);
@@ -305,7 +305,7 @@ TEST(MervaneSettings, StartUpTakesDefaultsViewUnitAndColoursFromTheFile)
 TEST(MervaneSettings, WindowDefaultsUseSystemColoursAndResetRereadsTheFile)
 {
     TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\nUseWindowDefaults=1\nLoanBkgrndColor=1\n");
-    Mervane& m = t.m();
+    Form& m = t.form();
     EXPECT_EQ(m.backColor(), syscolor::kButtonFace);
     EXPECT_EQ(m.frame("frm_LnSolve").foreColor(), syscolor::kWindowText);
     EXPECT_EQ(m.label("lbl_Payment").foreColor(), syscolor::kHighlightText);

@@ -24,7 +24,7 @@ double exactRateIn(const std::string& caption)
 
 void rateInputs(TestProgram& t, const char* payment)
 {
-    t.m().option("opt_intRate").userClick();
+    t.form().option("opt_intRate").userClick();
     t.type("fp_Prin", "100000");
     t.type("fp_Time", "30");
     t.type("fp_Payment", payment);
@@ -33,7 +33,7 @@ void rateInputs(TestProgram& t, const char* payment)
 TEST(MervaneExactRate, HiddenUntilARateIsSolvedThenShownUnderTheSteppedEntry)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     EXPECT_FALSE(m.label("lbl_exactRate").visible());
     rateInputs(t, "699.21");
     EXPECT_FALSE(m.label("lbl_exactRate").visible());
@@ -54,7 +54,7 @@ TEST(MervaneExactRate, ThePaymentAtTheStatedRateIsTheTypedOne)
         TestProgram t;
         rateInputs(t, typed);
         t.calculate();
-        double rate = exactRateIn(t.m().label("lbl_exactRate").caption());
+        double rate = exactRateIn(t.form().label("lbl_exactRate").caption());
         ASSERT_FALSE(std::isnan(rate)) << typed;
         // Five decimals of the rate are shown: the payment at that rate is within a cent of the typed one.
         PaymentResult p = levelPayment(100000, rate, 12, 30);
@@ -68,9 +68,9 @@ TEST(MervaneExactRate, AboveTheListItIsStillStatedAfterTheNotice)
     rateInputs(t, "5000");
     t.calculate();
     EXPECT_EQ(t.messages(), std::vector<std::string>{"Exceeded High Interest of 25%"});
-    EXPECT_EQ(t.m().combo("comIntr").text(), "25.000");
-    EXPECT_EQ(t.m().label("lbl_exactRate").caption(), "Exact rate for $5,000.00: 60.00000 %");
-    EXPECT_TRUE(t.m().label("lbl_exactRate").visible());
+    EXPECT_EQ(t.form().combo("comIntr").text(), "25.000");
+    EXPECT_EQ(t.form().label("lbl_exactRate").caption(), "Exact rate for $5,000.00: 60.00000 %");
+    EXPECT_TRUE(t.form().label("lbl_exactRate").visible());
 }
 
 TEST(MervaneExactRate, ARefusalOrAnotherOptionHidesIt)
@@ -81,12 +81,12 @@ TEST(MervaneExactRate, ARefusalOrAnotherOptionHidesIt)
     t.type("fp_Payment", "200");
     t.calculate();
     EXPECT_EQ(t.messages().size(), 1u);
-    EXPECT_FALSE(t.m().label("lbl_exactRate").visible());
+    EXPECT_FALSE(t.form().label("lbl_exactRate").visible());
     t.type("fp_Payment", "699.21");
     t.calculate();
-    EXPECT_TRUE(t.m().label("lbl_exactRate").visible());
-    t.m().option("opt_payment").userClick();
-    EXPECT_FALSE(t.m().label("lbl_exactRate").visible());
+    EXPECT_TRUE(t.form().label("lbl_exactRate").visible());
+    t.form().option("opt_payment").userClick();
+    EXPECT_FALSE(t.form().label("lbl_exactRate").visible());
 }
 
 struct SavingsCase {
@@ -105,7 +105,7 @@ TEST_P(MervaneXtraSavings, StatesTheDifferenceOfTheTwoTotalsAndThePayoffDate)
 {
     const SavingsCase& c = GetParam();
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     t.type("fp_Time", "30");
     m.combo("comIntr").userPick(60);
     m.option(c.option).userClick();
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(ThreeModes, MervaneXtraSavings,
 TEST(MervaneXtraSavingsLine, WithoutAnExtraNothingIsSaved)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     t.type("fp_Time", "30");
     m.combo("comIntr").userPick(60);
     m.option("opt_xpaymo").userClick();
@@ -152,7 +152,7 @@ TEST(MervaneXtraSavingsLine, WithoutAnExtraNothingIsSaved)
 TEST(MervaneXtraSavingsLine, BiweeklyDatesStepFourteenDays)
 {
     TestProgram t;
-    Mervane& m = t.m();
+    Form& m = t.form();
     t.type("fp_Time", "30");
     m.combo("comIntr").userPick(60);
     m.option("opt_xpaymo").userClick();

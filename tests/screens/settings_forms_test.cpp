@@ -92,11 +92,15 @@ TEST(IniFileEditor, WithoutAFileShowsTheEditorsOwnDefaults)
 
 TEST(IniFileEditor, RateListsRunFromOneEighthTo25Percent)
 {
-    std::vector<std::string> rates = IniFile::rateEntries();
-    ASSERT_EQ(rates.size(), 200u);
-    EXPECT_EQ(rates.front(), "0.125");
-    EXPECT_EQ(rates[63], "8.000");
-    EXPECT_EQ(rates.back(), "25.000");
+    TestProgram t;
+    IniFile& ed = openEditor(t);
+    for (const char* name : {"combo_LnInt", "combo_BFInt", "combo_AnnuityInt"}) {
+        const std::vector<std::string>& rates = ed.combo(name).items();
+        ASSERT_EQ(rates.size(), 200u) << name;
+        EXPECT_EQ(rates.front(), "0.125") << name;
+        EXPECT_EQ(rates[63], "8.000") << name;
+        EXPECT_EQ(rates.back(), "25.000") << name;
+    }
 }
 
 TEST(IniFileEditor, SitsLeftOfAndBelowTheScreenCentre)
@@ -300,11 +304,11 @@ TEST(IniFileEditor, SavingLeavesTheRunningMainScreenAlone)
     ed.box("txt_LnAmt").userType("5000");
     ed.option("opt_invest").userClick();
     ed.button("btn_save").userClick();
-    EXPECT_EQ(t.m().iniLoanAmount, 100000);
+    EXPECT_EQ(t.m().startup().loanAmount, 100000);
     EXPECT_TRUE(t.m().inLoanView());
     // The saved values take effect at the next reset.
     t.m().menu("mnu_IniReset").userChoose();
-    EXPECT_EQ(t.m().iniLoanAmount, 5000);
+    EXPECT_EQ(t.m().startup().loanAmount, 5000);
     EXPECT_FALSE(t.m().inLoanView());
 }
 

@@ -60,10 +60,12 @@ struct TestProgram {
     static TestProgram withSettings(const std::string& iniText) { return TestProgram(iniText, true); }
 
     Mervane& m() { return program->mervane(); }
-    std::string text(const char* box) { return m().box(box).text(); }
-    std::string shown(const char* box) { return m().box(box).display(); }
-    void type(const char* box, const std::string& text) { m().box(box).userType(text); }
-    void click(const char* control) { m().control(control).userClick(); }
+    // The main screen as a plain form: controls by names known only when the test runs.
+    Form& form() { return program->mervane(); }
+    std::string text(const char* box) { return form().box(box).text(); }
+    std::string shown(const char* box) { return form().box(box).display(); }
+    void type(const char* box, const std::string& text) { form().box(box).userType(text); }
+    void click(const char* control) { form().control(control).userClick(); }
     void calculate() { click("btn_Calc"); }
     // The texts of the message boxes shown since the last call.
     std::vector<std::string> messages()

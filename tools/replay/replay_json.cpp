@@ -1,8 +1,8 @@
 #include <cmath>
+#include <variant>
 
 #include "app/module1.h"
 #include "app/program.h"
-#include "main_screen/mervane.h"
 #include "replay/replay.h"
 #include "screen_model/control.h"
 #include "screen_model/form.h"
@@ -258,23 +258,11 @@ ReplayJson recordJson(const PlatformRecord& record)
 
 ReplayJson stateJson(Program& program)
 {
-    const Mervane& m = program.mervane();
-    const Module1& module1 = program.module1();
     ReplayJson j;
-    j["durYears"] = m.durYears;
-    j["intRate"] = m.intRate;
-    j["instPerYear"] = m.instPerYear;
-    j["valPayment"] = m.valPayment;
-    j["valXpay"] = m.valXpay;
-    j["valXpayStrt"] = m.valXpayStrt;
-    j["valHiPayoff"] = m.valHiPayoff;
-    j["valTotIntwX"] = m.valTotIntwX;
-    j["valTotPaywX"] = m.valTotPaywX;
-    j["valLstPay"] = m.valLstPay;
-    j["inputCheckOn"] = m.inputCheckOn;
-    j["invGroup"] = m.invGroup;
-    j["rateGroup"] = m.rateGroup;
-    j["viewSwitchCount"] = m.viewSwitchCount;
+    // The main screen (the program's first form) names its calculation state; then Module1's values.
+    if (const Form* main = program.app().findForm(Program::formNames().front()))
+        for (const StateField& field : main->stateFields()) std::visit([&](auto v) { j[field.name] = v; }, field.value);
+    const Module1& module1 = program.module1();
     j["msgAnswer"] = module1.msgAnswer;
     j["amtTransfer"] = module1.amtTransfer;
     return j;
