@@ -247,11 +247,11 @@ private:
     double sourceValue(Source source, double number) const;
     bool checkInputs(std::span<const CheckGroup> groups);
     // The input checker's questions of each kind of investment option; each may put the settings' values in.
-    void askMonthlyPlausibility();
-    void askOneTimePlausibility();
-    void askYearlyPlausibility();
-    void askAnnuityPlausibility();
-    void askWithdrawalPlausibility();
+    bool askMonthlyPlausibility();
+    bool askOneTimePlausibility();
+    bool askYearlyPlausibility();
+    bool askAnnuityPlausibility();
+    bool askWithdrawalPlausibility();
     void highlight(NameOf<Kind::Label> labelName, Color color);
 
     Program& m_program;

@@ -177,8 +177,7 @@ void Mervane::initInvestDefaults()
     bool useSettings = false;
     if (m_calc.inputCheckOn) {
         m.msgAnswer = kAnswerOk;
-        (this->*info.askPlausibility)();
-        useSettings = m.msgAnswer == kAnswerYes;
+        useSettings = (this->*info.askPlausibility)();
     }
 
     button("btn_InfAdj").setEnabled(false);
@@ -209,15 +208,15 @@ void Mervane::initInvestDefaults()
     if (value("fp_Time") == 0) setBoxNumber("fp_Time", durationDefault);
 }
 
-void Mervane::askMonthlyPlausibility()
+bool Mervane::askMonthlyPlausibility()
 {
     const double amount = value("fp_Prin");
-    if (!(amount <= 0 || amount > m_startup.investBFamtYr)) return;
+    if (!(amount <= 0 || amount > m_startup.investBFamtYr)) return false;
     if (module1().amtTransfer) {
         refuse("Retirement Fund seems too large for monthly payment - re-enter if appropriate");
-        return;
+        return false;
     }
-    if (!askYesNo("Monthly Investment seems too large - do you want to use the ini file value?")) return;
+    if (!askYesNo("Monthly Investment seems too large - do you want to use the ini file value?")) return false;
     setBoxNumber("fp_Prin", m_startup.investBFamtYr);
     if (investInfo().oneTimeAmount && value("fp_xpay") <= kOneTimeKeptAbove)
         setBoxNumber("fp_xpay", m_startup.investBFamt1x);
@@ -229,27 +228,31 @@ void Mervane::askMonthlyPlausibility()
         if (value("fp_xpaystrt") >= kAnnuityYearsReplacedFrom)
             setBoxNumber("fp_xpaystrt", m_startup.investAnnuityDuration);
     }
+    return true;
 }
 
-void Mervane::askOneTimePlausibility()
+bool Mervane::askOneTimePlausibility()
 {
-    if (!module1().amtTransfer && value("fp_Prin") < kSmallOneTime &&
-        askYesNo("One time investment seems small - do you want to use the ini file value?"))
-        setBoxNumber("fp_Prin", m_startup.investBFamt1x);
+    if (module1().amtTransfer || value("fp_Prin") >= kSmallOneTime ||
+        !askYesNo("One time investment seems small - do you want to use the ini file value?"))
+        return false;
+    setBoxNumber("fp_Prin", m_startup.investBFamt1x);
+    return true;
 }
 
-void Mervane::askYearlyPlausibility()
+bool Mervane::askYearlyPlausibility()
 {
     const double amount = value("fp_Prin");
-    if (!module1().amtTransfer &&
-        (amount < m_startup.investBFamtMo || amount > kYearlyTimes * m_startup.investBFamtYr) &&
-        askYesNo("Yearly investment seems inappropriate - do you want to use the ini file value?"))
-        setBoxNumber("fp_Prin", m_startup.investBFamtYr);
+    if (module1().amtTransfer || (amount >= m_startup.investBFamtMo && amount <= kYearlyTimes * m_startup.investBFamtYr) ||
+        !askYesNo("Yearly investment seems inappropriate - do you want to use the ini file value?"))
+        return false;
+    setBoxNumber("fp_Prin", m_startup.investBFamtYr);
+    return true;
 }
 
-void Mervane::askAnnuityPlausibility()
+bool Mervane::askAnnuityPlausibility()
 {
-    if (module1().amtTransfer || value("fp_Prin") >= m_startup.investBFamt1x) return;
+    if (module1().amtTransfer || value("fp_Prin") >= m_startup.investBFamt1x) return false;
     // The previous result is offered only when it came from a build-fund calculation and its text
     // sorts after the amount's text (a character comparison, as the boxes hold them).
     // A payment beyond the money limit is no amount a calculation could use, so it is not offered.
@@ -257,10 +260,10 @@ void Mervane::askAnnuityPlausibility()
                         std::abs(value("fp_Payment")) <= limits::kMaxMoney;
     if (offerPayment) {
         if (!askYesNo("Invested amount seems small - do you want to use the previously calculated payment amount?"))
-            return;
+            return false;
         box("fp_Prin").setText(box("fp_Payment").text());
     } else {
-        if (!askYesNo("Invested amount seems small - do you want to use the ini file value?")) return;
+        if (!askYesNo("Invested amount seems small - do you want to use the ini file value?")) return false;
         setBoxNumber("fp_Prin", m_startup.investAnnuityAmt);
     }
     ComboList& inflation = combo("comIntr_IA");
@@ -269,14 +272,17 @@ void Mervane::askAnnuityPlausibility()
         std::optional<std::int16_t> offered = toInt16(m_startup.investAnnuityInt / kInflationFromAnnuityRate);
         inflation.setListIndex(offered ? *offered : -1);
     }
+    return true;
 }
 
-void Mervane::askWithdrawalPlausibility()
+bool Mervane::askWithdrawalPlausibility()
 {
     double yearlyPay = value("fp_xpaystrt");
-    if ((yearlyPay < m_startup.investBFamtYr || yearlyPay > kWithdrawalTimes * m_startup.investBFamtYr) &&
-        askYesNo("Yearly payment seems inappropriate - do you want to use the ini file value?"))
-        setBoxNumber("fp_xpaystrt", m_startup.investBFamtYr * 4);
+    if ((yearlyPay >= m_startup.investBFamtYr && yearlyPay <= kWithdrawalTimes * m_startup.investBFamtYr) ||
+        !askYesNo("Yearly payment seems inappropriate - do you want to use the ini file value?"))
+        return false;
+    setBoxNumber("fp_xpaystrt", m_startup.investBFamtYr * 4);
+    return true;
 }
 
 bool Mervane::checkInputs(std::span<const CheckGroup> groups)

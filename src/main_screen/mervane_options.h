@@ -177,7 +177,8 @@ struct InvestOptionInfo {
     bool payoffToFund = true;
     ContributionSchedule schedule = ContributionSchedule::Monthly;
     bool oneTimeAmount = false;
-    void (Mervane::*askPlausibility)() = nullptr;
+    // The input checker's question; true when the user took the settings' values.
+    bool (Mervane::*askPlausibility)() = nullptr;
     bool (Mervane::*solve)(double periodsPerYear) = nullptr;
     void (Mervane::*fillTotals)() = nullptr;
     void (Mervane::*prepareChart)(std::int16_t periodsPerYear) = nullptr;
