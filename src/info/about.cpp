@@ -4,29 +4,7 @@
 
 namespace tv {
 
-namespace {
-
-const ControlDecl kAboutControls[] = {
-    {Kind::Picture, "Image1", "", "", {240, 240, 720, 720}},
-    {Kind::Label, "lbl_Title", "", "Tarvolin", {1200, 240, 3600, 420}},
-    {Kind::Label, "lbl_Ver", "", "", {1200, 720, 3600, 255}},
-    {Kind::Label, "lbl_Date", "", "", {1200, 990, 3600, 255}},
-    {Kind::Label, "Label1", "", "", {1200, 1260, 3600, 255}},
-    {Kind::Line, "Line1", "", "", {240, 1680, 4800, 0}},
-    {Kind::Label, "lbl_Disclaimer1", "", "Mervane Disclaimer", {240, 1800, 4800, 255}},
-    {Kind::Label, "lbl_Disclaimer2", "", "", {240, 2100, 4800, 1020}},
-    {Kind::CommandButton, "Updates", "", "Updates", {2520, 3360, 1200, 375}},
-    {Kind::CommandButton, "Command1", "", "OK", {3840, 3360, 1200, 375}},
-};
-
-const ControlDecl kHistoryControls[] = {
-    {Kind::TextArea, "txt_UpdateHist", "", "", {120, 120, 8520, 4560}},
-    {Kind::CommandButton, "btn_OK", "", "&OK", {7440, 4800, 1200, 375}},
-};
-
-}  // namespace
-
-About::About(Program& program) : Form(program.app(), "About", kAboutControls), m_program(program)
+About::About(Program& program) : DeclaredForm(program.app(), "About"), m_program(program)
 {
     setCaption(std::string("About ") + kProductName);
     setRect({0, 0, 5280 + 2 * kBorderTwips, 3900 + kTitleBarTwips + 2 * kBorderTwips});
@@ -69,7 +47,7 @@ void About::Command1_Click()
     unload();
 }
 
-UpdateHist::UpdateHist(Program& program) : Form(program.app(), "UpdateHist", kHistoryControls), m_program(program)
+UpdateHist::UpdateHist(Program& program) : DeclaredForm(program.app(), "UpdateHist"), m_program(program)
 {
     setCaption("Mervane Update History");
     setRect({0, 0, 8760 + 2 * kBorderTwips, 5295 + kTitleBarTwips + 2 * kBorderTwips});

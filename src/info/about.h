@@ -1,13 +1,14 @@
 #pragma once
 
-#include "screen_model/form.h"
+#include "info/about_controls.h"
+#include "screen_model/declared_form.h"
 
 namespace tv {
 
 class Program;
 
 // The About window: version, date, disclaimer, and the way to the update history.
-class About : public Form {
+class About : public DeclaredForm<kAboutControls> {
 public:
     explicit About(Program& program);
     void Form_Load();
@@ -19,7 +20,7 @@ private:
 };
 
 // The update history window.
-class UpdateHist : public Form {
+class UpdateHist : public DeclaredForm<kHistoryControls> {
 public:
     explicit UpdateHist(Program& program);
     void Form_Load();

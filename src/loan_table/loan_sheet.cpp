@@ -17,6 +17,9 @@ namespace {
 constexpr int kClientWidth = 8085;
 constexpr int kClientHeight = 5850;
 
+// The input boxes, which align their text right and select all of it when they receive the focus.
+constexpr LoanSheet::NameOf<Kind::MaskedBox> kInputBoxes[] = {"txtPurchTotl", "txtDwnPay", "txtLenMin", "txtLenMax"};
+
 // The most a percent down payment may be.
 constexpr double kMaxPercentDown = 99;
 
@@ -30,13 +33,11 @@ void showInFront(Form& form)
     if (wasShown) form.app().formChanged(form, FormEvent::Shown);
 }
 
-LoanSheet::LoanSheet(Program& program)
-    : Form(program.app(), "LoanSheet", controlTable(), menuTable()), m_program(program)
+LoanSheet::LoanSheet(Program& program) : DeclaredForm(program.app(), "LoanSheet"), m_program(program)
 {
     setCaption("LoanSheet");
     setRect({0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
-    for (const char* name : {"txtPurchTotl", "txtDwnPay", "txtLenMin", "txtLenMax"})
-        box(name).setAlignment(Alignment::Right);
+    for (NameOf<Kind::MaskedBox> name : kInputBoxes) box(name).setAlignment(Alignment::Right);
     button("cmdCalcPmts").setDefault(true);
     setInputErrorStyle(kErrorTitle, MsgIcon::Exclamation);
     button("cmdCalcAmort").setEnabled(false);
@@ -88,11 +89,9 @@ void LoanSheet::bindHandlers()
     bind("Btn_Close_Click", [this] { Btn_Close_Click(); });
     bindExportHandlers();
     // An input box selects its whole text when it receives the focus, so typing replaces the value.
-    for (const char* name : {"txtPurchTotl", "txtDwnPay", "txtLenMin", "txtLenMax"}) {
-        bind(std::string(name) + "_GotFocus", [this, name] {
-            MaskedBox& b = box(name);
-            b.setSelection(0, static_cast<int>(b.text().size()));
-        });
+    for (NameOf<Kind::MaskedBox> name : kInputBoxes) {
+        MaskedBox& b = box(name);
+        bind(b.name() + "_GotFocus", [&b] { b.setSelection(0, static_cast<int>(b.text().size())); });
     }
 }
 
@@ -166,7 +165,7 @@ RateList LoanSheet::maxRates()
     return RateList(combo("comIntrMax"), RateScale::Table);
 }
 
-double LoanSheet::value(const std::string& boxName) const
+double LoanSheet::value(NameOf<Kind::MaskedBox> boxName) const
 {
     return readBoxValue(box(boxName).text());
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 #include "engine/loan_table.h"
+#include "loan_table/loan_sheet_controls.h"
 #include "screen_model/chart.h"
-#include "screen_model/form.h"
+#include "screen_model/declared_form.h"
 #include "screen_model/platform.h"
 
 namespace tv {
@@ -18,8 +18,12 @@ class RateList;
 // The Loan Payment Table: monthly payments for one purchase over a range of rates (rows) and loan lengths
 // (columns), the amortization schedule of one payment cell, and copying or printing either as text.
 // A second, non-modal window beside the main screen, pre-filled from its loan when it loads.
-class LoanSheet : public Form {
+class LoanSheet : public DeclaredForm<kLoanSheetControls, kLoanSheetMenus> {
 public:
+    // control(name) stays the look-up by a name known only at run time (the desktop tests reach the
+    // table's widgets that way); every other accessor takes a name checked when the program is compiled.
+    using Form::control;
+
     explicit LoanSheet(Program& program);
 
     // Form events (loan_sheet.cpp).
@@ -102,8 +106,6 @@ public:
     Module1& module1() const;
 
 private:
-    static std::span<const ControlDecl> controlTable();
-    static std::span<const MenuDecl> menuTable();
     void bindHandlers();
     void bindExportHandlers();
     // The save and chart entries, enabled with Copy and Print.
@@ -119,7 +121,7 @@ private:
     void error(const std::string& text);
     // The value a box displays (currency signs, group separators and a percent sign accepted); 0 when it
     // is empty or not a number.
-    double value(const std::string& boxName) const;
+    double value(NameOf<Kind::MaskedBox> boxName) const;
     // The message the down payment gets under the unit now checked, or empty when it is acceptable.
     std::string downPaymentProblem() const;
     // Show Payments' checks, in order; false after a message that stops the command.

@@ -7,10 +7,10 @@ namespace tv {
 void LoanSheet::SetSheetColors()
 {
     const ColorTable& t = module1().colors;
-    auto paint = [this](std::initializer_list<const char*> names, Color back, Color fore) {
-        for (const char* name : names) {
-            control(name).setBackColor(back);
-            control(name).setForeColor(fore);
+    auto paint = [this](AnyNames names, Color back, Color fore) {
+        for (AnyName name : names) {
+            DeclaredForm::control(name).setBackColor(back);
+            DeclaredForm::control(name).setForeColor(fore);
         }
     };
     setBackColor(t.gLoanBkgrndColor);
@@ -19,12 +19,15 @@ void LoanSheet::SetSheetColors()
     paint({"lbl_MaxLen", "lbl_MinLen"}, t.gLoanBkgrndColor, t.gLoanTxtColor);
     paint({"frmIntr"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
     paint({"lbl_MaxPercent", "lbl_MinPercent"}, t.gLoanBkgrndColor, t.gLoanTxtColor);
-    for (const char* name : {"txtPurchTotl", "txtDwnPay", "txtLenMax", "txtLenMin"})
+    for (NameOf<Kind::MaskedBox> name :
+         NameList<Kind::MaskedBox>{"txtPurchTotl", "txtDwnPay", "txtLenMax", "txtLenMin"})
         box(name).setBackColor(t.gTextBoxBgColor);
-    for (const char* name : {"comIntrMax", "comIntrMin"}) combo(name).setBackColor(t.gTextBoxBgColor);
+    for (NameOf<Kind::ComboList> name : NameList<Kind::ComboList>{"comIntrMax", "comIntrMin"})
+        combo(name).setBackColor(t.gTextBoxBgColor);
     grid("grdPayments").setBackColor(t.gTextBoxBgColor);
     // Btn_Close keeps its design colour.
-    for (const char* name : {"cmdCalcPmts", "cmdCalcAmort", "Btn_Clear"}) button(name).setBackColor(t.gLoanButtonColor);
+    for (NameOf<Kind::CommandButton> name : NameList<Kind::CommandButton>{"cmdCalcPmts", "cmdCalcAmort", "Btn_Clear"})
+        button(name).setBackColor(t.gLoanButtonColor);
 }
 
 }  // namespace tv

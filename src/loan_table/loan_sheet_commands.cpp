@@ -113,7 +113,7 @@ void LoanSheet::mnuOptLen_Click(std::int16_t index)
     frame("frmLoanLen").setCaption(months ? "Months in Loan" : "Years in Loan");
     if (months == wasMonths) return;
     // Both boxes in the new unit; an empty box, or one that is not a number, is left as it is.
-    for (const char* name : {"txtLenMax", "txtLenMin"}) {
+    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"txtLenMax", "txtLenMin"}) {
         MaskedBox& b = box(name);
         std::optional<double> length = numberIn(b);
         if (!length) continue;

@@ -37,7 +37,8 @@ void LoanSheet::bindExportHandlers()
 
 void LoanSheet::setExportEnabled(bool enabled)
 {
-    for (const char* name : {"mnuOptSaveCsv", "mnuOptSavePdf", "mnuChart"}) menu(name).setEnabled(enabled);
+    for (MenuItemName name : std::initializer_list<MenuItemName>{"mnuOptSaveCsv", "mnuOptSavePdf", "mnuChart"})
+        menu(name).setEnabled(enabled);
 }
 
 bool LoanSheet::hasExportData() const

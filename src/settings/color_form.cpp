@@ -6,6 +6,7 @@
 
 #include "app/links.h"
 #include "app/program.h"
+#include "settings/color_form_controls.h"
 #include "settings/colors.h"
 #include "settings/messages.h"
 #include "settings/profile.h"
@@ -16,116 +17,15 @@ namespace tv {
 
 namespace {
 
-// Twips inside the client area, for the 8 pt dialog font: the loan column at the left, the investment
-// column beside it, the common and preset groups below them and the buttons at the right edge.
-constexpr int kMargin = 240;
-constexpr int kCaptionWidth = 1620;
-constexpr int kListOffset = kCaptionWidth + 60;  // from a column's left edge to its lists
-constexpr int kListWidth = 1980;
-constexpr int kColumnWidth = kListOffset + kListWidth;
-constexpr int kColumnGap = 480;
-constexpr int kLoanLeft = kMargin;
-constexpr int kInvestLeft = kLoanLeft + kColumnWidth + kColumnGap;
-constexpr int kButtonLeft = kInvestLeft + kColumnWidth + kColumnGap;
-constexpr int kButtonWidth = 1440;
-constexpr int kButtonHeight = 375;
-
-constexpr int kHeadingTop = 180;
-constexpr int kHeadingHeight = 300;
-constexpr int kRowHeight = 315;
-constexpr int kLabelDrop = 45;  // a caption's text sits level with the text of the list beside it
-constexpr int kLabelHeight = 255;
-constexpr int kListTop = 600;
-constexpr int kListPitch = 420;
-constexpr int kSampleTop = kListTop + 4 * kListPitch + kRowHeight + 165;
-constexpr int kSamplePitch = 375;
-constexpr int kLowerHeadingTop = kSampleTop + 2 * kSamplePitch + kRowHeight + 255;
-constexpr int kLowerTop = kLowerHeadingTop + kHeadingHeight + 120;
-
-constexpr int kClientWidth = kButtonLeft + kButtonWidth + kMargin;
-constexpr int kClientHeight = kLowerTop + 660 + kRowHeight + kMargin;
-
-constexpr Rect heading(int left, int top)
-{
-    return {left, top, kColumnWidth, kHeadingHeight};
-}
-constexpr Rect caption(int left, int row)
-{
-    return {left, kListTop + row * kListPitch + kLabelDrop, kCaptionWidth, kLabelHeight};
-}
-constexpr Rect list(int left, int row)
-{
-    return {left + kListOffset, kListTop + row * kListPitch, kListWidth, kRowHeight};
-}
-constexpr Rect sample(int left, int row)
-{
-    return {left + kListOffset, kSampleTop + row * kSamplePitch, kListWidth, kRowHeight};
-}
-// The common and preset groups: `offset` twips below the first row under their headings.
-constexpr Rect below(int left, int offset, int width, int height)
-{
-    return {left, kLowerTop + offset, width, height};
-}
-constexpr int kLowerList = kLoanLeft + kListOffset;
-constexpr Rect kWinDefaultsBox = below(kInvestLeft, 720, kColumnWidth, kLabelHeight);
-constexpr Rect button(int row)
-{
-    return {kButtonLeft, kListTop + row * 480, kButtonWidth, kButtonHeight};
-}
-
-const ControlDecl kControls[] = {
-    {Kind::Label, "lbl_LoanScr", "", "Loan Screen", heading(kLoanLeft, kHeadingTop)},
-    {Kind::Label, "lbl_LnBackGrnd", "", "Background", caption(kLoanLeft, 0)},
-    {Kind::ComboList, "cbo_LnBackGrnd", "", "", list(kLoanLeft, 0)},
-    {Kind::Label, "lbl_LnText", "", "Text", caption(kLoanLeft, 1)},
-    {Kind::ComboList, "cbo_LnText", "", "", list(kLoanLeft, 1)},
-    {Kind::Label, "lbl_LnHiTxt", "", "Hilite Text", caption(kLoanLeft, 2)},
-    {Kind::ComboList, "cbo_LnHiTxt", "", "", list(kLoanLeft, 2)},
-    {Kind::Label, "lbl_LnButBG", "", "Button Bkgrnd", caption(kLoanLeft, 3)},
-    {Kind::ComboList, "cbo_LnButBG", "", "", list(kLoanLeft, 3)},
-    {Kind::Label, "lbl_LnButTxt", "", "Button Text", caption(kLoanLeft, 4)},
-    {Kind::ComboList, "cbo_LnButTxt", "", "", list(kLoanLeft, 4)},
-    {Kind::Label, "lbl_lnSample", "", "Lable Sample", sample(kLoanLeft, 0)},
-    {Kind::Label, "lbl_LnHiSample", "", "Hilite Sample", sample(kLoanLeft, 1)},
-    {Kind::Label, "lbl_LnButSample", "", "Button Sample", sample(kLoanLeft, 2)},
-
-    {Kind::Label, "lbl_Investments", "", "Investments", heading(kInvestLeft, kHeadingTop)},
-    {Kind::Label, "lbl_InvBackGrnd", "", "Background", caption(kInvestLeft, 0)},
-    {Kind::ComboList, "cbo_InvBackGrnd", "", "", list(kInvestLeft, 0)},
-    {Kind::Label, "lbl_InvText", "", "Text", caption(kInvestLeft, 1)},
-    {Kind::ComboList, "cbo_InvText", "", "", list(kInvestLeft, 1)},
-    {Kind::Label, "lbl_InvHiTxt", "", "Hilite Text", caption(kInvestLeft, 2)},
-    {Kind::ComboList, "cbo_InvHiTxt", "", "", list(kInvestLeft, 2)},
-    {Kind::Label, "lbl_invButBG", "", "Button Bkgrnd", caption(kInvestLeft, 3)},
-    {Kind::ComboList, "cbo_invButBG", "", "", list(kInvestLeft, 3)},
-    {Kind::Label, "lbl_invButTxt", "", "Button Text", caption(kInvestLeft, 4)},
-    {Kind::ComboList, "cbo_invButTxt", "", "", list(kInvestLeft, 4)},
-    {Kind::Label, "lbl_invSample", "", "Lable Sample", sample(kInvestLeft, 0)},
-    {Kind::Label, "lbl_invHiSample", "", "Hilite Sample", sample(kInvestLeft, 1)},
-    {Kind::Label, "lbl_invButSample", "", "Button Sample", sample(kInvestLeft, 2)},
-
-    {Kind::Label, "lbl_forAll", "", "Everywhere", heading(kLoanLeft, kLowerHeadingTop)},
-    {Kind::Label, "lbl_TxtBxBg", "", "Textbox Background", below(kLoanLeft, kLabelDrop, kCaptionWidth, kLabelHeight)},
-    {Kind::ComboList, "cbo_TextBoxBG", "", "", below(kLowerList, 0, kListWidth, kRowHeight)},
-    {Kind::Label, "lbl_TxtIsBlk", "", "Text will be Black", below(kLowerList, 360, kListWidth, kLabelHeight)},
-    {Kind::Label, "cbo_Sample", "", "Textbox Sample", below(kLowerList, 660, kListWidth, kRowHeight)},
-
-    {Kind::Label, "lbl_Presets", "", "Preset Color schemes", heading(kInvestLeft, kLowerHeadingTop)},
-    {Kind::ComboList, "cbo_Pesets", "", "", below(kInvestLeft, 0, kColumnWidth, kRowHeight)},
-    {Kind::OptionButton, "opt_loan", "", "Loan", below(kInvestLeft, 405, 960, kLabelHeight)},
-    {Kind::OptionButton, "opt_invest", "", "Invest", below(kInvestLeft + 1080, 405, 1080, kLabelHeight)},
-    {Kind::CheckBox, "chk_WinDefaults", "", "Use Window Defaults for all Screens", kWinDefaultsBox},
-
-    {Kind::CommandButton, "but_testScheme", "", "&Test Scheme", button(0)},
-    {Kind::CommandButton, "Btn_S_C", "", "&Save && Close", button(1)},
-    {Kind::CommandButton, "btn_cancel", "", "&Cancel", button(2)},
-};
+using namespace color_form_layout;
+using ListName = ColorFm::NameOf<Kind::ComboList>;
+using LabelName = ColorFm::NameOf<Kind::Label>;
 
 // The lists a preset or "Use Window Defaults" acts on, in the order they are enabled and disabled.
-constexpr const char* kSchemeLists[] = {"cbo_LnBackGrnd", "cbo_LnText",   "cbo_LnHiTxt",   "cbo_InvBackGrnd",
-                                        "cbo_InvText",    "cbo_InvHiTxt", "cbo_TextBoxBG", "cbo_Pesets",
-                                        "cbo_LnButBG",    "cbo_invButBG"};
-constexpr const char* kLabelSamples[] = {"lbl_lnSample", "lbl_LnHiSample", "lbl_invSample", "lbl_invHiSample"};
+constexpr ListName kSchemeLists[] = {"cbo_LnBackGrnd", "cbo_LnText",   "cbo_LnHiTxt",   "cbo_InvBackGrnd",
+                                     "cbo_InvText",    "cbo_InvHiTxt", "cbo_TextBoxBG", "cbo_Pesets",
+                                     "cbo_LnButBG",    "cbo_invButBG"};
+constexpr LabelName kLabelSamples[] = {"lbl_lnSample", "lbl_LnHiSample", "lbl_invSample", "lbl_invHiSample"};
 
 // What a scheme list holds: a view's colour, the textbox background (a list without Black), or a button's
 // face or text colour (the presets leave those alone; buttons show black text whatever is stored).
@@ -134,12 +34,12 @@ enum class ListRole { ViewColor, TextBox, ButtonFace, ButtonText };
 // The scheme's lists in the order they are read, tested and saved: each list, its settings key and the
 // colour-table slot it fills.
 struct SchemeList {
-    const char* list;
+    ListName list;
     SettingKey key;
     Color ColorTable::*slot;
     ListRole role = ListRole::ViewColor;
 };
-constexpr const char* kTextBoxList = "cbo_TextBoxBG";
+constexpr ListName kTextBoxList = "cbo_TextBoxBG";
 constexpr SchemeList kScheme[] = {
     {"cbo_LnBackGrnd", SettingKey::LoanBkgrndColor, &ColorTable::gLoanBkgrndColor},
     {"cbo_LnText", SettingKey::LoanTxtColor, &ColorTable::gLoanTxtColor},
@@ -201,7 +101,7 @@ std::vector<std::string> colorNames(int from, int count)
 
 }  // namespace
 
-ColorFm::ColorFm(Program& program) : Form(program.app(), "ColorFm", controlTable()), m_program(program)
+ColorFm::ColorFm(Program& program) : DeclaredForm(program.app(), "ColorFm"), m_program(program)
 {
     setCaption("Colors");
     setRect({0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kTitleBarTwips + 2 * kBorderTwips});
@@ -224,10 +124,10 @@ ColorFm::ColorFm(Program& program) : Form(program.app(), "ColorFm", controlTable
                 break;
         }
     }
-    for (const char* name : {"lbl_LoanScr", "lbl_Investments", "lbl_forAll", "lbl_Presets"})
+    for (LabelName name : NameList<Kind::Label>{"lbl_LoanScr", "lbl_Investments", "lbl_forAll", "lbl_Presets"})
         label(name).setFont(heading);
-    for (const char* name : {"lbl_lnSample", "lbl_LnHiSample", "lbl_LnButSample", "lbl_invSample", "lbl_invHiSample",
-                             "lbl_invButSample", "cbo_Sample"}) {
+    for (LabelName name : NameList<Kind::Label>{"lbl_lnSample", "lbl_LnHiSample", "lbl_LnButSample", "lbl_invSample",
+                                                "lbl_invHiSample", "lbl_invButSample", "cbo_Sample"}) {
         Label& s = label(name);
         s.setFont(arial);
         s.setBorder(true);
@@ -241,11 +141,6 @@ ColorFm::ColorFm(Program& program) : Form(program.app(), "ColorFm", controlTable
     option("opt_loan").setValue(true);
     button("btn_cancel").setCancel(true);
     bindHandlers();
-}
-
-std::span<const ControlDecl> ColorFm::controlTable()
-{
-    return kControls;
 }
 
 void ColorFm::bindHandlers()
@@ -267,13 +162,13 @@ void ColorFm::bindHandlers()
     bind("btn_cancel_Click", [this] { btn_cancel_Click(); });
 }
 
-int ColorFm::chosenPosition(const char* list) const
+int ColorFm::chosenPosition(NameOf<Kind::ComboList> list) const
 {
     int entry = combo(list).listIndex();
-    return std::string_view(list) == kTextBoxList ? entry + kTextBoxFirst : entry;
+    return list.index() == kTextBoxList.index() ? entry + kTextBoxFirst : entry;
 }
 
-Color ColorFm::chosenColor(const char* list) const
+Color ColorFm::chosenColor(NameOf<Kind::ComboList> list) const
 {
     return GetColorValue(m_program.module1(), chosenPosition(list));
 }
@@ -290,10 +185,10 @@ void ColorFm::Form_Load()
     const ColorTable& t = m.colors;
     m.CenterForm(*this, 1000, 1000);
 
-    for (const char* name : {"cbo_LnBackGrnd", "cbo_InvBackGrnd", "cbo_LnButBG", "cbo_invButBG"})
+    for (ListName name : NameList<Kind::ComboList>{"cbo_LnBackGrnd", "cbo_InvBackGrnd", "cbo_LnButBG", "cbo_invButBG"})
         combo(name).setItems(colorNames(0, kFullList));
-    for (const char* name :
-         {"cbo_LnText", "cbo_LnHiTxt", "cbo_InvText", "cbo_InvHiTxt", "cbo_LnButTxt", "cbo_invButTxt"})
+    for (ListName name : NameList<Kind::ComboList>{"cbo_LnText", "cbo_LnHiTxt", "cbo_InvText", "cbo_InvHiTxt",
+                                                   "cbo_LnButTxt", "cbo_invButTxt"})
         combo(name).setItems(colorNames(0, kTextList));
     combo(kTextBoxList).setItems(colorNames(kTextBoxFirst, kFullList - kTextBoxFirst));
     std::vector<std::string> presets;
@@ -375,7 +270,7 @@ void ColorFm::cbo_Pesets_Click()
     int p = combo("cbo_Pesets").listIndex();
     if (p < 0 || p >= static_cast<int>(std::size(kPresets))) return;
     const Preset& preset = kPresets[p];
-    auto apply = [this, &preset](const char* back, const char* text, const char* hilite) {
+    auto apply = [this, &preset](ListName back, ListName text, ListName hilite) {
         combo(back).setListIndex(preset.background);
         combo(text).setListIndex(preset.text);
         combo(hilite).setListIndex(preset.hiliteText);
@@ -390,10 +285,10 @@ void ColorFm::cbo_Pesets_Click()
 void ColorFm::chk_WinDefaults_Click()
 {
     bool ticked = windowDefaults();
-    for (const char* name : kSchemeLists) combo(name).setEnabled(!ticked);
+    for (ListName name : kSchemeLists) combo(name).setEnabled(!ticked);
     if (ticked) {
         // What the desktop's own colours look like; the button samples stay as they are.
-        for (const char* name : kLabelSamples) label(name).setBackColor(syscolor::kApplicationWorkspace);
+        for (LabelName name : kLabelSamples) label(name).setBackColor(syscolor::kApplicationWorkspace);
         label("lbl_lnSample").setForeColor(syscolor::kWindowText);
         label("lbl_invSample").setForeColor(syscolor::kWindowText);
         label("lbl_LnHiSample").setForeColor(syscolor::kHighlightText);
@@ -404,7 +299,11 @@ void ColorFm::chk_WinDefaults_Click()
     }
     // Back to the current choices, as each list's Click shows them; a list without an entry has
     // nothing to show.
-    const std::pair<const char*, void (ColorFm::*)()> refresh[] = {
+    struct Refresh {
+        ListName list;
+        void (ColorFm::*handler)();
+    };
+    const Refresh refresh[] = {
         {"cbo_LnBackGrnd", &ColorFm::cbo_LnBackGrnd_Click}, {"cbo_LnText", &ColorFm::cbo_LnText_Click},
         {"cbo_LnHiTxt", &ColorFm::cbo_LnHiTxt_Click},       {"cbo_InvBackGrnd", &ColorFm::cbo_InvBackGrnd_Click},
         {"cbo_InvText", &ColorFm::cbo_InvText_Click},       {"cbo_InvHiTxt", &ColorFm::cbo_InvHiTxt_Click},
@@ -435,7 +334,7 @@ void ColorFm::Btn_S_C_Click()
 {
     Module1& m = m_program.module1();
     bool ticked = windowDefaults();
-    auto pos = [this](const char* list) { return combo(list).listIndex(); };
+    auto pos = [this](ListName list) { return combo(list).listIndex(); };
     if (!ticked) {
         bool loanSame = pos("cbo_LnBackGrnd") == pos("cbo_LnText") || pos("cbo_LnBackGrnd") == pos("cbo_LnHiTxt");
         bool investSame = pos("cbo_InvBackGrnd") == pos("cbo_InvText") || pos("cbo_InvBackGrnd") == pos("cbo_InvHiTxt");

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <span>
-
-#include "screen_model/form.h"
+#include "screen_model/declared_form.h"
+#include "settings/color_form_controls.h"
 
 namespace tv {
 
@@ -11,7 +10,7 @@ class Program;
 // The colour-scheme screen: the colours of the main screen's two views and of the table screen, chosen
 // from the colour list, from seven presets, or the desktop's own colours. "&Test Scheme" puts the choice
 // into the running colour table; "&Save && Close" writes it to the settings file.
-class ColorFm : public Form {
+class ColorFm : public DeclaredForm<kColorFmControls> {
 public:
     explicit ColorFm(Program& program);
 
@@ -35,12 +34,11 @@ public:
     static constexpr Color kDesignBackColor = 0x00E0E0E0;
 
 private:
-    static std::span<const ControlDecl> controlTable();
     void bindHandlers();
     // The colour position of the entry chosen in a list (-1 when none is chosen; Black in the textbox list),
     // and its colour value (Dk Gray when none is chosen).
-    int chosenPosition(const char* list) const;
-    Color chosenColor(const char* list) const;
+    int chosenPosition(NameOf<Kind::ComboList> list) const;
+    Color chosenColor(NameOf<Kind::ComboList> list) const;
     bool windowDefaults() const;
 
     Program& m_program;

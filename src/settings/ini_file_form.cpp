@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "app/rate_list.h"
 #include "common/numbers.h"
+#include "settings/ini_file_controls.h"
 #include "settings/messages.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
@@ -15,143 +16,60 @@ namespace tv {
 
 namespace {
 
-constexpr const char* kMoney = "$#,##0.00;($#,##0.00)";
-constexpr const char* kCount = "#,##0";
+using namespace ini_file_layout;
 
-// Twips inside the form's client area, laid out for the 8 pt dialog font. Rows of both groups share
-// one grid so the loan inputs line up with the investment inputs beside them.
-constexpr int kMargin = 240;
-constexpr int kRowHeight = 315;
-constexpr int kPitch = 420;
-constexpr int kFirstRow = 960;
-constexpr int kLabelDrop = 45;  // a label's text sits level with the text in the box beside it
-constexpr int kLabelHeight = 255;
-constexpr int kInputWidth = 1560;
-constexpr int kButtonWidth = 1440;
-constexpr int kButtonHeight = 360;
-
-// Left half: the two start-up frames, the loan group and the buttons.
-constexpr int kFrameTop = 600;
-constexpr int kFrameWidth = 1800;
-constexpr int kFrameGap = 120;
-constexpr int kLoanLabelWidth = 1020;
-constexpr int kLoanInputLeft = kMargin + kLoanLabelWidth + 60;
-// Right half: the investment group, labels at one edge and the eight inputs in one column.
-constexpr int kInvestLeft = kMargin + 2 * kFrameWidth + kFrameGap + 480;
-constexpr int kInvestLabelWidth = 2280;
-constexpr int kInvestInputLeft = kInvestLeft + kInvestLabelWidth + 60;
-
-constexpr int kClientWidth = kInvestInputLeft + kInputWidth + kMargin;
-constexpr int kClientHeight = kFirstRow + 7 * kPitch + kButtonHeight + kMargin;
-
-constexpr int row(int i)
-{
-    return kFirstRow + i * kPitch;
-}
-constexpr Rect loanLabel(int i)
-{
-    return {kMargin, row(i) + kLabelDrop, kLoanLabelWidth, kLabelHeight};
-}
-constexpr Rect loanInput(int i)
-{
-    return {kLoanInputLeft, row(i), kInputWidth, kRowHeight};
-}
-constexpr Rect investLabel(int i)
-{
-    return {kInvestLeft, row(i) + kLabelDrop, kInvestLabelWidth, kLabelHeight};
-}
-constexpr Rect investInput(int i)
-{
-    return {kInvestInputLeft, row(i), kInputWidth, kRowHeight};
-}
-constexpr Rect frameOption(int i)
-{
-    return {180, 300 + i * 300, kFrameWidth - 300, kLabelHeight};
-}
-
-constexpr Rect kLoanHeading{kMargin, row(2) + kLabelDrop, 2 * kFrameWidth + kFrameGap, kLabelHeight};
-constexpr Rect kInvestHeading{kInvestLeft, kFrameTop, kInvestLabelWidth + 60 + kInputWidth, kLabelHeight};
-// "Colors" to the right of "&Cancel".
-constexpr Rect kColorsButton{kMargin + kButtonWidth + kFrameGap, row(7), kButtonWidth, kButtonHeight};
-
-const ControlDecl kControls[] = {
-    {Kind::Label, "Label14", "", "Tarvolin Ini File Settings", {kMargin, 150, kClientWidth - 2 * kMargin, 345}},
-
-    {Kind::Frame, "Frame1", "", "Star with:", {kMargin, kFrameTop, kFrameWidth, 960}},
-    {Kind::OptionButton, "opt_loan", "Frame1", "Loan", frameOption(0)},
-    {Kind::OptionButton, "opt_invest", "Frame1", "Investment", frameOption(1)},
-    {Kind::Frame, "Frame2", "", "Start Duration:", {kMargin + kFrameWidth + kFrameGap, kFrameTop, kFrameWidth, 960}},
-    {Kind::OptionButton, "opt_year", "Frame2", "Year", frameOption(0)},
-    {Kind::OptionButton, "opt_month", "Frame2", "Month", frameOption(1)},
-
-    {Kind::Label, "Label1", "", "Loan Defaults", kLoanHeading},
-    {Kind::Label, "Label2", "", "Amount:", loanLabel(3)},
-    {Kind::MaskedBox, "txt_LnAmt", "", "", loanInput(3), "", kMoney},
-    {Kind::Label, "Label3", "", "Interest:", loanLabel(4)},
-    {Kind::ComboList, "combo_LnInt", "", "", loanInput(4)},
-    {Kind::Label, "Label4", "", "Duration:", loanLabel(5)},
-    {Kind::MaskedBox, "txt_LnDur", "", "", loanInput(5), "", kCount},
-
-    {Kind::Label, "Label5", "", "Investment Defaults", kInvestHeading},
-    {Kind::Label, "Label6", "", "Build Fund 1x Amount:", investLabel(0)},
-    {Kind::MaskedBox, "txt_BF1xAmt", "", "", investInput(0), "", kMoney},
-    {Kind::Label, "Label7", "", "Build Fund Monthly Amount:", investLabel(1)},
-    {Kind::MaskedBox, "txt_BFmoAmt", "", "", investInput(1), "", kMoney},
-    {Kind::Label, "Label8", "", "Build Fund Yearly Amount:", investLabel(2)},
-    {Kind::MaskedBox, "txt_BFyrAmt", "", "", investInput(2), "", kMoney},
-    {Kind::Label, "Label9", "", "Build Fund Interest:", investLabel(3)},
-    {Kind::ComboList, "combo_BFInt", "", "", investInput(3)},
-    {Kind::Label, "Label10", "", "Build Fund Duration:", investLabel(4)},
-    {Kind::MaskedBox, "txt_BFDur", "", "", investInput(4), "", kCount},
-    {Kind::Label, "Label11", "", "Annuity Amount:", investLabel(5)},
-    {Kind::MaskedBox, "txt_AnnuityAmt", "", "", investInput(5), "", kMoney},
-    {Kind::Label, "Label12", "", "Annuity Interest:", investLabel(6)},
-    {Kind::ComboList, "combo_AnnuityInt", "", "", investInput(6)},
-    {Kind::Label, "Label13", "", "Annuity Duration:", investLabel(7)},
-    {Kind::MaskedBox, "txt_AnnuityDur", "", "", investInput(7), "", kCount},
-
-    {Kind::CommandButton, "btn_save", "", "&Save && Close", {kMargin, row(6), kButtonWidth, kButtonHeight}},
-    {Kind::CommandButton, "btn_close", "", "&Cancel", {kMargin, row(7), kButtonWidth, kButtonHeight}},
-    {Kind::CommandButton, "btn_colors", "", "Colors", kColorsButton},
-};
-
-// The editor's fields in the order they are saved: the control showing a key and, for a box, how the
-// editor's question names its value; for a choice, the option meaning 1 and the one meaning any other value.
+// The editor's boxes and rate lists in the order they are saved, each with the key it shows and, for a box,
+// how the editor's question names its value.
 struct Field {
-    const char* control;
+    IniFile::AnyName control;
     SettingKey key;
-    const char* what;
-    const char* otherOption = nullptr;
+    const char* what = nullptr;
 };
-const Field kFields[] = {
+constexpr Field kFields[] = {
     {"txt_LnAmt", SettingKey::LoanAmount, "Loan Amount"},
-    {"combo_LnInt", SettingKey::LoanInterest, nullptr},
+    {"combo_LnInt", SettingKey::LoanInterest},
     {"txt_LnDur", SettingKey::LoanDuration, "Loan Duration"},
     {"txt_BF1xAmt", SettingKey::InvestBFamt1x, "Build Fund 1x Amount"},
     {"txt_BFmoAmt", SettingKey::InvestBFamtMo, "Build Fund Monthly Amount"},
     {"txt_BFyrAmt", SettingKey::InvestBFamtYr, "Build Fund Yearly Amount"},
     {"txt_BFDur", SettingKey::InvestBFduration, "Build Fund Duration"},
-    {"combo_BFInt", SettingKey::InvestBFInt, nullptr},
+    {"combo_BFInt", SettingKey::InvestBFInt},
     {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, "Annuity Amount"},
     {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration, "Annuity Duration"},
-    {"combo_AnnuityInt", SettingKey::InvestAnnuityInt, nullptr},
-    {"opt_loan", SettingKey::MenuStart, nullptr, "opt_invest"},
-    {"opt_month", SettingKey::DurationType, nullptr, "opt_year"},
+    {"combo_AnnuityInt", SettingKey::InvestAnnuityInt},
 };
 
-SettingType typeOf(const Field& f)
+constexpr bool isBox(const Field& f)
 {
-    return setting(f.key).type;
+    return setting(f.key).type == SettingType::Amount || setting(f.key).type == SettingType::Duration;
 }
 
-bool isBox(const Field& f)
+// Each field's control is of the kind its setting's type needs; boxOf and ratesOf rely on it.
+constexpr bool fieldsMatchTheirControls()
 {
-    return typeOf(f) == SettingType::Amount || typeOf(f) == SettingType::Duration;
+    for (const Field& f : kFields) {
+        Kind kind = kIniFileControls[f.control.index()].kind;
+        bool rate = setting(f.key).type == SettingType::RateSetting;
+        if (isBox(f) ? kind != Kind::MaskedBox : !rate || kind != Kind::ComboList) return false;
+    }
+    return true;
 }
+static_assert(fieldsMatchTheirControls(), "an amount or duration shows in a box, a rate in a list");
+
+// The two choices, saved after the fields: the option meaning 1 and the one shown for any other value.
+struct Choice {
+    IniFile::NameOf<Kind::OptionButton> one;
+    IniFile::NameOf<Kind::OptionButton> other;
+    SettingKey key;
+};
+constexpr Choice kChoices[] = {
+    {"opt_loan", "opt_invest", SettingKey::MenuStart},
+    {"opt_month", "opt_year", SettingKey::DurationType},
+};
 
 }  // namespace
 
-IniFile::IniFile(Program& program) : Form(program.app(), "IniFile", controlTable()), m_program(program)
+IniFile::IniFile(Program& program) : DeclaredForm(program.app(), "IniFile"), m_program(program)
 {
     setCaption("Ini File Settings - Tarvolin");
     setRect({0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kTitleBarTwips + 2 * kBorderTwips});
@@ -165,17 +83,12 @@ IniFile::IniFile(Program& program) : Form(program.app(), "IniFile", controlTable
     label("Label1").setFont(heading);
     label("Label5").setFont(heading);
     for (const Field& f : kFields)
-        if (isBox(f)) box(f.control).setAlignment(Alignment::Right);
+        if (isBox(f)) boxOf(f.control).setAlignment(Alignment::Right);
     option("opt_loan").setValue(true);
     option("opt_year").setValue(true);
     button("btn_close").setCancel(true);
     setInputErrorStyle(kInputErrorTitle);
     bindHandlers();
-}
-
-std::span<const ControlDecl> IniFile::controlTable()
-{
-    return kControls;
 }
 
 void IniFile::bindHandlers()
@@ -188,11 +101,8 @@ void IniFile::bindHandlers()
     // Each box selects its whole text when it receives the focus, so typing replaces the value.
     for (const Field& f : kFields) {
         if (!isBox(f)) continue;
-        const char* name = f.control;
-        bind(std::string(name) + "_GotFocus", [this, name] {
-            MaskedBox& bx = box(name);
-            bx.setSelection(0, static_cast<int>(bx.text().size()));
-        });
+        MaskedBox& bx = boxOf(f.control);
+        bind(bx.name() + "_GotFocus", [&bx] { bx.setSelection(0, static_cast<int>(bx.text().size())); });
     }
 }
 
@@ -205,25 +115,15 @@ void IniFile::Form_Load()
     // Missing keys show the editor's own defaults, not the start-up ones.
     for (const Field& f : kFields) {
         std::int32_t value = readEditorSetting(ini, f.key);
-        switch (typeOf(f)) {
-            case SettingType::Amount:
-            case SettingType::Duration:
-                box(f.control).setText(std::to_string(value));
-                break;
-            case SettingType::RateSetting: {
-                RateList rates(combo(f.control), RateScale::Editor);
-                rates.fill();
-                rates.choose(rates.indexOfSetting(value));
-                break;
-            }
-            case SettingType::Choice:
-                option(value == 1 ? f.control : f.otherOption).setValue(true);
-                break;
-            case SettingType::Flag:
-            case SettingType::ColorPosition:
-                break;
+        if (isBox(f)) {
+            boxOf(f.control).setText(std::to_string(value));
+        } else {
+            RateList rates = ratesOf(f.control);
+            rates.fill();
+            rates.choose(rates.indexOfSetting(value));
         }
     }
+    for (const Choice& c : kChoices) option(readEditorSetting(ini, c.key) == 1 ? c.one : c.other).setValue(true);
 }
 
 void IniFile::Form_Unload(EventArgs&)
@@ -236,7 +136,7 @@ std::vector<std::string> IniFile::misreadBoxes() const
     std::vector<std::string> lines;
     for (const Field& f : kFields) {
         if (!isBox(f)) continue;
-        const std::string& text = box(f.control).text();
+        const std::string& text = boxOf(f.control).text();
         std::int32_t readBack = ProfileFile::intOf(text);
         std::optional<double> shown = parseBoxValue(text);
         if (shown && *shown == static_cast<double>(readBack)) continue;
@@ -262,25 +162,15 @@ void IniFile::btn_save_Click()
     std::vector<std::pair<std::string, std::string>> keys;
     for (const Field& f : kFields) {
         std::string value;
-        switch (typeOf(f)) {
-            case SettingType::Amount:
-            case SettingType::Duration:
-                value = box(f.control).text();  // as typed
-                break;
-            case SettingType::RateSetting: {
-                RateList rates(combo(f.control), RateScale::Editor);
-                value = std::to_string(rates.settingOf(rates.index()));  // 0 when no entry is chosen
-                break;
-            }
-            case SettingType::Choice:
-                value = option(f.control).value() ? "1" : "2";
-                break;
-            case SettingType::Flag:
-            case SettingType::ColorPosition:
-                continue;
+        if (isBox(f)) {
+            value = boxOf(f.control).text();  // as typed
+        } else {
+            RateList rates = ratesOf(f.control);
+            value = std::to_string(rates.settingOf(rates.index()));  // 0 when no entry is chosen
         }
         keys.emplace_back(keyName(f.key), std::move(value));
     }
+    for (const Choice& c : kChoices) keys.emplace_back(keyName(c.key), option(c.one).value() ? "1" : "2");
     ProfileFile ini(Program::kIniFile, m_program.fileSystem());
     bool saved = ini.writeStrings(kIniSection, keys);
     if (!saved) {
@@ -288,6 +178,16 @@ void IniFile::btn_save_Click()
         return;
     }
     unload();
+}
+
+MaskedBox& IniFile::boxOf(AnyName name) const
+{
+    return static_cast<MaskedBox&>(control(name));
+}
+
+RateList IniFile::ratesOf(AnyName name) const
+{
+    return RateList(static_cast<ComboList&>(control(name)), RateScale::Editor);
 }
 
 void IniFile::btn_close_Click()

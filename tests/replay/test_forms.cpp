@@ -72,9 +72,10 @@ void logEverything(Form& form, EventLog& log)
                 log.push_back(args.index >= 0 ? handler + ":" + std::to_string(args.index) : handler);
             });
         }
-    form.bind("Toolbar1_ButtonMenuClick", [&log](EventArgs& args) {
-        log.push_back("Toolbar1_ButtonMenuClick:" + std::to_string(args.index) + ":" + std::to_string(args.item));
-    });
+    if (form.find("Toolbar1"))
+        form.bind("Toolbar1_ButtonMenuClick", [&log](EventArgs& args) {
+            log.push_back("Toolbar1_ButtonMenuClick:" + std::to_string(args.index) + ":" + std::to_string(args.item));
+        });
     for (MenuItem* m : form.allMenus()) {
         std::string handler = m->name() + "_Click";
         form.bind(handler, [&log, handler](EventArgs& args) {

@@ -67,7 +67,7 @@ TEST(LoanSheetExport, EntriesAreEnabledWithCopyAndPrint)
 {
     TestProgram t;
     t.m().menu("mnu_LnSheet").userChoose();
-    LoanSheet& s = sheet(t);
+    Form& s = sheet(t);
     for (const char* name : {"mnuOptSaveCsv", "mnuOptSavePdf", "mnuChart"})
         EXPECT_FALSE(s.menu(name).enabled()) << name;
     EXPECT_EQ(s.menu("mnuOptSaveCsv").caption(), "&Save as CSV...");

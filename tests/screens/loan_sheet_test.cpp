@@ -18,6 +18,12 @@ LoanSheet& sheet(TestProgram& t)
     return t.program->loanSheet();
 }
 
+// The screen as a form, for controls named at run time.
+Form& sheetForm(TestProgram& t)
+{
+    return t.program->loanSheet();
+}
+
 void open(TestProgram& t)
 {
     t.m().menu("mnu_LnSheet").userChoose();
@@ -39,12 +45,12 @@ void openWithAmountDown(TestProgram& t)
 
 void typeIn(TestProgram& t, const char* box, const std::string& text)
 {
-    sheet(t).box(box).userType(text);
+    sheetForm(t).box(box).userType(text);
 }
 
 std::string textOf(TestProgram& t, const char* box)
 {
-    return sheet(t).box(box).text();
+    return sheetForm(t).box(box).text();
 }
 
 Grid& grid(TestProgram& t)
@@ -202,7 +208,7 @@ TEST(LoanSheetOpening, RateListsHold101EntriesInQuarters)
     TestProgram t;
     open(t);
     for (const char* name : {"comIntrMin", "comIntrMax"}) {
-        const ComboList& list = sheet(t).combo(name);
+        const ComboList& list = sheetForm(t).combo(name);
         ASSERT_EQ(list.count(), 101);
         EXPECT_EQ(list.items()[0], "0.000");
         EXPECT_EQ(list.items()[1], "0.25");
@@ -1027,7 +1033,7 @@ TEST(LoanSheetUnits, AnInputBoxSelectsItsWholeTextOnFocus)
     TestProgram t;
     open(t);
     for (const char* name : {"txtPurchTotl", "txtDwnPay", "txtLenMin", "txtLenMax"}) {
-        MaskedBox& b = sheet(t).box(name);
+        MaskedBox& b = sheetForm(t).box(name);
         b.setSelection(0, 0);
         b.setFocus();
         EXPECT_EQ(b.selStart(), 0) << name;

@@ -46,13 +46,13 @@ public:
     int attempts = 0;
 };
 
-IniFile& openEditor(TestProgram& t)
+Form& openEditor(TestProgram& t)
 {
     t.m().menu("mnu_IniFileEd").userChoose();
     return t.program->iniFile();
 }
 
-ColorFm& openColors(TestProgram& t)
+Form& openColors(TestProgram& t)
 {
     t.m().menu("mnu_SetColors").userChoose();
     return t.program->colorFm();
@@ -68,7 +68,7 @@ bool fileExists(TestProgram& t)
 TEST(IniFileEditor, WithoutAFileShowsTheEditorsOwnDefaults)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ASSERT_TRUE(ed.loaded());
     EXPECT_TRUE(ed.visible());
     EXPECT_TRUE(ed.modal());
@@ -93,7 +93,7 @@ TEST(IniFileEditor, WithoutAFileShowsTheEditorsOwnDefaults)
 TEST(IniFileEditor, RateListsRunFromOneEighthTo25Percent)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     for (const char* name : {"combo_LnInt", "combo_BFInt", "combo_AnnuityInt"}) {
         const std::vector<std::string>& rates = ed.combo(name).items();
         ASSERT_EQ(rates.size(), 200u) << name;
@@ -106,7 +106,7 @@ TEST(IniFileEditor, RateListsRunFromOneEighthTo25Percent)
 TEST(IniFileEditor, SitsLeftOfAndBelowTheScreenCentre)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ScreenSize screen = t.platform.screenSize();
     EXPECT_EQ(ed.left(), (screen.width - ed.width()) / 2 - 1300);
     EXPECT_EQ(ed.top(), (screen.height - ed.height()) / 2 + 250);
@@ -117,7 +117,7 @@ TEST(IniFileEditor, ToolbarButton11ShowsPressedWhileTheEditorIsOpen)
     TestProgram t;
     Toolbar& tb = t.m().toolbar("Toolbar1");
     EXPECT_FALSE(tb.button(11).pressed);
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     EXPECT_TRUE(tb.button(11).pressed);
     ed.userClose();
     EXPECT_FALSE(ed.loaded());
@@ -149,7 +149,7 @@ TEST(IniFileEditor, ModalShowReturnsOnceTheEditorIsClosedWithTheNormalPointer)
 TEST(IniFileEditor, WithoutAFileSavingWritesTheThirteenKeys)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.button("btn_save").userClick();
     EXPECT_FALSE(ed.loaded());
     EXPECT_EQ(t.cwd.read(kIni), kEditorDefaultsText);
@@ -164,7 +164,7 @@ TEST(IniFileEditor, ShowsTheFilesValues)
         "InvestBFamtYr=2400\r\nInvestBFduration=12\r\nInvestBFInt=80\r\n"
         "InvestAnnuityAmt=300000\r\nInvestAnnuityDuration=20\r\n"
         "InvestAnnuityInt=60\r\nMenuStart=2\r\nDurationType=1\r\n");
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     EXPECT_EQ(ed.box("txt_LnAmt").text(), "250000");
     EXPECT_EQ(ed.box("txt_LnAmt").display(), "$250,000.00");
     EXPECT_EQ(ed.box("txt_LnDur").text(), "30");
@@ -184,7 +184,7 @@ TEST(IniFileEditor, ShowsTheFilesValues)
 TEST(IniFileEditor, Interest64ShowsAs8AndIsWrittenBackAs64)
 {
     TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nLoanInterest=64\r\n");
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     EXPECT_EQ(ed.combo("combo_LnInt").listIndex(), 63);
     EXPECT_EQ(ed.combo("combo_LnInt").text(), "8.000");
     ed.button("btn_save").userClick();
@@ -197,7 +197,7 @@ TEST(IniFileEditor, Interest64ShowsAs8AndIsWrittenBackAs64)
 TEST(IniFileEditor, Interest0ChoosesNoEntryAndWrites0)
 {
     TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nLoanInterest=0\r\n");
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     EXPECT_EQ(ed.combo("combo_LnInt").listIndex(), -1);
     EXPECT_EQ(ed.combo("combo_LnInt").text(), "");
     ed.button("btn_save").userClick();
@@ -209,7 +209,7 @@ TEST(IniFileEditor, RateKeysOutsideTheListsChooseNoEntry)
     TestProgram t = TestProgram::withSettings(
         "[TarvolinDefaults]\r\nLoanInterest=201\r\nInvestBFInt=-2147483648\r\n"
         "InvestAnnuityInt=99999999999\r\n");
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     EXPECT_EQ(ed.combo("combo_LnInt").listIndex(), -1);
     EXPECT_EQ(ed.combo("combo_BFInt").listIndex(), -1);
     EXPECT_EQ(ed.combo("combo_AnnuityInt").listIndex(), -1);
@@ -237,7 +237,7 @@ TEST(IniFileEditor, StartViewAndDurationUnitFollowTheirKeys)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         TestProgram t = TestProgram::withSettings(std::string("[TarvolinDefaults]\r\n") + c.text + "\r\n");
-        IniFile& ed = openEditor(t);
+        Form& ed = openEditor(t);
         EXPECT_EQ(ed.option("opt_loan").value(), c.loan);
         EXPECT_EQ(ed.option("opt_invest").value(), !c.loan);
         EXPECT_EQ(ed.option("opt_year").value(), c.year);
@@ -248,7 +248,7 @@ TEST(IniFileEditor, StartViewAndDurationUnitFollowTheirKeys)
 TEST(IniFileEditor, SavesTheUsersChoicesInTheirOrder)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("250000");
     ed.combo("combo_LnInt").userPick(47);
     ed.box("txt_LnDur").userType("30");
@@ -286,7 +286,7 @@ TEST(IniFileEditor, SavingKeepsTheFilesOtherLinesAndItsAnnuityPayment)
         "; my settings\n[TarvolinDefaults]\nInvestAnnuityPayment=4500\nUseWindowDefaults=1\n"
         "LoanAmount=100000\n";
     TestProgram t = TestProgram::withSettings(before);
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.button("btn_save").userClick();
     std::string after = t.cwd.read(kIni);
     EXPECT_EQ(after.rfind("; my settings\n[TarvolinDefaults]\nInvestAnnuityPayment=4500\nUseWindowDefaults=1\n"
@@ -300,7 +300,7 @@ TEST(IniFileEditor, SavingKeepsTheFilesOtherLinesAndItsAnnuityPayment)
 TEST(IniFileEditor, SavingLeavesTheRunningMainScreenAlone)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("5000");
     ed.option("opt_invest").userClick();
     ed.button("btn_save").userClick();
@@ -316,7 +316,7 @@ TEST(IniFileEditor, CancelAfterEditingWritesNothing)
 {
     const std::string before = "[TarvolinDefaults]\r\nLoanAmount=7\r\n";
     TestProgram t = TestProgram::withSettings(before);
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("9999");
     ed.option("opt_invest").userClick();
     ed.button("btn_close").userClick();
@@ -328,7 +328,7 @@ TEST(IniFileEditor, CancelAfterEditingWritesNothing)
 TEST(IniFileEditor, CancelWithoutAFileCreatesNone)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("9999");
     ed.userClose();
     EXPECT_FALSE(fileExists(t));
@@ -337,7 +337,7 @@ TEST(IniFileEditor, CancelWithoutAFileCreatesNone)
 TEST(IniFileEditor, EachOpeningReadsTheFileAfresh)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("9999");
     ed.button("btn_close").userClick();
     t.cwd.write(kIni, "[TarvolinDefaults]\r\nLoanAmount=4321\r\n");
@@ -348,7 +348,7 @@ TEST(IniFileEditor, EachOpeningReadsTheFileAfresh)
 TEST(IniFileEditor, BoxSelectsItsWholeTextOnFocus)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     for (const char* name : {"txt_LnAmt", "txt_LnDur", "txt_BF1xAmt", "txt_BFmoAmt", "txt_BFyrAmt", "txt_BFDur",
                              "txt_AnnuityAmt", "txt_AnnuityDur"}) {
         MaskedBox& box = ed.box(name);
@@ -363,7 +363,7 @@ TEST(IniFileEditor, BoxSelectsItsWholeTextOnFocus)
 TEST(IniFileEditor, TextThatReadsBackAsAnotherNumberIsSavedOnlyWhenTheUserSaysSo)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("100,000");
     ed.box("txt_BFDur").userType("12.5");
     t.platform.queueAnswer(kAnswerNo);
@@ -397,7 +397,7 @@ TEST(IniFileEditor, TextThatReadsBackAsAnotherNumberIsSavedOnlyWhenTheUserSaysSo
 TEST(IniFileEditor, TextsThatReadBackAsTheyShowAreSavedWithoutAQuestion)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("250000");
     ed.box("txt_LnDur").userType("30.0");
     ed.box("txt_BF1xAmt").userType("");
@@ -412,7 +412,7 @@ TEST(IniFileEditor, TextsThatReadBackAsTheyShowAreSavedWithoutAQuestion)
 TEST(IniFileEditor, TextThatIsNoNumberIsAskedAbout)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_AnnuityAmt").userType("$5,000");
     ed.box("txt_AnnuityDur").userType("abc");
     ed.button("btn_save").userClick();  // the scripted platform answers No
@@ -432,7 +432,7 @@ TEST(IniFileEditor, FailedSaveSaysSoAndKeepsTheUsersChoices)
     TestProgram t = TestProgram::withSettings(before);
     RefusingFileSystem fs;
     t.program->setFileSystem(fs);
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     EXPECT_EQ(ed.box("txt_LnAmt").text(), "7");
     ed.box("txt_LnAmt").userType("9000");
     ed.option("opt_month").userClick();
@@ -462,10 +462,10 @@ TEST(IniFileEditor, FailedSaveSaysSoAndKeepsTheUsersChoices)
 TEST(IniFileEditor, ColoursSavedFromItsColorsButtonStayWhenTheEditorIsCancelled)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("9999");
     ed.button("btn_colors").userClick();
-    ColorFm& colors = t.program->colorFm();
+    Form& colors = t.program->colorFm();
     ASSERT_TRUE(colors.loaded());
     EXPECT_TRUE(colors.modal());
     EXPECT_TRUE(ed.loaded()) << "the editor stays open underneath";
@@ -484,7 +484,7 @@ TEST(IniFileEditor, ColoursSavedFromItsColorsButtonStayWhenTheEditorIsCancelled)
 TEST(IniFileEditor, LooksLikeADialog)
 {
     TestProgram t;
-    IniFile& ed = openEditor(t);
+    Form& ed = openEditor(t);
     // Every control lies inside the client area, and labels sit level with their inputs.
     for (Control* c : ed.controls()) {
         if (c->container()) continue;
@@ -514,7 +514,7 @@ struct Lists {
     int lnBack, lnText, lnHi, invBack, invText, invHi, textBox, lnBut, lnButText, invBut, invButText;
 };
 
-Lists listsOf(const ColorFm& c)
+Lists listsOf(const Form& c)
 {
     auto p = [&c](const char* name) { return c.combo(name).listIndex(); };
     return {p("cbo_LnBackGrnd"), p("cbo_LnText"),   p("cbo_LnHiTxt"),   p("cbo_InvBackGrnd"),
@@ -522,7 +522,7 @@ Lists listsOf(const ColorFm& c)
             p("cbo_LnButTxt"),   p("cbo_invButBG"), p("cbo_invButTxt")};
 }
 
-void expectLists(const ColorFm& c, const Lists& want)
+void expectLists(const Form& c, const Lists& want)
 {
     Lists got = listsOf(c);
     EXPECT_EQ(got.lnBack, want.lnBack);
@@ -546,7 +546,7 @@ constexpr const char* kSchemeLists[] = {"cbo_LnBackGrnd", "cbo_LnText",   "cbo_L
 TEST(ColorScreen, OpensShowingTheSchemeInEffect)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     ASSERT_TRUE(c.loaded());
     EXPECT_TRUE(c.modal());
     EXPECT_EQ(c.caption(), "Colors");
@@ -574,7 +574,7 @@ TEST(ColorScreen, OpensShowingTheSchemeInEffect)
 TEST(ColorScreen, ListsHoldTheColourNamesOverTheirPositions)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     for (const char* name : {"cbo_LnBackGrnd", "cbo_InvBackGrnd", "cbo_LnButBG", "cbo_invButBG"}) {
         EXPECT_EQ(c.combo(name).count(), 24) << name;
         EXPECT_EQ(c.combo(name).items().back(), "Window Button") << name;
@@ -595,7 +595,7 @@ TEST(ColorScreen, ListsHoldTheColourNamesOverTheirPositions)
 TEST(ColorScreen, ListChoicesPreviewInTheSamples)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_LnBackGrnd").userPick(9);
     EXPECT_EQ(c.label("lbl_lnSample").backColor(), 0x00000080u);
     EXPECT_EQ(c.label("lbl_LnHiSample").backColor(), 0x00000080u);
@@ -623,7 +623,7 @@ TEST(ColorScreen, ListChoicesPreviewInTheSamples)
 TEST(ColorScreen, Preset5WithInvestSetsOnlyTheInvestmentListsAndTheTextboxList)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.option("opt_invest").userClick();
     c.combo("cbo_Pesets").userPick(5);
     EXPECT_EQ(c.combo("cbo_InvBackGrnd").text(), "Pale Green");
@@ -647,7 +647,7 @@ TEST(ColorScreen, EveryPresetSetsItsColours)
     const Row presets[] = {{11, 4, 1, 17}, {9, 6, 3, 16},  {10, 6, 3, 16}, {13, 4, 1, 16},
                            {15, 4, 1, 16}, {18, 0, 4, 16}, {19, 0, 1, 16}};
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     for (int p = 1; p < 7; ++p) {
         SCOPED_TRACE(p);
         c.combo("cbo_Pesets").userPick(p);
@@ -665,7 +665,7 @@ TEST(ColorScreen, EveryPresetSetsItsColours)
 TEST(ColorScreen, TickingWindowDefaultsDisablesTheListsAndShowsDesktopColours)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_LnButBG").userPick(5);
     c.check("chk_WinDefaults").userClick();
     for (const char* name : kSchemeLists) EXPECT_FALSE(c.combo(name).enabled()) << name;
@@ -685,7 +685,7 @@ TEST(ColorScreen, TickingWindowDefaultsDisablesTheListsAndShowsDesktopColours)
 TEST(ColorScreen, PresetWhileWindowDefaultsAreTickedChangesNothing)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.check("chk_WinDefaults").userClick();
     c.combo("cbo_Pesets").setListIndex(3);  // the list is disabled: only code can choose
     expectLists(c, kDefaultLists);
@@ -695,7 +695,7 @@ TEST(ColorScreen, PresetWhileWindowDefaultsAreTickedChangesNothing)
 TEST(ColorScreen, UntickingWindowDefaultsEnablesTheListsAndRefreshesTheSamples)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_LnBackGrnd").userPick(9);
     c.combo("cbo_InvHiTxt").userPick(2);
     c.combo("cbo_TextBoxBG").userPick(13);
@@ -716,7 +716,7 @@ TEST(ColorScreen, UntickingWindowDefaultsEnablesTheListsAndRefreshesTheSamples)
 TEST(ColorScreen, OpensWithWindowDefaultsTickedAndTheListsDisabledOnPreset0)
 {
     TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nUseWindowDefaults=1\r\nLoanBkgrndColor=9\r\n");
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     EXPECT_EQ(c.check("chk_WinDefaults").value(), 1);
     for (const char* name : kSchemeLists) EXPECT_FALSE(c.combo(name).enabled()) << name;
     expectLists(c, kDefaultLists);
@@ -728,7 +728,7 @@ TEST(ColorScreen, OpensWithWindowDefaultsTickedAndTheListsDisabledOnPreset0)
 TEST(ColorScreen, SaveWritesTheChosenPositions)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_Pesets").userPick(2);
     c.option("opt_invest").userClick();
     c.combo("cbo_Pesets").userPick(6);
@@ -761,7 +761,7 @@ TEST(ColorScreen, SaveWithWindowDefaultsWritesOnlyTheFlagAndKeepsTheColourKeys)
 {
     const std::string before = "[TarvolinDefaults]\r\nLoanBkgrndColor=9\r\nUseWindowDefaults=0\r\n";
     TestProgram t = TestProgram::withSettings(before);
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.check("chk_WinDefaults").userClick();
     c.button("Btn_S_C").userClick();
     EXPECT_EQ(t.cwd.read(kIni), "[TarvolinDefaults]\r\nLoanBkgrndColor=9\r\nUseWindowDefaults=1\r\n");
@@ -770,7 +770,7 @@ TEST(ColorScreen, SaveWithWindowDefaultsWritesOnlyTheFlagAndKeepsTheColourKeys)
 TEST(ColorScreen, BlackButtonFaceIsRefused)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_LnButBG").userPick(0);
     c.button("Btn_S_C").userClick();
     auto messages = t.platform.messages();
@@ -786,7 +786,7 @@ TEST(ColorScreen, BlackButtonFaceIsRefused)
 TEST(ColorScreen, SameBackgroundAndTextIsTestedButNotSaved)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_LnText").userPick(11);
     c.button("but_testScheme").userClick();
     EXPECT_TRUE(t.platform.messages().empty());
@@ -811,7 +811,7 @@ TEST(ColorScreen, TestThenCancelKeepsTheTestedColoursAndPreset)
 {
     TestProgram t;
     Mervane& m = t.m();
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_Pesets").userPick(1);
     c.combo("cbo_LnButBG").userPick(15);
     c.button("but_testScheme").userClick();
@@ -854,7 +854,7 @@ TEST(ColorScreen, TestThenCancelKeepsTheTestedColoursAndPreset)
 TEST(ColorScreen, TestWithWindowDefaultsPutsTheDesktopColoursIntoEffect)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.check("chk_WinDefaults").userClick();
     c.button("but_testScheme").userClick();
     const ColorTable& table = t.program->module1().colors;
@@ -875,7 +875,7 @@ TEST(ColorScreen, GreyedWindowDefaultsFromAHandEditedFileCountAsTicked)
 {
     TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nUseWindowDefaults=2\r\nLoanBkgrndColor=9\r\n");
     EXPECT_EQ(t.program->module1().colors.gLoanBkgrndColor, 0x00000080u) << "2 is not 1: the colour keys are read";
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     EXPECT_EQ(c.check("chk_WinDefaults").value(), 2);
     for (const char* name : kSchemeLists) EXPECT_FALSE(c.combo(name).enabled()) << name;
     c.button("Btn_S_C").userClick();
@@ -887,7 +887,7 @@ TEST(ColorScreen, GreyedWindowDefaultsFromAHandEditedFileCountAsTicked)
 TEST(ColorScreen, OtherWindowDefaultsNumbersShowGreyed)
 {
     TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nUseWindowDefaults=7\r\n");
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     EXPECT_EQ(c.check("chk_WinDefaults").value(), 2);
 }
 
@@ -896,7 +896,7 @@ TEST(ColorScreen, DesktopColourInATextKeyLeavesTheListWithoutAnEntryAndTheKeyAsI
     TestProgram t = TestProgram::withSettings(
         "[TarvolinDefaults]\r\nLoanTxtColor=22\r\nInvestHiTxtColor=21\r\n"
         "TextBoxBgColor=0\r\nLoanButtonColor=57\r\n");
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     EXPECT_EQ(c.combo("cbo_LnText").listIndex(), -1);
     EXPECT_EQ(c.combo("cbo_InvHiTxt").listIndex(), -1);
     EXPECT_EQ(c.combo("cbo_TextBoxBG").listIndex(), -1) << "Black is not in the textbox list";
@@ -914,7 +914,7 @@ TEST(ColorScreen, FailedSaveSaysSoAndKeepsTheUsersChoices)
     TestProgram t;
     RefusingFileSystem fs;
     t.program->setFileSystem(fs);
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_LnBackGrnd").userPick(13);
     c.button("Btn_S_C").userClick();
     auto messages = t.platform.messages();
@@ -929,7 +929,7 @@ TEST(ColorScreen, FailedSaveSaysSoAndKeepsTheUsersChoices)
 TEST(ColorScreen, CancelAndCloseBoxWriteNothing)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     c.combo("cbo_LnBackGrnd").userPick(13);
     c.button("btn_cancel").userClick();
     EXPECT_FALSE(c.loaded());
@@ -943,7 +943,7 @@ TEST(ColorScreen, CancelAndCloseBoxWriteNothing)
 TEST(ColorScreen, LooksLikeADialog)
 {
     TestProgram t;
-    ColorFm& c = openColors(t);
+    Form& c = openColors(t);
     for (Control* ctl : c.controls()) {
         EXPECT_GE(ctl->left(), 0) << ctl->name();
         EXPECT_GE(ctl->top(), 0) << ctl->name();

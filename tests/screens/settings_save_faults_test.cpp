@@ -70,7 +70,7 @@ std::string stepName(Step step)
     return "?";
 }
 
-IniFile& openEditor(TestProgram& t)
+Form& openEditor(TestProgram& t)
 {
     t.m().menu("mnu_IniFileEd").userChoose();
     return t.program->iniFile();
@@ -83,7 +83,7 @@ TEST(SettingsSaveFaults, EditorSaysWhenTheDiskFailsAtAnyStepAndKeepsTheFileAndTh
         TestProgram t = TestProgram::withSettings(kOldSettings);
         FaultyDisk disk;
         t.program->setFileSystem(disk);
-        IniFile& ed = openEditor(t);
+        Form& ed = openEditor(t);
         ed.box("txt_LnAmt").userType("222");
         ed.option("opt_invest").userClick();
         disk.fail = true;
@@ -116,7 +116,7 @@ TEST(SettingsSaveFaults, ColourScreenSaysWhenTheDiskFailsAtAnyStepAndKeepsTheFil
         FaultyDisk disk;
         t.program->setFileSystem(disk);
         t.m().menu("mnu_SetColors").userChoose();
-        ColorFm& c = t.program->colorFm();
+        Form& c = t.program->colorFm();
         c.combo("cbo_LnBackGrnd").userPick(13);
         disk.fail = true;
         disk.failStep = step;
@@ -160,7 +160,7 @@ TEST(SettingsSaveFaults, ProgramKilledBetweenAnyTwoStepsOfASaveStartsWithTheOldS
         FaultyDisk disk;
         disk.stopAfter = k;
         t.program->setFileSystem(disk);
-        IniFile& ed = openEditor(t);
+        Form& ed = openEditor(t);
         ed.box("txt_LnAmt").userType("222");
         ed.box("txt_LnDur").userType("22");
         ed.option("opt_month").userClick();

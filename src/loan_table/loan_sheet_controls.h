@@ -1,33 +1,34 @@
+#pragma once
 // The table screen's controls and menus, declared once. Positions are twips inside the container.
-#include "loan_table/loan_sheet.h"
+#include "screen_model/form.h"
 
 namespace tv {
 
-namespace {
+namespace loan_sheet_layout {
 
-constexpr const char* kMoney = "$#,##0.00;($#,##0.00)";
-constexpr const char* kPercent = "0%";
+inline constexpr const char* kMoney = "$#,##0.00;($#,##0.00)";
+inline constexpr const char* kPercent = "0%";
 // Lengths may hold fractions (31 months are 2.583 years), so the boxes show up to three decimals: a box
 // always shows the value the table is computed with.
-constexpr const char* kLength = "#,###.###";
+inline constexpr const char* kLength = "#,###.###";
 
 // The input column on the left, the grid on the right.
-constexpr int kLeft = 120;
-constexpr int kColumnWidth = 2490;
-constexpr int kBoxHeight = 315;
-constexpr int kLabelHeight = 240;
-constexpr int kHalf = 1095;  // a box of the two-box frames
-constexpr int kFrameHeight = 1035;
-constexpr int kButtonHeight = 405;
-constexpr int kButtonPitch = 495;
-constexpr int kButtonsTop = 3765;
+inline constexpr int kLeft = 120;
+inline constexpr int kColumnWidth = 2490;
+inline constexpr int kBoxHeight = 315;
+inline constexpr int kLabelHeight = 240;
+inline constexpr int kHalf = 1095;  // a box of the two-box frames
+inline constexpr int kFrameHeight = 1035;
+inline constexpr int kButtonHeight = 405;
+inline constexpr int kButtonPitch = 495;
+inline constexpr int kButtonsTop = 3765;
 
 constexpr Rect button(int n)
 {
     return {kLeft, kButtonsTop + n * kButtonPitch, kColumnWidth, kButtonHeight};
 }
 
-const ControlDecl kControls[] = {
+inline constexpr ControlDecl kLoanSheetControls[] = {
     {Kind::Label, "lblPurchTotl", "", "&Purchase Amount", {kLeft, 120, kColumnWidth, kLabelHeight}},
     {Kind::MaskedBox, "txtPurchTotl", "", "", {kLeft, 360, kColumnWidth, kBoxHeight}, "", kMoney},
     {Kind::Label, "lblDwnPay", "", "Percent &Down", {kLeft, 795, kColumnWidth, kLabelHeight}},
@@ -53,7 +54,7 @@ const ControlDecl kControls[] = {
     {Kind::Grid, "grdPayments", "", "", {2730, 90, 5235, 5655}},
 };
 
-const MenuDecl kMenus[] = {
+inline constexpr MenuDecl kLoanSheetMenus[] = {
     {0, "mnuOptions", "&Options"},
     {1, "mnuOptCopy", "&Copy table  to Clipboard"},
     {1, "mnuOptPrint", "&Print table"},
@@ -71,16 +72,9 @@ const MenuDecl kMenus[] = {
     {0, "mnuChart", "C&hart"},  // Alt+C stays with the Close button
 };
 
-}  // namespace
+}  // namespace loan_sheet_layout
 
-std::span<const ControlDecl> LoanSheet::controlTable()
-{
-    return kControls;
-}
-
-std::span<const MenuDecl> LoanSheet::menuTable()
-{
-    return kMenus;
-}
+using loan_sheet_layout::kLoanSheetControls;
+using loan_sheet_layout::kLoanSheetMenus;
 
 }  // namespace tv
