@@ -2,13 +2,13 @@
 // The main screen's messages that more than one of its commands shows.
 #include <string>
 
+#include "app/messages.h"
 #include "common/formats.h"
 #include "engine/limits.h"
 
 namespace tv::mervane_messages {
 
-// Refusals and the input checker's questions carry this title.
-inline constexpr const char* kInputErrorTitle = "input Error";
+using tv::kInputErrorTitle;
 inline constexpr const char* kMissingInput = "Missing or Inappropriate Input (possibly a negitive number or 0)";
 inline constexpr const char* kResultTooLarge = "Inappropriate Input - the result is too large to compute";
 

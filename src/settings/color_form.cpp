@@ -8,7 +8,7 @@
 #include "app/program.h"
 #include "settings/color_form_controls.h"
 #include "settings/colors.h"
-#include "settings/messages.h"
+#include "app/messages.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
 #include "settings/schema.h"

@@ -7,7 +7,7 @@
 #include "app/rate_list.h"
 #include "common/numbers.h"
 #include "settings/ini_file_controls.h"
-#include "settings/messages.h"
+#include "app/messages.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
 #include "settings/schema.h"

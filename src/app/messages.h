@@ -2,7 +2,7 @@
 
 namespace tv {
 
-// The title of the settings screens' refusals and questions about what the user entered.
+// The title of every refusal of what the user entered, and of the questions about it.
 inline constexpr const char* kInputErrorTitle = "input Error";
 
 }  // namespace tv
