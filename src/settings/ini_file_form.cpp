@@ -112,9 +112,9 @@ void IniFile::Form_Load()
     m_program.mainScreen().setToolPressed(MainTool::IniFile, true);
 
     ProfileFile ini(Program::kIniFile, m_program.fileSystem());
-    // Missing keys show the editor's own defaults, not the start-up ones.
+    // A missing key shows the value the program starts with, so saving keeps what it already used.
     for (const Field& f : kFields) {
-        std::int32_t value = readEditorSetting(ini, f.key);
+        std::int32_t value = readSetting(ini, f.key);
         if (isBox(f)) {
             boxOf(f.control).setText(std::to_string(value));
         } else {
@@ -123,7 +123,7 @@ void IniFile::Form_Load()
             rates.choose(rates.indexOfSetting(value));
         }
     }
-    for (const Choice& c : kChoices) option(readEditorSetting(ini, c.key) == 1 ? c.one : c.other).setValue(true);
+    for (const Choice& c : kChoices) option(readSetting(ini, c.key) == 1 ? c.one : c.other).setValue(true);
 }
 
 void IniFile::Form_Unload(EventArgs&)

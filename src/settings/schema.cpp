@@ -21,11 +21,6 @@ std::int32_t readSetting(const ProfileFile& ini, SettingKey key)
     return ini.readInt(kIniSection, keyName(key), setting(key).startupDefault);
 }
 
-std::int32_t readEditorSetting(const ProfileFile& ini, SettingKey key)
-{
-    return ini.readInt(kIniSection, keyName(key), setting(key).editorDefault);
-}
-
 StartupDefaults StartupDefaults::read(const ProfileFile& ini)
 {
     auto value = [&](SettingKey key) { return static_cast<double>(readSetting(ini, key)); };

@@ -51,15 +51,14 @@ enum class SettingType {
     ColorPosition,  // a position in the colour list (colors.h)
 };
 
-// One key: its name in the file, its type, the value the start-up (main screen or colour reader) takes when
-// it is missing, the value the settings editor shows when it is missing (the start-up one for keys the
-// editor does not show) and the range of sensible values (the readers accept any integer).
+// One key: its name in the file, its type, the value the program takes when it is missing (the main screen,
+// the colour reader and the settings editor alike, so saving the editor unchanged keeps what the program used)
+// and the range of sensible values (the readers accept any integer).
 struct SettingDecl {
     SettingKey id;
     const char* key;
     SettingType type;
     std::int32_t startupDefault;
-    std::int32_t editorDefault;
     double min;
     double max;
 };
@@ -68,44 +67,36 @@ inline constexpr double kMaxDurationSetting = limits::kMaxPeriods;
 
 // The schema: one row per SettingKey, in its order.
 inline constexpr SettingDecl kSettings[] = {
-    {SettingKey::LoanAmount, "LoanAmount", SettingType::Amount, 100000, 100, 0, limits::kMaxMoney},
-    {SettingKey::LoanDuration, "LoanDuration", SettingType::Duration, 15, 100, 0, kMaxDurationSetting},
-    {SettingKey::LoanInterest, "LoanInterest", SettingType::RateSetting, 64, 3, 0, kMaxRateIndex},
-    {SettingKey::InvestBFamt1x, "InvestBFamt1x", SettingType::Amount, 100000, 100, 0, limits::kMaxMoney},
-    {SettingKey::InvestBFamtMo, "InvestBFamtMo", SettingType::Amount, 1000, 100, 0, limits::kMaxMoney},
-    {SettingKey::InvestBFamtYr, "InvestBFamtYr", SettingType::Amount, 10000, 100, 0, limits::kMaxMoney},
-    {SettingKey::InvestBFduration, "InvestBFduration", SettingType::Duration, 10, 100, 0, kMaxDurationSetting},
-    {SettingKey::InvestBFInt, "InvestBFInt", SettingType::RateSetting, 80, 3, 0, kMaxRateIndex},
-    {SettingKey::InvestAnnuityAmt, "InvestAnnuityAmt", SettingType::Amount, 30000, 100, 0, limits::kMaxMoney},
-    {SettingKey::InvestAnnuityDuration, "InvestAnnuityDuration", SettingType::Duration, 25, 100, 0,
-     kMaxDurationSetting},
-    {SettingKey::InvestAnnuityInt, "InvestAnnuityInt", SettingType::RateSetting, 60, 3, 0, kMaxRateIndex},
-    {SettingKey::InvestAnnuityPayment, "InvestAnnuityPayment", SettingType::Amount, 3000, 3000, 0, limits::kMaxMoney},
-    {SettingKey::MenuStart, "MenuStart", SettingType::Choice, 1, 1, 1, 2},
-    {SettingKey::DurationType, "DurationType", SettingType::Choice, 2, 3, 1, 2},
-    {SettingKey::UseWindowDefaults, "UseWindowDefaults", SettingType::Flag, 0, 0, 0, 1},
-    {SettingKey::LoanBkgrndColor, "LoanBkgrndColor", SettingType::ColorPosition, colorpos::LtGray, colorpos::LtGray, 0,
+    {SettingKey::LoanAmount, "LoanAmount", SettingType::Amount, 100000, 0, limits::kMaxMoney},
+    {SettingKey::LoanDuration, "LoanDuration", SettingType::Duration, 15, 0, kMaxDurationSetting},
+    {SettingKey::LoanInterest, "LoanInterest", SettingType::RateSetting, 64, 0, kMaxRateIndex},
+    {SettingKey::InvestBFamt1x, "InvestBFamt1x", SettingType::Amount, 100000, 0, limits::kMaxMoney},
+    {SettingKey::InvestBFamtMo, "InvestBFamtMo", SettingType::Amount, 1000, 0, limits::kMaxMoney},
+    {SettingKey::InvestBFamtYr, "InvestBFamtYr", SettingType::Amount, 10000, 0, limits::kMaxMoney},
+    {SettingKey::InvestBFduration, "InvestBFduration", SettingType::Duration, 10, 0, kMaxDurationSetting},
+    {SettingKey::InvestBFInt, "InvestBFInt", SettingType::RateSetting, 80, 0, kMaxRateIndex},
+    {SettingKey::InvestAnnuityAmt, "InvestAnnuityAmt", SettingType::Amount, 30000, 0, limits::kMaxMoney},
+    {SettingKey::InvestAnnuityDuration, "InvestAnnuityDuration", SettingType::Duration, 25, 0, kMaxDurationSetting},
+    {SettingKey::InvestAnnuityInt, "InvestAnnuityInt", SettingType::RateSetting, 60, 0, kMaxRateIndex},
+    {SettingKey::InvestAnnuityPayment, "InvestAnnuityPayment", SettingType::Amount, 3000, 0, limits::kMaxMoney},
+    {SettingKey::MenuStart, "MenuStart", SettingType::Choice, 1, 1, 2},
+    {SettingKey::DurationType, "DurationType", SettingType::Choice, 2, 1, 2},
+    {SettingKey::UseWindowDefaults, "UseWindowDefaults", SettingType::Flag, 0, 0, 1},
+    {SettingKey::LoanBkgrndColor, "LoanBkgrndColor", SettingType::ColorPosition, colorpos::LtGray, 0, colorpos::Last},
+    {SettingKey::LoanTxtColor, "LoanTxtColor", SettingType::ColorPosition, colorpos::Blue, 0, colorpos::Last},
+    {SettingKey::LoanHiTxtColor, "LoanHiTxtColor", SettingType::ColorPosition, colorpos::Red, 0, colorpos::Last},
+    {SettingKey::InvestBkgrndColor, "InvestBkgrndColor", SettingType::ColorPosition, colorpos::LtGray, 0,
      colorpos::Last},
-    {SettingKey::LoanTxtColor, "LoanTxtColor", SettingType::ColorPosition, colorpos::Blue, colorpos::Blue, 0,
+    {SettingKey::InvestTxtColor, "InvestTxtColor", SettingType::ColorPosition, colorpos::Blue, 0, colorpos::Last},
+    {SettingKey::InvestHiTxtColor, "InvestHiTxtColor", SettingType::ColorPosition, colorpos::Red, 0, colorpos::Last},
+    {SettingKey::TextBoxBgColor, "TextBoxBgColor", SettingType::ColorPosition, colorpos::PaleGreen, 0, colorpos::Last},
+    {SettingKey::LoanButtonColor, "LoanButtonColor", SettingType::ColorPosition, colorpos::LtGray, 0, colorpos::Last},
+    {SettingKey::LoanButtonTxtColor, "LoanButtonTxtColor", SettingType::ColorPosition, colorpos::Black, 0,
      colorpos::Last},
-    {SettingKey::LoanHiTxtColor, "LoanHiTxtColor", SettingType::ColorPosition, colorpos::Red, colorpos::Red, 0,
+    {SettingKey::InvestButtonColor, "InvestButtonColor", SettingType::ColorPosition, colorpos::LtGray, 0,
      colorpos::Last},
-    {SettingKey::InvestBkgrndColor, "InvestBkgrndColor", SettingType::ColorPosition, colorpos::LtGray, colorpos::LtGray,
-     0, colorpos::Last},
-    {SettingKey::InvestTxtColor, "InvestTxtColor", SettingType::ColorPosition, colorpos::Blue, colorpos::Blue, 0,
+    {SettingKey::InvestButtonTxtColor, "InvestButtonTxtColor", SettingType::ColorPosition, colorpos::Black, 0,
      colorpos::Last},
-    {SettingKey::InvestHiTxtColor, "InvestHiTxtColor", SettingType::ColorPosition, colorpos::Red, colorpos::Red, 0,
-     colorpos::Last},
-    {SettingKey::TextBoxBgColor, "TextBoxBgColor", SettingType::ColorPosition, colorpos::PaleGreen, colorpos::PaleGreen,
-     0, colorpos::Last},
-    {SettingKey::LoanButtonColor, "LoanButtonColor", SettingType::ColorPosition, colorpos::LtGray, colorpos::LtGray, 0,
-     colorpos::Last},
-    {SettingKey::LoanButtonTxtColor, "LoanButtonTxtColor", SettingType::ColorPosition, colorpos::Black, colorpos::Black,
-     0, colorpos::Last},
-    {SettingKey::InvestButtonColor, "InvestButtonColor", SettingType::ColorPosition, colorpos::LtGray, colorpos::LtGray,
-     0, colorpos::Last},
-    {SettingKey::InvestButtonTxtColor, "InvestButtonTxtColor", SettingType::ColorPosition, colorpos::Black,
-     colorpos::Black, 0, colorpos::Last},
 };
 
 constexpr const SettingDecl& setting(SettingKey key)
@@ -123,8 +114,6 @@ constexpr std::int32_t startupDefault(SettingKey key)
 
 // The integer of a key (ProfileFile::readInt), or its start-up default when the file or key is missing.
 std::int32_t readSetting(const ProfileFile& ini, SettingKey key);
-// The same with the settings editor's default for a missing key.
-std::int32_t readEditorSetting(const ProfileFile& ini, SettingKey key);
 
 // The main screen's start-up values, as the settings file gives them.
 struct StartupDefaults {

@@ -16,20 +16,21 @@ namespace {
 
 constexpr const char* kIni = "Tarvolin.ini";
 
-// What the editor writes when nothing in it was changed and the file was missing.
+// What the editor writes when nothing in it was changed and the file was missing: the values the program
+// starts with, so the next start is the same.
 const char* const kEditorDefaultsText =
     "[TarvolinDefaults]\r\n"
-    "LoanAmount=100\r\n"
-    "LoanInterest=3\r\n"
-    "LoanDuration=100\r\n"
-    "InvestBFamt1x=100\r\n"
-    "InvestBFamtMo=100\r\n"
-    "InvestBFamtYr=100\r\n"
-    "InvestBFduration=100\r\n"
-    "InvestBFInt=3\r\n"
-    "InvestAnnuityAmt=100\r\n"
-    "InvestAnnuityDuration=100\r\n"
-    "InvestAnnuityInt=3\r\n"
+    "LoanAmount=100000\r\n"
+    "LoanInterest=64\r\n"
+    "LoanDuration=15\r\n"
+    "InvestBFamt1x=100000\r\n"
+    "InvestBFamtMo=1000\r\n"
+    "InvestBFamtYr=10000\r\n"
+    "InvestBFduration=10\r\n"
+    "InvestBFInt=80\r\n"
+    "InvestAnnuityAmt=30000\r\n"
+    "InvestAnnuityDuration=25\r\n"
+    "InvestAnnuityInt=60\r\n"
     "MenuStart=1\r\n"
     "DurationType=2\r\n";
 
@@ -65,7 +66,7 @@ bool fileExists(TestProgram& t)
 
 // ---- the settings editor ----------------------------------------------------------------------------
 
-TEST(IniFileEditor, WithoutAFileShowsTheEditorsOwnDefaults)
+TEST(IniFileEditor, WithoutAFileShowsTheValuesTheProgramStartsWith)
 {
     TestProgram t;
     Form& ed = openEditor(t);
@@ -73,15 +74,15 @@ TEST(IniFileEditor, WithoutAFileShowsTheEditorsOwnDefaults)
     EXPECT_TRUE(ed.visible());
     EXPECT_TRUE(ed.modal());
     EXPECT_EQ(ed.caption(), "Ini File Settings - Tarvolin");
-    for (const char* name : {"txt_LnAmt", "txt_LnDur", "txt_BF1xAmt", "txt_BFmoAmt", "txt_BFyrAmt", "txt_BFDur",
-                             "txt_AnnuityAmt", "txt_AnnuityDur"})
-        EXPECT_EQ(ed.box(name).text(), "100") << name;
-    for (const char* name : {"txt_LnAmt", "txt_BF1xAmt", "txt_BFmoAmt", "txt_BFyrAmt", "txt_AnnuityAmt"})
-        EXPECT_EQ(ed.box(name).display(), "$100.00") << name;
-    EXPECT_EQ(ed.box("txt_LnDur").display(), "100");
-    for (const char* name : {"combo_LnInt", "combo_BFInt", "combo_AnnuityInt"}) {
-        EXPECT_EQ(ed.combo(name).count(), 200) << name;
-        EXPECT_EQ(ed.combo(name).text(), "0.375") << name;
+    const std::pair<const char*, const char*> shown[] = {
+        {"txt_LnAmt", "$100,000.00"},  {"txt_LnDur", "15"},          {"combo_LnInt", "8.000"},
+        {"txt_BF1xAmt", "$100,000.00"}, {"txt_BFmoAmt", "$1,000.00"}, {"txt_BFyrAmt", "$10,000.00"},
+        {"txt_BFDur", "10"},           {"combo_BFInt", "10.000"},     {"txt_AnnuityAmt", "$30,000.00"},
+        {"txt_AnnuityDur", "25"},      {"combo_AnnuityInt", "7.500"},
+    };
+    for (auto [name, text] : shown) {
+        Control& c = ed.control(name);
+        EXPECT_EQ(c.kind() == Kind::ComboList ? ed.combo(name).text() : ed.box(name).display(), text) << name;
     }
     EXPECT_TRUE(ed.option("opt_loan").value());
     EXPECT_FALSE(ed.option("opt_invest").value());
@@ -190,7 +191,7 @@ TEST(IniFileEditor, Interest64ShowsAs8AndIsWrittenBackAs64)
     ed.button("btn_save").userClick();
     ProfileFile ini(kIni);
     EXPECT_EQ(ini.readString(kIniSection, "LoanInterest"), "64");
-    EXPECT_EQ(t.cwd.read(kIni).rfind("[TarvolinDefaults]\r\nLoanInterest=64\r\nLoanAmount=100\r\n", 0), 0u)
+    EXPECT_EQ(t.cwd.read(kIni).rfind("[TarvolinDefaults]\r\nLoanInterest=64\r\nLoanAmount=100000\r\n", 0), 0u)
         << "the existing key keeps its line, the others are added after it";
 }
 
@@ -290,7 +291,7 @@ TEST(IniFileEditor, SavingKeepsTheFilesOtherLinesAndItsAnnuityPayment)
     ed.button("btn_save").userClick();
     std::string after = t.cwd.read(kIni);
     EXPECT_EQ(after.rfind("; my settings\n[TarvolinDefaults]\nInvestAnnuityPayment=4500\nUseWindowDefaults=1\n"
-                          "LoanAmount=100000\nLoanInterest=3\n",
+                          "LoanAmount=100000\nLoanInterest=64\n",
                           0),
               0u)
         << after;
