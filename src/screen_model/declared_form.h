@@ -67,10 +67,7 @@ public:
     using AnyNames = std::initializer_list<AnyName>;
     using MenuItemName = MenuName<Menus>;
 
-    DeclaredForm(Application& app, std::string name)
-        : Form(app, std::move(name), Controls, menuTable())
-    {
-    }
+    DeclaredForm(Application& app, std::string name) : Form(app, std::move(name), Controls, menuTable()) {}
 
     Control& control(AnyName n) const { return *controls()[static_cast<std::size_t>(n.index())]; }
     MaskedBox& box(NameOf<Kind::MaskedBox> n) const { return at<MaskedBox>(n.index()); }

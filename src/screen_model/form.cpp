@@ -40,7 +40,7 @@ std::unique_ptr<Control> makeControl(Form& form, Kind kind, const std::string& n
     throw std::logic_error("unknown control kind");
 }
 
-// The events the model fires for a form and for a menu item.
+// The events the model fires for a form.
 bool formFires(std::string_view event)
 {
     return event == "Load" || event == "Unload" || event == "Resize";

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "app/links.h"
+#include "app/messages.h"
 #include "app/program.h"
 #include "settings/color_form_controls.h"
 #include "settings/colors.h"
-#include "app/messages.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
 #include "settings/schema.h"

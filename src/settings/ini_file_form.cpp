@@ -3,11 +3,11 @@
 #include <optional>
 
 #include "app/links.h"
+#include "app/messages.h"
 #include "app/program.h"
 #include "app/rate_list.h"
 #include "common/numbers.h"
 #include "settings/ini_file_controls.h"
-#include "app/messages.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
 #include "settings/schema.h"

@@ -111,24 +111,10 @@ TEST(MonkeyChecks, InconsistentMenusToolbarAndStateAreCaught)
     EXPECT_TRUE(mentions("hourglass"));
 }
 
-struct StateCase {
-    const char* what;
-    StateField field;
-    bool problem;
-};
-
 TEST(MonkeyChecks, TheCalculationStateMustBeFiniteWithARealInstallmentCount)
 {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const StateCase cases[] = {
-        {"a payment passes", {"valPayment", 699.21}, false},
-        {"a duration that is not a number is caught", {"durYears", nan}, true},
-        {"an infinite rate is caught", {"intRate", std::numeric_limits<double>::infinity()}, true},
-        {"26 installments a year pass", {"instPerYear", 26LL}, false},
-        {"13 installments a year are caught", {"instPerYear", 13LL}, true},
-        {"a flag passes", {"inputCheckOn", true}, false},
-    };
-    for (const StateCase& c : cases) EXPECT_EQ(checkState({c.field}).empty(), !c.problem) << c.what;
+    EXPECT_EQ(checkState({{"valPayment", 699.21}, {"instPerYear", 26LL}, {"inputCheckOn", true}}).size(), 0u);
+    EXPECT_EQ(checkState({{"durYears", std::numeric_limits<double>::quiet_NaN()}, {"instPerYear", 13LL}}).size(), 2u);
 }
 
 TEST(MonkeyChecks, TheTableScreenMenusAndCaptionsMustAgree)

@@ -108,8 +108,9 @@ TEST(MervaneLayout, EveryInvestmentOptionShowsExactlyItsFields)
         EXPECT_EQ(m.box("fp_Payment").enabled(), l.paymentEnabled);
         EXPECT_EQ(m.box("fp_Time").enabled(), l.timeEnabled);
         EXPECT_EQ(m.label("lbl_totPay").caption(), l.totPay);
-        EXPECT_EQ(m.label("lbl_totPay").left(),
-                  std::string(l.totPay) == "Total Payments:" ? mervane_layout::kTotPayNarrowLeft : mervane_layout::kTotPayWideLeft);
+        EXPECT_EQ(m.label("lbl_totPay").left(), std::string(l.totPay) == "Total Payments:"
+                                                    ? mervane_layout::kTotPayNarrowLeft
+                                                    : mervane_layout::kTotPayWideLeft);
         for (const char* name :
              {"fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "lbl_dur1", "lbl_payoff_msg"})
             EXPECT_FALSE(m.control(name).visible()) << name;

@@ -75,10 +75,17 @@ TEST(IniFileEditor, WithoutAFileShowsTheValuesTheProgramStartsWith)
     EXPECT_TRUE(ed.modal());
     EXPECT_EQ(ed.caption(), "Ini File Settings - Tarvolin");
     const std::pair<const char*, const char*> shown[] = {
-        {"txt_LnAmt", "$100,000.00"},  {"txt_LnDur", "15"},          {"combo_LnInt", "8.000"},
-        {"txt_BF1xAmt", "$100,000.00"}, {"txt_BFmoAmt", "$1,000.00"}, {"txt_BFyrAmt", "$10,000.00"},
-        {"txt_BFDur", "10"},           {"combo_BFInt", "10.000"},     {"txt_AnnuityAmt", "$30,000.00"},
-        {"txt_AnnuityDur", "25"},      {"combo_AnnuityInt", "7.500"},
+        {"txt_LnAmt", "$100,000.00"},
+        {"txt_LnDur", "15"},
+        {"combo_LnInt", "8.000"},
+        {"txt_BF1xAmt", "$100,000.00"},
+        {"txt_BFmoAmt", "$1,000.00"},
+        {"txt_BFyrAmt", "$10,000.00"},
+        {"txt_BFDur", "10"},
+        {"combo_BFInt", "10.000"},
+        {"txt_AnnuityAmt", "$30,000.00"},
+        {"txt_AnnuityDur", "25"},
+        {"combo_AnnuityInt", "7.500"},
     };
     for (auto [name, text] : shown) {
         Control& c = ed.control(name);

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <variant>
 
+#include "app/links.h"
 #include "app/module1.h"
 #include "app/program.h"
 #include "replay/replay.h"
@@ -259,9 +260,9 @@ ReplayJson recordJson(const PlatformRecord& record)
 ReplayJson stateJson(Program& program)
 {
     ReplayJson j;
-    // The main screen (the program's first form) names its calculation state; then Module1's values.
-    if (const Form* main = program.app().findForm(Program::formNames().front()))
-        for (const StateField& field : main->stateFields()) std::visit([&](auto v) { j[field.name] = v; }, field.value);
+    // The main screen names its calculation state; then Module1's program-wide values.
+    for (const StateField& field : program.mainScreen().form().stateFields())
+        std::visit([&](auto v) { j[field.name] = v; }, field.value);
     const Module1& module1 = program.module1();
     j["msgAnswer"] = module1.msgAnswer;
     j["amtTransfer"] = module1.amtTransfer;
