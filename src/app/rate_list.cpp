@@ -69,11 +69,6 @@ double RateList::percent() const
     return k < 0 ? 0.0 : percentAt(m_scale, k);
 }
 
-double RateList::computedPercent() const
-{
-    return zeroChosen() ? kZeroRateSubstitutePercent : percent();
-}
-
 bool RateList::zeroChosen() const
 {
     return index() >= 0 && percentAt(m_scale, index()) == 0.0;

@@ -37,9 +37,6 @@ public:
     void choose(int index) const;
     // The chosen rate in percent, 0 when none is chosen.
     double percent() const;
-    // The rate a calculation uses: the "0.000" entry computes as a tiny positive rate, so formulas that
-    // divide by the rate stay defined.
-    double computedPercent() const;
     // True when the "0.000" entry is chosen.
     bool zeroChosen() const;
     // The settings value of an entry and back (main: k, editor: k + 1); a value naming no entry gives -1.

@@ -64,7 +64,7 @@ struct Walk {
 
 double walkRate(double annualRatePercent, int periodsPerYear)
 {
-    return (1.0 / periodsPerYear) * (computedRatePercent(annualRatePercent) / 100.0);
+    return (1.0 / periodsPerYear) * (annualRatePercent / 100.0);
 }
 
 LoanStatus checkStart(double installment)
@@ -167,7 +167,7 @@ ExtraPayResult amortizeWithExtras(const ExtraPayInput& input)
     out.lastPayment = walk.lastGrown;
     out.extrasPaid = walk.extrasPaid;
     double totalPaid = walk.totalPaid();
-    if (input.isZeroRateText) {  // the 0.0001 % substitute leaves a trace of interest, removed here
+    if (input.isZeroRateText) {  // the rate list's 0.0001 % stand-in leaves a trace of interest, removed here
         out.totalInterest = 0.0;
         out.totalPaid = totalPaid - walk.interestPaid;
     } else {

@@ -18,7 +18,7 @@ enum class ExtraMode {
 
 struct ExtraPayInput {
     double principal = 0.0;
-    double annualRatePercent = 0.0;  // 0.0001 for the "0.000" entry (a 0 is computed as 0.0001 too)
+    double annualRatePercent = 0.0;  // 0 for the "0.000" entry: no interest at all
     int periodsPerYear = 12;
     double durationYears = 0.0;   // already rounded to whole months
     bool isZeroRateText = false;  // the rate list shows "0.000": the interest is reported as 0
@@ -58,7 +58,7 @@ ExtraPayResult amortizeWithExtras(const ExtraPayInput& input);
 
 struct PayoffInput {
     double principal = 0.0;
-    double annualRatePercent = 0.0;  // 0.0001 for the "0.000" entry (a 0 is computed as 0.0001 too)
+    double annualRatePercent = 0.0;  // 0 for the "0.000" entry: no interest at all
     int periodsPerYear = 12;
     double durationYears = 0.0;    // already rounded to whole months
     bool isZeroRateText = false;   // the rate list shows "0.000": the interest is reported as 0

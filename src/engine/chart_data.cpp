@@ -6,18 +6,16 @@
 
 namespace tv {
 
-std::vector<ScheduleYear> scheduleByYear(const Schedule& schedule, double payment)
+std::vector<ScheduleYear> scheduleByYear(const Schedule& schedule)
 {
     std::vector<ScheduleYear> years;
-    double cumulative = 0.0;
     for (int k = 1; k <= schedule.months(); ++k) {
         const ScheduleLine& line = schedule.lines[static_cast<std::size_t>(k)];
         if ((k - 1) % 12 == 0) years.push_back({static_cast<int>(years.size()) + 1, 0.0, 0.0, 0.0, 0.0});
         ScheduleYear& y = years.back();
-        y.principal += payment - line.interest;
+        y.principal += line.principal;
         y.interest += line.interest;
-        cumulative += line.interest;
-        y.cumulativeInterest = cumulative;
+        y.cumulativeInterest = line.totalInterest;
         y.balance = line.balance;
     }
     return years;

@@ -13,15 +13,15 @@ namespace tv {
 // One year of a schedule: months 12(y-1)+1 .. 12y (the last year may be shorter).
 struct ScheduleYear {
     int year = 0;                     // 1, 2, ...
-    double principal = 0.0;           // the payments less their interest in the year
+    double principal = 0.0;           // the principal of the year's months
     double interest = 0.0;            // the interest of the year's months (whole cents each)
     double cumulativeInterest = 0.0;  // the interest of every month up to the year's end
     double balance = 0.0;             // the balance after the year's last month
 };
 
-// The schedule of engine/loan_table.h by year, each month paying `payment` (the principal paid in a month is
-// payment - interest, as the schedule's grid shows it). Empty for a schedule without months.
-std::vector<ScheduleYear> scheduleByYear(const Schedule& schedule, double payment);
+// The schedule of engine/loan_table.h by year: the principal and interest of its months as the schedule's grid
+// shows them. Empty for a schedule without months.
+std::vector<ScheduleYear> scheduleByYear(const Schedule& schedule);
 
 // The fund at one point of time.
 struct FundPoint {

@@ -90,17 +90,21 @@ double toCents(double value)
 
 struct AnnuityFactor {
     InvestStatus status = InvestStatus::Ok;
-    double factor = 0.0;  // r + r / (h - 1): the payment per unit of fund
+    double factor = 0.0;  // r + r / (h - 1): the payment per unit of fund; 0 at a rate of 0
     int periods = 0;
+
+    // The payment of a fund: fund x factor, or fund / payments at a rate of 0.
+    double paymentOf(double fund) const { return factor == 0.0 ? fund / periods : fund * factor; }
 };
 
 AnnuityFactor annuityFactor(double annualRatePercent, int paymentsPerYear, double durationYears)
 {
-    double r = computedRatePercent(annualRatePercent) / 100.0 / static_cast<double>(paymentsPerYear);
+    double r = annualRatePercent / 100.0 / static_cast<double>(paymentsPerYear);
     Count n = wholeCount(static_cast<double>(paymentsPerYear) * durationYears);
     if (n.status != InvestStatus::Ok) return {n.status, 0.0, 0};
     // No payment at all would make h = 1 and divide by zero.
     if (n.count < 1) return {InvestStatus::TooFewPeriods, 0.0, 0};
+    if (r == 0.0) return {InvestStatus::Ok, 0.0, n.count};
     // A power beyond the double range leaves r, the interest alone: the limit of the formula.
     double h = power(1.0 + r, n.count);
     double factor = r + r / (h - 1.0);
@@ -226,6 +230,10 @@ ContributionResult growContributions(const ContributionInput& in)
                                     ? yearlyContributions(in, r, periods.count)
                                     : monthlyContributions(in, r, periods.count);
     if (result.status != InvestStatus::Ok) return result;
+    if (r == 0.0) {  // nothing grows: the sum of what was paid in, in one product rather than a running sum
+        result.contributionsValue = in.contribution * result.contributions;
+        result.oneTimeValue = in.oneTimeAmount;
+    }
     result.value = result.contributionsValue + result.oneTimeValue;
     if (!std::isfinite(result.value)) return {InvestStatus::ResultOutOfRange, 0.0, 0.0, 0.0, 0, periods.count};
     return result;
@@ -240,7 +248,7 @@ AnnuityResult annuityPayment(double fund, double annualRatePercent, int payments
     if (!validPeriodsPerYear(paymentsPerYear)) return {InvestStatus::InvalidInput, 0.0, 0};
     AnnuityFactor f = annuityFactor(annualRatePercent, paymentsPerYear, durationYears);
     if (f.status != InvestStatus::Ok) return {f.status, 0.0, f.periods};
-    double payment = fund * f.factor;
+    double payment = f.paymentOf(fund);
     if (!std::isfinite(payment)) return {InvestStatus::ResultOutOfRange, 0.0, f.periods};
     return {InvestStatus::Ok, payment, f.periods};
 }
@@ -257,69 +265,28 @@ AnnuityDurationResult annuityDuration(double fund, double wantedPayment, double 
     if (fund <= 0.0 || wantedPayment <= 0.0) return {InvestStatus::InvalidInput, Outcome::Found, 0.0, 0.0, 0};
     const double a = wantedPayment;
 
-    auto fixedDuration = [&](Outcome outcome, double years) -> AnnuityDurationResult {
+    auto lasting = [&](Outcome outcome, int months) -> AnnuityDurationResult {
+        const double years = months / 12.0;
         AnnuityResult p = annuityPayment(fund, annualRatePercent, 12, years);
-        if (p.status != InvestStatus::Ok) return {p.status, outcome, years, 0.0, 0};
-        return {InvestStatus::Ok, outcome, years, p.payment, 0};
+        if (p.status != InvestStatus::Ok) return {p.status, outcome, years, 0.0, months};
+        return {InvestStatus::Ok, outcome, years, p.payment, months};
     };
-    double ratio = (listRatePercent / 100.0 * fund) / a;
-    double limit = listRatePercent > 5.0 ? 12.0 : listRatePercent >= 3.3 ? 11.75 : 11.0;
-    if (listRatePercent / 100.0 * 2.9 > ratio) return fixedDuration(Outcome::PaymentTooLarge, 1.0);
-    if (ratio > limit) return fixedDuration(Outcome::PaymentTooSmall, 75.0);
+    constexpr int kOneYear = 12;
+    constexpr int kLongest = 75 * 12;
+    constexpr int kShortest = 3;
+    const double ratio = (listRatePercent / 100.0 * fund) / a;
+    const double limit = listRatePercent > 5.0 ? 12.0 : listRatePercent >= 3.3 ? 11.75 : 11.0;
+    if (listRatePercent / 100.0 * 2.9 > ratio) return lasting(Outcome::PaymentTooLarge, kOneYear);
+    if (ratio > limit) return lasting(Outcome::PaymentTooSmall, kLongest);
 
-    double yrs = 31.0;
-    double tol = a * 0.01;
-    double pmt = 0.0;
-    bool down = true;
-    int count = 0;
-    AnnuityDurationResult result{InvestStatus::Ok, Outcome::Found, yrs, 0.0, 0};
-    // At most one turn, and every step is at least a twelfth of a year between 0.25 and 75 years, so the
-    // search ends well within this bound.
-    constexpr int kMaxSteps = 2000;
-    while (count < kMaxSteps) {
-        if (std::fabs(a - pmt) < tol) break;
-        if (yrs <= 0.25) {
-            result.outcome = Outcome::ShorterThan3Months;
-            break;
-        }
-        if (yrs >= 75.0) {
-            result.outcome = Outcome::LongerThan75Years;
-            break;
-        }
-        ++count;
-        double step = 1.0;
-        if (yrs <= 3.0) {
-            step = 0.08334, tol = a * 0.01;
-        } else if (yrs <= 8.0) {
-            step = 0.25, tol = a * 0.0075;
-        } else if (yrs <= 15.0) {
-            step = 0.33334, tol = a * 0.005;
-        } else if (yrs <= 30.0) {
-            step = 0.5, tol = a * 0.001;
-        } else if (yrs <= 45.0) {
-            step = 1.0, tol = a * 0.0005;
-        } else {
-            step = 1.0, tol = a * 0.00025;
-        }
-        if (a > pmt) {
-            // The fund cannot pay the wanted payment for this long.
-            if (!down && count != 1) break;
-            yrs = yrs - step;
-            down = true;
-        } else {
-            if (down && count != 2) break;
-            yrs = yrs + step;
-            down = false;
-        }
-        AnnuityResult p = annuityPayment(fund, annualRatePercent, 12, yrs);
-        if (p.status != InvestStatus::Ok) return {p.status, Outcome::Found, yrs, 0.0, count};
-        pmt = p.payment;
-        result.years = yrs;
-        result.payment = pmt;
-        result.steps = count;
-    }
-    if (count >= kMaxSteps) return {InvestStatus::ResultOutOfRange, Outcome::Found, yrs, 0.0, count};
-    return result;
+    const double i = annualRatePercent / 100.0 / 12.0;
+    const double share = fund * i / a;  // the part of a payment the fund's first month of interest makes up
+    if (!(share < 1.0)) return lasting(Outcome::PaymentTooSmall, kLongest);  // the interest alone pays it
+    const double n = i == 0.0 ? fund / a : -std::log1p(-share) / std::log1p(i);
+    const double months = roundHalfEven(n);
+    if (!(months <= kLongest)) return lasting(Outcome::PaymentTooSmall, kLongest);
+    if (months < kShortest) return lasting(Outcome::ShorterThan3Months, months < 1.0 ? 1 : static_cast<int>(months));
+    return lasting(Outcome::Found, static_cast<int>(months));
 }
 
 SaveThenDrawResult saveThenDraw(const SaveThenDrawInput& in)
@@ -349,7 +316,7 @@ SaveThenDrawResult saveThenDraw(const SaveThenDrawInput& in)
         result.status = f.status;
         return result;
     }
-    result.monthlyPayment = f.factor * result.fund;
+    result.monthlyPayment = f.paymentOf(result.fund);
     result.annuityPayments = f.periods;
     if (!std::isfinite(result.monthlyPayment)) {
         result.status = InvestStatus::ResultOutOfRange;

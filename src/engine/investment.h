@@ -34,7 +34,7 @@ struct GrowthResult {
 
 // A one-time amount grown (GetInvestment): amount x (1 + r)^n with r = annualRatePercent / (periodsPerYear x
 // 100) and n = durationYears x periodsPerYear rounded half to even (no period leaves the amount as it is).
-// The rate is used as given: the screen passes 0.0001 for the "0.000" entry, and no growth formula divides.
+// A rate of 0 leaves the amount as it is.
 GrowthResult growOneTime(double amount, double annualRatePercent, int periodsPerYear, double durationYears);
 
 enum class ContributionSchedule { Monthly, Yearly };
@@ -78,37 +78,34 @@ struct AnnuityResult {
 
 // The level payment, at the end of each period, that uses up a fund (GetAnnuity): r = annualRatePercent /
 // 100 / paymentsPerYear, h = (1 + r)^n with n = paymentsPerYear x durationYears rounded half to even,
-// payment = fund x (r + r / (h - 1)). A zero rate is computed as 0.0001 % so the formula never divides by
-// zero; a duration that rounds to no payment (an annual annuity over half a year) is TooFewPeriods.
+// payment = fund x (r + r / (h - 1)); at a rate of 0, fund / n. A duration that rounds to no payment (an
+// annual annuity over half a year) is TooFewPeriods.
 AnnuityResult annuityPayment(double fund, double annualRatePercent, int paymentsPerYear, double durationYears);
 
 enum class AnnuityDurationOutcome {
-    Found,               // the search converged, or stopped at the step where the payment crosses the wanted one
+    Found,               // the fund lasts the months returned
     PaymentTooLarge,     // the fund is under 2.9 wanted payments: 1 year is used instead
-    PaymentTooSmall,     // a year's interest on the fund is above the limit in payments: 75 years are used instead
-    ShorterThan3Months,  // the search reached 0.25 years or less
-    LongerThan75Years,   // the search reached 75 years or more
+    PaymentTooSmall,     // the fund lasts beyond 75 years, or for ever: 75 years are used instead
+    ShorterThan3Months,  // the fund lasts under 3 months (only at the list's 0 %, which has no too-large test)
 };
 
 struct AnnuityDurationResult {
     InvestStatus status = InvestStatus::Ok;
     AnnuityDurationOutcome outcome = AnnuityDurationOutcome::Found;
-    double years = 0.0;    // the duration reached: 1, 75, or where the search stopped
+    double years = 0.0;    // months / 12: 1, 75, or how long the fund lasts
     double payment = 0.0;  // the monthly payment for that duration (annuityPayment with 12 a year)
-    int steps = 0;         // durations tried by the search
+    int months = 0;        // whole monthly payments
 };
 
 // How long a fund lasts with a monthly payment (GetAnnuityDuration). listRatePercent is the rate list's
 // number (0 for the "0.000" entry), which the two plausibility tests use; annualRatePercent the rate the
-// formula computes with (0.0001 for that entry). ratio = (listRatePercent / 100 x fund) / wantedPayment,
-// a year's interest in payments; its limit L is 12 above 5 %, 11.75 from 3.3 % to 5 %, 11 below 3.3 %.
-// Too large when listRatePercent / 100 x 2.9 > ratio, else too small when ratio > L. Otherwise a stepped
-// search from 31 years: the first step goes down to 30; on the second the search may turn upward once;
-// after that it stops at the first reversal. Steps and the tolerance of the next test by the current
-// years: up to 3 years 1/12 (0.08334) and 1 %, up to 8 a quarter and 0.75 %, up to 15 a third (0.33334) and
-// 0.5 %, up to 30 a half and 0.1 %, up to 45 one year and 0.05 %, above that one year and 0.025 % of the
-// wanted payment. The search converges when the payment is within the tolerance of the wanted one, and ends
-// with an error outcome at 0.25 years or less, or 75 years or more.
+// formula computes with. ratio = (listRatePercent / 100 x fund) / wantedPayment, a year's interest in
+// payments; its limit L is 12 above 5 %, 11.75 from 3.3 % to 5 %, 11 below 3.3 %. Too large (1 year) when
+// listRatePercent / 100 x 2.9 > ratio, else too small (75 years) when ratio > L. Otherwise the fund lasts
+// n = -ln(1 - fund x i / wantedPayment) / ln(1 + i) monthly payments, i = annualRatePercent / 1200 (n = fund /
+// wantedPayment at a rate of 0), rounded half to even to whole months; beyond 900 months (75 years), or
+// for ever (fund x i >= wantedPayment), it is too small as well. Under 3 months is ShorterThan3Months with
+// that duration, at least one month. The payment is the monthly annuity of the fund over the months returned.
 AnnuityDurationResult annuityDuration(double fund, double wantedPayment, double listRatePercent,
                                       double annualRatePercent);
 

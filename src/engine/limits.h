@@ -23,7 +23,4 @@ inline constexpr int kMaxTableYearColumns = 100;
 inline constexpr int kMaxTableMonthColumns = 200;
 inline constexpr int kMaxScheduleRows = 1200;
 
-// Characters of a typed box text.
-inline constexpr int kMaxBoxTextLength = 32;
-
 }  // namespace tv::limits

@@ -44,7 +44,7 @@ LoanStatus firstFault(std::initializer_list<LoanStatus> statuses)
 // The period rate as the screens compute it: the installments per year times 100 first, then the division.
 double periodRate(double annualRatePercent, int periodsPerYear)
 {
-    return computedRatePercent(annualRatePercent) / static_cast<double>(periodsPerYear * 100);
+    return annualRatePercent / static_cast<double>(periodsPerYear * 100);
 }
 
 // Repeated multiplication, one factor per period; the cents depend on this exact order.
@@ -55,8 +55,10 @@ double powerOfCount(double base, int count)
     return x;
 }
 
+// At a rate of 0 the loan is repaid in equal parts.
 double paymentFor(double principal, double r, int count)
 {
+    if (r == 0.0) return principal / count;
     double h = powerOfCount(1.0 + r, count);
     return principal * r * h / (h - 1.0);
 }
@@ -72,7 +74,8 @@ void paymentsFor(double principal, const double* rates, double* payments, int k,
         x[1] *= b[1];
         x[2] *= b[2];
     }
-    for (int j = 0; j < k; ++j) payments[j] = principal * rates[j] * x[j] / (x[j] - 1.0);
+    for (int j = 0; j < k; ++j)
+        payments[j] = rates[j] == 0.0 ? principal / count : principal * rates[j] * x[j] / (x[j] - 1.0);
 }
 
 // The rate search's shortcut. Repeated multiplication differs from std::pow by at most about count x 2^-53
@@ -195,8 +198,11 @@ PrincipalResult loanPrincipal(double payment, double annualRatePercent, int peri
     PeriodCount n = installmentCount(periodsPerYear, durationYears);
     if (n.status != LoanStatus::Ok) return {n.status, 0.0, 0};
     double r = periodRate(annualRatePercent, periodsPerYear);
-    double h = powerOfCount(1.0 + r, n.count);
-    double principal = payment * (h - 1.0) / (h * r);
+    double principal = payment * n.count;
+    if (r != 0.0) {
+        double h = powerOfCount(1.0 + r, n.count);
+        principal = payment * (h - 1.0) / (h * r);
+    }
     if (!std::isfinite(principal)) return {LoanStatus::ResultOutOfRange, 0.0, n.count};
     return {LoanStatus::Ok, principal, n.count};
 }
@@ -212,7 +218,7 @@ DurationResult loanDuration(double principal, double payment, double annualRateP
     double r = periodRate(annualRatePercent, periodsPerYear);
     double share = principal * r / payment;  // the part of the payment the first period's interest takes
     if (share >= 1.0) return {LoanStatus::PaymentTooLow, 0.0, 0.0, 0};
-    double installments = std::log(1.0 / (1.0 - share)) / std::log(1.0 + r);
+    double installments = r == 0.0 ? principal / payment : std::log(1.0 / (1.0 - share)) / std::log(1.0 + r);
     if (!std::isfinite(installments)) return {LoanStatus::TooManyPeriods, 0.0, 0.0, 0};
     double years = roundToMonth(installments / periodsPerYear);
     PaymentResult level = levelPayment(principal, annualRatePercent, periodsPerYear, years);
@@ -238,13 +244,11 @@ RateResult rateForPayment(double principal, double targetPayment, int periodsPer
     const double zeroRatePayment = principal / n.count;
     if (targetPayment < zeroRatePayment) return {LoanStatus::PaymentBelowZeroRate, 0, 0.0, 0.0, n.count};
     // The closer of the first step that pays at least the target (`payment`) and the one below it (`previous`),
-    // a tie going lower. The lower step's result shows `lowerPayment`: `previous`, except for 0 %, whose
-    // result is computed at 0.0001 %.
-    auto choose = [&](int index, double payment, double previous, double lowerPayment) {
+    // a tie going lower.
+    auto choose = [&](int index, double payment, double previous) {
         double aboveBy = payment - targetPayment;
         double belowBy = targetPayment - previous;
-        return belowBy > aboveBy ? result(LoanStatus::Ok, index, payment)
-                                 : result(LoanStatus::Ok, index - 1, lowerPayment);
+        return belowBy > aboveBy ? result(LoanStatus::Ok, index, payment) : result(LoanStatus::Ok, index - 1, previous);
     };
     // The direct way: each step's payment by repeated multiplication, upwards from `first`.
     auto walkFrom = [&](int first, double previous) {
@@ -254,7 +258,7 @@ RateResult rateForPayment(double principal, double targetPayment, int periodsPer
                 previous = payment;
                 continue;
             }
-            return choose(index, payment, previous, index == 1 ? paymentAtStep(0) : previous);
+            return choose(index, payment, previous);
         }
         return result(LoanStatus::ExceededHighInterest, kMaxRateIndex, paymentAtStep(kMaxRateIndex));
     };
@@ -276,7 +280,7 @@ RateResult rateForPayment(double principal, double targetPayment, int periodsPer
     if (close > kMaxRateIndex)
         return result(LoanStatus::ExceededHighInterest, kMaxRateIndex, paymentAtStep(kMaxRateIndex));
 
-    // The step below the close one (0 % computed at 0.0001 %), the close one and the one above, in one pass.
+    // The step below the close one, the close one and the one above, in one pass.
     const int first = close - 1;
     const int last = std::min(close + 1, kMaxRateIndex);
     double rates[3] = {};
@@ -284,12 +288,12 @@ RateResult rateForPayment(double principal, double targetPayment, int periodsPer
     for (int index = first; index <= last; ++index) rates[index - first] = rateAtStep(index);
     paymentsFor(principal, rates, payments, last - first + 1, n.count);
     auto exact = [&](int index) { return payments[index - first]; };
-    const double below = close == 1 ? zeroRatePayment : exact(close - 1);
+    const double below = exact(close - 1);
     // Within the margin the step below is surely below the target; should it ever not be, the direct way decides.
     if (close > 1 && !(below < targetPayment)) return walkFrom(1, zeroRatePayment);
-    if (!(exact(close) < targetPayment)) return choose(close, exact(close), below, exact(close - 1));
+    if (!(exact(close) < targetPayment)) return choose(close, exact(close), below);
     if (close == kMaxRateIndex) return result(LoanStatus::ExceededHighInterest, kMaxRateIndex, exact(close));
-    if (!(exact(close + 1) < targetPayment)) return choose(close + 1, exact(close + 1), exact(close), exact(close));
+    if (!(exact(close + 1) < targetPayment)) return choose(close + 1, exact(close + 1), exact(close));
     return walkFrom(close + 2, exact(close + 1));
 }
 

@@ -15,9 +15,6 @@ inline constexpr double kRateStepPercent = 0.125;
 inline constexpr int kMaxRateIndex = 200;
 inline constexpr double kMaxRatePercent = 25.0;
 
-// A zero rate is computed as 0.0001 % so no formula divides by zero.
-inline constexpr double kZeroRateSubstitutePercent = 0.0001;
-
 enum class LoanStatus {
     Ok,
     InvalidInput,          // a number that is not finite, a negative rate, or no installments per year
@@ -42,12 +39,6 @@ std::ostream& operator<<(std::ostream& out, LoanStatus status);
 constexpr bool hasResult(LoanStatus status)
 {
     return status == LoanStatus::Ok || status == LoanStatus::ExceededHighInterest;
-}
-
-// The rate the formulas use: the rate itself, or 0.0001 % for a zero rate.
-constexpr double computedRatePercent(double annualRatePercent)
-{
-    return annualRatePercent == 0.0 ? kZeroRateSubstitutePercent : annualRatePercent;
 }
 
 struct PowerResult {
@@ -86,7 +77,7 @@ struct PaymentResult {
 };
 
 // The level payment (GetPayment): r = annualRatePercent / (periodsPerYear x 100), h = (1 + r)^n with n
-// the installment count, payment = principal x r x h / (h - 1).
+// the installment count, payment = principal x r x h / (h - 1); at a rate of 0, principal / n.
 PaymentResult levelPayment(double principal, double annualRatePercent, int periodsPerYear, double durationYears);
 
 struct PrincipalResult {
@@ -95,7 +86,8 @@ struct PrincipalResult {
     int periods = 0;
 };
 
-// The loan amount a payment repays (GetPrin): principal = payment x (h - 1) / (h x r), r and h as above.
+// The loan amount a payment repays (GetPrin): principal = payment x (h - 1) / (h x r), r and h as above;
+// at a rate of 0, payment x n.
 PrincipalResult loanPrincipal(double payment, double annualRatePercent, int periodsPerYear, double durationYears);
 
 struct DurationResult {
@@ -106,7 +98,8 @@ struct DurationResult {
 };
 
 // The duration a payment needs (GetTime): n = ln(1 / (1 - principal x r / payment)) / ln(1 + r)
-// installments, durationYears = roundToMonth(n / periodsPerYear), then the level payment for it.
+// installments (principal / payment at a rate of 0), durationYears = roundToMonth(n / periodsPerYear), then
+// the level payment for it.
 // PaymentTooLow when principal x r / payment >= 1 (or the payment is not positive).
 DurationResult loanDuration(double principal, double payment, double annualRatePercent, int periodsPerYear);
 
@@ -114,7 +107,7 @@ struct RateResult {
     LoanStatus status = LoanStatus::Ok;
     int rateIndex = 0;               // entry of the rate list, 0..kMaxRateIndex
     double annualRatePercent = 0.0;  // rateIndex x 0.125 (0 for the "0.000" entry)
-    double payment = 0.0;            // the level payment at that rate (at 0.0001 % for the 0 entry)
+    double payment = 0.0;            // the level payment at that rate (principal / installments for the 0 entry)
     int periods = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "common/formats.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
 #include "engine/limits.h"
@@ -17,6 +18,25 @@ constexpr const char* kCrLf = "\r\n";
 
 // Texts of up to six characters ("$99.99", "7.25%") get one more TAB so the columns line up on tab stops.
 constexpr std::size_t kShortCellLength = 6;
+
+// Whole cents are exact in a double up to 2^53; a schedule whose amounts would go beyond is refused.
+constexpr double kMaxExactCents = 9007199254740992.0;
+
+// An amount in whole cents, rounded as the screen shows it (half away from zero).
+long long toCents(double amount)
+{
+    return std::llround(readBoxValue(formatNumber(amount, kFixed2Format)) * 100.0);
+}
+
+double dollars(long long cents)
+{
+    return static_cast<double>(cents) / 100.0;
+}
+
+bool exactCents(long long cents)
+{
+    return std::fabs(static_cast<double>(cents)) < kMaxExactCents;
+}
 
 bool finite(std::initializer_list<double> values)
 {
@@ -74,11 +94,6 @@ std::ostream& operator<<(std::ostream& out, TableStatus status)
     return out << statusName(status);
 }
 
-double tableMinimumRate(double minRatePercent)
-{
-    return minRatePercent < kTableRateStepPercent ? kTableLowestRatePercent : minRatePercent;
-}
-
 double lengthInMonths(double length, LengthUnit unit)
 {
     return unit == LengthUnit::Years ? length * 12.0 : length;
@@ -86,6 +101,7 @@ double lengthInMonths(double length, LengthUnit unit)
 
 double tableMonthlyPayment(double loanAmount, double monthlyRate, double months)
 {
+    if (monthlyRate == 0.0) return loanAmount / months;
     return loanAmount * monthlyRate / (1.0 - 1.0 / std::pow(1.0 + monthlyRate, months));
 }
 
@@ -108,7 +124,7 @@ PaymentTable paymentTable(const PaymentTableInput& in)
     if (in.maxLength < in.minLength) return fail(TableStatus::LengthsReversed);
     if (in.maxRatePercent < in.minRatePercent) return fail(TableStatus::RatesReversed);
 
-    const double minRate = tableMinimumRate(in.minRatePercent);
+    const double minRate = in.minRatePercent;
     const double rows = roundHalfEven((in.maxRatePercent - minRate) / kTableRateStepPercent) + 1;
     if (rows > limits::kMaxTableRateRows) return fail(TableStatus::TooManyRates);
     const int rateCount = std::max(1, static_cast<int>(rows));
@@ -147,33 +163,40 @@ double monthInterest(double balance, double monthlyRate)
 Schedule amortizationSchedule(double loanAmount, double payment, double monthlyRate, double termMonths)
 {
     Schedule s;
-    if (!finite({loanAmount, payment, monthlyRate, termMonths})) {
-        s.status = TableStatus::InvalidInput;
+    auto fail = [&s](TableStatus status) {
+        s.lines.clear();
+        s.status = status;
         return s;
-    }
-    if (termMonths >= limits::kMaxScheduleRows + 1) {
-        s.status = TableStatus::TooManyMonths;
-        return s;
-    }
-    if (std::fabs(loanAmount) > limits::kMaxMoney) {
-        s.status = TableStatus::AmountTooLarge;
-        return s;
-    }
-    if (monthlyRate < 0) {
-        s.status = TableStatus::InvalidInput;
-        return s;
-    }
-    double balance = loanAmount;
-    s.lines.push_back({0.0, balance});
-    for (int k = 1; k <= termMonths; ++k) {
-        double interest = monthInterest(balance, monthlyRate);
-        balance = balance - payment + interest;
-        if (!std::isfinite(interest) || !std::isfinite(balance)) {
-            s.lines.clear();
-            s.status = TableStatus::InvalidInput;
-            return s;
+    };
+    if (!finite({loanAmount, payment, monthlyRate, termMonths})) return fail(TableStatus::InvalidInput);
+    if (termMonths >= limits::kMaxScheduleRows + 1) return fail(TableStatus::TooManyMonths);
+    if (std::fabs(loanAmount) > limits::kMaxMoney) return fail(TableStatus::AmountTooLarge);
+    if (loanAmount < 0 || payment < 0 || monthlyRate < 0 || payment > limits::kMaxMoney)
+        return fail(TableStatus::InvalidInput);
+
+    const long long level = toCents(payment);
+    long long balance = toCents(loanAmount);
+    long long total = 0;
+    s.levelPayment = dollars(level);
+    s.termMonths = termMonths < 1 ? 0 : static_cast<int>(termMonths);
+    s.lines.push_back({0.0, 0.0, 0.0, dollars(balance), 0.0});
+    for (int k = 1; k <= s.termMonths; ++k) {
+        const double interestCents = std::floor((dollars(balance) * monthlyRate + 0.005) * 100.0);
+        if (!(std::fabs(interestCents) < kMaxExactCents)) return fail(TableStatus::InvalidInput);
+        const long long interest = static_cast<long long>(interestCents);
+        long long principal = level - interest;
+        long long paid = level;
+        // The installment that reaches the balance, or the term's last one, pays exactly what is left.
+        const bool last = k == s.termMonths || (balance > 0 && principal >= balance);
+        if (last) {
+            principal = balance;
+            paid = principal + interest;
         }
-        s.lines.push_back({interest, balance});
+        balance -= principal;
+        total += interest;
+        if (!exactCents(balance) || !exactCents(total) || !exactCents(paid)) return fail(TableStatus::InvalidInput);
+        s.lines.push_back({dollars(paid), dollars(principal), dollars(interest), dollars(balance), dollars(total)});
+        if (last) break;
     }
     return s;
 }

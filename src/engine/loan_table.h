@@ -15,9 +15,6 @@ namespace tv {
 // The table's rate lists: entry k stands for k x 0.25 percent, from 0.00 (entry 0) to 25.00 (entry 100).
 inline constexpr double kTableRateStepPercent = 0.25;
 inline constexpr int kTableMaxRateIndex = 100;
-// A minimum rate below one step is computed as 0.001 % so no payment divides by zero; the rows then
-// stand 0.25 % apart from it (0.001, 0.251, ...) and are labelled 0.00%, 0.25%, ...
-inline constexpr double kTableLowestRatePercent = 0.001;
 // Columns stand one year apart in years, six months apart in months.
 inline constexpr double kTableYearStep = 1;
 inline constexpr double kTableMonthStep = 6;
@@ -41,19 +38,16 @@ enum class TableStatus {
 std::string_view statusName(TableStatus status);
 std::ostream& operator<<(std::ostream& out, TableStatus status);
 
-// The rate the table computes for a chosen minimum: the rate itself, or kTableLowestRatePercent below 0.25 %.
-double tableMinimumRate(double minRatePercent);
-
 // The months one length stands for: length x 12 in years, the length itself in months.
 double lengthInMonths(double length, LengthUnit unit);
 
 // The monthly payment (PaymentFor): loanAmount x m / (1 - 1 / (1 + m)^n) with m the monthly rate (a
-// fraction, never 0) and n the months, a real power; not rounded.
+// fraction) and n the months, a real power; loanAmount / n at a rate of 0. Not rounded.
 double tableMonthlyPayment(double loanAmount, double monthlyRate, double months);
 
 struct PaymentTableInput {
     double loanAmount = 0.0;
-    double minRatePercent = 0.0;  // below 0.25 it is computed as kTableLowestRatePercent
+    double minRatePercent = 0.0;
     double maxRatePercent = 0.0;
     double minLength = 1.0;
     double maxLength = 1.0;
@@ -83,27 +77,43 @@ struct PaymentTable {
 // are InvalidInput (the screen's lists end at 25 %).
 PaymentTable paymentTable(const PaymentTableInput& input);
 
-// One month of a schedule; record 0 holds the starting balance and no interest.
+// One month of a schedule, in whole cents; record 0 holds the loan amount as its balance and nothing else.
 struct ScheduleLine {
-    double interest = 0.0;  // the month's interest, whole cents
-    double balance = 0.0;   // the balance after the month, not rounded
+    double payment = 0.0;        // the installment: the level payment, or what the last one takes
+    double principal = 0.0;      // payment - interest
+    double interest = 0.0;       // the month's interest, monthInterest of the balance before it
+    double balance = 0.0;        // the balance before the month less the principal
+    double totalInterest = 0.0;  // the interest of every month up to this one
 };
 
 struct Schedule {
     TableStatus status = TableStatus::Ok;
     std::vector<ScheduleLine> lines;  // lines[0] is record 0; lines[k] is month k
+    double levelPayment = 0.0;        // the payment rounded to the cent, as the table shows it
+    int termMonths = 0;               // the whole months the payment was computed for
 
     int months() const { return lines.empty() ? 0 : static_cast<int>(lines.size()) - 1; }
+    double lastPayment() const { return lines.empty() ? 0.0 : lines.back().payment; }
+    // The last installment is more than twice the level payment: the level payment does not repay the loan
+    // within its term, and the last installment pays what is left.
+    bool endsInBalloon() const { return months() > 0 && lastPayment() > 2 * levelPayment; }
+    // The level payment repaid the loan before the end of its term.
+    bool endsEarly() const { return months() > 0 && months() < termMonths; }
 };
 
 // A month's interest in whole cents, halves upward: floor((balance x monthlyRate + 0.005) x 100) / 100.
 double monthInterest(double balance, double monthlyRate);
 
-// The schedule of one payment cell (CalcAmort): record 0 is the loan amount; for k = 1, 2, ... while
-// k <= termMonths, interest_k = monthInterest(balance_(k-1)), balance_k = balance_(k-1) - payment + interest_k.
-// The payment is never adjusted in the last month, so the last balance is a few cents from zero.
+// The schedule of one payment cell (CalcAmort), in whole cents as lenders keep it: record 0 is the loan
+// amount to the cent; each month k <= termMonths pays the level payment to the cent, interest_k =
+// monthInterest(balance_(k-1)), principal_k = payment - interest_k, balance_k = balance_(k-1) - principal_k.
+// The month whose principal would reach the balance, and in any case the last month of the term, pays the
+// balance off: principal = balance_(k-1), payment = that principal + interest_k, balance 0. So the schedule
+// ends at 0, its principal adds up to the loan and the last payment may differ from the others (a balloon
+// when the level payment to the cent does not repay the loan in time).
 // More than limits::kMaxScheduleRows months is TooManyMonths; a loan amount beyond limits::kMaxMoney in size
-// AmountTooLarge; a negative rate, or values whose balance would not stay finite, InvalidInput.
+// AmountTooLarge; a negative amount, payment or rate, a payment beyond limits::kMaxMoney, or values whose
+// balance would leave the range where cents are exact, InvalidInput.
 Schedule amortizationSchedule(double loanAmount, double payment, double monthlyRate, double termMonths);
 
 // Where the table text goes: the clipboard (mode 0) or the printer (mode 1).

@@ -13,9 +13,9 @@ namespace tv {
 
 namespace {
 
-// Client area of the window (twips).
+// Client area of the window (twips), with two lines under the grid for a schedule's note.
 constexpr int kClientWidth = 8085;
-constexpr int kClientHeight = 5850;
+constexpr int kClientHeight = 6330;
 
 // The input boxes, which align their text right and select all of it when they receive the focus.
 constexpr LoanSheet::NameOf<Kind::MaskedBox> kInputBoxes[] = {"txtPurchTotl", "txtDwnPay", "txtLenMin", "txtLenMax"};
@@ -109,6 +109,7 @@ void LoanSheet::Form_Load()
     showingSchedule = false;
     selPayment = mnthRate = termMonths = 0;
     amortTable = {};
+    label("lblScheduleNote").setCaption("");
     tableText.clear();
     dwnPay = 0;
     module1().CenterForm(*this, 1200, 600);

@@ -20,10 +20,6 @@ class RateList;
 // A second, non-modal window beside the main screen, pre-filled from its loan when it loads.
 class LoanSheet : public DeclaredForm<kLoanSheetControls, kLoanSheetMenus> {
 public:
-    // control(name) stays the look-up by a name known only at run time (the desktop tests reach the
-    // table's widgets that way); every other accessor takes a name checked when the program is compiled.
-    using Form::control;
-
     explicit LoanSheet(Program& program);
 
     // Form events (loan_sheet.cpp).
@@ -95,7 +91,7 @@ public:
     double selPayment = 0;
     double mnthRate = 0;
     double termMonths = 0;
-    Schedule amortTable;    // record k: the balance after month k and that month's interest
+    Schedule amortTable;    // record k: month k's payment, principal, interest, balance and interest so far
     std::string tableText;  // the last text built for the clipboard or the printer
 
     // Every message of the screen but the instructions: title "LoanSheet Error", exclamation, OK.
@@ -113,6 +109,9 @@ private:
     bool hasExportData() const;
     std::string lengthWords(double length) const;  // "15 years", "6 months": the unit the table was computed in
     std::string scheduleTitle() const;
+    // What the schedule shown says of its last installment beyond its rows (a balloon, or a loan repaid
+    // before its term), or empty.
+    std::string scheduleNote() const;
 
     // The rate lists, entry k standing for k × 0.25 %.
     RateList minRates();

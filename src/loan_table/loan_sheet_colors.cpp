@@ -14,7 +14,7 @@ void LoanSheet::SetSheetColors()
         }
     };
     setBackColor(t.gLoanBkgrndColor);
-    paint({"lblPurchTotl", "lblDwnPay"}, t.gLoanBkgrndColor, t.gLoanTxtColor);
+    paint({"lblPurchTotl", "lblDwnPay", "lblScheduleNote"}, t.gLoanBkgrndColor, t.gLoanTxtColor);
     paint({"frmLoanLen"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
     paint({"lbl_MaxLen", "lbl_MinLen"}, t.gLoanBkgrndColor, t.gLoanTxtColor);
     paint({"frmIntr"}, t.gLoanBkgrndColor, t.gLoanContrastColor);

@@ -66,6 +66,9 @@ std::string LoanSheet::GetTableText(std::int16_t mode)
         for (int c = 0; c <= lastCol; ++c) cells[static_cast<std::size_t>(r)].push_back(g.text(r, c));
     tableText =
         tv::tableText(amount, cells, showingSchedule, mode == 1 ? TableTextMode::Printer : TableTextMode::Clipboard);
+    // A schedule's note follows its rows, as it stands under the grid.
+    if (const std::string& note = label("lblScheduleNote").caption(); showingSchedule && !note.empty())
+        tableText += note + "\r\n";
     return tableText;
 }
 

@@ -52,6 +52,8 @@ inline constexpr ControlDecl kLoanSheetControls[] = {
     {Kind::CommandButton, "Btn_Close", "", "&Close", button(3)},
 
     {Kind::Grid, "grdPayments", "", "", {2730, 90, 5235, 5655}},
+    // Under the grid: what a schedule's last installment does that its rows alone do not say.
+    {Kind::Label, "lblScheduleNote", "", "", {2730, 5850, 5235, 420}},
 };
 
 inline constexpr MenuDecl kLoanSheetMenus[] = {

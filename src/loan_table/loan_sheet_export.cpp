@@ -57,12 +57,10 @@ std::string LoanSheet::CsvText() const
     std::vector<std::vector<std::string>> rows;
     if (showingSchedule) {
         rows.push_back({"Month", kScheduleTitles[0], kScheduleTitles[1], kScheduleTitles[2], kScheduleTitles[3]});
-        double total = 0;
         for (int k = 1; k <= amortTable.months(); ++k) {
             const ScheduleLine& line = amortTable.lines[static_cast<std::size_t>(k)];
-            total += line.interest;
-            rows.push_back({std::to_string(k), cents(selPayment - line.interest), cents(line.interest),
-                            cents(line.balance), cents(total)});
+            rows.push_back({std::to_string(k), cents(line.principal), cents(line.interest), cents(line.balance),
+                            cents(line.totalInterest)});
         }
     } else {
         std::vector<std::string> header{"Rate (%)"};
@@ -89,6 +87,7 @@ TableDocument LoanSheet::PdfTable() const
     TableDocument doc;
     if (showingSchedule) {
         doc.title = scheduleTitle();
+        if (const std::string note = scheduleNote(); !note.empty()) doc.title += ". " + note;
         doc.rows.push_back({"Month", g.text(0, 1), g.text(0, 2), g.text(0, 3), g.text(0, 4)});
         for (int k = 1; k <= amortTable.months() && k < g.rows(); ++k)
             doc.rows.push_back({g.text(k, 0), g.text(k, 1), g.text(k, 2), g.text(k, 3), g.text(k, 4)});
@@ -135,7 +134,7 @@ ChartRequest LoanSheet::ChartOfGrid() const
         ChartSeries principal{"Principal", SeriesKind::StackedBar, t.gLoanTxtColor, false, {}};
         ChartSeries interest{"Interest", SeriesKind::StackedBar, t.gLoanHiTxtColor, false, {}};
         ChartSeries total{"Total interest", SeriesKind::Line, t.gLoanContrastColor, true, {}};
-        for (const ScheduleYear& y : scheduleByYear(amortTable, selPayment)) {
+        for (const ScheduleYear& y : scheduleByYear(amortTable)) {
             const double at = y.year - 1;
             yearly.categories.push_back(std::to_string(y.year));
             principal.points.push_back({at, y.principal});

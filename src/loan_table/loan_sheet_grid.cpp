@@ -119,7 +119,6 @@ bool LoanSheet::checkInputs()
     ComboList& maxRate = combo("comIntrMax");
     if (intrMax < intrMin) return refuse(kRatesReversedMessage, maxRate, nullptr);
     if (intrMax < 0.5) return refuse("You must specify a maximum interest rate greater than zero.", maxRate, nullptr);
-    intrMin = tableMinimumRate(intrMin);
     return true;
 }
 
@@ -198,6 +197,7 @@ void LoanSheet::ClearGrid()
         for (int c = 0; c < g.cols(); ++c) g.setText(r, c, " ");
     g.setTopRow(1);
     g.setLeftCol(1);
+    label("lblScheduleNote").setCaption("");
 }
 
 void LoanSheet::SizeGrid(Grid& g)
@@ -301,18 +301,28 @@ void LoanSheet::ShowAmort()
     }
     const int colWidth = twips((availW - kScrollBar) / 4.0);
     for (int c = 1; c < kScheduleCols; ++c) g.setColWidth(c, colWidth);
-    double total = 0;
     for (int k = 1; k <= months; ++k) {
         const ScheduleLine& line = amortTable.lines[static_cast<std::size_t>(k)];
-        total += line.interest;
-        g.setText(k, 1, money(selPayment - line.interest));
+        g.setText(k, 1, money(line.principal));
         g.setText(k, 2, money(line.interest));
         g.setText(k, 3, money(line.balance));
-        g.setText(k, 4, money(total));
+        g.setText(k, 4, money(line.totalInterest));
     }
+    label("lblScheduleNote").setCaption(scheduleNote());
     button("cmdCalcAmort").setEnabled(false);
     showingSchedule = true;
     g.setCurrent(months, kScheduleCols - 1);
+}
+
+std::string LoanSheet::scheduleNote() const
+{
+    if (amortTable.endsInBalloon())
+        return "The last installment of " + money(amortTable.lastPayment()) +
+               " is a balloon payment: the level payment does not repay the loan within its term.";
+    if (amortTable.endsEarly())
+        return "The loan is repaid with installment " + whole(amortTable.months()) +
+               ", before the end of its term; the last installment is " + money(amortTable.lastPayment()) + ".";
+    return {};
 }
 
 }  // namespace tv

@@ -27,18 +27,21 @@ Mervane::Mervane(Program& program) : DeclaredForm(program.app(), "Mervane"), m_p
     option(describe(m_investOption).button).setValue(true);
     option(kCompoundingButtons[0].button).setValue(true);
     option(kFrequencyButtons[0].button).setValue(true);
-    for (LabelName name : NameList<Kind::Label>{"lbl_Prin", "lbl_IntRate", "lbl_Time", "lbl_Payment", "lbl_xpaystrt", "lbl_xpay",
-                           "lbl_hipayoff", "lbl_IntRate_IA", "lbl_dur1", "lbl_lstPay", "lbl_totInt", "lbl_totPay"})
+    for (LabelName name :
+         NameList<Kind::Label>{"lbl_Prin", "lbl_IntRate", "lbl_Time", "lbl_Payment", "lbl_xpaystrt", "lbl_xpay",
+                               "lbl_hipayoff", "lbl_IntRate_IA", "lbl_dur1", "lbl_lstPay", "lbl_totInt", "lbl_totPay"})
         label(name).setAlignment(Alignment::Right);
-    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff",
-                                         "fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay",
-                                         "fpRetFund"})
+    for (NameOf<Kind::MaskedBox> name :
+         NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff",
+                                   "fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fpRetFund"})
         box(name).setAlignment(Alignment::Right);
-    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fp_hipayoff"})
+    for (NameOf<Kind::MaskedBox> name :
+         NameList<Kind::MaskedBox>{"fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fp_hipayoff"})
         box(name).setLocked(true);
     Font heading;
     heading.bold = true;
-    for (LabelName name : NameList<Kind::Label>{"lbl_BldFund", "lbl_annuityPay", "lbl_combo", "lbl_wXP"}) label(name).setFont(heading);
+    for (LabelName name : NameList<Kind::Label>{"lbl_BldFund", "lbl_annuityPay", "lbl_combo", "lbl_wXP"})
+        label(name).setFont(heading);
     label("lbl_wXP").setAlignment(Alignment::Right);
     button("btn_Calc").setDefault(true);
     setInputErrorStyle(kInputErrorTitle);
@@ -90,7 +93,8 @@ void Mervane::bindHandlers()
     bindToolbarHandlers();
 
     // Every input box selects its whole text when it receives the focus, so typing replaces it.
-    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fpRetFund"}) {
+    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt",
+                                                                  "fp_xpay", "fp_hipayoff", "fpRetFund"}) {
         bind(std::string(name.name()) + "_GotFocus", [this, name] {
             MaskedBox& b = box(name);
             b.setSelection(0, static_cast<int>(b.text().size()));
@@ -171,9 +175,9 @@ void Mervane::Form_Load()
     annuityRateList().fill();
     Toolbar& tb = toolbar("Toolbar1");
     const std::pair<MainTool, int> images[] = {
-        {MainTool::Loan, 1},        {MainTool::Table, 10},   {MainTool::Invest, 3},
-        {MainTool::PayoffToAmount, 12}, {MainTool::CheckInput, 14}, {MainTool::Years, 6},
-        {MainTool::Months, 7},      {MainTool::IniFile, 11}, {MainTool::Exit, 16},
+        {MainTool::Loan, 1},        {MainTool::Table, 10}, {MainTool::Invest, 3}, {MainTool::PayoffToAmount, 12},
+        {MainTool::CheckInput, 14}, {MainTool::Years, 6},  {MainTool::Months, 7}, {MainTool::IniFile, 11},
+        {MainTool::Exit, 16},
     };
     for (auto [tool, image] : images) tb.setImage(static_cast<int>(tool), image);
     app().setPointer(Pointer::Default);
@@ -273,6 +277,18 @@ bool Mervane::isZeroRateText() const
 void Mervane::setBoxNumber(NameOf<Kind::MaskedBox> boxName, double v)
 {
     box(boxName).setText(plainText(v));
+}
+
+double Mervane::wholeMonths(double years)
+{
+    return std::round(years * 12);
+}
+
+bool Mervane::refusedAsNoPayment()
+{
+    if (std::round(m_calc.valPayment * 100) != 0) return true;
+    refuse("Payment too small - it would show as $0.00; increase the amount or shorten the duration");
+    return false;
 }
 
 void Mervane::refuse(const std::string& text)

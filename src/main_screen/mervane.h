@@ -176,8 +176,7 @@ private:
     struct Snapshot {
         std::vector<std::pair<MaskedBox*, std::string>> texts;
         std::vector<std::pair<ComboList*, int>> indexes;
-        double durYears = 0;
-        double intRate = 0;
+        CalcState calc;
     };
     Snapshot takeSnapshot() const;
     void restoreSnapshot(const Snapshot& snapshot);
@@ -222,6 +221,12 @@ private:
     void totalsSaveThenDraw();
     void totalsWithdrawals();
 
+    // A duration in years as the months view shows it: whole months.
+    static double wholeMonths(double years);
+    // False, after its message, when the payment just computed shows as $0.00; true otherwise.
+    bool refusedAsNoPayment();
+    // The contributions, annuity payments or withdrawals the last investment calculation made, for its totals.
+    int m_countPaid = 0;
     // Refuses an amount beyond the money limit for the amount box or the retirement fund, which calculations read.
     bool withinMoneyLimit(double amount);
     // "PayOff -> Amt" and "RF -> Amt": the text becomes the amount, and the inputs are initialised for it.

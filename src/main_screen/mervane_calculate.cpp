@@ -14,12 +14,12 @@ Mervane::Snapshot Mervane::takeSnapshot() const
 {
     Snapshot s;
     for (Control* c : controls()) {
-        if (c->kind() == Kind::MaskedBox) s.texts.emplace_back(static_cast<MaskedBox*>(c), static_cast<MaskedBox*>(c)->text());
+        if (c->kind() == Kind::MaskedBox)
+            s.texts.emplace_back(static_cast<MaskedBox*>(c), static_cast<MaskedBox*>(c)->text());
         if (c->kind() == Kind::ComboList)
             s.indexes.emplace_back(static_cast<ComboList*>(c), static_cast<ComboList*>(c)->listIndex());
     }
-    s.durYears = m_calc.durYears;
-    s.intRate = m_calc.intRate;
+    s.calc = m_calc;
     return s;
 }
 
@@ -28,8 +28,7 @@ void Mervane::restoreSnapshot(const Snapshot& s)
     for (const auto& [box, text] : s.texts) box->setText(text);
     for (const auto& [list, index] : s.indexes)
         if (list->listIndex() != index) list->setListIndex(index);
-    m_calc.durYears = s.durYears;
-    m_calc.intRate = s.intRate;
+    m_calc = s.calc;
 }
 
 void Mervane::btn_Calc_Click()
@@ -44,7 +43,7 @@ void Mervane::btn_Calc_Click()
     m_reinitialisedAfterRefusal = false;
     app().setPointer(Pointer::Hourglass);
 
-    m_calc.intRate = rateList().computedPercent();
+    m_calc.intRate = rateList().percent();
     const bool solvesDuration = inLoanView() ? loanInfo().solvesDuration : investInfo().solvesDuration;
     if (!solvesDuration) {
         if (inMonthView()) {
@@ -123,7 +122,9 @@ void Mervane::Fill_Totals(std::int16_t numpay)
         // The totals come from the payment as shown, rounded to the cent.
         double pay = value("fp_Payment");
         double principal = value("fp_Prin");
-        double n = c.durYears * numpay;
+        // Whole installments: the count the payment was computed for.
+        PeriodCount count = installmentCount(numpay, c.durYears);
+        double n = count.status == LoanStatus::Ok ? count.count : 0;
         if (loanInfo().interestOnly) {
             box("fp_totpay").setText("0");
             setBoxNumber("fp_totInt", pay * n);
@@ -159,31 +160,31 @@ void Mervane::totalsOneTime()
 
 void Mervane::totalsMonthly()
 {
-    setBoxNumber("fp_totpay", value("fp_Prin") * m_calc.durYears * 12);
+    setBoxNumber("fp_totpay", value("fp_Prin") * m_countPaid);
     setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
 }
 
 void Mervane::totalsOneTimeMonthly()
 {
-    setBoxNumber("fp_totpay", value("fp_Prin") * m_calc.durYears * 12 + value("fp_xpay"));
+    setBoxNumber("fp_totpay", value("fp_Prin") * m_countPaid + value("fp_xpay"));
     setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
 }
 
 void Mervane::totalsYearly()
 {
-    setBoxNumber("fp_totpay", value("fp_Prin") * m_calc.durYears);
+    setBoxNumber("fp_totpay", value("fp_Prin") * m_countPaid);
     setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
 }
 
 void Mervane::totalsAnnualAnnuity()
 {
-    setBoxNumber("fp_totpay", value("fp_Payment") * m_calc.durYears);
+    setBoxNumber("fp_totpay", value("fp_Payment") * m_countPaid);
     setBoxNumber("fp_totInt", value("fp_totpay") - value("fp_Prin"));
 }
 
 void Mervane::totalsMonthlyAnnuity()
 {
-    setBoxNumber("fp_totpay", value("fp_Payment") * m_calc.durYears * 12);
+    setBoxNumber("fp_totpay", value("fp_Payment") * m_countPaid);
     setBoxNumber("fp_totInt", value("fp_totpay") - value("fp_Prin"));
 }
 
@@ -194,7 +195,7 @@ void Mervane::totalsSaveThenDraw()
 
 void Mervane::totalsWithdrawals()
 {
-    setBoxNumber("fp_totpay", value("fp_xpaystrt") * m_calc.durYears);
+    setBoxNumber("fp_totpay", value("fp_xpaystrt") * m_countPaid);
     setBoxNumber("fp_totInt", value("fp_Payment") - (value("fp_Prin") - value("fp_totpay")));
 }
 

@@ -7,11 +7,14 @@ namespace tv {
 void Mervane::SetMainColors()
 {
     const ColorTable& t = module1().colors;
-    for (NameOf<Kind::ComboList> name : NameList<Kind::ComboList>{"comIntr", "comIntr_IA"}) combo(name).setBackColor(t.gTextBoxBgColor);
-    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff", "fp_totInt",
-                             "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fpRetFund"})
+    for (NameOf<Kind::ComboList> name : NameList<Kind::ComboList>{"comIntr", "comIntr_IA"})
+        combo(name).setBackColor(t.gTextBoxBgColor);
+    for (NameOf<Kind::MaskedBox> name :
+         NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay", "fp_hipayoff",
+                                   "fp_totInt", "fp_totpay", "fp_totIntwX", "fp_totPaywX", "fp_lstPay", "fpRetFund"})
         box(name).setBackColor(t.gTextBoxBgColor);
-    for (NameOf<Kind::CommandButton> name : NameList<Kind::CommandButton>{"btn_Payoff2Amt", "btn_Payoff2RF", "btn_RFclear", "btn_RF2Amt", "btn_InfAdj"})
+    for (NameOf<Kind::CommandButton> name :
+         NameList<Kind::CommandButton>{"btn_Payoff2Amt", "btn_Payoff2RF", "btn_RFclear", "btn_RF2Amt", "btn_InfAdj"})
         button(name).setBackColor(t.gInvestButtonColor);
 
     auto paint = [this](AnyNames names, Color back, Color fore) {

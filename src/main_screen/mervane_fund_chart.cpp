@@ -78,8 +78,12 @@ const ChartRequest& Mervane::fundChart() const
 // The rate, duration and amount every title names, as this calculation read them.
 Mervane::ChartTerms Mervane::chartTerms() const
 {
-    return {rateList().list().text() + "%", yearLabel(m_calc.durYears) + " years", value("fp_Prin"), m_calc.intRate,
-            m_calc.durYears, m_calc.valPayment};
+    return {rateList().list().text() + "%",
+            yearLabel(m_calc.durYears) + " years",
+            value("fp_Prin"),
+            m_calc.intRate,
+            m_calc.durYears,
+            m_calc.valPayment};
 }
 
 void Mervane::chartOneTime(std::int16_t numpay)
@@ -142,7 +146,7 @@ void Mervane::chartSaveThenDraw(std::int16_t numpay)
     in.annualRatePercent = c.annualRate;
     in.periodsPerYear = numpay;
     in.durationYears = c.duration;
-    const double drawRate = annuityRateList().computedPercent();
+    const double drawRate = annuityRateList().percent();
     const double drawYears = m_calc.valXpayStrt;
     const double drawPayment = m_calc.valXpay;
     const double duration = c.duration;

@@ -39,14 +39,16 @@ void Mervane::highlight(NameOf<Kind::Label> labelName, Color color)
 void Mervane::Init_Input()
 {
     app().setPointer(Pointer::Hourglass);
-    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay"})
+    for (NameOf<Kind::MaskedBox> name :
+         NameList<Kind::MaskedBox>{"fp_Prin", "fp_Time", "fp_Payment", "fp_xpaystrt", "fp_xpay"})
         if (box(name).text().empty()) box(name).setText("0");
     SetMainColors();
     if (inLoanView())
         initLoanDefaults();
     else
         initInvestDefaults();
-    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_totInt", "fp_totpay", "fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay"})
+    for (NameOf<Kind::MaskedBox> name :
+         NameList<Kind::MaskedBox>{"fp_totInt", "fp_totpay", "fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay"})
         box(name).setText("0");
     label("lbl_dur2").setCaption("0");
     HideXtra();
@@ -166,9 +168,12 @@ void Mervane::initInvestDefaults()
         const char* text;
     };
     const Caption captions[] = {
-        {"lbl_IntRate_IA", info.annuityRateCaption}, {"lbl_xpaystrt", info.startCaption},
-        {"lbl_xpay", info.extraCaption},             {"lbl_hipayoff", info.hiPayoffCaption},
-        {"lbl_Prin", info.amountCaption},            {"lbl_Payment", info.resultCaption},
+        {"lbl_IntRate_IA", info.annuityRateCaption},
+        {"lbl_xpaystrt", info.startCaption},
+        {"lbl_xpay", info.extraCaption},
+        {"lbl_hipayoff", info.hiPayoffCaption},
+        {"lbl_Prin", info.amountCaption},
+        {"lbl_Payment", info.resultCaption},
     };
     for (const Caption& c : captions)
         if (c.text) label(c.label).setCaption(c.text);
@@ -243,7 +248,8 @@ bool Mervane::askOneTimePlausibility()
 bool Mervane::askYearlyPlausibility()
 {
     const double amount = value("fp_Prin");
-    if (module1().amtTransfer || (amount >= m_startup.investBFamtMo && amount <= kYearlyTimes * m_startup.investBFamtYr) ||
+    if (module1().amtTransfer ||
+        (amount >= m_startup.investBFamtMo && amount <= kYearlyTimes * m_startup.investBFamtYr) ||
         !askYesNo("Yearly investment seems inappropriate - do you want to use the ini file value?"))
         return false;
     setBoxNumber("fp_Prin", m_startup.investBFamtYr);
@@ -297,9 +303,7 @@ bool Mervane::checkInputs(std::span<const CheckGroup> groups)
                 passed = static_cast<ComboList&>(field).listIndex() >= 0;
             } else {
                 const double v = readBoxValue(static_cast<MaskedBox&>(field).text());
-                passed = c.test == Test::Positive      ? v > 0
-                         : c.test == Test::NotNegative ? v >= 0
-                                                       : v >= 1;
+                passed = c.test == Test::Positive ? v > 0 : c.test == Test::NotNegative ? v >= 0 : v >= 1;
             }
             if (passed) continue;
             result = false;

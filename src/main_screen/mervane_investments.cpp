@@ -86,6 +86,8 @@ std::int16_t Mervane::Calc_Invest(bool& ok)
         return static_cast<std::int16_t>(ppy);
     }
     ok = (this->*info.solve)(ppy);
+    // An annuity payment that shows as $0.00 is no payment.
+    if (ok && info.annuityPerYear > 0 && !refusedAsNoPayment()) ok = false;
     return static_cast<std::int16_t>(ppy);
 }
 
@@ -118,6 +120,7 @@ bool Mervane::GetInvestment(double numpay)
         return false;
     }
     m_calc.valPayment = r.value;
+    m_countPaid = 1;
     return true;
 }
 
@@ -139,6 +142,7 @@ bool Mervane::GetInvestMnthly(double numpay)
     }
     if (oneTime) m_calc.valXpay = in.oneTimeAmount;
     m_calc.valPayment = r.value;
+    m_countPaid = r.contributions;
     return true;
 }
 
@@ -150,6 +154,7 @@ bool Mervane::GetAnnuity(std::int16_t period)
         return false;
     }
     m_calc.valPayment = r.payment;
+    m_countPaid = r.periods;
     button("btn_InfAdj").setEnabled(true);
     return true;
 }
@@ -163,10 +168,12 @@ bool Mervane::GetAnnuityDuration()
         refuse(refusalText(r.status, Subject::Annuity));
         return false;
     }
-    m_calc.durYears = r.years;
+    // Whole months, written as every duration is (twelfths to three decimals).
+    m_calc.durYears = roundToMonth(r.months / 12.0);
     m_calc.valPayment = r.payment;
+    m_countPaid = r.months;
     // In the months view the box is read as months, so the duration is written in months too.
-    setBoxNumber("fp_Time", inMonthView() ? r.years * 12 : r.years);
+    setBoxNumber("fp_Time", inMonthView() ? r.months : m_calc.durYears);
     switch (r.outcome) {
         case AnnuityDurationOutcome::PaymentTooLarge:
             msgBox(
@@ -180,9 +187,6 @@ bool Mervane::GetAnnuityDuration()
             break;
         case AnnuityDurationOutcome::ShorterThan3Months:
             msgBox("ERROR: Duration is less than 3 mos; decrease Annuity Payment.");
-            break;
-        case AnnuityDurationOutcome::LongerThan75Years:
-            msgBox("ERROR: Duration is greater than 75 yrs; increase Annuity Payment.");
             break;
         case AnnuityDurationOutcome::Found:
             break;
@@ -199,7 +203,7 @@ bool Mervane::GetInvest2Annuity(double numpay)
     in.saveRatePercent = m_calc.intRate;
     in.periodsPerYear = static_cast<int>(numpay);
     in.saveYears = m_calc.durYears;
-    in.annuityRatePercent = annuityRateList().computedPercent();
+    in.annuityRatePercent = annuityRateList().percent();
     in.annuityYears = value("fp_xpaystrt");
     SaveThenDrawResult r = saveThenDraw(in);
     if (r.status != InvestStatus::Ok) {
@@ -207,6 +211,7 @@ bool Mervane::GetInvest2Annuity(double numpay)
         return false;
     }
     m_calc.valPayment = r.fund;
+    m_countPaid = static_cast<int>(roundHalfEven(m_calc.durYears * 12));
     m_calc.valXpayStrt = r.annuityYears;
     m_calc.valXpay = r.monthlyPayment;
     return true;
@@ -222,6 +227,7 @@ bool Mervane::GetRemainFund()
         return false;
     }
     m_calc.valPayment = r.fund;
+    m_countPaid = r.withdrawals;
     return true;
 }
 
@@ -256,7 +262,7 @@ void Mervane::btn_InfAdj_Click()
 {
     app().setPointer(Pointer::Hourglass);
     for (AnyName name : AnyNames{"lbl_xpay", "fp_xpay", "lbl_xpaystrt", "fp_xpaystrt", "lbl_hipayoff", "fp_hipayoff",
-                         "lbl_IntRate_IA", "lbl_wXP", "fp_totPaywX", "comIntr_IA"})
+                                 "lbl_IntRate_IA", "lbl_wXP", "fp_totPaywX", "comIntr_IA"})
         control(name).setVisible(true);
     box("fp_xpay").setEnabled(false);
 

@@ -17,7 +17,8 @@ void Mervane::mnu_view_loan_Click()
 {
     setCaption("Financial Calculator - Loans");
     menu("mnu_LnSheet").setEnabled(true);
-    for (NameOf<Kind::Frame> name : NameList<Kind::Frame>{"frm_invSolve", "frm_invIntComp", "frm_invRetFund"}) frame(name).setVisible(false);
+    for (NameOf<Kind::Frame> name : NameList<Kind::Frame>{"frm_invSolve", "frm_invIntComp", "frm_invRetFund"})
+        frame(name).setVisible(false);
     frame("frm_LnInstFreq").setVisible(true);
     frame("frm_LnSolve").setVisible(true);
     label("lbl_IntRate_IA").setVisible(false);
@@ -55,9 +56,11 @@ void Mervane::mnu_view_invest_Click()
     frame("frm_LnInstFreq").setVisible(false);
     frame("frm_LnSolve").setVisible(false);
     frame("frm_invSolve").setVisible(true);
-    for (LabelName name : NameList<Kind::Label>{"lbl_hipayoff", "lbl_payoff_msg", "lbl_wXP", "lbl_dur1", "lbl_dur2", "lbl_lstPay"})
+    for (LabelName name :
+         NameList<Kind::Label>{"lbl_hipayoff", "lbl_payoff_msg", "lbl_wXP", "lbl_dur1", "lbl_dur2", "lbl_lstPay"})
         label(name).setVisible(false);
-    for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay"})
+    for (NameOf<Kind::MaskedBox> name :
+         NameList<Kind::MaskedBox>{"fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay"})
         box(name).setVisible(false);
     menu("mnu_view_loan").setChecked(false);
     menu("mnu_view_invest").setChecked(true);
@@ -89,7 +92,7 @@ void Mervane::mnu_Months_Click()
     setToolPressed(MainTool::Months, true);
     MaskedBox& time = box("fp_Time");
     if (time.text().empty()) time.setText("0");
-    setBoxNumber("fp_Time", value("fp_Time") * 12);
+    setBoxNumber("fp_Time", wholeMonths(value("fp_Time")));
 }
 
 void Mervane::mnu_Years_Click()

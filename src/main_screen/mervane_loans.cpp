@@ -48,7 +48,8 @@ std::string Mervane::statusMessage(LoanStatus status)
         case LoanStatus::TooFewPeriods:
             return "Duration too short - the loan must last at least one installment";
         case LoanStatus::TooManyPeriods:
-            return "Duration too long - at most " + std::to_string(limits::kMaxPeriods) + " installments can be computed";
+            return "Duration too long - at most " + std::to_string(limits::kMaxPeriods) +
+                   " installments can be computed";
         case LoanStatus::AmountTooLarge:
             return mervane_messages::amountTooLarge();
         case LoanStatus::ZeroRate:
@@ -75,7 +76,7 @@ bool Mervane::accept(LoanStatus status)
 std::int16_t Mervane::Calc_Loan(bool& ok)
 {
     std::int16_t numpay = m_calc.instPerYear;
-    ok = (this->*loanInfo().solve)(numpay);
+    ok = (this->*loanInfo().solve)(numpay) && refusedAsNoPayment();
     return numpay;
 }
 
@@ -104,7 +105,7 @@ bool Mervane::GetTime(std::int16_t numpay)
     DurationResult r = loanDuration(value("fp_Prin"), value("fp_Payment"), m_calc.intRate, numpay);
     if (!accept(r.status)) return false;
     m_calc.durYears = r.durationYears;
-    setBoxNumber("fp_Time", inMonthView() ? m_calc.durYears * 12 : m_calc.durYears);
+    setBoxNumber("fp_Time", inMonthView() ? wholeMonths(m_calc.durYears) : m_calc.durYears);
     m_calc.valPayment = r.payment;
     return true;
 }

@@ -150,7 +150,7 @@ private Q_SLOTS:
                 QVERIFY(page.simplified().contains(
                     QStringLiteral("Month Principle Paid Interest Paid Principle Balance Total Interest")));
         QVERIFY(text.simplified().contains(QStringLiteral("1 $79.64 $400.00 $79,920.36 $400.00")));
-        QVERIFY(text.simplified().contains(QStringLiteral("360 $477.25 $2.39 ($0.19) $92,670.36")));
+        QVERIFY(text.simplified().contains(QStringLiteral("360 $477.51 $2.39 $0.00 $92,670.66")));
     }
 };
 

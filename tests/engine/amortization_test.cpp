@@ -229,7 +229,7 @@ TEST(AmortizeWithExtras, RefusesDurationsOutsideThePeriodLimits)
 TEST(AmortizeWithExtras, TheLongestLoanStaysWithinTheInstallmentLimit)
 {
     ExtraPayInput input = standardLoan(ExtraMode::PerInstallment, 0.0, 1.0);
-    input.annualRatePercent = kZeroRateSubstitutePercent;
+    input.annualRatePercent = 0.0;
     input.durationYears = 2730.5;
     ExtraPayResult r = amortizeWithExtras(input);
     ASSERT_EQ(r.status, LoanStatus::Ok);
@@ -242,12 +242,13 @@ TEST(AmortizeWithExtras, TheZeroRateReportsNoInterest)
     for (ExtraMode mode : {ExtraMode::PerInstallment, ExtraMode::OneTime, ExtraMode::Yearly}) {
         SCOPED_TRACE(static_cast<int>(mode));
         ExtraPayInput input = standardLoan(mode, 1000.0, 12.0);
-        input.annualRatePercent = kZeroRateSubstitutePercent;
+        input.annualRatePercent = 0.0;
         input.isZeroRateText = true;
         ExtraPayResult r = amortizeWithExtras(input);
         ASSERT_EQ(r.status, LoanStatus::Ok);
+        EXPECT_EQ(r.payment, 100000.0 / 360);
         EXPECT_EQ(r.totalInterest, 0.0);
-        EXPECT_NEAR(r.totalPaid, 100000.0, 0.01);
+        EXPECT_NEAR(r.totalPaid, 100000.0, 1e-6);
     }
 }
 
@@ -277,13 +278,14 @@ TEST(PayoffAfter, BeforeAnyInstallmentTheLowPayoffIsTheLoanAmount)
 TEST(PayoffAfter, TheZeroRateReportsNoInterest)
 {
     PayoffInput input = standardPayoff(12.0);
-    input.annualRatePercent = kZeroRateSubstitutePercent;
+    input.annualRatePercent = 0.0;
     input.isZeroRateText = true;
     PayoffResult r = payoffAfter(input);
     ASSERT_EQ(r.status, LoanStatus::Ok);
     EXPECT_EQ(r.interestPaid, 0.0);
     EXPECT_NEAR(r.totalToPayOff, 100000.0, 1e-6);
-    EXPECT_NEAR(r.lowPayoff, 100000.0 - 12 * (100000.0 / 360), 0.5);  // a trace of 0.0001 % interest
+    EXPECT_NEAR(r.lowPayoff, 100000.0 - 12 * (100000.0 / 360), 1e-6);
+    EXPECT_EQ(r.highPayoff, r.lowPayoff);
 }
 
 TEST(PayoffAfter, AnInstallmentAfterTheLoansEndLeavesNothingToPayOff)

@@ -268,12 +268,26 @@ TEST(AnnuityPayment, ADurationThatRoundsToNoPaymentIsRefused)
     EXPECT_NEAR(seven.payment, 106000.0, 1e-6);
 }
 
-TEST(AnnuityPayment, ZeroRateIsComputedAsOneTenThousandthOfAPercent)
+// The "0.000" entry is a rate of exactly 0: nothing grows, and a fund pays out in equal parts to the cent.
+TEST(ZeroRate, InvestmentFormulasTakeTheirZeroRateForms)
 {
-    AnnuityResult r = annuityPayment(12000.0, 0.0, 12, 1.0);
-    ASSERT_EQ(r.status, InvestStatus::Ok);
-    EXPECT_NEAR(r.payment, 1000.0, 0.01);
-    EXPECT_EQ(r.payment, annuityPayment(12000.0, kZeroRateSubstitutePercent, 12, 1.0).payment);
+    ContributionInput monthly{0.1, ContributionSchedule::Monthly, 1000.0, 0.0, 12, 30.0};
+    ContributionInput yearly{2500.0, ContributionSchedule::Yearly, 0.0, 0.0, 365, 10.0};
+    SaveThenDrawInput saveThenDrawAtZero{100.0, 0.0, 12, 10.0, 0.0, 10.0};
+    const struct {
+        const char* what;
+        double got;
+        double want;
+    } cases[] = {
+        {"a one-year annual annuity of 588,887,844.64 pays it all", annuityPayment(588887844.64, 0.0, 1, 1.0).payment,
+         588887844.64},
+        {"12,000 over a year pays 1,000 a month", annuityPayment(12000.0, 0.0, 12, 1.0).payment, 1000.0},
+        {"a one-time amount stays as it is", growOneTime(588887844.64, 0.0, 365, 89.0).value, 588887844.64},
+        {"360 monthly dimes and 1,000 once make 1,036", growContributions(monthly).value, 1036.0},
+        {"eleven yearly 2,500s make 27,500", growContributions(yearly).value, 27500.0},
+        {"120 monthly 100s drawn over 120 months pay 100", saveThenDraw(saveThenDrawAtZero).monthlyPayment, 100.0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
 }
 
 TEST(AnnuityPayment, APowerBeyondTheDoubleRangeLeavesTheInterestAlone)
@@ -286,64 +300,53 @@ TEST(AnnuityPayment, APowerBeyondTheDoubleRangeLeavesTheInterestAlone)
 
 struct DurationCase {
     std::string name;
-    double payment;
+    double fund, ratePercent, payment;  // the rate is the list's and the formula's
     AnnuityDurationOutcome outcome;
-    double years;
-    std::string shown;    // the plain text of the years
-    double paymentFound;  // to the cent; 0: not checked
+    int months;
+    double paymentFound;  // to the cent
 };
 
-TEST(AnnuityDuration, SteppedSearchOnAFundOf100000AtSixPercent)
+TEST(AnnuityDuration, AFundLastsTheWholeMonthsNearestTheExactDuration)
 {
     using O = AnnuityDurationOutcome;
     const std::vector<DurationCase> cases = {
-        {"716.43 converges at exactly 20 years", 716.43, O::Found, 20.0, "20", 716.43},
-        {"1000 steps down in thirds to 11.33326 years", 1000.0, O::Found, 11.33326, "11.33326", 1015.18},
-        {"600 stops after one half-year step", 600.0, O::Found, 29.5, "29.5", 0.0},
-        {"505 climbs past 75 years", 505.0, O::LongerThan75Years, 75.5, "75.5", 0.0},
-        {"520 climbs and converges at 54.5 years", 520.0, O::Found, 54.5, "54.5", 0.0},
-        {"40000 is too large: one year", 40000.0, O::PaymentTooLarge, 1.0, "1", 8606.64},
-        {"490 is too small: 75 years", 490.0, O::PaymentTooSmall, 75.0, "75", 0.0},
+        {"1,749,748.22 at 22.875 % paying 33,354.58 lasts 69.75 years", 1749748.22, 22.875, 33354.58, O::Found, 837,
+         33354.58},
+        {"500,000 at 6 % paying 3,500 lasts 20.93 years: 251 months", 500000.0, 6.0, 3500.0, O::Found, 251, 3501.25},
+        {"100,000 at 6 % paying 716.43 lasts 20 years", 100000.0, 6.0, 716.43, O::Found, 240, 716.43},
+        {"100,000 at 6 % paying 1,000 lasts 138.98 months", 100000.0, 6.0, 1000.0, O::Found, 139, 999.88},
+        {"100,000 at 6 % paying 520 lasts 653.25 months", 100000.0, 6.0, 520.0, O::Found, 653, 520.03},
+        {"505 lasts 77.1 years, beyond 75: too small", 100000.0, 6.0, 505.0, O::PaymentTooSmall, 900, 505.68},
+        {"500, the fund's interest, lasts for ever: too small", 100000.0, 6.0, 500.0, O::PaymentTooSmall, 900, 505.68},
+        {"490 is above the interest limit: too small", 100000.0, 6.0, 490.0, O::PaymentTooSmall, 900, 505.68},
+        {"40,000 is too large: one year", 100000.0, 6.0, 40000.0, O::PaymentTooLarge, 12, 8606.64},
+        {"12,000 at 0 % paying 1,000 lasts 12 months", 12000.0, 0.0, 1000.0, O::Found, 12, 1000.0},
+        {"100,000 at 0 % paying 40,000 lasts 2.5 months: under 3", 100000.0, 0.0, 40000.0, O::ShorterThan3Months, 2,
+         50000.0},
+        {"1,000 at 0 % paying 5,000 lasts at least a month", 1000.0, 0.0, 5000.0, O::ShorterThan3Months, 1, 1000.0},
+        {"1,000,000 at 0 % paying 1,000 lasts 83 years: too small", 1e6, 0.0, 1000.0, O::PaymentTooSmall, 900, 1111.11},
     };
     for (const DurationCase& c : cases) {
         SCOPED_TRACE(c.name);
-        AnnuityDurationResult r = annuityDuration(100000.0, c.payment, 6.0, 6.0);
+        AnnuityDurationResult r = annuityDuration(c.fund, c.payment, c.ratePercent, c.ratePercent);
         ASSERT_EQ(r.status, InvestStatus::Ok);
         EXPECT_EQ(r.outcome, c.outcome);
-        EXPECT_NEAR(r.years, c.years, 1e-9);
-        EXPECT_EQ(plainText(r.years), c.shown);
-        // The payment is always the monthly annuity for the duration reached.
-        EXPECT_EQ(r.payment, annuityPayment(100000.0, 6.0, 12, r.years).payment);
-        if (c.paymentFound != 0.0) {
-            EXPECT_NEAR(r.payment, c.paymentFound, kCent);
-        }
+        EXPECT_EQ(r.months, c.months);
+        EXPECT_EQ(r.years, c.months / 12.0);
+        // The payment is always the monthly annuity for the duration returned.
+        EXPECT_EQ(r.payment, annuityPayment(c.fund, c.ratePercent, 12, r.years).payment);
+        EXPECT_NEAR(r.payment, c.paymentFound, kCent);
     }
-}
-
-TEST(AnnuityDuration, SearchStepsFromThirtyOneYears)
-{
-    AnnuityDurationResult r = annuityDuration(100000.0, 716.43, 6.0, 6.0);
-    EXPECT_EQ(r.steps, 21);  // 31 -> 30, then 19 half-year steps down to 20
-    EXPECT_EQ(annuityDuration(100000.0, 600.0, 6.0, 6.0).steps, 2);
-}
-
-TEST(AnnuityDuration, ReachingAQuarterYearEndsWithItsOwnOutcome)
-{
-    // At "0.000" the plausibility tests see 0 % and never object; the search walks down to 0.25 years.
-    AnnuityDurationResult r = annuityDuration(100000.0, 40000.0, 0.0, kZeroRateSubstitutePercent);
-    ASSERT_EQ(r.status, InvestStatus::Ok);
-    EXPECT_EQ(r.outcome, AnnuityDurationOutcome::ShorterThan3Months);
-    EXPECT_LE(r.years, 0.25);
-    EXPECT_GT(r.years, 0.25 - 0.08334);
-    EXPECT_TRUE(std::isfinite(r.payment));
 }
 
 TEST(AnnuityDuration, PlausibilityLimitsFollowTheListRate)
 {
-    // At 4 % the limit is 11.75 payments of interest a year; at 3 % it is 11.
-    EXPECT_EQ(annuityDuration(100000.0, 4000.0 / 11.8, 4.0, 4.0).outcome, AnnuityDurationOutcome::PaymentTooSmall);
-    EXPECT_NE(annuityDuration(100000.0, 4000.0 / 11.7, 4.0, 4.0).outcome, AnnuityDurationOutcome::PaymentTooSmall);
-    EXPECT_EQ(annuityDuration(100000.0, 3000.0 / 11.1, 3.0, 3.0).outcome, AnnuityDurationOutcome::PaymentTooSmall);
+    // At 4 % the limit is 11.75 payments of interest a year; at 3 % it is 11. With the formula at 0 % the fund
+    // lasts under 75 years, so only the limit decides.
+    EXPECT_EQ(annuityDuration(100000.0, 4000.0 / 11.8, 4.0, 0.0).outcome, AnnuityDurationOutcome::PaymentTooSmall);
+    EXPECT_EQ(annuityDuration(100000.0, 4000.0 / 11.7, 4.0, 0.0).outcome, AnnuityDurationOutcome::Found);
+    EXPECT_EQ(annuityDuration(100000.0, 3000.0 / 11.1, 3.0, 0.0).outcome, AnnuityDurationOutcome::PaymentTooSmall);
+    EXPECT_EQ(annuityDuration(100000.0, 3000.0 / 10.9, 3.0, 0.0).outcome, AnnuityDurationOutcome::Found);
     // The fund must cover at least 2.9 payments.
     EXPECT_EQ(annuityDuration(100000.0, 100000.0 / 2.8, 3.0, 3.0).outcome, AnnuityDurationOutcome::PaymentTooLarge);
 }
@@ -636,11 +639,12 @@ TEST(LoopsThatStopChanging, GiveWhatEveryPeriodWouldGive)
                 } else {
                     EXPECT_EQ(g.status, InvestStatus::ResultOutOfRange);
                 }
-                double ar = computedRatePercent(rate) / 100.0 / perYear;
+                double ar = rate / 100.0 / perYear;
                 double h = everyPeriod(1.0 + ar, n);
                 AnnuityResult a = annuityPayment(100000.0, rate, perYear, years);
                 ASSERT_EQ(a.status, InvestStatus::Ok) << rate << " " << perYear << " " << years;
-                EXPECT_EQ(a.payment, 100000.0 * (ar + ar / (h - 1.0))) << rate << " " << perYear << " " << years;
+                EXPECT_EQ(a.payment, rate == 0.0 ? 100000.0 / n : 100000.0 * (ar + ar / (h - 1.0)))
+                    << rate << " " << perYear << " " << years;
             }
         }
     }

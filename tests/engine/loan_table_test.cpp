@@ -56,18 +56,17 @@ TEST(PaymentTable, PurchaseOf100000With20PercentDownGives9RatesBy16Lengths)
     EXPECT_EQ(cents(t.payment(0, 15)), 479.64);  // 6.00 %, 30 years
 }
 
-TEST(PaymentTable, AMinimumRateOfZeroIsComputedAtATenthOfACentPercent)
+TEST(PaymentTable, AMinimumRateOfZeroRepaysInEqualPartsAndTheRowsStandOnTheirLabels)
 {
-    PaymentTable t = paymentTable(input(10000, 0.0, 5.0, 1, 1));
+    PaymentTable t = paymentTable(input(10000, 0.0, 5.0, 1, 2.5));
     ASSERT_EQ(t.status, TableStatus::Ok);
     ASSERT_EQ(t.rateCount(), 21);
-    EXPECT_DOUBLE_EQ(t.ratesPercent[0], 0.001);
-    EXPECT_DOUBLE_EQ(t.ratesPercent[1], 0.251);
-    EXPECT_DOUBLE_EQ(t.ratesPercent[20], 5.001);
-    for (double p : t.payments) EXPECT_TRUE(std::isfinite(p));
-    EXPECT_NEAR(t.payment(0, 0), 10000.0 / 12, 0.01);  // almost no interest
-    EXPECT_EQ(tableMinimumRate(0.0), kTableLowestRatePercent);
-    EXPECT_EQ(tableMinimumRate(0.25), 0.25);
+    EXPECT_EQ(t.ratesPercent[0], 0.0);
+    EXPECT_EQ(t.ratesPercent[1], 0.25);
+    EXPECT_EQ(t.ratesPercent[20], 5.0);
+    EXPECT_EQ(t.payment(0, 0), 10000.0 / 12);
+    EXPECT_EQ(t.payment(0, 1), 10000.0 / 24);
+    EXPECT_EQ(t.payment(1, 0), tableMonthlyPayment(10000, 0.25 / 1200, 12));
 }
 
 TEST(PaymentTable, EqualLengthsAndRatesGiveASingleCell)
@@ -136,32 +135,67 @@ TEST(MonthInterest, HalfACentRoundsUp)
     EXPECT_EQ(monthInterest(79920.3596, 0.005), 399.60);  // 399.6018
 }
 
-TEST(AmortizationSchedule, EightyThousandAtSixPercentForThirtyYears)
+struct ScheduleCase {
+    const char* name;
+    double loan, ratePercent, months;
+    int monthsPaid;
+    double levelPayment, lastPayment, totalInterest;
+    bool balloon;
+};
+
+// Every schedule is kept in whole cents, each row agreeing with the one before, and ends at 0, so its principal
+// adds up to the loan; the last installment pays what is left.
+TEST(AmortizationSchedule, EndsAtZeroInWholeCents)
 {
-    const double m = 6.0 / 1200;
-    const double payment = tableMonthlyPayment(80000, m, 360);
-    Schedule s = amortizationSchedule(80000, payment, m, 360);
-    ASSERT_EQ(s.status, TableStatus::Ok);
-    ASSERT_EQ(s.months(), 360);
-    EXPECT_EQ(s.lines[0].balance, 80000.0);
-    EXPECT_EQ(s.lines[1].interest, 400.0);
-    EXPECT_EQ(cents(payment - s.lines[1].interest), 79.64);
-    EXPECT_EQ(cents(s.lines[1].balance), 79920.36);
-    EXPECT_EQ(s.lines[2].interest, 399.60);
-    EXPECT_EQ(cents(s.lines[2].balance), 79840.32);
-    EXPECT_EQ(s.lines[360].interest, 2.39);
-    EXPECT_EQ(cents(s.lines[360].balance), -0.19);
-    double total = 0;
-    for (int k = 1; k <= 360; ++k) total += s.lines[static_cast<std::size_t>(k)].interest;
-    EXPECT_EQ(cents(total), 92670.36);
+    const ScheduleCase cases[] = {
+        {"80,000 at 6 % for 30 years", 80000, 6, 360, 360, 479.64, 479.90, 92670.66, false},
+        {"100,000 at 8.5 % for 16 years", 100000, 8.5, 192, 192, 954.49, 954.78, 83262.37, false},
+        {"250,000 at 6.5 % for 30 years", 250000, 6.5, 360, 360, 1580.17, 1580.55, 318861.58, false},
+        {"100,000 at 25 % for 30 years", 100000, 25, 360, 360, 2084.58, 2021.60, 650385.82, false},
+        {"180,000 at 7.75 % for 30 years", 180000, 7.75, 360, 360, 1289.54, 1292.54, 284237.40, false},
+        {"21.75 % for 97 years: the payment is the interest", 80000, 21.75, 1164, 1164, 1450, 81450, 1687800, true},
+        {"25 % for 100 years", 80000, 25, 1200, 1200, 1666.67, 81666.67, 2000004.00, true},
+        {"6.75 % for 98 years is repaid a month early", 80000, 6.75, 1176, 1175, 450.62, 285.40, 449313.28, false},
+        {"0 % for a year", 10000, 0, 12, 12, 833.33, 833.37, 0, false},
+        {"nothing lent", 0, 6, 12, 12, 0, 0, 0, false},
+    };
+    for (const ScheduleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const double m = c.ratePercent / 1200;
+        Schedule s = amortizationSchedule(c.loan, tableMonthlyPayment(c.loan, m, c.months), m, c.months);
+        ASSERT_EQ(s.months(), c.monthsPaid);
+        EXPECT_EQ(s.levelPayment, c.levelPayment);
+        EXPECT_EQ(s.lastPayment(), c.lastPayment);
+        EXPECT_EQ(s.lines.back().totalInterest, c.totalInterest);
+        EXPECT_EQ(s.lines.back().balance, 0.0);
+        EXPECT_EQ(s.endsInBalloon(), c.balloon);
+        EXPECT_EQ(s.endsEarly(), c.monthsPaid < c.months);
+        for (int k = 1; k <= s.months(); ++k) {
+            const ScheduleLine& line = s.lines[static_cast<std::size_t>(k)];
+            const ScheduleLine& before = s.lines[static_cast<std::size_t>(k - 1)];
+            ASSERT_EQ(line.interest, monthInterest(before.balance, m)) << k;
+            ASSERT_EQ(line.principal, cents(line.payment - line.interest)) << k;
+            ASSERT_EQ(line.balance, cents(before.balance - line.principal)) << k;
+            ASSERT_EQ(line.totalInterest, cents(before.totalInterest + line.interest)) << k;
+            ASSERT_TRUE(k == s.months() || line.payment == c.levelPayment) << k;
+        }
+    }
+}
+
+TEST(AmortizationSchedule, AYearOf180000At7Point75PercentMatchesTheHandbook)
+{
+    const double m = 7.75 / 1200;
+    Schedule s = amortizationSchedule(180000, tableMonthlyPayment(180000, m, 360), m, 360);
+    EXPECT_EQ(s.lines[12].totalInterest, 13894.66);
+    EXPECT_EQ(s.lines[12].balance, 178420.18);  // 1,579.82 of principal paid
 }
 
 TEST(AmortizationSchedule, HasOneLinePerWholeMonth)
 {
-    EXPECT_EQ(amortizationSchedule(1000, 90, 0.005, 12).months(), 12);
-    EXPECT_EQ(amortizationSchedule(1000, 90, 0.005, 30).months(), 30);  // 2.5 years
-    EXPECT_EQ(amortizationSchedule(1000, 90, 0.005, 27.6).months(), 27);
-    EXPECT_EQ(amortizationSchedule(1000, 1, 0.005, 1200).months(), 1200);
+    for (double months : {12.0, 30.0, 27.6, 1200.0}) {
+        const double payment = tableMonthlyPayment(1000, 0.005, months);
+        EXPECT_EQ(amortizationSchedule(1000, payment, 0.005, months).months(), static_cast<int>(months)) << months;
+    }
     EXPECT_EQ(amortizationSchedule(1000, 1, 0.005, 1201).status, TableStatus::TooManyMonths);
 }
 
@@ -171,9 +205,12 @@ TEST(AmortizationSchedule, RefusesValuesWhoseBalanceWouldNotStayFinite)
 {
     EXPECT_EQ(amortizationSchedule(100, 1e269, 801, 540).status, TableStatus::InvalidInput);
     EXPECT_TRUE(amortizationSchedule(100, 1e269, 801, 540).lines.empty());
+    EXPECT_EQ(amortizationSchedule(1e12, 0, 801, 540).status, TableStatus::InvalidInput);
     EXPECT_EQ(amortizationSchedule(1e13, 1, 0.005, 12).status, TableStatus::AmountTooLarge);
     EXPECT_EQ(amortizationSchedule(1000, 90, -0.005, 12).status, TableStatus::InvalidInput);
+    EXPECT_EQ(amortizationSchedule(-1000, 90, 0.005, 12).status, TableStatus::InvalidInput);
     EXPECT_EQ(amortizationSchedule(1e12, 2.1e10, 25.0 / 1200, 1200).status, TableStatus::Ok);
+    EXPECT_EQ(amortizationSchedule(1e12, 1, 25.0 / 1200, 1200).status, TableStatus::InvalidInput);
 }
 
 TEST(PaymentTable, RefusesRatesWhosePaymentsWouldNotBeFinite)

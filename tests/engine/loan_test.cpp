@@ -137,12 +137,23 @@ TEST(LevelPayment, CountsTheRoundedInstallmentsOfAFractionalDuration)
     EXPECT_EQ(levelPayment(10000.0, 6.0, 26, 5.0 + 0.083).periods, 132);
 }
 
-TEST(LevelPayment, AZeroRateIsComputedAsOneTenThousandthOfAPercent)
+// The "0.000" entry is a rate of exactly 0: the loan is repaid in equal parts, to the cent of large amounts.
+TEST(ZeroRate, LoanFormulasTakeTheirZeroRateForms)
 {
-    PaymentResult zero = levelPayment(36000.0, 0.0, 12, 30.0);
-    ASSERT_EQ(zero.status, LoanStatus::Ok);
-    EXPECT_EQ(zero.payment, levelPayment(36000.0, kZeroRateSubstitutePercent, 12, 30.0).payment);
-    EXPECT_NEAR(zero.payment, 100.0, kCent);
+    const struct {
+        const char* what;
+        double got;
+        double want;
+    } cases[] = {
+        {"8,069,365.32 every half-month for 5 years repays 968,323,838.40",
+         loanPrincipal(8069365.32, 0.0, 24, 5.0).principal, 968323838.40},
+        {"36,000 over 30 years pays 100 a month", levelPayment(36000.0, 0.0, 12, 30.0).payment, 100.0},
+        {"100,000 at 700 a month takes 142.86 installments: 11.917 years",
+         loanDuration(100000.0, 700.0, 0.0, 12).durationYears, 11.0 + 0.917},
+        {"and pays 100,000 / 143 for them", loanDuration(100000.0, 700.0, 0.0, 12).payment, 100000.0 / 143},
+        {"the rate search's 0 % step pays 36,000 / 360", rateForPayment(36000.0, 100.0, 12, 30.0).payment, 100.0},
+    };
+    for (const auto& c : cases) EXPECT_NEAR(c.got, c.want, 1e-6) << c.what;
 }
 
 TEST(LevelPayment, RefusesDurationsOutsideThePeriodLimits)
@@ -214,9 +225,9 @@ TEST(LoanDuration, APaymentNotAboveThePeriodsInterestIsTooLow)
 
 TEST(LoanDuration, ATinyPaymentAtATinyRateIsTooManyPeriods)
 {
-    // 100000 at the 0.0001 % substitute rate, 1 a month: 100,000 installments.
+    // 100000 at 0 % or at 0.0001 %, 1 a month: 100,000 installments.
     EXPECT_EQ(loanDuration(100000.0, 1.0, 0.0, 12).status, LoanStatus::TooManyPeriods);
-    EXPECT_EQ(loanDuration(100000.0, 1.0, kZeroRateSubstitutePercent, 12).status, LoanStatus::TooManyPeriods);
+    EXPECT_EQ(loanDuration(100000.0, 1.0, 0.0001, 12).status, LoanStatus::TooManyPeriods);
 }
 
 TEST(LoanDuration, APaymentThatRepaysInUnderHalfAMonthIsTooFewPeriods)
@@ -261,13 +272,12 @@ TEST(RateForPayment, ComparesTheFirstStepWithTheZeroRatePayment)
     EXPECT_EQ(rateForPayment(100000.0, halfway, 12, 30.0).rateIndex, 0);  // ties go to the lower step
 }
 
-TEST(RateForPayment, TheZeroStepsPaymentIsComputedAtTheSubstituteRate)
+TEST(RateForPayment, TheZeroStepRepaysTheLoanInEqualParts)
 {
     RateResult r = rateForPayment(36000.0, 100.0, 12, 30.0);
     ASSERT_EQ(r.status, LoanStatus::Ok);
     EXPECT_EQ(r.rateIndex, 0);
-    EXPECT_TRUE(std::isfinite(r.payment));
-    EXPECT_EQ(r.payment, levelPayment(36000.0, kZeroRateSubstitutePercent, 12, 30.0).payment);
+    EXPECT_EQ(r.payment, 36000.0 / 360);
 }
 
 TEST(RateForPayment, ATargetBelowTheZeroRatePaymentIsRefused)
@@ -301,7 +311,7 @@ TEST(InterestOnlyPayment, Is100000At7Point5Percent625AMonth)
 
 TEST(InterestOnlyPayment, TheZeroRateIsRefused)
 {
-    EXPECT_EQ(interestOnlyPayment(100000.0, kZeroRateSubstitutePercent, 12, true).status, LoanStatus::ZeroRate);
+    EXPECT_EQ(interestOnlyPayment(100000.0, 0.0001, 12, true).status, LoanStatus::ZeroRate);
     EXPECT_EQ(interestOnlyPayment(100000.0, 0.0, 12, false).status, LoanStatus::ZeroRate);
 }
 
@@ -309,7 +319,7 @@ TEST(InterestOnlyPayment, TheZeroRateIsRefused)
 TEST(LoanFormulas, NeverGiveNaNOrInfinity)
 {
     const double amounts[] = {-1.0, 0.0, 0.01, 1.0, 100000.0, limits::kMaxMoney};
-    const double rates[] = {0.0, kZeroRateSubstitutePercent, 0.125, 7.5, 25.0};
+    const double rates[] = {0.0, 0.0001, 0.125, 7.5, 25.0};
     const double durations[] = {-1.0, 0.0, 0.03, 0.083, 30.0, 1260.0, 2731.0, 1e300};
     const int frequencies[] = {12, 24, 26};
     for (double amount : amounts) {
@@ -355,10 +365,10 @@ public:
         : m_principal(principal), m_periods(installmentCount(perYear, years).count)
     {
         for (int index = 0; index <= kMaxRateIndex; ++index) {
-            double r = computedRatePercent(index * kRateStepPercent) / static_cast<double>(perYear * 100);
+            double r = index * kRateStepPercent / static_cast<double>(perYear * 100);
             double h = 1.0;
             for (int i = 0; i < m_periods; ++i) h *= 1.0 + r;
-            m_payments.push_back(principal * r * h / (h - 1.0));
+            m_payments.push_back(index == 0 ? principal / m_periods : principal * r * h / (h - 1.0));
         }
     }
 

@@ -132,7 +132,7 @@ TEST(LoanSheetExport, TheScheduleAsCsvHasItsMonths)
     EXPECT_EQ(rows[0], "Month,Principal Paid,Interest Paid,Principal Balance,Total Interest");
     EXPECT_EQ(rows[1], "1,79.64,400.00,79920.36,400.00");
     EXPECT_EQ(rows[2].substr(0, 16), "2,80.04,399.60,7");
-    EXPECT_EQ(rows[360], "360,477.25,2.39,-0.19,92670.36");
+    EXPECT_EQ(rows[360], "360,477.51,2.39,0.00,92670.66");
 }
 
 TEST(LoanSheetExport, ThePdfHoldsTheGridsTextsUnderATitleLine)
@@ -162,7 +162,7 @@ TEST(LoanSheetExport, ThePdfHoldsTheGridsTextsUnderATitleLine)
     EXPECT_EQ(schedule.rows[0], (std::vector<std::string>{"Month", "Principle Paid", "Interest Paid",
                                                           "Principle Balance", "Total Interest"}));
     EXPECT_EQ(schedule.rows[1], (std::vector<std::string>{"1", "$79.64", "$400.00", "$79,920.36", "$400.00"}));
-    EXPECT_EQ(schedule.rows[360][3], "($0.19)");
+    EXPECT_EQ(schedule.rows[360][3], "$0.00");
 }
 
 TEST(LoanSheetExport, ACancelledSaveRecordsNothing)
@@ -243,14 +243,14 @@ TEST(LoanSheetChart, TheScheduleChartsTheBalanceAndThePrincipalAndInterestOfEach
     EXPECT_EQ(yearly.series[2].kind, SeriesKind::Line);
     EXPECT_TRUE(yearly.series[2].rightAxis);
     EXPECT_FALSE(yearly.right.title.empty());
-    std::vector<ScheduleYear> years = scheduleByYear(s.amortTable, s.selPayment);
+    std::vector<ScheduleYear> years = scheduleByYear(s.amortTable);
     for (std::size_t y = 0; y < 30; ++y) {
         EXPECT_EQ(yearly.series[0].points[y].y, years[y].principal);
         EXPECT_EQ(yearly.series[1].points[y].y, years[y].interest);
         EXPECT_EQ(yearly.series[2].points[y].y, years[y].cumulativeInterest);
     }
     // The total interest at the end is the schedule's last Total Interest cell.
-    EXPECT_EQ(formatNumber(yearly.series[2].points.back().y, kCurrencyFormat), "$92,670.36");
+    EXPECT_EQ(formatNumber(yearly.series[2].points.back().y, kCurrencyFormat), "$92,670.66");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/module1.h"
@@ -153,7 +154,7 @@ Control* focused(TestProgram& t)
 void expectRefused(TestProgram& t, const std::string& message, const char* control)
 {
     EXPECT_EQ(oneError(t), message);
-    Control& refused = sheet(t).control(control);
+    Control& refused = static_cast<Form&>(sheet(t)).control(control);
     if (refused.kind() == Kind::MaskedBox) {
         EXPECT_EQ(textOf(t, control), "");
     }
@@ -338,7 +339,7 @@ TEST(LoanSheetOpening, TakesTheLoanColoursEvenInTheInvestmentView)
     c.gTextBoxBgColor = rgb(13, 14, 15);
     t.m().menu("mnu_view_invest").userChoose();
     t.m().mnu_LnSheet_Click();
-    LoanSheet& s = sheet(t);
+    Form& s = sheet(t);
     EXPECT_EQ(s.backColor(), rgb(1, 2, 3));
     for (const char* name :
          {"lblPurchTotl", "lblDwnPay", "lbl_MaxLen", "lbl_MinLen", "lbl_MaxPercent", "lbl_MinPercent"}) {
@@ -424,20 +425,20 @@ TEST(LoanSheetPayments, ManyRatesAndLengthsGiveBothScrollBars)
     EXPECT_EQ(cell(t, 0, 100), "100 Years");
 }
 
-TEST(LoanSheetPayments, TheZeroMinimumRateIsComputedAtATenthOfACentPercent)
+TEST(LoanSheetPayments, TheZeroMinimumRateRepaysInEqualParts)
 {
     TestProgram t;
     showPaymentsFor(t, "12000", "0", "1", "1", 0.0, 5.0);
     EXPECT_TRUE(t.messages().empty());
     LoanSheet& s = sheet(t);
-    EXPECT_EQ(s.intrMin, 0.001);
     EXPECT_EQ(s.rateCount, 21);
     EXPECT_EQ(grid(t).scrollBars(), ScrollBars::Vertical);
     EXPECT_EQ(cell(t, 1, 0), "0.00%");
     EXPECT_EQ(cell(t, 2, 0), "0.25%");
     EXPECT_EQ(cell(t, 21, 0), "5.00%");
-    EXPECT_EQ(cell(t, 1, 1), "$1,000.01");  // 12000 over 12 months at almost no interest: 1000.0054
-    EXPECT_DOUBLE_EQ(s.pmtTable.ratesPercent[20], 5.001);
+    EXPECT_EQ(cell(t, 1, 1), "$1,000.00");
+    EXPECT_EQ(cell(t, 2, 1), "$1,001.35");  // at 0.25 % itself
+    EXPECT_EQ(s.pmtTable.ratesPercent[20], 5.0);
 }
 
 TEST(LoanSheetPayments, EqualLengthsAndRatesGiveASingleCell)
@@ -739,9 +740,11 @@ TEST(LoanSheetSchedule, EightyThousandAtSixPercentForThirtyYears)
     EXPECT_EQ(cell(t, 2, 2), "$399.60");
     EXPECT_EQ(cell(t, 2, 3), "$79,840.32");
     EXPECT_EQ(cell(t, 360, 0), "360");
+    EXPECT_EQ(cell(t, 360, 1), "$477.51");
     EXPECT_EQ(cell(t, 360, 2), "$2.39");
-    EXPECT_EQ(cell(t, 360, 3), "($0.19)");
-    EXPECT_EQ(cell(t, 360, 4), "$92,670.36");
+    EXPECT_EQ(cell(t, 360, 3), "$0.00");
+    EXPECT_EQ(cell(t, 360, 4), "$92,670.66");
+    EXPECT_EQ(s.label("lblScheduleNote").caption(), "");
     EXPECT_EQ(g.row(), 360);
     EXPECT_EQ(g.col(), 4);
     EXPECT_FALSE(s.button("cmdCalcAmort").enabled());
@@ -776,6 +779,30 @@ TEST(LoanSheetSchedule, RowCountsFollowTheMonths)
         EXPECT_EQ(grid(t).rows(), c.rows) << c.length;
         EXPECT_EQ(cell(t, c.lastMonth, 0), std::to_string(c.lastMonth)) << c.length;
         EXPECT_EQ(cell(t, c.lastMonth + 1, 0), c.rows > c.lastMonth + 1 ? " " : "") << c.length;
+    }
+}
+
+// A last installment that the rows alone do not explain gets a note under the grid, in the copy and the PDF.
+TEST(LoanSheetSchedule, ABalloonOrAnEarlyEndIsNoted)
+{
+    const std::string balloon =
+        "The last installment of $81,450.00 is a balloon payment: the level payment does "
+        "not repay the loan within its term.";
+    const std::string early =
+        "The loan is repaid with installment 1,175, before the end of its term; the last "
+        "installment is $285.40.";
+    for (auto [years, rate, lastMonth, note] : {std::tuple{"97", 21.75, 1164, balloon}, {"98", 6.75, 1175, early}}) {
+        TestProgram t;
+        showPaymentsFor(t, "80000", "0", years, years, rate, rate);
+        grid(t).userDoubleClickCell(1, 1);
+        EXPECT_EQ(cell(t, lastMonth, 3), "$0.00");
+        EXPECT_EQ(sheet(t).label("lblScheduleNote").caption(), note);
+        const std::string text = copied(t);
+        const std::string title = sheet(t).PdfTable().title;
+        EXPECT_EQ(text.substr(text.size() - note.size() - 2), note + "\r\n");
+        EXPECT_EQ(title.substr(title.size() - note.size()), note);
+        showPayments(t);
+        EXPECT_EQ(sheet(t).label("lblScheduleNote").caption(), "");
     }
 }
 
@@ -895,17 +922,17 @@ TEST(LoanSheetCopy, AScheduleByteForByte)
               "Payment\n$86.07\r\n"
               "\tPrinciple Paid\t\tInterest Paid\t\tPrinciple Balance\tTotal Interest\r\n"
               "1\t$81.07\t\t\t$5.00\t\t\t$918.93\t\t$5.00\t\t\r\n"
-              "2\t$81.48\t\t\t$4.59\t\t\t$837.46\t\t$9.59\t\t\r\n"
-              "3\t$81.88\t\t\t$4.19\t\t\t$755.58\t\t$13.78\t\t\r\n"
-              "4\t$82.29\t\t\t$3.78\t\t\t$673.29\t\t$17.56\t\t\r\n"
-              "5\t$82.70\t\t\t$3.37\t\t\t$590.60\t\t$20.93\t\t\r\n"
-              "6\t$83.12\t\t\t$2.95\t\t\t$507.48\t\t$23.88\t\t\r\n"
-              "7\t$83.53\t\t\t$2.54\t\t\t$423.95\t\t$26.42\t\t\r\n"
-              "8\t$83.95\t\t\t$2.12\t\t\t$340.01\t\t$28.54\t\t\r\n"
-              "9\t$84.37\t\t\t$1.70\t\t\t$255.64\t\t$30.24\t\t\r\n"
-              "10\t$84.79\t\t\t$1.28\t\t\t$170.86\t\t$31.52\t\t\r\n"
-              "11\t$85.22\t\t\t$0.85\t\t\t$85.64\t\t\t$32.37\t\t\r\n"
-              "12\t$85.64\t\t\t$0.43\t\t\t$0.00\t\t\t$32.80\t\t\r\n");
+              "2\t$81.48\t\t\t$4.59\t\t\t$837.45\t\t$9.59\t\t\r\n"
+              "3\t$81.88\t\t\t$4.19\t\t\t$755.57\t\t$13.78\t\t\r\n"
+              "4\t$82.29\t\t\t$3.78\t\t\t$673.28\t\t$17.56\t\t\r\n"
+              "5\t$82.70\t\t\t$3.37\t\t\t$590.58\t\t$20.93\t\t\r\n"
+              "6\t$83.12\t\t\t$2.95\t\t\t$507.46\t\t$23.88\t\t\r\n"
+              "7\t$83.53\t\t\t$2.54\t\t\t$423.93\t\t$26.42\t\t\r\n"
+              "8\t$83.95\t\t\t$2.12\t\t\t$339.98\t\t$28.54\t\t\r\n"
+              "9\t$84.37\t\t\t$1.70\t\t\t$255.61\t\t$30.24\t\t\r\n"
+              "10\t$84.79\t\t\t$1.28\t\t\t$170.82\t\t$31.52\t\t\r\n"
+              "11\t$85.22\t\t\t$0.85\t\t\t$85.60\t\t\t$32.37\t\t\r\n"
+              "12\t$85.60\t\t\t$0.43\t\t\t$0.00\t\t\t$32.80\t\t\r\n");
     const std::string print = printed(t);
     EXPECT_EQ(print.substr(0, print.find("2\t")),
               "Loan of  1000\r\n"

@@ -162,7 +162,7 @@ TEST(MervaneInvestments, YearlyContributionsCountWholeYears)
         fillIn(t, "1000", kSixPercent, c.years);
         t.calculate();
         EXPECT_EQ(t.text("fp_Payment"), c.payoff);
-        EXPECT_EQ(valueOf(t, "fp_totpay"), 1000 * std::stod(c.years));
+        EXPECT_EQ(valueOf(t, "fp_totpay"), 11000) << "eleven contributions made";
     }
 }
 
@@ -252,14 +252,19 @@ struct SearchCase {
     std::vector<std::string> messages;
 };
 
-TEST(MervaneAnnuities, DurationSearchOnAFundOf100000AtSixPercent)
+// The duration to the nearest whole month, and the payment that uses the fund up over exactly that duration.
+TEST(MervaneAnnuities, DurationOfAFundOf100000AtSixPercent)
 {
     const std::vector<SearchCase> cases = {
         {"716.43", "20", "$716.43", {}},
-        {"1000", "11.33326", "$1,015.18", {}},
-        {"600", "29.5", "", {}},
-        {"520", "54.5", "", {}},
-        {"505", "75.5", "", {"ERROR: Duration is greater than 75 yrs; increase Annuity Payment."}},
+        {"1000", "11.583", "$999.88", {}},
+        {"600", "29.917", "", {}},
+        {"520", "54.417", "", {}},
+        {"505",
+         "75",
+         "",
+         {"ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.\n\r"
+          "Please increase the payment amount. [75 yrs will be used]"}},
         {"40000",
          "1",
          "$8,606.64",
@@ -280,7 +285,7 @@ TEST(MervaneAnnuities, DurationSearchOnAFundOf100000AtSixPercent)
         if (*c.payoff) {
             EXPECT_EQ(t.text("fp_Payment"), c.payoff);
         }
-        EXPECT_NEAR(valueOf(t, "fp_totpay"), valueOf(t, "fp_Payment") * t.m().calc().durYears * 12, 1e-6);
+        EXPECT_NEAR(valueOf(t, "fp_totpay"), valueOf(t, "fp_Payment") * std::round(t.m().calc().durYears * 12), 1e-6);
         // The search's messages carry the program's own title.
         for (const PlatformRecord& r : t.platform.messages()) EXPECT_EQ(r.title, "Tarvolin");
         EXPECT_EQ(t.messages(), c.messages);

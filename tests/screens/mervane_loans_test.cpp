@@ -129,6 +129,63 @@ TEST(MervaneLoans, EachSolverFillsItsUnknown)
     EXPECT_TRUE(t.messages().empty());
 }
 
+// Totals are the payment as shown times the installments made, and the interest is what they pay above the
+// amount, whatever fraction of a year the duration carries.
+TEST(MervaneLoans, TotalsCountWholeInstallments)
+{
+    struct Case {
+        const char* amount;
+        int rateIndex;
+        const char* years;
+        const char* frequency;
+        int installments;
+    };
+    const Case cases[] = {
+        {"10000", 1, "0.083", "opt_12", 1},      // one month at 0.125 %
+        {"100000", 60, "10.25", "opt_26", 266},  // 266.5 installments: 266 paid
+        {"75000", 8, "0.917", "opt_26", 24},     // eleven months at 1 %: never negative interest
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.years);
+        TestProgram t;
+        t.type("fp_Prin", c.amount);
+        t.form().combo("comIntr").userPick(c.rateIndex);
+        t.type("fp_Time", c.years);
+        t.form().option(c.frequency).userClick();
+        t.calculate();
+        const double pay = readBoxValue(t.text("fp_Payment"));
+        EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), pay * c.installments, 1e-6);
+        EXPECT_NEAR(readBoxValue(t.text("fp_totInt")), pay * c.installments - std::stod(c.amount), 1e-6);
+        EXPECT_GE(readBoxValue(t.text("fp_totInt")), 0);
+    }
+}
+
+TEST(MervaneLoans, APaymentThatShowsAsZeroIsRefusedAndChangesNothing)
+{
+    TestProgram t;
+    t.type("fp_Prin", "1");
+    t.form().combo("comIntr").userPick(1);
+    t.type("fp_Time", "49.83");
+    t.calculate();
+    EXPECT_EQ(t.messages(),
+              std::vector<std::string>{
+                  "Payment too small - it would show as $0.00; increase the amount or shorten the duration"});
+    EXPECT_EQ(t.text("fp_Time"), "49.83");
+    EXPECT_EQ(t.shown("fp_totpay"), "$0.00");
+}
+
+TEST(MervaneLoans, DurationsInMonthsAreWholeMonths)
+{
+    TestProgram t;
+    standardLoan(t);
+    t.form().menu("mnu_Months").userChoose();
+    t.form().option("opt_time").userClick();
+    t.type("fp_Payment", "800");
+    t.calculate();
+    const std::string months = t.text("fp_Time");
+    EXPECT_EQ(months.find('.'), std::string::npos) << months;
+}
+
 TEST(MervaneLoans, TwiceMonthlyAndBiweeklyPaymentsCountTheirInstallments)
 {
     TestProgram t;
@@ -136,15 +193,15 @@ TEST(MervaneLoans, TwiceMonthlyAndBiweeklyPaymentsCountTheirInstallments)
     t.type("fp_Time", "5.083");
     t.form().option("opt_26").userClick();  // a frequency click calculates at once
     EXPECT_EQ(t.m().calc().instPerYear, 26);
-    // 26 x 5.083 = 132.158 installments, counted as 132 by the power and unrounded by the totals.
+    // 26 x 5.083 = 132.158 installments: 132 made, by the payment and the totals alike.
     double pay = readBoxValue(t.text("fp_Payment"));
-    EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), pay * 5.083 * 26, 1e-6);
+    EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), pay * 132, 1e-6);
     t.form().option("opt_24").userClick();
     EXPECT_EQ(t.m().calc().instPerYear, 24);
     EXPECT_LT(readBoxValue(t.text("fp_Payment")), pay * 26 / 24 + 1);
 }
 
-TEST(MervaneLoans, ZeroRateEntryComputesWithATinyRateAndReportsNoInterest)
+TEST(MervaneLoans, ZeroRateEntryComputesAtZeroAndReportsNoInterest)
 {
     TestProgram t;
     standardLoan(t);
@@ -153,7 +210,7 @@ TEST(MervaneLoans, ZeroRateEntryComputesWithATinyRateAndReportsNoInterest)
     EXPECT_EQ(t.text("fp_Payment"), "$277.78");
     EXPECT_EQ(t.text("fp_totpay"), "$100,000.00");
     EXPECT_EQ(t.text("fp_totInt"), "0");
-    EXPECT_DOUBLE_EQ(t.m().calc().intRate, 0.0001);
+    EXPECT_EQ(t.m().calc().intRate, 0.0);
 }
 
 TEST(MervaneLoans, TooLowPaymentForTheDurationChangesNothing)
@@ -196,7 +253,7 @@ TEST(MervaneLoans, RateSearchRefusesAPaymentBelowTheZeroRatePaymentAndKeepsIt)
     t.type("fp_Payment", "1000.01");  // closer to 0 % than to 0.125 %
     t.calculate();
     EXPECT_EQ(m.combo("comIntr").text(), "0.000");
-    EXPECT_EQ(t.text("fp_Payment"), "$1,000.01");  // computed at 0.0001 %
+    EXPECT_EQ(t.text("fp_Payment"), "$1,000.00");  // the payment at 0 %
     EXPECT_TRUE(t.messages().empty());
 }
 
