@@ -1,6 +1,6 @@
 // The settings-file reader and writer over any text. Properties: reading never fails and gives a key's value
-// or the default; writing the program's keys keeps every other line of the file as it was, in order, and
-// reading the file back gives each written value.
+// or the default; writing the program's keys keeps every other line of the file as it was, in order, line
+// ends and encoding included, and reading the file back gives each written value.
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -11,6 +11,7 @@
 #include "fuzz_check.h"
 #include "settings/file_system.h"
 #include "settings/profile.h"
+#include "settings/text_encoding.h"
 
 namespace {
 
@@ -24,20 +25,22 @@ struct Line {
     std::string end;
 };
 
+// CR LF, LF and a lone CR each end a line.
 std::vector<Line> lines(const std::string& text)
 {
     std::vector<Line> out;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t nl = text.find('\n', pos);
-        if (nl == std::string::npos) {
-            out.push_back({text.substr(pos), ""});
-            break;
+    std::string body;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            body += text[i];
+            continue;
         }
-        bool cr = nl > pos && text[nl - 1] == '\r';
-        out.push_back({text.substr(pos, nl - pos - (cr ? 1 : 0)), cr ? "\r\n" : "\n"});
-        pos = nl + 1;
+        const bool crlf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        out.push_back({body, crlf ? "\r\n" : std::string(1, text[i])});
+        body.clear();
+        if (crlf) ++i;
     }
+    if (!body.empty()) out.push_back({body, ""});
     return out;
 }
 
@@ -89,9 +92,14 @@ bool sectionHeader(const std::string& body)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    // A UTF-16 file is read and written as its text; anything else byte for byte.
+    const tv::DecodedText decoded = tv::decodeText(bytes);
+    FUZZ_CHECK(tv::encodeText(decoded.text, decoded.encoding, decoded.oddByte) == bytes,
+               "decoding and encoding again give the same bytes");
+    const std::string& text = decoded.text;
     tv::MemoryFileSystem fs;
-    fs.files["Tarvolin.ini"] = text;
+    fs.files["Tarvolin.ini"] = bytes;
     tv::ProfileFile ini("Tarvolin.ini", fs);
     for (const char* key : kKeys) {
         ini.readInt(tv::kIniSection, key, 77);
@@ -105,7 +113,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         keys.emplace_back(kKeys[(data[i] + i) % std::size(kKeys)], std::to_string(static_cast<int>(data[i]) - 100));
     if (keys.empty()) keys.emplace_back("LoanAmount", "1");
     FUZZ_CHECK(ini.writeStrings(tv::kIniSection, keys), "a small file is written");
-    const std::string written = fs.files["Tarvolin.ini"];
+    const tv::DecodedText file = tv::decodeText(fs.files["Tarvolin.ini"]);
+    FUZZ_CHECK(file.encoding == decoded.encoding, "the file keeps its encoding");
+    const std::string written = file.text;
     FUZZ_CHECK(written == tv::ProfileFile::applyKeys(text, tv::kIniSection, keys), "the file written is applyKeys'");
 
     // Every key reads back as the last value written for it.

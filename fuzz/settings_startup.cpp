@@ -14,6 +14,7 @@
 #include "settings/color_form.h"
 #include "settings/file_system.h"
 #include "settings/ini_file_form.h"
+#include "settings/settings_path.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ void checkMainScreen(tv::Program& program)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     tv::MemoryFileSystem fs;
-    fs.files[tv::Program::kIniFile] = std::string(reinterpret_cast<const char*>(data), size);
+    fs.files[tv::kSettingsFileName] = std::string(reinterpret_cast<const char*>(data), size);
     try {
         tv::ScriptedPlatform platform;
         tv::Program program(platform);

@@ -1,5 +1,9 @@
 #include "app/program.h"
 
+#include <cstdlib>
+
+#include "settings/settings_path.h"
+
 #include "info/about.h"
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
@@ -54,6 +58,11 @@ Form& Program::aboutBox()
 void Program::showUpdateHistory()
 {
     tv::showUpdateHistory(*this);
+}
+
+std::string Program::settingsPath()
+{
+    return tv::settingsPath(*m_fileSystem, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
 void Program::unloadLoanSheet()

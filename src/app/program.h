@@ -59,8 +59,9 @@ public:
     // The name of every form of the program, whether it has been created yet or not.
     static const std::vector<std::string>& formNames();
 
-    // The settings file: "Tarvolin.ini" in the current directory.
-    static constexpr const char* kIniFile = "Tarvolin.ini";
+    // The settings file in use: "Tarvolin.ini" in the current folder when there is one, otherwise the one in
+    // the per-user configuration folder (settings/settings_path.h).
+    std::string settingsPath();
 
     // Start-up: shows the main screen, reads the settings and fills in the defaults.
     void Main();

@@ -1,8 +1,13 @@
 #include "desktop/accessible_names.h"
 
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QToolButton>
 #include <algorithm>
 #include <vector>
 
+#include "desktop/form_window.h"
 #include "screen_model/control.h"
 #include "screen_model/form.h"
 
@@ -12,6 +17,126 @@ namespace {
 
 // A heading may stand this far (twips) above the box it names.
 constexpr int kHeadingReach = 600;
+
+// Boxes whose label says only "Minimum" or "Maximum": the name says of what.
+struct SpokenName {
+    const char* form;
+    const char* control;
+    const char* name;
+};
+constexpr SpokenName kSpokenNames[] = {
+    {"LoanSheet", "txtLenMin", "Minimum loan length (years)"},
+    {"LoanSheet", "txtLenMax", "Maximum loan length (years)"},
+    {"LoanSheet", "comIntrMin", "Minimum interest rate %"},
+    {"LoanSheet", "comIntrMax", "Maximum interest rate %"},
+};
+
+const char* spokenNameOf(const tv::Control& control)
+{
+    for (const SpokenName& n : kSpokenNames)
+        if (control.name() == n.control && control.form().name() == n.form) return n.name;
+    return nullptr;
+}
+
+class FormWindowAccessible : public QAccessibleWidget {
+public:
+    explicit FormWindowAccessible(FormWindow* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QAccessible::Role role() const override
+    {
+        return static_cast<FormWindow*>(widget())->form().modal() ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
+class ListAccessible : public QAccessibleWidget {
+public:
+    explicit ListAccessible(QComboBox* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) return combo()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// Qt calls a checkable button that is not auto-exclusive a check box; the model keeps the option buttons
+// exclusive itself, so they are radio buttons all the same.
+class OptionAccessible : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QRadioButton* w) : QAccessibleWidget(w, QAccessible::RadioButton) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() || action == toggleAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+// A toolbar button that stays pressed is checkable: Qt would call it a check box.
+class ToolButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ToolButtonAccessible(QToolButton* w) : QAccessibleWidget(w, QAccessible::PushButton) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QToolButton* button() const { return static_cast<QToolButton*>(widget()); }
+};
+
+QAccessibleInterface* programInterface(const QString&, QObject* object)
+{
+    // A button with a drop-down keeps Qt's own interface, which offers its menu.
+    // Qt's own buttons (the toolbar's overflow button, "qt_...") keep theirs too.
+    if (auto* tool = qobject_cast<QToolButton*>(object); tool && !tool->menu() &&
+                                                         !tool->objectName().startsWith(QLatin1String("qt_")) &&
+                                                         qobject_cast<FormWindow*>(tool->window()))
+        return new ToolButtonAccessible(tool);
+    if (auto* option = qobject_cast<QRadioButton*>(object); option && qobject_cast<FormWindow*>(option->window()))
+        return new OptionAccessible(option);
+    if (auto* window = qobject_cast<FormWindow*>(object)) return new FormWindowAccessible(window);
+    // Only the forms' lists: their parent chain reaches a form's window.
+    if (auto* combo = qobject_cast<QComboBox*>(object); combo && qobject_cast<FormWindow*>(combo->window()))
+        return new ListAccessible(combo);
+    return nullptr;
+}
 
 int right(const tv::Rect& r)
 {
@@ -170,8 +295,14 @@ const tv::Control* namingLabel(const tv::Control& box)
     return found.heading ? nullptr : found.label;
 }
 
+void installAccessibleInterfaces()
+{
+    QAccessible::installFactory(programInterface);
+}
+
 QString accessibleName(const tv::Control& control)
 {
+    if (const char* name = spokenNameOf(control)) return QString::fromLatin1(name);
     switch (control.kind()) {
         case tv::Kind::MaskedBox:
         case tv::Kind::ComboList:

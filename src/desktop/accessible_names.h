@@ -28,4 +28,10 @@ const tv::Control* namingLabel(const tv::Control& box);
 // A caption as a screen reader should say it (see above).
 QString spokenCaption(const std::string& caption);
 
+// What screen readers are told of the program's own widgets, beyond Qt's defaults: a form's window is a
+// window (a dialog only while modal), an option button a radio button, a toolbar button a push button
+// (pressed or not), and a list is named by its label, its entry being its value (Qt on Linux would name
+// it by the entry, "8.000"). Installed before any window is shown (again is harmless).
+void installAccessibleInterfaces();
+
 }  // namespace tvqt

@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPalette>
+#include <QShortcut>
 #include <QStackedBarSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -201,6 +202,8 @@ std::unique_ptr<QWidget> makeChartWindow(const tv::ChartRequest& request)
         view->setMinimumSize(480, 300);
         layout->addWidget(view);
     }
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window.get());
+    QObject::connect(close, &QShortcut::activated, window.get(), &QWidget::close);
     window->resize(860, 40 + 400 * std::max<int>(1, static_cast<int>(request.charts.size())));
     return window;
 }

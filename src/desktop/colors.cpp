@@ -92,6 +92,23 @@ double contrastRatio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor readableOn(const QColor& preferred, const QColor& back)
+{
+    // A little above the threshold, so that anti-aliased edges still reach it.
+    constexpr double aim = kReadableContrast + 0.3;
+    if (contrastRatio(preferred, back) >= kReadableContrast) return preferred;
+    const QColor target = contrastRatio(Qt::black, back) >= contrastRatio(Qt::white, back) ? Qt::black : Qt::white;
+    const QColor from = preferred.toRgb();
+    QColor color = from;
+    for (int step = 1; step <= 10 && contrastRatio(color, back) < aim; ++step) {
+        const double t = step / 10.0;
+        color = QColor::fromRgbF(static_cast<float>(from.redF() + (target.redF() - from.redF()) * t),
+                                 static_cast<float>(from.greenF() + (target.greenF() - from.greenF()) * t),
+                                 static_cast<float>(from.blueF() + (target.blueF() - from.blueF()) * t));
+    }
+    return color;
+}
+
 QColor readableTextColor(tv::Color fore, const QColor& back, const QPalette& palette)
 {
     QColor color = toQColor(fore, palette);

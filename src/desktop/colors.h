@@ -24,6 +24,11 @@ QColor readableTextColor(tv::Color fore, const QColor& back, const QPalette& pal
 double contrastRatio(const QColor& a, const QColor& b);
 inline constexpr double kReadableContrast = 4.5;
 
+// `preferred` if it reads on `back` (kReadableContrast), otherwise `preferred` mixed towards black or
+// white, whichever reads better, in steps of 10 % until it reads with a small margin: a grey stays a grey
+// where it can.
+QColor readableOn(const QColor& preferred, const QColor& back);
+
 // The palette role that stands for system colour `index` (the low byte of 0x800000nn), and the colour
 // group to read it from (grey text is the disabled window text).
 struct SystemColorRole {

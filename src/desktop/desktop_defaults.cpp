@@ -1,7 +1,13 @@
 #include "desktop/desktop_defaults.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -45,6 +51,53 @@ void applyDesktopDefaults(QApplication& app)
     QApplication::setWindowIcon(programIcon());
     // The model decides when the program ends (its main form unloads, or Exit), not the window count.
     app.setQuitOnLastWindowClosed(false);
+}
+
+QString windowPlacesFile()
+{
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config)) config = QDir::home().filePath(QStringLiteral(".config"));
+    return QDir(config).filePath(QStringLiteral("Tarvolin/windows.json"));
+}
+
+namespace {
+
+QJsonObject readWindowPlaces()
+{
+    QFile file(windowPlacesFile());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QJsonDocument doc = QJsonDocument::fromJson(file.read(1 << 20));
+    return doc.isObject() ? doc.object() : QJsonObject();
+}
+
+}  // namespace
+
+std::optional<QRect> savedWindowPlace(const QString& formName)
+{
+    const QJsonValue entry = readWindowPlaces().value(formName);
+    if (!entry.isObject()) return std::nullopt;
+    const QJsonObject o = entry.toObject();
+    for (const char* key : {"x", "y", "width", "height"})
+        if (!o.value(QLatin1String(key)).isDouble()) return std::nullopt;
+    QRect place(o.value(QLatin1String("x")).toInt(), o.value(QLatin1String("y")).toInt(),
+                o.value(QLatin1String("width")).toInt(), o.value(QLatin1String("height")).toInt());
+    if (place.width() <= 0 || place.height() <= 0) return std::nullopt;
+    return place;
+}
+
+bool saveWindowPlace(const QString& formName, const QRect& place)
+{
+    QJsonObject places = readWindowPlaces();
+    places.insert(formName, QJsonObject{{QStringLiteral("x"), place.x()},
+                                        {QStringLiteral("y"), place.y()},
+                                        {QStringLiteral("width"), place.width()},
+                                        {QStringLiteral("height"), place.height()}});
+    const QString path = windowPlacesFile();
+    if (!QDir().mkpath(QFileInfo(path).path())) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(QJsonDocument(places).toJson());
+    return file.commit();
 }
 
 QFont qtFont(const tv::Font& font, const QFont& base)

@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
+#include <optional>
 
 #include "screen_model/types.h"
 
@@ -31,6 +33,14 @@ inline constexpr const char* kDesktopFileName = "org.tarvolin.Tarvolin";
 // Sets the application font (scaled for the desktop's font size), name, desktop file name and window
 // icon. Call once after creating the QApplication.
 void applyDesktopDefaults(QApplication& app);
+
+// Where each window was left, by form name, in its own file of the per-user configuration folder
+// ($XDG_CONFIG_HOME/Tarvolin/windows.json, else ~/.config/...): {"LoanSheet": {"x":..,"y":..,"width":..,
+// "height":..}} in device-independent pixels, the frame's position and the window's size. A missing or broken file
+// means no window has a place yet; the file is replaced whole, never left half written.
+QString windowPlacesFile();
+std::optional<QRect> savedWindowPlace(const QString& formName);
+bool saveWindowPlace(const QString& formName, const QRect& place);
 
 // A control's font: the name is passed to Qt as it is (fontconfig substitutes metric twins), the size in
 // points grown as `base` is grown from 8 pt; an empty name or a zero size keep the base font's.

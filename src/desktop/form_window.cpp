@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -9,12 +10,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <vector>
 
 #include "desktop/accessible_names.h"
 #include "desktop/colors.h"
 #include "desktop/grid_view.h"
 #include "desktop/icons.h"
 #include "desktop/masked_edit.h"
+#include "desktop/paint_widgets.h"
 #include "desktop/toolbar_widget.h"
 
 namespace tvqt {
@@ -25,10 +31,15 @@ FormWindow::FormWindow(tv::Form& form, const TwipScale& scale) : QDialog(nullptr
     setAttribute(Qt::WA_DeleteOnClose, false);
     setSizeGripEnabled(false);
     setWindowIcon(programIcon());
+    m_indicatorStyle = new IndicatorStyle;
+    m_indicatorStyle->setParent(this);
     build();
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow()
+{
+    saveOwnPlace();
+}
 
 void FormWindow::build()
 {
@@ -54,7 +65,13 @@ void FormWindow::build()
         m_widgets[c] = w;
         m_controlOf[w] = c;
     }
-    for (tv::Control* c : m_form.controls()) applyAll(*c);
+    for (tv::Control* c : m_form.controls()) {
+        if (c->kind() == tv::Kind::OptionButton || c->kind() == tv::Kind::CheckBox)
+            m_widgets[c]->setStyle(m_indicatorStyle);
+        applyAll(*c);
+        applyReadability(*c, m_widgets[c]);
+    }
+    applyEmphasis();
     // Labels, lines and pictures are drawn on their container, beneath every windowed control.
     const auto& controls = m_form.controls();
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
@@ -184,23 +201,65 @@ bool FormWindow::isMenuShortcut(const QKeyEvent& event) const
     return false;
 }
 
+QSize FormWindow::designedClient() const
+{
+    return QSize(m_scale.px(m_form.clientWidth()), m_scale.px(m_form.clientHeight())).expandedTo(QSize(1, 1));
+}
+
 void FormWindow::applyFormGeometry()
 {
-    QSize client(m_scale.px(m_form.clientWidth()), m_scale.px(m_form.clientHeight()));
-    client = client.expandedTo(QSize(1, 1));
+    const QSize client = designedClient();
     auto* l = layout();
+    l->setSizeConstraint(QLayout::SetDefaultConstraint);
+    m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    int menu = m_menuBar ? m_menuBar->sizeHint().height() : 0;
     if (m_form.resizable()) {
-        l->setSizeConstraint(QLayout::SetDefaultConstraint);
+        // The form lays itself out in Form_Resize from the model's size.
         m_client->setMinimumSize(0, 0);
-        m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        int menu = m_menuBar ? m_menuBar->sizeHint().height() : 0;
         resize(client.width(), client.height() + menu);
     } else {
-        m_client->setFixedSize(client);
-        l->setSizeConstraint(QLayout::SetFixedSize);
+        // The designed size is the smallest; what the user adds goes to the grids.
+        m_client->setMinimumSize(client);
+        resize(client.width() + m_extra.width(), client.height() + menu + m_extra.height());
     }
     l->activate();
-    move(m_scale.px(m_form.left()), m_scale.px(m_form.top()));
+    placeGrids();
+    // The window goes where the form says when the form moves it, and otherwise stays where the user put it.
+    const QPoint modelPos(m_scale.px(m_form.left()), m_scale.px(m_form.top()));
+    if (!m_placed || modelPos != m_modelPos) move(modelPos);
+    m_modelPos = modelPos;
+    m_placed = true;
+}
+
+void FormWindow::placeGrids()
+{
+    if (m_form.resizable()) return;
+    const QSize extra = (m_client->size() - designedClient()).expandedTo(QSize(0, 0));
+    std::vector<tv::Rect> grids;
+    for (const tv::Control* c : m_form.controls())
+        if (c->kind() == tv::Kind::Grid && !c->container()) grids.push_back(c->rect());
+    if (grids.empty()) return;
+    for (const auto& [control, w] : m_widgets) {
+        if (control->container() || control->kind() == tv::Kind::Line) continue;
+        const tv::Rect& c = control->rect();
+        QRect r = m_scale.rect(c);
+        if (control->kind() == tv::Kind::Grid) {
+            r.setSize(r.size() + extra);
+        } else if (std::any_of(grids.begin(), grids.end(), [&c](const tv::Rect& g) {
+                       return c.top >= g.top + g.height && c.left < g.left + g.width && g.left < c.left + c.width;
+                   })) {
+            r.translate(0, extra.height());  // a note under a grid stays under it
+        } else {
+            continue;
+        }
+        if (w->geometry() != r) w->setGeometry(r);
+    }
+}
+
+void FormWindow::saveOwnPlace()
+{
+    if (!m_rememberPlace || !isVisible()) return;
+    saveWindowPlace(objectName(), QRect(pos(), size()));
 }
 
 void FormWindow::applyFormColors()
@@ -217,14 +276,24 @@ void FormWindow::showForm()
     setWindowFlags(m_form.modal()
                        ? (Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
                        : (Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint |
-                          (m_form.resizable() ? Qt::WindowMaximizeButtonHint : Qt::Widget)));
+                          Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint));
     setWindowModality(m_form.modal() ? Qt::ApplicationModal : Qt::NonModal);
     if (m_form.modal()) {
         // Keep a dialog above the window it was opened from.
         if (QWidget* active = QApplication::activeWindow(); active && active != this) {
             winId();
             if (windowHandle() && active->windowHandle()) windowHandle()->setTransientParent(active->windowHandle());
+        }
+    }
+    if (m_rememberPlace && !m_restored && !m_form.resizable()) {
+        m_restored = true;
+        // The first showing: where and how large the user left the window in an earlier run.
+        if (std::optional<QRect> saved = savedWindowPlace(objectName())) {
+            const int menu = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+            m_extra = (saved->size() - designedClient() - QSize(0, menu)).expandedTo(QSize(0, 0));
+            applyFormGeometry();
+            // A place on a screen that is gone keeps the form's own.
+            if (QGuiApplication::screenAt(saved->topLeft() + QPoint(20, 20))) move(saved->topLeft());
         }
     }
     applyFormGeometry();
@@ -240,6 +309,7 @@ void FormWindow::showForm()
 void FormWindow::hideForm()
 {
     Applying guard(*this);
+    saveOwnPlace();
     hide();
 }
 
@@ -263,8 +333,94 @@ void FormWindow::formChanged(tv::FormEvent event)
 
 void FormWindow::controlChanged(tv::Control& control, tv::Prop prop, int row, int col)
 {
-    if (!m_widgets.count(&control)) return;
+    QWidget* w = widget(control);
+    if (!w) return;
     apply(control, prop, row, col);
+    Applying guard(*this);
+    switch (prop) {
+        case tv::Prop::Geometry:
+            placeGrids();
+            if (control.kind() == tv::Kind::Label || control.kind() == tv::Kind::MaskedBox) applyEmphasis();
+            break;
+        case tv::Prop::Enabled:
+        case tv::Prop::BackColor:
+        case tv::Prop::ForeColor:
+            applyReadability(control, w);
+            if (control.kind() == tv::Kind::Label) applyEmphasis();
+            break;
+        case tv::Prop::Visible:
+        case tv::Prop::Caption:
+            if (control.kind() == tv::Kind::Label || control.kind() == tv::Kind::MaskedBox) applyEmphasis();
+            break;
+        case tv::Prop::Font:
+            if (auto* edit = qobject_cast<MaskedEdit*>(w)) edit->setEmphasis(edit->emphasis());
+            break;
+        default:
+            break;
+    }
+}
+
+void FormWindow::applyReadability(const tv::Control& control, QWidget* w)
+{
+    QPalette pal = w->palette();
+    auto readable = [&pal](QPalette::ColorRole text, QPalette::ColorRole back) {
+        // Buttons and closed lists are drawn on a gradient up to 70 % either side of their colour.
+        const QColor b = pal.color(back);
+        QColor c = readableOn(pal.color(QPalette::Disabled, text), b);
+        if (back == QPalette::Button) c = readableOn(readableOn(c, b.lighter(170)), b.darker(170));
+        pal.setColor(QPalette::Disabled, text, c);
+    };
+    switch (control.kind()) {
+        case tv::Kind::Label:
+        case tv::Kind::OptionButton:
+        case tv::Kind::CheckBox:
+        case tv::Kind::Frame:
+            readable(QPalette::WindowText, QPalette::Window);
+            readable(QPalette::ButtonText, QPalette::Button);
+            // The indicator's fill: the desktop's base, unless the control's own background reads as well.
+            readable(QPalette::Text, QPalette::Base);
+            break;
+        case tv::Kind::MaskedBox:
+            // A box the form disabled or locked holds a result: shown read-only in the colours of an enabled box,
+            // never greyed, and it still takes no focus.
+            pal.setColor(QPalette::Disabled, QPalette::Text, pal.color(QPalette::Active, QPalette::Text));
+            pal.setColor(QPalette::Disabled, QPalette::Base, pal.color(QPalette::Active, QPalette::Base));
+            break;
+        case tv::Kind::ComboList:
+        case tv::Kind::TextArea:
+        case tv::Kind::Grid:
+            readable(QPalette::Text, QPalette::Base);
+            readable(QPalette::ButtonText, QPalette::Button);
+            break;
+        case tv::Kind::CommandButton:
+            readable(QPalette::ButtonText, QPalette::Button);
+            break;
+        default:
+            return;
+    }
+    if (pal != w->palette()) w->setPalette(pal);
+}
+
+void FormWindow::applyEmphasis()
+{
+    // The answer's label is drawn in the highlight colour: the one label colour that differs from the one most
+    // labels of the form's boxes share. Its box is marked by more than colour.
+    std::vector<std::pair<MaskedEdit*, tv::Color>> boxes;
+    std::map<tv::Color, int> tally;
+    for (const auto& [control, w] : m_widgets) {
+        auto* edit = qobject_cast<MaskedEdit*>(w);
+        if (!edit) continue;
+        const tv::Control* label = control->visible() ? namingLabel(*control) : nullptr;
+        if (!label || !label->visible()) {
+            edit->setEmphasis(false);
+            continue;
+        }
+        boxes.emplace_back(edit, label->foreColor());
+        ++tally[label->foreColor()];
+    }
+    const auto common =
+        std::max_element(tally.begin(), tally.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    for (auto [edit, color] : boxes) edit->setEmphasis(tally.size() > 1 && color != common->first);
 }
 
 void FormWindow::modelFocusLeft(tv::Control& control)
@@ -323,7 +479,10 @@ bool FormWindow::event(QEvent* event)
         // System colours are the desktop's palette: a new one (a dark theme, say) repaints them.
         Applying guard(*this);
         applyFormColors();
-        for (const auto& [control, w] : m_widgets) applyColors(*control, w);
+        for (const auto& [control, w] : m_widgets) {
+            applyColors(*control, w);
+            applyReadability(*control, w);
+        }
     }
     return QDialog::event(event);
 }
@@ -359,8 +518,14 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
 void FormWindow::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    if (applying() || !m_form.resizable() || !isVisible()) return;
-    // A user's resize of a resizable form: the model learns its new outer size and runs Form_Resize.
+    if (!m_form.resizable()) {
+        layout()->activate();
+        placeGrids();
+        if (!applying() && isVisible()) m_extra = (m_client->size() - designedClient()).expandedTo(QSize(0, 0));
+        return;
+    }
+    if (applying() || !isVisible()) return;
+    // A user's resize of a form that lays itself out: the model learns its new outer size and runs Form_Resize.
     int menu = m_menuBar ? tv::Form::kMenuBarTwips : 0;
     tv::Rect r = m_form.rect();
     r.width = m_scale.twips(m_client->width()) + 2 * tv::Form::kBorderTwips;

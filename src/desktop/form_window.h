@@ -29,8 +29,10 @@ public:
     tv::Form& form() const { return m_form; }
     const TwipScale& scale() const { return m_scale; }
 
-    // Shows the window as the form asks (modal or not) at the form's position.
+    // Shows the window as the form asks (modal or not) at the form's position, or, the first time, where the
+    // user left it in an earlier run (desktop_defaults.h) when remembering places.
     void showForm();
+    void setRememberPlace(bool remember) { m_rememberPlace = remember; }
     void hideForm();
     void formChanged(tv::FormEvent event);
     void controlChanged(tv::Control& control, tv::Prop prop, int row, int col);
@@ -83,6 +85,16 @@ private:
     void applyMenu(tv::MenuItem& item);
     void applyFormGeometry();
     void applyFormColors();
+    // The form's client size at the design's twips, in pixels: the window's smallest client size.
+    QSize designedClient() const;
+    // Top-level grids take the room the window has beyond its designed size (they grow right and down); what
+    // lies under a grid moves down with its bottom edge, everything else keeps its place.
+    void placeGrids();
+    // Disabled text and indicators that read on their background, result boxes drawn unlocked but read-only,
+    // and the answer box marked: what the desktop adds to a control's colours.
+    void applyReadability(const tv::Control& control, QWidget* w);
+    void applyEmphasis();
+    void saveOwnPlace();
     // Every control's accessible name (desktop/accessible_names.h), now or once the event loop runs.
     void applyAccessibleNames();
     void scheduleAccessibleNames();
@@ -110,6 +122,12 @@ private:
     std::unordered_map<const tv::MenuItem*, QAction*> m_actions;
     int m_applying = 0;
     bool m_namesPending = false;
+    bool m_rememberPlace = true;
+    bool m_placed = false;
+    bool m_restored = false;
+    QPoint m_modelPos;
+    QSize m_extra{0, 0};  // pixels beyond the designed client size, from the user's resizing
+    QStyle* m_indicatorStyle = nullptr;
 };
 
 }  // namespace tvqt

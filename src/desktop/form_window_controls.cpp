@@ -3,12 +3,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "desktop/colors.h"
 #include "desktop/form_window.h"
@@ -85,6 +89,145 @@ bool focusableKind(tv::Kind k)
     }
 }
 
+// The root of a control's frames, in form coordinates (twips).
+const tv::Control& outermost(const tv::Control& control)
+{
+    const tv::Control* c = &control;
+    while (c->container()) c = c->container();
+    return *c;
+}
+
+// Tab's reading order: the boxes and lists of the form's left half top to bottom, then its right half's,
+// then the choices (option buttons, check boxes), then the command buttons, each group as declared (the
+// forms declare controls top to bottom).
+std::vector<tv::Control*> readingOrder(const tv::Form& form)
+{
+    std::vector<tv::Control*> order;
+    for (tv::Control* c : form.controls())
+        if (focusableKind(c->kind())) order.push_back(c);
+    const int middle = form.clientWidth() / 2;
+    auto rank = [middle](const tv::Control* c) {
+        switch (c->kind()) {
+            case tv::Kind::OptionButton:
+            case tv::Kind::CheckBox:
+                return 2;
+            case tv::Kind::CommandButton:
+                return 3;
+            default:
+                return outermost(*c).rect().left >= middle ? 1 : 0;
+        }
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](const tv::Control* a, const tv::Control* b) { return rank(a) < rank(b); });
+    return order;
+}
+
+bool takesFocusNow(const FormWindow& window, const tv::Control& control)
+{
+    QWidget* w = window.widget(control);
+    return control.canFocus() && w && w->isVisibleTo(const_cast<FormWindow*>(&window)) && w->isEnabled();
+}
+
+// The next control in reading order that can take the focus now, going round; null if none.
+tv::Control* tabTarget(const FormWindow& window, const tv::Control& from, bool forward)
+{
+    const auto order = readingOrder(window.form());
+    const auto n = static_cast<std::ptrdiff_t>(order.size());
+    const auto at = std::find(order.begin(), order.end(), &from) - order.begin();
+    if (at == n) return nullptr;
+    for (std::ptrdiff_t step = 1; step < n; ++step) {
+        tv::Control* c = order[static_cast<std::size_t>(((forward ? at + step : at - step) % n + n) % n)];
+        if (takesFocusNow(window, *c)) return c;
+    }
+    return nullptr;
+}
+
+// The option button an arrow key chooses: the next or previous one of the same frame, going round.
+tv::Control* optionTarget(const FormWindow& window, const tv::Control& from, bool forward)
+{
+    std::vector<tv::Control*> group;
+    for (tv::Control* c : window.form().controls())
+        if (c->kind() == tv::Kind::OptionButton && c->container() == from.container()) group.push_back(c);
+    const auto n = static_cast<std::ptrdiff_t>(group.size());
+    const auto at = std::find(group.begin(), group.end(), &from) - group.begin();
+    for (std::ptrdiff_t step = 1; step < n; ++step) {
+        tv::Control* c = group[static_cast<std::size_t>(((forward ? at + step : at - step) % n + n) % n)];
+        if (takesFocusNow(window, *c)) return c;
+    }
+    return nullptr;
+}
+
+// The help topic (an id of the help document) for a form's window.
+std::string helpTopic(const tv::Form& form)
+{
+    static constexpr std::pair<const char*, const char*> kTopics[] = {
+        {"Mervane", "loans"}, {"LoanSheet", "table"}, {"IniFile", "settings"}, {"ColorFm", "settings"}};
+    // The main screen's investment view has its own topic.
+    if (const tv::Control* invest = form.find("frm_invSolve"); invest && invest->visible()) return "investments";
+    for (const auto& [name, topic] : kTopics)
+        if (form.name() == name) return topic;
+    return "start";
+}
+
+bool isCancelButton(const tv::Control* c)
+{
+    return c->kind() == tv::Kind::CommandButton && static_cast<const tv::CommandButton*>(c)->isCancel();
+}
+
+// F1 asks for the program's help file at a topic: "Mervane.hlp#loans", shown at the topic's id.
+constexpr const char* kHelpFile = "Mervane.hlp";
+constexpr int kHelpContext = 1;
+
+// The keys the window handles for a control before the control does; true when handled.
+bool controlKeyPressed(FormWindow& window, tv::Control& control, const QKeyEvent& key)
+{
+    tv::Form& form = window.form();
+    const auto mods = key.modifiers() & ~Qt::KeypadModifier;
+    if ((key.key() == Qt::Key_Tab && mods == Qt::NoModifier) || key.key() == Qt::Key_Backtab) {
+        if (tv::Control* next = tabTarget(window, control, key.key() == Qt::Key_Tab))
+            window.widget(*next)->setFocus(key.key() == Qt::Key_Tab ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    if (mods != Qt::NoModifier) return false;
+    switch (key.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            if (control.kind() != tv::Kind::OptionButton) return false;
+            // An arrow chooses the next option, as a click on it would.
+            tv::Control* next = optionTarget(window, control, key.key() == Qt::Key_Down || key.key() == Qt::Key_Right);
+            if (!next) return true;
+            auto* button = static_cast<QAbstractButton*>(window.widget(*next));
+            button->setFocus(Qt::TabFocusReason);
+            button->click();
+            return true;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            // On a cell of a grid Enter is a double-click (the table screen shows that payment's schedule).
+            if (control.kind() != tv::Kind::Grid || !control.usableByUser()) return false;
+            auto& grid = static_cast<tv::Grid&>(control);
+            return grid.userDoubleClickCell(grid.row(), grid.col());
+        }
+        case Qt::Key_Escape: {
+            // A window of its own (not a dialog, not the main screen) closes on Escape unless a Cancel button
+            // is there to press (keyPressEvent presses it).
+            const auto& controls = form.controls();
+            if (form.modal() || &form == form.app().forms().front() ||
+                std::any_of(controls.begin(), controls.end(), isCancelButton))
+                return false;
+            form.userClose();
+            return true;
+        }
+        case Qt::Key_F1:
+            form.app().platform().showHelp(std::string(kHelpFile) + "#" + helpTopic(form), kHelpContext);
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 QWidget* FormWindow::createWidget(tv::Control& control, QWidget* parent)
@@ -96,8 +239,12 @@ QWidget* FormWindow::createWidget(tv::Control& control, QWidget* parent)
             label->installEventFilter(this);
             return label;
         }
-        case tv::Kind::MaskedBox:
-            return new MaskedEdit(static_cast<tv::MaskedBox&>(control), *this, parent);
+        case tv::Kind::MaskedBox: {
+            // The edit takes its focus itself; the filter sees its keys.
+            auto* edit = new MaskedEdit(static_cast<tv::MaskedBox&>(control), *this, parent);
+            edit->installEventFilter(this);
+            return edit;
+        }
         case tv::Kind::ComboList: {
             auto* combo = new QComboBox(parent);
             combo->setEditable(false);
@@ -457,6 +604,12 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
     auto it = m_controlOf.find(watched);
     if (it == m_controlOf.end()) return QDialog::eventFilter(watched, event);
     tv::Control& control = *it->second;
+    if (event->type() == QEvent::KeyPress) {
+        if (!applying() && controlKeyPressed(*this, control, *static_cast<QKeyEvent*>(event))) return true;
+        return QDialog::eventFilter(watched, event);
+    }
+    // A box handles its own focus and shortcuts (masked_edit.cpp).
+    if (control.kind() == tv::Kind::MaskedBox) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::FocusIn: {
             auto reason = static_cast<QFocusEvent*>(event)->reason();

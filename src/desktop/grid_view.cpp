@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyleOptionHeader>
 #include <algorithm>
 #include <unordered_map>
@@ -271,6 +272,7 @@ void GridView::applyCells()
 {
     if (m_dirtyBottom < m_dirtyTop) return;
     m_model.cellsChanged(m_dirtyTop, m_dirtyLeft, m_dirtyBottom, m_dirtyRight);
+    fitColumns();
     // The corner shows cell (0, 0) outside the model's reach.
     if (m_dirtyTop == 0 && m_dirtyLeft == 0 && m_corner) m_corner->update();
 }
@@ -296,8 +298,38 @@ void GridView::applyShape()
     applySectionSizes(verticalHeader(), m_model.rowCount(), [&](int r) { return s.px(m_grid.rowHeight(r + hr)); });
     applySectionSizes(horizontalHeader(), m_model.columnCount(), [&](int c) { return s.px(m_grid.colWidth(c + hc)); });
     setWordWrap(m_grid.wordWrap());
+    fitColumns();
     applyScrollBars();
     repaintAll();
+}
+
+void GridView::fitColumns()
+{
+    const TwipScale& s = m_window.scale();
+    const QFontMetrics fm(font());
+    // The cell's text margins on both sides, as the view draws them, the grid line, and half a character
+    // for the text layout's fractional widths, which the metrics round away.
+    const int margin =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1 + fm.averageCharWidth() / 2;
+    auto widest = [&](int col, int firstRow) {
+        int w = 0;
+        for (int row = firstRow; row < m_grid.rows(); ++row) {
+            const std::string& text = m_grid.text(row, col);
+            if (!text.empty()) w = std::max(w, fm.horizontalAdvance(GridModel::cellText(text)) + margin);
+        }
+        return w;
+    };
+    const int hr = m_model.headerRows();
+    const int hc = m_model.headerCols();
+    if (hc > 0 && m_grid.colWidth(0) > 0)
+        verticalHeader()->setFixedWidth(std::max({1, s.px(m_grid.colWidth(0)), widest(0, hr)}));
+    // Headings wrap onto further lines; only the cells below them set a column's width.
+    for (int c = 0; c < m_model.columnCount(); ++c) {
+        const int designed = s.px(m_grid.colWidth(c + hc));
+        if (designed <= 0) continue;
+        const int width = std::max(designed, widest(c + hc, hr));
+        if (horizontalHeader()->sectionSize(c) != width) horizontalHeader()->resizeSection(c, width);
+    }
 }
 
 void GridView::applyScrollBars()

@@ -74,6 +74,8 @@ private:
     void applyScrollBars();
     void applyCells();
     void repaintAll();
+    // Widens every column (and the row headings) that the grid made narrower than its widest text.
+    void fitColumns();
 
     tv::Grid& m_grid;
     FormWindow& m_window;

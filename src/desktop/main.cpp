@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/program.h"
+#include "desktop/accessible_names.h"
 #include "desktop/desktop_defaults.h"
 #include "desktop/qt_platform.h"
 #include "desktop/renderer.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
     tvqt::applyDesktopDefaults(qapp);
+    tvqt::installAccessibleInterfaces();
 
     tvqt::QtPlatform platform;
     tv::Program program(platform);

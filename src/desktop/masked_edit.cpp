@@ -3,6 +3,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
 #include "desktop/form_window.h"
 
@@ -94,6 +96,27 @@ void MaskedEdit::mousePressEvent(QMouseEvent* event)
         return;
     }
     QLineEdit::mousePressEvent(event);
+}
+
+void MaskedEdit::setEmphasis(bool emphasis)
+{
+    QFont f = font();
+    if (m_emphasis == emphasis && f.bold() == emphasis) return;
+    m_emphasis = emphasis;
+    f.setBold(emphasis);
+    setFont(f);
+    update();
+}
+
+void MaskedEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!m_emphasis) return;
+    QPainter p(this);
+    const int pen = std::max(2, height() / 12);
+    p.setPen(QPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text), pen));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0));
 }
 
 }  // namespace tvqt

@@ -21,11 +21,15 @@ public:
     void syncText();
     // Applies the model's selection while editing.
     void syncSelection();
+    // The box holds the answer: bold text in a frame of the text's colour, so it stands out without colour.
+    void setEmphasis(bool emphasis);
+    bool emphasis() const { return m_emphasis; }
 
 protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void pushSelection();
@@ -34,6 +38,7 @@ private:
     FormWindow& m_window;
     bool m_pushing = false;
     bool m_focusedByPress = false;
+    bool m_emphasis = false;
 };
 
 }  // namespace tvqt

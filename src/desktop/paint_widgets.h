@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QPoint>
+#include <QProxyStyle>
 #include <QWidget>
 
 namespace tvqt {
@@ -48,6 +49,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// The desktop's style, except that option dots and check marks are drawn in a colour that reads on the
+// indicator's fill (kReadableContrast), enabled or not, whatever the scheme and the desktop's palette: the
+// fill is the palette's Base (white where a dark Base sits on a pale Button background), the mark its Text
+// (WindowText's disabled grey while disabled), made readable on the fill.
+class IndicatorStyle : public QProxyStyle {
+public:
+    IndicatorStyle() = default;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
 };
 
 }  // namespace tvqt

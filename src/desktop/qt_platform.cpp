@@ -14,6 +14,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -239,10 +240,15 @@ void QtPlatform::showHelp(const std::string& file, int)
         m_help->setWindowTitle(product() + QStringLiteral(" Help"));
         m_help->setOpenExternalLinks(true);
         m_help->resize(640, 560);
+        auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), m_help.get());
+        QObject::connect(close, &QShortcut::activated, m_help.get(), &QWidget::close);
     }
     m_help->setSearchPaths({QFileInfo(found).absolutePath()});
-    m_help->setSource(QUrl::fromLocalFile(found), found.endsWith(QLatin1String(".md")) ? QTextDocument::MarkdownResource
-                                                                                       : QTextDocument::HtmlResource);
+    QUrl url = QUrl::fromLocalFile(found);
+    if (const auto hash = file.find('#'); hash != std::string::npos)
+        url.setFragment(QString::fromStdString(file.substr(hash + 1)));
+    m_help->setSource(
+        url, found.endsWith(QLatin1String(".md")) ? QTextDocument::MarkdownResource : QTextDocument::HtmlResource);
     m_help->show();
     m_help->raise();
     m_help->activateWindow();

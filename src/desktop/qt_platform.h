@@ -14,6 +14,11 @@ class QWidget;
 
 namespace tvqt {
 
+// The help file the program asks for; "Mervane.hlp#loans" asks for it at the id "loans" (help topics are
+// the help document's section ids: start, loans, investments, results, table, settings, keys).
+inline constexpr const char* kHelpFile = "Mervane.hlp";
+inline constexpr int kHelpContext = 1;
+
 // The platform of the desktop program.
 // - messageBox: a QMessageBox with the title, text (any of "\r\n", "\n\r", "\r", "\n" breaks a line), icon
 //   and OK or Yes/No buttons; returns 1, 6 or 7 (Escape answers No).
@@ -23,14 +28,16 @@ namespace tvqt {
 // - printText: the default printer (a fixed-pitch font, one document per call). Without a printer it says
 //   so and offers to save the text as a PDF; it answers true only when the printer took the document.
 // - showHelp: a help window on the program's help document (installed, next to the program or in the
-//   source tree's docs/help/; see helpCandidates), or a message that none is installed.
+//   source tree's docs/help/; see helpCandidates) at the file's "#topic" if it names one, or a message that
+//   none is installed. Escape closes it.
 // - startProgram: never through a shell. "Calc.exe" starts the desktop's calculator (the first installed
 //   of calculatorPrograms()); a program that cannot be started is reported in a message.
 // - endProgram: leaves every nested loop and the application's event loop at once.
 // - saveFile, savePdf: a save dialog in the home folder offering the suggested name, then QFile (the bytes as
 //   they are) or QPdfWriter (the table laid out by desktop/table_pdf.h); a file that cannot be written is
 //   reported in a message (qt_platform_files.cpp).
-// - showChart: a chart window (desktop/chart_window.h), one per chart name, replaced by the next of that name.
+// - showChart: a chart window (desktop/chart_window.h), one per chart name, replaced by the next of that name;
+//   F1 there shows the help on results.
 class QtPlatform : public tv::Platform {
 public:
     QtPlatform();

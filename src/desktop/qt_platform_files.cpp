@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QShortcut>
 #include <QWidget>
 
 #include "desktop/chart_window.h"
@@ -58,6 +59,9 @@ void QtPlatform::showChart(const tv::ChartRequest& chart)
     const bool hadWindow = slot && slot->isVisible();
     const QRect where = hadWindow ? slot->geometry() : QRect();
     slot = makeChartWindow(chart);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), slot.get());
+    QObject::connect(help, &QShortcut::activated, slot.get(),
+                     [this] { showHelp(std::string(kHelpFile) + "#results", kHelpContext); });
     if (hadWindow) slot->setGeometry(where);
     slot->show();
     slot->raise();

@@ -1,6 +1,7 @@
 #include "desktop/renderer.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -38,6 +39,12 @@ QWidget* Renderer::window(const tv::Form& form) const
     return windowOf(form);
 }
 
+QWidget* Renderer::topmostWindow() const
+{
+    const tv::Form* top = m_app.topmost();
+    return top ? windowOf(*top) : nullptr;
+}
+
 QWidget* Renderer::widget(const tv::Control& control) const
 {
     FormWindow* w = windowOf(control.form());
@@ -69,6 +76,7 @@ void Renderer::formChanged(tv::Form& form, tv::FormEvent event)
         case tv::FormEvent::Shown:
             if (!window) {
                 window = new FormWindow(form, TwipScale::forScreen(QGuiApplication::primaryScreen()));
+                window->setRememberPlace(m_rememberWindows);
                 m_windows[&form] = window;
             }
             window->showForm();
@@ -94,6 +102,7 @@ void Renderer::formChanged(tv::Form& form, tv::FormEvent event)
             break;
         default:
             if (window) window->formChanged(event);
+            if (event == tv::FormEvent::BackColor) uncover(form);
             break;
     }
 }
@@ -114,6 +123,27 @@ void Renderer::focusChanged(tv::Control* oldFocus, tv::Control* newFocus)
         if (FormWindow* w = windowOf(oldFocus->form())) w->modelFocusLeft(*oldFocus);
     if (newFocus)
         if (FormWindow* w = windowOf(newFocus->form())) w->modelFocusEntered(*newFocus);
+}
+
+void Renderer::uncover(const tv::Form& form)
+{
+    FormWindow* below = windowOf(form);
+    if (!below || !below->isVisible() || below->form().modal()) return;
+    const QRect covered = below->frameGeometry();
+    const QScreen* screen = below->screen();
+    const QRect desk = screen ? screen->availableGeometry() : covered;
+    // To the side with more room; each further dialog a little further out, so that each shows a part.
+    const bool toRight = desk.right() - covered.right() >= covered.left() - desk.left();
+    int step = 0;
+    for (const auto& [f, window] : m_windows) {
+        if (!window || window == below || !f->modal() || !window->isVisible()) continue;
+        const QRect r = window->frameGeometry();
+        if (!r.intersects(covered)) continue;
+        const int x = toRight ? std::min(covered.right() + 1 + step, desk.right() + 1 - r.width())
+                              : std::max(covered.left() - r.width() - step, desk.left());
+        if (toRight ? x > r.left() : x < r.left()) window->move(x, r.top());
+        step += r.width() / 4;
+    }
 }
 
 void Renderer::checkAllClosed()

@@ -39,8 +39,15 @@ public:
 
     tv::Application& app() const { return m_app; }
 
+    // Whether windows open where the user left them in an earlier run and remember where they are left
+    // (desktop_defaults.h); on by default. Off, a window opens at the form's own place and size.
+    void setRememberWindows(bool remember) { m_rememberWindows = remember; }
+
     // The window of a loaded form that has been shown (it may be hidden now); null otherwise.
     QWidget* window(const tv::Form& form) const;
+    // The window of the form on top (the last shown, or the modal one): where a message box or file dialog
+    // belongs while that form's handler runs; null when no form is shown.
+    QWidget* topmostWindow() const;
     // The widget that draws a control; null while its form has no window.
     QWidget* widget(const tv::Control& control) const;
     // The menu bar action of a menu item.
@@ -65,11 +72,15 @@ Q_SIGNALS:
 private:
     FormWindow* windowOf(const tv::Form& form) const;
     void checkAllClosed();
+    // A form recoloured beneath open dialogs (the colour screen's Test Scheme) is shown: the dialogs that
+    // cover it step aside to its right, or as far right as the screen allows.
+    void uncover(const tv::Form& form);
 
     tv::Application& m_app;
     std::map<const tv::Form*, QPointer<FormWindow>> m_windows;
     std::vector<QPointer<FormWindow>> m_unloaded;  // deleted by the event loop, or with the renderer
     bool m_closeCheckPending = false;
+    bool m_rememberWindows = true;
 };
 
 }  // namespace tvqt

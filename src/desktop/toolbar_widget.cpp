@@ -5,6 +5,7 @@
 #include <QStyleOption>
 #include <QToolButton>
 
+#include "desktop/accessible_names.h"
 #include "desktop/form_window.h"
 #include "desktop/icons.h"
 
@@ -156,6 +157,9 @@ void ToolbarWidget::syncButton(int index)
     a->setChecked(b.pressed);
     QToolButton* tool = button(index);
     if (!tool) return;
+    // Announced by what it does (its tool-tip), not by its key or short caption.
+    const QString name = spokenCaption(b.toolTip.empty() ? text.toStdString() : b.toolTip);
+    if (tool->accessibleName() != name) tool->setAccessibleName(name);
     tool->setToolButtonStyle(b.image > 0 ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
     QMenu* menu = tool->menu();
     if (!menu) return;

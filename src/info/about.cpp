@@ -1,13 +1,14 @@
 #include "info/about.h"
 
 #include "app/program.h"
+#include "settings/file_system.h"
 
 namespace tv {
 
 About::About(Program& program) : DeclaredForm(program.app(), "About"), m_program(program)
 {
     setCaption(std::string("About ") + kProductName);
-    setRect({0, 0, 5280 + 2 * kBorderTwips, 3900 + kTitleBarTwips + 2 * kBorderTwips});
+    setRect({0, 0, 5280 + 2 * kBorderTwips, 4380 + kTitleBarTwips + 2 * kBorderTwips});
     picture("Image1").setImage("app-icon");
     Font title;
     title.size = 14;
@@ -30,6 +31,8 @@ void About::Form_Load()
 {
     label("lbl_Ver").setCaption("Version 6.03.07");
     label("lbl_Date").setCaption("5/25/2002");
+    // The whole path, so the user can find the file the program reads and saves.
+    label("lbl_Settings").setCaption("Settings: " + absolutePath(m_program.settingsPath()));
     m_program.module1().CenterForm(*this, 0, 0);
     label("lbl_Disclaimer2")
         .setCaption(

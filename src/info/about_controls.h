@@ -13,8 +13,10 @@ inline constexpr ControlDecl kAboutControls[] = {
     {Kind::Line, "Line1", "", "", {240, 1680, 4800, 0}},
     {Kind::Label, "lbl_Disclaimer1", "", "Mervane Disclaimer", {240, 1800, 4800, 255}},
     {Kind::Label, "lbl_Disclaimer2", "", "", {240, 2100, 4800, 1020}},
-    {Kind::CommandButton, "Updates", "", "Updates", {2520, 3360, 1200, 375}},
-    {Kind::CommandButton, "Command1", "", "OK", {3840, 3360, 1200, 375}},
+    // The settings file in use, on up to two lines below the disclaimer.
+    {Kind::Label, "lbl_Settings", "", "", {240, 3240, 4800, 450}},
+    {Kind::CommandButton, "Updates", "", "Updates", {2520, 3840, 1200, 375}},
+    {Kind::CommandButton, "Command1", "", "OK", {3840, 3840, 1200, 375}},
 };
 
 inline constexpr ControlDecl kHistoryControls[] = {

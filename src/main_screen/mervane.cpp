@@ -203,7 +203,10 @@ void Mervane::mnu_IniReset_Click()
 
 void Mervane::Set_From_Ini()
 {
-    ProfileFile ini(Program::kIniFile, m_program.fileSystem());
+    ProfileFile ini(m_program.settingsPath(), m_program.fileSystem());
+    // A file that is there but cannot be used is named once, with the reason; the defaults are used.
+    if (std::optional<std::string> problem = ini.problem())
+        msgBox(*problem, MsgButtons::Ok, MsgIcon::Exclamation, "Tarvolin");
     m_startup = StartupDefaults::read(ini);
     if (m_startup.startsInLoanView())
         mnu_view_loan_Click();

@@ -214,7 +214,8 @@ void Mervane::showFieldsOfOption()
     // Hidden after every initialisation; the inflation adjustment shows some of them afterwards.
     show("lbl_hipayoff", "fp_hipayoff", false);
     show("lbl_lstPay", "fp_lstPay", false);
-    for (LabelName name : NameList<Kind::Label>{"lbl_wXP", "lbl_dur1", "lbl_dur2"}) label(name).setVisible(false);
+    for (LabelName name : NameList<Kind::Label>{"lbl_wXP", "lbl_dur1", "lbl_dur2", "lbl_xtra_w_last"})
+        label(name).setVisible(false);
     box("fp_totIntwX").setVisible(false);
     box("fp_totPaywX").setVisible(false);
 

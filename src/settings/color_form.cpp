@@ -355,9 +355,10 @@ void ColorFm::Btn_S_C_Click()
                 keys.emplace_back(keyName(s.key), std::to_string(chosenPosition(s.list)));
         }
     }
-    ProfileFile ini(Program::kIniFile, m_program.fileSystem());
-    if (!ini.writeStrings(kIniSection, keys)) {
-        m.msgAnswer = msgBox(kSaveFailedMessage, MsgButtons::Ok, MsgIcon::Exclamation);
+    ProfileFile ini(m_program.settingsPath(), m_program.fileSystem());
+    if (SaveResult saved = ini.writeStrings(kIniSection, keys); !saved) {
+        m.msgAnswer =
+            msgBox(saveFailedMessage(absolutePath(ini.path()), saved.reason), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     unload();

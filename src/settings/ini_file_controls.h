@@ -18,7 +18,7 @@ inline constexpr int kFirstRow = 960;
 inline constexpr int kLabelDrop = 45;  // a label's text sits level with the text in the box beside it
 inline constexpr int kLabelHeight = 255;
 inline constexpr int kInputWidth = 1560;
-inline constexpr int kButtonWidth = 1440;
+inline constexpr int kButtonWidth = 1800;  // as wide as the frames above, so the 2 x 2 buttons line up with them
 inline constexpr int kButtonHeight = 360;
 
 // Left half: the two start-up frames, the loan group and the buttons.
@@ -62,8 +62,13 @@ inline constexpr Rect frameOption(int i)
 
 inline constexpr Rect kLoanHeading{kMargin, row(2) + kLabelDrop, 2 * kFrameWidth + kFrameGap, kLabelHeight};
 inline constexpr Rect kInvestHeading{kInvestLeft, kFrameTop, kInvestLabelWidth + 60 + kInputWidth, kLabelHeight};
-// "Colors" to the right of "&Cancel".
-inline constexpr Rect kColorsButton{kMargin + kButtonWidth + kFrameGap, row(7), kButtonWidth, kButtonHeight};
+// The buttons: "&Save && Close" above "&Cancel" under the left frame, "&Restore Defaults" above "Colors"
+// under the right one.
+inline constexpr int kRightButtonLeft = kMargin + kFrameWidth + kFrameGap;
+inline constexpr Rect kSaveButton{kMargin, row(6), kButtonWidth, kButtonHeight};
+inline constexpr Rect kCancelButton{kMargin, row(7), kButtonWidth, kButtonHeight};
+inline constexpr Rect kDefaultsButton{kRightButtonLeft, row(6), kButtonWidth, kButtonHeight};
+inline constexpr Rect kColorsButton{kRightButtonLeft, row(7), kButtonWidth, kButtonHeight};
 
 inline constexpr ControlDecl kIniFileControls[] = {
     {Kind::Label, "Label14", "", "Tarvolin Ini File Settings", {kMargin, 150, kClientWidth - 2 * kMargin, 345}},
@@ -101,8 +106,9 @@ inline constexpr ControlDecl kIniFileControls[] = {
     {Kind::Label, "Label13", "", "Annuity Duration:", investLabel(7)},
     {Kind::MaskedBox, "txt_AnnuityDur", "", "", investInput(7), "", kCount},
 
-    {Kind::CommandButton, "btn_save", "", "&Save && Close", {kMargin, row(6), kButtonWidth, kButtonHeight}},
-    {Kind::CommandButton, "btn_close", "", "&Cancel", {kMargin, row(7), kButtonWidth, kButtonHeight}},
+    {Kind::CommandButton, "btn_save", "", "&Save && Close", kSaveButton},
+    {Kind::CommandButton, "btn_defaults", "", "&Restore Defaults", kDefaultsButton},
+    {Kind::CommandButton, "btn_close", "", "&Cancel", kCancelButton},
     {Kind::CommandButton, "btn_colors", "", "Colors", kColorsButton},
 };
 

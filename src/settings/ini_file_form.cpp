@@ -98,6 +98,7 @@ void IniFile::bindHandlers()
     bind("btn_save_Click", [this] { btn_save_Click(); });
     bind("btn_close_Click", [this] { btn_close_Click(); });
     bind("btn_colors_Click", [this] { btn_colors_Click(); });
+    bind("btn_defaults_Click", [this] { btn_defaults_Click(); });
     // Each box selects its whole text when it receives the focus, so typing replaces the value.
     for (const Field& f : kFields) {
         if (!isBox(f)) continue;
@@ -111,19 +112,30 @@ void IniFile::Form_Load()
     m_program.module1().CenterForm(*this, -1300, 250);
     m_program.mainScreen().setToolPressed(MainTool::IniFile, true);
 
-    ProfileFile ini(Program::kIniFile, m_program.fileSystem());
+    for (const Field& f : kFields)
+        if (!isBox(f)) ratesOf(f.control).fill();
+    ProfileFile ini(m_program.settingsPath(), m_program.fileSystem());
     // A missing key shows the value the program starts with, so saving keeps what it already used.
+    showValues([&ini](SettingKey key) { return readSetting(ini, key); });
+}
+
+void IniFile::showValues(const std::function<std::int32_t(SettingKey)>& valueOf)
+{
     for (const Field& f : kFields) {
-        std::int32_t value = readSetting(ini, f.key);
+        std::int32_t value = valueOf(f.key);
         if (isBox(f)) {
             boxOf(f.control).setText(std::to_string(value));
         } else {
             RateList rates = ratesOf(f.control);
-            rates.fill();
             rates.choose(rates.indexOfSetting(value));
         }
     }
-    for (const Choice& c : kChoices) option(readSetting(ini, c.key) == 1 ? c.one : c.other).setValue(true);
+    for (const Choice& c : kChoices) option(valueOf(c.key) == 1 ? c.one : c.other).setValue(true);
+}
+
+void IniFile::btn_defaults_Click()
+{
+    showValues([](SettingKey key) { return startupDefault(key); });
 }
 
 void IniFile::Form_Unload(EventArgs&)
@@ -171,10 +183,10 @@ void IniFile::btn_save_Click()
         keys.emplace_back(keyName(f.key), std::move(value));
     }
     for (const Choice& c : kChoices) keys.emplace_back(keyName(c.key), option(c.one).value() ? "1" : "2");
-    ProfileFile ini(Program::kIniFile, m_program.fileSystem());
-    bool saved = ini.writeStrings(kIniSection, keys);
-    if (!saved) {
-        m.msgAnswer = msgBox(kSaveFailedMessage, MsgButtons::Ok, MsgIcon::Exclamation);
+    ProfileFile ini(m_program.settingsPath(), m_program.fileSystem());
+    if (SaveResult saved = ini.writeStrings(kIniSection, keys); !saved) {
+        m.msgAnswer =
+            msgBox(saveFailedMessage(absolutePath(ini.path()), saved.reason), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     unload();

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <set>
+
+#include "settings/save_failed.h"
+#include "settings/text_encoding.h"
 
 namespace tv {
 
@@ -10,22 +14,23 @@ namespace {
 
 struct Line {
     std::string body;  // without the line end
-    std::string end;   // "\r\n", "\n" or "" for a last line without one
+    std::string end;   // "\r\n", "\n", "\r" or "" for a last line without one
 };
 
+// Lines ended by CR LF, LF or a lone CR alike, each keeping its own end so a save writes it back unchanged.
 std::vector<Line> splitLines(const std::string& text)
 {
     std::vector<Line> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t nl = text.find('\n', pos);
-        if (nl == std::string::npos) {
+        std::size_t stop = text.find_first_of("\r\n", pos);
+        if (stop == std::string::npos) {
             lines.push_back({text.substr(pos), ""});
             break;
         }
-        bool cr = nl > pos && text[nl - 1] == '\r';
-        lines.push_back({text.substr(pos, nl - pos - (cr ? 1 : 0)), cr ? "\r\n" : "\n"});
-        pos = nl + 1;
+        std::size_t endSize = text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n' ? 2 : 1;
+        lines.push_back({text.substr(pos, stop - pos), text.substr(stop, endSize)});
+        pos = stop + endSize;
     }
     return lines;
 }
@@ -46,6 +51,12 @@ bool sameName(const std::string& a, const std::string& b)
         if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
+}
+
+std::string lower(std::string s)
+{
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
 }
 
 // A line without the UTF-8 byte order mark some editors put in front of a file.
@@ -93,24 +104,55 @@ std::int32_t leadingInt(const std::string& value)
 
 ProfileFile::ProfileFile(std::string path, FileSystem& fs) : m_path(std::move(path)), m_fs(fs) {}
 
-std::optional<std::string> ProfileFile::readString(const std::string& section, const std::string& key) const
+ProfileFile::Contents ProfileFile::parse(const std::string& text)
 {
-    std::optional<std::string> text = m_fs.read(m_path);
-    if (!text) return std::nullopt;
-    bool inSection = false;
-    bool sectionSeen = false;
-    for (const Line& line : splitLines(*text)) {
+    Contents c;
+    c.status = FileRead::Status::Read;
+    std::map<std::string, std::string>* current = nullptr;  // the keys of the section being read, if any
+    std::set<std::string> seen;
+    for (const Line& line : splitLines(text)) {
         if (auto name = sectionOf(line.body)) {
-            if (sectionSeen && inSection) break;  // only the first matching section is read
-            inSection = sameName(*name, section);
-            sectionSeen = sectionSeen || inSection;
+            // Only the first section of a name is read.
+            std::string id = lower(*name);
+            current = seen.insert(id).second ? &c.sections[id] : nullptr;
             continue;
         }
-        if (!inSection) continue;
-        if (auto kv = keyOf(line.body))
-            if (sameName(kv->first, key)) return kv->second;
+        if (!current) continue;
+        if (auto kv = keyOf(line.body)) current->emplace(lower(kv->first), kv->second);
     }
-    return std::nullopt;
+    return c;
+}
+
+const ProfileFile::Contents& ProfileFile::contents() const
+{
+    if (!m_contents) {
+        FileRead file = m_fs.load(m_path);
+        if (file.status == FileRead::Status::Read) {
+            m_contents = parse(decodeText(file.bytes).text);
+        } else {
+            m_contents = Contents{};
+            m_contents->status = file.status;
+            m_contents->reason = file.reason;
+        }
+    }
+    return *m_contents;
+}
+
+std::optional<std::string> ProfileFile::problem() const
+{
+    const Contents& c = contents();
+    if (c.status != FileRead::Status::Refused) return std::nullopt;
+    return readFailedMessage(absolutePath(m_path), c.reason);
+}
+
+std::optional<std::string> ProfileFile::readString(const std::string& section, const std::string& key) const
+{
+    const Contents& c = contents();
+    auto s = c.sections.find(lower(section));
+    if (s == c.sections.end()) return std::nullopt;
+    auto k = s->second.find(lower(key));
+    if (k == s->second.end()) return std::nullopt;
+    return k->second;
 }
 
 std::int32_t ProfileFile::readInt(const std::string& section, const std::string& key, std::int32_t defaultValue) const
@@ -129,7 +171,13 @@ std::string ProfileFile::applyKeys(const std::string& text, const std::string& s
                                    const std::vector<std::pair<std::string, std::string>>& keys)
 {
     std::vector<Line> lines = splitLines(text);
-    std::string eol = text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos ? "\r\n" : "\n";
+    // Added lines end as the file's first line does; CR LF in a new file.
+    std::string eol = "\r\n";
+    for (const Line& line : lines)
+        if (!line.end.empty()) {
+            eol = line.end;
+            break;
+        }
     for (const auto& [key, rawValue] : keys) {
         std::string value = rawValue;
         std::replace(value.begin(), value.end(), '\r', ' ');
@@ -164,9 +212,12 @@ std::string ProfileFile::applyKeys(const std::string& text, const std::string& s
             lines.push_back({newLine, eol});
             continue;
         }
-        Line added{newLine, eol};
-        if (lines[static_cast<std::size_t>(lastLine)].end.empty()) lines[static_cast<std::size_t>(lastLine)].end = eol;
-        lines.insert(lines.begin() + lastLine + 1, added);
+        const auto next = static_cast<std::size_t>(lastLine) + 1;
+        // A lone CR before a blank LF line would read back as one CR LF, losing that line.
+        const bool joins = eol == "\r" && next < lines.size() && lines[next].body.empty() && lines[next].end == "\n";
+        Line added{newLine, joins ? "\r\n" : eol};
+        if (lines[next - 1].end.empty()) lines[next - 1].end = eol;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(next), added);
     }
     std::string out;
     for (const Line& line : lines) {
@@ -176,12 +227,18 @@ std::string ProfileFile::applyKeys(const std::string& text, const std::string& s
     return out;
 }
 
-bool ProfileFile::writeStrings(const std::string& section, const std::vector<std::pair<std::string, std::string>>& keys)
+SaveResult ProfileFile::writeStrings(const std::string& section,
+                                     const std::vector<std::pair<std::string, std::string>>& keys)
 {
-    std::string text = m_fs.read(m_path).value_or("");
-    // A file at the reading limit may have been read only in part: writing it back would cut it off.
-    if (text.size() >= kMaxSettingsFileBytes) return false;
-    return m_fs.replace(m_path, applyKeys(text, section, keys));
+    std::string written;
+    SaveResult saved = m_fs.update(m_path, [&](const std::optional<std::string>& old) {
+        DecodedText file = decodeText(old.value_or(""));
+        written = applyKeys(file.text, section, keys);
+        return encodeText(written, file.encoding, file.oddByte);
+    });
+    // What was written is what a read would find now.
+    if (saved) m_contents = parse(written);
+    return saved;
 }
 
 }  // namespace tv

@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QTest>
+#include <QTextBrowser>
 #include <QValueAxis>
 #include <memory>
 
@@ -215,6 +216,22 @@ private Q_SLOTS:
         platform.showChart(lastChart());
         QCOMPARE(views(platform.chartWindow("schedule")).size(), 2);
         QVERIFY(!platform.chartWindow("fund"));
+    }
+
+    void f1InAChartShowsTheHelpOnResultsAndEscapeClosesIt()
+    {
+        showTable();
+        tvqt::QtPlatform platform;
+        sheet().menu("mnuChart").userChoose();
+        platform.showChart(lastChart());
+        QWidget* chart = platform.chartWindow("table");
+        QApplication::setActiveWindow(chart);
+        QTest::keyClick(chart, Qt::Key_F1);
+        QVERIFY(platform.helpWindow() && platform.helpWindow()->isVisible());
+        QCOMPARE(platform.helpWindow()->source().fragment(), QStringLiteral("results"));
+        QApplication::setActiveWindow(chart);
+        QTest::keyClick(chart, Qt::Key_Escape);
+        QVERIFY(!chart->isVisible());
     }
 };
 

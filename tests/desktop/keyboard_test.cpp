@@ -1,15 +1,20 @@
-// The program driven from the keyboard alone, on the offscreen platform: Tab walks every control in
-// declaration order (top to bottom, left to right), every "&" mnemonic and menu shortcut reaches its
-// handler, Enter presses the default button, Escape closes a dialog as its Cancel or OK button would,
-// Ctrl+C copies inside a text box and runs the input checker elsewhere, and the focused control is marked.
+// The program driven from the keyboard alone, on the offscreen platform: Tab walks the boxes in reading
+// order (top to bottom, left column first), then the choices and the buttons; arrows choose options; Enter
+// on a table cell shows its schedule; Escape closes the table screen; F1 asks for the window's help topic;
+// every "&" mnemonic and menu shortcut reaches its handler, Enter presses the default button, Escape closes a dialog as
+// its Cancel or OK button would, Ctrl+C copies inside a text box and runs the input checker elsewhere, and the focused
+// control is marked.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStringList>
 #include <QTableView>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "desktop/desktop_defaults.h"
 #include "info/about.h"
@@ -63,15 +68,15 @@ private Q_SLOTS:
         const QStringList frequency{"opt_26", "opt_24", "opt_12"};
         const QStringList solveFor{"opt_Prin",   "opt_intRate", "opt_time",   "opt_payment",     "opt_IntOnly",
                                    "opt_payoff", "opt_xpaymo",  "opt_xpay1x", "opt_xpayperiodic"};
-        QCOMPARE(tabCycle(p, m, "opt_Prin"), names(solveFor + frequency + inputs + totals + buttons));
+        QCOMPARE(tabCycle(p, m, "fp_Prin"), names(inputs + totals + solveFor + frequency + buttons));
 
         // Extra payments add the rows below the payment, and the second column of totals (row by row would
         // interleave the two columns; each column is read top to bottom, the one with extra payments second).
         m.option("opt_xpaymo").userClick();
         const QStringList extra{"fp_xpaystrt", "fp_xpay", "fp_lstPay"};
         const QStringList extraTotals{"fp_totIntwX", "fp_totPaywX"};
-        QCOMPARE(tabCycle(p, m, "opt_Prin"),
-                 names(solveFor + frequency + inputs + extra + totals + extraTotals + buttons));
+        QCOMPARE(tabCycle(p, m, "fp_Prin"),
+                 names(inputs + extra + totals + extraTotals + solveFor + frequency + buttons));
     }
 
     void tabWalksTheInvestmentView()
@@ -82,20 +87,18 @@ private Q_SLOTS:
         const QStringList solveFor{"Opt_Invest",           "Opt_invest_mnthly", "Opt_invest_1xmnthly",
                                    "Opt_invest_yearly",    "Opt_Annuity",       "Opt_Annuity_Mnthly",
                                    "Opt_Annuity_Duration", "Opt_Spec_Dur",      "Opt_Inv2Annuity"};
-        // The right-hand column top to bottom: compounding above the retirement fund.
-        const QStringList right{"Opt_CI_monthly", "Opt_CI_daily", "fpRetFund"};
+        // The boxes of the left-hand column, then the right-hand one's, then the choices, then the buttons.
+        const QStringList compounding{"Opt_CI_monthly", "Opt_CI_daily"};
         const QStringList left{"fp_Prin", "comIntr", "fp_Time", "fp_totInt", "fp_totpay"};
         const QStringList buttons{"btn_Calc", "btn_Clear", "btn_Payoff2Amt"};
-        QCOMPARE(tabCycle(p, m, "Opt_Invest"), names(solveFor + right + left + buttons));
+        QCOMPARE(tabCycle(p, m, "fp_Prin"), names(left + QStringList{"fpRetFund"} + solveFor + compounding + buttons));
 
         // Saving followed by an annuity: the start of the payments and the annuity's rate join the inputs.
         m.option("Opt_Inv2Annuity").userClick();
         // The retirement fund is not offered here; the annuity's payment is a result (disabled).
-        QCOMPARE(tabCycle(p, m, "Opt_Invest"),
-                 names(solveFor +
-                       QStringList{"Opt_CI_monthly", "Opt_CI_daily", "fp_Prin", "comIntr", "fp_Time", "fp_xpaystrt",
-                                   "comIntr_IA", "fp_totInt", "fp_totpay"} +
-                       buttons));
+        QCOMPARE(tabCycle(p, m, "fp_Prin"), names(QStringList{"fp_Prin", "comIntr", "fp_Time", "fp_xpaystrt",
+                                                              "comIntr_IA", "fp_totInt", "fp_totpay"} +
+                                                  solveFor + compounding + buttons));
     }
 
     void tabWalksTheDialogs()
@@ -103,19 +106,18 @@ private Q_SLOTS:
         ProgramWindows p;
         tv::Mervane& m = p.program().mervane();
         p.renderer().action(m.menu("mnu_IniFileEd"))->trigger();
-        // The two start-up choices, the loan defaults below them, the investment defaults on the right, and
-        // the buttons.
-        QCOMPARE(tabCycle(p, p.program().iniFile(), "opt_loan"),
-                 QStringLiteral("opt_loan opt_invest opt_year opt_month txt_LnAmt combo_LnInt txt_LnDur txt_BF1xAmt "
-                                "txt_BFmoAmt txt_BFyrAmt combo_BFInt txt_BFDur txt_AnnuityAmt combo_AnnuityInt "
-                                "txt_AnnuityDur btn_save btn_close btn_colors"));
+        // The loan defaults, the investment defaults on the right, the start-up choices, and the buttons.
+        QCOMPARE(tabCycle(p, p.program().iniFile(), "txt_LnAmt"),
+                 QStringLiteral("txt_LnAmt combo_LnInt txt_LnDur txt_BF1xAmt txt_BFmoAmt txt_BFyrAmt combo_BFInt "
+                                "txt_BFDur txt_AnnuityAmt combo_AnnuityInt txt_AnnuityDur opt_loan opt_invest "
+                                "opt_year opt_month btn_save btn_defaults btn_close btn_colors"));
         p.program().iniFile().unload();
         p.renderer().action(m.menu("mnu_SetColors"))->trigger();
-        // The loan screen's lists, the investment screen's (button text is not offered), the lists below
-        // them, then the buttons on the right.
+        // The left column's lists (the loan screen's and those below them), the investment screen's (button
+        // text is not offered), the choices, then the buttons on the right.
         QCOMPARE(tabCycle(p, p.program().colorFm(), "cbo_LnBackGrnd"),
-                 QStringLiteral("cbo_LnBackGrnd cbo_LnText cbo_LnHiTxt cbo_LnButBG cbo_InvBackGrnd cbo_InvText "
-                                "cbo_InvHiTxt cbo_invButBG cbo_TextBoxBG cbo_Pesets opt_loan opt_invest "
+                 QStringLiteral("cbo_LnBackGrnd cbo_LnText cbo_LnHiTxt cbo_LnButBG cbo_TextBoxBG cbo_Pesets "
+                                "cbo_InvBackGrnd cbo_InvText cbo_InvHiTxt cbo_invButBG opt_loan opt_invest "
                                 "chk_WinDefaults but_testScheme Btn_S_C btn_cancel"));
     }
 
@@ -252,10 +254,10 @@ private Q_SLOTS:
         auto* view = qobject_cast<QTableView*>(p.widget(sheet, "grdPayments"));
         QCOMPARE(view->model()->rowCount(), 16);
         QVERIFY(p.platform().messages().empty());
-        // Tab order: the inputs top to bottom, the buttons, the table.
+        // Tab order: the inputs top to bottom, the table, the buttons.
         QCOMPARE(tabCycle(p, sheet, "txtPurchTotl"),
-                 QStringLiteral("txtPurchTotl txtDwnPay txtLenMin txtLenMax comIntrMin comIntrMax cmdCalcPmts "
-                                "cmdCalcAmort Btn_Clear Btn_Close grdPayments"));
+                 QStringLiteral("txtPurchTotl txtDwnPay txtLenMin txtLenMax comIntrMin comIntrMax grdPayments "
+                                "cmdCalcPmts cmdCalcAmort Btn_Clear Btn_Close"));
         // Alt+C belongs to the Close button alone (the chart menu's key is H).
         pressIn(window, Qt::Key_C, Qt::AltModifier);
         QVERIFY(!sheet.loaded() || !sheet.visible());
@@ -286,6 +288,118 @@ private Q_SLOTS:
         QVERIFY(p.program().about().visible());
         escapeFrom(p.program().about());
         QVERIFY(m.visible());
+    }
+
+    void arrowsChooseTheNextOption()
+    {
+        const struct {
+            const char* from;
+            Qt::Key key;
+            const char* chosen;
+        } cases[] = {{"opt_payment", Qt::Key_Down, "opt_IntOnly"},
+                     {"opt_payment", Qt::Key_Up, "opt_time"},
+                     {"opt_Prin", Qt::Key_Left, "opt_xpayperiodic"},
+                     {"opt_xpayperiodic", Qt::Key_Right, "opt_Prin"},
+                     {"opt_26", Qt::Key_Down, "opt_24"},
+                     {"opt_payoff", Qt::Key_Down, "opt_xpaymo"}};
+        for (const auto& c : cases) {
+            ProgramWindows p;
+            tv::Mervane& m = p.program().mervane();
+            p.widget(m, c.from)->setFocus(Qt::TabFocusReason);
+            pressIn(nullptr, c.key);
+            QCOMPARE(ProgramWindows::focusName(), QString::fromLatin1(c.chosen));
+            QVERIFY2(static_cast<tv::Form&>(m).option(c.chosen).value(), c.chosen);
+        }
+        // The choice ran the option's Click: the extra payment's boxes are shown.
+        ProgramWindows p;
+        tv::Mervane& m = p.program().mervane();
+        p.widget(m, "opt_payoff")->setFocus(Qt::TabFocusReason);
+        pressIn(nullptr, Qt::Key_Down);
+        p.renderer().flushPending();
+        QVERIFY(p.widget(m, "fp_xpaystrt")->isVisible());
+    }
+
+    void enterOnAPaymentCellShowsItsSchedule()
+    {
+        // Enter on a cell does what a double-click on it does.
+        std::vector<std::string> seen[2];
+        for (int byKey = 0; byKey < 2; ++byKey) {
+            ProgramWindows p;
+            p.renderer().action(p.program().mervane().menu("mnu_LnSheet"))->trigger();
+            tv::LoanSheet& sheet = p.program().loanSheet();
+            p.activate(sheet);
+            tvtest::enterPaymentTable(sheet);
+            sheet.button("cmdCalcPmts").userClick();
+            p.renderer().flushPending();
+            tv::Grid& grid = sheet.grid("grdPayments");
+            auto* view = qobject_cast<QTableView*>(p.widget(sheet, "grdPayments"));
+            view->setFocus(Qt::TabFocusReason);
+            view->setCurrentIndex(view->model()->index(3, 2));
+            if (byKey)
+                pressIn(view, Qt::Key_Return);
+            else
+                grid.userDoubleClickCell(grid.row(), grid.col());
+            for (int r = 0; r < std::min(grid.rows(), 4); ++r) seen[byKey].push_back(grid.text(r, 1));
+            seen[byKey].push_back(std::to_string(grid.rows()));
+        }
+        QCOMPARE(seen[1], seen[0]);
+        QVERIFY(std::stoi(seen[1].back()) > 100);  // a schedule's rows, not the table's 9 rates
+    }
+
+    void escapeClosesTheTableScreenOnly()
+    {
+        ProgramWindows p;
+        tv::Mervane& m = p.program().mervane();
+        p.renderer().action(m.menu("mnu_LnSheet"))->trigger();
+        tv::LoanSheet& sheet = p.program().loanSheet();
+        p.activate(sheet);
+        pressIn(p.widget(sheet, "txtDwnPay"), Qt::Key_Escape);
+        QVERIFY(!sheet.loaded() || !sheet.visible());
+        p.activate(m);
+        pressIn(p.widget(m, "fp_Prin"), Qt::Key_Escape);
+        QVERIFY(m.visible());
+    }
+
+    void f1AsksForTheHelpOfTheFocusedWindow()
+    {
+        const struct {
+            const char* menu;  // chosen on the main screen first, or null
+            const char* form;  // the window F1 is pressed in
+            const char* topic;
+        } cases[] = {{nullptr, "Mervane", "Mervane.hlp#loans"},
+                     {"mnu_view_invest", "Mervane", "Mervane.hlp#investments"},
+                     {"mnu_LnSheet", "LoanSheet", "Mervane.hlp#table"},
+                     {"mnu_IniFileEd", "IniFile", "Mervane.hlp#settings"}};
+        for (const auto& c : cases) {
+            ProgramWindows p;
+            tv::Form& main = p.program().mervane();
+            if (c.menu) p.renderer().action(main.menu(c.menu))->trigger();
+            tv::Form* form = p.program().app().findForm(c.form);
+            QVERIFY(form);
+            p.activate(*form);
+            QWidget* focus = p.window(*form)->focusWidget();
+            pressIn(focus ? focus : p.window(*form)->nextInFocusChain(), Qt::Key_F1);
+            const auto& records = p.platform().records();
+            QVERIFY2(!records.empty() && records.back().type == tv::PlatformRecord::Type::Help, c.topic);
+            QCOMPARE(QString::fromStdString(records.back().text), QString::fromLatin1(c.topic));
+        }
+    }
+
+    void aSharedMenuKeyMovesOnToTheNextItem()
+    {
+        // "Set &Colors" and "Windows &Calculator": the first press of C selects one, the next the other.
+        ProgramWindows p;
+        tv::Mervane& m = p.program().mervane();
+        QMenu* launch = p.renderer().action(m.menu("mnu_Launch"))->menu();
+        launch->popup(QPoint(0, 0));
+        QStringList reached;
+        for (int i = 0; i < 3; ++i) {
+            pressIn(launch, Qt::Key_C);
+            reached << (launch->activeAction() ? launch->activeAction()->text() : QStringLiteral("(none)"));
+        }
+        launch->close();
+        QCOMPARE(reached, (QStringList{"Set &Colors -> Ini", "Windows &Calculator", "Set &Colors -> Ini"}));
+        QVERIFY(!p.program().colorFm().visible());
     }
 
     void theFocusedControlIsMarked()

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "desktop/accessible_names.h"
 #include "desktop/renderer.h"
 #include "loan_table/loan_sheet.h"
 #include "screen_model/form.h"
@@ -23,6 +24,7 @@ public:
     explicit ProgramWindows(const QByteArray& settings = {})
     {
         if (!m_dir.isValid()) qFatal("no temporary folder");
+        tvqt::installAccessibleInterfaces();
         m_oldDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
         if (!settings.isEmpty()) {

@@ -177,6 +177,20 @@ private Q_SLOTS:
         }
     }
 
+    void helpOpensAtItsTopicAndEscapeClosesIt()
+    {
+        tvqt::QtPlatform platform;
+        for (const char* topic : {"table", "investments"}) {
+            platform.showHelp(std::string("Mervane.hlp#") + topic, 1);
+            if (!platform.helpWindow()) QSKIP("the help document is not installed");
+            QCOMPARE(platform.helpWindow()->source().fragment(), QString::fromLatin1(topic));
+        }
+        QTextBrowser* help = platform.helpWindow();
+        QApplication::setActiveWindow(help);
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+    }
+
     void helpIsFoundWhereTheProgramIsInstalled()
     {
         // The layout `cmake --install` makes: PREFIX/bin/tarvolin and PREFIX/share/tarvolin/help/index.html.

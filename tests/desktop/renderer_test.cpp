@@ -85,6 +85,7 @@ private Q_SLOTS:
         m_log.clear();
         m_form = std::make_unique<TestForm>(*m_app, m_log);
         m_renderer = std::make_unique<tvqt::Renderer>(*m_app);
+        m_renderer->setRememberWindows(false);  // every case starts from the form's own place
         m_form->show();
         m_window = m_renderer->window(*m_form);
         QVERIFY(m_window);

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "app/program.h"
+#include "settings/settings_path.h"
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
 #include "monkey.h"
@@ -177,7 +178,7 @@ TEST(MonkeyWalk, AFailurePrintsAScriptThatReproducesIt)
     std::string folder = (std::filesystem::temp_directory_path() / "tarvolin-monkey-XXXXXX").string();
     ASSERT_NE(::mkdtemp(folder.data()), nullptr);
     std::filesystem::current_path(folder);
-    if (failure.withSettings) std::ofstream(Program::kIniFile, std::ios::binary) << failure.settings;
+    if (failure.withSettings) std::ofstream(kSettingsFileName, std::ios::binary) << failure.settings;
     int status = runReplay(script, out, err, replay);
     std::filesystem::current_path(home);
     std::filesystem::remove_all(folder);

@@ -9,6 +9,7 @@
 #include <streambuf>
 
 #include "app/program.h"
+#include "settings/settings_path.h"
 #include "checks.h"
 #include "replay/replay.h"
 #include "screen_model/application.h"
@@ -391,7 +392,7 @@ public:
         if (settings) {
             m_failure.withSettings = true;
             m_failure.settings = *settings;
-            m_fs.replace(Program::kIniFile, *settings);
+            m_fs.replace(kSettingsFileName, *settings);
         }
     }
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/program.h"
+#include "settings/settings_path.h"
 #include "screen_model/scripted_platform.h"
 #include "test_forms.h"
 
@@ -564,7 +565,7 @@ TEST_F(ReplayTest, PrintIniShowsTheSettingsFileOrNull)
 {
     InTempDir dir;
     EXPECT_EQ(run("print ini\n").lines.at(0), json({{"ini", nullptr}}));
-    std::ofstream(Program::kIniFile) << "[TarvolinDefaults]\r\nLoanAmount=5\r\n";
+    std::ofstream(kSettingsFileName) << "[TarvolinDefaults]\r\nLoanAmount=5\r\n";
     EXPECT_EQ(run("print ini\n").lines.at(0), json({{"ini", "[TarvolinDefaults]\r\nLoanAmount=5\r\n"}}));
 }
 
@@ -574,10 +575,11 @@ TEST_F(ReplayTest, PrintIniReadsThroughTheProgramsFileLayer)
     struct OneFile : FileSystem {
         std::optional<std::string> read(const std::string& path) override
         {
-            if (path == Program::kIniFile) return std::string("[TarvolinDefaults]\r\nMenuStart=2\r\n");
+            if (path == kSettingsFileName) return std::string("[TarvolinDefaults]\r\nMenuStart=2\r\n");
             return std::nullopt;
         }
         bool replace(const std::string&, const std::string&) override { return false; }
+        bool exists(const std::string& path) override { return path == kSettingsFileName; }
     } memory;
     program.setFileSystem(memory);
     EXPECT_EQ(run("print ini\n").lines.at(0), json({{"ini", "[TarvolinDefaults]\r\nMenuStart=2\r\n"}}));

@@ -108,6 +108,8 @@ Run runReplay(const std::string& replay, const fs::path& script, const fs::path&
         if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
             chdir(workDir.c_str()) != 0)
             _exit(127);
+        // The per-user configuration folder is the scratch folder's: a scenario never touches the real one.
+        setenv("XDG_CONFIG_HOME", (workDir / "config").c_str(), 1);
         execl(replay.c_str(), replay.c_str(), script.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

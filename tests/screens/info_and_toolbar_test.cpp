@@ -53,6 +53,20 @@ TEST(Toolbar, FrequencyButtonsRescaleATypedPaymentInTheRateMode)
     EXPECT_NEAR(readBoxValue(t.text("fp_Payment")), 1400, 6);
 }
 
+TEST(HelpMenu, AboutNamesTheSettingsFileInUseByItsWholePath)
+{
+    for (bool inTheFolder : {false, true}) {
+        TestProgram t = inTheFolder ? TestProgram::withSettings("") : TestProgram();
+        std::string shown;
+        t.platform.setModalLoop([&shown](Form& form) {
+            shown = form.label("lbl_Settings").caption();
+            form.button("Command1").userClick();
+        });
+        t.form().menu("mnu_About").userChoose();
+        EXPECT_EQ(shown, "Settings: " + (inTheFolder ? t.cwd.path() / "Tarvolin.ini" : t.cwd.configFile()).string());
+    }
+}
+
 TEST(HelpMenu, AboutIsCentredAndTheHistoryStacksOverIt)
 {
     TestProgram t;

@@ -301,6 +301,7 @@ TEST(MervaneSettings, StartUpTakesDefaultsViewUnitAndColoursFromTheFile)
     EXPECT_EQ(m.label("lbl_Prin").foreColor(), 0x00FFFFFFu);
     EXPECT_EQ(m.frame("frm_invSolve").foreColor(), 0x00FFFFFFu);  // contrast on a dark background
     EXPECT_EQ(m.box("fp_Prin").backColor(), 0x00808080u);         // out of the list: Dk Gray
+    EXPECT_FALSE(m.label("lbl_xtra_w_last").visible()) << "a loan's note has no place among investments";
 }
 
 TEST(MervaneSettings, WindowDefaultsUseSystemColoursAndResetRereadsTheFile)

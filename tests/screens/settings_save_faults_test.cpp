@@ -1,6 +1,6 @@
-// The settings screens when the disk fails while they save, or the program is killed part-way through a
-// save: the user is told when nothing was saved, the screen keeps the user's choices, and the next start
-// reads the old settings or the new ones, never a mixture.
+// The settings screens when the disk fails while they save (reading the old file included), or the program is
+// killed part-way through a save: the user is told why nothing was saved, the screen keeps the user's choices,
+// and the next start reads the old settings or the new ones, never a mixture.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -21,7 +21,6 @@ using Step = DiskFileSystem::Step;
 using Outcome = DiskFileSystem::Outcome;
 
 constexpr const char* kIni = "Tarvolin.ini";
-constexpr const char* kTmp = "Tarvolin.ini.tmp";
 
 const std::string kOldSettings =
     "[TarvolinDefaults]\r\nLoanAmount=111\r\nLoanDuration=11\r\nMenuStart=1\r\nLoanBkgrndColor=12\r\n";
@@ -49,25 +48,33 @@ protected:
     }
 };
 
-const Step kFailingSteps[] = {Step::Open, Step::Write, Step::Sync, Step::Close, Step::Rename};
+// Each step a save takes, with the reason the message gives when it fails.
+struct FailingStep {
+    Step step;
+    const char* name;
+    const char* reason;
+};
+const FailingStep kFailingSteps[] = {
+    {Step::Lock, "lock", "it cannot be locked (Input/output error)"},
+    {Step::Read, "read", "it cannot be read (Input/output error)"},
+    {Step::Open, "open", "a temporary file cannot be created beside it (Input/output error)"},
+    {Step::Write, "write", "writing failed (Input/output error)"},
+    {Step::Sync, "flush", "flushing it to the disk failed (Input/output error)"},
+    {Step::Close, "close", "closing the new file failed (Input/output error)"},
+    {Step::Rename, "rename", "the new file cannot take the old one's place (Input/output error)"},
+};
 
-std::string stepName(Step step)
+// The message of a save that failed for `reason`, naming the settings file of the test's folder.
+std::vector<std::string> saveFailed(TestProgram& t, const std::string& reason)
 {
-    switch (step) {
-        case Step::Open:
-            return "open";
-        case Step::Write:
-            return "write";
-        case Step::Sync:
-            return "flush";
-        case Step::Close:
-            return "close";
-        case Step::Rename:
-            return "rename";
-        case Step::SyncFolder:
-            return "folder flush";
-    }
-    return "?";
+    return {saveFailedMessage((t.cwd.path() / kIni).string(), reason)};
+}
+
+bool temporaryFileLeft(TestProgram& t)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(t.cwd.path()))
+        if (DiskFileSystem::isTemporaryName(entry.path().filename().string(), kIni)) return true;
+    return false;
 }
 
 Form& openEditor(TestProgram& t)
@@ -78,8 +85,8 @@ Form& openEditor(TestProgram& t)
 
 TEST(SettingsSaveFaults, EditorSaysWhenTheDiskFailsAtAnyStepAndKeepsTheFileAndTheUsersValues)
 {
-    for (Step step : kFailingSteps) {
-        SCOPED_TRACE("failing at the " + stepName(step));
+    for (const FailingStep& f : kFailingSteps) {
+        SCOPED_TRACE(std::string("failing at the ") + f.name);
         TestProgram t = TestProgram::withSettings(kOldSettings);
         FaultyDisk disk;
         t.program->setFileSystem(disk);
@@ -87,16 +94,16 @@ TEST(SettingsSaveFaults, EditorSaysWhenTheDiskFailsAtAnyStepAndKeepsTheFileAndTh
         ed.box("txt_LnAmt").userType("222");
         ed.option("opt_invest").userClick();
         disk.fail = true;
-        disk.failStep = step;
+        disk.failStep = f.step;
         t.messages();
         ed.button("btn_save").userClick();
 
-        EXPECT_EQ(t.messages(), std::vector<std::string>{kSaveFailedMessage});
+        EXPECT_EQ(t.messages(), saveFailed(t, f.reason));
         EXPECT_TRUE(ed.loaded()) << "the editor stays open";
         EXPECT_EQ(ed.box("txt_LnAmt").text(), "222");
         EXPECT_TRUE(ed.option("opt_invest").value());
         EXPECT_EQ(t.cwd.read(kIni), kOldSettings);
-        EXPECT_FALSE(std::filesystem::exists(t.cwd.path() / kTmp));
+        EXPECT_FALSE(temporaryFileLeft(t));
 
         // Saving again once the disk works goes through and closes the editor.
         ed.button("btn_save").userClick();
@@ -110,8 +117,8 @@ TEST(SettingsSaveFaults, EditorSaysWhenTheDiskFailsAtAnyStepAndKeepsTheFileAndTh
 
 TEST(SettingsSaveFaults, ColourScreenSaysWhenTheDiskFailsAtAnyStepAndKeepsTheFile)
 {
-    for (Step step : kFailingSteps) {
-        SCOPED_TRACE("failing at the " + stepName(step));
+    for (const FailingStep& f : kFailingSteps) {
+        SCOPED_TRACE(std::string("failing at the ") + f.name);
         TestProgram t = TestProgram::withSettings(kOldSettings);
         FaultyDisk disk;
         t.program->setFileSystem(disk);
@@ -119,15 +126,15 @@ TEST(SettingsSaveFaults, ColourScreenSaysWhenTheDiskFailsAtAnyStepAndKeepsTheFil
         Form& c = t.program->colorFm();
         c.combo("cbo_LnBackGrnd").userPick(13);
         disk.fail = true;
-        disk.failStep = step;
+        disk.failStep = f.step;
         t.messages();
         c.button("Btn_S_C").userClick();
 
-        EXPECT_EQ(t.messages(), std::vector<std::string>{kSaveFailedMessage});
+        EXPECT_EQ(t.messages(), saveFailed(t, f.reason));
         EXPECT_TRUE(c.loaded());
         EXPECT_EQ(c.combo("cbo_LnBackGrnd").listIndex(), 13);
         EXPECT_EQ(t.cwd.read(kIni), kOldSettings);
-        EXPECT_FALSE(std::filesystem::exists(t.cwd.path() / kTmp));
+        EXPECT_FALSE(temporaryFileLeft(t));
     }
 }
 

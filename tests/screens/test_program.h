@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -23,9 +25,16 @@ public:
         m_dir = ::mkdtemp(pattern.data());
         m_old = std::filesystem::current_path();
         std::filesystem::current_path(m_dir);
+        // The per-user configuration folder lies inside the scratch folder too: no test touches the real one.
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) m_oldConfig = old;
+        ::setenv("XDG_CONFIG_HOME", (m_dir / "config").c_str(), 1);
     }
     ~TempCwd()
     {
+        if (m_oldConfig)
+            ::setenv("XDG_CONFIG_HOME", m_oldConfig->c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
         std::filesystem::current_path(m_old);
         std::error_code ec;
         std::filesystem::remove_all(m_dir, ec);
@@ -33,6 +42,8 @@ public:
     TempCwd(const TempCwd&) = delete;
     TempCwd& operator=(const TempCwd&) = delete;
     const std::filesystem::path& path() const { return m_dir; }
+    // The settings file a save writes when the folder holds no "Tarvolin.ini".
+    std::filesystem::path configFile() const { return m_dir / "config" / "Tarvolin" / "Tarvolin.ini"; }
 
     void write(const std::string& name, const std::string& text) const
     {
@@ -46,6 +57,7 @@ public:
 
 private:
     std::filesystem::path m_dir;
+    std::optional<std::string> m_oldConfig;
     std::filesystem::path m_old;
 };
 

@@ -1,11 +1,16 @@
-// Saving the settings file when the disk fails: at the open, part-way through the writes, at the flush,
-// the close or the rename, and when the process is killed between any two steps of a save. Afterwards
+// Saving the settings file when the disk fails: at the lock, part-way through the read or the writes, at the
+// flush, the close or the rename, and when the process is killed between any two steps of a save. Afterwards
 // the file is the old one or the new one, whole, and no temporary file is left behind by a failed save.
+// Then what stands at the file's name: what is not a whole, readable, writable regular file is never replaced.
 #include "settings/file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <functional>
+#include <future>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -20,33 +25,31 @@ using Step = DiskFileSystem::Step;
 using Outcome = DiskFileSystem::Outcome;
 
 constexpr const char* kIni = "Tarvolin.ini";
-constexpr const char* kTmp = "Tarvolin.ini.tmp";
 
-// The real disk with a plan of faults: every write call writes at most `chunk` bytes (so a save takes
-// many steps), step number `failAt` fails, and the save stops dead after `stopAfter` steps.
+// The real disk with a plan of faults: every read and write call moves at most `chunk` bytes (so a save takes
+// many steps), the step of kind `failStep` fails once `failAfter` of that kind went through, and the save stops
+// dead after `stopAfter` steps.
 class FaultyDisk : public DiskFileSystem {
 public:
-    std::size_t chunk = 0;  // 0: whole writes
-    int failAt = -1;
+    std::size_t chunk = 0;  // 0: whole reads and writes
+    Step failStep = Step::Open;
+    int failAfter = -1;  // -1: no step fails
     int stopAfter = -1;
-    Step failStep = Step::Open;  // with failAtStep: the first step of this kind fails
-    bool failAtStep = false;
+    int error = EIO;                   // what the failing step reports
+    std::function<void(Step)> onStep;  // runs before each step (the race below)
     int stepsTaken = 0;
     std::vector<Step> steps;
 
 protected:
+    int failureError(Step) override { return error; }
     Outcome beforeStep(Step step, std::size_t& bytes) override
     {
-        if (step == Step::Write && chunk > 0 && bytes > chunk) bytes = chunk;
-        const int number = static_cast<int>(steps.size());
-        if (number == stopAfter) return Outcome::Stop;
+        if (onStep) onStep(step);
+        if ((step == Step::Write || step == Step::Read) && chunk > 0 && bytes > chunk) bytes = chunk;
+        if (static_cast<int>(steps.size()) == stopAfter) return Outcome::Stop;
         steps.push_back(step);
         ++stepsTaken;
-        if (number == failAt) return Outcome::Fail;
-        if (failAtStep && step == failStep) {
-            failAtStep = false;
-            return Outcome::Fail;
-        }
+        if (step == failStep && failAfter-- == 0) return Outcome::Fail;
         return Outcome::Run;
     }
 };
@@ -78,26 +81,33 @@ TEST(DiskSave, WritesTheNewFileThroughATemporaryOneAndLeavesNoTemporaryFile)
     ProfileFile ini(dir.path(kIni), disk);
     ASSERT_TRUE(ini.writeStrings(kIniSection, kNewKeys));
     EXPECT_EQ(dir.read(kIni), newText());
-    EXPECT_FALSE(dir.exists(kTmp));
-    EXPECT_EQ(disk.steps,
-              (std::vector<Step>{Step::Open, Step::Write, Step::Sync, Step::Close, Step::Rename, Step::SyncFolder}));
+    EXPECT_TRUE(dir.temporaries().empty());
+    // The second read finds the end of the file.
+    EXPECT_EQ(disk.steps, (std::vector<Step>{Step::Lock, Step::Read, Step::Read, Step::Open, Step::Write, Step::Sync,
+                                             Step::Close, Step::Rename, Step::SyncFolder}));
     EXPECT_EQ(startUpValues(dir.path(kIni)), (std::vector<int>{222, 22, 2, 40}));
 }
 
 struct FailCase {
     const char* name;
     Step step;
-    std::size_t chunk;  // short writes, so the write that fails comes after some were written
-    int writesBefore;   // writes that succeed before the failing one
+    std::size_t chunk;  // short reads and writes, so the one that fails comes after some went through
+    int stepsBefore;    // steps that succeed before the failing one
+    int error;
+    const char* reason;
 };
 
 const FailCase kFailCases[] = {
-    {"AtTheOpen", Step::Open, 0, 0},
-    {"AtTheFirstWrite", Step::Write, 0, 0},
-    {"PartWayThroughTheWrites", Step::Write, 16, 3},
-    {"AtTheFlush", Step::Sync, 0, 0},
-    {"AtTheClose", Step::Close, 0, 0},
-    {"AtTheRename", Step::Rename, 0, 0},
+    {"AtTheLock", Step::Lock, 0, 0, EIO, "it cannot be locked (Input/output error)"},
+    {"AtTheRead", Step::Read, 0, 0, EACCES, "it cannot be read (Permission denied)"},
+    {"PartWayThroughTheRead", Step::Read, 16, 2, EIO, "reading it failed after 32 bytes (Input/output error)"},
+    {"AtTheOpen", Step::Open, 0, 0, EACCES, "a temporary file cannot be created beside it (Permission denied)"},
+    {"AtTheFirstWrite", Step::Write, 0, 0, EIO, "writing failed (Input/output error)"},
+    {"PartWayThroughTheWrites", Step::Write, 16, 3, ENOSPC, "writing failed (No space left on device)"},
+    {"AtTheFlush", Step::Sync, 0, 0, EIO, "flushing it to the disk failed (Input/output error)"},
+    {"AtTheClose", Step::Close, 0, 0, EIO, "closing the new file failed (Input/output error)"},
+    {"AtTheRename", Step::Rename, 0, 0, EBUSY,
+     "the new file cannot take the old one's place (Device or resource busy)"},
 };
 
 class FailedSave : public ::testing::TestWithParam<FailCase> {};
@@ -106,31 +116,31 @@ TEST_P(FailedSave, IsReportedAndLeavesTheOldFileAndNoTemporaryFile)
 {
     const FailCase& c = GetParam();
     for (bool hadFile : {true, false}) {
+        if (!hadFile && c.step == Step::Read) continue;  // nothing to read
         SCOPED_TRACE(hadFile ? "over an old file" : "without a file");
         TempDir dir;
         if (hadFile) dir.write(kIni, kOld);
         FaultyDisk disk;
         disk.chunk = c.chunk;
-        if (c.writesBefore > 0) {
-            disk.failAt = 1 + c.writesBefore;  // the open, the successful writes, then this one
-        } else {
-            disk.failAtStep = true;
-            disk.failStep = c.step;
-        }
+        disk.error = c.error;
+        disk.failStep = c.step;
+        disk.failAfter = c.stepsBefore;
         ProfileFile ini(dir.path(kIni), disk);
-        EXPECT_FALSE(ini.writeStrings(kIniSection, kNewKeys));
+        SaveResult saved = ini.writeStrings(kIniSection, kNewKeys);
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(saved.reason, c.reason);
         EXPECT_EQ(dir.exists(kIni), hadFile);
         if (hadFile) {
             EXPECT_EQ(dir.read(kIni), kOld);
         }
-        EXPECT_FALSE(dir.exists(kTmp)) << "a failed save removes its temporary file";
+        EXPECT_TRUE(dir.temporaries().empty()) << "a failed save removes its temporary file";
 
         // The same save on a healthy disk then goes through.
         DiskFileSystem healthy;
         ProfileFile again(dir.path(kIni), healthy);
         ASSERT_TRUE(again.writeStrings(kIniSection, kNewKeys));
         EXPECT_EQ(startUpValues(dir.path(kIni)), (std::vector<int>{222, 22, 2, 40}));
-        EXPECT_FALSE(dir.exists(kTmp));
+        EXPECT_TRUE(dir.temporaries().empty());
     }
 }
 
@@ -142,12 +152,12 @@ TEST(DiskSave, FailedFolderFlushAfterTheRenameStillSaves)
     TempDir dir;
     dir.write(kIni, kOld);
     FaultyDisk disk;
-    disk.failAtStep = true;
     disk.failStep = Step::SyncFolder;
+    disk.failAfter = 0;
     ProfileFile ini(dir.path(kIni), disk);
     EXPECT_TRUE(ini.writeStrings(kIniSection, kNewKeys));
     EXPECT_EQ(dir.read(kIni), newText());
-    EXPECT_FALSE(dir.exists(kTmp));
+    EXPECT_TRUE(dir.temporaries().empty());
 }
 
 TEST(DiskSave, KilledBetweenAnyTwoStepsLeavesTheOldFileOrTheNewOneNeverAMixture)
@@ -180,14 +190,13 @@ TEST(DiskSave, KilledBetweenAnyTwoStepsLeavesTheOldFileOrTheNewOneNeverAMixture)
         const std::vector<int> values = startUpValues(dir.path(kIni));
         EXPECT_TRUE(values == (std::vector<int>{111, 11, 1, -1}) || values == (std::vector<int>{222, 22, 2, 40}));
         // Whatever is left beside the file is a part of the new text under another name, which nothing
-        // reads; the next save reuses it and leaves nothing behind.
-        if (dir.exists(kTmp)) {
-            EXPECT_EQ(renamed.compare(0, dir.read(kTmp).size(), dir.read(kTmp)), 0);
-        }
+        // reads; the next save removes it.
+        for (const std::string& tmp : dir.temporaries())
+            EXPECT_EQ(renamed.compare(0, dir.read(tmp).size(), dir.read(tmp)), 0);
         DiskFileSystem healthy;
         ASSERT_TRUE(ProfileFile(dir.path(kIni), healthy).writeStrings(kIniSection, {{"LoanAmount", "333"}}));
         EXPECT_EQ(ProfileFile(dir.path(kIni)).readInt(kIniSection, "LoanAmount", -1), 333);
-        EXPECT_FALSE(dir.exists(kTmp));
+        EXPECT_TRUE(dir.temporaries().empty());
     }
     // Killed before the rename: the old file; from the rename on: the new one.
     EXPECT_GT(oldSeen, 10);
@@ -196,7 +205,7 @@ TEST(DiskSave, KilledBetweenAnyTwoStepsLeavesTheOldFileOrTheNewOneNeverAMixture)
 
 TEST(DiskSave, KilledWithoutAnOldFileLeavesNoFileOrTheWholeNewOne)
 {
-    for (int k = 0; k <= 6; ++k) {
+    for (int k = 0; k <= 7; ++k) {
         SCOPED_TRACE("killed after " + std::to_string(k) + " steps");
         TempDir dir;
         FaultyDisk disk;
@@ -208,6 +217,166 @@ TEST(DiskSave, KilledWithoutAnOldFileLeavesNoFileOrTheWholeNewOne)
             EXPECT_EQ(ProfileFile(dir.path(kIni)).readInt(kIniSection, "LoanAmount", -1), -1);
         }
     }
+}
+
+// ---- what stands at the file's name ---------------------------------------------------------------
+
+struct Refusal {
+    const char* name;
+    void (*setup)(const TempDir& dir);
+    FileRead::Status read;  // what reading finds
+    const char* reason;     // why reading (when refused) and saving are refused; "{lock}" stands for the lock file
+    Step failStep = Step::Lock;
+    int failAfter = -1;
+    int error = EIO;
+    std::size_t chunk = 0;
+};
+
+const Refusal kRefusals[] = {
+    {"NamedPipe", [](const TempDir& d) { ::mkfifo(d.path(kIni).c_str(), 0600); }, FileRead::Status::Refused,
+     "it is a named pipe, not a file"},
+    {"Device", [](const TempDir& d) { std::filesystem::create_symlink("/dev/null", d.path(kIni)); },
+     FileRead::Status::Refused, "it is a device, not a file"},
+    {"Folder", [](const TempDir& d) { std::filesystem::create_directory(d.path(kIni)); }, FileRead::Status::Refused,
+     "it is a folder, not a file"},
+    {"OverTheSizeLimit", [](const TempDir& d) { d.write(kIni, kOld + std::string(kMaxSettingsFileBytes, ';')); },
+     FileRead::Status::Refused, "it is too large for a settings file (1,048,671 bytes; at most 1,048,576)"},
+    {"Unreadable", [](const TempDir& d) { d.write(kIni, kOld); }, FileRead::Status::Refused,
+     "it cannot be read (Permission denied)", Step::Read, 0, EACCES},
+    {"ReadFailingPartWay", [](const TempDir& d) { d.write(kIni, kOld); }, FileRead::Status::Refused,
+     "reading it failed after 16 bytes (Input/output error)", Step::Read, 1, EIO, 16},
+    {"ReadOnly",
+     [](const TempDir& d) {
+         d.write(kIni, kOld);
+         ::chmod(d.path(kIni).c_str(), 0444);
+     },
+     FileRead::Status::Read, "it is read-only"},
+    {"LinkOfAnotherUser",
+     [](const TempDir& d) {
+         d.write("real.ini", kOld);
+         std::filesystem::create_symlink("real.ini", d.path(kIni));
+         ASSERT_EQ(::lchown(d.path(kIni).c_str(), 4242, 4242), 0) << "needs the superuser, as the tests run";
+     },
+     FileRead::Status::Read, "it is a symbolic link that belongs to another user"},
+    {"LockFileIsALink",
+     [](const TempDir& d) {
+         d.write(kIni, kOld);
+         std::filesystem::create_symlink("elsewhere", d.path("Tarvolin.ini.lock"));
+     },
+     FileRead::Status::Read, "the lock file {lock} is not a regular file"},
+    {"LockFileIsAPipe",
+     [](const TempDir& d) {
+         d.write(kIni, kOld);
+         ::mkfifo(d.path("Tarvolin.ini.lock").c_str(), 0600);
+     },
+     FileRead::Status::Read, "the lock file {lock} is not a regular file"},
+};
+
+class Refused : public ::testing::TestWithParam<Refusal> {};
+
+// Reading says what is wrong without blocking on a pipe; a save refuses at once and leaves the thing as it was.
+TEST_P(Refused, ReadingSaysWhyAndASaveLeavesItAsItWas)
+{
+    const Refusal& c = GetParam();
+    TempDir dir;
+    c.setup(dir);
+    FaultyDisk disk;
+    disk.failStep = c.failStep;
+    disk.error = c.error;
+    disk.chunk = c.chunk;
+    const auto type = std::filesystem::symlink_status(dir.path(kIni)).type();
+    const bool regular = type == std::filesystem::file_type::regular;
+    const std::string before = regular ? dir.read(kIni) : "";  // opening a pipe to read it would block the test
+    const std::string linkedTo = dir.read("real.ini");
+    std::string reason = c.reason;
+    if (std::size_t at = reason.find("{lock}"); at != std::string::npos)
+        reason.replace(at, 6, dir.path(kIni) + ".lock");
+
+    disk.failAfter = c.failAfter;
+    FileRead read = disk.load(dir.path(kIni));
+    EXPECT_EQ(read.status, c.read);
+    if (c.read == FileRead::Status::Refused) {
+        EXPECT_EQ(read.reason, reason);
+    }
+    disk.failAfter = c.failAfter;
+    SaveResult saved = ProfileFile(dir.path(kIni), disk).writeStrings(kIniSection, kNewKeys);
+    EXPECT_EQ(saved.reason, reason);
+    EXPECT_EQ(std::filesystem::symlink_status(dir.path(kIni)).type(), type);
+    if (regular) {
+        EXPECT_EQ(dir.read(kIni), before);
+    }
+    EXPECT_EQ(dir.read("real.ini"), linkedTo);
+    EXPECT_TRUE(dir.temporaries().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(DiskSave, Refused, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The file is the user's own link to a 0640 file that has a second name, and a link waits where saves once
+// wrote their temporary file: the save writes through the link, keeps the mode, follows no planted link, and
+// leaves the second name with the old text (a hard-linked file becomes a file of its own).
+TEST(DiskSave, KeepsWhatTheFileIs)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.path("real"));
+    dir.write("real/Tarvolin.ini", kOld);
+    ::chmod(dir.path("real/Tarvolin.ini").c_str(), 0640);
+    std::filesystem::create_symlink("real/Tarvolin.ini", dir.path(kIni));
+    std::filesystem::create_hard_link(dir.path("real/Tarvolin.ini"), dir.path("other.ini"));
+    std::filesystem::create_symlink(dir.path("victim"), dir.path("real/Tarvolin.ini.tmp"));
+    ASSERT_TRUE(ProfileFile(dir.path(kIni)).writeStrings(kIniSection, kNewKeys));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path(kIni)));
+    EXPECT_EQ(dir.read("real/Tarvolin.ini"), newText());
+    EXPECT_EQ(
+        std::filesystem::status(dir.path("real/Tarvolin.ini")).permissions(),
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
+    EXPECT_EQ(dir.read("other.ini"), kOld);
+    EXPECT_FALSE(dir.exists("victim"));
+    EXPECT_TRUE(dir.exists("real/Tarvolin.ini.lock")) << "the lock lies beside the file itself";
+}
+
+TEST(DiskSave, CreatesTheMissingFoldersForTheUserAlone)
+{
+    TempDir dir;
+    ASSERT_TRUE(ProfileFile(dir.path("config/Tarvolin/Tarvolin.ini")).writeStrings(kIniSection, kNewKeys));
+    EXPECT_EQ(dir.read("config/Tarvolin/Tarvolin.ini"), ProfileFile::applyKeys("", kIniSection, kNewKeys));
+    for (const char* folder : {"config", "config/Tarvolin"})
+        EXPECT_EQ(std::filesystem::status(dir.path(folder)).permissions(), std::filesystem::perms::owner_all);
+}
+
+// Two copies of the program save at once, the first held between its read and its write. The second waits
+// for the lock, reads what the first wrote and keeps both changes; without the lock it would read the old file
+// and write over the first's change.
+TEST(DiskSave, TwoCopiesSavingAtOnceBothKeepTheirChanges)
+{
+    TempDir dir;
+    dir.write(kIni, kOld);
+    FaultyDisk first;
+    FaultyDisk second;
+    std::promise<void> secondUnderWay;
+    std::promise<void> firstDone;
+    std::shared_future<void> firstSaved = firstDone.get_future().share();
+    std::thread other;
+    SaveResult secondSaved = SaveResult::refused("not run");
+    first.onStep = [&](Step step) {
+        if (step != Step::Open || other.joinable()) return;
+        other = std::thread([&] {
+            secondSaved = ProfileFile(dir.path(kIni), second).writeStrings(kIniSection, {{"LoanDuration", "22"}});
+        });
+        secondUnderWay.get_future().wait();
+    };
+    bool told = false;
+    second.onStep = [&](Step step) {
+        if ((step == Step::Lock || step == Step::Open) && !std::exchange(told, true)) secondUnderWay.set_value();
+        if (step == Step::Open) firstSaved.wait();
+    };
+    EXPECT_TRUE(ProfileFile(dir.path(kIni), first).writeStrings(kIniSection, {{"LoanAmount", "222"}}));
+    firstDone.set_value();
+    other.join();
+    EXPECT_TRUE(secondSaved);
+    ProfileFile ini(dir.path(kIni));
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", -1), 222);
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanDuration", -1), 22);
 }
 
 }  // namespace

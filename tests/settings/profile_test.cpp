@@ -56,6 +56,9 @@ const ReadCase kReadCases[] = {
     {"PlusSign", "[TarvolinDefaults]\r\nLoanAmount=+12\r\n", 12},
     {"ByteOrderMarkBeforeTheSection", "\xEF\xBB\xBF[TarvolinDefaults]\r\nLoanAmount=31\r\n", 31},
     {"KeyWithoutEqualsSignIsNotAKey", "[TarvolinDefaults]\r\nLoanAmount\r\n", 777},
+    {"LoneCrLineEnds", "[TarvolinDefaults]\rLoanDuration=3\rLoanAmount=42\r", 42},
+    {"MixedLineEnds", "[Other]\rLoanAmount=1\n[TarvolinDefaults]\r\nLoanAmount=42\r", 42},
+    {"LoneCrEndsTheSectionHeader", "[TarvolinDefaults]\rLoanAmount=43", 43},
 };
 
 class ReadingRule : public ::testing::TestWithParam<ReadCase> {};
@@ -89,17 +92,58 @@ TEST(ProfileReading, RawValueIsTheTextAfterTheEqualsSignWithoutSurroundingBlanks
     EXPECT_EQ(ini.readString(kIniSection, "LoanAmount"), "100,000");
 }
 
-TEST(ProfileReading, HugeFileLoadsWithoutTrouble)
+TEST(ProfileReading, FileOverTheSizeLimitIsRefusedWholeAndSaysSo)
 {
     TempDir dir;
     std::string text = "[TarvolinDefaults]\r\nLoanAmount=5\r\n";
     text += std::string(3 << 20, 'x');  // several megabytes in one line
-    text += "\r\nLoanDuration=7\r\n";
     dir.write(kIni, text);
     ProfileFile ini(dir.path(kIni));
-    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 5);
-    // Only the first megabyte is read: a key after it is not seen.
-    EXPECT_EQ(ini.readInt(kIniSection, "LoanDuration", 15), 15);
+    EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 0) << "no part of it is read";
+    EXPECT_EQ(ini.problem(), "The settings could not be read - " + dir.path(kIni) +
+                                 ": it is too large for a settings file (3,145,762 bytes; at most 1,048,576). "
+                                 "Tarvolin uses its default settings and leaves the file as it is.");
+    EXPECT_FALSE(ProfileFile(dir.path("missing.ini")).problem());
+}
+
+// 26 keys of a file at the size limit, made of 130,000 short lines: one read, one split.
+TEST(ProfileReading, EveryKeyComesFromOneReadOfTheFile)
+{
+    MemoryFileSystem fs;
+    std::string text = "[TarvolinDefaults]\nLoanAmount=5\n";
+    while (text.size() + 8 <= kMaxSettingsFileBytes) text += "k" + std::to_string(text.size() % 100000) + "=1\n";
+    fs.files[kIni] = text;
+    ProfileFile ini(kIni, fs);
+    for (int i = 0; i < 26; ++i)
+        EXPECT_EQ(ini.readInt(kIniSection, i == 0 ? "LoanAmount" : "Key" + std::to_string(i), 5), 5);
+    EXPECT_FALSE(ini.problem());
+    EXPECT_EQ(fs.reads, 1);
+}
+
+// UTF-16 as an editor on another system saves it: text with letters beyond ASCII and beyond 16 bits.
+std::string utf16(const std::u16string& text, bool bigEndian)
+{
+    std::string bytes;
+    for (char16_t unit : u"\uFEFF" + text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+TEST(ProfileWriting, Utf16FilesAreReadAndWrittenBackInUtf16WithTheirMark)
+{
+    for (bool bigEndian : {false, true}) {
+        MemoryFileSystem fs;
+        fs.files[kIni] = utf16(u"; Zo\u00EB \U0001F600\r\n[TarvolinDefaults]\r\nLoanAmount=5\r\n", bigEndian);
+        ProfileFile ini(kIni, fs);
+        EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 5);
+        ASSERT_TRUE(ini.writeStrings(kIniSection, {{"LoanAmount", "7"}, {"MenuStart", "2"}}));
+        EXPECT_EQ(fs.files[kIni],
+                  utf16(u"; Zo\u00EB \U0001F600\r\n[TarvolinDefaults]\r\nLoanAmount=7\r\nMenuStart=2\r\n", bigEndian));
+    }
 }
 
 TEST(ProfileReading, BinaryTextLoadsWithoutTrouble)
@@ -179,6 +223,15 @@ const WriteCase kWriteCases[] = {
      "[TarvolinDefaults]\nLoanAmount=1\n",
      {{"LoanAmount", "2"}, {"LoanDuration", "30"}},
      "[TarvolinDefaults]\nLoanAmount=2\nLoanDuration=30\n"},
+    {"KeepsLoneCrLineEndsAndAddsCrLines",
+     "[TarvolinDefaults]\rLoanAmount=1\rLoanDuration=3\r[Other]\rA=1",
+     {{"LoanAmount", "2"}, {"MenuStart", "2"}},
+     "[TarvolinDefaults]\rLoanAmount=2\rLoanDuration=3\rMenuStart=2\r[Other]\rA=1",
+     {{"LoanDuration", 0, 3}}},
+    {"LineAddedBeforeABlankLfLineInACrFileKeepsThatLine",
+     "[TarvolinDefaults]\rA=1\n\n[Other]\r",
+     {{"LoanAmount", "2"}},
+     "[TarvolinDefaults]\rA=1\nLoanAmount=2\r\n\n[Other]\r"},
     {"KeepsCrLfLineEndsAndAddsCrLfLines",
      "[TarvolinDefaults]\r\nLoanAmount=1\r\n",
      {{"LoanAmount", "2"}, {"LoanDuration", "30"}},
@@ -226,8 +279,8 @@ TEST_P(WritingRule, WritesTheRealFileText)
     if (c.fileText) dir.write(kIni, c.fileText);
     ProfileFile ini(dir.path(kIni));
     // One key goes through writeString, several through writeStrings, so both ways in are covered.
-    const bool written = c.keys.size() == 1 ? ini.writeString(kIniSection, c.keys[0].first, c.keys[0].second)
-                                            : ini.writeStrings(kIniSection, c.keys);
+    const SaveResult written = c.keys.size() == 1 ? ini.writeString(kIniSection, c.keys[0].first, c.keys[0].second)
+                                                  : ini.writeStrings(kIniSection, c.keys);
     ASSERT_TRUE(written);
     EXPECT_EQ(dir.read(kIni), c.expected);
     for (const ReadBack& r : c.readBack) EXPECT_EQ(ini.readInt(kIniSection, r.key, r.fallback), r.expected) << r.key;
@@ -264,7 +317,8 @@ TEST(ProfileWriting, FailedWriteIsReportedAndLeavesTheFile)
     fs.files[kIni] = "[TarvolinDefaults]\r\nLoanAmount=1\r\n";
     fs.refuseWrites = true;
     ProfileFile ini(kIni, fs);
-    EXPECT_FALSE(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"MenuStart", "2"}}));
+    EXPECT_EQ(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"MenuStart", "2"}}).reason,
+              "writing failed (No space left on device)");
     EXPECT_EQ(fs.files[kIni], "[TarvolinDefaults]\r\nLoanAmount=1\r\n");
 }
 
@@ -286,16 +340,17 @@ TEST(ProfileWriting, FileNameTakenByADirectoryIsReported)
     TempDir dir;
     std::filesystem::create_directory(dir.path(kIni));
     ProfileFile ini(dir.path(kIni));
-    EXPECT_FALSE(ini.writeString(kIniSection, "LoanAmount", "1"));
+    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "1").reason, "it is a folder, not a file");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path(kIni)));
-    EXPECT_FALSE(dir.exists("Tarvolin.ini.tmp")) << "no temporary file is left behind";
+    EXPECT_TRUE(dir.temporaries().empty()) << "no temporary file is left behind";
 }
 
-TEST(ProfileWriting, MissingDirectoryIsReported)
+TEST(ProfileWriting, FolderThatCannotBeMadeIsReported)
 {
     TempDir dir;
+    dir.write("no", "a file where a folder should be");
     ProfileFile ini(dir.path("no/such/folder/Tarvolin.ini"));
-    EXPECT_FALSE(ini.writeString(kIniSection, "LoanAmount", "1"));
+    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "1").reason, "it cannot be reached (Not a directory)");
 }
 
 TEST(ProfileWriting, FileTooLargeToReadWholeIsNotCutOff)
@@ -305,7 +360,8 @@ TEST(ProfileWriting, FileTooLargeToReadWholeIsNotCutOff)
         "[TarvolinDefaults]\r\nLoanAmount=1\r\n" + std::string(kMaxSettingsFileBytes, ';') + "\r\nEnd=1\r\n";
     dir.write(kIni, text);
     ProfileFile ini(dir.path(kIni));
-    EXPECT_FALSE(ini.writeString(kIniSection, "LoanAmount", "2"));
+    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "2").reason,
+              "it is too large for a settings file (1,048,619 bytes; at most 1,048,576)");
     EXPECT_EQ(dir.read(kIni), text);
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -37,6 +38,15 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(m_dir / name); }
+    // The temporary files saves of `fileName` left in the folder.
+    std::vector<std::string> temporaries(const std::string& fileName = "Tarvolin.ini") const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir))
+            if (DiskFileSystem::isTemporaryName(entry.path().filename().string(), fileName))
+                names.push_back(entry.path().filename().string());
+        return names;
+    }
 
 private:
     std::filesystem::path m_dir;

@@ -510,7 +510,7 @@ private:
     // The settings file as the program reads it (through its file layer, which a test may substitute).
     ReplayJson iniText() const
     {
-        std::optional<std::string> text = m_program.fileSystem().read(Program::kIniFile);
+        std::optional<std::string> text = m_program.fileSystem().read(m_program.settingsPath());
         if (!text) return nullptr;
         return *text;
     }

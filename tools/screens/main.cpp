@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPalette>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -34,17 +35,22 @@ int runShot(const QString& path, const QString& outDir)
     std::ofstream out(log.toStdString());
     int snaps = 0;
     int status = 0;
+    const QPalette desktopPalette = QApplication::palette();
     {
         tv::ScriptedPlatform platform;
         tv::Program program(platform);
         {
             tvqt::Renderer renderer(program.app());
+            // Every shot starts from the forms' own places and sizes, whatever an earlier shot left.
+            renderer.setRememberWindows(false);
             tv::ReplayOptions options = tvscreens::snapOptions(renderer, outDir, snaps);
             status = tv::runScript(program, platform, script, out, std::cerr, options);
         }
     }
     std::cout << QFileInfo(path).fileName().toStdString() << ": " << snaps << " picture(s)"
               << (status == 0 ? "" : ", status " + std::to_string(status)) << "\n";
+    // The next shot starts on the desktop's palette again.
+    QApplication::setPalette(desktopPalette);
     return status == tv::kReplayExpectFailed ? 0 : status;
 }
 

@@ -1,10 +1,16 @@
 #include "screens/snap_commands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+#include <QStyle>
 #include <QWidget>
+#include <algorithm>
 #include <sstream>
+#include <vector>
 
 #include "app/program.h"
 #include "desktop/renderer.h"
@@ -32,6 +38,37 @@ bool saveFormImage(tvqt::Renderer& renderer, const tv::Form& form, const QString
     return true;
 }
 
+namespace {
+
+// The common dark palette of Qt programs, as a dark desktop theme sets it.
+QPalette darkPalette()
+{
+    QPalette pal;
+    const QColor window(53, 53, 53);
+    pal.setColor(QPalette::Window, window);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::Base, QColor(42, 42, 42));
+    pal.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    pal.setColor(QPalette::ToolTipBase, window);
+    pal.setColor(QPalette::ToolTipText, Qt::white);
+    pal.setColor(QPalette::Text, Qt::white);
+    pal.setColor(QPalette::Button, window);
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    pal.setColor(QPalette::BrightText, Qt::red);
+    pal.setColor(QPalette::Light, QColor(80, 80, 80));
+    pal.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    pal.setColor(QPalette::Mid, QColor(40, 40, 40));
+    pal.setColor(QPalette::Dark, QColor(30, 30, 30));
+    pal.setColor(QPalette::Shadow, QColor(20, 20, 20));
+    pal.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    pal.setColor(QPalette::HighlightedText, Qt::black);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    return pal;
+}
+
+}  // namespace
+
 tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, int& snapsTaken)
 {
     tv::ReplayOptions options;
@@ -58,6 +95,69 @@ tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, i
         if (!saveFormImage(renderer, *form, QDir(outDir).filePath(QString::fromStdString(name) + ".png"), error))
             return false;
         ++snapsTaken;
+        return true;
+    };
+    options.extraCommands["snapscreen"] = [&renderer, outDir, &snapsTaken](
+                                              tv::Program& program, const std::string& args, std::string& error) {
+        if (args.empty()) {
+            error = "snapscreen needs a NAME";
+            return false;
+        }
+        renderer.flushPending();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // The desktop as the user sees it: every shown window at its place, in the order they were shown.
+        QRect desk;
+        std::vector<QWidget*> windows;
+        for (tv::Form* f : program.app().forms())
+            if (QWidget* w = f->visible() ? renderer.window(*f) : nullptr; w && w->isVisible()) {
+                windows.push_back(w);
+                desk |= w->geometry();
+            }
+        if (const tv::Form* top = program.app().topmost())
+            std::stable_partition(windows.begin(), windows.end(),
+                                  [&](QWidget* w) { return w != renderer.window(*top); });
+        QPixmap picture(desk.size());
+        picture.fill(QColor(0x3a, 0x6e, 0xa5));
+        QPainter p(&picture);
+        for (QWidget* w : windows) {
+            p.drawPixmap(w->geometry().topLeft() - desk.topLeft(), w->grab());
+            p.setPen(Qt::black);
+            p.drawRect(QRect(w->geometry().topLeft() - desk.topLeft(), w->size()).adjusted(-1, -1, 0, 0));
+        }
+        p.end();
+        const QString file = QDir(outDir).filePath(QString::fromStdString(args) + ".png");
+        if (!picture.save(file, "PNG")) {
+            error = "cannot write " + file.toStdString();
+            return false;
+        }
+        ++snapsTaken;
+        return true;
+    };
+    options.extraCommands["palette"] = [&renderer](tv::Program&, const std::string& args, std::string& error) {
+        if (args != "dark" && args != "light") {
+            error = "palette needs dark or light";
+            return false;
+        }
+        QApplication::setPalette(args == "dark" ? darkPalette() : QApplication::style()->standardPalette());
+        // The windows repaint their system colours when the palette change reaches them.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        renderer.flushPending();
+        return true;
+    };
+    options.extraCommands["resize"] = [&renderer](tv::Program& program, const std::string& args, std::string& error) {
+        std::istringstream words(args);
+        std::string formName;
+        int width = 0;
+        int height = 0;
+        words >> formName >> width >> height;
+        const tv::Form* form = program.app().findForm(formName);
+        QWidget* window = form ? renderer.window(*form) : nullptr;
+        if (!window || width <= 0 || height <= 0) {
+            error = "resize needs a shown FORM, a WIDTH and a HEIGHT";
+            return false;
+        }
+        window->resize(width, height);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return true;
     };
     addChartSnap(options, outDir, snapsTaken);
