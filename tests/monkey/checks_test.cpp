@@ -12,12 +12,12 @@
 #include <unistd.h>
 
 #include "app/program.h"
-#include "settings/settings_path.h"
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
 #include "monkey.h"
 #include "replay/replay.h"
 #include "screen_model/scripted_platform.h"
+#include "settings/settings_path.h"
 
 namespace tv::monkey {
 namespace {

@@ -9,13 +9,13 @@
 #include <streambuf>
 
 #include "app/program.h"
-#include "settings/settings_path.h"
 #include "checks.h"
 #include "replay/replay.h"
 #include "screen_model/application.h"
 #include "screen_model/form.h"
 #include "screen_model/scripted_platform.h"
 #include "settings/file_system.h"
+#include "settings/settings_path.h"
 
 namespace tv::monkey {
 

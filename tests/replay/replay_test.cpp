@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "app/program.h"
-#include "settings/settings_path.h"
 #include "screen_model/scripted_platform.h"
+#include "settings/settings_path.h"
 #include "test_forms.h"
 
 namespace tv {

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <unistd.h>
