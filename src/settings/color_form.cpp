@@ -293,8 +293,9 @@ void ColorFm::chk_WinDefaults_Click()
         label("lbl_invSample").setForeColor(syscolor::kWindowText);
         label("lbl_LnHiSample").setForeColor(syscolor::kHighlightText);
         label("lbl_invHiSample").setForeColor(syscolor::kHighlightText);
+        // The desktop's own box colours, text included, so a dark desktop's sample reads.
         label("cbo_Sample").setBackColor(syscolor::kWindowBackground);
-        label("cbo_Sample").setForeColor(kBlack);
+        label("cbo_Sample").setForeColor(syscolor::kWindowText);
         return;
     }
     // Back to the current choices, as each list's Click shows them; a list without an entry has
@@ -309,6 +310,7 @@ void ColorFm::chk_WinDefaults_Click()
         {"cbo_InvText", &ColorFm::cbo_InvText_Click},       {"cbo_InvHiTxt", &ColorFm::cbo_InvHiTxt_Click},
         {"cbo_TextBoxBG", &ColorFm::cbo_TextBoxBG_Click},
     };
+    label("cbo_Sample").setForeColor(kBlack);
     for (auto [list, handler] : refresh)
         if (combo(list).listIndex() >= 0) (this->*handler)();
 }

@@ -787,7 +787,7 @@ TEST(ColorScreen, TickingWindowDefaultsDisablesTheListsAndShowsDesktopColours)
         EXPECT_EQ(c.label(name).foreColor(), syscolor::kHighlightText) << name;
     }
     EXPECT_EQ(c.label("cbo_Sample").backColor(), syscolor::kWindowBackground);
-    EXPECT_EQ(c.label("cbo_Sample").foreColor(), kBlack);
+    EXPECT_EQ(c.label("cbo_Sample").foreColor(), syscolor::kWindowText) << "the desktop's own text colour";
     EXPECT_EQ(c.label("lbl_LnButSample").backColor(), 0x00FF00FFu) << "the button samples stay";
 }
 
