@@ -1,5 +1,8 @@
 #include "app/rate_list.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "common/formats.h"
 #include "common/rounding.h"
 #include "engine/loan.h"
@@ -65,13 +68,51 @@ void RateList::choose(int index) const
 
 double RateList::percent() const
 {
+    if (const auto& typed = m_list.typed()) return typed->value;
     int k = index();
     return k < 0 ? 0.0 : percentAt(m_scale, k);
 }
 
+bool RateList::type(const std::string& text) const
+{
+    // Digits with at most one point and five decimals, blanks around, one "%" at the end.
+    const std::size_t b = text.find_first_not_of(' ');
+    if (b == std::string::npos) return false;
+    std::string t = text.substr(b, text.find_last_not_of(' ') - b + 1);
+    if (t.back() == '%') t.pop_back();
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    const std::size_t point = t.find('.');
+    const std::size_t decimals = point == std::string::npos ? 0 : t.size() - point - 1;
+    if (t.empty() || t == "." || t.size() > 16 || t.find_first_not_of("0123456789.") != std::string::npos ||
+        (point != std::string::npos && t.find('.', point + 1) != std::string::npos) || decimals > 5)
+        return false;
+    const double value = std::strtod(t.c_str(), nullptr);
+    if (!(value >= 0 && value <= kHighestPercent)) return false;
+    keep(value, t);
+    return true;
+}
+
+void RateList::setRate(double ratePercent) const
+{
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.5f", ratePercent);
+    keep(ratePercent, digits);
+}
+
+void RateList::keep(double ratePercent, const std::string& text) const
+{
+    // The entry at or just below the rate: the list position the input checks and questions read.
+    int below = -1;
+    for (int k = 0; k < count() && percentAt(m_scale, k) <= ratePercent; ++k) below = k;
+    if (below >= 0 && percentAt(m_scale, below) == ratePercent)
+        choose(below);
+    else
+        m_list.setTyped({text, ratePercent}, below);
+}
+
 bool RateList::zeroChosen() const
 {
-    return index() >= 0 && percentAt(m_scale, index()) == 0.0;
+    return !m_list.typed() && index() >= 0 && percentAt(m_scale, index()) == 0.0;
 }
 
 int RateList::settingOf(int index) const

@@ -35,8 +35,17 @@ public:
     bool chosen() const { return index() >= 0; }
     // Chooses an entry (an index outside the list chooses none).
     void choose(int index) const;
-    // The chosen rate in percent, 0 when none is chosen.
+    // The chosen rate in percent: a typed rate as typed (or as set, at its full precision), else the chosen
+    // entry's; 0 when none is chosen.
     double percent() const;
+    // A rate typed into the list (0 to 25 with up to five decimals, a "%" allowed after it): an entry's rate
+    // chooses that entry, any other is kept as typed with the entry below it chosen. False, changing nothing,
+    // for a text that is no such rate.
+    bool type(const std::string& text) const;
+    // Keeps a rate (0 to 25) at its full precision, shown with five decimals.
+    void setRate(double ratePercent) const;
+    // The largest rate a list can hold.
+    static constexpr double kHighestPercent = 25.0;
     // True when the "0.000" entry is chosen.
     bool zeroChosen() const;
     // The settings value of an entry and back (main: k, editor: k + 1); a value naming no entry gives -1.
@@ -44,6 +53,9 @@ public:
     int indexOfSetting(double setting) const;
 
 private:
+    // Chooses the entry of a rate, or keeps the rate as `text` with the entry below it chosen.
+    void keep(double ratePercent, const std::string& text) const;
+
     ComboList& m_list;
     RateScale m_scale;
 };

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -247,15 +248,28 @@ QWidget* FormWindow::createWidget(tv::Control& control, QWidget* parent)
         }
         case tv::Kind::ComboList: {
             auto* combo = new QComboBox(parent);
-            combo->setEditable(false);
-            combo->setMaxVisibleItems(16);
             auto& list = static_cast<tv::ComboList&>(control);
-            connect(combo, &QComboBox::activated, this, [this, &list, combo](int index) {
+            combo->setEditable(list.editable());
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setMaxVisibleItems(16);
+            connect(combo, &QComboBox::activated, this, [this, &list, &control, combo](int index) {
                 if (applying()) return;
                 if (list.usableByUser()) list.userPick(index);
                 Applying guard(*this);
-                combo->setCurrentIndex(list.listIndex());
+                applyValue(control, combo);
             });
+            if (list.editable()) {
+                // A typed rate is handed to the model when the user leaves the box or presses Enter; the box
+                // then shows what the model kept (the typed value, or what it held when the text was refused).
+                connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, &list, &control, combo] {
+                    if (applying()) return;
+                    const std::string typed = combo->currentText().toStdString();
+                    // Guarded: a refusal's message box takes the focus, which must not hand the text over again.
+                    Applying guard(*this);
+                    if (list.usableByUser() && typed != list.text()) list.userType(typed);
+                    applyValue(control, combo);
+                });
+            }
             combo->installEventFilter(this);
             return combo;
         }
@@ -476,6 +490,7 @@ void FormWindow::applyValue(tv::Control& control, QWidget* w)
             auto& list = static_cast<tv::ComboList&>(control);
             if (combo->count() != list.count()) applyItems(control, w);
             combo->setCurrentIndex(list.listIndex());
+            if (combo->isEditable()) combo->setEditText(QString::fromStdString(list.text()));
             break;
         }
         case tv::Kind::OptionButton:

@@ -43,7 +43,11 @@ Mervane::Mervane(Program& program) : DeclaredForm(program.app(), "Mervane"), m_p
     for (LabelName name : NameList<Kind::Label>{"lbl_BldFund", "lbl_annuityPay", "lbl_combo", "lbl_wXP"})
         label(name).setFont(heading);
     label("lbl_wXP").setAlignment(Alignment::Right);
+    label("lbl_exactRate").setAlignment(Alignment::Right);
     button("btn_Calc").setDefault(true);
+    // The two rate lists also take a typed rate.
+    combo("comIntr").setEditable(true);
+    combo("comIntr_IA").setEditable(true);
     setInputErrorStyle(kInputErrorTitle);
     bindHandlers();
 }
@@ -118,6 +122,16 @@ void Mervane::bindHandlers()
             Init_Input();
         });
     }
+    // A rate typed into a rate list: one the list can hold is kept, anything else is refused and the list keeps
+    // what it held.
+    for (NameOf<Kind::ComboList> name : NameList<Kind::ComboList>{"comIntr", "comIntr_IA"}) {
+        bind(std::string(name.name()) + "_Change", [this, name] {
+            ComboList& list = combo(name);
+            if (!RateList(list, RateScale::Main).type(list.pendingText())) refuseInput(mervane_messages::kMissingInput);
+        });
+    }
+    bind("btn_UseExact_Click", [this] { btn_UseExact_Click(); });
+
     for (const CompoundingButton& c : kCompoundingButtons)
         bind(std::string(c.button.name()) + "_Click", [this, id = c.id] { m_compounding = id; });
 

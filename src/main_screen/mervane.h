@@ -83,6 +83,8 @@ public:
     bool GetPrin(std::int16_t numpay);
     bool GetTime(std::int16_t numpay);
     bool GetIntRate(std::int16_t numpay);
+    // Takes the exact rate of the last rate search into the rate list and calculates the payment at it.
+    void btn_UseExact_Click();
     bool GetIntOnly(std::int16_t numpay);
     bool ExtraPay(std::int16_t numpay);
     // After the totals of an extra-payment mode: the line of what the extras save against the same loan
@@ -175,7 +177,12 @@ private:
     // them back as they were.
     struct Snapshot {
         std::vector<std::pair<MaskedBox*, std::string>> texts;
-        std::vector<std::pair<ComboList*, int>> indexes;
+        struct Choice {
+            ComboList* list;
+            int index;
+            std::optional<ComboList::Typed> typed;
+        };
+        std::vector<Choice> choices;
         CalcState calc;
     };
     Snapshot takeSnapshot() const;
@@ -202,6 +209,8 @@ private:
     ChartTerms chartTerms() const;
     mutable std::function<ChartRequest()> m_buildFundChart;
     mutable ChartRequest m_fundChart;
+    // The rate the typed payment pays exactly, from the last rate search.
+    double m_exactRate = 0;
     // The last extra-payment walk: installments made and extras paid, for ShowXtraSavings.
     int m_xtraInstallments = 0;
     double m_xtraPaid = 0;

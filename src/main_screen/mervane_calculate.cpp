@@ -16,8 +16,10 @@ Mervane::Snapshot Mervane::takeSnapshot() const
     for (Control* c : controls()) {
         if (c->kind() == Kind::MaskedBox)
             s.texts.emplace_back(static_cast<MaskedBox*>(c), static_cast<MaskedBox*>(c)->text());
-        if (c->kind() == Kind::ComboList)
-            s.indexes.emplace_back(static_cast<ComboList*>(c), static_cast<ComboList*>(c)->listIndex());
+        if (c->kind() == Kind::ComboList) {
+            auto* list = static_cast<ComboList*>(c);
+            s.choices.push_back({list, list->listIndex(), list->typed()});
+        }
     }
     s.calc = m_calc;
     return s;
@@ -26,8 +28,13 @@ Mervane::Snapshot Mervane::takeSnapshot() const
 void Mervane::restoreSnapshot(const Snapshot& s)
 {
     for (const auto& [box, text] : s.texts) box->setText(text);
-    for (const auto& [list, index] : s.indexes)
-        if (list->listIndex() != index) list->setListIndex(index);
+    for (const Snapshot::Choice& c : s.choices) {
+        if (c.list->listIndex() == c.index && c.list->typed() == c.typed) continue;
+        if (c.typed)
+            c.list->restoreChoice(c.index, c.typed);
+        else
+            c.list->setListIndex(c.index);
+    }
     m_calc = s.calc;
 }
 

@@ -38,6 +38,7 @@ void Mervane::SetMainColors()
         paint({"frm_LnSolve"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
         paint({"opt_12", "opt_24", "opt_26"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
         button("btn_Calc").setBackColor(t.gLoanButtonColor);
+        button("btn_UseExact").setBackColor(t.gLoanButtonColor);
         button("btn_Clear").setBackColor(t.gLoanButtonColor);
         return;
     }

@@ -128,7 +128,7 @@ void Mervane::layoutInputColumn()
     static constexpr Row kRows[] = {
         {"lbl_Prin", "fp_Prin", 375},
         {"lbl_IntRate", "comIntr", 375},
-        {"lbl_exactRate", "lbl_exactRate", 300},
+        {"lbl_exactRate", "btn_UseExact", 330},
         {"lbl_Time", "fp_Time", 375},
         {"lbl_Payment", "fp_Payment", 375},
         {"lbl_xpaystrt", "fp_xpaystrt", 375},
@@ -176,6 +176,7 @@ void Mervane::showFieldsOfOption()
     label("lbl_payoff_msg").setVisible(false);
     // The result notes of a calculation: shown again by the next one that has them.
     label("lbl_exactRate").setVisible(false);
+    button("btn_UseExact").setVisible(false);
     label("lbl_xtra_saved").setVisible(false);
     menu("mnu_FundChart").setEnabled(false);
     auto show = [this](LabelName labelName, AnyName boxName, bool visible) {

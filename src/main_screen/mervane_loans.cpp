@@ -127,8 +127,23 @@ bool Mervane::GetIntRate(std::int16_t numpay)
     if (e.status == LoanStatus::Ok) {
         exact.setCaption(exactRateText(e.annualRatePercent, typedPayment));
         exact.setVisible(true);
+        button("btn_UseExact").setVisible(e.annualRatePercent <= RateList::kHighestPercent);
+        m_exactRate = e.annualRatePercent;
     }
     return true;
+}
+
+void Mervane::btn_UseExact_Click()
+{
+    // The payment at the exact rate is the one the user typed, to the cent; the option stays as it is.
+    rateList().setRate(m_exactRate);
+    m_calc.intRate = rateList().percent();
+    const std::int16_t numpay = m_calc.instPerYear;
+    if (!GetPayment(numpay)) return;
+    label("lbl_exactRate").setVisible(false);
+    button("btn_UseExact").setVisible(false);
+    Fill_Totals(numpay);
+    layoutInputColumn();
 }
 
 bool Mervane::GetIntOnly(std::int16_t numpay)

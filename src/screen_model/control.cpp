@@ -158,6 +158,7 @@ bool firesEvent(Kind kind, std::string_view event)
     switch (kind) {
         case Kind::MaskedBox:
         case Kind::TextArea:
+        case Kind::ComboList:
             return event == "Change";
         case Kind::Grid:
             return event == "DblClick";
@@ -299,6 +300,7 @@ void ComboList::clear()
 {
     m_data.items.clear();
     m_data.listIndex = -1;
+    m_data.typed.reset();
     changed(Prop::Items);
 }
 
@@ -312,6 +314,7 @@ void ComboList::setItems(std::vector<std::string> items)
 {
     m_data.items = std::move(items);
     m_data.listIndex = -1;
+    m_data.typed.reset();
     changed(Prop::Items);
 }
 
@@ -323,14 +326,38 @@ void ComboList::setListIndex(int index)
 
 void ComboList::restoreListIndex(int index)
 {
+    restoreChoice(index, std::nullopt);
+}
+
+void ComboList::restoreChoice(int index, const std::optional<Typed>& typed)
+{
     if (index < 0 || index >= count()) index = -1;
-    if (index == m_data.listIndex) return;
-    m_data.listIndex = index;
-    changed(Prop::ListIndex);
+    const bool typedChanged = m_data.typed != typed;
+    m_data.typed = typed;
+    if (index != m_data.listIndex) {
+        m_data.listIndex = index;
+        changed(Prop::ListIndex);
+    } else if (typedChanged) {
+        changed(Prop::Text);
+    }
+}
+
+void ComboList::setTyped(Typed typed, int indexBelow)
+{
+    restoreChoice(indexBelow, std::move(typed));
+    if (m_data.listIndex >= 0) fire("Click");
+}
+
+void ComboList::userType(const std::string& text)
+{
+    m_pending = text;
+    fire("Change");
+    m_pending.clear();
 }
 
 std::string ComboList::text() const
 {
+    if (m_data.typed) return m_data.typed->text;
     if (m_data.listIndex < 0 || m_data.listIndex >= count()) return {};
     return m_data.items[static_cast<std::size_t>(m_data.listIndex)];
 }

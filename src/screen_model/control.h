@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -177,6 +178,25 @@ public:
     // Puts a chosen entry back without firing Click (undoing a handler that failed).
     void restoreListIndex(int index);
 
+    // An editable list also holds a typed value that is none of its entries: its text as the user typed it,
+    // the value it stands for, and the entry just below it as the chosen entry.
+    struct Typed {
+        std::string text;
+        double value = 0;
+        bool operator==(const Typed&) const = default;
+    };
+    bool editable() const { return m_editable; }
+    void setEditable(bool editable) { m_editable = editable; }
+    const std::optional<Typed>& typed() const { return m_data.typed; }
+    // Keeps a typed value with the entry below it chosen; Click fires as for a chosen entry.
+    void setTyped(Typed typed, int indexBelow);
+    // Puts an entry or a typed value back without firing Click.
+    void restoreChoice(int index, const std::optional<Typed>& typed);
+    // The user typed `text` into an editable list and left it: Change fires with pendingText() holding it, and
+    // the form's handler takes it (setTyped, setListIndex) or refuses it.
+    void userType(const std::string& text);
+    const std::string& pendingText() const { return m_pending; }
+
     void saveDesign() override;
     void restoreDesign() override;
 
@@ -184,7 +204,10 @@ private:
     struct Data {
         std::vector<std::string> items;
         int listIndex = -1;
+        std::optional<Typed> typed;
     };
+    bool m_editable = false;
+    std::string m_pending;
     Data m_data;
     Data m_design;
 };

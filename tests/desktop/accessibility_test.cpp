@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QPalette>
 #include <QTest>
-#include <QToolButton>
 
 #include "desktop/accessible_names.h"
 #include "desktop/colors.h"
@@ -189,54 +188,6 @@ private Q_SLOTS:
         QCOMPARE(nameOf(p, colors, "cbo_TextBoxBG"), QStringLiteral("Textbox Background"));
         QCOMPARE(nameOf(p, colors, "cbo_Pesets"), QStringLiteral("Preset Color schemes"));
         QCOMPARE(nameOf(p, colors, "chk_WinDefaults"), QStringLiteral("Use Window Defaults for all Screens"));
-    }
-
-    // What the accessibility bridge sends a screen reader: each control's role and name, the list's entry
-    // as its value.
-    void rolesAndNamesAreWhatTheControlsAre()
-    {
-        const struct {
-            const char* form;
-            const char* control;  // null: the form's window
-            QAccessible::Role role;
-            const char* name;
-        } cases[] = {
-            {"Mervane", nullptr, QAccessible::Window, "Financial Calculator - Loans"},
-            {"Mervane", "opt_payment", QAccessible::RadioButton, "Payment"},
-            {"Mervane", "opt_12", QAccessible::RadioButton, "12 (monthly) Payments"},
-            {"Mervane", "comIntr", QAccessible::ComboBox, "Interest Rate: %"},
-            {"Mervane", "btn_Calc", QAccessible::PushButton, "Calculate"},
-            {"Mervane", "frm_LnSolve", QAccessible::Grouping, "Solve For"},
-            {"LoanSheet", nullptr, QAccessible::Window, nullptr},
-            {"LoanSheet", "txtLenMin", QAccessible::EditableText, "Minimum loan length (years)"},
-            {"LoanSheet", "comIntrMax", QAccessible::ComboBox, "Maximum interest rate %"},
-            {"About", nullptr, QAccessible::Dialog, nullptr},
-        };
-        ProgramWindows p;
-        tv::Mervane& m = p.program().mervane();
-        p.renderer().action(m.menu("mnu_LnSheet"))->trigger();
-        p.renderer().action(m.menu("mnu_About"))->trigger();
-        p.renderer().flushPending();
-        for (const auto& c : cases) {
-            const tv::Form* form = p.program().app().findForm(c.form);
-            QWidget* w = c.control ? p.widget(*form, c.control) : p.window(*form);
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-            const QString what = QString::fromLatin1(c.form) + QLatin1Char(' ') + QLatin1String(c.control);
-            QVERIFY2(iface && iface->role() == c.role, qPrintable(what));
-            if (c.name) QCOMPARE(iface->text(QAccessible::Name), QString::fromLatin1(c.name));
-        }
-        // A list's value is its entry.
-        auto* rate = QAccessible::queryAccessibleInterface(p.widget(m, "comIntr"));
-        QCOMPARE(rate->text(QAccessible::Value), QString::fromStdString(m.combo("comIntr").text()));
-        // Toolbar buttons are named by what they do, never by their key.
-        const tv::Toolbar& bar = static_cast<tv::Form&>(m).toolbar("Toolbar1");
-        for (int i = 1; i <= bar.count(); ++i) {
-            QToolButton* tool = p.renderer().toolButton(bar, i);
-            if (!tool || bar.button(i).toolTip.empty()) continue;
-            const QString name = QAccessible::queryAccessibleInterface(tool)->text(QAccessible::Name);
-            QCOMPARE(name, tvqt::spokenCaption(bar.button(i).toolTip));
-            QVERIFY2(name != QString::fromStdString(bar.button(i).key), qPrintable(name));
-        }
     }
 
     void everyControlOnTheScreenHasAName()

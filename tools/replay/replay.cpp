@@ -325,7 +325,10 @@ private:
         std::string_view name = requireWord(words, "NAME");
         const std::string text(words.restAfterOneBlank());
         Target t = resolve(name, false);
-        if (t.form && (!t.control || (t.control->kind() != Kind::MaskedBox && t.control->kind() != Kind::TextArea)))
+        const bool editableList =
+            t.control && t.control->kind() == Kind::ComboList && static_cast<ComboList*>(t.control)->editable();
+        if (t.form && (!t.control ||
+                       (t.control->kind() != Kind::MaskedBox && t.control->kind() != Kind::TextArea && !editableList)))
             fail("cannot type into " + describe(t));
         if (const char* why = whyNotUsable(t)) return ignored(std::string(name), why);
         Control& c = *t.control;
@@ -334,6 +337,8 @@ private:
             if (c.kind() == Kind::MaskedBox) {
                 auto& box = static_cast<MaskedBox&>(c);
                 if (!box.locked()) box.userType(text);
+            } else if (editableList) {
+                static_cast<ComboList&>(c).userType(text);
             } else {
                 auto& area = static_cast<TextArea&>(c);
                 if (!area.readOnly()) area.setText(text);
