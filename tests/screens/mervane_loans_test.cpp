@@ -1,6 +1,9 @@
 // The main screen's start-up and loan calculations, driven as a user drives them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "common/numbers.h"
 #include "test_program.h"
 
@@ -197,8 +200,8 @@ TEST(MervaneLoans, TypedRatesAreKeptOrRefused)
         bool refused;
     };
     const Case cases[] = {
-        {"6.55", "6.55", 52, false}, {"6.5", "6.500", 52, false},  {"7 %", "7.000", 56, false},
-        {"0.05", "0.05", 0, false},  {"25", "25.000", 200, false}, {"25.5", "8.000", 64, true},
+        {"6.55", "6.55", 52, false}, {"6.5", "6.500", 52, false},     {"7 %", "7.000", 56, false},
+        {"0.05", "0.05", 0, false},  {"25", "25.000", 200, false},    {"25.5", "8.000", 64, true},
         {"abc", "8.000", 64, true},  {"6.123456", "8.000", 64, true}, {"-1", "8.000", 64, true},
     };
     for (const Case& c : cases) {
@@ -220,6 +223,72 @@ TEST(MervaneLoans, ATypedRateIsTheRateTheCalculationUses)
     t.calculate();
     EXPECT_DOUBLE_EQ(t.m().calc().intRate, 6.55);
     EXPECT_EQ(t.text("fp_Payment"), "$635.36");  // 100,000 at 6.55 % over 30 years
+}
+
+// Every solver takes a typed rate: 6.55 % gives a result strictly between those of the 6.500 and 6.625 entries.
+TEST(MervaneLoans, EverySolverTakesATypedRate)
+{
+    struct Case {
+        bool invest;
+        const char* option;
+        const char* result;
+    };
+    const Case cases[] = {
+        {false, "opt_Prin", "fp_Prin"},
+        {false, "opt_time", "fp_Time"},
+        {false, "opt_payment", "fp_Payment"},
+        {false, "opt_IntOnly", "fp_Payment"},
+        {false, "opt_payoff", "fp_hipayoff"},
+        {false, "opt_xpaymo", "fp_totIntwX"},
+        {true, "Opt_Invest", "fp_Payment"},
+        {true, "Opt_invest_mnthly", "fp_Payment"},
+        {true, "Opt_invest_yearly", "fp_Payment"},
+        {true, "Opt_Annuity", "fp_Payment"},
+        {true, "Opt_Annuity_Mnthly", "fp_Payment"},
+        {true, "Opt_Annuity_Duration", "fp_Payment"},
+        {true, "Opt_Inv2Annuity", "fp_Payment"},
+        {true, "Opt_Spec_Dur", "fp_Payment"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        TestProgram t;
+        if (c.invest) t.form().menu("mnu_view_invest").userChoose();
+        t.form().option(c.option).userClick();
+        if (std::string(c.option) == "opt_payoff") t.type("fp_xpaystrt", "12");
+        auto resultAt = [&](auto choose) {
+            const std::map<std::string, std::string> before = {
+                {"fp_Prin", t.text("fp_Prin")}, {"fp_Time", t.text("fp_Time")}, {"fp_Payment", t.text("fp_Payment")}};
+            choose(t.form().combo("comIntr"));
+            t.calculate();
+            const double r = readBoxValue(t.text(c.result));
+            for (const auto& [box, text] : before) t.type(box.c_str(), text);
+            return r;
+        };
+        const double low = resultAt([](ComboList& l) { l.userPick(52); });
+        const double high = resultAt([](ComboList& l) { l.userPick(53); });
+        const double typed = resultAt([](ComboList& l) { l.userType("6.55"); });
+        EXPECT_LT(std::min(low, high), typed);
+        EXPECT_GT(std::max(low, high), typed);
+        EXPECT_TRUE(t.messages().empty());
+    }
+}
+
+// A typed rate reads as the entry below it where the list's position counts: the inflation warning starts at
+// the 5.625 entry.
+TEST(MervaneLoans, ATypedInflationRateWarnsFromTheEntryBelowIt)
+{
+    for (auto [typed, warns] : {std::pair{"5.62", false}, std::pair{"5.63", true}}) {
+        SCOPED_TRACE(typed);
+        TestProgram t;
+        t.form().menu("mnu_view_invest").userChoose();
+        t.form().option("Opt_Annuity_Mnthly").userClick();
+        t.calculate();
+        t.messages();
+        t.form().combo("comIntr_IA").userType(typed);
+        t.click("btn_InfAdj");
+        EXPECT_EQ(t.messages(), warns ? std::vector<std::string>{"WARNING: Infation rate seems a little high."}
+                                      : std::vector<std::string>{});
+    }
 }
 
 TEST(MervaneLoans, UseExactRateKeepsTheTypedPayment)
