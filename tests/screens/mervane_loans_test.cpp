@@ -215,17 +215,6 @@ TEST(MervaneLoans, TypedRatesAreKeptOrRefused)
     }
 }
 
-TEST(MervaneLoans, ATypedRateIsTheRateTheCalculationUses)
-{
-    TestProgram t;
-    standardLoan(t);
-    t.form().combo("comIntr").userType("6.55");
-    t.calculate();
-    EXPECT_DOUBLE_EQ(t.m().calc().intRate, 6.55);
-    EXPECT_EQ(t.text("fp_Payment"), "$635.36");  // 100,000 at 6.55 % over 30 years
-}
-
-// Every solver takes a typed rate: 6.55 % gives a result strictly between those of the 6.500 and 6.625 entries.
 TEST(MervaneLoans, EverySolverTakesATypedRate)
 {
     struct Case {
