@@ -9,6 +9,9 @@
 #include "loan_table/loan_sheet.h"
 #include "scenarios.h"
 #include "screens/test_program.h"
+#include "settings/profile.h"
+#include "settings/schema.h"
+#include "settings/settings_path.h"
 
 namespace tv::bench {
 
@@ -96,6 +99,22 @@ void showAmortization(benchmark::State& state)
     setTarget(state, kTableComputeTarget);
 }
 
+// Reading the start-up values from a settings file at the size limit: 1 MiB, mostly blank lines, as Reset From
+// Ini reads it.
+void readLargestSettingsFile(benchmark::State& state)
+{
+    MemoryFileSystem fs;
+    std::string text = "[TarvolinDefaults]\r\n";
+    text += std::string(kMaxSettingsFileBytes - text.size() - 40, '\n');
+    text += "LoanAmount=250000\r\nLoanDuration=20\r\n";
+    fs.files[kSettingsFileName] = text;
+    for (auto _ : state) {
+        StartupDefaults d = StartupDefaults::read(ProfileFile(kSettingsFileName, fs));
+        benchmark::DoNotOptimize(d);
+    }
+    setTarget(state, kSettingsReadTarget);
+}
+
 const bool kRegistered = [] {
     for (const CalcScenario& s : calcScenarios())
         benchmark::RegisterBenchmark(s.name, calculate, &s)->Unit(benchmark::kMicrosecond);
@@ -103,6 +122,7 @@ const bool kRegistered = [] {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Table/Show Amortization/model/1200 months", showAmortization)
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Settings/read/1 MiB file", readLargestSettingsFile)->Unit(benchmark::kMillisecond);
     return true;
 }();
 

@@ -110,7 +110,14 @@ ProfileFile::Contents ProfileFile::parse(const std::string& text)
     c.status = FileRead::Status::Read;
     std::map<std::string, std::string>* current = nullptr;  // the keys of the section being read, if any
     std::set<std::string> seen;
-    for (const Line& line : splitLines(text)) {
+    // Walked in place: a file at the size limit can hold a million lines, most of them blank.
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t stop = text.find_first_of("\r\n", pos);
+        if (stop == std::string::npos) stop = text.size();
+        const std::size_t begin = pos;
+        pos = stop + (stop + 1 < text.size() && text[stop] == '\r' && text[stop + 1] == '\n' ? 2 : 1);
+        if (stop == begin) continue;
+        const Line line{text.substr(begin, stop - begin), {}};
         if (auto name = sectionOf(line.body)) {
             // Only the first section of a name is read.
             std::string id = lower(*name);
