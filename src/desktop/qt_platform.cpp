@@ -1,5 +1,7 @@
 #include "desktop/qt_platform.h"
 
+#include "desktop/table_pdf.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -163,7 +165,19 @@ bool QtPlatform::printText(const std::string& text)
     QFont font(QStringLiteral("Courier New"), 9);
     font.setStyleHint(QFont::Monospace);
     doc.setDefaultFont(font);
+    return printPages([&doc](QPrinter& printer) {
+        doc.print(&printer);  // one document per call, ended here
+        return true;
+    });
+}
 
+bool QtPlatform::printTable(const std::string&, const tv::TableDocument& table)
+{
+    return printPages([&table](QPrinter& printer) { return tvqt::paintTable(printer, table); });
+}
+
+bool QtPlatform::printPages(const std::function<bool(QPrinter&)>& paint)
+{
     QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         const auto printers = QPrinterInfo::availablePrinters();
@@ -182,8 +196,8 @@ bool QtPlatform::printText(const std::string& text)
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(file);
-        doc.print(&pdf);
-        if (!QFileInfo(file).isFile() || pdf.printerState() == QPrinter::Error)
+        const bool painted = paint(pdf);
+        if (!painted || !QFileInfo(file).isFile() || pdf.printerState() == QPrinter::Error)
             messageBox("The PDF file could not be written:\n" + file.toStdString(), tv::kProductName,
                        tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
         return false;  // saved, but not printed
@@ -194,8 +208,8 @@ bool QtPlatform::printText(const std::string& text)
                    tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
         return false;
     }
-    doc.print(&printer);  // one document per call, ended here
-    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    const bool painted = paint(printer);
+    if (!painted || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
         messageBox("Printing on \"" + info.printerName().toStdString() + "\" failed.", tv::kProductName,
                    tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
         return false;

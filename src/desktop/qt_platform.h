@@ -9,6 +9,7 @@
 #include "screen_model/platform.h"
 
 class QEventLoop;
+class QPrinter;
 class QTextBrowser;
 class QWidget;
 
@@ -53,6 +54,9 @@ public:
     void setClipboardText(const std::string& text) override;
     std::string clipboardText() const override;
     bool printText(const std::string& text) override;
+    bool printTable(const std::string& text, const tv::TableDocument& table) override;
+    // Prints through `paint` on the default printer, or, without one, offers to save the pages as a PDF.
+    bool printPages(const std::function<bool(QPrinter&)>& paint);
     void showHelp(const std::string& file, int command) override;
     bool startProgram(const std::string& commandLine, int windowStyle) override;
     void endProgram() override;

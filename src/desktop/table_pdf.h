@@ -4,18 +4,19 @@
 
 #include "screen_model/platform.h"
 
-class QTextDocument;
+class QPagedPaintDevice;
 
 namespace tvqt {
 
-// Lays `table` out in `doc`: its title as a heading line, then a bordered table whose first row is the
-// header (repeated at the top of every page), the cells that hold numbers right-aligned. A table of more
-// than twelve columns beside its first is laid out in blocks of twelve, one under the other, each led by
-// the first column.
-void layOutTable(QTextDocument& doc, const tv::TableDocument& table);
+// Paints `table` on the pages of `device` (a QPdfWriter or a QPrinter, its page size and margins already set):
+// on top of every page the title's first line as a heading and its further lines as short facts side by side,
+// then the header row, then whole rows, and "Page n of m" at the foot. Columns are as wide as their widest
+// text and never wrap; the page turns to landscape, then the font shrinks to 8 pt, before a table too wide for
+// the page is split into blocks of columns, each led by the first column. Rows are spread evenly over a
+// block's pages so that no page holds only a few. False when the device cannot be painted on.
+bool paintTable(QPagedPaintDevice& device, const tv::TableDocument& table);
 
-// Writes `table` laid out as above to a PDF file (Letter pages, landscape for more than six columns); false
-// when the file cannot be written.
+// Writes `table` painted as above to a PDF file of Letter pages; false when the file cannot be written.
 bool writeTablePdf(const QString& file, const tv::TableDocument& table);
 
 }  // namespace tvqt

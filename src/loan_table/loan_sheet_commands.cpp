@@ -80,7 +80,7 @@ void LoanSheet::mnuOptCopy_Click()
 void LoanSheet::mnuOptPrint_Click()
 {
     // A print that did not happen has been reported by the platform; nothing here claims success.
-    platform().printText(GetTableText(1));
+    platform().printTable(GetTableText(1), PdfTable());
 }
 
 void LoanSheet::mnuOptInstruct_Click()

@@ -1,4 +1,6 @@
 // Saving what the grid shows as a CSV file or a PDF document, and charting it.
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,67 @@ std::string money(double amount)
 }
 
 const char* const kScheduleTitles[] = {"Principal Paid", "Interest Paid", "Principal Balance", "Total Interest"};
+
+// One term of the loan shown: as a person reads it over a printed table, and as plain CSV numbers.
+struct Term {
+    std::string name;                // "Amount financed"
+    std::string shown;               // "$80,000.00", "6.00% to 8.00%"
+    std::string csvName;             // "Rate (%)"
+    std::vector<std::string> plain;  // one number, or the lowest and the highest of the table's range
+};
+
+std::string range(const std::string& low, const std::string& high)
+{
+    return low == high ? low : low + " to " + high;
+}
+
+std::vector<std::string> plainRange(const std::string& low, const std::string& high)
+{
+    if (low == high) return {low};
+    return {low, high};
+}
+
+// The schedule's single rate, length and payment, or the table's ranges, as the grid was computed.
+std::vector<Term> loanTerms(const LoanSheet& s)
+{
+    const std::string unit = s.lenStep == 6 ? "months" : "years";
+    double rateLow = 0, rateHigh = 0, lengthLow = 0, lengthHigh = 0, paymentLow = 0, paymentHigh = 0;
+    if (s.showingSchedule) {
+        // The monthly rate times 1200 is the row's percent to within rounding; micro-percents are plenty.
+        rateLow = rateHigh = std::round(s.mnthRate * 1200 * 1e6) / 1e6;
+        lengthLow = lengthHigh = s.lenStep == 6 ? s.termMonths : s.termMonths / 12;
+        paymentLow = paymentHigh = s.selPayment;
+    } else if (!s.pmtTable.payments.empty()) {
+        rateLow = s.pmtTable.ratesPercent.front();
+        rateHigh = s.pmtTable.ratesPercent.back();
+        lengthLow = s.pmtTable.lengths.front();
+        lengthHigh = s.pmtTable.lengths.back();
+        const auto [low, high] = std::minmax_element(s.pmtTable.payments.begin(), s.pmtTable.payments.end());
+        paymentLow = *low;
+        paymentHigh = *high;
+    }
+    const double down = s.purchAmt - s.loanAmt;
+    const std::string percent = s.percentDown() ? " (" + plainText(s.dwnPay) + "%)" : "";
+    return {
+        {"Purchase", money(s.purchAmt), "Purchase", {cents(s.purchAmt)}},
+        {"Down payment", money(down) + percent, "Down payment", {cents(down)}},
+        {"Amount financed", money(s.loanAmt), "Amount financed", {cents(s.loanAmt)}},
+        {"Rate", range(formatNumber(rateLow, kFixed2Format) + "%", formatNumber(rateHigh, kFixed2Format) + "%"),
+         "Rate (%)", plainRange(plainText(rateLow), plainText(rateHigh))},
+        {"Length", range(plainText(lengthLow), plainText(lengthHigh)) + " " + unit, "Length (" + unit + ")",
+         plainRange(plainText(lengthLow), plainText(lengthHigh))},
+        {"Monthly payment", range(money(paymentLow), money(paymentHigh)), "Monthly payment",
+         plainRange(cents(paymentLow), cents(paymentHigh))},
+    };
+}
+
+// The terms under a heading, one a line: the lines a printed page repeats at its top.
+std::string titleWithTerms(const std::string& heading, const LoanSheet& s)
+{
+    std::string title = heading;
+    for (const Term& t : loanTerms(s)) title += "\n" + t.name + ": " + t.shown;
+    return title;
+}
 
 }  // namespace
 
@@ -54,7 +117,13 @@ std::string LoanSheet::lengthWords(double length) const
 
 std::string LoanSheet::CsvText() const
 {
+    // The loan's terms, one a row, and an empty row before the table, so that the file says what it is.
     std::vector<std::vector<std::string>> rows;
+    for (const Term& t : loanTerms(*this)) {
+        rows.push_back({t.csvName});
+        rows.back().insert(rows.back().end(), t.plain.begin(), t.plain.end());
+    }
+    rows.emplace_back();
     if (showingSchedule) {
         rows.push_back({"Month", kScheduleTitles[0], kScheduleTitles[1], kScheduleTitles[2], kScheduleTitles[3]});
         for (int k = 1; k <= amortTable.months(); ++k) {
@@ -86,14 +155,15 @@ TableDocument LoanSheet::PdfTable() const
     const Grid& g = grid("grdPayments");
     TableDocument doc;
     if (showingSchedule) {
-        doc.title = scheduleTitle();
-        if (const std::string note = scheduleNote(); !note.empty()) doc.title += ". " + note;
+        doc.title = titleWithTerms("Amortization Schedule", *this);
+        // What the rows alone do not tell (a balloon, an early end) follows the terms.
+        if (const std::string note = scheduleNote(); !note.empty()) doc.title += "\n" + note;
         doc.rows.push_back({"Month", g.text(0, 1), g.text(0, 2), g.text(0, 3), g.text(0, 4)});
         for (int k = 1; k <= amortTable.months() && k < g.rows(); ++k)
             doc.rows.push_back({g.text(k, 0), g.text(k, 1), g.text(k, 2), g.text(k, 3), g.text(k, 4)});
         return doc;
     }
-    doc.title = "Loan Payment Table: monthly payments on a loan of " + money(loanAmt);
+    doc.title = titleWithTerms("Loan Payment Table: monthly payments", *this);
     const int cols = std::min(pmtTable.lenCount(), g.cols() - 1);
     const int rows = std::min(pmtTable.rateCount(), g.rows() - 1);
     std::vector<std::string> header{"Rate"};

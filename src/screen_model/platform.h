@@ -55,6 +55,9 @@ public:
     // Prints plain text on the default printer. False when nothing was printed (no printer, cancelled);
     // the platform has then already told the user.
     virtual bool printText(const std::string& text) = 0;
+    // Prints a table laid out in pages as savePdf lays it out; `text` is the same table as plain text, for a
+    // platform that prints only text.
+    virtual bool printTable(const std::string& text, const TableDocument& table) = 0;
     virtual void showHelp(const std::string& file, int command) = 0;
     // Starts another program by its command line; false when it could not be started.
     virtual bool startProgram(const std::string& commandLine, int windowStyle) = 0;

@@ -35,6 +35,7 @@ public:
     void setClipboardText(const std::string& text) override;
     std::string clipboardText() const override { return m_clipboard; }
     bool printText(const std::string& text) override;
+    bool printTable(const std::string& text, const TableDocument&) override { return printText(text); }
     void showHelp(const std::string& file, int command) override;
     bool startProgram(const std::string& commandLine, int windowStyle) override;
     void endProgram() override;

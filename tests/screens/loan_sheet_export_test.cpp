@@ -93,7 +93,11 @@ TEST(LoanSheetExport, TheTableAsCsvHasAHeaderRowAndPlainNumbers)
     const PlatformRecord* saved = last(t, PlatformRecord::Type::Saved);
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(saved->title, "Loan payment table.csv");
-    std::vector<std::string> rows = lines(saved->text);
+    const std::string terms =
+        "Purchase,100000.00\r\nDown payment,20000.00\r\nAmount financed,80000.00\r\n"
+        "Rate (%),6,8\r\nLength (years),15,30\r\nMonthly payment,479.64,764.52\r\n\r\n";
+    ASSERT_EQ(saved->text.substr(0, terms.size()), terms);
+    std::vector<std::string> rows = lines(saved->text.substr(terms.size()));
     ASSERT_EQ(rows.size(), 10u);  // the header and nine rates
     std::vector<std::string> header = fields(rows[0]);
     ASSERT_EQ(header.size(), 17u);
@@ -127,7 +131,11 @@ TEST(LoanSheetExport, TheScheduleAsCsvHasItsMonths)
     const PlatformRecord* saved = last(t, PlatformRecord::Type::Saved);
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(saved->title, "Amortization schedule.csv");
-    std::vector<std::string> rows = lines(saved->text);
+    const std::string terms =
+        "Purchase,100000.00\r\nDown payment,20000.00\r\nAmount financed,80000.00\r\n"
+        "Rate (%),6\r\nLength (years),30\r\nMonthly payment,479.64\r\n\r\n";
+    ASSERT_EQ(saved->text.substr(0, terms.size()), terms);
+    std::vector<std::string> rows = lines(saved->text.substr(terms.size()));
     ASSERT_EQ(rows.size(), 361u);
     EXPECT_EQ(rows[0], "Month,Principal Paid,Interest Paid,Principal Balance,Total Interest");
     EXPECT_EQ(rows[1], "1,79.64,400.00,79920.36,400.00");
@@ -145,7 +153,10 @@ TEST(LoanSheetExport, ThePdfHoldsTheGridsTextsUnderATitleLine)
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(saved->title, "Loan payment table.pdf");
     const TableDocument& doc = saved->table;
-    EXPECT_EQ(doc.title, "Loan Payment Table: monthly payments on a loan of $80,000.00");
+    EXPECT_EQ(doc.title,
+              "Loan Payment Table: monthly payments\nPurchase: $100,000.00\nDown payment: $20,000.00 (20%)\n"
+              "Amount financed: $80,000.00\nRate: 6.00% to 8.00%\nLength: 15 to 30 years\n"
+              "Monthly payment: $479.64 to $764.52");
     ASSERT_EQ(doc.rows.size(), 10u);
     EXPECT_EQ(doc.rows[0][0], "Rate");
     EXPECT_EQ(doc.rows[0][1], "15 Years");
@@ -157,7 +168,9 @@ TEST(LoanSheetExport, ThePdfHoldsTheGridsTextsUnderATitleLine)
     s.menu("mnuOptSavePdf").userChoose();
     const TableDocument& schedule = last(t, PlatformRecord::Type::Saved)->table;
     EXPECT_EQ(last(t, PlatformRecord::Type::Saved)->title, "Amortization schedule.pdf");
-    EXPECT_EQ(schedule.title, "Amortization Schedule: loan of $80,000.00 at 6.00% for 30 years, payment $479.64");
+    EXPECT_EQ(schedule.title,
+              "Amortization Schedule\nPurchase: $100,000.00\nDown payment: $20,000.00 (20%)\n"
+              "Amount financed: $80,000.00\nRate: 6.00%\nLength: 30 years\nMonthly payment: $479.64");
     ASSERT_EQ(schedule.rows.size(), 361u);
     EXPECT_EQ(schedule.rows[0], (std::vector<std::string>{"Month", "Principle Paid", "Interest Paid",
                                                           "Principle Balance", "Total Interest"}));

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
@@ -14,6 +16,8 @@
 
 #include "app/program.h"
 #include "desktop/renderer.h"
+#include "desktop/table_pdf.h"
+#include "loan_table/loan_sheet.h"
 #include "screen_model/application.h"
 #include "screen_model/form.h"
 #include "screens/snap_chart.h"
@@ -158,6 +162,34 @@ tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, i
         }
         window->resize(width, height);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return true;
+    };
+    options.extraCommands["snappdf"] = [outDir, &snapsTaken](tv::Program& program, const std::string& args,
+                                                             std::string& error) {
+        std::istringstream words(args);
+        std::string name;
+        int pages = 1;
+        words >> name >> pages;
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (name.empty() || pages < 1 || tool.isEmpty()) {
+            error = tool.isEmpty() ? "snappdf needs pdftoppm (poppler-utils)" : "snappdf needs a NAME";
+            return false;
+        }
+        QDir().mkpath(outDir);
+        const QString base = QDir(outDir).filePath(QString::fromStdString(name));
+        if (!tvqt::writeTablePdf(base + ".pdf", program.loanSheet().PdfTable())) {
+            error = "cannot write " + base.toStdString() + ".pdf";
+            return false;
+        }
+        // Pages at 80 dots an inch: NAME-1.png, NAME-2.png, ... (pdftoppm pads the number for long documents).
+        QProcess p;
+        p.start(tool, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-l"),
+                       QString::number(pages), base + ".pdf", base});
+        if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+            error = "pdftoppm failed on " + base.toStdString() + ".pdf";
+            return false;
+        }
+        snapsTaken += pages;
         return true;
     };
     addChartSnap(options, outDir, snapsTaken);
