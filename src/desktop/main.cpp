@@ -19,9 +19,11 @@ int main(int argc, char** argv)
     {
         // Attached before Main so the first form shown already gets its window.
         tvqt::Renderer renderer(program.app());
+        platform.setTopmostWindow([&renderer] { return renderer.topmostWindow(); });
         QObject::connect(&renderer, &tvqt::Renderer::allFormsClosed, &qapp, [] { QCoreApplication::quit(); });
         program.Main();
         if (!platform.ended() && !program.app().ended()) status = QApplication::exec();
+        platform.setTopmostWindow(nullptr);
     }
     return status;
 }

@@ -94,12 +94,20 @@ QString QtPlatform::messageText(const std::string& text)
     return out;
 }
 
+QWidget* QtPlatform::dialogParent() const
+{
+    // The active window when the window system names one; otherwise the window of the form on top, so a message
+    // never opens at the screen's corner.
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return m_topmostWindow ? m_topmostWindow() : nullptr;
+}
+
 int QtPlatform::messageBox(const std::string& text, const std::string& title, tv::MsgButtons buttons, tv::MsgIcon icon)
 {
     bool yesNo = buttons == tv::MsgButtons::YesNo;
     if (m_ended) return yesNo ? tv::kAnswerNo : tv::kAnswerOk;
     QMessageBox box(qtIcon(icon), QString::fromStdString(title), messageText(text),
-                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, QApplication::activeWindow());
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
@@ -189,7 +197,7 @@ bool QtPlatform::printPages(const std::function<bool(QPrinter&)>& paint)
             "Save the same text as a PDF file instead?",
             tv::kProductName, tv::MsgButtons::YesNo, tv::MsgIcon::Exclamation);
         if (answer != tv::kAnswerYes) return false;
-        QString file = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Save as PDF"),
+        QString file = QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Save as PDF"),
                                                     QDir::home().filePath(QStringLiteral("Tarvolin.pdf")),
                                                     QStringLiteral("PDF files (*.pdf)"));
         if (file.isEmpty()) return false;

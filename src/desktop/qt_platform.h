@@ -57,6 +57,9 @@ public:
     bool printTable(const std::string& text, const tv::TableDocument& table) override;
     // Prints through `paint` on the default printer, or, without one, offers to save the pages as a PDF.
     bool printPages(const std::function<bool(QPrinter&)>& paint);
+    // Where message boxes and file dialogs open when no window is active: the renderer's window on top.
+    void setTopmostWindow(std::function<QWidget*()> topmost) { m_topmostWindow = std::move(topmost); }
+    QWidget* dialogParent() const;
     void showHelp(const std::string& file, int command) override;
     bool startProgram(const std::string& commandLine, int windowStyle) override;
     void endProgram() override;
@@ -97,6 +100,7 @@ private:
     std::map<std::string, std::unique_ptr<QWidget>> m_charts;
     bool m_waitCursor = false;
     bool m_ended = false;
+    std::function<QWidget*()> m_topmostWindow;
 };
 
 }  // namespace tvqt

@@ -16,8 +16,7 @@ QString QtPlatform::chooseSaveFile(const std::string& suggestedName, const QStri
 {
     const QString name = QString::fromStdString(suggestedName);
     if (m_saveChooser) return m_saveChooser(name, filter);
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Save As"),
-                                        QDir::home().filePath(name), filter);
+    return QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Save As"), QDir::home().filePath(name), filter);
 }
 
 bool QtPlatform::saveFile(const std::string& suggestedName, const std::string& bytes)

@@ -94,6 +94,16 @@ private Q_SLOTS:
         QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
 
+    void aMessageWithNoActiveWindowOpensOverTheWindowOnTop()
+    {
+        tvqt::QtPlatform platform;
+        QWidget top;
+        QVERIFY(QApplication::activeWindow() == nullptr);
+        QCOMPARE(platform.dialogParent(), nullptr);
+        platform.setTopmostWindow([&top] { return &top; });
+        QCOMPARE(platform.dialogParent(), &top);
+    }
+
     void lineBreaksOfEveryKind()
     {
         QCOMPARE(tvqt::QtPlatform::messageText("a\r\n\r\nb"), QStringLiteral("a\n\nb"));
