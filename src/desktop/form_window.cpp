@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -39,6 +40,9 @@ FormWindow::FormWindow(tv::Form& form, const TwipScale& scale) : QDialog(nullptr
 FormWindow::~FormWindow()
 {
     saveOwnPlace();
+    // Hiding the dialog in its base's destructor takes the focus from an edit box, whose signals must no longer
+    // reach this window.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->disconnect(this);
 }
 
 void FormWindow::build()
