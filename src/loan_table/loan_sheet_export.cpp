@@ -197,7 +197,7 @@ ChartRequest LoanSheet::ChartOfGrid() const
         request.charts.push_back(std::move(balance));
 
         Chart yearly;
-        yearly.title = "Principal and interest paid each year, and the interest paid in all";
+        yearly.title = "Principal and interest paid each year, and the interest paid in all - " + scheduleTitle();
         yearly.x = {"Year of the loan", ""};
         yearly.y = {"Paid in the year", "$"};
         yearly.right = {"Total interest", "$"};
@@ -222,6 +222,7 @@ ChartRequest LoanSheet::ChartOfGrid() const
     chart.title = "Monthly payment on " + money(loanAmt) + " by loan length, one line per rate";
     chart.x = {"Loan length", lenStep == 6 ? "months" : "years"};
     chart.y = {"Monthly payment", "$"};
+    chart.comparesLines = true;
     const int rates = pmtTable.rateCount();
     for (int i = 0; i < rates; ++i) {
         // The lowest rate in the scheme's text colour, the highest in its highlight colour.

@@ -41,6 +41,9 @@ struct Chart {
     ChartAxis right;                      // used when a series is on the right-hand axis
     std::vector<std::string> categories;  // the bars' labels along x, when the chart has bars
     std::vector<ChartSeries> series;
+    // Lines to compare with one another (one per rate): the left axis spans their values instead of starting
+    // at 0, and each line is told apart by a colour-blind-safe colour, a dash and a marker (its own colour unused).
+    bool comparesLines = false;
 };
 
 // One chart window: its charts one above the other, in the colour scheme of the form that asked for it.

@@ -5,8 +5,14 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinterInfo>
 #include <QStackedBarSeries>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QValueAxis>
@@ -86,7 +92,8 @@ private:
                 });
                 QVERIFY2(it != model.series.end(), qPrintable(line->name()));
                 QCOMPARE(it->kind, tv::SeriesKind::Line);
-                QCOMPARE(line->pen().color(), color(it->color));
+                // Compared lines take colours of their own.
+                if (!model.comparesLines) QCOMPARE(line->pen().color(), color(it->color));
                 QCOMPARE(line->count(), static_cast<int>(it->points.size()));
                 for (int i = 0; i < line->count(); ++i) {
                     QCOMPARE(line->at(i).x(), it->points[static_cast<std::size_t>(i)].x);
@@ -132,6 +139,20 @@ private:
         for (int i = 0; i < expectedCharts; ++i)
             compareChart(shown[i]->chart(), request.charts[static_cast<std::size_t>(i)], request);
     }
+
+    // The payment table's chart in a shown window, saving into `m_dir`.
+    std::unique_ptr<tvqt::ChartWindow> shownTableChart()
+    {
+        showTable();
+        sheet().menu("mnuChart").userChoose();
+        auto window = tvqt::makeChartWindow(lastChart());
+        window->setFileChooser([this](const QString& name, const QString&) { return m_dir.filePath(name); });
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return window;
+    }
+
+    QTemporaryDir m_dir;
 
 private Q_SLOTS:
     void init()
@@ -195,6 +216,92 @@ private Q_SLOTS:
         QCOMPARE(request.name, std::string("fund"));
         QCOMPARE(request.back, m_program->module1().colors.gInvestBkgrndColor);
         compareWindow(request, 1);
+    }
+
+    void theTableChartTellsItsRatesApartNearTheirPayments()
+    {
+        showTable();
+        sheet().menu("mnuChart").userChoose();
+        tv::ChartRequest request = lastChart();
+        request.charts.at(0).comparesLines = true;
+        compareWindow(request, 1);
+        std::unique_ptr<QWidget> window = tvqt::makeChartWindow(request);
+        QChart* chart = views(window.get())[0]->chart();
+        QList<QLineSeries*> lines;
+        double low = 1e300;
+        double high = 0;
+        for (QAbstractSeries* s : chart->series())
+            if (auto* line = qobject_cast<QLineSeries*>(s)) {
+                lines.append(line);
+                for (const QPointF& p : line->points()) low = std::min(low, p.y()), high = std::max(high, p.y());
+            }
+        QCOMPARE(lines.size(), 9);
+        for (int i = 1; i < lines.size(); ++i) {
+            QVERIFY(lines[i]->pen().color() != lines[i - 1]->pen().color());
+            QVERIFY(lines[i]->pen().style() != lines[i - 1]->pen().style());
+            QVERIFY(lines[i]->lightMarker() != lines[i - 1]->lightMarker());
+        }
+        // The payments axis starts below the lowest payment, closer to it than the payments spread.
+        auto* payments = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical)[0]);
+        QVERIFY(payments->min() <= low && payments->min() > low - (high - low));
+        QVERIFY(payments->max() >= high && payments->max() < high + (high - low));
+    }
+
+    void theFileMenuHasItsCommandsAndKeys_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("png") << "Save as &PNG..." << QKeySequence(QStringLiteral("Ctrl+S"));
+        QTest::newRow("svg") << "Save as S&VG..." << QKeySequence();
+        QTest::newRow("copy") << "&Copy" << QKeySequence(QStringLiteral("Ctrl+C"));
+        QTest::newRow("print") << "&Print..." << QKeySequence(QStringLiteral("Ctrl+P"));
+        QTest::newRow("close") << "&Close" << QKeySequence(QStringLiteral("Esc"));
+    }
+
+    void theFileMenuHasItsCommandsAndKeys()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, keys);
+        auto window = shownTableChart();
+        QCOMPARE(window->menuBar()->actions().size(), 1);
+        QMenu* file = window->menuBar()->actions()[0]->menu();
+        QCOMPARE(file->title(), QStringLiteral("&File"));
+        const QList<QAction*> actions = file->actions();
+        auto it = std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text() == caption; });
+        QVERIFY(it != actions.end());
+        QCOMPARE((*it)->shortcut(), keys);
+    }
+
+    void ctrlSSavesThePngAndTheMenuTheSvgOfTheChartsSize()
+    {
+        auto window = shownTableChart();
+        const QSize size = window->chartSize();
+        QVERIFY(size.width() >= 480 && size.height() >= 300);
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        const QImage png(m_dir.filePath(QStringLiteral("Loan Payment Table Chart.png")));
+        QCOMPARE(png.size(), size * window->devicePixelRatio());
+        QVERIFY(window->saveSvg());
+        QSvgRenderer svg(m_dir.filePath(QStringLiteral("Loan Payment Table Chart.svg")));
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox().size(), size);
+    }
+
+    void ctrlCCopiesTheChartsAsAnImage()
+    {
+        auto window = shownTableChart();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->image().size(), window->chartSize() * window->devicePixelRatio());
+    }
+
+    void ctrlPWithoutAPrinterSavesAPdf()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("this computer has a printer: printing asks");
+        auto window = shownTableChart();
+        QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+        QFile pdf(m_dir.filePath(QStringLiteral("Loan Payment Table Chart.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
     }
 
     void theQtPlatformShowsOneWindowPerChartName()
