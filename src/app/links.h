@@ -3,6 +3,7 @@
 namespace tv {
 
 class Form;
+struct HistoryEntry;
 
 // Shows a form, or brings it to the front when it is shown already.
 void showInFront(Form& form);
@@ -17,6 +18,7 @@ enum class MainTool {
     Years = 8,
     Months = 9,
     IniFile = 11,
+    History = 12,
     Exit = 15,
 };
 
@@ -44,6 +46,9 @@ public:
     virtual void setToolPressed(MainTool tool, bool pressed) = 0;
     // The colour table changed: the main screen repaints and initialises its inputs again.
     virtual void colorsChanged() = 0;
+    // Puts a recorded calculation's inputs back, with its view, option, frequency and unit, and calculates it
+    // again; false for an entry naming no option of this program.
+    virtual bool restoreCalculation(const HistoryEntry& entry) = 0;
     virtual Form& form() = 0;
 
 protected:

@@ -4,6 +4,8 @@
 
 #include "settings/settings_path.h"
 
+#include "history/compare_form.h"
+#include "history/history_form.h"
 #include "info/about.h"
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
@@ -12,7 +14,7 @@
 
 namespace tv {
 
-Program::Program(Platform& platform) : m_app(platform), m_module1(platform)
+Program::Program(Platform& platform) : m_app(platform), m_module1(platform), m_history(platform)
 {
     m_mervane = std::make_unique<Mervane>(*this);
     m_loanSheet = std::make_unique<LoanSheet>(*this);
@@ -20,13 +22,19 @@ Program::Program(Platform& platform) : m_app(platform), m_module1(platform)
     m_colorFm = std::make_unique<ColorFm>(*this);
     m_about = std::make_unique<About>(*this);
     m_updateHist = std::make_unique<UpdateHist>(*this);
+    m_historyForm = std::make_unique<HistoryForm>(*this);
+    m_compareForm = std::make_unique<CompareForm>(*this);
+    m_history.setOnChange([this] {
+        if (m_historyForm && m_historyForm->loaded()) m_historyForm->refresh();
+    });
 }
 
 Program::~Program() = default;
 
 const std::vector<std::string>& Program::formNames()
 {
-    static const std::vector<std::string> names{"Mervane", "LoanSheet", "IniFile", "ColorFm", "About", "UpdateHist"};
+    static const std::vector<std::string> names{"Mervane", "LoanSheet",  "IniFile", "ColorFm",
+                                                "About",   "UpdateHist", "History", "Compare"};
     return names;
 }
 
@@ -58,6 +66,26 @@ Form& Program::aboutBox()
 void Program::showUpdateHistory()
 {
     tv::showUpdateHistory(*this);
+}
+
+Form& Program::historyWindow()
+{
+    return historyForm();
+}
+
+HistoryForm& Program::historyForm()
+{
+    return *m_historyForm;
+}
+
+CompareForm& Program::compareWindow()
+{
+    return *m_compareForm;
+}
+
+void Program::compare(std::vector<HistoryEntry> entries)
+{
+    compareWindow().compare(std::move(entries));
 }
 
 std::string Program::settingsPath()

@@ -6,6 +6,7 @@
 
 #include "app/links.h"
 #include "app/module1.h"
+#include "history/history_keeper.h"
 #include "screen_model/application.h"
 #include "screen_model/platform.h"
 #include "settings/file_system.h"
@@ -18,6 +19,8 @@ class IniFile;
 class ColorFm;
 class About;
 class UpdateHist;
+class HistoryForm;
+class CompareForm;
 
 // The running program: the application model, the program-wide values of Module1 and every form.
 // Forms reach each other through it, never through globals.
@@ -40,6 +43,13 @@ public:
     Form& colorScreen();
     Form& aboutBox();
     void showUpdateHistory();
+    // The calculation history (its store opened when first needed) and its two windows.
+    HistoryKeeper& history() { return m_history; }
+    Form& historyWindow();
+    HistoryForm& historyForm();
+    // Shows two to four recorded calculations side by side (the first is the one the others are measured against).
+    void compare(std::vector<HistoryEntry> entries);
+    CompareForm& compareWindow();
 
     // The forms themselves, for the front ends and the tests.
     Mervane& mervane() { return *m_mervane; }
@@ -76,6 +86,9 @@ private:
     std::unique_ptr<ColorFm> m_colorFm;
     std::unique_ptr<About> m_about;
     std::unique_ptr<UpdateHist> m_updateHist;
+    HistoryKeeper m_history;
+    std::unique_ptr<HistoryForm> m_historyForm;
+    std::unique_ptr<CompareForm> m_compareForm;
 };
 
 }  // namespace tv

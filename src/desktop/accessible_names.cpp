@@ -2,12 +2,14 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLocale>
 #include <QRadioButton>
 #include <QToolButton>
 #include <algorithm>
 #include <vector>
 
 #include "desktop/form_window.h"
+#include "screen_model/chart.h"
 #include "screen_model/control.h"
 #include "screen_model/form.h"
 
@@ -295,6 +297,26 @@ const tv::Control* namingLabel(const tv::Control& box)
     return found.heading ? nullptr : found.label;
 }
 
+QString chartDescription(const tv::Chart& chart)
+{
+    // Whole numbers in the program's one number style, whatever the desktop's locale.
+    const QLocale en(QLocale::English, QLocale::UnitedStates);
+    auto number = [&en](double v) { return en.toString(v, 'f', 0); };
+    QStringList parts;
+    for (const tv::ChartSeries& s : chart.series) {
+        if (s.points.empty()) continue;
+        parts << QStringLiteral("%1: %2 points, %3 to %4")
+                     .arg(QString::fromStdString(s.name))
+                     .arg(s.points.size())
+                     .arg(number(s.points.front().y), number(s.points.back().y));
+    }
+    if (parts.isEmpty()) return QStringLiteral("No data");
+    const QString lines = parts.size() == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(parts.size());
+    const QString x =
+        chart.x.unit.empty() ? QString::fromStdString(chart.x.title) : QString::fromStdString(chart.x.unit);
+    return lines + QStringLiteral(" over ") + x.toLower() + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
+}
+
 void installAccessibleInterfaces()
 {
     QAccessible::installFactory(programInterface);
@@ -311,6 +333,11 @@ QString accessibleName(const tv::Control& control)
             return boxName(control);
         case tv::Kind::Toolbar:
             return QStringLiteral("Toolbar");
+        case tv::Kind::ChartView: {
+            const std::string& title = static_cast<const tv::ChartView&>(control).chart().title;
+            if (!title.empty()) return spokenCaption(title);
+            return control.toolTip().empty() ? QStringLiteral("Chart") : spokenCaption(control.toolTip());
+        }
         case tv::Kind::Picture:
         case tv::Kind::Line:
             return spokenCaption(control.toolTip());

@@ -5,7 +5,8 @@
 
 namespace tv {
 class Control;
-}
+struct Chart;
+}  // namespace tv
 
 namespace tvqt {
 
@@ -24,6 +25,10 @@ QString accessibleName(const tv::Control& control);
 // The label whose caption alone names a box, list, text area or grid, or null (named otherwise). Screen
 // readers on Linux name a list by the label it is the buddy of, not by the list's accessible name.
 const tv::Control* namingLabel(const tv::Control& box);
+
+// What a chart shows, for a screen reader: "2 lines over years: 1: Loan payment: 31 points, 350,000 to 0; ...",
+// each line's first and last value; "No data" for a chart without points.
+QString chartDescription(const tv::Chart& chart);
 
 // A caption as a screen reader should say it (see above).
 QString spokenCaption(const std::string& caption);

@@ -35,7 +35,9 @@
 #include <cmath>
 #include <limits>
 
+#include "desktop/accessible_names.h"
 #include "desktop/colors.h"
+#include "screen_model/control.h"
 #include "screen_model/platform.h"
 
 namespace tvqt {
@@ -452,6 +454,28 @@ bool ChartWindow::print()
     }
     paintPage(painter);
     return painter.end();
+}
+
+ChartViewWidget::ChartViewWidget(QWidget* parent) : QChartView(parent)
+{
+    setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+}
+
+void ChartViewWidget::sync(const tv::ChartView& control)
+{
+    // The view owns the chart it is given, not the one it gives up.
+    QChart* old = chart();
+    setChart(makeChart(control.chart(), control.backColor(), control.foreColor()));
+    delete old;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(control.backColor(), QApplication::palette()));
+    setPalette(pal);
+    setBackgroundBrush(pal.color(QPalette::Window));
+    // The name is the chart's title, which changes with the chart.
+    if (const QString name = tvqt::accessibleName(control); accessibleName() != name) setAccessibleName(name);
+    const QString description = chartDescription(control.chart());
+    if (accessibleDescription() != description) setAccessibleDescription(description);
 }
 
 std::unique_ptr<ChartWindow> makeChartWindow(const tv::ChartRequest& request)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChartView>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -11,6 +12,10 @@ class QChart;
 class QImage;
 class QPainter;
 class QPaintDevice;
+
+namespace tv {
+class ChartView;
+}
 
 namespace tvqt {
 
@@ -67,6 +72,14 @@ private:
     QWidget* m_charts = nullptr;
     QColor m_back;
     FileChooser m_chooser;
+};
+
+// A form's chart control: the model's chart drawn by makeChart in the control's back and fore colours, drawn
+// again whenever the form changes the chart or its colours. It tells a screen reader what it shows.
+class ChartViewWidget : public QChartView {
+public:
+    explicit ChartViewWidget(QWidget* parent);
+    void sync(const tv::ChartView& control);
 };
 
 std::unique_ptr<ChartWindow> makeChartWindow(const tv::ChartRequest& request);

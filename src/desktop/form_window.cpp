@@ -239,23 +239,29 @@ void FormWindow::placeGrids()
 {
     if (m_form.resizable()) return;
     const QSize extra = (m_client->size() - designedClient()).expandedTo(QSize(0, 0));
-    std::vector<tv::Rect> grids;
+    std::vector<const tv::Control*> growing;
     for (const tv::Control* c : m_form.controls())
-        if (c->kind() == tv::Kind::Grid && !c->container()) grids.push_back(c->rect());
-    if (grids.empty()) return;
+        if ((c->kind() == tv::Kind::Grid || c->kind() == tv::Kind::ChartView) && !c->container()) growing.push_back(c);
+    if (growing.empty()) return;
+    // The extra height is shared evenly (the last takes the odd pixels): a form stacks its grid and chart.
+    const int count = static_cast<int>(growing.size());
+    auto share = [&](std::size_t i) {
+        return extra.height() / count + (i + 1 == growing.size() ? extra.height() % count : 0);
+    };
     for (const auto& [control, w] : m_widgets) {
         if (control->container() || control->kind() == tv::Kind::Line) continue;
         const tv::Rect& c = control->rect();
-        QRect r = m_scale.rect(c);
-        if (control->kind() == tv::Kind::Grid) {
-            r.setSize(r.size() + extra);
-        } else if (std::any_of(grids.begin(), grids.end(), [&c](const tv::Rect& g) {
-                       return c.top >= g.top + g.height && c.left < g.left + g.width && g.left < c.left + c.width;
-                   })) {
-            r.translate(0, extra.height());  // a note under a grid stays under it
-        } else {
-            continue;
+        // What lies under a growing control moves down with its bottom edge.
+        int down = 0;
+        for (std::size_t i = 0; i < growing.size(); ++i) {
+            const tv::Rect& g = growing[i]->rect();
+            if (c.top >= g.top + g.height && c.left < g.left + g.width && g.left < c.left + c.width) down += share(i);
         }
+        const auto own = std::find(growing.begin(), growing.end(), control);
+        if (own == growing.end() && down == 0) continue;
+        QRect r = m_scale.rect(c).translated(0, down);
+        if (own != growing.end())
+            r.setSize(r.size() + QSize(extra.width(), share(static_cast<std::size_t>(own - growing.begin()))));
         if (w->geometry() != r) w->setGeometry(r);
     }
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/chart_window.h"
 #include "desktop/colors.h"
 #include "desktop/form_window.h"
 #include "desktop/grid_view.h"
@@ -322,6 +323,8 @@ QWidget* FormWindow::createWidget(tv::Control& control, QWidget* parent)
         }
         case tv::Kind::Toolbar:
             return new ToolbarWidget(static_cast<tv::Toolbar&>(control), *this, parent);
+        case tv::Kind::ChartView:
+            return new ChartViewWidget(parent);
     }
     return new QWidget(parent);
 }
@@ -509,6 +512,9 @@ void FormWindow::applyValue(tv::Control& control, QWidget* w)
             if (edit->toPlainText() != text) edit->setPlainText(text);
             break;
         }
+        case tv::Kind::ChartView:
+            static_cast<ChartViewWidget*>(w)->sync(static_cast<tv::ChartView&>(control));
+            break;
         case tv::Kind::Picture:
             static_cast<PictureWidget*>(w)->setIcon(
                 pictureIcon(QString::fromStdString(static_cast<tv::Picture&>(control).image())));
@@ -569,6 +575,10 @@ void FormWindow::applyColors(const tv::Control& control, QWidget* w)
             break;
         case tv::Kind::Line:
             static_cast<LineWidget*>(w)->setColor(fore);
+            return;
+        case tv::Kind::ChartView:
+            // The chart is drawn in the control's colours.
+            static_cast<ChartViewWidget*>(w)->sync(static_cast<const tv::ChartView&>(control));
             return;
     }
     if (!tv::isSystemColor(control.backColor())) {

@@ -21,7 +21,7 @@ QIcon sharedIcon(const QString& path)
 
 QIcon toolbarIcon(int image)
 {
-    if (image < 1 || image > 16) return {};
+    if (image < 1 || image > 17) return {};
     // QIcon keeps the file name and renders through the SVG icon engine only when painted.
     return sharedIcon(QStringLiteral(":/icons/tool%1.svg").arg(image, 2, 10, QLatin1Char('0')));
 }

@@ -6,7 +6,7 @@
 
 namespace tvqt {
 
-// The toolbar icon for an image number (1..16) of a toolbar's image list; a null icon for others.
+// The toolbar icon for an image number (1..17) of a toolbar's image list; a null icon for others.
 // Icons are SVG, rendered at the size asked for when first painted.
 QIcon toolbarIcon(int image);
 

@@ -1,11 +1,14 @@
 // The desktop program: the model program, drawn by the Qt renderer, on the Qt platform.
 #include <QApplication>
 
+#include <cstdlib>
+
 #include "app/program.h"
 #include "desktop/accessible_names.h"
 #include "desktop/desktop_defaults.h"
 #include "desktop/qt_platform.h"
 #include "desktop/renderer.h"
+#include "history_store/history_store.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +18,8 @@ int main(int argc, char** argv)
 
     tvqt::QtPlatform platform;
     tv::Program program(platform);
+    // The history file is opened at the first calculation, not here: start-up reads nothing more.
+    program.history().useFile(tv::historyPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     int status = 0;
     {
         // Attached before Main so the first form shown already gets its window.

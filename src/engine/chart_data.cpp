@@ -1,5 +1,6 @@
 #include "engine/chart_data.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/limits.h"
@@ -85,6 +86,39 @@ FundPath withdrawalsPath(double fund, double yearlyWithdrawal, double annualRate
         path.points.push_back({t, yearlyWithdrawal * r.withdrawals, r.fund});
     }
     return path;
+}
+
+}  // namespace tv
+
+namespace tv {
+
+std::vector<BalancePoint> balanceByYear(const ExtraPayInput& input, double payment)
+{
+    std::vector<BalancePoint> points;
+    const int perYear = input.periodsPerYear;
+    const double scheduled = std::round(input.durationYears * perYear);
+    if (perYear <= 0 || !std::isfinite(scheduled) || scheduled < 1 || scheduled > limits::kMaxPeriods ||
+        !std::isfinite(payment) || payment <= 0 || !std::isfinite(input.principal) || input.principal <= 0)
+        return points;
+    const double r = input.annualRatePercent / 100 / perYear;
+    const int count = static_cast<int>(scheduled);
+    const int start = static_cast<int>(std::max(1.0, std::ceil(input.startInstallment)));
+    double balance = input.principal;
+    points.push_back({0, balance});
+    for (int k = 1; k <= count && balance > 0; ++k) {
+        double paid = payment;
+        if (input.extraAmount > 0) {
+            const bool extra = input.mode == ExtraMode::PerInstallment ? k > start
+                               : input.mode == ExtraMode::OneTime      ? k == start
+                                                                       : k >= start && (k - start) % 12 == 0;
+            if (extra) paid += input.extraAmount;
+        }
+        balance = balance * (1 + r) - paid;
+        // The last installment pays what is left, to the cent.
+        if (balance < 0.005 || k == count) balance = 0;
+        if (k % perYear == 0 || balance == 0) points.push_back({static_cast<double>(k) / perYear, balance});
+    }
+    return points;
 }
 
 }  // namespace tv

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/amortization.h"
 #include "engine/investment.h"
 #include "engine/loan_table.h"
 
@@ -57,5 +58,18 @@ FundPath annuityPath(double fund, double annualRatePercent, int paymentsPerYear,
 // Yearly withdrawals at the start of each year, the rest growing a year at annualRatePercent (remainingFund
 // at each time): paid counts the withdrawals made by then.
 FundPath withdrawalsPath(double fund, double yearlyWithdrawal, double annualRatePercent, double durationYears);
+
+}  // namespace tv
+
+namespace tv {
+
+// A loan's balance at the start and after each whole year of its installments (and after its last one), the
+// level `payment` and the extras paid as amortizeWithExtras pays them (no extras with an extra of 0). Ends
+// where the balance reaches zero or at the installment count of durationYears; empty for inputs no schedule has.
+struct BalancePoint {
+    double years = 0.0;
+    double balance = 0.0;
+};
+std::vector<BalancePoint> balanceByYear(const ExtraPayInput& input, double payment);
 
 }  // namespace tv

@@ -104,6 +104,8 @@ public:
 private:
     void bindHandlers();
     void bindExportHandlers();
+    // Records the schedule shown in the calculation history (loan_sheet_history.cpp).
+    void recordSchedule();
     // The save and chart entries, enabled with Copy and Print.
     void setExportEnabled(bool enabled);
     bool hasExportData() const;

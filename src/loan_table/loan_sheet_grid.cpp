@@ -312,6 +312,7 @@ void LoanSheet::ShowAmort()
     button("cmdCalcAmort").setEnabled(false);
     showingSchedule = true;
     g.setCurrent(months, kScheduleCols - 1);
+    recordSchedule();
 }
 
 std::string LoanSheet::scheduleNote() const

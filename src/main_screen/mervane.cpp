@@ -191,7 +191,7 @@ void Mervane::Form_Load()
     const std::pair<MainTool, int> images[] = {
         {MainTool::Loan, 1},        {MainTool::Table, 10}, {MainTool::Invest, 3}, {MainTool::PayoffToAmount, 12},
         {MainTool::CheckInput, 14}, {MainTool::Years, 6},  {MainTool::Months, 7}, {MainTool::IniFile, 11},
-        {MainTool::Exit, 16},
+        {MainTool::History, 17},    {MainTool::Exit, 16},
     };
     for (auto [tool, image] : images) tb.setImage(static_cast<int>(tool), image);
     app().setPointer(Pointer::Default);

@@ -10,6 +10,7 @@
 #include "app/links.h"
 #include "app/rate_list.h"
 #include "engine/loan.h"
+#include "history_store/history_store.h"
 #include "main_screen/mervane_controls.h"
 #include "main_screen/mervane_options.h"
 #include "screen_model/chart.h"
@@ -148,7 +149,10 @@ public:
     TableStart tableStart() const override;
     void setToolPressed(MainTool tool, bool pressed) override;
     void colorsChanged() override;
+    bool restoreCalculation(const HistoryEntry& entry) override;
     Form& form() override { return *this; }
+    // An entry's option in words ("Loan payment"), for the history window's line.
+    static std::string historyTitle(const HistoryEntry& entry);
 
     std::vector<StateField> stateFields() const override;
 
@@ -187,6 +191,12 @@ private:
     };
     Snapshot takeSnapshot() const;
     void restoreSnapshot(const Snapshot& snapshot);
+    // The calculation history (mervane_history.cpp): the inputs as Calculate read them, and the record of an
+    // accepted calculation with its results and its curve.
+    std::vector<HistoryField> historyInputs() const;
+    void recordCalculation(std::vector<HistoryField> inputs, std::int16_t numpay);
+    // Set while a recorded calculation is put back: the input checker asks nothing.
+    bool m_restoring = false;
     // Set by a refusal that re-initialised the inputs itself, which then stay as it left them.
     bool m_reinitialisedAfterRefusal = false;
 

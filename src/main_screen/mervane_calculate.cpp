@@ -47,6 +47,7 @@ void Mervane::btn_Calc_Click()
     }
     // A refused calculation leaves every box as it was before Calculate.
     Snapshot before = takeSnapshot();
+    std::vector<HistoryField> inputs = historyInputs();
     m_reinitialisedAfterRefusal = false;
     app().setPointer(Pointer::Hourglass);
 
@@ -79,6 +80,7 @@ void Mervane::btn_Calc_Click()
     if (inLoanView() && loanInfo().group == LoanGroup::Extra) ShowXtraSavings(numpay);
     if (!inLoanView() && button("btn_InfAdj").enabled()) fire("btn_InfAdj", "Click");
     layoutInputColumn();
+    recordCalculation(std::move(inputs), numpay);
     app().setPointer(Pointer::Default);
 }
 

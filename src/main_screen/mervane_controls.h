@@ -211,6 +211,7 @@ inline constexpr MenuDecl kMervaneMenus[] = {
     {1, "mnu_view_invest", "&Investment Options", "Ctrl+I"},
     {1, "mnu_InvInpChk", "Investment Input Checker", "Ctrl+C"},
     {1, "mnu_FundChart", "Fund &Chart...", "Ctrl+G"},
+    {1, "mnu_History", "&History…", "Ctrl+H"},
     {1, "mnu_sep2", "-"},
     {1, "mnu_exit", "&Exit"},
     {0, "mnu_Launch", "&Launch"},

@@ -28,7 +28,7 @@ void Mervane::declareToolbar()
     add("Months", "Months", "Compute in Months", ToolStyle::Check);
     separator();
     add("Ini File", "Ini File Editor", "Modify startup values");
-    separator();
+    add("History", "History", "Calculation history: restore and compare (Ctrl+H)");
     separator();
     separator();
     add("Exit", "Exit app", "Close Tarvolin");

@@ -180,7 +180,7 @@ void Mervane::initInvestDefaults()
     applyDefaults(info.defaults);
 
     bool useSettings = false;
-    if (m_calc.inputCheckOn) {
+    if (m_calc.inputCheckOn && !m_restoring) {
         m.msgAnswer = kAnswerOk;
         useSettings = (this->*info.askPlausibility)();
     }

@@ -14,6 +14,7 @@ void Mervane::Toolbar1_ButtonClick(int index)
         {"Loan", "mnu_view_loan"},     {"Invest", "mnu_view_invest"},  {"Years", "mnu_Years"},
         {"Months", "mnu_Months"},      {"Table", "mnu_LnSheet"},       {"PO>IA", "btn_Payoff2Amt"},
         {"Ini File", "mnu_IniFileEd"}, {"Chk Input", "mnu_InvInpChk"}, {"Exit", "mnu_exit"},
+        {"History", "mnu_History"},
     };
     for (auto [name, handler] : commands) {
         if (key == name) {
@@ -59,6 +60,7 @@ void Mervane::bindToolbarHandlers()
     bind("Toolbar1_ButtonMenuClick", [this](EventArgs& args) { Toolbar1_ButtonMenuClick(args.index, args.item); });
     bind("mnu_About_Click", [this] { m_program.aboutBox().show(true); });
     bind("mnu_UpdateHist_Click", [this] { m_program.showUpdateHistory(); });
+    bind("mnu_History_Click", [this] { showInFront(m_program.historyWindow()); });
     bind("Mnu_HelpDefinitions_Click", [this] { platform().showHelp("Mervane.hlp", 3); });
     bind("mnu_WinCalc_Click", [this] { launch("Calc.exe"); });
     bind("mnu_DOSLnPrg_Click", [this] { launch("Pellidor.exe"); });

@@ -35,6 +35,8 @@ const char* kindName(Kind kind)
             return "grid";
         case Kind::Toolbar:
             return "toolbar";
+        case Kind::ChartView:
+            return "chartview";
     }
     return "control";
 }
@@ -468,6 +470,19 @@ TextArea::TextArea(Form& form, std::string name, Control* container)
 {
     m_props.backColor = syscolor::kWindowBackground;
     m_props.foreColor = syscolor::kWindowText;
+}
+
+ChartView::ChartView(Form& form, std::string name, Control* container)
+    : Control(form, Kind::ChartView, std::move(name), container)
+{
+    m_props.backColor = syscolor::kWindowBackground;
+    m_props.foreColor = syscolor::kWindowText;
+}
+
+void ChartView::setChart(Chart chart)
+{
+    m_chart = std::move(chart);
+    changed(Prop::Value);
 }
 
 void TextArea::setText(const std::string& text)

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "screen_model/chart.h"
 #include "screen_model/types.h"
 
 namespace tv {
@@ -298,6 +299,22 @@ private:
     std::string m_text;
     std::string m_designText;
     bool m_readOnly = true;
+};
+
+// A chart drawn on the form itself, in the control's back and fore colours (Chart's own series colours as
+// chart.h says). The form replaces the whole chart at once; nothing here is typed or clicked.
+class ChartView : public Control {
+public:
+    ChartView(Form& form, std::string name, Control* container);
+    const Chart& chart() const { return m_chart; }
+    void setChart(Chart chart);
+
+    void saveDesign() override { Control::saveDesign(), m_designChart = m_chart; }
+    void restoreDesign() override { Control::restoreDesign(), m_chart = m_designChart; }
+
+private:
+    Chart m_chart;
+    Chart m_designChart;
 };
 
 }  // namespace tv

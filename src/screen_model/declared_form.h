@@ -82,6 +82,7 @@ public:
     TextArea& textArea(NameOf<Kind::TextArea> n) const { return at<TextArea>(n.index()); }
     Picture& picture(NameOf<Kind::Picture> n) const { return at<Picture>(n.index()); }
     Line& line(NameOf<Kind::Line> n) const { return at<Line>(n.index()); }
+    ChartView& chartView(NameOf<Kind::ChartView> n) const { return at<ChartView>(n.index()); }
     MenuItem& menu(MenuItemName n, int index = -1) const { return Form::menu(n.name(), index); }
 
 private:

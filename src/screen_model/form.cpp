@@ -36,6 +36,8 @@ std::unique_ptr<Control> makeControl(Form& form, Kind kind, const std::string& n
             return std::make_unique<Grid>(form, name, container);
         case Kind::Toolbar:
             return std::make_unique<Toolbar>(form, name, container);
+        case Kind::ChartView:
+            return std::make_unique<ChartView>(form, name, container);
     }
     throw std::logic_error("unknown control kind");
 }

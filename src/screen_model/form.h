@@ -114,6 +114,7 @@ public:
     TextArea& textArea(const std::string& name) const { return get<TextArea>(name, Kind::TextArea); }
     Picture& picture(const std::string& name) const { return get<Picture>(name, Kind::Picture); }
     Line& line(const std::string& name) const { return get<Line>(name, Kind::Line); }
+    ChartView& chartView(const std::string& name) const { return get<ChartView>(name, Kind::ChartView); }
 
     // The menu bar's menus, in order.
     const std::vector<MenuItem*>& menuBar() const { return m_menuBar; }

@@ -67,6 +67,7 @@ enum class Kind {
     TextArea,
     Grid,
     Toolbar,
+    ChartView,
 };
 
 const char* kindName(Kind kind);

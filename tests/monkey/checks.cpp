@@ -196,6 +196,8 @@ std::string boxProblem(const std::string& text, const std::string& format, const
                        const UserTexts& user)
 {
     const bool typed = user.count(text) > 0;
+    // A box without a display format (a search text) shows what the user typed, as typed.
+    if (typed && format.empty() && display == text) return {};
     std::optional<double> value = parseBoxValue(text);
     if (!typed && text.find_first_not_of(" \t") != std::string::npos) {
         if (!value) return "the program wrote " + quoted(text) + ", which is not a number";

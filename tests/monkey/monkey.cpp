@@ -354,7 +354,7 @@ void checkRecords(ScriptedPlatform& platform, const UserTexts& user, Report& rep
             ++report.messages;
             if (std::string a = artefactIn(r.text, user); !a.empty()) problems.push_back("a message shows " + a);
             static const std::set<std::string> titles{"input Error", "LoanSheet Error", "LoanSheet Instructions",
-                                                      kProductName};
+                                                      "Calculation History", kProductName};
             if (!titles.count(r.title)) problems.push_back("a message has the title \"" + r.title + "\"");
         } else if (r.type == PlatformRecord::Type::Clipboard || r.type == PlatformRecord::Type::Printed) {
             if (std::string a = artefactIn(r.text, user); !a.empty()) problems.push_back("the table text shows " + a);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "history/history_keeper.h"
 #include "replay/script_words.h"
 #include "screen_model/application.h"
 #include "screen_model/form.h"
@@ -154,6 +155,7 @@ private:
         if (command == "answer") return cmdAnswer(words);
         if (command == "print") return cmdPrint(words);
         if (command == "expect") return cmdExpect(words);
+        if (command == "history") return cmdHistory(words);
         auto extra = m_options.extraCommands.find(command);
         if (extra != m_options.extraCommands.end()) {
             std::string error;
@@ -509,7 +511,7 @@ private:
     static bool isSpecial(std::string_view word)
     {
         return word == "state" || word == "colors" || word == "clipboard" || word == "ini" || word == "pointer" ||
-               word == "focus";
+               word == "focus" || word == "history";
     }
 
     // The settings file as the program reads it (through its file layer, which a test may substitute).
@@ -524,6 +526,7 @@ private:
     ReplayJson special(std::string_view word)
     {
         if (word == "state") return {{"state", stateJson(m_program)}};
+        if (word == "history") return {{"history", historyJson()}};
         if (word == "colors") return {{"colors", colorsJson(m_program)}};
         if (word == "clipboard") return {{"clipboard", m_platform.clipboardText()}};
         if (word == "ini") return {{"ini", iniText()}};
@@ -571,6 +574,25 @@ private:
             ReplayJson j;
             if (jsonOf(w, j)) emit(j);
         }
+    }
+
+    // history FILE: the calculation history is kept in FILE (relative to the working folder) from now on;
+    // without it a replay keeps its history in memory, empty at start.
+    void cmdHistory(ScriptWords& words)
+    {
+        const std::string file(words.restTrimmed());
+        if (file.empty()) fail("history: a FILE is needed");
+        m_program.history().useFile(file);
+    }
+
+    // Every entry of the history, newest first: its view and its line.
+    ReplayJson historyJson()
+    {
+        ReplayJson list = ReplayJson::array();
+        for (const HistorySummary& s : m_program.history().store().summaries())
+            list.push_back({{"view", s.view}, {"summary", s.summary}});
+        m_program.history().noticeProblem();
+        return list;
     }
 
     void cmdExpect(ScriptWords& words)
@@ -630,6 +652,9 @@ private:
     bool m_expectFailed = false;
 };
 
+// 2025-01-15 09:00 UTC, the scripted platform's day.
+constexpr std::int64_t kReplayHistoryStart = 1736931600;
+
 }  // namespace
 
 int runScript(Program& program, ScriptedPlatform& platform, std::istream& script, std::ostream& out, std::ostream& err,
@@ -644,6 +669,10 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
 {
     ScriptedPlatform platform;
     Program program(platform);
+    // Entries are dated by a clock of their own, a minute apart from the scripted platform's day, so a replay
+    // prints the same times on every run.
+    std::int64_t minute = 0;
+    program.history().setClock([&minute] { return kReplayHistoryStart + 60 * minute++; });
     if (options.onStart) options.onStart(program);
     Runner runner(program, platform, script, out, err, options);
     runner.runProgram([&] { program.Main(); });

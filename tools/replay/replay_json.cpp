@@ -162,6 +162,15 @@ ReplayJson controlJson(const Control& control)
         case Kind::Toolbar:
             j["count"] = static_cast<const Toolbar&>(control).count();
             break;
+        case Kind::ChartView: {
+            // The title and each series' name and size: the points are the tests' to check.
+            const Chart& chart = static_cast<const ChartView&>(control).chart();
+            j["title"] = chart.title;
+            ReplayJson series = ReplayJson::array();
+            for (const ChartSeries& s : chart.series) series.push_back({{"name", s.name}, {"points", s.points.size()}});
+            j["series"] = std::move(series);
+            break;
+        }
         case Kind::Line:
         case Kind::Picture:
             break;

@@ -1,0 +1,125 @@
+// The calculation history at its size limit: adding an entry to a full history file (which also removes the
+// oldest), and reading the lines the history window lists.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "bench_targets.h"
+#include "history_store/history_store.h"
+
+namespace tv::bench {
+
+namespace {
+
+// An add runs after every Calculate: well under a millisecond. The list fills the history window when it opens.
+constexpr double kHistoryAddTarget = 1.0;
+constexpr double kHistoryListTarget = 50.0;
+
+HistoryEntry paymentEntry()
+{
+    HistoryEntry e;
+    e.view = "Loans";
+    e.option = "opt_payment";
+    e.frequency = "12";
+    e.unit = "Years";
+    e.summary = "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month";
+    e.inputs = {{"fp_Prin", "Loan Amount", "$350,000.00", 350000.0, "$#,##0.00;($#,##0.00)", 0},
+                {"comIntr", "Interest Rate", "6.625", 6.625, "#,###.###", 0},
+                {"fp_Dur", "Loan Duration", "30", 30.0, "#,###", 0}};
+    e.results = {{"fp_Payment", "Payment", "$2,241.09", 2241.09, "$#,##0.00;($#,##0.00)", -1},
+                 {"lbl_TotInt", "Total Interest", "$456,792.40", 456792.40, "$#,##0.00;($#,##0.00)", -1}};
+    e.curveTitle = "Balance";
+    for (int year = 0; year <= 30; ++year) e.curve.push_back({double(year), 350000.0 * (30 - year) / 30});
+    return e;
+}
+
+// A folder of its own under the temporary folder, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tarvolin-history-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) path = pattern;
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::string path;
+};
+
+// A history file of kMaxEntries entries, filled an add at a time once per process (seconds); empty when it
+// could not be.
+const std::string& fullFile()
+{
+    static ScratchFolder folder;
+    static const std::string file = [] {
+        std::string path = folder.path + "/history.sqlite";
+        auto store = HistoryStore::atPath(path);
+        HistoryEntry e = paymentEntry();
+        for (int i = 0; i < HistoryStore::kMaxEntries; ++i) {
+            e.time = 1700000000 + i;
+            if (folder.path.empty() || !store->add(e)) return std::string();
+        }
+        return path;
+    }();
+    return file;
+}
+
+// Each run starts from a copy of the full file.
+class FullHistory {
+public:
+    FullHistory()
+    {
+        std::string file = folder.path + "/history.sqlite";
+        std::error_code failed;
+        if (fullFile().empty() || !std::filesystem::copy_file(fullFile(), file, failed)) return;
+        store = HistoryStore::atPath(file);
+    }
+    bool full() { return store && store->summaries().size() == std::size_t{HistoryStore::kMaxEntries}; }
+
+    ScratchFolder folder;
+    std::unique_ptr<HistoryStore> store;
+};
+
+void addToFullHistory(benchmark::State& state)
+{
+    FullHistory h;
+    if (!h.full()) {
+        state.SkipWithError("the history file could not be filled");
+        return;
+    }
+    HistoryEntry e = paymentEntry();
+    for (auto _ : state) benchmark::DoNotOptimize(h.store->add(e));
+    if (!h.full() || h.store->problem() != HistoryProblem::None) state.SkipWithError("an add was not kept");
+    setTarget(state, kHistoryAddTarget);
+}
+
+void listFullHistory(benchmark::State& state)
+{
+    FullHistory h;
+    if (!h.full()) {
+        state.SkipWithError("the history file could not be filled");
+        return;
+    }
+    for (auto _ : state) {
+        std::vector<HistorySummary> list = h.store->summaries();
+        benchmark::DoNotOptimize(list.data());
+    }
+    setTarget(state, kHistoryListTarget);
+}
+
+const bool kRegistered = [] {
+    benchmark::RegisterBenchmark("History/add/file of 10000 entries", addToFullHistory)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("History/summaries/10000 entries", listFullHistory)->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+}  // namespace
+
+}  // namespace tv::bench

@@ -1,0 +1,96 @@
+#include "history/history_keeper.h"
+
+#include <ctime>
+
+#include "screen_model/platform.h"
+
+namespace tv {
+
+namespace {
+
+constexpr const char* kTitle = "Calculation History";
+
+}  // namespace
+
+HistoryKeeper::HistoryKeeper(Platform& platform) : m_platform(platform) {}
+
+HistoryKeeper::~HistoryKeeper() = default;
+
+void HistoryKeeper::useFile(const std::string& path)
+{
+    m_path = path;
+    m_store.reset();
+    m_problemTold = m_setAsideTold = false;
+}
+
+void HistoryKeeper::useMemory()
+{
+    useFile({});
+}
+
+std::int64_t HistoryKeeper::now() const
+{
+    return m_clock ? m_clock() : static_cast<std::int64_t>(std::time(nullptr));
+}
+
+HistoryStore& HistoryKeeper::store()
+{
+    if (!m_store) m_store = m_path.empty() ? HistoryStore::inMemory() : HistoryStore::atPath(m_path);
+    return *m_store;
+}
+
+std::string HistoryKeeper::problemText(HistoryProblem problem, const std::string& path)
+{
+    std::string why;
+    switch (problem) {
+        case HistoryProblem::None:
+            return {};
+        case HistoryProblem::CannotOpen:
+            why = "the file " + path + " cannot be created or opened";
+            break;
+        case HistoryProblem::Locked:
+            why = path + " is in use by another copy of Tarvolin";
+            break;
+        case HistoryProblem::ReadOnly:
+            why = path + " cannot be written (what it holds can still be viewed)";
+            break;
+        case HistoryProblem::DiskFull:
+            why = "the disk holding " + path + " is full (what it holds is kept)";
+            break;
+        case HistoryProblem::NewerVersion:
+            why = path + " was written by a newer version of Tarvolin and is left as it is";
+            break;
+    }
+    return "The calculation history is not being kept: " + why +
+           ". Your calculations go on as before; they are not recorded until Tarvolin is started again.";
+}
+
+void HistoryKeeper::noticeProblem()
+{
+    if (!m_store) return;
+    if (!m_setAsideTold && !m_store->setAside().empty()) {
+        m_setAsideTold = true;
+        m_platform.messageBox("The calculation history " + m_store->path() + " was damaged. It was kept as " +
+                                  m_store->setAside() + " and a new history begins.",
+                              kTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    const HistoryProblem problem = m_store->problem();
+    if (problem == HistoryProblem::None || m_problemTold) return;
+    m_problemTold = true;
+    m_platform.messageBox(problemText(problem, m_store->path()), kTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void HistoryKeeper::record(HistoryEntry entry)
+{
+    if (entry.time == 0) entry.time = now();
+    const bool kept = store().add(entry).has_value();
+    noticeProblem();
+    if (kept) changed();
+}
+
+void HistoryKeeper::changed()
+{
+    if (m_onChange) m_onChange();
+}
+
+}  // namespace tv

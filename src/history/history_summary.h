@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "history_store/history_store.h"
+
+namespace tv {
+
+// The history window's line for an entry: the calculation in words, its terms and its answer,
+// "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month".
+std::string historySummary(std::string_view title, const HistoryEntry& entry);
+
+// A length of time in years as whole years and months: "23 yrs 10 mos", "30 yrs", "11 mos".
+std::string yearsText(double years);
+
+}  // namespace tv

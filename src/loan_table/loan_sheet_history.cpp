@@ -1,0 +1,52 @@
+// The table screen's schedules in the calculation history: the loan of the cell shown, as the main screen's
+// payment calculation would take it, its totals and its balance by year.
+#include <cmath>
+
+#include "app/program.h"
+#include "common/formats.h"
+#include "common/numbers.h"
+#include "history/history_keeper.h"
+#include "history/history_summary.h"
+#include "loan_table/loan_sheet.h"
+
+namespace tv {
+
+void LoanSheet::recordSchedule()
+{
+    if (amortTable.status != TableStatus::Ok || amortTable.months() == 0) return;
+    const std::string money = "$#,##0.00;($#,##0.00)";
+    const std::string duration(kDurationFormat);
+    const bool months = lenStep != 1;
+    // The row's rate, as the table lists it (a multiple of 0.25 %).
+    const double ratePercent = std::round(mnthRate * 1200 * 1e6) / 1e6;
+    const double length = months ? termMonths : termMonths / 12;
+    auto amount = [&money](std::string name, std::string label, double v, int better = 0) {
+        return HistoryField{std::move(name), std::move(label), formatNumber(v, money), v, money, better};
+    };
+
+    HistoryEntry e;
+    e.view = "Table";
+    e.option = "Table";
+    e.frequency = "12";
+    e.unit = months ? "Months" : "Years";
+    e.inputs = {
+        amount("fp_Prin", "Loan Amount", loanAmt),
+        {"comIntr", "Interest Rate %", plainText(ratePercent), ratePercent, "0.000", 0},
+        {"fp_Time", months ? "Duration (Mos)" : "Duration (Yrs)", formatNumber(length, duration), length, duration, 0}};
+    double totalPaid = 0;
+    for (std::size_t k = 1; k < amortTable.lines.size(); ++k) totalPaid += amortTable.lines[k].payment;
+    const double years = amortTable.months() / 12.0;
+    e.results = {amount("fp_Payment", "Payment", selPayment, -1),
+                 amount("fp_totInt", "Total Interest", amortTable.lines.back().totalInterest, -1),
+                 amount("fp_totpay", "Total Payments", totalPaid, -1),
+                 amount("fp_lstPay", "Last Payment", amortTable.lastPayment()),
+                 {"paidOff", "Paid off after", yearsText(years), years, duration, -1}};
+    e.curveTitle = "Balance";
+    for (int k = 0; k <= amortTable.months(); ++k)
+        if (k % 12 == 0 || k == amortTable.months())
+            e.curve.push_back({k / 12.0, amortTable.lines[static_cast<std::size_t>(k)].balance});
+    e.summary = historySummary("Table schedule", e);
+    program().history().record(std::move(e));
+}
+
+}  // namespace tv
