@@ -1,12 +1,12 @@
 // The calculation history at its size limit: adding an entry to a full history file (which also removes the
 // oldest), and reading the lines the history window lists.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
 
 #include "bench_targets.h"
+#include "full_history.h"
 #include "history_store/history_store.h"
 
 namespace tv::bench {
@@ -35,42 +35,6 @@ HistoryEntry paymentEntry()
     return e;
 }
 
-// A folder of its own under the temporary folder, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarvolin-history-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        if (!path.empty()) std::filesystem::remove_all(path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::string path;
-};
-
-// A history file of kMaxEntries entries, filled an add at a time once per process (seconds); empty when it
-// could not be.
-const std::string& fullFile()
-{
-    static ScratchFolder folder;
-    static const std::string file = [] {
-        std::string path = folder.path + "/history.sqlite";
-        auto store = HistoryStore::atPath(path);
-        HistoryEntry e = paymentEntry();
-        for (int i = 0; i < HistoryStore::kMaxEntries; ++i) {
-            e.time = 1700000000 + i;
-            if (folder.path.empty() || !store->add(e)) return std::string();
-        }
-        return path;
-    }();
-    return file;
-}
-
 // Each run starts from a copy of the full file.
 class FullHistory {
 public:
@@ -78,7 +42,7 @@ public:
     {
         std::string file = folder.path + "/history.sqlite";
         std::error_code failed;
-        if (fullFile().empty() || !std::filesystem::copy_file(fullFile(), file, failed)) return;
+        if (fullHistoryFile().empty() || !std::filesystem::copy_file(fullHistoryFile(), file, failed)) return;
         store = HistoryStore::atPath(file);
     }
     bool full() { return store && store->summaries().size() == std::size_t{HistoryStore::kMaxEntries}; }

@@ -88,6 +88,12 @@ void Program::compare(std::vector<HistoryEntry> entries)
     compareWindow().compare(std::move(entries));
 }
 
+bool Program::restoreCalculation(const HistoryEntry& entry)
+{
+    if (entry.view == "Table") return m_loanSheet->restoreSchedule(entry);
+    return m_mervane->restoreCalculation(entry);
+}
+
 std::string Program::settingsPath()
 {
     return tv::settingsPath(*m_fileSystem, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));

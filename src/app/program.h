@@ -49,6 +49,8 @@ public:
     HistoryForm& historyForm();
     // Shows two to four recorded calculations side by side (the first is the one the others are measured against).
     void compare(std::vector<HistoryEntry> entries);
+    // Puts a recorded calculation back where it was made: the main screen, or the table screen for a schedule.
+    bool restoreCalculation(const HistoryEntry& entry);
     CompareForm& compareWindow();
 
     // The forms themselves, for the front ends and the tests.

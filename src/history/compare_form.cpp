@@ -7,6 +7,7 @@
 #include "app/links.h"
 #include "app/program.h"
 #include "common/formats.h"
+#include "history/history_summary.h"
 
 namespace tv {
 
@@ -65,6 +66,11 @@ bool same(double a, double b)
 // A difference in the row's format with its sign ("+$120.50", "−15"); empty when it shows as no difference.
 std::string signedDifference(double difference, const std::string& format)
 {
+    if (format == kYearsFormat) {
+        const std::string size = yearsText(std::fabs(difference));
+        if (size == yearsText(0)) return {};
+        return (difference > 0 ? "+" : "\u2212") + size;
+    }
     const std::string_view f = format.empty() ? kStandardFormat : std::string_view(format);
     const std::string size = formatNumber(std::fabs(difference), f);
     if (size == formatNumber(0, f)) return {};

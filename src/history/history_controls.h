@@ -6,6 +6,7 @@ namespace tv {
 
 namespace history_layout {
 
+inline constexpr int kWidth = 12600;  // the client area; a line of the list fits its column
 inline constexpr int kButtonTop = 5490;
 inline constexpr int kButtonWidth = 1440;
 inline constexpr int kButtonPitch = 1560;
@@ -25,8 +26,8 @@ inline constexpr ControlDecl kHistoryWindowControls[] = {
      "",
      {3420, 120, 3000, 315},
      "Show only the calculations whose line holds this text"},
-    {Kind::Grid, "grd_History", "", "", {120, 555, 9240, 4500}},
-    {Kind::Label, "lbl_Status", "", "", {120, 5145, 9240, 255}},
+    {Kind::Grid, "grd_History", "", "", {120, 555, kWidth - 240, 4500}},
+    {Kind::Label, "lbl_Status", "", "", {120, 5145, kWidth - 240, 255}},
     {Kind::CommandButton, "btn_Restore", "", "&Restore", buttonAt(0),
      "Put the chosen calculation back into the calculator and calculate it again"},
     {Kind::CommandButton, "btn_Mark", "", "&Mark", buttonAt(1), "Mark or unmark the chosen calculation for Compare"},
@@ -34,7 +35,7 @@ inline constexpr ControlDecl kHistoryWindowControls[] = {
      "Show the two to four marked calculations side by side"},
     {Kind::CommandButton, "btn_Delete", "", "&Delete", buttonAt(3), "Remove the chosen calculation from the history"},
     {Kind::CommandButton, "btn_ClearAll", "", "Clear &All", buttonAt(4), "Remove every calculation from the history"},
-    {Kind::CommandButton, "btn_Close", "", "&Close", buttonAt(5)},
+    {Kind::CommandButton, "btn_Close", "", "&Close", {kWidth - 120 - kButtonWidth, kButtonTop, kButtonWidth, 405}},
 };
 
 }  // namespace history_layout

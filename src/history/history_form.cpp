@@ -30,22 +30,24 @@ std::string lower(std::string text)
 HistoryForm::HistoryForm(Program& program) : DeclaredForm(program.app(), "History"), m_program(program)
 {
     setCaption(kTitle);
-    setRect({0, 0, 9480 + 2 * kBorderTwips, 6015 + kTitleBarTwips + 2 * kBorderTwips});
+    setRect({0, 0, history_layout::kWidth + 2 * kBorderTwips, 6015 + kTitleBarTwips + 2 * kBorderTwips});
     ComboList& views = combo("cbo_View");
     for (const char* v : kViews) views.addItem(v);
     views.restoreListIndex(0);
     Grid& g = grid("grd_History");
     g.setFixed(1, 0);
     g.setCols(kColumns);
+    // No fixed column: the mark column is the first one shown.
+    g.setLeftCol(0);
     const char* titles[] = {kMark, "When", "View", "Calculation"};
-    const int widths[] = {360, 1740, 1200, 5700};
+    const int widths[] = {360, 1740, 1200, history_layout::kWidth - 240 - 3300 - 300};
     for (int c = 0; c < kColumns; ++c) {
         g.setText(0, c, titles[c]);
         g.setColWidth(c, widths[c]);
         g.setColAlignment(c, Alignment::Left);
     }
     g.setColAlignment(kMarkCol, Alignment::Center);
-    g.setScrollBars(ScrollBars::Vertical);
+    g.setScrollBars(ScrollBars::Both);
     button("btn_Restore").setDefault(true);
     button("btn_Close").setCancel(true);
     bind("Form_Load", [this] { Form_Load(); });
@@ -192,7 +194,7 @@ void HistoryForm::btn_Restore_Click()
         message("This calculation can no longer be read from the history.");
         return;
     }
-    if (!m_program.mainScreen().restoreCalculation(*entry))
+    if (!m_program.restoreCalculation(*entry))
         message("This calculation was recorded by another version of Tarvolin and cannot be restored.");
 }
 

@@ -35,7 +35,11 @@ std::int64_t HistoryKeeper::now() const
 
 HistoryStore& HistoryKeeper::store()
 {
-    if (!m_store) m_store = m_path.empty() ? HistoryStore::inMemory() : HistoryStore::atPath(m_path);
+    if (!m_store) {
+        HistoryStore::Options options;
+        options.clock = [this] { return now(); };
+        m_store = m_path.empty() ? HistoryStore::inMemory(options) : HistoryStore::atPath(m_path, options);
+    }
     return *m_store;
 }
 

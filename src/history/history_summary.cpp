@@ -51,7 +51,8 @@ std::string historySummary(std::string_view title, const HistoryEntry& e)
     if (auto* f = input("comIntr")) term("at " + f->text + " %");
     if (auto* f = input("fp_Time")) term("for " + durationWords(f->text, months));
     if (auto* f = input("fp_xpay")) term("+ " + f->text);
-    if (auto* f = input("fp_xpaystrt"); f && loan)
+    // The first installment is where extras start unless told otherwise: only another one is said.
+    if (auto* f = input("fp_xpaystrt"); f && loan && !(f->value == 1.0 && e.option != "opt_payoff"))
         term((e.option == "opt_payoff" ? "after installment " : "from installment ") + f->text);
     std::string line(title);
     if (!terms.empty()) line += " \u2014 " + terms;

@@ -11,6 +11,9 @@ namespace tv {
 // "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month".
 std::string historySummary(std::string_view title, const HistoryEntry& entry);
 
+// The format of a length of time a comparison shows as yearsText.
+inline constexpr const char* kYearsFormat = "years";
+
 // A length of time in years as whole years and months: "23 yrs 10 mos", "30 yrs", "11 mos".
 std::string yearsText(double years);
 

@@ -3,7 +3,7 @@
 // folder (or in memory). Nothing here knows a screen or Qt; the program and tarvolin-replay share it.
 //
 // A history that cannot be kept never stops a calculation: every call answers what it could do, and
-// problem() says why the history is not being kept (once set it stays until reopen()).
+// problem() says why the history is not being kept (once set it stays for the life of the store).
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/loan_table.h"
+#include "history_store/history_store.h"
 #include "loan_table/loan_sheet_controls.h"
 #include "screen_model/chart.h"
 #include "screen_model/declared_form.h"
@@ -54,6 +55,9 @@ public:
     void mnuOptExit_Click();
     void mnuOptDwn_Click(std::int16_t index);
     void mnuOptLen_Click(std::int16_t index);
+    // Opens the screen on a recorded schedule's loan (one rate, one length) and shows that schedule again; false for
+    // an entry that is no table schedule.
+    bool restoreSchedule(const HistoryEntry& entry);
     void Btn_Clear_Click();
     void Btn_Close_Click();
 
@@ -136,6 +140,7 @@ private:
     static std::string statusMessage(TableStatus status);
 
     Program& m_program;
+    bool m_restoring = false;  // a recorded schedule is being shown again
 };
 
 // Shows a form (not modally), or only brings it to the front when it is shown already.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/program.h"
+#include "app/rate_list.h"
 #include "common/formats.h"
 #include "common/numbers.h"
 #include "history/history_keeper.h"
@@ -13,7 +14,7 @@ namespace tv {
 
 void LoanSheet::recordSchedule()
 {
-    if (amortTable.status != TableStatus::Ok || amortTable.months() == 0) return;
+    if (m_restoring || amortTable.status != TableStatus::Ok || amortTable.months() == 0) return;
     const std::string money = "$#,##0.00;($#,##0.00)";
     const std::string duration(kDurationFormat);
     const bool months = lenStep != 1;
@@ -40,13 +41,49 @@ void LoanSheet::recordSchedule()
                  amount("fp_totInt", "Total Interest", amortTable.lines.back().totalInterest, -1),
                  amount("fp_totpay", "Total Payments", totalPaid, -1),
                  amount("fp_lstPay", "Last Payment", amortTable.lastPayment()),
-                 {"paidOff", "Paid off after", yearsText(years), years, duration, -1}};
+                 {"paidOff", "Paid off after", yearsText(years), years, kYearsFormat, -1}};
     e.curveTitle = "Balance";
     for (int k = 0; k <= amortTable.months(); ++k)
         if (k % 12 == 0 || k == amortTable.months())
             e.curve.push_back({k / 12.0, amortTable.lines[static_cast<std::size_t>(k)].balance});
     e.summary = historySummary("Table schedule", e);
     program().history().record(std::move(e));
+}
+
+}  // namespace tv
+
+namespace tv {
+
+bool LoanSheet::restoreSchedule(const HistoryEntry& entry)
+{
+    auto input = [&entry](std::string_view name) -> std::optional<double> {
+        for (const HistoryField& f : entry.inputs)
+            if (f.name == name) return f.value;
+        return std::nullopt;
+    };
+    const std::optional<double> amount = input("fp_Prin");
+    const std::optional<double> rate = input("comIntr");
+    const std::optional<double> length = input("fp_Time");
+    if (entry.view != "Table" || !amount || !rate || !length) return false;
+    showInFront(*this);
+    // A table of the one rate and the one length, in the unit the schedule was made in, and that cell's schedule.
+    mnuOptDwn_Click(0);
+    mnuOptLen_Click(entry.unit == "Months" ? 1 : 0);
+    box("txtPurchTotl").setText(plainText(*amount));
+    box("txtDwnPay").setText("0");
+    box("txtLenMin").setText(plainText(*length));
+    box("txtLenMax").setText(plainText(*length));
+    const int index = static_cast<int>(std::lround(*rate / kTableRateStepPercent));
+    minRates().choose(index);
+    maxRates().choose(index);
+    cmdCalcPmts_Click();
+    if (pmtTable.status != TableStatus::Ok || pmtTable.rateCount() < 1) return true;
+    grid("grdPayments").setCurrent(1, 1);
+    // The schedule is in the history already.
+    m_restoring = true;
+    cmdCalcAmort_Click();
+    m_restoring = false;
+    return true;
 }
 
 }  // namespace tv

@@ -195,7 +195,7 @@ private:
     // accepted calculation with its results and its curve.
     std::vector<HistoryField> historyInputs() const;
     void recordCalculation(std::vector<HistoryField> inputs, std::int16_t numpay);
-    // Set while a recorded calculation is put back: the input checker asks nothing.
+    // Set while a recorded calculation is put back: the input checker asks nothing and nothing new is recorded.
     bool m_restoring = false;
     // Set by a refusal that re-initialised the inputs itself, which then stay as it left them.
     bool m_reinitialisedAfterRefusal = false;

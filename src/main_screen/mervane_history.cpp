@@ -58,7 +58,7 @@ const char* loanTitle(LoanOption option)
         case LoanOption::Payoff:
             return "Loan payoff";
         case LoanOption::ExtraEveryInstallment:
-            return "Extra with every installment";
+            return "Extra each installment";
         case LoanOption::ExtraOnce:
             return "One extra payment";
         case LoanOption::ExtraYearly:
@@ -180,7 +180,7 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
     };
     auto years = [&e](const char* title, double value, int better) {
         if (!std::isfinite(value) || value <= 0) return;
-        e.results.push_back({"paidOff", title, yearsText(value), value, std::string(kDurationFormat), better});
+        e.results.push_back({"paidOff", title, yearsText(value), value, kYearsFormat, better});
     };
 
     if (loans) {
@@ -203,11 +203,18 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
         result("fp_totInt", "lbl_totInt", -1);
         result("fp_totpay", "lbl_totPay", -1);
         if (info.group != LoanGroup::Solve) {
-            auto& r = e.results;
+            // With extras, what is paid is the "with Xtra" column: the rows every scenario shares hold it.
+            auto relabel = [&e](const char* name, const char* label, int better) {
+                for (HistoryField& f : e.results)
+                    if (f.name == name) f.label = label, f.better = better;
+            };
+            const bool extra = info.group == LoanGroup::Extra;
             result("fp_totIntwX", "lbl_wXP", -1);
-            if (!r.empty() && r.back().name == "fp_totIntwX") r.back().label = "Total Interest with Xtra";
             result("fp_totPaywX", "lbl_wXP", -1);
-            if (!r.empty() && r.back().name == "fp_totPaywX") r.back().label = "Total Payments with Xtra";
+            relabel("fp_totIntwX", extra ? "Total Interest" : "Total Interest with Payoff", -1);
+            relabel("fp_totPaywX", extra ? "Total Payments" : "Total Payments with Payoff", -1);
+            relabel("fp_totInt", extra ? "Total Interest without Xtra" : "Total Interest", extra ? 0 : -1);
+            relabel("fp_totpay", extra ? "Total Payments without Xtra" : "Total Payments", extra ? 0 : -1);
             result("fp_lstPay", "lbl_lstPay", 0);
         }
         if (info.group == LoanGroup::Extra)
@@ -266,7 +273,8 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
         }
     }
     e.summary = historySummary(historyTitle(e), e);
-    program().history().record(std::move(e));
+    // A restored calculation is in the history already.
+    if (!m_restoring) program().history().record(std::move(e));
 }
 
 std::string Mervane::historyTitle(const HistoryEntry& e)
@@ -293,6 +301,10 @@ bool Mervane::restoreCalculation(const HistoryEntry& entry)
     if (!button) return false;
 
     m_restoring = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{m_restoring};
     if (loans != inLoanView()) fire(loans ? "mnu_view_loan" : "mnu_view_invest", "Click");
     if ((entry.unit == "Months") != inMonthView()) fire(entry.unit == "Months" ? "mnu_Months" : "mnu_Years", "Click");
     if (loans) {
@@ -313,7 +325,6 @@ bool Mervane::restoreCalculation(const HistoryEntry& entry)
             static_cast<MaskedBox*>(c)->setText(f.value ? plainText(*f.value) : f.text);
         }
     }
-    m_restoring = false;
     showInFront(*this);
     fire("btn_Calc", "Click");
     return true;
