@@ -32,7 +32,7 @@ void LoanSheet::recordSchedule()
     e.unit = months ? "Months" : "Years";
     e.inputs = {
         amount("fp_Prin", "Loan Amount", loanAmt),
-        {"comIntr", "Interest Rate %", plainText(ratePercent), ratePercent, "0.000", 0},
+        {"comIntr", "Interest Rate %", formatNumber(ratePercent, "0.000"), ratePercent, "0.000", 0},
         {"fp_Time", months ? "Duration (Mos)" : "Duration (Yrs)", formatNumber(length, duration), length, duration, 0}};
     double totalPaid = 0;
     for (std::size_t k = 1; k < amortTable.lines.size(); ++k) totalPaid += amortTable.lines[k].payment;
