@@ -14,14 +14,15 @@ namespace {
 constexpr const char* kMoney = "$#,##0.00;($#,##0.00)";
 constexpr const char* kRate = "0.000";
 
+// The same texts whatever the machine's locale.
 std::string money(double v)
 {
-    return formatNumber(v, kMoney);
+    return formatNumber(v, kMoney, Locale::enUS());
 }
 
 std::string rate(double percent)
 {
-    return formatNumber(percent, kRate);
+    return formatNumber(percent, kRate, Locale::enUS());
 }
 
 HistoryField moneyField(const char* name, const char* label, double v, int better = 0)

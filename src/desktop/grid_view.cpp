@@ -272,7 +272,7 @@ void GridView::applyCells()
 {
     if (m_dirtyBottom < m_dirtyTop) return;
     m_model.cellsChanged(m_dirtyTop, m_dirtyLeft, m_dirtyBottom, m_dirtyRight);
-    fitColumns();
+    fitColumns(m_dirtyTop, m_dirtyBottom);
     // The corner shows cell (0, 0) outside the model's reach.
     if (m_dirtyTop == 0 && m_dirtyLeft == 0 && m_corner) m_corner->update();
 }
@@ -298,36 +298,96 @@ void GridView::applyShape()
     applySectionSizes(verticalHeader(), m_model.rowCount(), [&](int r) { return s.px(m_grid.rowHeight(r + hr)); });
     applySectionSizes(horizontalHeader(), m_model.columnCount(), [&](int c) { return s.px(m_grid.colWidth(c + hc)); });
     setWordWrap(m_grid.wordWrap());
-    fitColumns();
+    fitColumns(0, m_grid.rows() - 1);
     applyScrollBars();
     repaintAll();
 }
 
-void GridView::fitColumns()
+namespace {
+
+// The width of texts in one font, fast enough for a column of ten thousand lines: each text's width is first
+// estimated from cached character advances, and only the texts that may be the widest are measured exactly
+// (shaping every line costs tens of milliseconds).
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font) : m_fm(font), m_average(std::max(1, m_fm.averageCharWidth()))
+    {
+        for (int c = 0; c < 128; ++c) m_ascii[c] = m_fm.horizontalAdvance(QChar(c));
+    }
+
+    int estimate(const std::string& text)
+    {
+        int w = 0;
+        for (std::size_t i = 0; i < text.size();) {
+            const auto b = static_cast<unsigned char>(text[i]);
+            if (b < 0x80) {
+                w += m_ascii[b];
+                ++i;
+                continue;
+            }
+            // A UTF-8 sequence: its code point's advance, cached.
+            const int length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            char32_t cp = b & (0xFF >> (length + 1));
+            for (int k = 1; k < length && i + k < text.size(); ++k)
+                cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+            i += static_cast<std::size_t>(length);
+            auto [it, fresh] = m_other.try_emplace(cp, m_average);
+            if (fresh && cp <= 0xFFFF) it->second = m_fm.horizontalAdvance(QChar(static_cast<char16_t>(cp)));
+            w += it->second;
+        }
+        return w;
+    }
+    int exact(const std::string& text) const { return m_fm.horizontalAdvance(GridModel::cellText(text)); }
+    // Estimates within this of the widest may be the widest once shaped (kerning, ligatures).
+    int tolerance(int widestEstimate) const { return 3 * m_average + widestEstimate / 20; }
+    int averageCharWidth() const { return m_average; }
+
+private:
+    QFontMetrics m_fm;
+    int m_average;
+    int m_ascii[128]{};
+    std::unordered_map<char32_t, int> m_other;
+};
+
+}  // namespace
+
+void GridView::fitColumns(int firstRow, int lastRow)
 {
     const TwipScale& s = m_window.scale();
-    const QFontMetrics fm(font());
+    TextWidths widths(font());
     // The cell's text margins on both sides, as the view draws them, the grid line, and half a character
     // for the text layout's fractional widths, which the metrics round away.
     const int margin =
-        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1 + fm.averageCharWidth() / 2;
-    auto widest = [&](int col, int firstRow) {
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1 + widths.averageCharWidth() / 2;
+    const int hr = m_model.headerRows();
+    const int hc = m_model.headerCols();
+    const int from = std::max(firstRow, hr);
+    const int to = std::min(lastRow, m_grid.rows() - 1);
+    auto widest = [&](int col) {
+        int most = 0;
+        for (int row = from; row <= to; ++row) most = std::max(most, widths.estimate(m_grid.text(row, col)));
+        if (most == 0) return 0;
+        const int floor = most - widths.tolerance(most);
         int w = 0;
-        for (int row = firstRow; row < m_grid.rows(); ++row) {
+        for (int row = from; row <= to; ++row) {
             const std::string& text = m_grid.text(row, col);
-            if (!text.empty()) w = std::max(w, fm.horizontalAdvance(GridModel::cellText(text)) + margin);
+            if (!text.empty() && widths.estimate(text) >= floor) w = std::max(w, widths.exact(text) + margin);
         }
         return w;
     };
-    const int hr = m_model.headerRows();
-    const int hc = m_model.headerCols();
-    if (hc > 0 && m_grid.colWidth(0) > 0)
-        verticalHeader()->setFixedWidth(std::max({1, s.px(m_grid.colWidth(0)), widest(0, hr)}));
+    // A refit of some rows only widens: the rows not looked at may hold the widest text.
+    const bool whole = from <= hr && to >= m_grid.rows() - 1;
+    if (hc > 0 && m_grid.colWidth(0) > 0) {
+        const int designed = std::max(1, s.px(m_grid.colWidth(0)));
+        const int now = whole ? designed : std::max(designed, verticalHeader()->width());
+        verticalHeader()->setFixedWidth(std::max(now, widest(0)));
+    }
     // Headings wrap onto further lines; only the cells below them set a column's width.
     for (int c = 0; c < m_model.columnCount(); ++c) {
         const int designed = s.px(m_grid.colWidth(c + hc));
         if (designed <= 0) continue;
-        const int width = std::max(designed, widest(c + hc, hr));
+        const int base = whole ? designed : std::max(designed, horizontalHeader()->sectionSize(c));
+        const int width = std::max(base, widest(c + hc));
         if (horizontalHeader()->sectionSize(c) != width) horizontalHeader()->resizeSection(c, width);
     }
 }

@@ -74,8 +74,9 @@ private:
     void applyScrollBars();
     void applyCells();
     void repaintAll();
-    // Widens every column (and the row headings) that the grid made narrower than its widest text.
-    void fitColumns();
+    // Widens every column (and the row headings) that the grid made narrower than its widest text in the
+    // rows firstRow..lastRow; a fit of every row also narrows a column back to its designed width.
+    void fitColumns(int firstRow, int lastRow);
 
     tv::Grid& m_grid;
     FormWindow& m_window;

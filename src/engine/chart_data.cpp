@@ -97,26 +97,53 @@ std::vector<BalancePoint> balanceByYear(const ExtraPayInput& input, double payme
     std::vector<BalancePoint> points;
     const int perYear = input.periodsPerYear;
     const double scheduled = std::round(input.durationYears * perYear);
-    if (perYear <= 0 || !std::isfinite(scheduled) || scheduled < 1 || scheduled > limits::kMaxPeriods ||
-        !std::isfinite(payment) || payment <= 0 || !std::isfinite(input.principal) || input.principal <= 0)
+    if (perYear <= 0 || perYear > 366 || !std::isfinite(scheduled) || scheduled < 1 ||
+        scheduled > limits::kMaxPeriods || !std::isfinite(payment) || payment <= 0 || !std::isfinite(input.principal) ||
+        input.principal <= 0)
         return points;
     const double r = input.annualRatePercent / 100 / perYear;
     const int count = static_cast<int>(scheduled);
     const int start = static_cast<int>(std::max(1.0, std::ceil(input.startInstallment)));
+    const double extra = std::isfinite(input.extraAmount) ? std::max(0.0, input.extraAmount) : 0.0;
+    auto paidAt = [&](int k) {
+        if (extra <= 0) return payment;
+        const bool with = input.mode == ExtraMode::PerInstallment ? k > start
+                          : input.mode == ExtraMode::OneTime      ? k == start
+                                                                  : k >= start && (k - start) % 12 == 0;
+        return with ? payment + extra : payment;
+    };
+    // A year without a change of payment is one step: b (1 + r)^n - p ((1 + r)^n - 1) / r, with the powers
+    // taken once; a year in which the payment changes, or the loan ends, is walked installment by installment.
+    std::vector<double> grow(static_cast<std::size_t>(perYear) + 1, 1.0);
+    std::vector<double> annuity(static_cast<std::size_t>(perYear) + 1, 0.0);
+    for (std::size_t n = 1; n < grow.size(); ++n) {
+        grow[n] = grow[n - 1] * (1 + r);
+        annuity[n] = annuity[n - 1] * (1 + r) + 1;
+    }
     double balance = input.principal;
     points.push_back({0, balance});
-    for (int k = 1; k <= count && balance > 0; ++k) {
-        double paid = payment;
-        if (input.extraAmount > 0) {
-            const bool extra = input.mode == ExtraMode::PerInstallment ? k > start
-                               : input.mode == ExtraMode::OneTime      ? k == start
-                                                                       : k >= start && (k - start) % 12 == 0;
-            if (extra) paid += input.extraAmount;
+    for (int first = 1; first <= count && balance > 0; first += perYear) {
+        const int last = std::min(count, first + perYear - 1);
+        const int n = last - first + 1;
+        const double p = paidAt(first);
+        bool level = paidAt(last) == p;
+        if (level && input.mode != ExtraMode::PerInstallment && extra > 0)
+            for (int k = first + 1; k < last && level; ++k) level = paidAt(k) == p;
+        const double after = balance * grow[static_cast<std::size_t>(n)] - p * annuity[static_cast<std::size_t>(n)];
+        if (level && after >= 0.005 && last < count) {
+            balance = after;
+            points.push_back({static_cast<double>(last) / perYear, balance});
+            continue;
         }
-        balance = balance * (1 + r) - paid;
-        // The last installment pays what is left, to the cent.
-        if (balance < 0.005 || k == count) balance = 0;
-        if (k % perYear == 0 || balance == 0) points.push_back({static_cast<double>(k) / perYear, balance});
+        for (int k = first; k <= last; ++k) {
+            balance = balance * (1 + r) - paidAt(k);
+            // The last installment pays what is left, to the cent.
+            if (balance < 0.005 || k == count) balance = 0;
+            if (balance == 0 || k == last) {
+                points.push_back({static_cast<double>(k) / perYear, balance});
+                break;
+            }
+        }
     }
     return points;
 }

@@ -20,6 +20,16 @@ std::string durationWords(const std::string& text, bool months)
 
 }  // namespace
 
+void thinCurve(std::vector<HistoryPoint>& curve, std::size_t maxPoints)
+{
+    if (maxPoints < 2 || curve.size() <= maxPoints) return;
+    const std::size_t step = (curve.size() - 2) / (maxPoints - 1) + 1;
+    std::vector<HistoryPoint> kept;
+    for (std::size_t i = 0; i + 1 < curve.size(); i += step) kept.push_back(curve[i]);
+    kept.push_back(curve.back());
+    curve = std::move(kept);
+}
+
 std::string yearsText(double years)
 {
     const long long months = std::llround(years * 12);

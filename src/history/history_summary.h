@@ -11,6 +11,10 @@ namespace tv {
 // "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month".
 std::string historySummary(std::string_view title, const HistoryEntry& entry);
 
+// A curve kept to at most maxPoints points for a comparison's chart: evenly spaced points, the first and the
+// last kept (an entry stays small and quick to store however long its loan).
+void thinCurve(std::vector<HistoryPoint>& curve, std::size_t maxPoints = 121);
+
 // The format of a length of time a comparison shows as yearsText.
 inline constexpr const char* kYearsFormat = "years";
 

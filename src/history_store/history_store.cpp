@@ -364,6 +364,9 @@ int SqliteHistory::connect(Access access)
         // last entries, never the file).
         if ((rc = exec("PRAGMA journal_mode = WAL")) != SQLITE_OK) return rc;
         if ((rc = exec("PRAGMA synchronous = NORMAL")) != SQLITE_OK) return rc;
+        // The log is copied into the file when the history is listed and when it is closed, never by an add:
+        // a checkpoint takes milliseconds, which no Calculate should wait for.
+        if ((rc = exec("PRAGMA wal_autocheckpoint = 0")) != SQLITE_OK) return rc;
     }
     if (version == 0) {
         std::string create = std::string("BEGIN IMMEDIATE; ") + kCreateTable +
@@ -527,6 +530,10 @@ std::vector<HistorySummary> SqliteHistory::summaries()
     }
     // A damaged file read part way is set aside whole; the new one is empty.
     if (rc != SQLITE_DONE && failed(rc)) list.clear();
+    // The user is looking at the list, not waiting for a result: a good moment to fold the log into the file
+    // (passive: it never waits for another copy, and a failure changes nothing stored).
+    if (m_db && !m_memory && m_problem == HistoryProblem::None)
+        sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
     return list;
 }
 

@@ -238,6 +238,7 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
             }
             e.curveTitle = "Balance";
             for (const BalancePoint& p : balanceByYear(in, m_calc.valPayment)) e.curve.push_back({p.years, p.balance});
+            thinCurve(e.curve);
         }
     } else {
         const InvestOptionInfo& info = investInfo();

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/amortization.h"
 #include "engine/chart_data.h"
 #include "engine/investment.h"
 #include "engine/loan_table.h"
@@ -118,6 +119,36 @@ TEST(FundPaths, AnAnnuityWhoseBalanceOutgrowsADoubleHasNoPath)
     FundPath p = annuityPath(0, 23, 1, 32766, 2.3e-321);
     EXPECT_EQ(p.status, InvestStatus::ResultOutOfRange);
     EXPECT_TRUE(p.points.empty());
+}
+
+struct BalanceCase {
+    const char* what;
+    ExtraMode mode;
+    int perYear;
+    double extra;
+    double start;
+};
+
+TEST(BalanceByYear, EndsWhereTheExtraPaymentWalkEndsAndNeverRises)
+{
+    const BalanceCase cases[] = {
+        {"a plain loan", ExtraMode::PerInstallment, 12, 0, 1},
+        {"an extra with every installment from the 13th", ExtraMode::PerInstallment, 12, 200, 13},
+        {"one extra with the 30th of 26 a year", ExtraMode::OneTime, 26, 20000, 30},
+        {"yearly extras from the 6th of 24 a year", ExtraMode::Yearly, 24, 5000, 6},
+    };
+    for (const BalanceCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ExtraPayInput in{250000, 6.5, c.perYear, 30, false, c.mode, c.extra, c.start};
+        const ExtraPayResult walk = amortizeWithExtras(in);
+        ASSERT_EQ(walk.status, LoanStatus::Ok);
+        const std::vector<BalancePoint> points = balanceByYear(in, walk.payment);
+        ASSERT_GE(points.size(), 2u);
+        EXPECT_EQ(points.front().balance, 250000);
+        EXPECT_EQ(points.back().balance, 0);
+        EXPECT_NEAR(points.back().years, walk.years, 1e-9);
+        for (std::size_t i = 1; i < points.size(); ++i) EXPECT_LE(points[i].balance, points[i - 1].balance);
+    }
 }
 
 }  // namespace
