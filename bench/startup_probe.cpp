@@ -14,10 +14,12 @@
 // x 200 lengths) and presses Show Payments before the event loop starts; the first paint watched is then the
 // table screen's. Output: one JSON object on stdout.
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,11 +34,13 @@
 #include <unistd.h>
 
 #include "app/program.h"
+#include "common/locale.h"
 #include "desktop/desktop_defaults.h"
 #include "desktop/qt_platform.h"
 #include "desktop/renderer.h"
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
+#include "qt_locale/qt_locale.h"
 #include "scenarios.h"
 
 extern char** environ;
@@ -95,6 +99,8 @@ private:
 int child(int argc, char** argv, bool table)
 {
     QApplication qapp(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    tv::Locale::setCurrent(tvqt::localeFromQt(QLocale::system()));
     tvqt::applyDesktopDefaults(qapp);
 
     tvqt::QtPlatform platform;

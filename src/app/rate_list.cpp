@@ -1,9 +1,11 @@
 #include "app/rate_list.h"
 
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
+#include <string_view>
 
 #include "common/formats.h"
+#include "common/locale.h"
 #include "common/rounding.h"
 #include "engine/loan.h"
 #include "engine/loan_table.h"
@@ -39,7 +41,7 @@ double RateList::percentAt(RateScale scale, int index)
 
 std::string RateList::textAt(RateScale scale, int index)
 {
-    if (scale == RateScale::Table && index == 0) return "0.000";
+    if (scale == RateScale::Table && index == 0) return formatNumber(0, kFixed3Format);
     return formatNumber(percentAt(scale, index), scale == RateScale::Table ? kFixed2Format : kFixed3Format);
 }
 
@@ -75,18 +77,32 @@ double RateList::percent() const
 
 bool RateList::type(const std::string& text) const
 {
-    // Digits with at most one point and five decimals, blanks around, one "%" at the end.
+    // Digits with at most one decimal separator (the locale's) and five decimals, blanks around, one "%" at the end.
     const std::size_t b = text.find_first_not_of(' ');
     if (b == std::string::npos) return false;
     std::string t = text.substr(b, text.find_last_not_of(' ') - b + 1);
     if (t.back() == '%') t.pop_back();
     while (!t.empty() && t.back() == ' ') t.pop_back();
-    const std::size_t point = t.find('.');
-    const std::size_t decimals = point == std::string::npos ? 0 : t.size() - point - 1;
-    if (t.empty() || t == "." || t.size() > 16 || t.find_first_not_of("0123456789.") != std::string::npos ||
-        (point != std::string::npos && t.find('.', point + 1) != std::string::npos) || decimals > 5)
+    const std::string& separator = Locale::current().decimalSeparator;
+    const std::string_view point = separator.empty() ? std::string_view(".") : std::string_view(separator);
+    std::string number;  // with a "."
+    for (std::size_t i = 0; i < t.size();) {
+        if (t[i] >= '0' && t[i] <= '9') {
+            number += t[i++];
+        } else if (std::string_view(t).substr(i, point.size()) == point) {
+            number += '.';
+            i += point.size();
+        } else {
+            return false;
+        }
+    }
+    const std::size_t dot = number.find('.');
+    const std::size_t decimals = dot == std::string::npos ? 0 : number.size() - dot - 1;
+    if (number.empty() || number == "." || t.size() > 16 ||
+        (dot != std::string::npos && number.find('.', dot + 1) != std::string::npos) || decimals > 5)
         return false;
-    const double value = std::strtod(t.c_str(), nullptr);
+    double value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
     if (!(value >= 0 && value <= kHighestPercent)) return false;
     keep(value, t);
     return true;
@@ -96,7 +112,11 @@ void RateList::setRate(double ratePercent) const
 {
     char digits[32];
     std::snprintf(digits, sizeof digits, "%.5f", ratePercent);
-    keep(ratePercent, digits);
+    std::string text = digits;
+    // Shown with the locale's decimal separator, whatever the C library's numeric locale wrote.
+    if (const std::size_t dot = text.find_first_not_of("-0123456789"); dot != std::string::npos)
+        text.replace(dot, 1, Locale::current().decimalSeparator);
+    keep(ratePercent, text);
 }
 
 void RateList::keep(double ratePercent, const std::string& text) const

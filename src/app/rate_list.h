@@ -38,9 +38,9 @@ public:
     // The chosen rate in percent: a typed rate as typed (or as set, at its full precision), else the chosen
     // entry's; 0 when none is chosen.
     double percent() const;
-    // A rate typed into the list (0 to 25 with up to five decimals, a "%" allowed after it): an entry's rate
-    // chooses that entry, any other is kept as typed with the entry below it chosen. False, changing nothing,
-    // for a text that is no such rate.
+    // A rate typed into the list (0 to 25 with up to five decimals after the locale's decimal separator, a "%"
+    // allowed after it): an entry's rate chooses that entry, any other is kept as typed with the entry below it
+    // chosen. False, changing nothing, for a text that is no such rate.
     bool type(const std::string& text) const;
     // Keeps a rate (0 to 25) at its full precision, shown with five decimals.
     void setRate(double ratePercent) const;

@@ -1,9 +1,12 @@
 #include "common/formats.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 #include "common/numbers.h"
 
@@ -82,15 +85,25 @@ Digits roundedDigits(double magnitude, int decimals)
     return {all.substr(0, split), all.substr(split)};
 }
 
+// The integer digits with the locale's group separators: a primary group next to the decimal separator,
+// secondary groups further left, none at all below the locale's minimum ("1234" in es_ES).
 std::string grouped(const std::string& integer, const Locale& locale)
 {
+    const int n = static_cast<int>(integer.size());
+    const int primary = locale.primaryGroup;
+    const int secondary = locale.secondaryGroup > 0 ? locale.secondaryGroup : primary;
+    if (primary <= 0 || locale.groupSeparator.empty() || n - primary < std::max(1, locale.minimumGroupingDigits))
+        return integer;
+    std::vector<int> cuts;  // digits left of each separator, largest first
+    for (int cut = n - primary; cut > 0; cut -= secondary) cuts.push_back(cut);
     std::string out;
-    int n = static_cast<int>(integer.size());
-    for (int i = 0; i < n; ++i) {
-        out += integer[static_cast<std::size_t>(i)];
-        int left = n - 1 - i;
-        if (left > 0 && left % 3 == 0) out += locale.groupSeparator;
+    int from = 0;
+    for (auto cut = cuts.rbegin(); cut != cuts.rend(); ++cut) {
+        out.append(integer, static_cast<std::size_t>(from), static_cast<std::size_t>(*cut - from));
+        out += locale.groupSeparator;
+        from = *cut;
     }
+    out.append(integer, static_cast<std::size_t>(from));
     return out;
 }
 
@@ -102,6 +115,23 @@ struct Style {
     bool percent;
 };
 
+std::string minusOf(const Locale& locale)
+{
+    return locale.minusSign.empty() ? "-" : locale.minusSign;
+}
+
+std::string money(const std::string& amount, bool negative, const Locale& locale)
+{
+    const bool before = locale.currencyPlace == CurrencyPlace::Before;
+    const std::string& symbol = locale.currencySymbol;
+    const std::string& space = locale.currencySpace;
+    const std::string minus = negative && locale.negativeMoney != NegativeMoney::Parentheses ? minusOf(locale) : "";
+    if (before && locale.negativeMoney == NegativeMoney::MinusAfterSymbol) return symbol + space + minus + amount;
+    const std::string text = before ? symbol + space + amount : amount + space + symbol;
+    if (negative && locale.negativeMoney == NegativeMoney::Parentheses) return "(" + text + ")";
+    return minus + text;
+}
+
 std::string format(double value, const Style& style, const Locale& locale)
 {
     Digits d = roundedDigits(std::fabs(value), style.decimals);
@@ -109,14 +139,10 @@ std::string format(double value, const Style& style, const Locale& locale)
     if (style.trimFraction)
         while (!d.fraction.empty() && d.fraction.back() == '0') d.fraction.pop_back();
     std::string body = style.group ? grouped(d.integer, locale) : d.integer;
-    if (!d.fraction.empty()) body += locale.decimalPoint + d.fraction;
+    if (!d.fraction.empty()) body += (locale.decimalSeparator.empty() ? "." : locale.decimalSeparator) + d.fraction;
     if (style.percent) body += '%';
-    if (style.money) {
-        body = locale.currencySymbol + body;
-        if (negative) return locale.negativeCurrencyInParentheses ? "(" + body + ")" : "-" + body;
-        return body;
-    }
-    return negative ? "-" + body : body;
+    if (style.money) return money(body, negative, locale);
+    return negative ? minusOf(locale) + body : body;
 }
 
 }  // namespace
@@ -141,6 +167,45 @@ std::string displayText(std::string_view text, std::string_view fmt, const Local
     std::optional<double> value = parseBoxValue(text, locale);
     if (!value) return std::string(text);
     return formatNumber(*value, fmt, locale);
+}
+
+std::string dateText(int year, int month, int day, const Locale& locale)
+{
+    auto twoDigits = [](int n) {
+        std::string text = std::to_string(std::abs(n) % 100);
+        return text.size() < 2 ? "0" + text : text;
+    };
+    const std::string& pattern = locale.shortDatePattern;
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size();) {
+        const char c = pattern[i];
+        if (c == '\'') {  // 'text' as it is; '' is a quote
+            std::size_t end = pattern.find('\'', i + 1);
+            if (end == i + 1) {
+                out += '\'';
+            } else {
+                out.append(pattern, i + 1, end == std::string::npos ? std::string::npos : end - i - 1);
+            }
+            i = end == std::string::npos ? pattern.size() : end + 1;
+            continue;
+        }
+        std::size_t n = 1;
+        while (i + n < pattern.size() && pattern[i + n] == c) ++n;
+        if (c == 'd' && n <= 2) {
+            out += n == 1 ? std::to_string(day) : twoDigits(day);
+        } else if (c == 'M') {
+            if (n >= 3)
+                out += locale.monthAbbreviations[static_cast<std::size_t>(((month - 1) % 12 + 12) % 12)];
+            else
+                out += n == 1 ? std::to_string(month) : twoDigits(month);
+        } else if (c == 'y') {
+            out += n == 2 ? twoDigits(year) : std::to_string(year);
+        } else if (c != 'd') {  // a weekday (ddd, dddd) is not shown
+            out.append(n, c);
+        }
+        i += n;
+    }
+    return out;
 }
 
 }  // namespace tv

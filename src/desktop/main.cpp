@@ -1,18 +1,26 @@
 // The desktop program: the model program, drawn by the Qt renderer, on the Qt platform.
 #include <QApplication>
+#include <QLocale>
 
+#include <clocale>
 #include <cstdlib>
 
 #include "app/program.h"
+#include "common/locale.h"
 #include "desktop/accessible_names.h"
 #include "desktop/desktop_defaults.h"
 #include "desktop/qt_platform.h"
 #include "desktop/renderer.h"
 #include "history_store/history_store.h"
+#include "qt_locale/qt_locale.h"
 
 int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
+    // Qt set the C library's numeric locale from the environment; what the user sees goes through tv::Locale, and
+    // the C library's number texts stay plain.
+    std::setlocale(LC_NUMERIC, "C");
+    tv::Locale::setCurrent(tvqt::localeFromQt(QLocale::system()));
     tvqt::applyDesktopDefaults(qapp);
     tvqt::installAccessibleInterfaces();
 

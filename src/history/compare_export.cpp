@@ -54,7 +54,8 @@ std::string CompareForm::CsvText() const
         std::vector<std::string> row{r.label};
         for (std::size_t i = 0; i < r.values.size(); ++i) {
             if (r.values[i])
-                row.push_back(isMoney(r.format) ? formatNumber(*r.values[i], kFixed2Format) : plainText(*r.values[i]));
+                row.push_back(isMoney(r.format) ? formatNumber(*r.values[i], kFixed2Format, Locale::enUS())
+                                                : plainText(*r.values[i], Locale::enUS()));
             else
                 row.push_back(r.shown[i] == kMissing ? "" : r.shown[i]);
         }

@@ -18,7 +18,7 @@ namespace {
 // Plain numbers for the CSV file: money to the cent as the grid shows it, without signs or separators.
 std::string cents(double amount)
 {
-    return formatNumber(amount, kFixed2Format);
+    return formatNumber(amount, kFixed2Format, Locale::enUS());
 }
 
 std::string money(double amount)
@@ -73,9 +73,9 @@ std::vector<Term> loanTerms(const LoanSheet& s)
         {"Down payment", money(down) + percent, "Down payment", {cents(down)}},
         {"Amount financed", money(s.loanAmt), "Amount financed", {cents(s.loanAmt)}},
         {"Rate", range(formatNumber(rateLow, kFixed2Format) + "%", formatNumber(rateHigh, kFixed2Format) + "%"),
-         "Rate (%)", plainRange(plainText(rateLow), plainText(rateHigh))},
+         "Rate (%)", plainRange(plainText(rateLow, Locale::enUS()), plainText(rateHigh, Locale::enUS()))},
         {"Length", range(plainText(lengthLow), plainText(lengthHigh)) + " " + unit, "Length (" + unit + ")",
-         plainRange(plainText(lengthLow), plainText(lengthHigh))},
+         plainRange(plainText(lengthLow, Locale::enUS()), plainText(lengthHigh, Locale::enUS()))},
         {"Monthly payment", range(money(paymentLow), money(paymentHigh)), "Monthly payment",
          plainRange(cents(paymentLow), cents(paymentHigh))},
     };
@@ -136,7 +136,7 @@ std::string LoanSheet::CsvText() const
         for (double length : pmtTable.lengths) header.push_back(lengthWords(length));
         rows.push_back(std::move(header));
         for (int i = 0; i < pmtTable.rateCount(); ++i) {
-            std::vector<std::string> row{plainText(pmtTable.ratesPercent[static_cast<std::size_t>(i)])};
+            std::vector<std::string> row{plainText(pmtTable.ratesPercent[static_cast<std::size_t>(i)], Locale::enUS())};
             for (int j = 0; j < pmtTable.lenCount(); ++j) row.push_back(cents(pmtTable.payment(i, j)));
             rows.push_back(std::move(row));
         }

@@ -26,14 +26,6 @@ std::string exactRateText(double annualRatePercent, double payment)
     return "Exact rate for " + formatNumber(payment, kCurrencyFormat) + ": " + rate + " %";
 }
 
-// "Jul 15, 2045".
-std::string dateText(const CalendarDate& d)
-{
-    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return std::string(kMonths[(d.month - 1) % 12]) + " " + std::to_string(d.day) + ", " + std::to_string(d.year);
-}
-
 }  // namespace
 
 std::string Mervane::statusMessage(LoanStatus status)
@@ -216,7 +208,8 @@ void Mervane::ShowXtraSavings(std::int16_t numpay)
     if (m_xtraInstallments <= 0 || plain.status != LoanStatus::Ok) return;
     const Date today = platform().today();
     const CalendarDate start{today.year, today.month, today.day};
-    const std::string paidOff = "paid off " + dateText(installmentDate(start, numpay, m_xtraInstallments));
+    const CalendarDate end = installmentDate(start, numpay, m_xtraInstallments);
+    const std::string paidOff = "paid off " + dateText(end.year, end.month, end.day);
     if (m_xtraPaid <= 0) {
         line.setCaption("No Xtra payment made - nothing saved; " + paidOff);
     } else {

@@ -1,24 +1,78 @@
-// tarvolin-replay [SCRIPT]: runs the program headless from a script of user events (standard input
-// without SCRIPT) and prints what the user would see, one JSON object a line.
+// tarvolin-replay [--locale NAME] [SCRIPT]: runs the program headless from a script of user events (standard input
+// without SCRIPT) and prints what the user would see, one JSON object a line. The numbers and dates are en_US
+// unless --locale names another locale ("de_DE").
+#include <QLocale>
+#include <QString>
 #include <cstring>
 #include <exception>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <string>
 
+#include "common/locale.h"
+#include "qt_locale/qt_locale.h"
 #include "replay/replay.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tarvolin-replay [--locale NAME] [SCRIPT]   (reads the script from standard input without SCRIPT;\n"
+    "       --locale reads and shows numbers and dates as locale NAME does, e.g. de_DE; en_US without it)\n";
+
+struct Options {
+    bool help = false;
+    bool bad = false;  // a usage error
+    std::optional<std::string> locale;
+    std::optional<std::string> script;
+};
+
+Options parseOptions(int argc, char** argv)
+{
+    Options o;
+    for (int i = 1; i < argc && !o.bad; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0)
+            o.help = true;
+        else if (std::strcmp(arg, "--locale") == 0 && i + 1 < argc && !o.locale)
+            o.locale = argv[++i];
+        else if (std::strcmp(arg, "--locale") == 0 || o.script)
+            o.bad = true;
+        else
+            o.script = arg;
+    }
+    if (o.help && o.script) o.bad = true;  // help takes no script
+    return o;
+}
+
+// Makes the named locale the program's; false for a name Qt does not know.
+bool useLocale(const std::string& name)
+{
+    const std::optional<QLocale> locale = tvqt::qtLocaleNamed(QString::fromStdString(name));
+    if (!locale) return false;
+    tv::Locale::setCurrent(tvqt::localeFromQt(*locale));
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 2 || (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0))) {
-        std::cerr << "usage: tarvolin-replay [SCRIPT]   (reads the script from standard input without SCRIPT)\n";
-        return argc > 2 ? tv::kReplayScriptError : tv::kReplayOk;
+    const Options options = parseOptions(argc, argv);
+    if (options.help || options.bad) {
+        std::cerr << kUsage;
+        return options.bad ? tv::kReplayScriptError : tv::kReplayOk;
+    }
+    if (options.locale && !useLocale(*options.locale)) {
+        std::cerr << "tarvolin-replay: unknown locale " << *options.locale << '\n';
+        return tv::kReplayScriptError;
     }
     std::ifstream file;
     std::istream* script = &std::cin;
-    if (argc == 2) {
-        file.open(argv[1], std::ios::binary);
+    if (options.script) {
+        file.open(*options.script, std::ios::binary);
         if (!file) {
-            std::cerr << "tarvolin-replay: cannot read " << argv[1] << '\n';
+            std::cerr << "tarvolin-replay: cannot read " << *options.script << '\n';
             return tv::kReplayScriptError;
         }
         script = &file;

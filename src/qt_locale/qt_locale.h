@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+#include "common/locale.h"
+
+namespace tvqt {
+
+// The conventions of a Qt locale as the program's Locale: separators, grouping, currency symbol, its place and
+// negative form (learnt from Qt's own formatting of a sample), the date pattern and the month abbreviations.
+// The C (POSIX) locale gives en_US, as does en_US itself.
+tv::Locale localeFromQt(const QLocale& locale);
+
+// The Qt locale a name such as "de_DE" names; nothing for a name Qt does not know ("C" and "POSIX" are known).
+std::optional<QLocale> qtLocaleNamed(const QString& name);
+
+}  // namespace tvqt
