@@ -1,4 +1,7 @@
-// The number reader and formatter. The input is read as a box text, and its first eight bytes as a double.
+// The number reader and formatter, in the conventions of four kinds of locale (the input's first byte chooses
+// one): en_US; a decimal comma with "." groups and the symbol after (de_DE); a decimal comma with narrow no-break
+// space groups and negatives in parentheses (fr_FR); lakh grouping with the minus after the symbol (en_IN).
+// The input is read as a box text, and its first eight bytes as a double.
 // Properties: nothing read is NaN or infinite; every text a format gives for a finite value reads back as a
 // number within half a unit of the format's last place, and formatting that number again gives the same
 // text; the plain text of a value reads back as the value to 15 significant digits; a box's display of a
@@ -11,10 +14,41 @@
 #include <string_view>
 
 #include "common/formats.h"
+#include "common/locale.h"
 #include "common/numbers.h"
 #include "fuzz_check.h"
 
 namespace {
+
+tv::Locale localeOf(std::uint8_t choice)
+{
+    tv::Locale l;
+    switch (choice % 4) {
+        case 1:
+            l.decimalSeparator = ",";
+            l.groupSeparator = ".";
+            l.currencySymbol = "\u20AC";
+            l.currencyPlace = tv::CurrencyPlace::After;
+            l.currencySpace = "\u00A0";
+            l.negativeMoney = tv::NegativeMoney::MinusFirst;
+            break;
+        case 2:
+            l.decimalSeparator = ",";
+            l.groupSeparator = "\u202F";
+            l.currencySymbol = "\u20AC";
+            l.currencyPlace = tv::CurrencyPlace::After;
+            l.currencySpace = "\u00A0";
+            break;
+        case 3:
+            l.secondaryGroup = 2;
+            l.currencySymbol = "\u20B9";
+            l.negativeMoney = tv::NegativeMoney::MinusAfterSymbol;
+            break;
+        default:
+            break;
+    }
+    return l;
+}
 
 const std::string_view kFormats[] = {tv::kMoneyFormat,    tv::kDurationFormat, tv::kWholeFormat,  tv::kPercentFormat,
                                      tv::kCurrencyFormat, tv::kStandardFormat, tv::kFixed2Format, tv::kFixed3Format};
@@ -46,7 +80,9 @@ void checkFormatted(double value)
     const std::string plain = tv::plainText(value);
     std::optional<double> back = tv::parseBoxValue(plain);
     FUZZ_CHECK(back.has_value(), "plain text reads back: " + plain);
-    FUZZ_CHECK(plain.find_first_of("eE,") == std::string::npos, "plain text has no exponent or separator: " + plain);
+    FUZZ_CHECK(plain.find_first_of("eE") == std::string::npos &&
+                   plain.find(tv::Locale::current().groupSeparator) == std::string::npos,
+               "plain text has no exponent or group separator: " + plain);
     FUZZ_CHECK(tv::plainText(*back) == plain, "plain text reads back as itself: " + plain);
     FUZZ_CHECK(std::fabs(*back - value) <= std::fabs(value) * 1e-14, "plain text keeps 15 digits: " + plain);
     FUZZ_CHECK(plain != "-0", "plain text of a negative zero");
@@ -57,6 +93,7 @@ void checkFormatted(double value)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
+    tv::Locale::setCurrent(localeOf(size > 0 ? data[0] : 0));
 
     std::optional<double> value = tv::parseBoxValue(text);
     if (value) {

@@ -208,4 +208,10 @@ std::string dateText(int year, int month, int day, const Locale& locale)
     return out;
 }
 
+std::string withCurrency(const std::string& amount, const Locale& locale)
+{
+    return locale.currencyPlace == CurrencyPlace::Before ? locale.currencySymbol + locale.currencySpace + amount
+                                                         : amount + locale.currencySpace + locale.currencySymbol;
+}
+
 }  // namespace tv

@@ -23,6 +23,10 @@ inline constexpr std::string_view kFixed3Format = "0.000";
 // "($0.00)"). An unknown format, or a value that is not finite, gives the plain text of the value.
 std::string formatNumber(double value, std::string_view format, const Locale& locale = Locale::current());
 
+// An amount already written as a number, with the locale's currency symbol in its place: "$8718.46" in en_US,
+// "8718,46 €" in de_DE.
+std::string withCurrency(const std::string& amount, const Locale& locale = Locale::current());
+
 // What a masked box shows while it does not have the focus: its text through its display format.
 // Empty text shows empty, text that is not a number shows as it is, an empty format shows the text.
 std::string displayText(std::string_view text, std::string_view format, const Locale& locale = Locale::current());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "desktop/form_window.h"
+#include "qt_locale/qt_locale.h"
 #include "screen_model/chart.h"
 #include "screen_model/control.h"
 #include "screen_model/form.h"
@@ -299,8 +300,8 @@ const tv::Control* namingLabel(const tv::Control& box)
 
 QString chartDescription(const tv::Chart& chart)
 {
-    // Whole numbers in the program's one number style, whatever the desktop's locale.
-    const QLocale en(QLocale::English, QLocale::UnitedStates);
+    // Whole numbers written as the program writes them.
+    const QLocale en = tvqt::numberLocale();
     auto number = [&en](double v) { return en.toString(v, 'f', 0); };
     QStringList parts;
     for (const tv::ChartSeries& s : chart.series) {

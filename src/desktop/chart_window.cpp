@@ -37,6 +37,7 @@
 
 #include "desktop/accessible_names.h"
 #include "desktop/colors.h"
+#include "qt_locale/qt_locale.h"
 #include "screen_model/control.h"
 #include "screen_model/platform.h"
 
@@ -163,8 +164,8 @@ QChart* makeChart(const tv::Chart& model, tv::Color back, tv::Color fore)
     const QColor foreColor = toQColor(fore, palette);
 
     auto* chart = new QChart;
-    // Axis labels in the program's one number style: "250,000", whatever the desktop's locale.
-    chart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Axis labels written as the program writes numbers: "250,000" in en_US, "250.000" in de_DE.
+    chart->setLocale(tvqt::numberLocale());
     chart->setLocalizeNumbers(true);
     chart->setTitle(text(model.title));
     chart->setTitleBrush(foreColor);

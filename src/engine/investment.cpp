@@ -85,7 +85,7 @@ double growthRate(double annualRatePercent, int periodsPerYear)
 // A value "formatted with 0.00 and read back": rounded to the cent, half away from zero.
 double toCents(double value)
 {
-    return readBoxValue(formatNumber(value, kFixed2Format));
+    return readBoxValue(formatNumber(value, kFixed2Format, Locale::enUS()), Locale::enUS());
 }
 
 struct AnnuityFactor {

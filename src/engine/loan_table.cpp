@@ -25,7 +25,7 @@ constexpr double kMaxExactCents = 9007199254740992.0;
 // An amount in whole cents, rounded as the screen shows it (half away from zero).
 long long toCents(double amount)
 {
-    return std::llround(readBoxValue(formatNumber(amount, kFixed2Format)) * 100.0);
+    return std::llround(readBoxValue(formatNumber(amount, kFixed2Format, Locale::enUS()), Locale::enUS()) * 100.0);
 }
 
 double dollars(long long cents)

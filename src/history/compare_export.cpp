@@ -96,7 +96,9 @@ Chart CompareForm::CurveChart() const
                                        : "Balance and fund over time";
     chart.x = {"Time", "years"};
     // Short enough to stand beside the axis in full.
-    chart.y = !fund ? ChartAxis{"Balance", "$"} : !balance ? ChartAxis{"Fund", "$"} : ChartAxis{"Dollars", ""};
+    chart.y = !fund      ? ChartAxis{"Balance", Locale::current().currencySymbol}
+              : !balance ? ChartAxis{"Fund", Locale::current().currencySymbol}
+                         : ChartAxis{"Dollars", ""};
     chart.comparesLines = true;
     return chart;
 }

@@ -189,7 +189,7 @@ ChartRequest LoanSheet::ChartOfGrid() const
         Chart balance;
         balance.title = scheduleTitle();
         balance.x = {"Month", ""};
-        balance.y = {"Principal balance", "$"};
+        balance.y = {"Principal balance", Locale::current().currencySymbol};
         ChartSeries line{"Principal balance", SeriesKind::Line, t.gLoanTxtColor, false, {}};
         for (int k = 0; k <= amortTable.months(); ++k)
             line.points.push_back({static_cast<double>(k), amortTable.lines[static_cast<std::size_t>(k)].balance});
@@ -199,8 +199,8 @@ ChartRequest LoanSheet::ChartOfGrid() const
         Chart yearly;
         yearly.title = "Principal and interest paid each year, and the interest paid in all - " + scheduleTitle();
         yearly.x = {"Year of the loan", ""};
-        yearly.y = {"Paid in the year", "$"};
-        yearly.right = {"Total interest", "$"};
+        yearly.y = {"Paid in the year", Locale::current().currencySymbol};
+        yearly.right = {"Total interest", Locale::current().currencySymbol};
         ChartSeries principal{"Principal", SeriesKind::StackedBar, t.gLoanTxtColor, false, {}};
         ChartSeries interest{"Interest", SeriesKind::StackedBar, t.gLoanHiTxtColor, false, {}};
         ChartSeries total{"Total interest", SeriesKind::Line, t.gLoanContrastColor, true, {}};
@@ -221,7 +221,7 @@ ChartRequest LoanSheet::ChartOfGrid() const
     Chart chart;
     chart.title = "Monthly payment on " + money(loanAmt) + " by loan length, one line per rate";
     chart.x = {"Loan length", lenStep == 6 ? "months" : "years"};
-    chart.y = {"Monthly payment", "$"};
+    chart.y = {"Monthly payment", Locale::current().currencySymbol};
     chart.comparesLines = true;
     const int rates = pmtTable.rateCount();
     for (int i = 0; i < rates; ++i) {

@@ -27,7 +27,7 @@ Chart buildingChart(const std::string& title, const FundPath& path, const ColorT
     Chart chart;
     chart.title = title;
     chart.x = {"Years from the start", ""};
-    chart.y = {"Fund", "$"};
+    chart.y = {"Fund", Locale::current().currencySymbol};
     ChartSeries paid{"Contributions", SeriesKind::StackedBar, t.gInvestTxtColor, false, {}};
     ChartSeries growth{"Growth", SeriesKind::StackedBar, t.gInvestHiTxtColor, false, {}};
     for (std::size_t i = 0; i < path.points.size(); ++i) {
@@ -46,7 +46,7 @@ Chart drawingChart(const std::string& title, const FundPath& path, const std::st
     Chart chart;
     chart.title = title;
     chart.x = {"Years from the start", ""};
-    chart.y = {"Amount", "$"};
+    chart.y = {"Amount", Locale::current().currencySymbol};
     ChartSeries fund{"Fund balance", SeriesKind::Line, t.gInvestTxtColor, false, {}};
     ChartSeries paid{paidName, SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
     for (const FundPoint& p : path.points) {
@@ -162,7 +162,7 @@ void Mervane::chartSaveThenDraw(std::int16_t numpay)
         Chart chart;
         chart.title = title;
         chart.x = {"Years from the start", ""};
-        chart.y = {"Amount", "$"};
+        chart.y = {"Amount", Locale::current().currencySymbol};
         ChartSeries fund{"Fund balance", SeriesKind::Line, t.gInvestTxtColor, false, {}};
         ChartSeries paidIn{"Contributions", SeriesKind::Line, t.gInvestContrastColor, false, {}};
         ChartSeries paidOut{"Paid out", SeriesKind::Line, t.gInvestHiTxtColor, false, {}};

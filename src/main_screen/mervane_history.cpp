@@ -321,7 +321,11 @@ bool Mervane::restoreCalculation(const HistoryEntry& entry)
         if (!c) continue;
         if (c->kind() == Kind::ComboList) {
             RateList list(*static_cast<ComboList*>(c), RateScale::Main);
-            if (f.text.empty() || !list.type(f.text)) list.choose(-1);
+            // As typed when it reads in this locale, else by its value (recorded in another locale).
+            if (f.text.empty() || !f.value)
+                list.choose(-1);
+            else if (!list.type(f.text) && !list.type(plainText(*f.value)))
+                list.setRate(*f.value);
         } else if (c->kind() == Kind::MaskedBox) {
             static_cast<MaskedBox*>(c)->setText(f.value ? plainText(*f.value) : f.text);
         }

@@ -253,7 +253,7 @@ bool Mervane::GetAdj4Infation()
     m_calc.valTotPaywX = adjusted.total;
     Label& note = label("lbl_payoff_msg");
     note.setVisible(true);
-    note.setCaption("Level payments of $" + plainText(worth.paymentCents) + " will be worth " +
+    note.setCaption("Level payments of " + withCurrency(plainText(worth.paymentCents)) + " will be worth " +
                     formatNumber(worth.worth, kCurrencyFormat) + " during last year of Annuity");
     return true;
 }

@@ -22,7 +22,10 @@ std::string exactRateText(double annualRatePercent, double payment)
 {
     char digits[64];
     auto [end, ec] = std::to_chars(digits, digits + sizeof digits, annualRatePercent, std::chars_format::fixed, 5);
-    std::string rate = ec == std::errc() ? std::string(digits, end) : plainText(annualRatePercent);
+    std::string rate = ec == std::errc() ? std::string(digits, end) : plainText(annualRatePercent, Locale::enUS());
+    // Five decimals, with the decimal separator the user writes.
+    if (const std::size_t point = rate.find('.'); point != std::string::npos)
+        rate.replace(point, 1, Locale::current().decimalSeparator);
     return "Exact rate for " + formatNumber(payment, kCurrencyFormat) + ": " + rate + " %";
 }
 

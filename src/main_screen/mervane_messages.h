@@ -15,7 +15,8 @@ inline constexpr const char* kResultTooLarge = "Inappropriate Input - the result
 // "Amount too large - at most $1,000,000,000,000 can be computed".
 inline std::string amountTooLarge()
 {
-    return "Amount too large - at most $" + formatNumber(limits::kMaxMoney, kWholeFormat) + " can be computed";
+    return "Amount too large - at most " + withCurrency(formatNumber(limits::kMaxMoney, kWholeFormat)) +
+           " can be computed";
 }
 
 }  // namespace tv::mervane_messages

@@ -132,4 +132,10 @@ std::optional<QLocale> qtLocaleNamed(const QString& name)
     return q;
 }
 
+QLocale numberLocale()
+{
+    if (tv::Locale::current() == tv::Locale::enUS()) return QLocale(QLocale::English, QLocale::UnitedStates);
+    return QLocale();
+}
+
 }  // namespace tvqt

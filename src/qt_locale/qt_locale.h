@@ -16,4 +16,9 @@ tv::Locale localeFromQt(const QLocale& locale);
 // The Qt locale a name such as "de_DE" names; nothing for a name Qt does not know ("C" and "POSIX" are known).
 std::optional<QLocale> qtLocaleNamed(const QString& name);
 
+// The Qt locale that writes numbers as the program's current Locale does, for what Qt itself formats (chart
+// axes): en_US while the program is in en_US (whatever the desktop's locale), else the default Qt locale, which
+// the front end's Locale came from.
+QLocale numberLocale();
+
 }  // namespace tvqt

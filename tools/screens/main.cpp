@@ -6,14 +6,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPalette>
+#include <clocale>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "app/program.h"
+#include "common/locale.h"
 #include "desktop/desktop_defaults.h"
 #include "desktop/renderer.h"
+#include "qt_locale/qt_locale.h"
 #include "replay/replay.h"
 #include "screen_model/scripted_platform.h"
 #include "screens/snap_commands.h"
@@ -59,6 +63,9 @@ int runShot(const QString& path, const QString& outDir)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The numbers and dates of the desktop's locale, as the program shows them (LANG=de_DE.UTF-8 …).
+    std::setlocale(LC_NUMERIC, "C");
+    tv::Locale::setCurrent(tvqt::localeFromQt(QLocale::system()));
     tvqt::applyDesktopDefaults(app);
 
     QString outDir = QStringLiteral("screens");
