@@ -26,7 +26,8 @@ class CompareForm;
 // Forms reach each other through it, never through globals.
 class Program {
 public:
-    explicit Program(Platform& platform);
+    // With a translator, every form, message and chart is in the user's language (English without).
+    explicit Program(Platform& platform, std::shared_ptr<const Translator> translator = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -1,6 +1,8 @@
 // The desktop program: the model program, drawn by the Qt renderer, on the Qt platform.
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include <clocale>
 #include <cstdlib>
@@ -13,6 +15,7 @@
 #include "desktop/renderer.h"
 #include "history_store/history_store.h"
 #include "qt_locale/qt_locale.h"
+#include "qt_locale/qt_translator.h"
 
 int main(int argc, char** argv)
 {
@@ -23,9 +26,16 @@ int main(int argc, char** argv)
     tv::Locale::setCurrent(tvqt::localeFromQt(QLocale::system()));
     tvqt::applyDesktopDefaults(qapp);
     tvqt::installAccessibleInterfaces();
+    // The desktop's language: the program's own texts, and Qt's dialogs (print, files) in it too.
+    std::shared_ptr<const tv::Translator> translator =
+        tvqt::loadTranslation(QLocale::system(), tvqt::translationFolders(QCoreApplication::applicationDirPath()));
+    QTranslator qtDialogs;
+    if (translator && qtDialogs.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtDialogs);
 
     tvqt::QtPlatform platform;
-    tv::Program program(platform);
+    tv::Program program(platform, translator);
     // The history file is opened at the first calculation, not here: start-up reads nothing more.
     program.history().useFile(tv::historyPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     int status = 0;

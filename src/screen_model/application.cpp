@@ -4,10 +4,20 @@
 
 #include "screen_model/control.h"
 #include "screen_model/form.h"
+#include "screen_model/translating_platform.h"
 
 namespace tv {
 
-Application::Application(Platform& platform) : m_platform(platform) {}
+Application::Application(Platform& platform, std::shared_ptr<const Translator> translator) : m_platform(platform)
+{
+    setTranslator(std::move(translator));
+}
+
+void Application::setTranslator(std::shared_ptr<const Translator> translator)
+{
+    m_translator = std::move(translator);
+    m_translating = m_translator ? makeTranslatingPlatform(m_platform, *m_translator) : nullptr;
+}
 
 template <class F>
 void Application::notifyObservers(F&& f)

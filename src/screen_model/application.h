@@ -2,11 +2,13 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "screen_model/platform.h"
+#include "screen_model/translator.h"
 #include "screen_model/types.h"
 
 namespace tv {
@@ -33,11 +35,22 @@ public:
 // and whether the program has ended. Forms register themselves when they are constructed.
 class Application {
 public:
-    explicit Application(Platform& platform);
+    explicit Application(Platform& platform, std::shared_ptr<const Translator> translator = {});
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    Platform& platform() const { return m_platform; }
+    // The outside world; with a translator, what it shows is translated on the way.
+    Platform& platform() const { return m_translating ? *m_translating : m_platform; }
+
+    // The user's language (none: English, as the forms are written). Set before the forms are built: a text is
+    // translated when it is set.
+    void setTranslator(std::shared_ptr<const Translator> translator);
+    const Translator* translator() const { return m_translator.get(); }
+    // A text of the form `context` in the user's language.
+    std::string tr(std::string_view context, std::string_view text) const
+    {
+        return m_translator ? translate(*m_translator, context, text) : std::string(text);
+    }
 
     const std::vector<Form*>& forms() const { return m_forms; }
     Form* findForm(const std::string& name) const;
@@ -82,6 +95,8 @@ private:
     void notifyObservers(F&& f);
 
     Platform& m_platform;
+    std::shared_ptr<const Translator> m_translator;
+    std::unique_ptr<Platform> m_translating;
     std::vector<Form*> m_forms;
     std::vector<Form*> m_shownOrder;
     std::vector<ModelObserver*> m_observers;  // null: removed during a notification

@@ -51,15 +51,22 @@ void Control::changed(Prop prop, int row, int col)
     m_form.notifyControl(*this, prop, row, col);
 }
 
-void Control::setCaption(const std::string& caption)
+std::string Control::tr(const std::string& text) const
 {
+    return m_form.app().tr(m_form.name(), text);
+}
+
+void Control::setCaption(const std::string& text)
+{
+    const std::string caption = tr(text);
     if (m_props.caption == caption) return;
     m_props.caption = caption;
     changed(Prop::Caption);
 }
 
-void Control::setToolTip(const std::string& tip)
+void Control::setToolTip(const std::string& text)
 {
+    const std::string tip = tr(text);
     if (m_props.toolTip == tip) return;
     m_props.toolTip = tip;
     changed(Prop::ToolTip);
@@ -308,12 +315,14 @@ void ComboList::clear()
 
 void ComboList::addItem(const std::string& item)
 {
-    m_data.items.push_back(item);
+    m_data.items.push_back(tr(item));
     changed(Prop::Items);
 }
 
 void ComboList::setItems(std::vector<std::string> items)
 {
+    if (form().app().translator())
+        for (std::string& item : items) item = tr(item);
     m_data.items = std::move(items);
     m_data.listIndex = -1;
     m_data.typed.reset();
@@ -485,8 +494,9 @@ void ChartView::setChart(Chart chart)
     changed(Prop::Value);
 }
 
-void TextArea::setText(const std::string& text)
+void TextArea::setText(const std::string& english)
 {
+    const std::string text = tr(english);
     if (m_text == text) return;
     m_text = text;
     changed(Prop::Text);

@@ -43,6 +43,8 @@ public:
     const std::string& name() const { return m_name; }
     Kind kind() const { return m_kind; }
     Form& form() const { return m_form; }
+    // A text of this control's form in the user's language (as it is when no translator is set).
+    std::string tr(const std::string& text) const;
     // The frame (or picture) this control sits in; null when it sits on the form itself.
     Control* container() const { return m_container; }
 

@@ -109,8 +109,9 @@ Platform& Form::platform() const
     return m_app.platform();
 }
 
-void Form::setCaption(const std::string& caption)
+void Form::setCaption(const std::string& english)
 {
+    const std::string caption = m_app.tr(m_name, english);
     if (m_caption == caption) return;
     m_caption = caption;
     m_app.formChanged(*this, FormEvent::Caption);

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "screen_model/application.h"
+#include "screen_model/form.h"
+
 namespace tv {
 
 namespace {
@@ -68,9 +71,10 @@ const std::string& Grid::text(int row, int col) const
     return m_data.cells[index(row, col)];
 }
 
-void Grid::setText(int row, int col, const std::string& text)
+void Grid::setText(int row, int col, const std::string& english)
 {
     if (!isCell(row, col)) return;
+    const std::string text = tr(english);
     std::string& cell = m_data.cells[index(row, col)];
     if (cell == text) return;
     cell = text;

@@ -1,5 +1,6 @@
 #include "screen_model/menu.h"
 
+#include "screen_model/application.h"
 #include "screen_model/form.h"
 
 namespace tv {
@@ -8,7 +9,7 @@ MenuItem::MenuItem(Form& form, std::string name, int index, std::string caption,
     : m_form(form),
       m_name(std::move(name)),
       m_index(index),
-      m_caption(std::move(caption)),
+      m_caption(form.app().tr(form.name(), caption)),
       m_shortcut(std::move(shortcut))
 {
 }
@@ -24,8 +25,9 @@ void MenuItem::changed(Prop prop)
     m_form.notifyMenu(*this, prop);
 }
 
-void MenuItem::setCaption(const std::string& caption)
+void MenuItem::setCaption(const std::string& english)
 {
+    const std::string caption = m_form.app().tr(m_form.name(), english);
     if (m_caption == caption) return;
     m_caption = caption;
     changed(Prop::Caption);

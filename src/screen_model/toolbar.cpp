@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "screen_model/application.h"
 #include "screen_model/form.h"
 
 namespace tv {
@@ -13,6 +14,9 @@ Toolbar::Toolbar(Form& form, std::string name, Control* container)
 
 void Toolbar::addButton(ToolButton button)
 {
+    button.caption = tr(button.caption);
+    button.toolTip = tr(button.toolTip);
+    for (ToolMenuItem& item : button.menu) item.text = tr(item.text);
     m_buttons.push_back(std::move(button));
     changed(Prop::Buttons);
 }

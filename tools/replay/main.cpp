@@ -1,6 +1,7 @@
 // tarvolin-replay [--locale NAME] [SCRIPT]: runs the program headless from a script of user events (standard input
-// without SCRIPT) and prints what the user would see, one JSON object a line. The numbers and dates are en_US
-// unless --locale names another locale ("de_DE").
+// without SCRIPT) and prints what the user would see, one JSON object a line. The numbers, dates and language are
+// en_US and English unless --locale names another locale ("de_DE"); the script's words stay as they are.
+#include <QFileInfo>
 #include <QLocale>
 #include <QString>
 #include <cstring>
@@ -12,13 +13,15 @@
 
 #include "common/locale.h"
 #include "qt_locale/qt_locale.h"
+#include "qt_locale/qt_translator.h"
 #include "replay/replay.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tarvolin-replay [--locale NAME] [SCRIPT]   (reads the script from standard input without SCRIPT;\n"
-    "       --locale reads and shows numbers and dates as locale NAME does, e.g. de_DE; en_US without it)\n";
+    "       --locale reads and shows numbers, dates and texts as locale NAME and its language do, e.g. de_DE;\n"
+    "       en_US and English without it)\n";
 
 struct Options {
     bool help = false;
@@ -45,12 +48,14 @@ Options parseOptions(int argc, char** argv)
     return o;
 }
 
-// Makes the named locale the program's; false for a name Qt does not know.
-bool useLocale(const std::string& name)
+// Makes the named locale the program's, numbers and language; false for a name Qt does not know.
+bool useLocale(const std::string& name, const char* program, tv::ReplayOptions& replay)
 {
     const std::optional<QLocale> locale = tvqt::qtLocaleNamed(QString::fromStdString(name));
     if (!locale) return false;
     tv::Locale::setCurrent(tvqt::localeFromQt(*locale));
+    const QString folder = QFileInfo(QString::fromLocal8Bit(program)).absolutePath();
+    replay.translator = tvqt::loadTranslation(*locale, tvqt::translationFolders(folder));
     return true;
 }
 
@@ -63,7 +68,8 @@ int main(int argc, char** argv)
         std::cerr << kUsage;
         return options.bad ? tv::kReplayScriptError : tv::kReplayOk;
     }
-    if (options.locale && !useLocale(*options.locale)) {
+    tv::ReplayOptions replay;
+    if (options.locale && !useLocale(*options.locale, argv[0], replay)) {
         std::cerr << "tarvolin-replay: unknown locale " << *options.locale << '\n';
         return tv::kReplayScriptError;
     }
@@ -78,7 +84,7 @@ int main(int argc, char** argv)
         script = &file;
     }
     try {
-        return tv::runReplay(*script, std::cout, std::cerr);
+        return tv::runReplay(*script, std::cout, std::cerr, replay);
     } catch (const std::exception& e) {
         std::cerr << "tarvolin-replay: " << e.what() << '\n';
         return tv::kReplayProgramFault;

@@ -668,7 +668,7 @@ int runScript(Program& program, ScriptedPlatform& platform, std::istream& script
 int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const ReplayOptions& options)
 {
     ScriptedPlatform platform;
-    Program program(platform);
+    Program program(platform, options.translator);
     // Entries are dated by a clock of their own, a minute apart from the scripted platform's day, so a replay
     // prints the same times on every run.
     std::int64_t minute = 0;

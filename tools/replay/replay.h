@@ -3,6 +3,7 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -15,6 +16,7 @@ class MenuItem;
 class Program;
 class ScriptedPlatform;
 class Toolbar;
+class Translator;
 struct PlatformRecord;
 
 // Exit statuses of a replay.
@@ -34,6 +36,8 @@ struct ReplayOptions {
     std::map<std::string, ReplayCommand> extraCommands;
     // The form that bare names fall back to last and whose toolbar `tool` clicks.
     std::string mainForm = "Mervane";
+    // The user's language for runReplay's program (English without).
+    std::shared_ptr<const Translator> translator;
 };
 
 // Builds a Program on a ScriptedPlatform, runs Program::Main() and then `script`, one command a line,

@@ -1,0 +1,158 @@
+#include "screen_model/translator.h"
+
+#include <cctype>
+
+namespace tv {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool startsWith(std::string_view text, std::size_t at, std::string_view what)
+{
+    return !what.empty() && text.substr(at, what.size()) == what;
+}
+
+// The length of a number at `at` as the locale writes it (digits, with group and decimal separators, "-", ":" and
+// "/" between digits: "1,234.56", "2025-01-15", "09:30"), with a currency symbol, a minus sign, a percent sign and
+// enclosing parentheses around it; 0 when none starts there, or when a letter follows ("1st", "2x" are words).
+std::size_t numberAt(std::string_view text, std::size_t at, const Locale& l)
+{
+    std::size_t i = at;
+    auto skip = [&](std::string_view s) {
+        if (startsWith(text, i, s)) {
+            i += s.size();
+            return true;
+        }
+        return false;
+    };
+    const bool open = skip("(");
+    skip(l.minusSign) || skip("-");
+    if (skip(l.currencySymbol) || skip("$")) skip(l.currencySpace);
+    skip(l.minusSign) || skip("-");
+    // An opening parenthesis without its closing one right after the number stays text: the number starts later.
+    if (i >= text.size() || !isDigit(text[i])) return 0;
+    while (i < text.size()) {
+        if (isDigit(text[i])) {
+            ++i;
+            continue;
+        }
+        // A separator counts only between digits.
+        bool joined = false;
+        for (std::string_view sep :
+             {std::string_view(l.groupSeparator), std::string_view(l.decimalSeparator), std::string_view("."),
+              std::string_view(","), std::string_view("-"), std::string_view(":"), std::string_view("/")}) {
+            if (startsWith(text, i, sep) && i + sep.size() < text.size() && isDigit(text[i + sep.size()])) {
+                i += sep.size();
+                joined = true;
+                break;
+            }
+        }
+        if (!joined) break;
+    }
+    const std::size_t afterDigits = i;
+    if (!(skip(l.currencySpace) && skip(l.currencySymbol))) {
+        i = afterDigits;
+        skip(l.currencySymbol);
+    }
+    skip("%");
+    if (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i]))) return 0;
+    if (open && !skip(")")) return 0;
+    return i - at;
+}
+
+// The length of a month's abbreviation at `at` (with a following "."), 0 when none.
+std::size_t monthAt(std::string_view text, std::size_t at, const Locale& l)
+{
+    for (const std::string& m : l.monthAbbreviations) {
+        if (!startsWith(text, at, m)) continue;
+        std::size_t end = at + m.size();
+        if (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) continue;
+        if (end < text.size() && text[end] == '.') ++end;
+        return end - at;
+    }
+    return 0;
+}
+
+}  // namespace
+
+TextPattern patternOf(std::string_view text, const Locale& locale)
+{
+    TextPattern p;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t n = numberAt(text, i, locale);
+        if (n == 0 || (i > 0 && std::isalpha(static_cast<unsigned char>(text[i - 1])))) {
+            p.pattern += text[i++];
+            continue;
+        }
+        // A date is one piece: "Aug 15, 2038", "15. Sept. 2051", "15 août 2051".
+        std::size_t begin = i;
+        bool month = false;
+        for (const std::string& m : locale.monthAbbreviations) {
+            const std::string before = m + " ";
+            if (p.pattern.size() >= before.size() && p.pattern.ends_with(before)) {
+                p.pattern.resize(p.pattern.size() - before.size());
+                begin = i - before.size();
+                month = true;
+                break;
+            }
+        }
+        std::size_t end = i + n;
+        for (;;) {
+            std::size_t j = end;
+            while (j < text.size() && (text[j] == ' ' || text[j] == ',' || text[j] == '.')) ++j;
+            if (j == end) break;
+            if (const std::size_t m = monthAt(text, j, locale); m > 0) {
+                end = j + m;
+                month = true;
+            } else if (const std::size_t d = numberAt(text, j, locale); d > 0 && month) {
+                end = j + d;
+            } else {
+                break;
+            }
+        }
+        if (p.args.size() >= 9) {
+            p.pattern += std::string(text.substr(begin, end - begin));
+        } else {
+            p.args.emplace_back(text.substr(begin, end - begin));
+            p.pattern += "%" + std::to_string(p.args.size());
+        }
+        i = end;
+    }
+    return p;
+}
+
+std::string fillPattern(std::string_view pattern, const std::vector<std::string>& args)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const std::size_t n = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (n < args.size()) {
+                out += args[n];
+                ++i;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
+std::string translate(const Translator& translator, std::string_view context, std::string_view text)
+{
+    bool letters = false;
+    for (char c : text) letters = letters || std::isalpha(static_cast<unsigned char>(c));
+    if (!letters) return std::string(text);
+    if (std::optional<std::string> t = translator.find(context, text)) return *t;
+    TextPattern p = patternOf(text);
+    if (p.args.empty()) return std::string(text);
+    if (std::optional<std::string> t = translator.find(context, p.pattern)) return fillPattern(*t, p.args);
+    return std::string(text);
+}
+
+}  // namespace tv

@@ -1,0 +1,39 @@
+#pragma once
+// The user's language. The forms are written in English; a front end that shows another language gives the
+// application a Translator, and every text a user reads (captions, tool-tips, menu and list entries, grid cells,
+// messages, chart and page titles) passes through it as it is set. Nothing dispatches on a translated text:
+// commands go by names, places and indexes.
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/locale.h"
+
+namespace tv {
+
+class Translator {
+public:
+    virtual ~Translator() = default;
+    // The text in the user's language, or nothing when there is no translation. `context` is the form's name, or
+    // "Messages" for what the platform shows outside the forms.
+    virtual std::optional<std::string> find(std::string_view context, std::string_view text) const = 0;
+};
+
+// A text with its numbers, amounts and dates taken out: "Saves %1 installments and %2 interest; paid off %3",
+// with the texts taken out in order. A translation is looked up for the pattern and the texts put back into it,
+// so a message built with numbers is translated once, whatever its numbers.
+struct TextPattern {
+    std::string pattern;
+    std::vector<std::string> args;
+};
+TextPattern patternOf(std::string_view text, const Locale& locale = Locale::current());
+// Puts args into a pattern's %1 … %9; a placeholder without an arg stays as it is.
+std::string fillPattern(std::string_view pattern, const std::vector<std::string>& args);
+
+// The text in the user's language: the translation of the text itself, else of its pattern with the numbers put
+// back, else the text. A text without letters (a number, an amount) is never looked up.
+std::string translate(const Translator& translator, std::string_view context, std::string_view text);
+
+}  // namespace tv

@@ -1,0 +1,113 @@
+// tarvolin-texts SCRIPT_FOLDER...: every text of the program a user can read, for its translations. The forms are
+// built (their declared captions, menus, tool-tips and lists) and every replay script of the folders is run with a
+// translator that writes down what it is asked for; a text holding numbers, amounts or dates is written as its
+// pattern ("Saves %1 installments and %2 interest; paid off %3"). Prints "context<TAB>text" lines, sorted, once
+// each, with tabs, newlines and backslashes written as \t, \n and \\.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include <unistd.h>
+
+#include "app/program.h"
+#include "replay/replay.h"
+#include "screen_model/scripted_platform.h"
+#include "screen_model/translator.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Text = std::pair<std::string, std::string>;
+
+bool isPattern(std::string_view text)
+{
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') return true;
+    return false;
+}
+
+// Answers nothing and writes down every text: as it is when it holds no number or while the forms are being
+// built (their declared texts), else as its pattern.
+class RecordingTranslator : public tv::Translator {
+public:
+    std::optional<std::string> find(std::string_view context, std::string_view text) const override
+    {
+        if (isPattern(text)) return std::nullopt;  // the pattern of a text written down already
+        const tv::TextPattern p = tv::patternOf(text);
+        const bool exact = p.args.empty() || building;
+        texts.insert({std::string(context), exact ? std::string(text) : p.pattern});
+        return std::nullopt;
+    }
+    mutable std::set<Text> texts;
+    bool building = true;
+};
+
+std::string escaped(const std::string& s)
+{
+    std::string out;
+    for (char c : s) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Runs one script in a fresh folder (with its settings file beside it, NAME.ini, when there is one).
+void runScript(const fs::path& script, const std::shared_ptr<RecordingTranslator>& recorder)
+{
+    const fs::path work = fs::temp_directory_path() / ("tarvolin-texts-" + std::to_string(::getpid()));
+    fs::remove_all(work);
+    fs::create_directories(work);
+    const fs::path old = fs::current_path();
+    fs::current_path(work);
+    fs::path ini = script;
+    ini.replace_extension(".ini");
+    if (fs::exists(ini)) fs::copy_file(ini, work / "Tarvolin.ini");
+    std::ifstream in(script, std::ios::binary);
+    std::ostringstream out;
+    std::ostringstream err;
+    tv::ReplayOptions options;
+    options.translator = recorder;
+    // The words of the picture-taking tool do nothing here.
+    for (const char* word : {"snap", "snapchart", "snapscreen", "snappdf", "palette", "resize", "start"})
+        options.extraCommands[word] = [](tv::Program&, const std::string&, std::string&) { return true; };
+    tv::runReplay(in, out, err, options);
+    fs::current_path(old);
+    fs::remove_all(work);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    auto recorder = std::make_shared<RecordingTranslator>();
+    {
+        tv::ScriptedPlatform platform;
+        tv::Program program(platform, recorder);
+        recorder->building = false;
+        program.Main();
+    }
+    for (int i = 1; i < argc; ++i) {
+        std::error_code ec;
+        for (const fs::directory_entry& e : fs::directory_iterator(argv[i], ec))
+            if (e.path().extension() == ".replay") runScript(fs::absolute(e.path()), recorder);
+        if (ec) {
+            std::cerr << "tarvolin-texts: cannot read " << argv[i] << '\n';
+            return 2;
+        }
+    }
+    for (const auto& [context, text] : recorder->texts) std::cout << escaped(context) << '\t' << escaped(text) << '\n';
+    return 0;
+}
