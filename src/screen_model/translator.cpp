@@ -84,6 +84,17 @@ TextPattern patternOf(std::string_view text, const Locale& locale)
     TextPattern p;
     std::size_t i = 0;
     while (i < text.size()) {
+        // A file's path is one piece too: "/home/ann/.config/Tarvolin/Tarvolin.ini".
+        if (text[i] == '/' && i + 1 < text.size() && text[i + 1] != ' ' &&
+            (i == 0 || text[i - 1] == ' ' || text[i - 1] == '"' || text[i - 1] == '\n') && p.args.size() < 9) {
+            std::size_t end = i;
+            while (end < text.size() && text[end] != ' ' && text[end] != '"' && text[end] != '\n' && text[end] != '\r')
+                ++end;
+            p.args.emplace_back(text.substr(i, end - i));
+            p.pattern += "%" + std::to_string(p.args.size());
+            i = end;
+            continue;
+        }
         const std::size_t n = numberAt(text, i, locale);
         if (n == 0 || (i > 0 && std::isalpha(static_cast<unsigned char>(text[i - 1])))) {
             p.pattern += text[i++];

@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""Keeps the Qt Linguist files in translations/ in step with the program's texts.
+
+    ts_update.py TEXTS TS_FILE...          writes every TS_FILE: each text of TEXTS (lines "context<TAB>text" from
+                                           tarvolin-texts) with its translation kept, new texts unfinished, texts the
+                                           program no longer shows dropped
+    ts_update.py --check TEXTS TS_FILE...  says what is not finished (a text without a finished translation, a
+                                           translation of a text the program no longer shows) and fails if anything is
+"""
+import sys
+import xml.etree.ElementTree as ET
+
+
+def unescape(s):
+    out, i = [], 0
+    while i < len(s):
+        if s[i] == "\\" and i + 1 < len(s):
+            out.append({"t": "\t", "n": "\n", "r": "\r", "\\": "\\"}.get(s[i + 1], s[i + 1]))
+            i += 2
+        else:
+            out.append(s[i])
+            i += 1
+    return "".join(out)
+
+
+def read_texts(path):
+    texts = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.rstrip("\n")
+            if not line:
+                continue
+            context, text = line.split("\t", 1)
+            texts.append((unescape(context), unescape(text)))
+    return texts
+
+
+def read_ts(path):
+    """{(context, source): (translation, finished)} and the file's language."""
+    entries, language = {}, None
+    try:
+        root = ET.parse(path).getroot()
+    except (OSError, ET.ParseError):
+        return entries, language
+    language = root.get("language")
+    for ctx in root.findall("context"):
+        name = ctx.findtext("name") or ""
+        for msg in ctx.findall("message"):
+            source = msg.findtext("source") or ""
+            tr = msg.find("translation")
+            text = (tr.text or "") if tr is not None else ""
+            finished = tr is not None and tr.get("type") not in ("unfinished", "vanished", "obsolete") and text != ""
+            entries[(name, source)] = (text, finished)
+    return entries, language
+
+
+def esc(s):
+    s = s.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;").replace('"', "&quot;")
+    return s.replace("\r", "&#xd;").replace("\t", "&#x9;")
+
+
+def write_ts(path, language, texts, old):
+    lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
+             '<TS version="2.1" language="%s" sourcelanguage="en_US">' % language]
+    by_context = {}
+    for context, text in texts:
+        by_context.setdefault(context, []).append(text)
+    for context in sorted(by_context):
+        lines += ["<context>", "    <name>%s</name>" % esc(context)]
+        for source in by_context[context]:
+            translation, finished = old.get((context, source), ("", False))
+            kind = "" if finished else ' type="unfinished"'
+            lines += ["    <message>", "        <source>%s</source>" % esc(source),
+                      "        <translation%s>%s</translation>" % (kind, esc(translation)), "    </message>"]
+        lines.append("</context>")
+    lines.append("</TS>")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def main(argv):
+    check = argv[:1] == ["--check"]
+    if check:
+        argv = argv[1:]
+    if len(argv) < 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    texts = sorted(set(read_texts(argv[0])))
+    problems = 0
+    for path in argv[1:]:
+        old, language = read_ts(path)
+        if check:
+            wanted = set(texts)
+            for key in texts:
+                if not old.get(key, ("", False))[1]:
+                    print("%s: not translated: [%s] %r" % (path, key[0], key[1]))
+                    problems += 1
+            for key in old:
+                if key not in wanted:
+                    print("%s: translates a text the program no longer shows: [%s] %r" % (path, key[0], key[1]))
+                    problems += 1
+        else:
+            language = language or path.rsplit("_", 1)[-1].split(".")[0]
+            write_ts(path, language, texts, old)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
