@@ -7,12 +7,15 @@ set(TARVOLIN_APP_ID org.tarvolin.Tarvolin)
 set(TARVOLIN_LINUX_DIR ${CMAKE_CURRENT_LIST_DIR}/../resources/linux)
 
 install(TARGETS tarvolin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Qt's own dialogs in the user's language come from Debian's qt6-translations-l10n.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 install(FILES ${TARVOLIN_LINUX_DIR}/${TARVOLIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TARVOLIN_LINUX_DIR}/${TARVOLIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/../resources/icons/tarvolin.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${TARVOLIN_APP_ID}.svg)
 # QtPlatform::helpCandidates looks here, beside the program's bin/ folder.
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/../docs/help/index.html DESTINATION ${CMAKE_INSTALL_DATADIR}/tarvolin/help)
+file(GLOB TARVOLIN_HELP_PAGES ${CMAKE_CURRENT_LIST_DIR}/../docs/help/index*.html)
+install(FILES ${TARVOLIN_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/tarvolin/help)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvolin)

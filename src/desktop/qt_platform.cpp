@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QDate>
 #include <QDir>
+#include <QLocale>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -238,9 +239,17 @@ QStringList QtPlatform::helpCandidates(const QString& programDir)
     for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         dirs << data + QStringLiteral("/tarvolin/help");
     dirs << QStringLiteral(TARVOLIN_SOURCE_DIR "/docs/help");
+    // The page in the desktop's language first ("index.de.html"), unless English comes first among its languages.
+    QStringList names;
+    for (const QString& language : QLocale().uiLanguages()) {
+        const QString code = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+        if (code == QLatin1String("en") || code == QLatin1String("C")) break;
+        if (!names.contains(QStringLiteral("index.%1.html").arg(code))) names << QStringLiteral("index.%1.html").arg(code);
+    }
+    names << QStringLiteral("index.html") << QStringLiteral("index.md");
     QStringList out;
     for (const QString& dir : dirs)
-        for (const char* name : {"index.html", "index.md"}) out << QDir(dir).filePath(QString::fromLatin1(name));
+        for (const QString& name : names) out << QDir(dir).filePath(name);
     return out;
 }
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# install_test.sh CMAKE BUILD_DIR VERSION
-# `cmake --install` into a temporary prefix puts exactly the program, its menu entry, icon, AppStream file and
-# help there; desktop-file-validate and appstreamcli (from scripts/deps) accept the two metadata files, and
+# install_test.sh CMAKE BUILD_DIR VERSION SOURCE_DIR
+# `cmake --install` into a temporary prefix puts exactly the program, its menu entry, icon, AppStream file, help
+# pages and translations there; desktop-file-validate and appstreamcli (from scripts/deps) accept the two metadata files, and
 # the names that tie them together agree.
 set -uo pipefail
-cmake=$1 build=$2 version=$3
+cmake=$1 build=$2 version=$3 source=$4
 id=org.tarvolin.Tarvolin
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -20,7 +20,8 @@ bin/tarvolin
 share/applications/$id.desktop
 share/icons/hicolor/scalable/apps/$id.svg
 share/metainfo/$id.metainfo.xml
-share/tarvolin/help/index.html
+$(cd "$source/docs/help" && ls index*.html | sed 's|^|share/tarvolin/help/|')
+$(cd "$source/translations" && ls tarvolin_*.ts | sed 's|^\(.*\)\.ts$|share/tarvolin/translations/\1.qm|')
 END
 )
 [ "$installed" = "$expected" ] || fail "installed files differ from: $expected"
