@@ -106,6 +106,8 @@ private:
     void applyGeometry(tv::Control& control, QWidget* w);
     void applyColors(const tv::Control& control, QWidget* w);
     void applyCaption(tv::Control& control, QWidget* w);
+    // Draws a translated caption that is wider than its control a little smaller, so it is never cut off.
+    void fitCaption(tv::Control& control, QWidget* w);
     void applyValue(tv::Control& control, QWidget* w);
     void applyItems(tv::Control& control, QWidget* w);
     void userClicked(tv::Control& control);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
+#include <QStyle>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@
 #include "desktop/toolbar_widget.h"
 
 namespace tvqt {
+
+// The font size a control had before its caption was drawn smaller to fit (a widget property).
+constexpr const char* kFitBase = "tvFitBase";
 
 namespace {
 
@@ -408,12 +412,15 @@ void FormWindow::apply(tv::Control& control, tv::Prop prop, int row, int col)
             break;
         case tv::Prop::Geometry:
             applyGeometry(control, w);
+            fitCaption(control, w);
             break;
         case tv::Prop::ToolTip:
             w->setToolTip(QString::fromStdString(control.toolTip()));
             break;
         case tv::Prop::Font:
             w->setFont(qtFont(control.font(), QApplication::font()));
+            w->setProperty(kFitBase, QVariant());
+            fitCaption(control, w);
             break;
         case tv::Prop::Alignment:
             if (auto* label = qobject_cast<QLabel*>(w))
@@ -468,6 +475,36 @@ void FormWindow::applyCaption(tv::Control& control, QWidget* w)
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(caption);
     }
+    fitCaption(control, w);
+}
+
+void FormWindow::fitCaption(tv::Control& control, QWidget* w)
+{
+    // The forms are laid out for their English captions: only a translated one can need more room.
+    if (!m_form.app().translator() || !w || control.caption().empty()) return;
+    auto* label = qobject_cast<QLabel*>(w);
+    if (label && label->wordWrap()) return;
+    const QVariant base = w->property(kFitBase);
+    QFont font = w->font();
+    if (base.isValid()) font.setPointSizeF(base.toDouble());
+    // The room the text has: the control less its indicator or frame.
+    int room = w->width();
+    if (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w))
+        room -= w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) + 8;
+    else if (qobject_cast<QPushButton*>(w) || qobject_cast<QGroupBox*>(w))
+        room -= 16;
+    const QString text = withoutMnemonic(lineBreaks(control.caption()));
+    int needed = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        needed = std::max(needed, QFontMetrics(font).horizontalAdvance(line.trimmed()));
+    if (room <= 0 || needed <= room) {
+        if (base.isValid()) w->setFont(font);
+        return;
+    }
+    // A caption that does not fit is drawn smaller, never cut off: down to three quarters of its size.
+    if (!base.isValid()) w->setProperty(kFitBase, font.pointSizeF());
+    font.setPointSizeF(std::max(font.pointSizeF() * 0.75, font.pointSizeF() * room / needed));
+    w->setFont(font);
 }
 
 void FormWindow::applyItems(tv::Control& control, QWidget* w)

@@ -18,6 +18,7 @@
 #include "desktop/desktop_defaults.h"
 #include "desktop/renderer.h"
 #include "qt_locale/qt_locale.h"
+#include "qt_locale/qt_translator.h"
 #include "replay/replay.h"
 #include "screen_model/scripted_platform.h"
 #include "screens/snap_commands.h"
@@ -42,7 +43,10 @@ int runShot(const QString& path, const QString& outDir)
     const QPalette desktopPalette = QApplication::palette();
     {
         tv::ScriptedPlatform platform;
-        tv::Program program(platform);
+        // In the desktop's language, as the desktop program starts.
+        tv::Program program(
+            platform,
+            tvqt::loadTranslation(QLocale::system(), tvqt::translationFolders(QCoreApplication::applicationDirPath())));
         {
             tvqt::Renderer renderer(program.app());
             // Every shot starts from the forms' own places and sizes, whatever an earlier shot left.

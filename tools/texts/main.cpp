@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include "app/program.h"
@@ -72,6 +73,9 @@ void runScript(const fs::path& script, const std::shared_ptr<RecordingTranslator
     fs::create_directories(work);
     const fs::path old = fs::current_path();
     fs::current_path(work);
+    // The script's settings and history stay in its own folder, never the user's or a test's.
+    ::setenv("XDG_CONFIG_HOME", (work / "config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (work / "data").c_str(), 1);
     fs::path ini = script;
     ini.replace_extension(".ini");
     if (fs::exists(ini)) fs::copy_file(ini, work / "Tarvolin.ini");
