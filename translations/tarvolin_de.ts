@@ -5,1420 +5,1444 @@
     <name>About</name>
     <message>
         <source>About Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tarvolin</translation>
     </message>
     <message>
         <source>Desktop edition for Linux, built with Qt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Ausgabe für Linux, erstellt mit Qt %1</translation>
     </message>
     <message>
         <source>Desktop edition for Linux, built with Qt 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Ausgabe für Linux, erstellt mit Qt 6</translation>
     </message>
     <message>
         <source>Mervane Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane – Haftungsausschluss</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: %1</translation>
     </message>
     <message>
         <source>Some annuity payments could not be verified.  It is believed that the equations are correct and therefore the figures are assumed to be correct; but you know what happens to assume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Rentenzahlungen konnten nicht überprüft werden.  Wir gehen davon aus, dass die Formeln stimmen und die Zahlen daher richtig sind – aber Sie wissen ja, was von Annahmen zu halten ist.</translation>
     </message>
     <message>
         <source>Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>ColorFm</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Test Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Schema &amp;testen</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Boring Grey - Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langweiliges Grau - Standard</translation>
     </message>
     <message>
         <source>Button Bkgrnd</source>
-        <translation type="unfinished"></translation>
+        <translation>Button-Hintergr.</translation>
     </message>
     <message>
         <source>Button Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Button-Beispiel</translation>
     </message>
     <message>
         <source>Button Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Button-Text</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Dk Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelgrau</translation>
     </message>
     <message>
         <source>Dk Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelgrün</translation>
     </message>
     <message>
         <source>Dk Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelrot</translation>
     </message>
     <message>
         <source>DkGreen - Cyan - Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelgrün - Cyan - Gelb</translation>
     </message>
     <message>
         <source>DkRed - Cyan - Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelrot - Cyan - Gelb</translation>
     </message>
     <message>
         <source>Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Überall</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Hilite Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorgehoben</translation>
     </message>
     <message>
         <source>Hilite Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorhebung</translation>
     </message>
     <message>
         <source>Invest</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldanlagen</translation>
     </message>
     <message>
         <source>Lable Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung</translation>
     </message>
     <message>
         <source>Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredit</translation>
     </message>
     <message>
         <source>Loan Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditansicht</translation>
     </message>
     <message>
         <source>Lt Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellblau</translation>
     </message>
     <message>
         <source>Lt Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrau</translation>
     </message>
     <message>
         <source>Lt Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <source>Lt Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellmagenta</translation>
     </message>
     <message>
         <source>Lt Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellorange</translation>
     </message>
     <message>
         <source>Lt Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellrot</translation>
     </message>
     <message>
         <source>Lt Tan</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellbeige</translation>
     </message>
     <message>
         <source>Lt Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgelb</translation>
     </message>
     <message>
         <source>LtBlue - Blue - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellblau - Blau - Rot</translation>
     </message>
     <message>
         <source>LtGrn - Blue - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün - Blau - Rot</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Pale Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Blassgrün</translation>
     </message>
     <message>
         <source>PlGrn - Blk - Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blassgrün - Schwarz - Blau</translation>
     </message>
     <message>
         <source>Preset Color schemes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordefinierte Farbschemata</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Tan</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige</translation>
     </message>
     <message>
         <source>Tan - Blk - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige - Schwarz - Rot</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Text will be Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Text wird schwarz</translation>
     </message>
     <message>
         <source>Textbox Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldhintergrund</translation>
     </message>
     <message>
         <source>Textbox Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabefeld</translation>
     </message>
     <message>
         <source>Use Window Defaults for all Screens</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterstandard für alle Fenster verwenden</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Window Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster: Anwendung</translation>
     </message>
     <message>
         <source>Window Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster: Button</translation>
     </message>
     <message>
         <source>Window Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterstandard</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
 </context>
 <context>
     <name>Compare</name>
     <message>
         <source>%1 yrs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 J.</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 J. %2 Mon. (−%3 J. %4 Mon.)</translation>
     </message>
     <message>
         <source>%1 yrs (−%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 J. (−%2 J.)</translation>
+    </message>
+    <message>
+        <source>%1: Extra each installment</source>
+        <translation>%1: Sondertilgung je Rate</translation>
     </message>
     <message>
         <source>%1: Extra each installment&#xd;
 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Sondertilgung je Rate&#xd;
+%2 %3</translation>
+    </message>
+    <message>
+        <source>%1: Loan payment</source>
+        <translation>%1: Kreditrate</translation>
     </message>
     <message>
         <source>%1: Loan payment&#xd;
 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kreditrate&#xd;
+%2 %3</translation>
     </message>
     <message>
         <source>&amp;Copy table to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle in Zwischenablage &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Print table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Balance or fund of each calculation by year</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld bzw. Kapital jeder Berechnung nach Jahren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;ließen</translation>
     </message>
     <message>
         <source>Calculations &amp;compared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verglichene Berechnungen</translation>
     </message>
     <message>
         <source>Compare Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungen vergleichen</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Duration (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit (J.)</translation>
     </message>
     <message>
         <source>Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz %</translation>
     </message>
     <message>
         <source>Last Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Rate</translation>
     </message>
     <message>
         <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditbetrag</translation>
+    </message>
+    <message>
+        <source>Loan balance over time</source>
+        <translation>Restschuld im Zeitverlauf</translation>
     </message>
     <message>
         <source>Paid off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbezahlt nach</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratenbetrag</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;CSV speichern...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spart %1 Raten und %2 Zinsen; abbezahlt am %3</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersparnis</translation>
     </message>
     <message>
         <source>Start Xtra Payments with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung ab Rate Nr.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt</translation>
     </message>
     <message>
         <source>Total Interest without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt ohne Sondertilgung</translation>
     </message>
     <message>
         <source>Total Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen gesamt</translation>
     </message>
     <message>
         <source>Total Payments without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen gesamt ohne Sondertilgung</translation>
     </message>
     <message>
         <source>Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 J. %2 Mon. (−%3 J. %4 Mon.)</translation>
     </message>
     <message>
         <source>★ %1 yrs (−%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 J. (−%2 J.)</translation>
     </message>
     <message>
         <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>★ kennzeichnet das beste Ergebnis einer Zeile (am wenigsten gezahlt oder am frühesten, das größte Kapital). (+…) und (−…) sind Abweichungen von Berechnung %1; — kennzeichnet einen Wert, den eine Berechnung nicht hat.</translation>
     </message>
     <message>
         <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>★ kennzeichnet das beste Ergebnis einer Zeile (am wenigsten gezahlt oder am frühesten, das größte Kapital). (+…) und (−…) sind Abweichungen von Berechnung 1; — kennzeichnet einen Wert, den eine Berechnung nicht hat.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Berechnungen; %3 zum Vergleich markiert (✓ anklicken oder „Markieren“ drücken, um zwei bis vier zu markieren)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>&amp;Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markieren</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>C&amp;ompare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnung</translation>
     </message>
     <message>
         <source>Calculation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungsverlauf</translation>
     </message>
     <message>
         <source>Clear &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle löschen</translation>
     </message>
     <message>
         <source>Extra each installment — %1 at %2 % for %3 yrs + %4 → %5 a month, paid off after %6 yrs %7 mos</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung je Rate — %1 zu %2 % über %3 J. + %4 → %5 im Monat, abbezahlt nach %6 J. %7 Mon.</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldanlagen</translation>
     </message>
     <message>
         <source>Loan payment — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditrate — %1 zu %2 % über %3 J. → %4 im Monat</translation>
     </message>
     <message>
         <source>Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredite</translation>
     </message>
     <message>
         <source>Mark or unmark the chosen calculation for Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Berechnung für den Vergleich markieren oder Markierung aufheben</translation>
     </message>
     <message>
         <source>Monthly investment — %1 at %2 % for %3 yrs → %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Sparrate — %1 zu %2 % über %3 J. → %4</translation>
     </message>
     <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Berechnung in den Rechner zurückholen und neu berechnen</translation>
     </message>
     <message>
         <source>Remove every calculation from the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Berechnungen aus dem Verlauf entfernen</translation>
     </message>
     <message>
         <source>Remove the chosen calculation from the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Berechnung aus dem Verlauf entfernen</translation>
     </message>
     <message>
         <source>Show only the calculations whose line holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Berechnungen zeigen, deren Zeile diesen Text enthält</translation>
     </message>
     <message>
         <source>Show the two to four marked calculations side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zwei bis vier markierten Berechnungen nebeneinander zeigen</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Table schedule — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan — %1 zu %2 % über %3 J. → %4 im Monat</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Which calculations the list shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Berechnungen die Liste zeigt</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard&amp;werte</translation>
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern &amp;&amp; Schließen</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Annuity Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentenbetrag:</translation>
     </message>
     <message>
         <source>Annuity Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentendauer:</translation>
     </message>
     <message>
         <source>Annuity Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentenzinssatz:</translation>
     </message>
     <message>
         <source>Build Fund 1x Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau Einmalbetrag:</translation>
     </message>
     <message>
         <source>Build Fund Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau Laufzeit:</translation>
     </message>
     <message>
         <source>Build Fund Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau Zinssatz:</translation>
     </message>
     <message>
         <source>Build Fund Monthly Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau Monatsbetrag:</translation>
     </message>
     <message>
         <source>Build Fund Yearly Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau Jahresbetrag:</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit:</translation>
     </message>
     <message>
         <source>Ini File Settings - Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ini-Einstellungen - Tarvolin</translation>
     </message>
     <message>
         <source>Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz:</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldanlage</translation>
     </message>
     <message>
         <source>Investment Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgaben Geldanlage</translation>
     </message>
     <message>
         <source>Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredit</translation>
     </message>
     <message>
         <source>Loan Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgaben Kredit</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Star with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten mit:</translation>
     </message>
     <message>
         <source>Start Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeiteinheit:</translation>
     </message>
     <message>
         <source>Tarvolin Ini File Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvolin Ini-Einstellungen</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
 </context>
 <context>
     <name>LoanSheet</name>
     <message>
         <source>%1 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monate</translation>
     </message>
     <message>
         <source>%1 Years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source>&amp;Amount Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung als &amp;Betrag</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Copy table  to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle in Zwischenablage &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Down Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nzahlung</translation>
     </message>
     <message>
         <source>&amp;Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;ufzeit</translation>
     </message>
     <message>
         <source>&amp;Instructions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anleitung...</translation>
     </message>
     <message>
         <source>&amp;Months</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monate</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Percent Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung in &amp;Prozent</translation>
     </message>
     <message>
         <source>&amp;Print table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Purchase Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kaufpreis</translation>
     </message>
     <message>
         <source>&amp;Return to Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück zum Rechner</translation>
     </message>
     <message>
         <source>&amp;Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV &amp;speichern...</translation>
     </message>
     <message>
         <source>&amp;Show Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raten anzeigen</translation>
     </message>
     <message>
         <source>&amp;Years</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jahre</translation>
     </message>
     <message>
         <source>&amp;Years in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit in &amp;Jahren</translation>
     </message>
     <message>
         <source>Amount Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung (Betrag)</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagramm</translation>
     </message>
     <message>
         <source>Clear &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle &amp;leeren</translation>
     </message>
     <message>
         <source>Interest &amp;Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zinssätze</translation>
     </message>
     <message>
         <source>Interest Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlte Zinsen</translation>
     </message>
     <message>
         <source>LoanSheet</source>
-        <translation type="unfinished"></translation>
+        <translation>LoanSheet</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Maximum %</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum %</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Minimum %</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum %</translation>
     </message>
     <message>
         <source>Months in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit in Monaten</translation>
     </message>
     <message>
         <source>Payment
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate
+%1</translation>
     </message>
     <message>
         <source>Percent &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahlung in %</translation>
     </message>
     <message>
         <source>Percent Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung in %</translation>
     </message>
     <message>
         <source>Principle Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld</translation>
     </message>
     <message>
         <source>Principle Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PD&amp;F speichern...</translation>
     </message>
     <message>
         <source>Show &amp;Amortization</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tilgungsplan anzeigen</translation>
     </message>
     <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Rate von %1 ist eine Schlussrate: Die gleichbleibende Rate tilgt den Kredit nicht innerhalb der Laufzeit.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt</translation>
     </message>
     <message>
         <source>Years in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit in Jahren</translation>
     </message>
 </context>
 <context>
     <name>Mervane</name>
     <message>
         <source>  Clear Ret Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ruhestandsfonds leeren</translation>
     </message>
     <message>
         <source>  Ret Fund -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ruhestandsfonds -&gt; Betrag</translation>
     </message>
     <message>
         <source>%1 (2x a month) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Raten (2x im Monat)</translation>
     </message>
     <message>
         <source>%1 (every %2 wks) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Raten (alle %2 Wochen)</translation>
     </message>
     <message>
         <source>%1 (monthly) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Raten (monatlich)</translation>
     </message>
     <message>
         <source>%1 Time &amp;Amount:  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1-malige &amp;Einlage:</translation>
     </message>
     <message>
         <source>%1 payments&#xd;
     (%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Raten&#xd;
+    (%2 J.)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>&amp;Definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Begriffe</translation>
     </message>
     <message>
         <source>&amp;Duration:  (Mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laufzeit:  (Mon.)</translation>
     </message>
     <message>
         <source>&amp;Duration:  (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laufzeit:  (J.)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf…</translation>
     </message>
     <message>
         <source>&amp;Ini File Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ini-Datei-Editor</translation>
     </message>
     <message>
         <source>&amp;Interest Rate:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zinssatz:  %</translation>
     </message>
     <message>
         <source>&amp;Investment Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geldanlagen</translation>
     </message>
     <message>
         <source>&amp;Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>&amp;Loan Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kredite</translation>
     </message>
     <message>
         <source>&amp;Months</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monate</translation>
     </message>
     <message>
         <source>&amp;PayOff:                </source>
-        <translation type="unfinished"></translation>
+        <translation>End&amp;kapital:</translation>
     </message>
     <message>
         <source>&amp;Payment: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ratenbetrag:</translation>
     </message>
     <message>
         <source>&amp;Payment:            </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ratenbetrag:</translation>
     </message>
     <message>
         <source>&amp;Reset From Ini</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Ini &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Reset Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;urücksetzen</translation>
     </message>
     <message>
         <source>&amp;Solve For:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen &amp;für:</translation>
     </message>
     <message>
         <source>&amp;Update History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versionsgeschichte</translation>
     </message>
     <message>
         <source>&amp;Use exact rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Exakt &amp;verwenden</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment made with Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung mit Rate &amp;Nr.:</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonder&amp;tilgung:</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment:     </source>
-        <translation type="unfinished"></translation>
+        <translation>Sonder&amp;tilgung:</translation>
     </message>
     <message>
         <source>&amp;Years</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jahre</translation>
     </message>
     <message>
         <source>12 (monthly) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>12 Raten (monatlich)</translation>
     </message>
     <message>
         <source>1st Adj Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>1. angep. Rente:</translation>
     </message>
     <message>
         <source>1x + Monthly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalanlage + Sparrate</translation>
     </message>
     <message>
         <source>1x Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalanlage</translation>
     </message>
     <message>
         <source>24 (2x a month) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>24 Raten (2x im Monat)</translation>
     </message>
     <message>
         <source>26 (every 2 wks) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>26 Raten (alle 2 Wochen)</translation>
     </message>
     <message>
         <source>Additional Annuity Payments:            $</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusätzliche Rentenzahlung:            $</translation>
     </message>
     <message>
         <source>And Last:</source>
-        <translation type="unfinished"></translation>
+        <translation>Und letzte:</translation>
     </message>
     <message>
         <source>And: </source>
-        <translation type="unfinished"></translation>
+        <translation>Und:</translation>
     </message>
     <message>
         <source>Annual Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Rente</translation>
     </message>
     <message>
         <source>Annual annuity payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Rentenzahlungen</translation>
     </message>
     <message>
         <source>Annuity &amp;Duration: (yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Renten&amp;dauer: (J.)</translation>
     </message>
     <message>
         <source>Annuity &amp;Interest Rate:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentenz&amp;inssatz:  %</translation>
     </message>
     <message>
         <source>Annuity &amp;Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rentenzahlung:</translation>
     </message>
     <message>
         <source>Annuity Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentenzahlungen</translation>
     </message>
     <message>
         <source>Auto check input for appropriate values</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingaben automatisch auf sinnvolle Werte prüfen</translation>
     </message>
     <message>
         <source>Build Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermögensaufbau</translation>
     </message>
     <message>
         <source>Calculate using Years</source>
-        <translation type="unfinished"></translation>
+        <translation>In Jahren rechnen</translation>
     </message>
     <message>
         <source>Calculation history: restore and compare (Ctrl+H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungsverlauf: wiederherstellen und vergleichen (Ctrl+H)</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Close Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvolin beenden</translation>
     </message>
     <message>
         <source>Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombination</translation>
     </message>
     <message>
         <source>Combination of monthly annuity payments after a monthy contribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Rentenzahlungen nach monatlichen Einzahlungen</translation>
     </message>
     <message>
         <source>Compute in Months</source>
-        <translation type="unfinished"></translation>
+        <translation>In Monaten rechnen</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Do Investment Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldanlagen berechnen</translation>
     </message>
     <message>
         <source>Do Loan Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredite berechnen</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Duration w Monthly Pay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer bei Monatsrente</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit:</translation>
     </message>
     <message>
         <source>Exact rate for %1: %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Exakter Zins für %1: %2 %</translation>
     </message>
     <message>
         <source>Exit app</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Financial Calculator - Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanzrechner - Geldanlagen</translation>
     </message>
     <message>
         <source>Financial Calculator - Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Finanzrechner - Kredite</translation>
     </message>
     <message>
         <source>Fund &amp;Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapital&amp;diagramm...</translation>
     </message>
     <message>
         <source>Fund balance after specific yearly payments for a duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Restkapital nach festen jährlichen Entnahmen über eine Laufzeit</translation>
     </message>
     <message>
         <source>Fund: YrPay-SpecDur</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapital: Jährl. Entnahme</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>How long can I get a specified monthly annuity payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange erhalte ich eine bestimmte monatliche Rente?</translation>
     </message>
     <message>
         <source>How long will I have to pay off the loan?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange muss ich den Kredit abbezahlen?</translation>
     </message>
     <message>
         <source>How much can I borrow?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel Kredit kann ich aufnehmen?</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make a one time additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Um wie viel verkürzt eine einmalige Sondertilgung meinen Kredit?</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make additional regular payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Um wie viel verkürzen regelmäßige Sondertilgungen meinen Kredit?</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make additional yearly payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Um wie viel verkürzen jährliche Sondertilgungen meinen Kredit?</translation>
     </message>
     <message>
         <source>I want to pay off my loan; what do I owe?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich möchte meinen Kredit ablösen: Wie viel schulde ich?</translation>
     </message>
     <message>
         <source>Infation Rate Adjustment:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflationsanpassung:  %</translation>
     </message>
     <message>
         <source>Inflation Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflationsanpassung</translation>
     </message>
     <message>
         <source>Ini File Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ini-Editor</translation>
     </message>
     <message>
         <source>InputChk</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung</translation>
     </message>
     <message>
         <source>Installment &amp;Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungs&amp;weise</translation>
     </message>
     <message>
         <source>Interest Compounded</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsgutschrift</translation>
     </message>
     <message>
         <source>Interest Only Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Reine Zinsrate</translation>
     </message>
     <message>
         <source>Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz</translation>
     </message>
     <message>
         <source>Invest Calc</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage</translation>
     </message>
     <message>
         <source>Invested &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einlage:</translation>
     </message>
     <message>
         <source>Investment Input Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabeprüfung für Anlagen</translation>
     </message>
     <message>
         <source>Investment growth with a one time investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertzuwachs bei einer Einmalanlage</translation>
     </message>
     <message>
         <source>Investment growth with a yearly contribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertzuwachs bei jährlicher Einzahlung</translation>
     </message>
     <message>
         <source>Investment growth with monthly contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertzuwachs bei monatlichen Einzahlungen</translation>
     </message>
     <message>
         <source>Investment growth with monthly contributions after a one time investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertzuwachs bei monatlichen Einzahlungen nach einer Einmalanlage</translation>
     </message>
     <message>
         <source>Last Installment made before Payoff:</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Rate vor Ablösung:</translation>
     </message>
     <message>
         <source>Last Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Rate:</translation>
     </message>
     <message>
         <source>Launch Loan Payment Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditratentabelle öffnen</translation>
     </message>
     <message>
         <source>Level payments of %1 will be worth %2 during last year of Annuity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichbleibende Zahlungen von %1 sind im letzten Rentenjahr noch %2 wert</translation>
     </message>
     <message>
         <source>Loan &amp;Amount: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kreditbetrag:</translation>
     </message>
     <message>
         <source>Loan &amp;Amount:     </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kreditbetrag:</translation>
     </message>
     <message>
         <source>Loan Amount (Principle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditbetrag (Darlehenssumme)</translation>
     </message>
     <message>
         <source>Loan Payment &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditraten&amp;tabelle</translation>
     </message>
     <message>
         <source>Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane</translation>
     </message>
     <message>
         <source>Modify startup values</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwerte ändern</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Monthly &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monatsbetrag:</translation>
     </message>
     <message>
         <source>Monthly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Sparrate</translation>
     </message>
     <message>
         <source>Monthly Investment -&gt; Monthly Annuity Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Sparrate -&gt; Monatliche Rente</translation>
     </message>
     <message>
         <source>Monthly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Rente</translation>
     </message>
     <message>
         <source>Monthly annuity payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Rentenzahlungen</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>Original &amp;DOS Loan Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Original-&amp;DOS-Kreditprogramm</translation>
     </message>
     <message>
         <source>PO&gt;IA</source>
-        <translation type="unfinished"></translation>
+        <translation>PO&gt;IA</translation>
     </message>
     <message>
         <source>PayOff -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis -&gt; Betrag</translation>
     </message>
     <message>
         <source>PayOff -&gt; Invest Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis -&gt; Anlagebetrag</translation>
     </message>
     <message>
         <source>PayOff -&gt; RF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis -&gt; RF</translation>
     </message>
     <message>
         <source>PayOff -&gt; Ret Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis -&gt; Ruhestandsfonds</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratenbetrag</translation>
     </message>
     <message>
         <source>Payoff Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablösebetrag</translation>
     </message>
     <message>
         <source>Payoff between:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Ablösung zwischen:</translation>
     </message>
     <message>
         <source>Put the exact rate into the rate box and calculate the payment again</source>
-        <translation type="unfinished"></translation>
+        <translation>Den exakten Zinssatz ins Zinsfeld übernehmen und die Rate neu berechnen</translation>
     </message>
     <message>
         <source>RF -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>RF -&gt; Betrag</translation>
     </message>
     <message>
         <source>Remaining &amp;Fund:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restkapital:</translation>
     </message>
     <message>
         <source>Retirement Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhestandsfonds</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spart %1 Raten und %2 Zinsen; abbezahlt am %3</translation>
     </message>
     <message>
         <source>Set &amp;Colors -&gt; Ini</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farben festlegen -&gt; Ini</translation>
     </message>
     <message>
         <source>Start &amp;Xtra Payments which Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung ab Rate &amp;Nr.:</translation>
     </message>
     <message>
         <source>Start &amp;Xtra Payments with Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung ab Rate &amp;Nr.:</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlungen gesamt:</translation>
     </message>
     <message>
         <source>Total Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt:</translation>
     </message>
     <message>
         <source>Total Payments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen gesamt:</translation>
     </message>
     <message>
         <source>Varies with number of days between Last Installment and Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhängig von der Zahl der Tage zwischen letzter Rate und Ablösung</translation>
     </message>
     <message>
         <source>Varies with when payoff is made after last installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhängig vom Zeitpunkt der Ablösung nach der letzten Rate</translation>
     </message>
     <message>
         <source>What will an interest payment be?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie hoch ist eine reine Zinszahlung?</translation>
     </message>
     <message>
         <source>What will my payment be?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie hoch wird meine Rate?</translation>
     </message>
     <message>
         <source>What will the interest rate be?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie hoch ist der Zinssatz?</translation>
     </message>
     <message>
         <source>Windows &amp;Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-&amp;Rechner</translation>
     </message>
     <message>
         <source>Xtra Payment (1x)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung (1x)</translation>
     </message>
     <message>
         <source>Xtra Payment (@InstFreq)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung (je Rate)</translation>
     </message>
     <message>
         <source>Xtra Payments (yearly)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgungen (jährlich)</translation>
     </message>
     <message>
         <source>Xtra payment with last installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung mit der letzten Rate</translation>
     </message>
     <message>
         <source>Yearly &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jahresbetrag:</translation>
     </message>
     <message>
         <source>Yearly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Sparrate</translation>
     </message>
     <message>
         <source>Yearly Payments (beginning of year): $</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährl. Entnahme (zum Jahresanfang): $</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>and:  </source>
-        <translation type="unfinished"></translation>
+        <translation>und:</translation>
     </message>
     <message>
         <source>with %1 Yearly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>mit %1 Jahreszahlungen</translation>
     </message>
     <message>
         <source>with Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Sondertilgung</translation>
     </message>
     <message>
         <source>with Xtra Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Sondertilgungen</translation>
     </message>
     <message>
         <source>with Yearly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Jahreszahlungen</translation>
     </message>
     <message>
         <source>with low Payoff:</source>
-        <translation type="unfinished"></translation>
+        <translation>bei niedr. Ablösung:</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>%1 Years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source>%1 a month at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Monat zu %2 über %3 Jahre</translation>
     </message>
     <message>
         <source>%1 a month for %2 years, then %3 a month for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Monat über %2 Jahre, danach %3 im Monat über %4 Jahre</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Auszahlung %2 im Monat zu %3 über %4 Jahre</translation>
     </message>
     <message>
         <source>Amortization Schedule
@@ -1428,51 +1452,57 @@ Amount financed: %4
 Rate: %5
 Length: %6 years
 Monthly payment: %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan
+Kaufpreis: %1
+Anzahlung: %2 %3
+Finanzierungsbetrag: %4
+Zinssatz: %5
+Laufzeit: %6 Jahre
+Monatsrate: %7</translation>
     </message>
     <message>
         <source>Amortization Schedule Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Tilgungsplan</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan: Kredit von %1 zu %2, %3 Jahre, Rate %4</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Background and Text are the same color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund und Text haben dieselbe Farbe</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichene Berechnungen.csv</translation>
     </message>
     <message>
         <source>Contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlungen</translation>
     </message>
     <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahlung darf den Kaufpreis nicht übersteigen.</translation>
     </message>
     <message>
         <source>Down payment amount must be zero or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahlung muss null oder größer sein.</translation>
     </message>
     <message>
         <source>Down payment percentage cannot exceed %1 percent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahlung darf %1 Prozent nicht übersteigen.</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 installments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit zu lang - es können höchstens %1 Raten berechnet werden</translation>
     </message>
     <message>
         <source>Duration too short - the loan must last at least one installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit zu kurz - der Kredit muss mindestens eine Rate umfassen</translation>
     </message>
     <message>
         <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
@@ -1480,46 +1510,53 @@ Monthly payment: %7</source>
 &#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
 &#xd;
 &#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Kaufpreis, Anzahlung, Laufzeit und Zinssätze ein. Klicken Sie auf „Raten anzeigen“, um die Monatsraten in der Tabelle rechts anzuzeigen.
+&#xd;
+&#xd;Wählen Sie eine Monatsrate aus und klicken Sie auf „Tilgungsplan“, um den Tilgungsplan für den gewählten Zinssatz und die gewählte Laufzeit in der Tabelle anzuzeigen.
+&#xd;
+&#xd;Markieren Sie Zellen in der Tabelle und wählen Sie im Menü „Optionen“ den Befehl zum Kopieren, um die Daten in die Zwischenablage zu kopieren.</translation>
     </message>
     <message>
         <source>Exceeded High Interest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzinssatz von %1 überschritten</translation>
     </message>
     <message>
         <source>Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapital</translation>
     </message>
     <message>
         <source>Fund balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalstand</translation>
     </message>
     <message>
         <source>Growth</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertzuwachs</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen</translation>
     </message>
     <message>
         <source>Interest Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlte Zinsen</translation>
     </message>
     <message>
         <source>Investment Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagediagramm</translation>
     </message>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2
 Build Fund Duration &quot;%3&quot; will be read back as %4
 
 Do you want to save the values as typed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditbetrag „%1“ wird als %2 wieder eingelesen
+Laufzeit Vermögensaufbau „%3“ wird als %4 wieder eingelesen
+
+Möchten Sie die Werte wie eingegeben speichern?</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ratentabelle</translation>
     </message>
     <message>
         <source>Loan Payment Table: monthly payments
@@ -1528,158 +1565,158 @@ Down payment: %2 %3
 Amount financed: %4
 Rate: %5 to %6
 Length: %7 to %8 years
-Monthly payment: %9 to $1,991.94</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loan Payment Table: monthly payments
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5 to %6
-Length: %7 to %8 years
-Monthly payment: %9 to $787.79</source>
-        <translation type="unfinished"></translation>
+Monthly payment: %9 to %10</source>
+        <translation>Ratentabelle: Monatsraten
+Kaufpreis: %1
+Anzahlung: %2 %3
+Finanzierungsbetrag: %4
+Zinssatz: %5 bis %6
+Laufzeit: %7 bis %8 Jahre
+Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Loan length</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Loan payment table.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratentabelle.csv</translation>
     </message>
     <message>
         <source>Loan payment table.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratentabelle.pdf</translation>
     </message>
     <message>
         <source>LoanSheet Error</source>
-        <translation type="unfinished"></translation>
+        <translation>LoanSheet-Fehler</translation>
     </message>
     <message>
         <source>LoanSheet Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>LoanSheet-Anleitung</translation>
     </message>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der maximale Zinssatz muss größer oder gleich dem minimalen Zinssatz sein.</translation>
     </message>
     <message>
         <source>Maximum length of loan must be greater than the minimum length of loan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Laufzeit muss größer als die minimale Laufzeit sein.</translation>
     </message>
     <message>
         <source>Minimum interest rate must be less than or equal to the maximum interest rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der minimale Zinssatz muss kleiner oder gleich dem maximalen Zinssatz sein.</translation>
     </message>
     <message>
         <source>Missing or Inappropriate Input (possibly a negitive number or %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende oder ungeeignete Eingabe (möglicherweise eine negative Zahl oder %1)</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Monthly payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsrate</translation>
     </message>
     <message>
         <source>Monthly payment on %1 by loan length, one line per rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsrate für %1 nach Laufzeit, eine Linie je Zinssatz</translation>
     </message>
     <message>
         <source>Paid in the year</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Jahr gezahlt</translation>
     </message>
     <message>
         <source>Paid out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgezahlt</translation>
     </message>
     <message>
         <source>Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung und Zinsen je Jahr sowie die Zinsen insgesamt - Tilgungsplan: Kredit von %1 zu %2, %3 Jahre, Rate %4</translation>
     </message>
     <message>
         <source>Principal balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld</translation>
     </message>
     <message>
         <source>Principle Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld</translation>
     </message>
     <message>
         <source>Principle Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorgeschlagene Rate reicht für diesen Kreditbetrag nicht aus</translation>
     </message>
     <message>
         <source>Suggested payment too low - even at %1 interest it does not repay this loan amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Rate zu niedrig - selbst bei %1 Zinsen tilgt sie diesen Kreditbetrag nicht</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Laufzeit darf %1 Monate nicht überschreiten.</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Laufzeit darf %1 Jahre nicht überschreiten.</translation>
     </message>
     <message>
         <source>The maximum length of loan must be at least one month or year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Laufzeit muss mindestens einen Monat bzw. ein Jahr betragen.</translation>
     </message>
     <message>
         <source>The minimum length of loan must be one month or year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die minimale Laufzeit muss mindestens einen Monat bzw. ein Jahr betragen.</translation>
     </message>
     <message>
         <source>The purchase amount cannot exceed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kaufpreis darf %1 nicht übersteigen.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt</translation>
     </message>
     <message>
         <source>Total interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen insgesamt</translation>
     </message>
     <message>
         <source>Year of the loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditjahr</translation>
     </message>
     <message>
         <source>Years from the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre ab Beginn</translation>
     </message>
     <message>
         <source>You must enter a maximum length of loan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine maximale Laufzeit ein.</translation>
     </message>
     <message>
         <source>You must enter a valid purchase amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen gültigen Kaufpreis ein.</translation>
     </message>
     <message>
         <source>You must specify a maximum interest rate greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen maximalen Zinssatz größer als null an.</translation>
     </message>
     <message>
         <source>input Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabefehler</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
     </message>
 </context>
 <context>
@@ -1692,30 +1729,51 @@ Monthly payment: %9 to $787.79</source>
 %4  %5 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
 %6  %7 - Fix the initialization of the edit boxes&#xd;
 %8  %9 - Fix spelling error, reformat colors&#xd;
-6.01.00  03/25/02 - Add the ability to set Colors with presets or Window defaults&#xd;
-6.01.01  03/26/02 - Adjust tab stops &amp; focus&#xd;
-6.01.02  03/27/02 - Add Button color; could not do Button Text&#xd;
+%10  %11 - Add the ability to set Colors with presets or Window defaults&#xd;
+%12  %13 - Adjust tab stops &amp; focus&#xd;
+%14  %15 - Add Button color; could not do Button Text&#xd;
 &#x9;&#x9;Add Window Default to the background lists&#xd;
-6.01.03  03/27/02 - Adjust formating issues &amp; menu items&#xd;
-6.01.04  03/28/02 - Change messages for Payoff &amp; Annuity&#xd;
-6.02.00  04/07/02 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
+%16  %17 - Adjust formating issues &amp; menu items&#xd;
+%18  %19 - Change messages for Payoff &amp; Annuity&#xd;
+%20  %21 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
 &#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
-6.03.00  05/07/02 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
-6.03.01  05/08/02 - Add 'InputChk' button, cleanup checking&#xd;
-6.03.04  05/11/02 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
-6.03.05  05/17/02 - Add ToolTips on option buttons&#xd;
-6.03.06  05/21/02 - Put back true checking on Investments for input when 'input checking' is on&#xd;
+%22  %23 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
+%24  %25 - Add 'InputChk' button, cleanup checking&#xd;
+%26  %27 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
+%28  %29 - Add ToolTips on option buttons&#xd;
+%30  %31 - Put back true checking on Investments for input when 'input checking' is on&#xd;
 &#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
-6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
-        <translation type="unfinished"></translation>
+%32  %33 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
+        <translation>%1 - Ursprüngliche DOS-Version&#xd;
+%2 - Erste Windows-Version (%3 Bit)&#xd;
+&#xd;
+ Ver.&#x9; Datum&#x9;Versionsgeschichte&#xd;
+%4  %5 - Auf die neue Version der Entwicklungswerkzeuge umgestellt; verwendet das maskierte Eingabefeld und das flexible Raster&#xd;
+%6  %7 - Initialisierung der Eingabefelder korrigiert&#xd;
+%8  %9 - Rechtschreibfehler korrigiert, Farben neu formatiert&#xd;
+%10  %11 - Farben lassen sich über Vorlagen oder die Fensterstandards einstellen&#xd;
+%12  %13 - Tabulatorreihenfolge &amp; Fokus angepasst&#xd;
+%14  %15 - Button-Farbe hinzugefügt; Button-Text war nicht möglich&#xd;
+&#x9;&#x9;Fensterstandard zu den Hintergrundlisten hinzugefügt&#xd;
+%16  %17 - Formatierungsprobleme &amp; Menüeinträge angepasst&#xd;
+%18  %19 - Meldungen für Ablösung &amp; Rente geändert&#xd;
+%20  %21 - Ratentabelle korrigiert: Tabelle kopieren &amp; Drucken auf dem Standarddrucker hinzugefügt&#xd;
+&#x9;&#x9;Anpassbare Symbolleiste mit MS Toolbar &amp; ImageList hinzugefügt&#xd;
+%22  %23 - Neue „Rentenzahlung“ hinzugefügt - Restkapital bei jährlicher Zahlung über eine bestimmte Laufzeit&#xd;
+%24  %25 - Schaltfläche „InputChk“ hinzugefügt, Prüfung bereinigt&#xd;
+%26  %27 - Reihenfolge der Schaltflächen geändert, Schaltfläche PO-&gt;Amt wieder eingefügt, Code bereinigt&#xd;
+%28  %29 - Tooltips für die Optionsschaltflächen hinzugefügt&#xd;
+%30  %31 - Echte Eingabeprüfung bei Geldanlagen wieder eingeführt, wenn die „Eingabeprüfung“ aktiv ist&#xd;
+&#x9;&#x9;Geldanlage „Combo“ korrigiert: Die Monatsrate wird jetzt richtig berechnet&#xd;
+%32  %33 - Schaltfläche „Schließen“ im Tabellendialog hinzugefügt und „X“ (Schließen) im Systemmenü wiederhergestellt</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Mervane Update History</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane – Versionsgeschichte</translation>
     </message>
 </context>
 </TS>

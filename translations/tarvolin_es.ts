@@ -5,1420 +5,1444 @@
     <name>About</name>
     <message>
         <source>About Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tarvolin</translation>
     </message>
     <message>
         <source>Desktop edition for Linux, built with Qt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición de escritorio para Linux (Qt %1)</translation>
     </message>
     <message>
         <source>Desktop edition for Linux, built with Qt 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición de escritorio para Linux (Qt 6)</translation>
     </message>
     <message>
         <source>Mervane Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso legal de Mervane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración: %1</translation>
     </message>
     <message>
         <source>Some annuity payments could not be verified.  It is believed that the equations are correct and therefore the figures are assumed to be correct; but you know what happens to assume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos pagos de renta no se han podido verificar.  Se cree que las ecuaciones son correctas y, por tanto, se da por hecho que las cifras también lo son; pero ya sabe lo que pasa cuando se da algo por hecho.</translation>
     </message>
     <message>
         <source>Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizaciones</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
     <name>ColorFm</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar &amp;&amp; cerrar</translation>
     </message>
     <message>
         <source>&amp;Test Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probar colores</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Boring Grey - Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris soso - Predeterminada</translation>
     </message>
     <message>
         <source>Button Bkgrnd</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de botón</translation>
     </message>
     <message>
         <source>Button Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra de botón</translation>
     </message>
     <message>
         <source>Button Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de botón</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>Dk Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris oscuro</translation>
     </message>
     <message>
         <source>Dk Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde oscuro</translation>
     </message>
     <message>
         <source>Dk Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo oscuro</translation>
     </message>
     <message>
         <source>DkGreen - Cyan - Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>VerdeOsc - Cian - Amarillo</translation>
     </message>
     <message>
         <source>DkRed - Cyan - Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>RojoOsc - Cian - Amarillo</translation>
     </message>
     <message>
         <source>Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>En todas partes</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Hilite Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra resaltada</translation>
     </message>
     <message>
         <source>Hilite Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto resaltado</translation>
     </message>
     <message>
         <source>Invest</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversiones</translation>
     </message>
     <message>
         <source>Lable Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra de etiqueta</translation>
     </message>
     <message>
         <source>Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Préstamo</translation>
     </message>
     <message>
         <source>Loan Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla de préstamos</translation>
     </message>
     <message>
         <source>Lt Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul claro</translation>
     </message>
     <message>
         <source>Lt Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris claro</translation>
     </message>
     <message>
         <source>Lt Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde claro</translation>
     </message>
     <message>
         <source>Lt Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta claro</translation>
     </message>
     <message>
         <source>Lt Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Naranja claro</translation>
     </message>
     <message>
         <source>Lt Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo claro</translation>
     </message>
     <message>
         <source>Lt Tan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tostado claro</translation>
     </message>
     <message>
         <source>Lt Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo claro</translation>
     </message>
     <message>
         <source>LtBlue - Blue - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>AzulCl - Azul - Rojo</translation>
     </message>
     <message>
         <source>LtGrn - Blue - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>VerdeCl - Azul - Rojo</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Pale Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde pálido</translation>
     </message>
     <message>
         <source>PlGrn - Blk - Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>VerdePál - Negro - Azul</translation>
     </message>
     <message>
         <source>Preset Color schemes</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaciones predefinidas</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Tan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tostado</translation>
     </message>
     <message>
         <source>Tan - Blk - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Tostado - Negro - Rojo</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Text will be Black</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto será negro</translation>
     </message>
     <message>
         <source>Textbox Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de casillas</translation>
     </message>
     <message>
         <source>Textbox Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra de casilla</translation>
     </message>
     <message>
         <source>Use Window Defaults for all Screens</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores del sistema en todas partes</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Window Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación (sistema)</translation>
     </message>
     <message>
         <source>Window Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón (sistema)</translation>
     </message>
     <message>
         <source>Window Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado (sistema)</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
 </context>
 <context>
     <name>Compare</name>
     <message>
         <source>%1 yrs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años %2 meses (−%3 años %4 meses)</translation>
     </message>
     <message>
         <source>%1 yrs (−%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años (−%2 años)</translation>
+    </message>
+    <message>
+        <source>%1: Extra each installment</source>
+        <translation>%1: Pago extra con cada cuota</translation>
     </message>
     <message>
         <source>%1: Extra each installment&#xd;
 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Pago extra con cada cuota&#xd;
+%2 %3</translation>
+    </message>
+    <message>
+        <source>%1: Loan payment</source>
+        <translation>%1: Cuota del préstamo</translation>
     </message>
     <message>
         <source>%1: Loan payment&#xd;
 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Cuota del préstamo&#xd;
+%2 %3</translation>
     </message>
     <message>
         <source>&amp;Copy table to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar tabla al portapapeles</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Print table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir tabla</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>&amp;Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Balance or fund of each calculation by year</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo o fondo de cada cálculo por año</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>Calculations &amp;compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculos co&amp;mparados</translation>
     </message>
     <message>
         <source>Compare Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar cálculos</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Duration (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo (años)</translation>
     </message>
     <message>
         <source>Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de interés %</translation>
     </message>
     <message>
         <source>Last Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Última cuota</translation>
     </message>
     <message>
         <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Loan balance over time</source>
+        <translation>Saldo del préstamo en el tiempo</translation>
     </message>
     <message>
         <source>Paid off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquidado en</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar C&amp;SV...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar P&amp;DF...</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorra %1 cuotas y %2 de intereses; liquidado el %3</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <source>Start Xtra Payments with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos extra desde la cuota</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses totales</translation>
     </message>
     <message>
         <source>Total Interest without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses totales sin extras</translation>
     </message>
     <message>
         <source>Total Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pagado</translation>
     </message>
     <message>
         <source>Total Payments without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pagado sin extras</translation>
     </message>
     <message>
         <source>Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago extra</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>años</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 años %2 meses (−%3 años %4 meses)</translation>
     </message>
     <message>
         <source>★ %1 yrs (−%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 años (−%2 años)</translation>
     </message>
     <message>
         <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>★ indica el mejor resultado de cada fila (lo menos pagado o lo más pronto, el mayor fondo). (+…) y (−…) son diferencias respecto al cálculo %1; — indica un valor que un cálculo no tiene.</translation>
     </message>
     <message>
         <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>★ indica el mejor resultado de cada fila (lo menos pagado o lo más pronto, el mayor fondo). (+…) y (−…) son diferencias respecto al cálculo 1; — indica un valor que un cálculo no tiene.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 cálculos; %3 marcados para comparar (haga clic en ✓ o pulse Marcar para marcar de dos a cuatro)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>&amp;Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recuperar</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>C&amp;ompare</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;omparar</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo</translation>
     </message>
     <message>
         <source>Calculation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de cálculos</translation>
     </message>
     <message>
         <source>Clear &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar &amp;todo</translation>
     </message>
     <message>
         <source>Extra each installment — %1 at %2 % for %3 yrs + %4 → %5 a month, paid off after %6 yrs %7 mos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago extra con cada cuota — %1 al %2 % a %3 años + %4 → %5 al mes, liquidado en %6 años %7 meses</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversiones</translation>
     </message>
     <message>
         <source>Loan payment — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota del préstamo — %1 al %2 % a %3 años → %4 al mes</translation>
     </message>
     <message>
         <source>Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Préstamos</translation>
     </message>
     <message>
         <source>Mark or unmark the chosen calculation for Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca o desmarca el cálculo elegido para compararlo</translation>
     </message>
     <message>
         <source>Monthly investment — %1 at %2 % for %3 yrs → %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Aportación mensual — %1 al %2 % durante %3 años → %4</translation>
     </message>
     <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Devuelve el cálculo elegido a la calculadora y lo calcula de nuevo</translation>
     </message>
     <message>
         <source>Remove every calculation from the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina todos los cálculos del historial</translation>
     </message>
     <message>
         <source>Remove the chosen calculation from the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina el cálculo elegido del historial</translation>
     </message>
     <message>
         <source>Show only the calculations whose line holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo los cálculos cuya línea contiene este texto</translation>
     </message>
     <message>
         <source>Show the two to four marked calculations side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra en paralelo los cálculos marcados (de dos a cuatro)</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Table schedule — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro de amortización (tabla) — %1 al %2 % a %3 años → %4 al mes</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Which calculations the list shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué cálculos muestra la lista</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Predeterminados</translation>
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar &amp;&amp; cerrar</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital:</translation>
     </message>
     <message>
         <source>Annuity Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital de la renta:</translation>
     </message>
     <message>
         <source>Annuity Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo de la renta:</translation>
     </message>
     <message>
         <source>Annuity Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interés de la renta:</translation>
     </message>
     <message>
         <source>Build Fund 1x Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión única:</translation>
     </message>
     <message>
         <source>Build Fund Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo del fondo:</translation>
     </message>
     <message>
         <source>Build Fund Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interés del fondo:</translation>
     </message>
     <message>
         <source>Build Fund Monthly Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aportación mensual:</translation>
     </message>
     <message>
         <source>Build Fund Yearly Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aportación anual:</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo:</translation>
     </message>
     <message>
         <source>Ini File Settings - Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del archivo Ini - Tarvolin</translation>
     </message>
     <message>
         <source>Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interés:</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Investment Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores iniciales de inversión</translation>
     </message>
     <message>
         <source>Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Préstamo</translation>
     </message>
     <message>
         <source>Loan Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores iniciales de préstamo</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses</translation>
     </message>
     <message>
         <source>Star with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar con:</translation>
     </message>
     <message>
         <source>Start Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo inicial en:</translation>
     </message>
     <message>
         <source>Tarvolin Ini File Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del archivo Ini de Tarvolin</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Años</translation>
     </message>
 </context>
 <context>
     <name>LoanSheet</name>
     <message>
         <source>%1 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meses</translation>
     </message>
     <message>
         <source>%1 Years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años</translation>
     </message>
     <message>
         <source>&amp;Amount Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importe de entrada</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Copy table  to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar tabla al portapapeles</translation>
     </message>
     <message>
         <source>&amp;Down Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ntrada</translation>
     </message>
     <message>
         <source>&amp;Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Pla&amp;zo</translation>
     </message>
     <message>
         <source>&amp;Instructions...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nstrucciones...</translation>
     </message>
     <message>
         <source>&amp;Months</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meses</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Percent Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Porcentaje de entrada</translation>
     </message>
     <message>
         <source>&amp;Print table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir tabla</translation>
     </message>
     <message>
         <source>&amp;Purchase Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Precio de compra</translation>
     </message>
     <message>
         <source>&amp;Return to Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver a la calculadora</translation>
     </message>
     <message>
         <source>&amp;Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como CSV...</translation>
     </message>
     <message>
         <source>&amp;Show Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar cuotas</translation>
     </message>
     <message>
         <source>&amp;Years</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Años</translation>
     </message>
     <message>
         <source>&amp;Years in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo en &amp;años</translation>
     </message>
     <message>
         <source>Amount Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada (importe)</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico</translation>
     </message>
     <message>
         <source>Clear &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar tabla</translation>
     </message>
     <message>
         <source>Interest &amp;Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos de &amp;interés</translation>
     </message>
     <message>
         <source>Interest Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses pagados</translation>
     </message>
     <message>
         <source>LoanSheet</source>
-        <translation type="unfinished"></translation>
+        <translation>LoanSheet</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo</translation>
     </message>
     <message>
         <source>Maximum %</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo %</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo</translation>
     </message>
     <message>
         <source>Minimum %</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo %</translation>
     </message>
     <message>
         <source>Months in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo en meses</translation>
     </message>
     <message>
         <source>Payment
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota
+%1</translation>
     </message>
     <message>
         <source>Percent &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrada (%)</translation>
     </message>
     <message>
         <source>Percent Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada (%)</translation>
     </message>
     <message>
         <source>Principle Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital pendiente</translation>
     </message>
     <message>
         <source>Principle Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital amortizado</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como P&amp;DF...</translation>
     </message>
     <message>
         <source>Show &amp;Amortization</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver amortización</translation>
     </message>
     <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation type="unfinished"></translation>
+        <translation>La última cuota, de %1, es una cuota final residual: la cuota constante no amortiza el préstamo dentro de su plazo.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses totales</translation>
     </message>
     <message>
         <source>Years in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo en años</translation>
     </message>
 </context>
 <context>
     <name>Mervane</name>
     <message>
         <source>  Clear Ret Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>  Borrar fondo de jubilación</translation>
     </message>
     <message>
         <source>  Ret Fund -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>  Fondo de jubilación -&gt; Capital</translation>
     </message>
     <message>
         <source>%1 (2x a month) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cuotas (2 al mes)</translation>
     </message>
     <message>
         <source>%1 (every %2 wks) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cuotas (cada %2 semanas)</translation>
     </message>
     <message>
         <source>%1 (monthly) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cuotas (mensuales)</translation>
     </message>
     <message>
         <source>%1 Time &amp;Amount:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Inver&amp;sión única (%1x):</translation>
     </message>
     <message>
         <source>%1 payments&#xd;
     (%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cuotas&#xd;
+    (%2 años)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcular</translation>
     </message>
     <message>
         <source>&amp;Definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Definiciones</translation>
     </message>
     <message>
         <source>&amp;Duration:  (Mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plazo:  (meses)</translation>
     </message>
     <message>
         <source>&amp;Duration:  (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plazo:  (años)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial…</translation>
     </message>
     <message>
         <source>&amp;Ini File Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor del archivo Ini</translation>
     </message>
     <message>
         <source>&amp;Interest Rate:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de &amp;interés:  %</translation>
     </message>
     <message>
         <source>&amp;Investment Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de &amp;inversión</translation>
     </message>
     <message>
         <source>&amp;Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Loan Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de &amp;préstamo</translation>
     </message>
     <message>
         <source>&amp;Months</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meses</translation>
     </message>
     <message>
         <source>&amp;PayOff:                </source>
-        <translation type="unfinished"></translation>
+        <translation>Valor fi&amp;nal:</translation>
     </message>
     <message>
         <source>&amp;Payment: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cuo&amp;ta:</translation>
     </message>
     <message>
         <source>&amp;Payment:            </source>
-        <translation type="unfinished"></translation>
+        <translation>Cuo&amp;ta:</translation>
     </message>
     <message>
         <source>&amp;Reset From Ini</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer desde Ini</translation>
     </message>
     <message>
         <source>&amp;Reset Input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar datos</translation>
     </message>
     <message>
         <source>&amp;Solve For:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obtener:</translation>
     </message>
     <message>
         <source>&amp;Update History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de versiones</translation>
     </message>
     <message>
         <source>&amp;Use exact rate</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;sar tipo exacto</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment made with Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago extra &amp;en la cuota:</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago e&amp;xtra:</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment:     </source>
-        <translation type="unfinished"></translation>
+        <translation>Pago e&amp;xtra:</translation>
     </message>
     <message>
         <source>&amp;Years</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Años</translation>
     </message>
     <message>
         <source>12 (monthly) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>12 cuotas (mensuales)</translation>
     </message>
     <message>
         <source>1st Adj Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>1.er pago ajustado:</translation>
     </message>
     <message>
         <source>1x + Monthly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión única + mensual</translation>
     </message>
     <message>
         <source>1x Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión única</translation>
     </message>
     <message>
         <source>24 (2x a month) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>24 cuotas (2 al mes)</translation>
     </message>
     <message>
         <source>26 (every 2 wks) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>26 cuotas (cada 2 semanas)</translation>
     </message>
     <message>
         <source>Additional Annuity Payments:            $</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos adicionales de renta:            $</translation>
     </message>
     <message>
         <source>And Last:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y el último:</translation>
     </message>
     <message>
         <source>And: </source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Annual Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos anuales</translation>
     </message>
     <message>
         <source>Annual annuity payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Renta con pagos anuales</translation>
     </message>
     <message>
         <source>Annuity &amp;Duration: (yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duración de la renta: (años)</translation>
     </message>
     <message>
         <source>Annuity &amp;Interest Rate:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>Interés de la &amp;renta:  %</translation>
     </message>
     <message>
         <source>Annuity &amp;Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago de la ren&amp;ta:</translation>
     </message>
     <message>
         <source>Annuity Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentas</translation>
     </message>
     <message>
         <source>Auto check input for appropriate values</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar automáticamente que los datos sean adecuados</translation>
     </message>
     <message>
         <source>Build Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un fondo</translation>
     </message>
     <message>
         <source>Calculate using Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular en años</translation>
     </message>
     <message>
         <source>Calculation history: restore and compare (Ctrl+H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de cálculos: recuperar y comparar (Ctrl+H)</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Close Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar Tarvolin</translation>
     </message>
     <message>
         <source>Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación</translation>
     </message>
     <message>
         <source>Combination of monthly annuity payments after a monthy contribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación: renta mensual tras un periodo de aportaciones mensuales</translation>
     </message>
     <message>
         <source>Compute in Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular en meses</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <source>Do Investment Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculos de inversiones</translation>
     </message>
     <message>
         <source>Do Loan Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculos de préstamos</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo</translation>
     </message>
     <message>
         <source>Duration w Monthly Pay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo con pago mensual</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo:</translation>
     </message>
     <message>
         <source>Exact rate for %1: %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo exacto para %1: %2 %</translation>
     </message>
     <message>
         <source>Exit app</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Financial Calculator - Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora financiera - Inversiones</translation>
     </message>
     <message>
         <source>Financial Calculator - Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora financiera - Préstamos</translation>
     </message>
     <message>
         <source>Fund &amp;Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico del fondo...</translation>
     </message>
     <message>
         <source>Fund balance after specific yearly payments for a duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del fondo tras pagos anuales fijos durante un plazo</translation>
     </message>
     <message>
         <source>Fund: YrPay-SpecDur</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo: pago anual-plazo fijo</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>How long can I get a specified monthly annuity payment</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Durante cuánto tiempo puedo cobrar una renta mensual determinada?</translation>
     </message>
     <message>
         <source>How long will I have to pay off the loan?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto tardaré en devolver el préstamo?</translation>
     </message>
     <message>
         <source>How much can I borrow?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto dinero puedo pedir prestado?</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make a one time additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto se acorta mi préstamo si hago un único pago extra?</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make additional regular payments</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto se acorta mi préstamo si hago pagos extra periódicos?</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make additional yearly payments</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto se acorta mi préstamo si hago pagos extra anuales?</translation>
     </message>
     <message>
         <source>I want to pay off my loan; what do I owe?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quiero cancelar mi préstamo: ¿cuánto debo?</translation>
     </message>
     <message>
         <source>Infation Rate Adjustment:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste por inflación:  %</translation>
     </message>
     <message>
         <source>Inflation Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste por inflación</translation>
     </message>
     <message>
         <source>Ini File Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor Ini</translation>
     </message>
     <message>
         <source>InputChk</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar</translation>
     </message>
     <message>
         <source>Installment &amp;Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frecuencia de pago</translation>
     </message>
     <message>
         <source>Interest Compounded</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitalización de intereses</translation>
     </message>
     <message>
         <source>Interest Only Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota de solo intereses</translation>
     </message>
     <message>
         <source>Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de interés</translation>
     </message>
     <message>
         <source>Invest Calc</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversiones</translation>
     </message>
     <message>
         <source>Invested &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;apital invertido:</translation>
     </message>
     <message>
         <source>Investment Input Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar datos de inversión</translation>
     </message>
     <message>
         <source>Investment growth with a one time investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Crecimiento de una inversión única</translation>
     </message>
     <message>
         <source>Investment growth with a yearly contribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Crecimiento con una aportación anual</translation>
     </message>
     <message>
         <source>Investment growth with monthly contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Crecimiento con aportaciones mensuales</translation>
     </message>
     <message>
         <source>Investment growth with monthly contributions after a one time investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Crecimiento con aportaciones mensuales tras una inversión única</translation>
     </message>
     <message>
         <source>Last Installment made before Payoff:</source>
-        <translation type="unfinished"></translation>
+        <translation>Última cuota pagada antes de cancelar:</translation>
     </message>
     <message>
         <source>Last Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Última cuota:</translation>
     </message>
     <message>
         <source>Launch Loan Payment Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la tabla de cuotas</translation>
     </message>
     <message>
         <source>Level payments of %1 will be worth %2 during last year of Annuity</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pagos constantes de %1 valdrán %2 en el último año de la renta</translation>
     </message>
     <message>
         <source>Loan &amp;Amount: </source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;apital:</translation>
     </message>
     <message>
         <source>Loan &amp;Amount:     </source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;apital:</translation>
     </message>
     <message>
         <source>Loan Amount (Principle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe del préstamo (capital)</translation>
     </message>
     <message>
         <source>Loan Payment &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabla de cuotas</translation>
     </message>
     <message>
         <source>Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane</translation>
     </message>
     <message>
         <source>Modify startup values</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar los valores iniciales</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <source>Monthly &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aportación mensual:</translation>
     </message>
     <message>
         <source>Monthly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aportación mensual</translation>
     </message>
     <message>
         <source>Monthly Investment -&gt; Monthly Annuity Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aportación mensual -&gt; Renta mensual</translation>
     </message>
     <message>
         <source>Monthly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos mensuales</translation>
     </message>
     <message>
         <source>Monthly annuity payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Renta con pagos mensuales</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses</translation>
     </message>
     <message>
         <source>Original &amp;DOS Loan Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa de préstamos original para &amp;DOS</translation>
     </message>
     <message>
         <source>PO&gt;IA</source>
-        <translation type="unfinished"></translation>
+        <translation>PO&gt;IA</translation>
     </message>
     <message>
         <source>PayOff -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Final -&gt; Capital</translation>
     </message>
     <message>
         <source>PayOff -&gt; Invest Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor final -&gt; Capital invertido</translation>
     </message>
     <message>
         <source>PayOff -&gt; RF</source>
-        <translation type="unfinished"></translation>
+        <translation>Final -&gt; RF</translation>
     </message>
     <message>
         <source>PayOff -&gt; Ret Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor final -&gt; Fondo de jubilación</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota</translation>
     </message>
     <message>
         <source>Payoff Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe de cancelación</translation>
     </message>
     <message>
         <source>Payoff between:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelación entre:</translation>
     </message>
     <message>
         <source>Put the exact rate into the rate box and calculate the payment again</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone el tipo exacto en la casilla del tipo y vuelve a calcular la cuota</translation>
     </message>
     <message>
         <source>RF -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>RF -&gt; Capital</translation>
     </message>
     <message>
         <source>Remaining &amp;Fund:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fondo restante:</translation>
     </message>
     <message>
         <source>Retirement Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de jubilación</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorra %1 cuotas y %2 de intereses; liquidado el %3</translation>
     </message>
     <message>
         <source>Set &amp;Colors -&gt; Ini</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colores -&gt; Ini</translation>
     </message>
     <message>
         <source>Start &amp;Xtra Payments which Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos extra &amp;desde la cuota:</translation>
     </message>
     <message>
         <source>Start &amp;Xtra Payments with Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos extra &amp;desde la cuota:</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total aportado:</translation>
     </message>
     <message>
         <source>Total Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses totales:</translation>
     </message>
     <message>
         <source>Total Payments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pagado:</translation>
     </message>
     <message>
         <source>Varies with number of days between Last Installment and Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Varía según los días entre la última cuota y la cancelación</translation>
     </message>
     <message>
         <source>Varies with when payoff is made after last installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Varía según cuándo se cancele tras la última cuota</translation>
     </message>
     <message>
         <source>What will an interest payment be?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto será la cuota de solo intereses?</translation>
     </message>
     <message>
         <source>What will my payment be?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto será mi cuota?</translation>
     </message>
     <message>
         <source>What will the interest rate be?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál será el tipo de interés?</translation>
     </message>
     <message>
         <source>Windows &amp;Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora de &amp;Windows</translation>
     </message>
     <message>
         <source>Xtra Payment (1x)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago extra (único)</translation>
     </message>
     <message>
         <source>Xtra Payment (@InstFreq)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago extra (con cada cuota)</translation>
     </message>
     <message>
         <source>Xtra Payments (yearly)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos extra (anuales)</translation>
     </message>
     <message>
         <source>Xtra payment with last installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago extra con la última cuota</translation>
     </message>
     <message>
         <source>Yearly &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aportación anual:</translation>
     </message>
     <message>
         <source>Yearly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aportación anual</translation>
     </message>
     <message>
         <source>Yearly Payments (beginning of year): $</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos anuales (a principio de año): $</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Años</translation>
     </message>
     <message>
         <source>and:  </source>
-        <translation type="unfinished"></translation>
+        <translation>y:</translation>
     </message>
     <message>
         <source>with %1 Yearly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>con %1 pagos anuales</translation>
     </message>
     <message>
         <source>with Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>con pago extra</translation>
     </message>
     <message>
         <source>with Xtra Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>con pagos extra</translation>
     </message>
     <message>
         <source>with Yearly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>con pagos anuales</translation>
     </message>
     <message>
         <source>with low Payoff:</source>
-        <translation type="unfinished"></translation>
+        <translation>con cancelación mínima:</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>%1 Years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años</translation>
     </message>
     <message>
         <source>%1 a month at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mensuales al %2 durante %3 años</translation>
     </message>
     <message>
         <source>%1 a month for %2 years, then %3 a month for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 al mes durante %2 años y después %3 al mes durante %4 años</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con pagos de %2 al mes, al %3, durante %4 años</translation>
     </message>
     <message>
         <source>Amortization Schedule
@@ -1428,51 +1452,57 @@ Amount financed: %4
 Rate: %5
 Length: %6 years
 Monthly payment: %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro de amortización
+Precio de compra: %1
+Entrada: %2 %3
+Importe financiado: %4
+Tipo de interés: %5
+Plazo: %6 años
+Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Amortization Schedule Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico del cuadro de amortización</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro de amortización: préstamo de %1 al %2 a %3 años, cuota de %4</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Background and Text are the same color</source>
-        <translation type="unfinished"></translation>
+        <translation>El fondo y el texto tienen el mismo color</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculos comparados.csv</translation>
     </message>
     <message>
         <source>Contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aportaciones</translation>
     </message>
     <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe de la entrada no puede superar el precio de compra.</translation>
     </message>
     <message>
         <source>Down payment amount must be zero or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe de la entrada debe ser igual o mayor que cero.</translation>
     </message>
     <message>
         <source>Down payment percentage cannot exceed %1 percent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El porcentaje de entrada no puede superar el %1 por ciento.</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 installments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo demasiado largo: se pueden calcular como máximo %1 cuotas</translation>
     </message>
     <message>
         <source>Duration too short - the loan must last at least one installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo demasiado corto: el préstamo debe durar al menos una cuota</translation>
     </message>
     <message>
         <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
@@ -1480,46 +1510,53 @@ Monthly payment: %7</source>
 &#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
 &#xd;
 &#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el precio de compra, la entrada, el plazo del préstamo y los tipos de interés. Pulse el botón Mostrar cuotas para ver las cuotas mensuales en la cuadrícula de la derecha.
+&#xd;
+&#xd;Seleccione una cuota mensual y pulse el botón Ver amortización para mostrar en la cuadrícula el cuadro de amortización del tipo de interés y el plazo seleccionados.
+&#xd;
+&#xd;Seleccione celdas de la cuadrícula y elija Copiar en el menú Opciones para copiar los datos al portapapeles.</translation>
     </message>
     <message>
         <source>Exceeded High Interest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha superado el interés máximo del %1</translation>
     </message>
     <message>
         <source>Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>Fund balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del fondo</translation>
     </message>
     <message>
         <source>Growth</source>
-        <translation type="unfinished"></translation>
+        <translation>Crecimiento</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses</translation>
     </message>
     <message>
         <source>Interest Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses pagados</translation>
     </message>
     <message>
         <source>Investment Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de la inversión</translation>
     </message>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2
 Build Fund Duration &quot;%3&quot; will be read back as %4
 
 Do you want to save the values as typed?</source>
-        <translation type="unfinished"></translation>
+        <translation>El capital del préstamo «%1» se leerá como %2
+El plazo del fondo «%3» se leerá como %4
+
+¿Desea guardar los valores tal como se han escrito?</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de la tabla de cuotas</translation>
     </message>
     <message>
         <source>Loan Payment Table: monthly payments
@@ -1528,158 +1565,158 @@ Down payment: %2 %3
 Amount financed: %4
 Rate: %5 to %6
 Length: %7 to %8 years
-Monthly payment: %9 to $1,991.94</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loan Payment Table: monthly payments
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5 to %6
-Length: %7 to %8 years
-Monthly payment: %9 to $787.79</source>
-        <translation type="unfinished"></translation>
+Monthly payment: %9 to %10</source>
+        <translation>Tabla de cuotas: cuotas mensuales
+Precio de compra: %1
+Entrada: %2 %3
+Importe financiado: %4
+Tipo de interés: del %5 al %6
+Plazo: de %7 a %8 años
+Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Loan length</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo del préstamo</translation>
     </message>
     <message>
         <source>Loan payment table.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de cuotas.csv</translation>
     </message>
     <message>
         <source>Loan payment table.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de cuotas.pdf</translation>
     </message>
     <message>
         <source>LoanSheet Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de LoanSheet</translation>
     </message>
     <message>
         <source>LoanSheet Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrucciones de LoanSheet</translation>
     </message>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de interés máximo debe ser mayor o igual que el tipo de interés mínimo.</translation>
     </message>
     <message>
         <source>Maximum length of loan must be greater than the minimum length of loan.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plazo máximo del préstamo debe ser mayor que el plazo mínimo.</translation>
     </message>
     <message>
         <source>Minimum interest rate must be less than or equal to the maximum interest rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de interés mínimo debe ser menor o igual que el tipo de interés máximo.</translation>
     </message>
     <message>
         <source>Missing or Inappropriate Input (possibly a negitive number or %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un dato o no es adecuado (posiblemente un número negativo o %1)</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Monthly payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota mensual</translation>
     </message>
     <message>
         <source>Monthly payment on %1 by loan length, one line per rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota mensual de %1 según el plazo, una línea por tipo de interés</translation>
     </message>
     <message>
         <source>Paid in the year</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagado en el año</translation>
     </message>
     <message>
         <source>Paid out</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiradas</translation>
     </message>
     <message>
         <source>Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital e intereses pagados cada año, e intereses pagados en total - Cuadro de amortización: préstamo de %1 al %2 a %3 años, cuota de %4</translation>
     </message>
     <message>
         <source>Principal balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital pendiente</translation>
     </message>
     <message>
         <source>Principle Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital pendiente</translation>
     </message>
     <message>
         <source>Principle Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital amortizado</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de interés</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuota indicada no basta para este capital</translation>
     </message>
     <message>
         <source>Suggested payment too low - even at %1 interest it does not repay this loan amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota indicada demasiado baja: ni siquiera al %1 de interés amortiza este capital</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plazo máximo del préstamo no puede superar los %1 meses.</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plazo máximo del préstamo no puede superar los %1 años.</translation>
     </message>
     <message>
         <source>The maximum length of loan must be at least one month or year.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plazo máximo del préstamo debe ser de al menos un mes o un año.</translation>
     </message>
     <message>
         <source>The minimum length of loan must be one month or year.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plazo mínimo del préstamo debe ser de un mes o un año.</translation>
     </message>
     <message>
         <source>The purchase amount cannot exceed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El precio de compra no puede superar %1.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses totales</translation>
     </message>
     <message>
         <source>Total interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses totales</translation>
     </message>
     <message>
         <source>Year of the loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Año del préstamo</translation>
     </message>
     <message>
         <source>Years from the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Años desde el inicio</translation>
     </message>
     <message>
         <source>You must enter a maximum length of loan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe introducir un plazo máximo del préstamo.</translation>
     </message>
     <message>
         <source>You must enter a valid purchase amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe introducir un precio de compra válido.</translation>
     </message>
     <message>
         <source>You must specify a maximum interest rate greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe indicar un tipo de interés máximo mayor que cero.</translation>
     </message>
     <message>
         <source>input Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en los datos</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>años</translation>
     </message>
 </context>
 <context>
@@ -1692,30 +1729,51 @@ Monthly payment: %9 to $787.79</source>
 %4  %5 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
 %6  %7 - Fix the initialization of the edit boxes&#xd;
 %8  %9 - Fix spelling error, reformat colors&#xd;
-6.01.00  03/25/02 - Add the ability to set Colors with presets or Window defaults&#xd;
-6.01.01  03/26/02 - Adjust tab stops &amp; focus&#xd;
-6.01.02  03/27/02 - Add Button color; could not do Button Text&#xd;
+%10  %11 - Add the ability to set Colors with presets or Window defaults&#xd;
+%12  %13 - Adjust tab stops &amp; focus&#xd;
+%14  %15 - Add Button color; could not do Button Text&#xd;
 &#x9;&#x9;Add Window Default to the background lists&#xd;
-6.01.03  03/27/02 - Adjust formating issues &amp; menu items&#xd;
-6.01.04  03/28/02 - Change messages for Payoff &amp; Annuity&#xd;
-6.02.00  04/07/02 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
+%16  %17 - Adjust formating issues &amp; menu items&#xd;
+%18  %19 - Change messages for Payoff &amp; Annuity&#xd;
+%20  %21 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
 &#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
-6.03.00  05/07/02 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
-6.03.01  05/08/02 - Add 'InputChk' button, cleanup checking&#xd;
-6.03.04  05/11/02 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
-6.03.05  05/17/02 - Add ToolTips on option buttons&#xd;
-6.03.06  05/21/02 - Put back true checking on Investments for input when 'input checking' is on&#xd;
+%22  %23 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
+%24  %25 - Add 'InputChk' button, cleanup checking&#xd;
+%26  %27 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
+%28  %29 - Add ToolTips on option buttons&#xd;
+%30  %31 - Put back true checking on Investments for input when 'input checking' is on&#xd;
 &#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
-6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
-        <translation type="unfinished"></translation>
+%32  %33 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
+        <translation>%1 - Versión original para DOS&#xd;
+%2 - Primera versión para Windows (%3 bits)&#xd;
+&#xd;
+ Ver&#x9; Fecha&#x9;Historial de actualizaciones&#xd;
+%4  %5 - Adaptada a la nueva versión de las herramientas de desarrollo; usa el cuadro de edición con máscara y la cuadrícula flexible&#xd;
+%6  %7 - Corregida la inicialización de los cuadros de edición&#xd;
+%8  %9 - Corregida una falta de ortografía; colores reorganizados&#xd;
+%10  %11 - Ahora se pueden fijar los colores con combinaciones predefinidas o con los valores predeterminados de Windows&#xd;
+%12  %13 - Ajustados el orden de tabulación y el foco&#xd;
+%14  %15 - Añadido el color de los botones; no se pudo hacer el del texto de los botones&#xd;
+&#x9;&#x9;Añadido el predeterminado de Windows a las listas de colores de fondo&#xd;
+%16  %17 - Ajustados problemas de formato y opciones de menú&#xd;
+%18  %19 - Cambiados los mensajes de cancelación y de renta&#xd;
+%20  %21 - Corregida la tabla de cuotas: copiar la tabla; añadida la impresión en la impresora predeterminada&#xd;
+&#x9;&#x9;Añadida una barra de herramientas personalizable con MS Toolbar e ImageList&#xd;
+%22  %23 - Nuevo 'Pago de la renta': fondo restante con pagos anuales durante un plazo fijo&#xd;
+%24  %25 - Añadido el botón 'InputChk'; depurada la comprobación de datos&#xd;
+%26  %27 - Cambiado el orden de los botones; recuperado el botón PO-&gt;Amt; código depurado&#xd;
+%28  %29 - Añadida información sobre herramientas a los botones de opción&#xd;
+%30  %31 - Recuperada la comprobación real de los datos de inversiones cuando la 'comprobación de datos' está activada&#xd;
+&#x9;&#x9;Corregida la 'Combinación' de inversión para que calcule bien el pago mensual&#xd;
+%32  %33 - Añadido el botón Cerrar al diálogo de la tabla y restaurada la 'X' (cerrar) del cuadro de control</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Mervane Update History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de actualizaciones de Mervane</translation>
     </message>
 </context>
 </TS>

@@ -5,1420 +5,1444 @@
     <name>About</name>
     <message>
         <source>About Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tarvolin</translation>
     </message>
     <message>
         <source>Desktop edition for Linux, built with Qt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version Linux de bureau, avec Qt %1</translation>
     </message>
     <message>
         <source>Desktop edition for Linux, built with Qt 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Version Linux de bureau, avec Qt 6</translation>
     </message>
     <message>
         <source>Mervane Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement Mervane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres : %1</translation>
     </message>
     <message>
         <source>Some annuity payments could not be verified.  It is believed that the equations are correct and therefore the figures are assumed to be correct; but you know what happens to assume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains versements de rente n'ont pas pu être vérifiés.  Les équations sont réputées exactes, et les chiffres sont donc supposés exacts ; mais vous savez ce que valent les suppositions.</translation>
     </message>
     <message>
         <source>Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>ColorFm</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valider &amp;&amp; fermer</translation>
     </message>
     <message>
         <source>&amp;Test Scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tester le thème</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Boring Grey - Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris terne - par défaut</translation>
     </message>
     <message>
         <source>Button Bkgrnd</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond bouton</translation>
     </message>
     <message>
         <source>Button Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple de bouton</translation>
     </message>
     <message>
         <source>Button Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte bouton</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Dk Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris foncé</translation>
     </message>
     <message>
         <source>Dk Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert foncé</translation>
     </message>
     <message>
         <source>Dk Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge foncé</translation>
     </message>
     <message>
         <source>DkGreen - Cyan - Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>Vert foncé - Cyan - Jaune</translation>
     </message>
     <message>
         <source>DkRed - Cyan - Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge foncé - Cyan - Jaune</translation>
     </message>
     <message>
         <source>Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Partout</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Hilite Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple surbrillance</translation>
     </message>
     <message>
         <source>Hilite Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte surbrillance</translation>
     </message>
     <message>
         <source>Invest</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Placements</translation>
     </message>
     <message>
         <source>Lable Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple d'étiquette</translation>
     </message>
     <message>
         <source>Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Loan Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran Prêts</translation>
     </message>
     <message>
         <source>Lt Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu clair</translation>
     </message>
     <message>
         <source>Lt Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris clair</translation>
     </message>
     <message>
         <source>Lt Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert clair</translation>
     </message>
     <message>
         <source>Lt Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta clair</translation>
     </message>
     <message>
         <source>Lt Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange clair</translation>
     </message>
     <message>
         <source>Lt Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge clair</translation>
     </message>
     <message>
         <source>Lt Tan</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige clair</translation>
     </message>
     <message>
         <source>Lt Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune clair</translation>
     </message>
     <message>
         <source>LtBlue - Blue - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu clair - Bleu - Rouge</translation>
     </message>
     <message>
         <source>LtGrn - Blue - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert clair - Bleu - Rouge</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Pale Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert pâle</translation>
     </message>
     <message>
         <source>PlGrn - Blk - Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert pâle - Noir - Bleu</translation>
     </message>
     <message>
         <source>Preset Color schemes</source>
-        <translation type="unfinished"></translation>
+        <translation>Thèmes de couleurs prédéfinis</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Tan</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige</translation>
     </message>
     <message>
         <source>Tan - Blk - Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige - Noir - Rouge</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Text will be Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte sera noir</translation>
     </message>
     <message>
         <source>Textbox Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond des champs</translation>
     </message>
     <message>
         <source>Textbox Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple de champ</translation>
     </message>
     <message>
         <source>Use Window Defaults for all Screens</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs système pour tous les écrans</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Window Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Système (application)</translation>
     </message>
     <message>
         <source>Window Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Système (bouton)</translation>
     </message>
     <message>
         <source>Window Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Système (par défaut)</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
 </context>
 <context>
     <name>Compare</name>
     <message>
         <source>%1 yrs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans %2 mois (−%3 ans %4 mois)</translation>
     </message>
     <message>
         <source>%1 yrs (−%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans (−%2 ans)</translation>
+    </message>
+    <message>
+        <source>%1: Extra each installment</source>
+        <translation>%1 : Versement suppl. à chaque échéance</translation>
     </message>
     <message>
         <source>%1: Extra each installment&#xd;
 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Versement suppl. à chaque échéance&#xd;
+%2 %3</translation>
+    </message>
+    <message>
+        <source>%1: Loan payment</source>
+        <translation>%1 : Échéance de prêt</translation>
     </message>
     <message>
         <source>%1: Loan payment&#xd;
 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Échéance de prêt&#xd;
+%2 %3</translation>
     </message>
     <message>
         <source>&amp;Copy table to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le tableau dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Print table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer le tableau</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Balance or fund of each calculation by year</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde ou fonds de chaque calcul, par année</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Calculations &amp;compared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculs comparés</translation>
     </message>
     <message>
         <source>Compare Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison des calculs</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pier</translation>
     </message>
     <message>
         <source>Duration (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (ans)</translation>
     </message>
     <message>
         <source>Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d'intérêt %</translation>
     </message>
     <message>
         <source>Last Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière échéance</translation>
     </message>
     <message>
         <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant du prêt</translation>
+    </message>
+    <message>
+        <source>Loan balance over time</source>
+        <translation>Solde du prêt dans le temps</translation>
     </message>
     <message>
         <source>Paid off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursé après</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en C&amp;SV...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;DF...</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Économise %1 échéances et %2 d'intérêts ; remboursé le %3</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies</translation>
     </message>
     <message>
         <source>Start Xtra Payments with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements suppl. dès l'échéance n°</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts</translation>
     </message>
     <message>
         <source>Total Interest without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts sans versement suppl.</translation>
     </message>
     <message>
         <source>Total Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des versements</translation>
     </message>
     <message>
         <source>Total Payments without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des versements sans versement suppl.</translation>
     </message>
     <message>
         <source>Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement suppl.</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>ans</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 ans %2 mois (−%3 ans %4 mois)</translation>
     </message>
     <message>
         <source>★ %1 yrs (−%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 ans (−%2 ans)</translation>
     </message>
     <message>
         <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>★ marque le meilleur résultat d'une ligne (le moins payé ou le plus tôt, le fonds le plus élevé). (+…) et (−…) sont les écarts par rapport au calcul %1 ; — marque une valeur qu'un calcul n'a pas.</translation>
     </message>
     <message>
         <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
-        <translation type="unfinished"></translation>
+        <translation>★ marque le meilleur résultat d'une ligne (le moins payé ou le plus tôt, le fonds le plus élevé). (+…) et (−…) sont les écarts par rapport au calcul 1 ; — marque une valeur qu'un calcul n'a pas.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 calculs sur %2 ; %3 marqués pour la comparaison (cliquez sur ✓ ou sur Marquer pour en marquer deux à quatre)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ltre :</translation>
     </message>
     <message>
         <source>&amp;Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marquer</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher :</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>C&amp;ompare</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;omparer</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>Calculation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des calculs</translation>
     </message>
     <message>
         <source>Clear &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout effacer</translation>
     </message>
     <message>
         <source>Extra each installment — %1 at %2 % for %3 yrs + %4 → %5 a month, paid off after %6 yrs %7 mos</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement suppl. à chaque échéance — %1 à %2 % sur %3 ans + %4 → %5 par mois, remboursé après %6 ans %7 mois</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Placements</translation>
     </message>
     <message>
         <source>Loan payment — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance de prêt — %1 à %2 % sur %3 ans → %4 par mois</translation>
     </message>
     <message>
         <source>Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts</translation>
     </message>
     <message>
         <source>Mark or unmark the chosen calculation for Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer ou démarquer le calcul choisi pour la comparaison</translation>
     </message>
     <message>
         <source>Monthly investment — %1 at %2 % for %3 yrs → %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement mensuel — %1 à %2 % sur %3 ans → %4</translation>
     </message>
     <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre le calcul choisi dans la calculatrice et le refaire</translation>
     </message>
     <message>
         <source>Remove every calculation from the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous les calculs de l'historique</translation>
     </message>
     <message>
         <source>Remove the chosen calculation from the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le calcul choisi de l'historique</translation>
     </message>
     <message>
         <source>Show only the calculations whose line holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation>N'afficher que les calculs dont la ligne contient ce texte</translation>
     </message>
     <message>
         <source>Show the two to four marked calculations side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher côte à côte les deux à quatre calculs marqués</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Table schedule — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau d'amortissement — %1 à %2 % sur %3 ans → %4 par mois</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Which calculations the list shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Les calculs que la liste affiche</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valeurs par défaut</translation>
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer &amp;&amp; fermer</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Annuity Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant de la rente :</translation>
     </message>
     <message>
         <source>Annuity Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la rente :</translation>
     </message>
     <message>
         <source>Annuity Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de la rente :</translation>
     </message>
     <message>
         <source>Build Fund 1x Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement unique :</translation>
     </message>
     <message>
         <source>Build Fund Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du placement :</translation>
     </message>
     <message>
         <source>Build Fund Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux du placement :</translation>
     </message>
     <message>
         <source>Build Fund Monthly Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement mensuel :</translation>
     </message>
     <message>
         <source>Build Fund Yearly Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement annuel :</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>Ini File Settings - Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du fichier Ini - Tarvolin</translation>
     </message>
     <message>
         <source>Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux :</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement</translation>
     </message>
     <message>
         <source>Investment Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut des placements</translation>
     </message>
     <message>
         <source>Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Loan Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut des prêts</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Star with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer avec :</translation>
     </message>
     <message>
         <source>Start Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de durée :</translation>
     </message>
     <message>
         <source>Tarvolin Ini File Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du fichier Ini de Tarvolin</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
 </context>
 <context>
     <name>LoanSheet</name>
     <message>
         <source>%1 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>%1 Years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>&amp;Amount Down</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;montant</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Copy table  to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le tableau dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Down Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apport</translation>
     </message>
     <message>
         <source>&amp;Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée</translation>
     </message>
     <message>
         <source>&amp;Instructions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mode d'emploi...</translation>
     </message>
     <message>
         <source>&amp;Months</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mois</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Percent Down</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;pourcentage</translation>
     </message>
     <message>
         <source>&amp;Print table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer le tableau</translation>
     </message>
     <message>
         <source>&amp;Purchase Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prix d'achat</translation>
     </message>
     <message>
         <source>&amp;Return to Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour à la calculatrice</translation>
     </message>
     <message>
         <source>&amp;Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer en CSV...</translation>
     </message>
     <message>
         <source>&amp;Show Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;mensualités</translation>
     </message>
     <message>
         <source>&amp;Years</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Années</translation>
     </message>
     <message>
         <source>&amp;Years in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée en année&amp;s</translation>
     </message>
     <message>
         <source>Amount Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant de l'apport</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphique</translation>
     </message>
     <message>
         <source>Clear &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer le tableau</translation>
     </message>
     <message>
         <source>Interest &amp;Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;ux d'intérêt</translation>
     </message>
     <message>
         <source>Interest Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts payés</translation>
     </message>
     <message>
         <source>LoanSheet</source>
-        <translation type="unfinished"></translation>
+        <translation>LoanSheet</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Maximum %</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum %</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Minimum %</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum %</translation>
     </message>
     <message>
         <source>Months in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée en mois</translation>
     </message>
     <message>
         <source>Payment
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensualité
+%1</translation>
     </message>
     <message>
         <source>Percent &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Apport e&amp;n %</translation>
     </message>
     <message>
         <source>Percent Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Apport en %</translation>
     </message>
     <message>
         <source>Principle Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital restant dû</translation>
     </message>
     <message>
         <source>Principle Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital remboursé</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;DF...</translation>
     </message>
     <message>
         <source>Show &amp;Amortization</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l'amor&amp;tissement</translation>
     </message>
     <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière échéance, de %1, est une échéance ballon : la mensualité constante ne suffit pas à rembourser le prêt dans sa durée.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts</translation>
     </message>
     <message>
         <source>Years in Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée en années</translation>
     </message>
 </context>
 <context>
     <name>Mervane</name>
     <message>
         <source>  Clear Ret Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>  Effacer le fonds de retraite</translation>
     </message>
     <message>
         <source>  Ret Fund -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>  Fonds de retraite -&gt; Montant</translation>
     </message>
     <message>
         <source>%1 (2x a month) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échéances (2 fois par mois)</translation>
     </message>
     <message>
         <source>%1 (every %2 wks) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échéances (toutes les %2 sem.)</translation>
     </message>
     <message>
         <source>%1 (monthly) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échéances (mensuelles)</translation>
     </message>
     <message>
         <source>%1 Time &amp;Amount:  </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant versé %1 fois :</translation>
     </message>
     <message>
         <source>%1 payments&#xd;
     (%2 yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échéances&#xd;
+    (%2 ans)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculer</translation>
     </message>
     <message>
         <source>&amp;Definitions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Définitions</translation>
     </message>
     <message>
         <source>&amp;Duration:  (Mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée :  (mois)</translation>
     </message>
     <message>
         <source>&amp;Duration:  (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée :  (ans)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique…</translation>
     </message>
     <message>
         <source>&amp;Ini File Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur du fichier &amp;Ini</translation>
     </message>
     <message>
         <source>&amp;Interest Rate:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taux d'intérêt :  %</translation>
     </message>
     <message>
         <source>&amp;Investment Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de p&amp;lacement</translation>
     </message>
     <message>
         <source>&amp;Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer</translation>
     </message>
     <message>
         <source>&amp;Loan Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de &amp;prêt</translation>
     </message>
     <message>
         <source>&amp;Months</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mois</translation>
     </message>
     <message>
         <source>&amp;PayOff:                </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solde :</translation>
     </message>
     <message>
         <source>&amp;Payment: </source>
-        <translation type="unfinished"></translation>
+        <translation>Éc&amp;héance :</translation>
     </message>
     <message>
         <source>&amp;Payment:            </source>
-        <translation type="unfinished"></translation>
+        <translation>Éc&amp;héance :</translation>
     </message>
     <message>
         <source>&amp;Reset From Ini</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser depuis Ini</translation>
     </message>
     <message>
         <source>&amp;Reset Input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
         <source>&amp;Solve For:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valeur à calculer :</translation>
     </message>
     <message>
         <source>&amp;Update History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des versions</translation>
     </message>
     <message>
         <source>&amp;Use exact rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le taux e&amp;xact</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment made with Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement suppl. avec l'échéance &amp;n° :</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement su&amp;ppl. :</translation>
     </message>
     <message>
         <source>&amp;Xtra Payment:     </source>
-        <translation type="unfinished"></translation>
+        <translation>Versement su&amp;ppl. :</translation>
     </message>
     <message>
         <source>&amp;Years</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Années</translation>
     </message>
     <message>
         <source>12 (monthly) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>12 échéances (mensuelles)</translation>
     </message>
     <message>
         <source>1st Adj Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>1er versement ajusté :</translation>
     </message>
     <message>
         <source>1x + Monthly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement unique + versements mensuels</translation>
     </message>
     <message>
         <source>1x Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement unique</translation>
     </message>
     <message>
         <source>24 (2x a month) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>24 échéances (2 fois par mois)</translation>
     </message>
     <message>
         <source>26 (every 2 wks) Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>26 échéances (toutes les 2 sem.)</translation>
     </message>
     <message>
         <source>Additional Annuity Payments:            $</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements de rente suppl. :            $</translation>
     </message>
     <message>
         <source>And Last:</source>
-        <translation type="unfinished"></translation>
+        <translation>Et dernier :</translation>
     </message>
     <message>
         <source>And: </source>
-        <translation type="unfinished"></translation>
+        <translation>Et :</translation>
     </message>
     <message>
         <source>Annual Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements annuels</translation>
     </message>
     <message>
         <source>Annual annuity payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente versée annuellement</translation>
     </message>
     <message>
         <source>Annuity &amp;Duration: (yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée de la rente : (ans)</translation>
     </message>
     <message>
         <source>Annuity &amp;Interest Rate:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taux de la rente :  %</translation>
     </message>
     <message>
         <source>Annuity &amp;Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;sement de rente :</translation>
     </message>
     <message>
         <source>Annuity Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements de rente</translation>
     </message>
     <message>
         <source>Auto check input for appropriate values</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier automatiquement la validité des valeurs saisies</translation>
     </message>
     <message>
         <source>Build Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Constituer un fonds</translation>
     </message>
     <message>
         <source>Calculate using Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer en années</translation>
     </message>
     <message>
         <source>Calculation history: restore and compare (Ctrl+H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des calculs : restaurer et comparer (Ctrl+H)</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Close Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer Tarvolin</translation>
     </message>
     <message>
         <source>Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaison</translation>
     </message>
     <message>
         <source>Combination of monthly annuity payments after a monthy contribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaison : rente mensuelle après des versements mensuels</translation>
     </message>
     <message>
         <source>Compute in Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer en mois</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Do Investment Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs de placement</translation>
     </message>
     <message>
         <source>Do Loan Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs de prêt</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Duration w Monthly Pay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée avec rente mens.</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>Exact rate for %1: %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux exact pour %1 : %2 %</translation>
     </message>
     <message>
         <source>Exit app</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l'application</translation>
     </message>
     <message>
         <source>Financial Calculator - Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculatrice financière - Placements</translation>
     </message>
     <message>
         <source>Financial Calculator - Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculatrice financière - Prêts</translation>
     </message>
     <message>
         <source>Fund &amp;Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphique du fonds...</translation>
     </message>
     <message>
         <source>Fund balance after specific yearly payments for a duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du fonds après des retraits annuels fixes sur une durée donnée</translation>
     </message>
     <message>
         <source>Fund: YrPay-SpecDur</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonds : retrait annuel, durée fixe</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>How long can I get a specified monthly annuity payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant combien de temps puis-je toucher une rente mensuelle donnée</translation>
     </message>
     <message>
         <source>How long will I have to pay off the loan?</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien de temps me faudra-t-il pour rembourser le prêt ?</translation>
     </message>
     <message>
         <source>How much can I borrow?</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien puis-je emprunter ?</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make a one time additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>De combien mon prêt sera-t-il raccourci par un versement supplémentaire unique</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make additional regular payments</source>
-        <translation type="unfinished"></translation>
+        <translation>De combien mon prêt sera-t-il raccourci par des versements supplémentaires réguliers</translation>
     </message>
     <message>
         <source>How much will I shorten my loan if I make additional yearly payments</source>
-        <translation type="unfinished"></translation>
+        <translation>De combien mon prêt sera-t-il raccourci par des versements supplémentaires annuels</translation>
     </message>
     <message>
         <source>I want to pay off my loan; what do I owe?</source>
-        <translation type="unfinished"></translation>
+        <translation>Je veux solder mon prêt : combien dois-je ?</translation>
     </message>
     <message>
         <source>Infation Rate Adjustment:  %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d'inflation :  %</translation>
     </message>
     <message>
         <source>Inflation Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement inflation</translation>
     </message>
     <message>
         <source>Ini File Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur du fichier Ini</translation>
     </message>
     <message>
         <source>InputChk</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle</translation>
     </message>
     <message>
         <source>Installment &amp;Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fréquence des échéances</translation>
     </message>
     <message>
         <source>Interest Compounded</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitalisation des intérêts</translation>
     </message>
     <message>
         <source>Interest Only Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance d'intérêts seuls</translation>
     </message>
     <message>
         <source>Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d'intérêt</translation>
     </message>
     <message>
         <source>Invest Calc</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement</translation>
     </message>
     <message>
         <source>Invested &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant placé :</translation>
     </message>
     <message>
         <source>Investment Input Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des saisies de placement</translation>
     </message>
     <message>
         <source>Investment growth with a one time investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissance d'un placement unique</translation>
     </message>
     <message>
         <source>Investment growth with a yearly contribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissance d'un placement avec un versement annuel</translation>
     </message>
     <message>
         <source>Investment growth with monthly contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissance d'un placement avec des versements mensuels</translation>
     </message>
     <message>
         <source>Investment growth with monthly contributions after a one time investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissance d'un placement avec des versements mensuels après un versement initial</translation>
     </message>
     <message>
         <source>Last Installment made before Payoff:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière échéance avant remboursement :</translation>
     </message>
     <message>
         <source>Last Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière échéance :</translation>
     </message>
     <message>
         <source>Launch Loan Payment Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le tableau des mensualités</translation>
     </message>
     <message>
         <source>Level payments of %1 will be worth %2 during last year of Annuity</source>
-        <translation type="unfinished"></translation>
+        <translation>Une rente constante de %1 vaudra %2 en dernière année</translation>
     </message>
     <message>
         <source>Loan &amp;Amount: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant du prêt :</translation>
     </message>
     <message>
         <source>Loan &amp;Amount:     </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant du prêt :</translation>
     </message>
     <message>
         <source>Loan Amount (Principle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant du prêt (capital)</translation>
     </message>
     <message>
         <source>Loan Payment &amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tableau des mensualités</translation>
     </message>
     <message>
         <source>Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane</translation>
     </message>
     <message>
         <source>Modify startup values</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les valeurs de démarrage</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Monthly &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant mensuel :</translation>
     </message>
     <message>
         <source>Monthly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement mensuel</translation>
     </message>
     <message>
         <source>Monthly Investment -&gt; Monthly Annuity Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement mensuel -&gt; rente mensuelle</translation>
     </message>
     <message>
         <source>Monthly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements mensuels</translation>
     </message>
     <message>
         <source>Monthly annuity payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Rente versée mensuellement</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Original &amp;DOS Loan Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme de prêt &amp;DOS d'origine</translation>
     </message>
     <message>
         <source>PO&gt;IA</source>
-        <translation type="unfinished"></translation>
+        <translation>PO&gt;IA</translation>
     </message>
     <message>
         <source>PayOff -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde -&gt; Montant</translation>
     </message>
     <message>
         <source>PayOff -&gt; Invest Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde -&gt; Montant placé</translation>
     </message>
     <message>
         <source>PayOff -&gt; RF</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde -&gt; RF</translation>
     </message>
     <message>
         <source>PayOff -&gt; Ret Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde -&gt; Fonds de retraite</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Payoff Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement anticipé</translation>
     </message>
     <message>
         <source>Payoff between:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Solde entre :</translation>
     </message>
     <message>
         <source>Put the exact rate into the rate box and calculate the payment again</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter le taux exact dans la zone du taux et recalculer l'échéance</translation>
     </message>
     <message>
         <source>RF -&gt; Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>RF -&gt; Montant</translation>
     </message>
     <message>
         <source>Remaining &amp;Fund:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fonds restant :</translation>
     </message>
     <message>
         <source>Retirement Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonds de retraite</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Économise %1 échéances et %2 d'intérêts ; remboursé le %3</translation>
     </message>
     <message>
         <source>Set &amp;Colors -&gt; Ini</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir les &amp;couleurs -&gt; Ini</translation>
     </message>
     <message>
         <source>Start &amp;Xtra Payments which Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements suppl. dès l'échéance &amp;n° :</translation>
     </message>
     <message>
         <source>Start &amp;Xtra Payments with Installment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements suppl. dès l'échéance &amp;n° :</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des apports :</translation>
     </message>
     <message>
         <source>Total Interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts :</translation>
     </message>
     <message>
         <source>Total Payments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des versements :</translation>
     </message>
     <message>
         <source>Varies with number of days between Last Installment and Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Varie selon le nombre de jours entre la dernière échéance et le remboursement</translation>
     </message>
     <message>
         <source>Varies with when payoff is made after last installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Varie selon la date du remboursement après la dernière échéance</translation>
     </message>
     <message>
         <source>What will an interest payment be?</source>
-        <translation type="unfinished"></translation>
+        <translation>À combien s'élèvera une échéance d'intérêts seuls ?</translation>
     </message>
     <message>
         <source>What will my payment be?</source>
-        <translation type="unfinished"></translation>
+        <translation>À combien s'élèvera mon échéance ?</translation>
     </message>
     <message>
         <source>What will the interest rate be?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel sera le taux d'intérêt ?</translation>
     </message>
     <message>
         <source>Windows &amp;Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;lculatrice Windows</translation>
     </message>
     <message>
         <source>Xtra Payment (1x)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement suppl. (1x)</translation>
     </message>
     <message>
         <source>Xtra Payment (@InstFreq)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement suppl. (à chaque échéance)</translation>
     </message>
     <message>
         <source>Xtra Payments (yearly)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements suppl. (annuels)</translation>
     </message>
     <message>
         <source>Xtra payment with last installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement suppl. avec la dernière échéance</translation>
     </message>
     <message>
         <source>Yearly &amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant annuel :</translation>
     </message>
     <message>
         <source>Yearly Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement annuel</translation>
     </message>
     <message>
         <source>Yearly Payments (beginning of year): $</source>
-        <translation type="unfinished"></translation>
+        <translation>Retraits annuels (en début d'année) : $</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Années</translation>
     </message>
     <message>
         <source>and:  </source>
-        <translation type="unfinished"></translation>
+        <translation>et :</translation>
     </message>
     <message>
         <source>with %1 Yearly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>avec %1 versements annuels</translation>
     </message>
     <message>
         <source>with Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>avec versement suppl.</translation>
     </message>
     <message>
         <source>with Xtra Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>avec versements suppl.</translation>
     </message>
     <message>
         <source>with Yearly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>avec versements annuels</translation>
     </message>
     <message>
         <source>with low Payoff:</source>
-        <translation type="unfinished"></translation>
+        <translation>avec solde minimal :</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>%1 Years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>%1 a month at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 par mois à %2 sur %3 ans</translation>
     </message>
     <message>
         <source>%1 a month for %2 years, then %3 a month for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 par mois pendant %2 ans, puis %3 par mois pendant %4 ans</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 par mois à %3 sur %4 ans</translation>
     </message>
     <message>
         <source>Amortization Schedule
@@ -1428,51 +1452,57 @@ Amount financed: %4
 Rate: %5
 Length: %6 years
 Monthly payment: %7</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau d'amortissement
+Prix d'achat : %1
+Apport : %2 %3
+Montant financé : %4
+Taux : %5
+Durée : %6 ans
+Mensualité : %7</translation>
     </message>
     <message>
         <source>Amortization Schedule Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique du tableau d'amortissement</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau d'amortissement : prêt de %1 à %2 sur %3 ans, mensualité %4</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Background and Text are the same color</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fond et le texte sont de la même couleur</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs comparés.csv</translation>
     </message>
     <message>
         <source>Contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements</translation>
     </message>
     <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant de l'apport ne peut pas dépasser le prix d'achat.</translation>
     </message>
     <message>
         <source>Down payment amount must be zero or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant de l'apport doit être supérieur ou égal à zéro.</translation>
     </message>
     <message>
         <source>Down payment percentage cannot exceed %1 percent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pourcentage d'apport ne peut pas dépasser %1 %.</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 installments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée trop longue - %1 échéances au plus peuvent être calculées</translation>
     </message>
     <message>
         <source>Duration too short - the loan must last at least one installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée trop courte - le prêt doit durer au moins une échéance</translation>
     </message>
     <message>
         <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
@@ -1480,46 +1510,53 @@ Monthly payment: %7</source>
 &#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
 &#xd;
 &#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le prix d'achat, l'apport, la durée du prêt et les taux d'intérêt. Cliquez sur le bouton Afficher les mensualités pour afficher les mensualités dans la grille de droite.
+&#xd;
+&#xd;Sélectionnez une mensualité et cliquez sur le bouton Afficher l'amortissement pour afficher dans la grille le tableau d'amortissement correspondant au taux d'intérêt et à la durée choisis.
+&#xd;
+&#xd;Sélectionnez des cellules de la grille et choisissez Copier dans le menu Options pour copier les données dans le presse-papiers.</translation>
     </message>
     <message>
         <source>Exceeded High Interest of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux maximal de %1 dépassé</translation>
     </message>
     <message>
         <source>Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonds</translation>
     </message>
     <message>
         <source>Fund balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du fonds</translation>
     </message>
     <message>
         <source>Growth</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissance</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts</translation>
     </message>
     <message>
         <source>Interest Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts payés</translation>
     </message>
     <message>
         <source>Investment Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique du placement</translation>
     </message>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2
 Build Fund Duration &quot;%3&quot; will be read back as %4
 
 Do you want to save the values as typed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant du prêt « %1 » sera relu comme %2
+La durée du placement « %3 » sera relue comme %4
+
+Voulez-vous enregistrer les valeurs telles que saisies ?</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique du tableau des mensualités</translation>
     </message>
     <message>
         <source>Loan Payment Table: monthly payments
@@ -1528,158 +1565,158 @@ Down payment: %2 %3
 Amount financed: %4
 Rate: %5 to %6
 Length: %7 to %8 years
-Monthly payment: %9 to $1,991.94</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loan Payment Table: monthly payments
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5 to %6
-Length: %7 to %8 years
-Monthly payment: %9 to $787.79</source>
-        <translation type="unfinished"></translation>
+Monthly payment: %9 to %10</source>
+        <translation>Tableau des mensualités
+Prix d'achat : %1
+Apport : %2 %3
+Montant financé : %4
+Taux : %5 à %6
+Durée : %7 à %8 ans
+Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Loan length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du prêt</translation>
     </message>
     <message>
         <source>Loan payment table.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des mensualités.csv</translation>
     </message>
     <message>
         <source>Loan payment table.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des mensualités.pdf</translation>
     </message>
     <message>
         <source>LoanSheet Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur LoanSheet</translation>
     </message>
     <message>
         <source>LoanSheet Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d'emploi LoanSheet</translation>
     </message>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux d'intérêt maximal doit être supérieur ou égal au taux d'intérêt minimal.</translation>
     </message>
     <message>
         <source>Maximum length of loan must be greater than the minimum length of loan.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée maximale du prêt doit être supérieure à la durée minimale.</translation>
     </message>
     <message>
         <source>Minimum interest rate must be less than or equal to the maximum interest rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux d'intérêt minimal doit être inférieur ou égal au taux d'intérêt maximal.</translation>
     </message>
     <message>
         <source>Missing or Inappropriate Input (possibly a negitive number or %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie manquante ou inappropriée (peut-être un nombre négatif ou %1)</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Monthly payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensualité</translation>
     </message>
     <message>
         <source>Monthly payment on %1 by loan length, one line per rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensualité pour %1 selon la durée du prêt, une ligne par taux</translation>
     </message>
     <message>
         <source>Paid in the year</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé dans l'année</translation>
     </message>
     <message>
         <source>Paid out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommes versées</translation>
     </message>
     <message>
         <source>Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital et intérêts payés chaque année, et total des intérêts payés - Tableau d'amortissement : prêt de %1 à %2 sur %3 ans, mensualité %4</translation>
     </message>
     <message>
         <source>Principal balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital restant dû</translation>
     </message>
     <message>
         <source>Principle Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital restant dû</translation>
     </message>
     <message>
         <source>Principle Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital remboursé</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
-        <translation type="unfinished"></translation>
+        <translation>L'échéance proposée est insuffisante pour ce montant de prêt</translation>
     </message>
     <message>
         <source>Suggested payment too low - even at %1 interest it does not repay this loan amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance proposée trop faible - même à %1 d'intérêt, elle ne rembourse pas ce montant de prêt</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée maximale du prêt ne peut pas dépasser %1 mois.</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée maximale du prêt ne peut pas dépasser %1 ans.</translation>
     </message>
     <message>
         <source>The maximum length of loan must be at least one month or year.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée maximale du prêt doit être d'au moins un mois ou un an.</translation>
     </message>
     <message>
         <source>The minimum length of loan must be one month or year.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée minimale du prêt doit être d'un mois ou d'un an.</translation>
     </message>
     <message>
         <source>The purchase amount cannot exceed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix d'achat ne peut pas dépasser %1.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts</translation>
     </message>
     <message>
         <source>Total interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts</translation>
     </message>
     <message>
         <source>Year of the loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Année du prêt</translation>
     </message>
     <message>
         <source>Years from the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Années depuis le début</translation>
     </message>
     <message>
         <source>You must enter a maximum length of loan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir une durée maximale de prêt.</translation>
     </message>
     <message>
         <source>You must enter a valid purchase amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir un prix d'achat valide.</translation>
     </message>
     <message>
         <source>You must specify a maximum interest rate greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer un taux d'intérêt maximal supérieur à zéro.</translation>
     </message>
     <message>
         <source>input Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de saisie</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>ans</translation>
     </message>
 </context>
 <context>
@@ -1692,30 +1729,51 @@ Monthly payment: %9 to $787.79</source>
 %4  %5 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
 %6  %7 - Fix the initialization of the edit boxes&#xd;
 %8  %9 - Fix spelling error, reformat colors&#xd;
-6.01.00  03/25/02 - Add the ability to set Colors with presets or Window defaults&#xd;
-6.01.01  03/26/02 - Adjust tab stops &amp; focus&#xd;
-6.01.02  03/27/02 - Add Button color; could not do Button Text&#xd;
+%10  %11 - Add the ability to set Colors with presets or Window defaults&#xd;
+%12  %13 - Adjust tab stops &amp; focus&#xd;
+%14  %15 - Add Button color; could not do Button Text&#xd;
 &#x9;&#x9;Add Window Default to the background lists&#xd;
-6.01.03  03/27/02 - Adjust formating issues &amp; menu items&#xd;
-6.01.04  03/28/02 - Change messages for Payoff &amp; Annuity&#xd;
-6.02.00  04/07/02 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
+%16  %17 - Adjust formating issues &amp; menu items&#xd;
+%18  %19 - Change messages for Payoff &amp; Annuity&#xd;
+%20  %21 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
 &#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
-6.03.00  05/07/02 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
-6.03.01  05/08/02 - Add 'InputChk' button, cleanup checking&#xd;
-6.03.04  05/11/02 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
-6.03.05  05/17/02 - Add ToolTips on option buttons&#xd;
-6.03.06  05/21/02 - Put back true checking on Investments for input when 'input checking' is on&#xd;
+%22  %23 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
+%24  %25 - Add 'InputChk' button, cleanup checking&#xd;
+%26  %27 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
+%28  %29 - Add ToolTips on option buttons&#xd;
+%30  %31 - Put back true checking on Investments for input when 'input checking' is on&#xd;
 &#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
-6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
-        <translation type="unfinished"></translation>
+%32  %33 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
+        <translation>%1 - Version DOS d'origine&#xd;
+%2 - Première version Windows (%3 bits)&#xd;
+&#xd;
+ Ver&#x9; Date&#x9;Historique des versions&#xd;
+%4  %5 - Passage à la nouvelle version des outils de développement ; utilisation de la zone de saisie masquée et de la grille flexible&#xd;
+%6  %7 - Correction de l'initialisation des zones de saisie&#xd;
+%8  %9 - Correction d'une faute d'orthographe, nouvelle présentation des couleurs&#xd;
+%10  %11 - Possibilité de définir les couleurs par des thèmes prédéfinis ou les couleurs système&#xd;
+%12  %13 - Ajustement de l'ordre de tabulation et du focus&#xd;
+%14  %15 - Ajout de la couleur des boutons ; impossible pour le texte des boutons&#xd;
+&#x9;&#x9;Ajout de la couleur système par défaut aux listes de fonds&#xd;
+%16  %17 - Corrections de mise en forme et des éléments de menu&#xd;
+%18  %19 - Modification des messages du solde et de la rente&#xd;
+%20  %21 - Correction du tableau des mensualités : copie du tableau et ajout de l'impression sur l'imprimante par défaut&#xd;
+&#x9;&#x9;Ajout d'une barre d'outils personnalisable avec MS Toolbar et ImageList&#xd;
+%22  %23 - Nouveau calcul « Versement de rente » : fonds restant après des retraits annuels sur une durée donnée&#xd;
+%24  %25 - Ajout du bouton « Contrôle », nettoyage des vérifications&#xd;
+%26  %27 - Nouvel ordre des boutons, retour du bouton Solde -&gt; Montant, nettoyage du code&#xd;
+%28  %29 - Ajout d'infobulles sur les boutons d'option&#xd;
+%30  %31 - Rétablissement de la vraie vérification des saisies des placements quand le « contrôle des saisies » est activé&#xd;
+&#x9;&#x9;Correction du calcul « Combinaison » des placements pour calculer correctement le versement mensuel&#xd;
+%32  %33 - Ajout du bouton Fermer à la fenêtre du tableau et retour du « X » (fermer) dans la barre de titre</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Mervane Update History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des versions de Mervane</translation>
     </message>
 </context>
 </TS>

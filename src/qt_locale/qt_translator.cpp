@@ -15,9 +15,9 @@ public:
     {
         const std::string c(context);
         const std::string t(text);
-        QString found = m_qm->translate(c.c_str(), t.c_str());
-        // A text set by one form may be shown by another (a shared message): the messages' context answers too.
-        if (found.isEmpty() && context != "Messages") found = m_qm->translate("Messages", t.c_str());
+        // Each text is looked up in the context it is shown in, as tarvolin-texts wrote it down: a text that is a
+        // translation already (a label shown again in another window) finds nothing and stays as it is.
+        const QString found = m_qm->translate(c.c_str(), t.c_str());
         if (found.isEmpty()) return std::nullopt;
         return found.toStdString();
     }

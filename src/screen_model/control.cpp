@@ -490,6 +490,7 @@ ChartView::ChartView(Form& form, std::string name, Control* container)
 
 void ChartView::setChart(Chart chart)
 {
+    if (const Translator* t = form().app().translator()) translateChart(*t, form().name(), chart);
     m_chart = std::move(chart);
     changed(Prop::Value);
 }

@@ -43,12 +43,7 @@ public:
     {
         ChartRequest r = request;
         r.caption = tr(r.caption);
-        for (Chart& c : r.charts) {
-            c.title = tr(c.title);
-            for (ChartAxis* a : {&c.x, &c.y, &c.right}) a->title = tr(a->title);
-            for (std::string& category : c.categories) category = tr(category);
-            for (ChartSeries& s : c.series) s.name = tr(s.name);
-        }
+        for (Chart& c : r.charts) translateChart(m_translator, kContext, c);
         m_inner.showChart(r);
     }
 

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "screen_model/chart.h"
+
 namespace tv {
 
 namespace {
@@ -64,6 +66,23 @@ std::size_t numberAt(std::string_view text, std::size_t at, const Locale& l)
     return i - at;
 }
 
+// The words a locale's date pattern writes between a date's parts: its quoted texts ("d 'de' MMM 'de' y").
+std::vector<std::string> dateWords(const Locale& l)
+{
+    std::vector<std::string> words;
+    const std::string& p = l.shortDatePattern;
+    for (std::size_t i = p.find('\''); i != std::string::npos; i = p.find('\'', i + 1)) {
+        const std::size_t close = p.find('\'', i + 1);
+        if (close == std::string::npos) break;
+        std::string w = p.substr(i + 1, close - i - 1);
+        while (!w.empty() && w.back() == ' ') w.pop_back();
+        while (!w.empty() && w.front() == ' ') w.erase(w.begin());
+        if (!w.empty()) words.push_back(w);
+        i = close;
+    }
+    return words;
+}
+
 // The length of a month's abbreviation at `at` (with a following "."), 0 when none.
 std::size_t monthAt(std::string_view text, std::size_t at, const Locale& l)
 {
@@ -86,7 +105,7 @@ TextPattern patternOf(std::string_view text, const Locale& locale)
     while (i < text.size()) {
         // A file's path is one piece too: "/home/ann/.config/Tarvolin/Tarvolin.ini".
         if (text[i] == '/' && i + 1 < text.size() && text[i + 1] != ' ' &&
-            (i == 0 || text[i - 1] == ' ' || text[i - 1] == '"' || text[i - 1] == '\n') && p.args.size() < 9) {
+            (i == 0 || text[i - 1] == ' ' || text[i - 1] == '"' || text[i - 1] == '\n') && p.args.size() < 99) {
             std::size_t end = i;
             while (end < text.size() && text[end] != ' ' && text[end] != '"' && text[end] != '\n' && text[end] != '\r')
                 ++end;
@@ -116,6 +135,9 @@ TextPattern patternOf(std::string_view text, const Locale& locale)
         for (;;) {
             std::size_t j = end;
             while (j < text.size() && (text[j] == ' ' || text[j] == ',' || text[j] == '.')) ++j;
+            // A word the date pattern writes between its parts ("de" in "15 de sept. de 2051").
+            for (const std::string& word : dateWords(locale))
+                if (j > end && startsWith(text, j, word + " ")) j += word.size() + 1;
             if (j == end) break;
             if (const std::size_t m = monthAt(text, j, locale); m > 0) {
                 end = j + m;
@@ -126,7 +148,7 @@ TextPattern patternOf(std::string_view text, const Locale& locale)
                 break;
             }
         }
-        if (p.args.size() >= 9) {
+        if (p.args.size() >= 99) {
             p.pattern += std::string(text.substr(begin, end - begin));
         } else {
             p.args.emplace_back(text.substr(begin, end - begin));
@@ -141,11 +163,17 @@ std::string fillPattern(std::string_view pattern, const std::vector<std::string>
 {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const std::size_t n = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (n < args.size()) {
-                out += args[n];
-                ++i;
+        // %1 … %99, as Qt numbers its placeholders.
+        if (pattern[i] == '%' && i + 1 < pattern.size() && isDigit(pattern[i + 1]) && pattern[i + 1] != '0') {
+            std::size_t n = static_cast<std::size_t>(pattern[i + 1] - '0');
+            std::size_t width = 1;
+            if (i + 2 < pattern.size() && isDigit(pattern[i + 2]) && n * 10 + (pattern[i + 2] - '0') <= args.size()) {
+                n = n * 10 + static_cast<std::size_t>(pattern[i + 2] - '0');
+                width = 2;
+            }
+            if (n <= args.size()) {
+                out += args[n - 1];
+                i += width;
                 continue;
             }
         }
@@ -164,6 +192,18 @@ std::string translate(const Translator& translator, std::string_view context, st
     if (p.args.empty()) return std::string(text);
     if (std::optional<std::string> t = translator.find(context, p.pattern)) return fillPattern(*t, p.args);
     return std::string(text);
+}
+
+void translateChart(const Translator& translator, std::string_view context, Chart& chart)
+{
+    auto tr = [&](std::string& text) { text = translate(translator, context, text); };
+    tr(chart.title);
+    for (ChartAxis* a : {&chart.x, &chart.y, &chart.right}) {
+        tr(a->title);
+        tr(a->unit);
+    }
+    for (std::string& category : chart.categories) tr(category);
+    for (ChartSeries& s : chart.series) tr(s.name);
 }
 
 }  // namespace tv

@@ -29,8 +29,12 @@ struct TextPattern {
     std::vector<std::string> args;
 };
 TextPattern patternOf(std::string_view text, const Locale& locale = Locale::current());
-// Puts args into a pattern's %1 … %9; a placeholder without an arg stays as it is.
+// Puts args into a pattern's %1 … %99; a placeholder without an arg stays as it is.
 std::string fillPattern(std::string_view pattern, const std::vector<std::string>& args);
+
+struct Chart;
+// A chart's title, axis titles and units, categories and series names in the user's language.
+void translateChart(const Translator& translator, std::string_view context, Chart& chart);
 
 // The text in the user's language: the translation of the text itself, else of its pattern with the numbers put
 // back, else the text. A text without letters (a number, an amount) is never looked up.
