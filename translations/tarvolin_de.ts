@@ -801,6 +801,10 @@
         <translation>Die letzte Rate von %1 ist eine Schlussrate: Die gleichbleibende Rate tilgt den Kredit nicht innerhalb der Laufzeit.</translation>
     </message>
     <message>
+        <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Total Interest</source>
         <translation>Zinsen gesamt</translation>
     </message>
@@ -1222,6 +1226,10 @@
         <translation>Kreditraten&amp;tabelle</translation>
     </message>
     <message>
+        <source>Loan is paid off before that installment - no Xtra payment made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Mervane</source>
         <translation>Mervane</translation>
     </message>
@@ -1256,6 +1264,10 @@
     <message>
         <source>Months</source>
         <translation>Monate</translation>
+    </message>
+    <message>
+        <source>No Xtra payment made - nothing saved; paid off %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Original &amp;DOS Loan Program</source>
@@ -1310,6 +1322,10 @@
         <translation>Ruhestandsfonds</translation>
     </message>
     <message>
+        <source>Saves %1 installment and %2 interest; paid off %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
         <translation>Spart %1 Raten und %2 Zinsen; abbezahlt am %3</translation>
     </message>
@@ -1328,6 +1344,10 @@
     <message>
         <source>Table</source>
         <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>The loan is paid off before that installment</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total Contributions:</source>
@@ -1376,6 +1396,10 @@
     <message>
         <source>Xtra Payments (yearly)</source>
         <translation>Sondertilgungen (jährlich)</translation>
+    </message>
+    <message>
+        <source>Xtra payment exceeds the balance - only the balance is paid</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Xtra payment with last installment</source>
@@ -1429,8 +1453,20 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Time Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 Years</source>
         <translation>%1 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 a month after %2 at once at %3 for %4 years</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 a month at %2 for %3 years</source>
@@ -1441,8 +1477,88 @@
         <translation>%1 im Monat über %2 Jahre, danach %3 im Monat über %4 Jahre</translation>
     </message>
     <message>
+        <source>%1 a year at %2 for %3 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 less %2 at the start of each year at %3 for %4 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
         <translation>%1, Auszahlung %2 im Monat zu %3 über %4 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 paying %2 a year at %3 for %4 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 yrs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 yrs %2 mos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Annual annuity (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Extra each installment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Extra yearly payments (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Interest rate (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Interest-only payment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Loan amount (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Loan duration (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Loan payment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Loan payoff (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Monthly investment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: One extra payment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: One-time + monthly invest… (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Saving, then annuity (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1x Investment of %1 at %2 for %3 years</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Amortization Schedule
@@ -1465,24 +1581,80 @@ Monatsrate: %7</translation>
         <translation>Diagramm Tilgungsplan</translation>
     </message>
     <message>
+        <source>Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
         <translation>Tilgungsplan: Kredit von %1 zu %2, %3 Jahre, Rate %4</translation>
+    </message>
+    <message>
+        <source>Amortization schedule.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amortization schedule.pdf</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Amount</source>
         <translation>Betrag</translation>
     </message>
     <message>
+        <source>Amount too large - at most %1 can be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>And</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>And Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuity Duration (yrs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuity Duration too long - at most %1 monthly payments can be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuity Interest Rate %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuity Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Background and Text are the same color</source>
         <translation>Hintergrund und Text haben dieselbe Farbe</translation>
+    </message>
+    <message>
+        <source>Calculation History</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
         <translation>Verglichene Berechnungen.csv</translation>
     </message>
     <message>
+        <source>Compared calculations.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Contributions</source>
         <translation>Einzahlungen</translation>
+    </message>
+    <message>
+        <source>Delete all %1 calculation from the history? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete all %1 calculations from the history? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
@@ -1497,8 +1669,32 @@ Monatsrate: %7</translation>
         <translation>Die Anzahlung darf %1 Prozent nicht übersteigen.</translation>
     </message>
     <message>
+        <source>Duration (Mos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration (Yrs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 annuity payments can be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 compounding periods can be computed (%2 years compounded daily)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Duration too long - at most %1 installments can be computed</source>
         <translation>Laufzeit zu lang - es können höchstens %1 Raten berechnet werden</translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 yearly payments can be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration too short - the annuity must make at least one payment</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Duration too short - the loan must last at least one installment</source>
@@ -1517,6 +1713,14 @@ Monatsrate: %7</translation>
 &#xd;Markieren Sie Zellen in der Tabelle und wählen Sie im Menü „Optionen“ den Befehl zum Kopieren, um die Daten in die Zwischenablage zu kopieren.</translation>
     </message>
     <message>
+        <source>Exact rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exact rate for %1: %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Exceeded High Interest of %1</source>
         <translation>Höchstzinssatz von %1 überschritten</translation>
     </message>
@@ -1533,6 +1737,14 @@ Monatsrate: %7</translation>
         <translation>Wertzuwachs</translation>
     </message>
     <message>
+        <source>Inappropriate Input - the result is too large to compute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input too long - a box holds at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Interest</source>
         <translation>Zinsen</translation>
     </message>
@@ -1541,8 +1753,36 @@ Monatsrate: %7</translation>
         <translation>Gezahlte Zinsen</translation>
     </message>
     <message>
+        <source>Interest Rate %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invested Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invested amount seems small - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invested amount seems small - do you want to use the previously calculated payment amount?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Investment Chart</source>
         <translation>Anlagediagramm</translation>
+    </message>
+    <message>
+        <source>Last Installment made before Payoff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2
@@ -1615,6 +1855,14 @@ Monatsrate: %9 bis %10</translation>
         <translation>Monat</translation>
     </message>
     <message>
+        <source>Monthly Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Investment seems too large - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Monthly payment</source>
         <translation>Monatsrate</translation>
     </message>
@@ -1623,16 +1871,44 @@ Monatsrate: %9 bis %10</translation>
         <translation>Monatsrate für %1 nach Laufzeit, eine Linie je Zinssatz</translation>
     </message>
     <message>
+        <source>No Xtra payment made - nothing saved; paid off %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One time investment seems small - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Paid in the year</source>
         <translation>Im Jahr gezahlt</translation>
+    </message>
+    <message>
+        <source>Paid off after</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Paid out</source>
         <translation>Ausgezahlt</translation>
     </message>
     <message>
+        <source>PayOff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment too small - it would show as %1; increase the amount or shorten the duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Principal</source>
         <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
@@ -1655,12 +1931,32 @@ Monatsrate: %9 bis %10</translation>
         <translation>Zinssatz</translation>
     </message>
     <message>
+        <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves %1 installments and %2 interest; paid off %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Xtra Payments with Installment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Suggested payment not high enough for this loan amount</source>
         <translation>Die vorgeschlagene Rate reicht für diesen Kreditbetrag nicht aus</translation>
     </message>
     <message>
         <source>Suggested payment too low - even at %1 interest it does not repay this loan amount</source>
         <translation>Vorgeschlagene Rate zu niedrig - selbst bei %1 Zinsen tilgt sie diesen Kreditbetrag nicht</translation>
+    </message>
+    <message>
+        <source>Tarvolin</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
@@ -1683,16 +1979,64 @@ Monatsrate: %9 bis %10</translation>
         <translation>Der Kaufpreis darf %1 nicht übersteigen.</translation>
     </message>
     <message>
+        <source>Total Contributions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Total Interest</source>
         <translation>Zinsen gesamt</translation>
+    </message>
+    <message>
+        <source>Total Interest with Payoff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest without Xtra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payments with Payoff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payments without Xtra</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total interest</source>
         <translation>Zinsen insgesamt</translation>
     </message>
     <message>
+        <source>WARNING: Infation rate seems a little high.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdrawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xtra Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xtra Payment made with Installment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Year of the loan</source>
         <translation>Kreditjahr</translation>
+    </message>
+    <message>
+        <source>Yearly investment seems inappropriate - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly payment seems inappropriate - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Years from the start</source>
@@ -1715,8 +2059,28 @@ Monatsrate: %9 bis %10</translation>
         <translation>Eingabefehler</translation>
     </message>
     <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>years</source>
         <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>★ %1 mos (−%2 yrs %3 mos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>★ %1 yr (−%2 yrs %3 mos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>★ %1 yrs %2 mos (−%3 mos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

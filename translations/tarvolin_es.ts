@@ -801,6 +801,10 @@
         <translation>La última cuota, de %1, es una cuota final residual: la cuota constante no amortiza el préstamo dentro de su plazo.</translation>
     </message>
     <message>
+        <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Total Interest</source>
         <translation>Intereses totales</translation>
     </message>
@@ -1222,6 +1226,10 @@
         <translation>&amp;Tabla de cuotas</translation>
     </message>
     <message>
+        <source>Loan is paid off before that installment - no Xtra payment made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Mervane</source>
         <translation>Mervane</translation>
     </message>
@@ -1256,6 +1264,10 @@
     <message>
         <source>Months</source>
         <translation>Meses</translation>
+    </message>
+    <message>
+        <source>No Xtra payment made - nothing saved; paid off %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Original &amp;DOS Loan Program</source>
@@ -1310,6 +1322,10 @@
         <translation>Fondo de jubilación</translation>
     </message>
     <message>
+        <source>Saves %1 installment and %2 interest; paid off %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
         <translation>Ahorra %1 cuotas y %2 de intereses; liquidado el %3</translation>
     </message>
@@ -1328,6 +1344,10 @@
     <message>
         <source>Table</source>
         <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>The loan is paid off before that installment</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total Contributions:</source>
@@ -1376,6 +1396,10 @@
     <message>
         <source>Xtra Payments (yearly)</source>
         <translation>Pagos extra (anuales)</translation>
+    </message>
+    <message>
+        <source>Xtra payment exceeds the balance - only the balance is paid</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Xtra payment with last installment</source>
@@ -1429,8 +1453,20 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Time Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 Years</source>
         <translation>%1 años</translation>
+    </message>
+    <message>
+        <source>%1 a month after %2 at once at %3 for %4 years</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 a month at %2 for %3 years</source>
@@ -1441,8 +1477,88 @@
         <translation>%1 al mes durante %2 años y después %3 al mes durante %4 años</translation>
     </message>
     <message>
+        <source>%1 a year at %2 for %3 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 less %2 at the start of each year at %3 for %4 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
         <translation>%1 con pagos de %2 al mes, al %3, durante %4 años</translation>
+    </message>
+    <message>
+        <source>%1 paying %2 a year at %3 for %4 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 yrs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 yrs %2 mos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Annual annuity (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Extra each installment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Extra yearly payments (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Interest rate (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Interest-only payment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Loan amount (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Loan duration (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Loan payment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Loan payoff (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Monthly investment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: One extra payment (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: One-time + monthly invest… (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Saving, then annuity (%2 %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1x Investment of %1 at %2 for %3 years</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Amortization Schedule
@@ -1465,24 +1581,80 @@ Cuota mensual: %7</translation>
         <translation>Gráfico del cuadro de amortización</translation>
     </message>
     <message>
+        <source>Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
         <translation>Cuadro de amortización: préstamo de %1 al %2 a %3 años, cuota de %4</translation>
+    </message>
+    <message>
+        <source>Amortization schedule.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amortization schedule.pdf</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Amount</source>
         <translation>Importe</translation>
     </message>
     <message>
+        <source>Amount too large - at most %1 can be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>And</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>And Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuity Duration (yrs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuity Duration too long - at most %1 monthly payments can be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuity Interest Rate %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuity Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Background and Text are the same color</source>
         <translation>El fondo y el texto tienen el mismo color</translation>
+    </message>
+    <message>
+        <source>Calculation History</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
         <translation>Cálculos comparados.csv</translation>
     </message>
     <message>
+        <source>Compared calculations.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Contributions</source>
         <translation>Aportaciones</translation>
+    </message>
+    <message>
+        <source>Delete all %1 calculation from the history? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete all %1 calculations from the history? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
@@ -1497,8 +1669,32 @@ Cuota mensual: %7</translation>
         <translation>El porcentaje de entrada no puede superar el %1 por ciento.</translation>
     </message>
     <message>
+        <source>Duration (Mos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration (Yrs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 annuity payments can be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 compounding periods can be computed (%2 years compounded daily)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Duration too long - at most %1 installments can be computed</source>
         <translation>Plazo demasiado largo: se pueden calcular como máximo %1 cuotas</translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 yearly payments can be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration too short - the annuity must make at least one payment</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Duration too short - the loan must last at least one installment</source>
@@ -1517,6 +1713,14 @@ Cuota mensual: %7</translation>
 &#xd;Seleccione celdas de la cuadrícula y elija Copiar en el menú Opciones para copiar los datos al portapapeles.</translation>
     </message>
     <message>
+        <source>Exact rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exact rate for %1: %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Exceeded High Interest of %1</source>
         <translation>Se ha superado el interés máximo del %1</translation>
     </message>
@@ -1533,6 +1737,14 @@ Cuota mensual: %7</translation>
         <translation>Crecimiento</translation>
     </message>
     <message>
+        <source>Inappropriate Input - the result is too large to compute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input too long - a box holds at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Interest</source>
         <translation>Intereses</translation>
     </message>
@@ -1541,8 +1753,36 @@ Cuota mensual: %7</translation>
         <translation>Intereses pagados</translation>
     </message>
     <message>
+        <source>Interest Rate %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invested Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invested amount seems small - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invested amount seems small - do you want to use the previously calculated payment amount?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Investment Chart</source>
         <translation>Gráfico de la inversión</translation>
+    </message>
+    <message>
+        <source>Last Installment made before Payoff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2
@@ -1615,6 +1855,14 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Mes</translation>
     </message>
     <message>
+        <source>Monthly Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Investment seems too large - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Monthly payment</source>
         <translation>Cuota mensual</translation>
     </message>
@@ -1623,16 +1871,44 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Cuota mensual de %1 según el plazo, una línea por tipo de interés</translation>
     </message>
     <message>
+        <source>No Xtra payment made - nothing saved; paid off %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One time investment seems small - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Paid in the year</source>
         <translation>Pagado en el año</translation>
+    </message>
+    <message>
+        <source>Paid off after</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Paid out</source>
         <translation>Retiradas</translation>
     </message>
     <message>
+        <source>PayOff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment too small - it would show as %1; increase the amount or shorten the duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Principal</source>
         <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
@@ -1655,12 +1931,32 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Tipo de interés</translation>
     </message>
     <message>
+        <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves %1 installments and %2 interest; paid off %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Xtra Payments with Installment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Suggested payment not high enough for this loan amount</source>
         <translation>La cuota indicada no basta para este capital</translation>
     </message>
     <message>
         <source>Suggested payment too low - even at %1 interest it does not repay this loan amount</source>
         <translation>Cuota indicada demasiado baja: ni siquiera al %1 de interés amortiza este capital</translation>
+    </message>
+    <message>
+        <source>Tarvolin</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
@@ -1683,16 +1979,64 @@ Cuota mensual: de %9 a %10</translation>
         <translation>El precio de compra no puede superar %1.</translation>
     </message>
     <message>
+        <source>Total Contributions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Total Interest</source>
         <translation>Intereses totales</translation>
+    </message>
+    <message>
+        <source>Total Interest with Payoff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest without Xtra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payments with Payoff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payments without Xtra</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total interest</source>
         <translation>Intereses totales</translation>
     </message>
     <message>
+        <source>WARNING: Infation rate seems a little high.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdrawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xtra Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xtra Payment made with Installment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Year of the loan</source>
         <translation>Año del préstamo</translation>
+    </message>
+    <message>
+        <source>Yearly investment seems inappropriate - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly payment seems inappropriate - do you want to use the ini file value?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Years from the start</source>
@@ -1715,8 +2059,28 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Error en los datos</translation>
     </message>
     <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>years</source>
         <translation>años</translation>
+    </message>
+    <message>
+        <source>★ %1 mos (−%2 yrs %3 mos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>★ %1 yr (−%2 yrs %3 mos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>★ %1 yrs %2 mos (−%3 mos)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

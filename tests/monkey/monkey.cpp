@@ -399,7 +399,7 @@ public:
     // Runs to the end; true when the run failed.
     bool go()
     {
-        m_program = std::make_unique<Program>(m_platform);
+        m_program = std::make_unique<Program>(m_platform, m_options.translator);
         m_program->setFileSystem(m_fs);
         m_program->app().addObserver(&m_watcher);
         try {

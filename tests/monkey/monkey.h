@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace tv {
 class Program;
+class Translator;
 }
 
 // A seeded random walk of user actions over every screen. Each action is a line of the replay driver's
@@ -26,6 +28,8 @@ struct Options {
     std::function<std::vector<std::string>(Program&)> extraCheck;
     // Called with every script line as it is chosen.
     std::function<void(const std::string&)> onLine;
+    // The language of the walk's program (English without); tarvolin-texts writes down what it is asked for.
+    std::shared_ptr<const Translator> translator;
 };
 
 struct Failure {
