@@ -8,10 +8,10 @@
 #include <QCursor>
 #include <QDate>
 #include <QDir>
-#include <QLocale>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -244,7 +244,8 @@ QStringList QtPlatform::helpCandidates(const QString& programDir)
     for (const QString& language : QLocale().uiLanguages()) {
         const QString code = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
         if (code == QLatin1String("en") || code == QLatin1String("C")) break;
-        if (!names.contains(QStringLiteral("index.%1.html").arg(code))) names << QStringLiteral("index.%1.html").arg(code);
+        if (!names.contains(QStringLiteral("index.%1.html").arg(code)))
+            names << QStringLiteral("index.%1.html").arg(code);
     }
     names << QStringLiteral("index.html") << QStringLiteral("index.md");
     QStringList out;

@@ -10,7 +10,7 @@
 namespace tv {
 class Program;
 class Translator;
-}
+}  // namespace tv
 
 // A seeded random walk of user actions over every screen. Each action is a line of the replay driver's
 // script language, run by the driver itself, so the actions of a failing run are a script that reproduces

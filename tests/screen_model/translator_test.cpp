@@ -50,7 +50,9 @@ TEST(TextPattern, TakesOutNumbersAmountsAndDatesButNotWords)
         {"Interest Rate:  %", false, "Interest Rate:  %", {}},
         {"1: Loan payment\r\n2025-01-15 09:00", false, "%1: Loan payment\r\n%2 %3", {"1", "2025-01-15", "09:00"}},
         {"at 6.625 % for 30 yrs", false, "at %1 % for %2 yrs", {"6.625", "30"}},
-        {"Settings: /home/ann/.config/Tarvolin/Tarvolin.ini", false, "Settings: %1",
+        {"Settings: /home/ann/.config/Tarvolin/Tarvolin.ini",
+         false,
+         "Settings: %1",
          {"/home/ann/.config/Tarvolin/Tarvolin.ini"}},
     };
     for (const PatternCase& c : cases) {

@@ -1,8 +1,8 @@
 // tarvolin-texts SCRIPT_FOLDER...: every text of the program a user can read, for its translations. The forms are
 // built (their declared captions, menus, tool-tips and lists), every replay script of the folders is run, and (with
-// the tests built) the monkey's 300 seeded walks, all with a translator that writes down what it is asked for; a text holding numbers, amounts or dates is written as its
-// pattern ("Saves %1 installments and %2 interest; paid off %3"). Prints "context<TAB>text" lines, sorted, once
-// each, with tabs, newlines and backslashes written as \t, \n and \\.
+// the tests built) the monkey's 300 seeded walks, all with a translator that writes down what it is asked for; a text
+// holding numbers, amounts or dates is written as its pattern ("Saves %1 installments and %2 interest; paid off %3").
+// Prints "context<TAB>text" lines, sorted, once each, with tabs, newlines and backslashes written as \t, \n and \\.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -41,8 +41,8 @@ public:
     std::optional<std::string> find(std::string_view context, std::string_view text) const override
     {
         if (isPattern(text)) return std::nullopt;  // the pattern of a text written down already
-        if (walking && (context == "History" || context == "Compare" ||
-                        text.find_first_of("\"'\n") != std::string_view::npos))
+        if (walking &&
+            (context == "History" || context == "Compare" || text.find_first_of("\"'\n") != std::string_view::npos))
             return std::nullopt;
         const tv::TextPattern p = tv::patternOf(text);
         const bool exact = p.args.empty() || building;
