@@ -433,8 +433,28 @@
 <context>
     <name>History</name>
     <message>
+        <source>%1 mo</source>
+        <translation>%1 Mon.</translation>
+    </message>
+    <message>
+        <source>%1 mos</source>
+        <translation>%1 Mon.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculation; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
+        <translation>%1 von %2 Berechnung; %3 zum Vergleich markiert (✓ anklicken oder „Markieren“ drücken, um zwei bis vier zu markieren)</translation>
+    </message>
+    <message>
         <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
         <translation>%1 von %2 Berechnungen; %3 zum Vergleich markiert (✓ anklicken oder „Markieren“ drücken, um zwei bis vier zu markieren)</translation>
+    </message>
+    <message>
+        <source>%1 yr</source>
+        <translation>%1 J.</translation>
+    </message>
+    <message>
+        <source>%1 yrs</source>
+        <translation>%1 J.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -461,8 +481,20 @@
         <translation>&amp;Zeigen:</translation>
     </message>
     <message>
+        <source>, paid off after %1</source>
+        <translation>, abbezahlt nach %1</translation>
+    </message>
+    <message>
         <source>All</source>
         <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Annual annuity</source>
+        <translation>Jährliche Rente</translation>
+    </message>
+    <message>
+        <source>Annuity duration</source>
+        <translation>Rentendauer</translation>
     </message>
     <message>
         <source>C&amp;ompare</source>
@@ -481,16 +513,44 @@
         <translation>&amp;Alle löschen</translation>
     </message>
     <message>
-        <source>Extra each installment — %1 at %2 % for %3 yrs + %4 → %5 a month, paid off after %6 yrs %7 mos</source>
-        <translation>Sondertilgung je Rate — %1 zu %2 % über %3 J. + %4 → %5 im Monat, abbezahlt nach %6 J. %7 Mon.</translation>
+        <source>Extra each installment</source>
+        <translation>Sondertilgung je Rate</translation>
+    </message>
+    <message>
+        <source>Extra yearly payments</source>
+        <translation>Jährliche Sondertilgungen</translation>
+    </message>
+    <message>
+        <source>Fund after yearly withdrawals</source>
+        <translation>Kapital nach jährlichen Entnahmen</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Interest-only payment</source>
+        <translation>Reine Zinsrate</translation>
     </message>
     <message>
         <source>Investments</source>
         <translation>Geldanlagen</translation>
     </message>
     <message>
-        <source>Loan payment — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation>Kreditrate — %1 zu %2 % über %3 J. → %4 im Monat</translation>
+        <source>Loan amount</source>
+        <translation>Kreditbetrag</translation>
+    </message>
+    <message>
+        <source>Loan duration</source>
+        <translation>Kreditlaufzeit</translation>
+    </message>
+    <message>
+        <source>Loan payment</source>
+        <translation>Kreditrate</translation>
+    </message>
+    <message>
+        <source>Loan payoff</source>
+        <translation>Kreditablösung</translation>
     </message>
     <message>
         <source>Loans</source>
@@ -501,8 +561,32 @@
         <translation>Gewählte Berechnung für den Vergleich markieren oder Markierung aufheben</translation>
     </message>
     <message>
-        <source>Monthly investment — %1 at %2 % for %3 yrs → %4</source>
-        <translation>Monatliche Sparrate — %1 zu %2 % über %3 J. → %4</translation>
+        <source>Monthly annuity</source>
+        <translation>Monatliche Rente</translation>
+    </message>
+    <message>
+        <source>Monthly investment</source>
+        <translation>Monatliche Sparrate</translation>
+    </message>
+    <message>
+        <source>No calculation matches.</source>
+        <translation>Keine Berechnung passt.</translation>
+    </message>
+    <message>
+        <source>No calculations yet: each Calculate is recorded here.</source>
+        <translation>Noch keine Berechnungen: Jede Berechnung wird hier festgehalten.</translation>
+    </message>
+    <message>
+        <source>One extra payment</source>
+        <translation>Einmalige Sondertilgung</translation>
+    </message>
+    <message>
+        <source>One-time + monthly investment</source>
+        <translation>Einmalanlage + monatliche Sparrate</translation>
+    </message>
+    <message>
+        <source>One-time investment</source>
+        <translation>Einmalanlage</translation>
     </message>
     <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
@@ -517,6 +601,10 @@
         <translation>Gewählte Berechnung aus dem Verlauf entfernen</translation>
     </message>
     <message>
+        <source>Saving, then annuity</source>
+        <translation>Sparen, dann Rente</translation>
+    </message>
+    <message>
         <source>Show only the calculations whose line holds this text</source>
         <translation>Nur Berechnungen zeigen, deren Zeile diesen Text enthält</translation>
     </message>
@@ -529,8 +617,8 @@
         <translation>Tabelle</translation>
     </message>
     <message>
-        <source>Table schedule — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation>Tilgungsplan — %1 zu %2 % über %3 J. → %4 im Monat</translation>
+        <source>Table schedule</source>
+        <translation>Tilgungsplan aus der Tabelle</translation>
     </message>
     <message>
         <source>View</source>
@@ -543,6 +631,42 @@
     <message>
         <source>Which calculations the list shows</source>
         <translation>Welche Berechnungen die Liste zeigt</translation>
+    </message>
+    <message>
+        <source>Yearly investment</source>
+        <translation>Jährliche Sparrate</translation>
+    </message>
+    <message>
+        <source>a month</source>
+        <translation>im Monat</translation>
+    </message>
+    <message>
+        <source>after installment %1</source>
+        <translation>nach Rate %1</translation>
+    </message>
+    <message>
+        <source>at %1 %</source>
+        <translation>zu %1 %</translation>
+    </message>
+    <message>
+        <source>every two weeks</source>
+        <translation>alle zwei Wochen</translation>
+    </message>
+    <message>
+        <source>for %1</source>
+        <translation>über %1</translation>
+    </message>
+    <message>
+        <source>from installment %1</source>
+        <translation>ab Rate %1</translation>
+    </message>
+    <message>
+        <source>paying %1</source>
+        <translation>mit %1</translation>
+    </message>
+    <message>
+        <source>twice a month</source>
+        <translation>zweimal im Monat</translation>
     </message>
 </context>
 <context>
@@ -802,7 +926,7 @@
     </message>
     <message>
         <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kredit ist bereits mit Rate %1 und damit vor Ende der Laufzeit getilgt; die letzte Rate beträgt %2.</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -1227,7 +1351,7 @@
     </message>
     <message>
         <source>Loan is paid off before that installment - no Xtra payment made</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kredit ist vor dieser Rate abbezahlt - keine Sondertilgung geleistet</translation>
     </message>
     <message>
         <source>Mervane</source>
@@ -1267,7 +1391,7 @@
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sondertilgung geleistet - keine Ersparnis; abbezahlt am %1</translation>
     </message>
     <message>
         <source>Original &amp;DOS Loan Program</source>
@@ -1323,7 +1447,7 @@
     </message>
     <message>
         <source>Saves %1 installment and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spart %1 Rate und %2 Zinsen; abbezahlt am %3</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
@@ -1347,7 +1471,7 @@
     </message>
     <message>
         <source>The loan is paid off before that installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kredit ist vor dieser Rate abbezahlt</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
@@ -1399,7 +1523,7 @@
     </message>
     <message>
         <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sondertilgung übersteigt die Restschuld - es wird nur die Restschuld gezahlt</translation>
     </message>
     <message>
         <source>Xtra payment with last installment</source>
@@ -1454,11 +1578,11 @@
     <name>Messages</name>
     <message>
         <source>%1 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monate</translation>
     </message>
     <message>
         <source>%1 Time Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-malige Einlage</translation>
     </message>
     <message>
         <source>%1 Years</source>
@@ -1466,7 +1590,7 @@
     </message>
     <message>
         <source>%1 a month after %2 at once at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Monat nach einer Einmalanlage von %2 zu %3 über %4 Jahre</translation>
     </message>
     <message>
         <source>%1 a month at %2 for %3 years</source>
@@ -1478,15 +1602,15 @@
     </message>
     <message>
         <source>%1 a year at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Jahr zu %2 über %3 Jahre</translation>
     </message>
     <message>
         <source>%1 less %2 at the start of each year at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abzüglich %2 zu Beginn jedes Jahres, zu %3 über %4 Jahre</translation>
     </message>
     <message>
         <source>%1 mo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mon.</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1494,71 +1618,71 @@
     </message>
     <message>
         <source>%1 paying %2 a year at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Auszahlung %2 im Jahr zu %3 über %4 Jahre</translation>
     </message>
     <message>
         <source>%1 yrs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 J.</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 J. %2 Mon.</translation>
     </message>
     <message>
         <source>%1: Annual annuity (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Jährliche Rente (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Extra each installment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Sondertilgung je Rate (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Extra yearly payments (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Jährliche Sondertilgungen (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Interest rate (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Zinssatz (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Interest-only payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Reine Zinsrate (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan amount (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kreditbetrag (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan duration (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kreditlaufzeit (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kreditrate (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan payoff (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kreditablösung (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Monthly investment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Monatliche Sparrate (%2 %3)</translation>
     </message>
     <message>
         <source>%1: One extra payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Einmalige Sondertilgung (%2 %3)</translation>
     </message>
     <message>
         <source>%1: One-time + monthly invest… (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Einmalanlage + monatliche… (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Saving, then annuity (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Sparen, dann Rente (%2 %3)</translation>
     </message>
     <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalanlage von %1 zu %2 über %3 Jahre</translation>
     </message>
     <message>
         <source>Amortization Schedule
@@ -1582,7 +1706,7 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan: Kredit von %1 zu %2, %3 Monate, Rate %4</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
@@ -1590,11 +1714,11 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Amortization schedule.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan.csv</translation>
     </message>
     <message>
         <source>Amortization schedule.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan.pdf</translation>
     </message>
     <message>
         <source>Amount</source>
@@ -1602,31 +1726,31 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Amount too large - at most %1 can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag zu groß - es können höchstens %1 berechnet werden</translation>
     </message>
     <message>
         <source>And</source>
-        <translation type="unfinished"></translation>
+        <translation>Und</translation>
     </message>
     <message>
         <source>And Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Und letzte</translation>
     </message>
     <message>
         <source>Annuity Duration (yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentendauer (J.)</translation>
     </message>
     <message>
         <source>Annuity Duration too long - at most %1 monthly payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentendauer zu lang - es können höchstens %1 Monatszahlungen berechnet werden</translation>
     </message>
     <message>
         <source>Annuity Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentenzinssatz %</translation>
     </message>
     <message>
         <source>Annuity Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentenzahlung</translation>
     </message>
     <message>
         <source>Background and Text are the same color</source>
@@ -1634,7 +1758,7 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Calculation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungsverlauf</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
@@ -1642,7 +1766,7 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Compared calculations.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichene Berechnungen.pdf</translation>
     </message>
     <message>
         <source>Contributions</source>
@@ -1650,11 +1774,11 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Delete all %1 calculation from the history? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 Berechnung aus dem Verlauf löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Delete all %1 calculations from the history? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie alle %1 Berechnungen aus dem Verlauf löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
@@ -1670,19 +1794,19 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Duration (Mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit (Mon.)</translation>
     </message>
     <message>
         <source>Duration (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit (J.)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 annuity payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit zu lang - es können höchstens %1 Rentenzahlungen berechnet werden</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 compounding periods can be computed (%2 years compounded daily)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit zu lang - es können höchstens %1 Zinsperioden berechnet werden (%2 Jahre bei täglicher Zinsgutschrift)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 installments can be computed</source>
@@ -1690,11 +1814,11 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 yearly payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit zu lang - es können höchstens %1 Jahreszahlungen berechnet werden</translation>
     </message>
     <message>
         <source>Duration too short - the annuity must make at least one payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit zu kurz - die Rente muss mindestens eine Zahlung umfassen</translation>
     </message>
     <message>
         <source>Duration too short - the loan must last at least one installment</source>
@@ -1714,11 +1838,11 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Exact rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Exakter Zins</translation>
     </message>
     <message>
         <source>Exact rate for %1: %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Exakter Zins für %1: %2 %</translation>
     </message>
     <message>
         <source>Exceeded High Interest of %1</source>
@@ -1738,11 +1862,11 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Inappropriate Input - the result is too large to compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungeeignete Eingabe - das Ergebnis ist zu groß für die Berechnung</translation>
     </message>
     <message>
         <source>Input too long - a box holds at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe zu lang - ein Feld fasst höchstens %1 Zeichen</translation>
     </message>
     <message>
         <source>Interest</source>
@@ -1754,19 +1878,19 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz %</translation>
     </message>
     <message>
         <source>Invested Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlage</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einlage scheint gering - möchten Sie den Wert aus der Ini-Datei verwenden?</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the previously calculated payment amount?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einlage scheint gering - möchten Sie den zuvor berechneten Zahlungsbetrag verwenden?</translation>
     </message>
     <message>
         <source>Investment Chart</source>
@@ -1774,15 +1898,15 @@ Monatsrate: %7</translation>
     </message>
     <message>
         <source>Last Installment made before Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Rate vor Ablösung</translation>
     </message>
     <message>
         <source>Last Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Rate</translation>
     </message>
     <message>
         <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditbetrag</translation>
     </message>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2
@@ -1856,11 +1980,11 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Monthly Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsbetrag</translation>
     </message>
     <message>
         <source>Monthly Investment seems too large - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die monatliche Sparrate scheint zu hoch - möchten Sie den Wert aus der Ini-Datei verwenden?</translation>
     </message>
     <message>
         <source>Monthly payment</source>
@@ -1872,11 +1996,11 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sondertilgung geleistet - keine Ersparnis; abbezahlt am %1</translation>
     </message>
     <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einmalanlage scheint gering - möchten Sie den Wert aus der Ini-Datei verwenden?</translation>
     </message>
     <message>
         <source>Paid in the year</source>
@@ -1884,7 +2008,7 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Paid off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbezahlt nach</translation>
     </message>
     <message>
         <source>Paid out</source>
@@ -1892,15 +2016,15 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>PayOff</source>
-        <translation type="unfinished"></translation>
+        <translation>Endkapital</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratenbetrag</translation>
     </message>
     <message>
         <source>Payment too small - it would show as %1; increase the amount or shorten the duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate zu klein - sie würde als %1 angezeigt; erhöhen Sie den Betrag oder verkürzen Sie die Laufzeit</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -1908,7 +2032,7 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung und Zinsen je Jahr sowie die Zinsen insgesamt - Tilgungsplan: Kredit von %1 zu %2, %3 Monate, Rate %4</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
@@ -1932,19 +2056,19 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ruhestandsfonds scheint für eine monatliche Zahlung zu groß - geben Sie ihn gegebenenfalls neu ein</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spart %1 Raten und %2 Zinsen; abbezahlt am %3</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersparnis</translation>
     </message>
     <message>
         <source>Start Xtra Payments with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung ab Rate Nr.</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
@@ -1956,7 +2080,7 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
@@ -1980,7 +2104,7 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Total Contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlungen gesamt</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -1988,23 +2112,23 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Total Interest with Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt mit Ablösung</translation>
     </message>
     <message>
         <source>Total Interest without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt ohne Sondertilgung</translation>
     </message>
     <message>
         <source>Total Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen gesamt</translation>
     </message>
     <message>
         <source>Total Payments with Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen gesamt mit Ablösung</translation>
     </message>
     <message>
         <source>Total Payments without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen gesamt ohne Sondertilgung</translation>
     </message>
     <message>
         <source>Total interest</source>
@@ -2012,19 +2136,19 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>WARNING: Infation rate seems a little high.</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG: Die Inflationsrate scheint etwas hoch.</translation>
     </message>
     <message>
         <source>Withdrawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Entnommen</translation>
     </message>
     <message>
         <source>Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung</translation>
     </message>
     <message>
         <source>Xtra Payment made with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgung mit Rate Nr.</translation>
     </message>
     <message>
         <source>Year of the loan</source>
@@ -2032,11 +2156,11 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>Yearly investment seems inappropriate - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die jährliche Sparrate scheint ungeeignet - möchten Sie den Wert aus der Ini-Datei verwenden?</translation>
     </message>
     <message>
         <source>Yearly payment seems inappropriate - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die jährliche Entnahme scheint ungeeignet - möchten Sie den Wert aus der Ini-Datei verwenden?</translation>
     </message>
     <message>
         <source>Years from the start</source>
@@ -2060,7 +2184,7 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>years</source>
@@ -2068,19 +2192,19 @@ Monatsrate: %9 bis %10</translation>
     </message>
     <message>
         <source>★ %1 mos (−%2 yrs %3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 Mon. (−%2 J. %3 Mon.)</translation>
     </message>
     <message>
         <source>★ %1 yr (−%2 yrs %3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 J. (−%2 J. %3 Mon.)</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 J. %2 Mon. (−%3 Mon.)</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 J. %2 Mon. (−%3 J. %4 Mon.)</translation>
     </message>
 </context>
 <context>

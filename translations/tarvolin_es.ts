@@ -433,8 +433,28 @@
 <context>
     <name>History</name>
     <message>
+        <source>%1 mo</source>
+        <translation>%1 mes</translation>
+    </message>
+    <message>
+        <source>%1 mos</source>
+        <translation>%1 meses</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculation; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
+        <translation>%1 de %2 cálculo; %3 marcados para comparar (haga clic en ✓ o pulse Marcar para marcar de dos a cuatro)</translation>
+    </message>
+    <message>
         <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
         <translation>%1 de %2 cálculos; %3 marcados para comparar (haga clic en ✓ o pulse Marcar para marcar de dos a cuatro)</translation>
+    </message>
+    <message>
+        <source>%1 yr</source>
+        <translation>%1 año</translation>
+    </message>
+    <message>
+        <source>%1 yrs</source>
+        <translation>%1 años</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -461,8 +481,20 @@
         <translation>&amp;Ver:</translation>
     </message>
     <message>
+        <source>, paid off after %1</source>
+        <translation>, liquidado en %1</translation>
+    </message>
+    <message>
         <source>All</source>
         <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Annual annuity</source>
+        <translation>Renta anual</translation>
+    </message>
+    <message>
+        <source>Annuity duration</source>
+        <translation>Duración de la renta</translation>
     </message>
     <message>
         <source>C&amp;ompare</source>
@@ -481,16 +513,44 @@
         <translation>Borrar &amp;todo</translation>
     </message>
     <message>
-        <source>Extra each installment — %1 at %2 % for %3 yrs + %4 → %5 a month, paid off after %6 yrs %7 mos</source>
-        <translation>Pago extra con cada cuota — %1 al %2 % a %3 años + %4 → %5 al mes, liquidado en %6 años %7 meses</translation>
+        <source>Extra each installment</source>
+        <translation>Pago extra con cada cuota</translation>
+    </message>
+    <message>
+        <source>Extra yearly payments</source>
+        <translation>Pagos extra anuales</translation>
+    </message>
+    <message>
+        <source>Fund after yearly withdrawals</source>
+        <translation>Fondo tras retiradas anuales</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Tipo de interés</translation>
+    </message>
+    <message>
+        <source>Interest-only payment</source>
+        <translation>Cuota solo de intereses</translation>
     </message>
     <message>
         <source>Investments</source>
         <translation>Inversiones</translation>
     </message>
     <message>
-        <source>Loan payment — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation>Cuota del préstamo — %1 al %2 % a %3 años → %4 al mes</translation>
+        <source>Loan amount</source>
+        <translation>Importe del préstamo</translation>
+    </message>
+    <message>
+        <source>Loan duration</source>
+        <translation>Plazo del préstamo</translation>
+    </message>
+    <message>
+        <source>Loan payment</source>
+        <translation>Cuota del préstamo</translation>
+    </message>
+    <message>
+        <source>Loan payoff</source>
+        <translation>Cancelación del préstamo</translation>
     </message>
     <message>
         <source>Loans</source>
@@ -501,8 +561,32 @@
         <translation>Marca o desmarca el cálculo elegido para compararlo</translation>
     </message>
     <message>
-        <source>Monthly investment — %1 at %2 % for %3 yrs → %4</source>
-        <translation>Aportación mensual — %1 al %2 % durante %3 años → %4</translation>
+        <source>Monthly annuity</source>
+        <translation>Renta mensual</translation>
+    </message>
+    <message>
+        <source>Monthly investment</source>
+        <translation>Aportación mensual</translation>
+    </message>
+    <message>
+        <source>No calculation matches.</source>
+        <translation>Ningún cálculo coincide.</translation>
+    </message>
+    <message>
+        <source>No calculations yet: each Calculate is recorded here.</source>
+        <translation>Todavía no hay cálculos: cada cálculo se registra aquí.</translation>
+    </message>
+    <message>
+        <source>One extra payment</source>
+        <translation>Pago extra único</translation>
+    </message>
+    <message>
+        <source>One-time + monthly investment</source>
+        <translation>Inversión única + aportación mensual</translation>
+    </message>
+    <message>
+        <source>One-time investment</source>
+        <translation>Inversión única</translation>
     </message>
     <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
@@ -517,6 +601,10 @@
         <translation>Elimina el cálculo elegido del historial</translation>
     </message>
     <message>
+        <source>Saving, then annuity</source>
+        <translation>Ahorro y después renta</translation>
+    </message>
+    <message>
         <source>Show only the calculations whose line holds this text</source>
         <translation>Muestra solo los cálculos cuya línea contiene este texto</translation>
     </message>
@@ -529,8 +617,8 @@
         <translation>Tabla</translation>
     </message>
     <message>
-        <source>Table schedule — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation>Cuadro de amortización (tabla) — %1 al %2 % a %3 años → %4 al mes</translation>
+        <source>Table schedule</source>
+        <translation>Cuadro de amortización</translation>
     </message>
     <message>
         <source>View</source>
@@ -543,6 +631,42 @@
     <message>
         <source>Which calculations the list shows</source>
         <translation>Qué cálculos muestra la lista</translation>
+    </message>
+    <message>
+        <source>Yearly investment</source>
+        <translation>Aportación anual</translation>
+    </message>
+    <message>
+        <source>a month</source>
+        <translation>al mes</translation>
+    </message>
+    <message>
+        <source>after installment %1</source>
+        <translation>tras la cuota %1</translation>
+    </message>
+    <message>
+        <source>at %1 %</source>
+        <translation>al %1 %</translation>
+    </message>
+    <message>
+        <source>every two weeks</source>
+        <translation>cada dos semanas</translation>
+    </message>
+    <message>
+        <source>for %1</source>
+        <translation>a %1</translation>
+    </message>
+    <message>
+        <source>from installment %1</source>
+        <translation>desde la cuota %1</translation>
+    </message>
+    <message>
+        <source>paying %1</source>
+        <translation>pagando %1</translation>
+    </message>
+    <message>
+        <source>twice a month</source>
+        <translation>dos veces al mes</translation>
     </message>
 </context>
 <context>
@@ -802,7 +926,7 @@
     </message>
     <message>
         <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El préstamo queda amortizado con la cuota %1, antes del final de su plazo; la última cuota es de %2.</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -1227,7 +1351,7 @@
     </message>
     <message>
         <source>Loan is paid off before that installment - no Xtra payment made</source>
-        <translation type="unfinished"></translation>
+        <translation>El préstamo queda liquidado antes de esa cuota: no se hace ningún pago extra</translation>
     </message>
     <message>
         <source>Mervane</source>
@@ -1267,7 +1391,7 @@
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha hecho ningún pago extra: no hay ahorro; liquidado el %1</translation>
     </message>
     <message>
         <source>Original &amp;DOS Loan Program</source>
@@ -1323,7 +1447,7 @@
     </message>
     <message>
         <source>Saves %1 installment and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorra %1 cuota y %2 de intereses; liquidado el %3</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
@@ -1347,7 +1471,7 @@
     </message>
     <message>
         <source>The loan is paid off before that installment</source>
-        <translation type="unfinished"></translation>
+        <translation>El préstamo queda liquidado antes de esa cuota</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
@@ -1399,7 +1523,7 @@
     </message>
     <message>
         <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation type="unfinished"></translation>
+        <translation>El pago extra supera el capital pendiente: solo se paga el capital pendiente</translation>
     </message>
     <message>
         <source>Xtra payment with last installment</source>
@@ -1454,11 +1578,11 @@
     <name>Messages</name>
     <message>
         <source>%1 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meses</translation>
     </message>
     <message>
         <source>%1 Time Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión única (%1x)</translation>
     </message>
     <message>
         <source>%1 Years</source>
@@ -1466,7 +1590,7 @@
     </message>
     <message>
         <source>%1 a month after %2 at once at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mensuales tras una inversión única de %2, al %3 durante %4 años</translation>
     </message>
     <message>
         <source>%1 a month at %2 for %3 years</source>
@@ -1478,15 +1602,15 @@
     </message>
     <message>
         <source>%1 a year at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anuales al %2 durante %3 años</translation>
     </message>
     <message>
         <source>%1 less %2 at the start of each year at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2 a principio de cada año, al %3 durante %4 años</translation>
     </message>
     <message>
         <source>%1 mo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mes</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1494,71 +1618,71 @@
     </message>
     <message>
         <source>%1 paying %2 a year at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con pagos de %2 al año, al %3, durante %4 años</translation>
     </message>
     <message>
         <source>%1 yrs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años %2 meses</translation>
     </message>
     <message>
         <source>%1: Annual annuity (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Renta anual (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Extra each installment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Pago extra con cada cuota (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Extra yearly payments (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Pagos extra anuales (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Interest rate (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tipo de interés (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Interest-only payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Cuota de solo intereses (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan amount (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Capital del préstamo (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan duration (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Plazo del préstamo (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Cuota del préstamo (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan payoff (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Cancelación del préstamo (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Monthly investment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Aportación mensual (%2 %3)</translation>
     </message>
     <message>
         <source>%1: One extra payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Pago extra único (%2 %3)</translation>
     </message>
     <message>
         <source>%1: One-time + monthly invest… (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Inversión única + mensual… (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Saving, then annuity (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Ahorro y después renta (%2 %3)</translation>
     </message>
     <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión única de %1 al %2 durante %3 años</translation>
     </message>
     <message>
         <source>Amortization Schedule
@@ -1582,7 +1706,7 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro de amortización: préstamo de %1 al %2 a %3 meses, cuota de %4</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
@@ -1590,11 +1714,11 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Amortization schedule.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro de amortización.csv</translation>
     </message>
     <message>
         <source>Amortization schedule.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro de amortización.pdf</translation>
     </message>
     <message>
         <source>Amount</source>
@@ -1602,31 +1726,31 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Amount too large - at most %1 can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe demasiado grande: se puede calcular como máximo %1</translation>
     </message>
     <message>
         <source>And</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>And Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Y el último</translation>
     </message>
     <message>
         <source>Annuity Duration (yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la renta (años)</translation>
     </message>
     <message>
         <source>Annuity Duration too long - at most %1 monthly payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la renta demasiado larga: se pueden calcular como máximo %1 pagos mensuales</translation>
     </message>
     <message>
         <source>Annuity Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Interés de la renta %</translation>
     </message>
     <message>
         <source>Annuity Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago de la renta</translation>
     </message>
     <message>
         <source>Background and Text are the same color</source>
@@ -1634,7 +1758,7 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Calculation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de cálculos</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
@@ -1642,7 +1766,7 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Compared calculations.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculos comparados.pdf</translation>
     </message>
     <message>
         <source>Contributions</source>
@@ -1650,11 +1774,11 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Delete all %1 calculation from the history? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar %1 cálculo del historial? Esta acción no se puede deshacer.</translation>
     </message>
     <message>
         <source>Delete all %1 calculations from the history? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar los %1 cálculos del historial? Esta acción no se puede deshacer.</translation>
     </message>
     <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
@@ -1670,19 +1794,19 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Duration (Mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo (meses)</translation>
     </message>
     <message>
         <source>Duration (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo (años)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 annuity payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo demasiado largo: se pueden calcular como máximo %1 pagos de renta</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 compounding periods can be computed (%2 years compounded daily)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo demasiado largo: se pueden calcular como máximo %1 periodos de capitalización (%2 años con capitalización diaria)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 installments can be computed</source>
@@ -1690,11 +1814,11 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 yearly payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo demasiado largo: se pueden calcular como máximo %1 pagos anuales</translation>
     </message>
     <message>
         <source>Duration too short - the annuity must make at least one payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo demasiado corto: la renta debe hacer al menos un pago</translation>
     </message>
     <message>
         <source>Duration too short - the loan must last at least one installment</source>
@@ -1714,11 +1838,11 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Exact rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo exacto</translation>
     </message>
     <message>
         <source>Exact rate for %1: %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo exacto para %1: %2 %</translation>
     </message>
     <message>
         <source>Exceeded High Interest of %1</source>
@@ -1738,11 +1862,11 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Inappropriate Input - the result is too large to compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato no adecuado: el resultado es demasiado grande para calcularlo</translation>
     </message>
     <message>
         <source>Input too long - a box holds at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato demasiado largo: una casilla admite como máximo %1 caracteres</translation>
     </message>
     <message>
         <source>Interest</source>
@@ -1754,19 +1878,19 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de interés %</translation>
     </message>
     <message>
         <source>Invested Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital invertido</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>El capital invertido parece pequeño. ¿Desea usar el valor del archivo Ini?</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the previously calculated payment amount?</source>
-        <translation type="unfinished"></translation>
+        <translation>El capital invertido parece pequeño. ¿Desea usar el importe del pago calculado anteriormente?</translation>
     </message>
     <message>
         <source>Investment Chart</source>
@@ -1774,15 +1898,15 @@ Cuota mensual: %7</translation>
     </message>
     <message>
         <source>Last Installment made before Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Última cuota pagada antes de cancelar</translation>
     </message>
     <message>
         <source>Last Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Última cuota</translation>
     </message>
     <message>
         <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2
@@ -1856,11 +1980,11 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Monthly Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Aportación mensual</translation>
     </message>
     <message>
         <source>Monthly Investment seems too large - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>La aportación mensual parece demasiado alta. ¿Desea usar el valor del archivo Ini?</translation>
     </message>
     <message>
         <source>Monthly payment</source>
@@ -1872,11 +1996,11 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha hecho ningún pago extra: no hay ahorro; liquidado el %1</translation>
     </message>
     <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>La inversión única parece pequeña. ¿Desea usar el valor del archivo Ini?</translation>
     </message>
     <message>
         <source>Paid in the year</source>
@@ -1884,7 +2008,7 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Paid off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquidado en</translation>
     </message>
     <message>
         <source>Paid out</source>
@@ -1892,15 +2016,15 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>PayOff</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor final</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota</translation>
     </message>
     <message>
         <source>Payment too small - it would show as %1; increase the amount or shorten the duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota demasiado pequeña: se mostraría como %1; aumente el importe o acorte el plazo</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -1908,7 +2032,7 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital e intereses pagados cada año, e intereses pagados en total - Cuadro de amortización: préstamo de %1 al %2 a %3 meses, cuota de %4</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
@@ -1932,19 +2056,19 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
-        <translation type="unfinished"></translation>
+        <translation>El fondo de jubilación parece demasiado grande para un pago mensual: vuelva a introducirlo si procede</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorra %1 cuotas y %2 de intereses; liquidado el %3</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <source>Start Xtra Payments with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos extra desde la cuota</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
@@ -1956,7 +2080,7 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
@@ -1980,7 +2104,7 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Total Contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Total aportado</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -1988,23 +2112,23 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Total Interest with Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses totales con cancelación</translation>
     </message>
     <message>
         <source>Total Interest without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses totales sin extras</translation>
     </message>
     <message>
         <source>Total Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pagado</translation>
     </message>
     <message>
         <source>Total Payments with Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pagado con cancelación</translation>
     </message>
     <message>
         <source>Total Payments without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pagado sin extras</translation>
     </message>
     <message>
         <source>Total interest</source>
@@ -2012,19 +2136,19 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>WARNING: Infation rate seems a little high.</source>
-        <translation type="unfinished"></translation>
+        <translation>ADVERTENCIA: la tasa de inflación parece algo alta.</translation>
     </message>
     <message>
         <source>Withdrawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Total retirado</translation>
     </message>
     <message>
         <source>Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago extra</translation>
     </message>
     <message>
         <source>Xtra Payment made with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago extra en la cuota</translation>
     </message>
     <message>
         <source>Year of the loan</source>
@@ -2032,11 +2156,11 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>Yearly investment seems inappropriate - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>La aportación anual no parece adecuada. ¿Desea usar el valor del archivo Ini?</translation>
     </message>
     <message>
         <source>Yearly payment seems inappropriate - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>El pago anual no parece adecuado. ¿Desea usar el valor del archivo Ini?</translation>
     </message>
     <message>
         <source>Years from the start</source>
@@ -2060,7 +2184,7 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>meses</translation>
     </message>
     <message>
         <source>years</source>
@@ -2068,19 +2192,19 @@ Cuota mensual: de %9 a %10</translation>
     </message>
     <message>
         <source>★ %1 mos (−%2 yrs %3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 meses (−%2 años %3 meses)</translation>
     </message>
     <message>
         <source>★ %1 yr (−%2 yrs %3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 año (−%2 años %3 meses)</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 años %2 meses (−%3 meses)</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 años %2 meses (−%3 años %4 meses)</translation>
     </message>
 </context>
 <context>

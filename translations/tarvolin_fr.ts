@@ -433,8 +433,28 @@
 <context>
     <name>History</name>
     <message>
+        <source>%1 mo</source>
+        <translation>%1 mois</translation>
+    </message>
+    <message>
+        <source>%1 mos</source>
+        <translation>%1 mois</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculation; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
+        <translation>%1 calcul sur %2 ; %3 marqués pour la comparaison (cliquez sur ✓ ou sur Marquer pour en marquer deux à quatre)</translation>
+    </message>
+    <message>
         <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
         <translation>%1 calculs sur %2 ; %3 marqués pour la comparaison (cliquez sur ✓ ou sur Marquer pour en marquer deux à quatre)</translation>
+    </message>
+    <message>
+        <source>%1 yr</source>
+        <translation>%1 an</translation>
+    </message>
+    <message>
+        <source>%1 yrs</source>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -461,8 +481,20 @@
         <translation>&amp;Afficher :</translation>
     </message>
     <message>
+        <source>, paid off after %1</source>
+        <translation>, remboursé après %1</translation>
+    </message>
+    <message>
         <source>All</source>
         <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Annual annuity</source>
+        <translation>Rente annuelle</translation>
+    </message>
+    <message>
+        <source>Annuity duration</source>
+        <translation>Durée de la rente</translation>
     </message>
     <message>
         <source>C&amp;ompare</source>
@@ -481,16 +513,44 @@
         <translation>&amp;Tout effacer</translation>
     </message>
     <message>
-        <source>Extra each installment — %1 at %2 % for %3 yrs + %4 → %5 a month, paid off after %6 yrs %7 mos</source>
-        <translation>Versement suppl. à chaque échéance — %1 à %2 % sur %3 ans + %4 → %5 par mois, remboursé après %6 ans %7 mois</translation>
+        <source>Extra each installment</source>
+        <translation>Versement suppl. à chaque échéance</translation>
+    </message>
+    <message>
+        <source>Extra yearly payments</source>
+        <translation>Versements suppl. annuels</translation>
+    </message>
+    <message>
+        <source>Fund after yearly withdrawals</source>
+        <translation>Fonds après retraits annuels</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Taux d'intérêt</translation>
+    </message>
+    <message>
+        <source>Interest-only payment</source>
+        <translation>Échéance d'intérêts seuls</translation>
     </message>
     <message>
         <source>Investments</source>
         <translation>Placements</translation>
     </message>
     <message>
-        <source>Loan payment — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation>Échéance de prêt — %1 à %2 % sur %3 ans → %4 par mois</translation>
+        <source>Loan amount</source>
+        <translation>Montant du prêt</translation>
+    </message>
+    <message>
+        <source>Loan duration</source>
+        <translation>Durée du prêt</translation>
+    </message>
+    <message>
+        <source>Loan payment</source>
+        <translation>Échéance de prêt</translation>
+    </message>
+    <message>
+        <source>Loan payoff</source>
+        <translation>Remboursement anticipé</translation>
     </message>
     <message>
         <source>Loans</source>
@@ -501,8 +561,32 @@
         <translation>Marquer ou démarquer le calcul choisi pour la comparaison</translation>
     </message>
     <message>
-        <source>Monthly investment — %1 at %2 % for %3 yrs → %4</source>
-        <translation>Versement mensuel — %1 à %2 % sur %3 ans → %4</translation>
+        <source>Monthly annuity</source>
+        <translation>Rente mensuelle</translation>
+    </message>
+    <message>
+        <source>Monthly investment</source>
+        <translation>Versement mensuel</translation>
+    </message>
+    <message>
+        <source>No calculation matches.</source>
+        <translation>Aucun calcul ne correspond.</translation>
+    </message>
+    <message>
+        <source>No calculations yet: each Calculate is recorded here.</source>
+        <translation>Aucun calcul pour l’instant : chaque calcul est enregistré ici.</translation>
+    </message>
+    <message>
+        <source>One extra payment</source>
+        <translation>Versement suppl. unique</translation>
+    </message>
+    <message>
+        <source>One-time + monthly investment</source>
+        <translation>Placement unique + versements mensuels</translation>
+    </message>
+    <message>
+        <source>One-time investment</source>
+        <translation>Placement unique</translation>
     </message>
     <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
@@ -517,6 +601,10 @@
         <translation>Supprimer le calcul choisi de l'historique</translation>
     </message>
     <message>
+        <source>Saving, then annuity</source>
+        <translation>Épargne, puis rente</translation>
+    </message>
+    <message>
         <source>Show only the calculations whose line holds this text</source>
         <translation>N'afficher que les calculs dont la ligne contient ce texte</translation>
     </message>
@@ -529,8 +617,8 @@
         <translation>Tableau</translation>
     </message>
     <message>
-        <source>Table schedule — %1 at %2 % for %3 yrs → %4 a month</source>
-        <translation>Tableau d'amortissement — %1 à %2 % sur %3 ans → %4 par mois</translation>
+        <source>Table schedule</source>
+        <translation>Tableau d’amortissement</translation>
     </message>
     <message>
         <source>View</source>
@@ -543,6 +631,42 @@
     <message>
         <source>Which calculations the list shows</source>
         <translation>Les calculs que la liste affiche</translation>
+    </message>
+    <message>
+        <source>Yearly investment</source>
+        <translation>Versement annuel</translation>
+    </message>
+    <message>
+        <source>a month</source>
+        <translation>par mois</translation>
+    </message>
+    <message>
+        <source>after installment %1</source>
+        <translation>après l’échéance %1</translation>
+    </message>
+    <message>
+        <source>at %1 %</source>
+        <translation>à %1 %</translation>
+    </message>
+    <message>
+        <source>every two weeks</source>
+        <translation>toutes les deux semaines</translation>
+    </message>
+    <message>
+        <source>for %1</source>
+        <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>from installment %1</source>
+        <translation>à partir de l’échéance %1</translation>
+    </message>
+    <message>
+        <source>paying %1</source>
+        <translation>en payant %1</translation>
+    </message>
+    <message>
+        <source>twice a month</source>
+        <translation>deux fois par mois</translation>
     </message>
 </context>
 <context>
@@ -802,7 +926,7 @@
     </message>
     <message>
         <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prêt est remboursé dès l'échéance %1, avant la fin de sa durée ; la dernière échéance est de %2.</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -1227,7 +1351,7 @@
     </message>
     <message>
         <source>Loan is paid off before that installment - no Xtra payment made</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prêt est remboursé avant cette échéance - aucun versement suppl. effectué</translation>
     </message>
     <message>
         <source>Mervane</source>
@@ -1267,7 +1391,7 @@
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun versement suppl. effectué - aucune économie ; remboursé le %1</translation>
     </message>
     <message>
         <source>Original &amp;DOS Loan Program</source>
@@ -1323,7 +1447,7 @@
     </message>
     <message>
         <source>Saves %1 installment and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Économise %1 échéance et %2 d'intérêts ; remboursé le %3</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
@@ -1347,7 +1471,7 @@
     </message>
     <message>
         <source>The loan is paid off before that installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prêt est remboursé avant cette échéance</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
@@ -1399,7 +1523,7 @@
     </message>
     <message>
         <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versement suppl. dépasse le capital restant dû - seul ce solde est versé</translation>
     </message>
     <message>
         <source>Xtra payment with last installment</source>
@@ -1454,11 +1578,11 @@
     <name>Messages</name>
     <message>
         <source>%1 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>%1 Time Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant versé %1 fois</translation>
     </message>
     <message>
         <source>%1 Years</source>
@@ -1466,7 +1590,7 @@
     </message>
     <message>
         <source>%1 a month after %2 at once at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 par mois après un versement initial de %2, à %3 sur %4 ans</translation>
     </message>
     <message>
         <source>%1 a month at %2 for %3 years</source>
@@ -1478,15 +1602,15 @@
     </message>
     <message>
         <source>%1 a year at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 par an à %2 sur %3 ans</translation>
     </message>
     <message>
         <source>%1 less %2 at the start of each year at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins %2 au début de chaque année, à %3 sur %4 ans</translation>
     </message>
     <message>
         <source>%1 mo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1494,71 +1618,71 @@
     </message>
     <message>
         <source>%1 paying %2 a year at %3 for %4 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 par an à %3 sur %4 ans</translation>
     </message>
     <message>
         <source>%1 yrs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans %2 mois</translation>
     </message>
     <message>
         <source>%1: Annual annuity (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Rente annuelle (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Extra each installment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Versement suppl. à chaque échéance (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Extra yearly payments (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Versements suppl. annuels (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Interest rate (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Taux d'intérêt (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Interest-only payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Échéance d'intérêts seuls (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan amount (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Montant du prêt (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan duration (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Durée du prêt (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Échéance de prêt (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Loan payoff (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Remboursement anticipé (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Monthly investment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Versement mensuel (%2 %3)</translation>
     </message>
     <message>
         <source>%1: One extra payment (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Versement suppl. unique (%2 %3)</translation>
     </message>
     <message>
         <source>%1: One-time + monthly invest… (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Placement unique + mensuel… (%2 %3)</translation>
     </message>
     <message>
         <source>%1: Saving, then annuity (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : Épargne, puis rente (%2 %3)</translation>
     </message>
     <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement unique de %1 à %2 sur %3 ans</translation>
     </message>
     <message>
         <source>Amortization Schedule
@@ -1582,7 +1706,7 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau d'amortissement : prêt de %1 à %2 sur %3 mois, mensualité %4</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
@@ -1590,11 +1714,11 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Amortization schedule.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau d'amortissement.csv</translation>
     </message>
     <message>
         <source>Amortization schedule.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau d'amortissement.pdf</translation>
     </message>
     <message>
         <source>Amount</source>
@@ -1602,31 +1726,31 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Amount too large - at most %1 can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant trop élevé - le calcul est limité à %1</translation>
     </message>
     <message>
         <source>And</source>
-        <translation type="unfinished"></translation>
+        <translation>Et</translation>
     </message>
     <message>
         <source>And Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Et dernier</translation>
     </message>
     <message>
         <source>Annuity Duration (yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la rente (ans)</translation>
     </message>
     <message>
         <source>Annuity Duration too long - at most %1 monthly payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la rente trop longue - %1 versements mensuels au plus peuvent être calculés</translation>
     </message>
     <message>
         <source>Annuity Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de la rente %</translation>
     </message>
     <message>
         <source>Annuity Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement de rente</translation>
     </message>
     <message>
         <source>Background and Text are the same color</source>
@@ -1634,7 +1758,7 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Calculation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des calculs</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
@@ -1642,7 +1766,7 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Compared calculations.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs comparés.pdf</translation>
     </message>
     <message>
         <source>Contributions</source>
@@ -1650,11 +1774,11 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Delete all %1 calculation from the history? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer %1 calcul de l'historique ? Cette opération est irréversible.</translation>
     </message>
     <message>
         <source>Delete all %1 calculations from the history? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer les %1 calculs de l'historique ? Cette opération est irréversible.</translation>
     </message>
     <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
@@ -1670,19 +1794,19 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Duration (Mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (mois)</translation>
     </message>
     <message>
         <source>Duration (Yrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (ans)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 annuity payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée trop longue - %1 versements de rente au plus peuvent être calculés</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 compounding periods can be computed (%2 years compounded daily)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée trop longue - %1 périodes de capitalisation au plus peuvent être calculées (%2 ans avec capitalisation quotidienne)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 installments can be computed</source>
@@ -1690,11 +1814,11 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 yearly payments can be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée trop longue - %1 versements annuels au plus peuvent être calculés</translation>
     </message>
     <message>
         <source>Duration too short - the annuity must make at least one payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée trop courte - la rente doit comporter au moins un versement</translation>
     </message>
     <message>
         <source>Duration too short - the loan must last at least one installment</source>
@@ -1714,11 +1838,11 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Exact rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux exact</translation>
     </message>
     <message>
         <source>Exact rate for %1: %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux exact pour %1 : %2 %</translation>
     </message>
     <message>
         <source>Exceeded High Interest of %1</source>
@@ -1738,11 +1862,11 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Inappropriate Input - the result is too large to compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie inappropriée - le résultat est trop élevé pour être calculé</translation>
     </message>
     <message>
         <source>Input too long - a box holds at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie trop longue - un champ contient au plus %1 caractères</translation>
     </message>
     <message>
         <source>Interest</source>
@@ -1754,19 +1878,19 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d'intérêt %</translation>
     </message>
     <message>
         <source>Invested Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant placé</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant placé semble faible - voulez-vous utiliser la valeur du fichier Ini ?</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the previously calculated payment amount?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant placé semble faible - voulez-vous utiliser le montant du versement calculé précédemment ?</translation>
     </message>
     <message>
         <source>Investment Chart</source>
@@ -1774,15 +1898,15 @@ Mensualité : %7</translation>
     </message>
     <message>
         <source>Last Installment made before Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière échéance avant remboursement</translation>
     </message>
     <message>
         <source>Last Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière échéance</translation>
     </message>
     <message>
         <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant du prêt</translation>
     </message>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2
@@ -1856,11 +1980,11 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Monthly Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant mensuel</translation>
     </message>
     <message>
         <source>Monthly Investment seems too large - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versement mensuel semble trop élevé - voulez-vous utiliser la valeur du fichier Ini ?</translation>
     </message>
     <message>
         <source>Monthly payment</source>
@@ -1872,11 +1996,11 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun versement suppl. effectué - aucune économie ; remboursé le %1</translation>
     </message>
     <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le placement unique semble faible - voulez-vous utiliser la valeur du fichier Ini ?</translation>
     </message>
     <message>
         <source>Paid in the year</source>
@@ -1884,7 +2008,7 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Paid off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursé après</translation>
     </message>
     <message>
         <source>Paid out</source>
@@ -1892,15 +2016,15 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>PayOff</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Payment too small - it would show as %1; increase the amount or shorten the duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance trop faible - elle s'afficherait comme %1 ; augmentez le montant ou raccourcissez la durée</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -1908,7 +2032,7 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital et intérêts payés chaque année, et total des intérêts payés - Tableau d'amortissement : prêt de %1 à %2 sur %3 mois, mensualité %4</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
@@ -1932,19 +2056,19 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fonds de retraite semble trop élevé pour un versement mensuel - ressaisissez-le si nécessaire</translation>
     </message>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Économise %1 échéances et %2 d'intérêts ; remboursé le %3</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies</translation>
     </message>
     <message>
         <source>Start Xtra Payments with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements suppl. dès l'échéance n°</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
@@ -1956,7 +2080,7 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Tarvolin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
@@ -1980,7 +2104,7 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Total Contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des apports</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -1988,23 +2112,23 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Total Interest with Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts avec remboursement</translation>
     </message>
     <message>
         <source>Total Interest without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts sans versement suppl.</translation>
     </message>
     <message>
         <source>Total Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des versements</translation>
     </message>
     <message>
         <source>Total Payments with Payoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des versements avec remboursement</translation>
     </message>
     <message>
         <source>Total Payments without Xtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des versements sans versement suppl.</translation>
     </message>
     <message>
         <source>Total interest</source>
@@ -2012,19 +2136,19 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>WARNING: Infation rate seems a little high.</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENTION : le taux d'inflation semble un peu élevé.</translation>
     </message>
     <message>
         <source>Withdrawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommes retirées</translation>
     </message>
     <message>
         <source>Xtra Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement suppl.</translation>
     </message>
     <message>
         <source>Xtra Payment made with Installment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement suppl. avec l'échéance n°</translation>
     </message>
     <message>
         <source>Year of the loan</source>
@@ -2032,11 +2156,11 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>Yearly investment seems inappropriate - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versement annuel semble inapproprié - voulez-vous utiliser la valeur du fichier Ini ?</translation>
     </message>
     <message>
         <source>Yearly payment seems inappropriate - do you want to use the ini file value?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le retrait annuel semble inapproprié - voulez-vous utiliser la valeur du fichier Ini ?</translation>
     </message>
     <message>
         <source>Years from the start</source>
@@ -2060,7 +2184,7 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>years</source>
@@ -2068,19 +2192,19 @@ Mensualité : %9 à %10</translation>
     </message>
     <message>
         <source>★ %1 mos (−%2 yrs %3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 mois (−%2 ans %3 mois)</translation>
     </message>
     <message>
         <source>★ %1 yr (−%2 yrs %3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 an (−%2 ans %3 mois)</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 ans %2 mois (−%3 mois)</translation>
     </message>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation type="unfinished"></translation>
+        <translation>★ %1 ans %2 mois (−%3 ans %4 mois)</translation>
     </message>
 </context>
 <context>

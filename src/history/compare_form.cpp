@@ -64,11 +64,11 @@ bool same(double a, double b)
 }
 
 // A difference in the row's format with its sign ("+$120.50", "−15"); empty when it shows as no difference.
-std::string signedDifference(double difference, const std::string& format)
+std::string signedDifference(double difference, const std::string& format, const TextPieces& tr)
 {
     if (format == kYearsFormat) {
-        const std::string size = yearsText(std::fabs(difference));
-        if (size == yearsText(0)) return {};
+        const std::string size = yearsText(std::fabs(difference), tr);
+        if (size == yearsText(0, tr)) return {};
         return (difference > 0 ? "+" : "\u2212") + size;
     }
     const std::string_view f = format.empty() ? kStandardFormat : std::string_view(format);
@@ -98,12 +98,12 @@ std::vector<std::string> labelsOf(const std::vector<HistoryEntry>& entries, bool
 
 // Later columns show their difference to the first; the best value of a row whose fields say which is better
 // is marked when at least two columns have a number and they differ.
-void markRow(CompareForm::Row& row, int better)
+void markRow(CompareForm::Row& row, int better, const TextPieces& tr)
 {
     const std::size_t n = row.values.size();
     for (std::size_t i = 1; i < n; ++i) {
         if (!row.values[0] || !row.values[i]) continue;
-        if (const std::string d = signedDifference(*row.values[i] - *row.values[0], row.format); !d.empty())
+        if (const std::string d = signedDifference(*row.values[i] - *row.values[0], row.format, tr); !d.empty())
             row.shown[i] += " (" + d + ")";
     }
     if (better == 0) return;
@@ -208,7 +208,7 @@ void CompareForm::buildRows()
                 if (row.format.empty()) row.format = f->format;
                 if (better == 0) better = f->better;
             }
-            if (results) markRow(row, better);
+            if (results) markRow(row, better, [this](const std::string& text) { return app().tr("History", text); });
             m_rows.push_back(std::move(row));
         }
     }

@@ -13,9 +13,12 @@ const HistoryField* findField(const std::vector<HistoryField>& fields, std::stri
     return nullptr;
 }
 
-std::string durationWords(const std::string& text, bool months)
+// A piece of text in the user's language, with %1 filled in.
+std::string piece(const TextPieces& tr, const std::string& pattern, const std::string& arg = {})
 {
-    return text + (months ? " mos" : " yrs");
+    const std::string p = tr ? tr(pattern) : pattern;
+    const std::size_t at = p.find("%1");
+    return at == std::string::npos ? p : p.substr(0, at) + arg + p.substr(at + 2);
 }
 
 }  // namespace
@@ -30,26 +33,27 @@ void thinCurve(std::vector<HistoryPoint>& curve, std::size_t maxPoints)
     curve = std::move(kept);
 }
 
-std::string yearsText(double years)
+std::string yearsText(double years, const TextPieces& tr)
 {
     const long long months = std::llround(years * 12);
     const long long whole = months / 12;
     const long long rest = months % 12;
     std::string text;
-    if (whole > 0) text = std::to_string(whole) + (whole == 1 ? " yr" : " yrs");
-    if (rest > 0) text += (text.empty() ? "" : " ") + std::to_string(rest) + (rest == 1 ? " mo" : " mos");
-    return text.empty() ? "0 mos" : text;
+    if (whole > 0) text = piece(tr, whole == 1 ? "%1 yr" : "%1 yrs", std::to_string(whole));
+    if (rest > 0) text += (text.empty() ? "" : " ") + piece(tr, rest == 1 ? "%1 mo" : "%1 mos", std::to_string(rest));
+    return text.empty() ? piece(tr, "%1 mos", "0") : text;
 }
 
-namespace {
-
-}  // namespace
-
-std::string historySummary(std::string_view title, const HistoryEntry& e)
+std::string historySummary(std::string_view title, const HistoryEntry& e, const TextPieces& tr)
 {
     const bool months = e.unit == "Months";
     const bool loan = e.view != "Investments";
-    const char* per = e.frequency == "24" ? " twice a month" : e.frequency == "26" ? " every 2 weeks" : " a month";
+    const std::string per = " " + piece(tr, e.frequency == "24"   ? "twice a month"
+                                            : e.frequency == "26" ? "every two weeks"
+                                                                  : "a month");
+    auto durationWords = [&](const std::string& text, bool inMonths) {
+        return piece(tr, inMonths ? "%1 mos" : "%1 yrs", text);
+    };
     std::string terms;
     auto term = [&terms](const std::string& t) { terms += (terms.empty() ? "" : " ") + t; };
     auto input = [&e](std::string_view name) {
@@ -57,14 +61,14 @@ std::string historySummary(std::string_view title, const HistoryEntry& e)
         return f && !f->text.empty() ? f : nullptr;
     };
     if (auto* f = input("fp_Prin")) term(f->text);
-    if (auto* f = input("fp_Payment")) term("paying " + f->text + (loan ? per : ""));
-    if (auto* f = input("comIntr")) term("at " + f->text + " %");
-    if (auto* f = input("fp_Time")) term("for " + durationWords(f->text, months));
+    if (auto* f = input("fp_Payment")) term(piece(tr, "paying %1", f->text) + (loan ? per : ""));
+    if (auto* f = input("comIntr")) term(piece(tr, "at %1 %", f->text));
+    if (auto* f = input("fp_Time")) term(piece(tr, "for %1", durationWords(f->text, months)));
     if (auto* f = input("fp_xpay")) term("+ " + f->text);
     // The first installment is where extras start unless told otherwise: only another one is said.
     if (auto* f = input("fp_xpaystrt"); f && loan && !(f->value == 1.0 && e.option != "opt_payoff"))
-        term((e.option == "opt_payoff" ? "after installment " : "from installment ") + f->text);
-    std::string line(title);
+        term(piece(tr, e.option == "opt_payoff" ? "after installment %1" : "from installment %1", f->text));
+    std::string line = tr ? tr(std::string(title)) : std::string(title);
     if (!terms.empty()) line += " \u2014 " + terms;
     if (e.results.empty()) return line;
     const HistoryField& r = e.results.front();
@@ -73,7 +77,7 @@ std::string historySummary(std::string_view title, const HistoryEntry& e)
     if (r.name == "fp_Time") answer = durationWords(r.text, months);
     if (r.name == "fp_Payment" && loan) answer += per;
     if (const HistoryField* paid = findField(e.results, "paidOff"); paid && e.option.starts_with("opt_xpay"))
-        answer += ", paid off after " + paid->text;
+        answer += piece(tr, ", paid off after %1", paid->text);
     return line + " \u2192 " + answer;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -7,9 +8,13 @@
 
 namespace tv {
 
+// Puts a piece of text into the user's language ("at %1 %" -> "zu %1 %"); the pieces of a line are translated one by
+// one, so every combination of them reads in the user's language.
+using TextPieces = std::function<std::string(const std::string&)>;
+
 // The history window's line for an entry: the calculation in words, its terms and its answer,
 // "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month".
-std::string historySummary(std::string_view title, const HistoryEntry& entry);
+std::string historySummary(std::string_view title, const HistoryEntry& entry, const TextPieces& tr = {});
 
 // A curve kept to at most maxPoints points for a comparison's chart: evenly spaced points, the first and the
 // last kept (an entry stays small and quick to store however long its loan).
@@ -19,6 +24,6 @@ void thinCurve(std::vector<HistoryPoint>& curve, std::size_t maxPoints = 121);
 inline constexpr const char* kYearsFormat = "years";
 
 // A length of time in years as whole years and months: "23 yrs 10 mos", "30 yrs", "11 mos".
-std::string yearsText(double years);
+std::string yearsText(double years, const TextPieces& tr = {});
 
 }  // namespace tv

@@ -21,6 +21,7 @@ void LoanSheet::recordSchedule()
     // The row's rate, as the table lists it (a multiple of 0.25 %).
     const double ratePercent = std::round(mnthRate * 1200 * 1e6) / 1e6;
     const double length = months ? termMonths : termMonths / 12;
+    const TextPieces tr = [this](const std::string& text) { return app().tr("History", text); };
     auto amount = [&money](std::string name, std::string label, double v, int better = 0) {
         return HistoryField{std::move(name), std::move(label), formatNumber(v, money), v, money, better};
     };
@@ -41,12 +42,12 @@ void LoanSheet::recordSchedule()
                  amount("fp_totInt", "Total Interest", amortTable.lines.back().totalInterest, -1),
                  amount("fp_totpay", "Total Payments", totalPaid, -1),
                  amount("fp_lstPay", "Last Payment", amortTable.lastPayment()),
-                 {"paidOff", "Paid off after", yearsText(years), years, kYearsFormat, -1}};
+                 {"paidOff", "Paid off after", yearsText(years, tr), years, kYearsFormat, -1}};
     e.curveTitle = "Balance";
     for (int k = 0; k <= amortTable.months(); ++k)
         if (k % 12 == 0 || k == amortTable.months())
             e.curve.push_back({k / 12.0, amortTable.lines[static_cast<std::size_t>(k)].balance});
-    e.summary = historySummary("Table schedule", e);
+    e.summary = historySummary("Table schedule", e, tr);
     program().history().record(std::move(e));
 }
 

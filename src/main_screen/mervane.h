@@ -10,6 +10,7 @@
 #include "app/links.h"
 #include "app/rate_list.h"
 #include "engine/loan.h"
+#include "history/history_summary.h"
 #include "history_store/history_store.h"
 #include "main_screen/mervane_controls.h"
 #include "main_screen/mervane_options.h"
@@ -194,6 +195,8 @@ private:
     // The calculation history (mervane_history.cpp): the inputs as Calculate read them, and the record of an
     // accepted calculation with its results and its curve.
     std::vector<HistoryField> historyInputs() const;
+    // Puts the pieces of a history line into the user's language.
+    TextPieces historyPieces() const;
     void recordCalculation(std::vector<HistoryField> inputs, std::int16_t numpay);
     // Set while a recorded calculation is put back: the input checker asks nothing and nothing new is recorded.
     bool m_restoring = false;

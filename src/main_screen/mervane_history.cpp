@@ -178,9 +178,9 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
         if (l.shownToUser() && !l.caption().empty())
             e.results.push_back({name, title, l.caption(), std::nullopt, {}, 0});
     };
-    auto years = [&e](const char* title, double value, int better) {
+    auto years = [this, &e](const char* title, double value, int better) {
         if (!std::isfinite(value) || value <= 0) return;
-        e.results.push_back({"paidOff", title, yearsText(value), value, kYearsFormat, better});
+        e.results.push_back({"paidOff", title, yearsText(value, historyPieces()), value, kYearsFormat, better});
     };
 
     if (loans) {
@@ -273,9 +273,14 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
             }
         }
     }
-    e.summary = historySummary(historyTitle(e), e);
+    e.summary = historySummary(historyTitle(e), e, historyPieces());
     // A restored calculation is in the history already.
     if (!m_restoring) program().history().record(std::move(e));
+}
+
+TextPieces Mervane::historyPieces() const
+{
+    return [this](const std::string& text) { return app().tr("History", text); };
 }
 
 std::string Mervane::historyTitle(const HistoryEntry& e)

@@ -40,16 +40,20 @@ class RecordingTranslator : public tv::Translator {
 public:
     std::optional<std::string> find(std::string_view context, std::string_view text) const override
     {
-        if (isPattern(text)) return std::nullopt;  // the pattern of a text written down already
-        if (walking &&
-            (context == "History" || context == "Compare" || text.find_first_of("\"'\n") != std::string_view::npos))
-            return std::nullopt;
+        // The second look-up of a text, by its pattern, is not a text of its own.
+        if (text == lastPattern) return std::nullopt;
         const tv::TextPattern p = tv::patternOf(text);
-        const bool exact = p.args.empty() || building;
+        lastPattern = p.args.empty() ? std::string() : p.pattern;
+        // A history line is made of translated pieces (written down on their own) when it is recorded.
+        if (context == "History" && text.find(" \u2014 ") != std::string_view::npos) return std::nullopt;
+        if (walking && (context == "Compare" || text.find_first_of("\"'\n") != std::string_view::npos))
+            return std::nullopt;
+        const bool exact = p.args.empty() || building || isPattern(text);
         texts.insert({std::string(context), exact ? std::string(text) : p.pattern});
         return std::nullopt;
     }
     mutable std::set<Text> texts;
+    mutable std::string lastPattern;
     bool building = true;
     bool walking = false;
 };
