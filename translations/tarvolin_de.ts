@@ -449,6 +449,14 @@
         <translation>%1 von %2 Berechnungen; %3 zum Vergleich markiert (✓ anklicken oder „Markieren“ drücken, um zwei bis vier zu markieren)</translation>
     </message>
     <message>
+        <source>%1 with Payoff</source>
+        <translation>%1 mit Ablösung</translation>
+    </message>
+    <message>
+        <source>%1 without Xtra</source>
+        <translation>%1 ohne Sondertilgung</translation>
+    </message>
+    <message>
         <source>%1 yr</source>
         <translation>%1 J.</translation>
     </message>
@@ -513,6 +521,18 @@
         <translation>&amp;Alle löschen</translation>
     </message>
     <message>
+        <source>Duration (Mos)</source>
+        <translation>Laufzeit (Mon.)</translation>
+    </message>
+    <message>
+        <source>Duration (Yrs)</source>
+        <translation>Laufzeit (J.)</translation>
+    </message>
+    <message>
+        <source>Exact rate</source>
+        <translation>Exakter Zins</translation>
+    </message>
+    <message>
         <source>Extra each installment</source>
         <translation>Sondertilgung je Rate</translation>
     </message>
@@ -525,6 +545,10 @@
         <translation>Kapital nach jährlichen Entnahmen</translation>
     </message>
     <message>
+        <source>Interest Rate %</source>
+        <translation>Zinssatz %</translation>
+    </message>
+    <message>
         <source>Interest rate</source>
         <translation>Zinssatz</translation>
     </message>
@@ -535,6 +559,14 @@
     <message>
         <source>Investments</source>
         <translation>Geldanlagen</translation>
+    </message>
+    <message>
+        <source>Last Payment</source>
+        <translation>Letzte Rate</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Kreditbetrag</translation>
     </message>
     <message>
         <source>Loan amount</source>
@@ -589,6 +621,14 @@
         <translation>Einmalanlage</translation>
     </message>
     <message>
+        <source>Paid off after</source>
+        <translation>Abbezahlt nach</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Ratenbetrag</translation>
+    </message>
+    <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
         <translation>Gewählte Berechnung in den Rechner zurückholen und neu berechnen</translation>
     </message>
@@ -605,6 +645,10 @@
         <translation>Sparen, dann Rente</translation>
     </message>
     <message>
+        <source>Savings</source>
+        <translation>Ersparnis</translation>
+    </message>
+    <message>
         <source>Show only the calculations whose line holds this text</source>
         <translation>Nur Berechnungen zeigen, deren Zeile diesen Text enthält</translation>
     </message>
@@ -619,6 +663,14 @@
     <message>
         <source>Table schedule</source>
         <translation>Tilgungsplan aus der Tabelle</translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation>Zinsen gesamt</translation>
+    </message>
+    <message>
+        <source>Total Payments</source>
+        <translation>Zahlungen gesamt</translation>
     </message>
     <message>
         <source>View</source>

@@ -449,6 +449,14 @@
         <translation>%1 de %2 cálculos; %3 marcados para comparar (haga clic en ✓ o pulse Marcar para marcar de dos a cuatro)</translation>
     </message>
     <message>
+        <source>%1 with Payoff</source>
+        <translation>%1 con cancelación</translation>
+    </message>
+    <message>
+        <source>%1 without Xtra</source>
+        <translation>%1 sin pagos extra</translation>
+    </message>
+    <message>
         <source>%1 yr</source>
         <translation>%1 año</translation>
     </message>
@@ -513,6 +521,18 @@
         <translation>Borrar &amp;todo</translation>
     </message>
     <message>
+        <source>Duration (Mos)</source>
+        <translation>Plazo (meses)</translation>
+    </message>
+    <message>
+        <source>Duration (Yrs)</source>
+        <translation>Plazo (años)</translation>
+    </message>
+    <message>
+        <source>Exact rate</source>
+        <translation>Tipo exacto</translation>
+    </message>
+    <message>
         <source>Extra each installment</source>
         <translation>Pago extra con cada cuota</translation>
     </message>
@@ -525,6 +545,10 @@
         <translation>Fondo tras retiradas anuales</translation>
     </message>
     <message>
+        <source>Interest Rate %</source>
+        <translation>Tipo de interés %</translation>
+    </message>
+    <message>
         <source>Interest rate</source>
         <translation>Tipo de interés</translation>
     </message>
@@ -535,6 +559,14 @@
     <message>
         <source>Investments</source>
         <translation>Inversiones</translation>
+    </message>
+    <message>
+        <source>Last Payment</source>
+        <translation>Última cuota</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Loan amount</source>
@@ -589,6 +621,14 @@
         <translation>Inversión única</translation>
     </message>
     <message>
+        <source>Paid off after</source>
+        <translation>Liquidado en</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Cuota</translation>
+    </message>
+    <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
         <translation>Devuelve el cálculo elegido a la calculadora y lo calcula de nuevo</translation>
     </message>
@@ -605,6 +645,10 @@
         <translation>Ahorro y después renta</translation>
     </message>
     <message>
+        <source>Savings</source>
+        <translation>Ahorro</translation>
+    </message>
+    <message>
         <source>Show only the calculations whose line holds this text</source>
         <translation>Muestra solo los cálculos cuya línea contiene este texto</translation>
     </message>
@@ -619,6 +663,14 @@
     <message>
         <source>Table schedule</source>
         <translation>Cuadro de amortización</translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation>Intereses totales</translation>
+    </message>
+    <message>
+        <source>Total Payments</source>
+        <translation>Total pagado</translation>
     </message>
     <message>
         <source>View</source>

@@ -449,6 +449,14 @@
         <translation>%1 calculs sur %2 ; %3 marqués pour la comparaison (cliquez sur ✓ ou sur Marquer pour en marquer deux à quatre)</translation>
     </message>
     <message>
+        <source>%1 with Payoff</source>
+        <translation>%1 avec remboursement anticipé</translation>
+    </message>
+    <message>
+        <source>%1 without Xtra</source>
+        <translation>%1 sans versement suppl.</translation>
+    </message>
+    <message>
         <source>%1 yr</source>
         <translation>%1 an</translation>
     </message>
@@ -513,6 +521,18 @@
         <translation>&amp;Tout effacer</translation>
     </message>
     <message>
+        <source>Duration (Mos)</source>
+        <translation>Durée (mois)</translation>
+    </message>
+    <message>
+        <source>Duration (Yrs)</source>
+        <translation>Durée (ans)</translation>
+    </message>
+    <message>
+        <source>Exact rate</source>
+        <translation>Taux exact</translation>
+    </message>
+    <message>
         <source>Extra each installment</source>
         <translation>Versement suppl. à chaque échéance</translation>
     </message>
@@ -525,6 +545,10 @@
         <translation>Fonds après retraits annuels</translation>
     </message>
     <message>
+        <source>Interest Rate %</source>
+        <translation>Taux d'intérêt %</translation>
+    </message>
+    <message>
         <source>Interest rate</source>
         <translation>Taux d'intérêt</translation>
     </message>
@@ -535,6 +559,14 @@
     <message>
         <source>Investments</source>
         <translation>Placements</translation>
+    </message>
+    <message>
+        <source>Last Payment</source>
+        <translation>Dernière échéance</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Montant du prêt</translation>
     </message>
     <message>
         <source>Loan amount</source>
@@ -589,6 +621,14 @@
         <translation>Placement unique</translation>
     </message>
     <message>
+        <source>Paid off after</source>
+        <translation>Remboursé après</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
         <source>Put the chosen calculation back into the calculator and calculate it again</source>
         <translation>Remettre le calcul choisi dans la calculatrice et le refaire</translation>
     </message>
@@ -605,6 +645,10 @@
         <translation>Épargne, puis rente</translation>
     </message>
     <message>
+        <source>Savings</source>
+        <translation>Économies</translation>
+    </message>
+    <message>
         <source>Show only the calculations whose line holds this text</source>
         <translation>N'afficher que les calculs dont la ligne contient ce texte</translation>
     </message>
@@ -619,6 +663,14 @@
     <message>
         <source>Table schedule</source>
         <translation>Tableau d’amortissement</translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation>Total des intérêts</translation>
+    </message>
+    <message>
+        <source>Total Payments</source>
+        <translation>Total des versements</translation>
     </message>
     <message>
         <source>View</source>

@@ -13,15 +13,19 @@ const HistoryField* findField(const std::vector<HistoryField>& fields, std::stri
     return nullptr;
 }
 
-// A piece of text in the user's language, with %1 filled in.
 std::string piece(const TextPieces& tr, const std::string& pattern, const std::string& arg = {})
+{
+    return textPiece(tr, pattern, arg);
+}
+
+}  // namespace
+
+std::string textPiece(const TextPieces& tr, const std::string& pattern, const std::string& arg)
 {
     const std::string p = tr ? tr(pattern) : pattern;
     const std::size_t at = p.find("%1");
     return at == std::string::npos ? p : p.substr(0, at) + arg + p.substr(at + 2);
 }
-
-}  // namespace
 
 void thinCurve(std::vector<HistoryPoint>& curve, std::size_t maxPoints)
 {

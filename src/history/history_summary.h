@@ -12,6 +12,9 @@ namespace tv {
 // one, so every combination of them reads in the user's language.
 using TextPieces = std::function<std::string(const std::string&)>;
 
+// A piece in the user's language with %1 filled in.
+std::string textPiece(const TextPieces& tr, const std::string& pattern, const std::string& arg = {});
+
 // The history window's line for an entry: the calculation in words, its terms and its answer,
 // "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month".
 std::string historySummary(std::string_view title, const HistoryEntry& entry, const TextPieces& tr = {});

@@ -22,8 +22,9 @@ void LoanSheet::recordSchedule()
     const double ratePercent = std::round(mnthRate * 1200 * 1e6) / 1e6;
     const double length = months ? termMonths : termMonths / 12;
     const TextPieces tr = [this](const std::string& text) { return app().tr("History", text); };
-    auto amount = [&money](std::string name, std::string label, double v, int better = 0) {
-        return HistoryField{std::move(name), std::move(label), formatNumber(v, money), v, money, better};
+    // The rows are titled as the main screen's boxes are, so a schedule and a calculation compare row by row.
+    auto amount = [&money, &tr](std::string name, const char* label, double v, int better = 0) {
+        return HistoryField{std::move(name), tr(label), formatNumber(v, money), v, money, better};
     };
 
     HistoryEntry e;
@@ -31,10 +32,10 @@ void LoanSheet::recordSchedule()
     e.option = "Table";
     e.frequency = "12";
     e.unit = months ? "Months" : "Years";
-    e.inputs = {
-        amount("fp_Prin", "Loan Amount", loanAmt),
-        {"comIntr", "Interest Rate %", formatNumber(ratePercent, "0.000"), ratePercent, "0.000", 0},
-        {"fp_Time", months ? "Duration (Mos)" : "Duration (Yrs)", formatNumber(length, duration), length, duration, 0}};
+    e.inputs = {amount("fp_Prin", "Loan Amount", loanAmt),
+                {"comIntr", tr("Interest Rate %"), formatNumber(ratePercent, "0.000"), ratePercent, "0.000", 0},
+                {"fp_Time", tr(months ? "Duration (Mos)" : "Duration (Yrs)"), formatNumber(length, duration), length,
+                 duration, 0}};
     double totalPaid = 0;
     for (std::size_t k = 1; k < amortTable.lines.size(); ++k) totalPaid += amortTable.lines[k].payment;
     const double years = amortTable.months() / 12.0;
@@ -42,7 +43,7 @@ void LoanSheet::recordSchedule()
                  amount("fp_totInt", "Total Interest", amortTable.lines.back().totalInterest, -1),
                  amount("fp_totpay", "Total Payments", totalPaid, -1),
                  amount("fp_lstPay", "Last Payment", amortTable.lastPayment()),
-                 {"paidOff", "Paid off after", yearsText(years, tr), years, kYearsFormat, -1}};
+                 {"paidOff", tr("Paid off after"), yearsText(years, tr), years, kYearsFormat, -1}};
     e.curveTitle = "Balance";
     for (int k = 0; k <= amortTable.months(); ++k)
         if (k % 12 == 0 || k == amortTable.months())

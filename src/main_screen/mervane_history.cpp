@@ -173,14 +173,16 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
         }
         e.results.push_back(std::move(f));
     };
-    auto note = [this, &e](const char* name, const char* title) {
+    // Row titles of this program's own, in the user's language like the captions beside the boxes.
+    const TextPieces tr = historyPieces();
+    auto note = [this, &e, &tr](const char* name, const char* title) {
         const Control& l = *static_cast<const Form&>(*this).find(name);
         if (l.shownToUser() && !l.caption().empty())
-            e.results.push_back({name, title, l.caption(), std::nullopt, {}, 0});
+            e.results.push_back({name, tr(title), l.caption(), std::nullopt, {}, 0});
     };
-    auto years = [this, &e](const char* title, double value, int better) {
+    auto years = [&e, &tr](const char* title, double value, int better) {
         if (!std::isfinite(value) || value <= 0) return;
-        e.results.push_back({"paidOff", title, yearsText(value, historyPieces()), value, kYearsFormat, better});
+        e.results.push_back({"paidOff", tr(title), yearsText(value, tr), value, kYearsFormat, better});
     };
 
     if (loans) {
@@ -204,17 +206,21 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
         result("fp_totpay", "lbl_totPay", -1);
         if (info.group != LoanGroup::Solve) {
             // With extras, what is paid is the "with Xtra" column: the rows every scenario shares hold it.
-            auto relabel = [&e](const char* name, const char* label, int better) {
+            // The rows keep the totals' own captions, so every scenario's totals share one row.
+            auto relabel = [&e](const char* name, const std::string& label, int better) {
                 for (HistoryField& f : e.results)
                     if (f.name == name) f.label = label, f.better = better;
             };
+            const std::string interest = plainCaption(label("lbl_totInt").caption());
+            const std::string payments = plainCaption(label("lbl_totPay").caption());
+            auto with = [&tr](const char* pattern, const std::string& total) { return textPiece(tr, pattern, total); };
             const bool extra = info.group == LoanGroup::Extra;
             result("fp_totIntwX", "lbl_wXP", -1);
             result("fp_totPaywX", "lbl_wXP", -1);
-            relabel("fp_totIntwX", extra ? "Total Interest" : "Total Interest with Payoff", -1);
-            relabel("fp_totPaywX", extra ? "Total Payments" : "Total Payments with Payoff", -1);
-            relabel("fp_totInt", extra ? "Total Interest without Xtra" : "Total Interest", extra ? 0 : -1);
-            relabel("fp_totpay", extra ? "Total Payments without Xtra" : "Total Payments", extra ? 0 : -1);
+            relabel("fp_totIntwX", extra ? interest : with("%1 with Payoff", interest), -1);
+            relabel("fp_totPaywX", extra ? payments : with("%1 with Payoff", payments), -1);
+            relabel("fp_totInt", extra ? with("%1 without Xtra", interest) : interest, extra ? 0 : -1);
+            relabel("fp_totpay", extra ? with("%1 without Xtra", payments) : payments, extra ? 0 : -1);
             result("fp_lstPay", "lbl_lstPay", 0);
         }
         if (info.group == LoanGroup::Extra)
