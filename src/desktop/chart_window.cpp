@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -316,18 +317,19 @@ ChartWindow::ChartWindow(const tv::ChartRequest& request)
     }
     setCentralWidget(m_charts);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QCoreApplication::translate("Desktop", "&File"));
     auto add = [&](const QString& caption, const QKeySequence& keys, auto command) {
         QAction* action = file->addAction(caption);
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, command);
     };
-    add(QStringLiteral("Save as &PNG..."), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePng(); });
-    add(QStringLiteral("Save as S&VG..."), QKeySequence(), [this] { saveSvg(); });
-    add(QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
-    add(QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { print(); });
+    add(QCoreApplication::translate("Desktop", "Save as &PNG..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+        [this] { savePng(); });
+    add(QCoreApplication::translate("Desktop", "Save as S&VG..."), QKeySequence(), [this] { saveSvg(); });
+    add(QCoreApplication::translate("Desktop", "&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
+    add(QCoreApplication::translate("Desktop", "&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { print(); });
     file->addSeparator();
-    add(QStringLiteral("&Close"), QKeySequence(Qt::Key_Escape), [this] { close(); });
+    add(QCoreApplication::translate("Desktop", "&Close"), QKeySequence(Qt::Key_Escape), [this] { close(); });
 
     resize(860, 40 + menuBar()->sizeHint().height() + 400 * std::max<int>(1, static_cast<int>(request.charts.size())));
 }
@@ -405,7 +407,8 @@ QString ChartWindow::chooseFile(const QString& extension, const QString& filter)
 {
     const QString name = windowTitle() + extension;
     if (m_chooser) return m_chooser(name, filter);
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), QDir::home().filePath(name), filter);
+    return QFileDialog::getSaveFileName(this, QCoreApplication::translate("Desktop", "Save As"),
+                                        QDir::home().filePath(name), filter);
 }
 
 bool ChartWindow::reportWritten(bool written, const QString& file)
@@ -418,13 +421,15 @@ bool ChartWindow::reportWritten(bool written, const QString& file)
 
 bool ChartWindow::savePng()
 {
-    const QString file = chooseFile(QStringLiteral(".png"), QStringLiteral("PNG pictures (*.png)"));
+    const QString file =
+        chooseFile(QStringLiteral(".png"), QCoreApplication::translate("Desktop", "PNG pictures (*.png)"));
     return !file.isEmpty() && reportWritten(writePng(file), file);
 }
 
 bool ChartWindow::saveSvg()
 {
-    const QString file = chooseFile(QStringLiteral(".svg"), QStringLiteral("SVG pictures (*.svg)"));
+    const QString file =
+        chooseFile(QStringLiteral(".svg"), QCoreApplication::translate("Desktop", "SVG pictures (*.svg)"));
     return !file.isEmpty() && reportWritten(writeSvg(file), file);
 }
 
@@ -439,7 +444,8 @@ bool ChartWindow::print()
     if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty()) info = QPrinterInfo::availablePrinters().first();
     if (info.isNull()) {
         // Without a printer the page goes to a PDF file, to print elsewhere.
-        const QString file = chooseFile(QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
+        const QString file =
+            chooseFile(QStringLiteral(".pdf"), QCoreApplication::translate("Desktop", "PDF files (*.pdf)"));
         return !file.isEmpty() && reportWritten(writePdf(file), file);
     }
     QPrinter printer(info, QPrinter::HighResolution);

@@ -29,6 +29,14 @@ int main(int argc, char** argv)
     // The desktop's language: the program's own texts, and Qt's dialogs (print, files) in it too.
     std::shared_ptr<const tv::Translator> translator =
         tvqt::loadTranslation(QLocale::system(), tvqt::translationFolders(QCoreApplication::applicationDirPath()));
+    // The desktop layer's own texts (chart windows, file dialogs, printouts) from the same translation.
+    QTranslator desktopTexts;
+    if (translator)
+        for (const QString& folder : tvqt::translationFolders(QCoreApplication::applicationDirPath()))
+            if (desktopTexts.load(QLocale::system(), QStringLiteral("tarvolin"), QStringLiteral("_"), folder)) {
+                QCoreApplication::installTranslator(&desktopTexts);
+                break;
+            }
     QTranslator qtDialogs;
     if (translator && qtDialogs.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDate>
 #include <QDir>
@@ -198,9 +199,10 @@ bool QtPlatform::printPages(const std::function<bool(QPrinter&)>& paint)
             "Save the same text as a PDF file instead?",
             tv::kProductName, tv::MsgButtons::YesNo, tv::MsgIcon::Exclamation);
         if (answer != tv::kAnswerYes) return false;
-        QString file = QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Save as PDF"),
-                                                    QDir::home().filePath(QStringLiteral("Tarvolin.pdf")),
-                                                    QStringLiteral("PDF files (*.pdf)"));
+        QString file =
+            QFileDialog::getSaveFileName(dialogParent(), QCoreApplication::translate("Desktop", "Save as PDF"),
+                                         QDir::home().filePath(QStringLiteral("Tarvolin.pdf")),
+                                         QCoreApplication::translate("Desktop", "PDF files (*.pdf)"));
         if (file.isEmpty()) return false;
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
@@ -269,7 +271,7 @@ void QtPlatform::showHelp(const std::string& file, int)
     }
     if (!m_help) {
         m_help = std::make_unique<QTextBrowser>();
-        m_help->setWindowTitle(product() + QStringLiteral(" Help"));
+        m_help->setWindowTitle(QCoreApplication::translate("Desktop", "%1 Help").arg(product()));
         m_help->setOpenExternalLinks(true);
         m_help->resize(640, 560);
         auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), m_help.get());

@@ -1,5 +1,6 @@
 // The Qt platform's saved files and chart windows.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -16,13 +17,15 @@ QString QtPlatform::chooseSaveFile(const std::string& suggestedName, const QStri
 {
     const QString name = QString::fromStdString(suggestedName);
     if (m_saveChooser) return m_saveChooser(name, filter);
-    return QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Save As"), QDir::home().filePath(name), filter);
+    return QFileDialog::getSaveFileName(dialogParent(), QCoreApplication::translate("Desktop", "Save As"),
+                                        QDir::home().filePath(name), filter);
 }
 
 bool QtPlatform::saveFile(const std::string& suggestedName, const std::string& bytes)
 {
     if (m_ended) return false;
-    const QString file = chooseSaveFile(suggestedName, QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString file =
+        chooseSaveFile(suggestedName, QCoreApplication::translate("Desktop", "CSV files (*.csv);;All files (*)"));
     if (file.isEmpty()) return false;
     QFile out(file);
     const bool written =
@@ -40,7 +43,7 @@ bool QtPlatform::saveFile(const std::string& suggestedName, const std::string& b
 bool QtPlatform::savePdf(const std::string& suggestedName, const tv::TableDocument& table)
 {
     if (m_ended) return false;
-    const QString file = chooseSaveFile(suggestedName, QStringLiteral("PDF files (*.pdf)"));
+    const QString file = chooseSaveFile(suggestedName, QCoreApplication::translate("Desktop", "PDF files (*.pdf)"));
     if (file.isEmpty()) return false;
     if (!writeTablePdf(file, table)) {
         messageBox("The PDF file could not be written:\n" + file.toStdString(), tv::kProductName, tv::MsgButtons::Ok,

@@ -1,6 +1,7 @@
 #include "desktop/table_pdf.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -228,7 +229,7 @@ bool paintTable(QPagedPaintDevice& device, const tv::TableDocument& table)
                     painter.drawLine(QPointF(x, top), QPointF(x, y));
                 }
             }
-            QString foot = QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pageCount);
+            QString foot = QCoreApplication::translate("Desktop", "Page %1 of %2").arg(pageNumber).arg(pageCount);
             if (plan.blocks.size() > 1 && block.size() > 1)
                 foot += QStringLiteral("    (%1 to %2)")
                             .arg(cellText(table, 0, block[1]), cellText(table, 0, block.back()));

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "app/program.h"
+#include "qt_locale/desktop_texts.h"
 #ifdef TARVOLIN_TEXTS_MONKEY
 #include "monkey.h"
 #endif
@@ -112,6 +113,7 @@ int main(int argc, char** argv)
         tv::ScriptedPlatform platform;
         tv::Program program(platform, recorder);
         recorder->building = false;
+        for (const char* text : tv::kDesktopTexts) recorder->texts.insert({tv::kDesktopContext, text});
         program.Main();
     }
     for (int i = 1; i < argc; ++i) {
