@@ -41,6 +41,8 @@ public:
 
     // The outside world; with a translator, what it shows is translated on the way.
     Platform& platform() const { return m_translating ? *m_translating : m_platform; }
+    // The platform the application was built on, without the translation (tools that read its records).
+    Platform& basePlatform() const { return m_platform; }
 
     // The user's language (none: English, as the forms are written). Set before the forms are built: a text is
     // translated when it is set.

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QPalette>
+#include <QTranslator>
 #include <clocale>
 #include <fstream>
 #include <iostream>
@@ -71,6 +72,12 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     tv::Locale::setCurrent(tvqt::localeFromQt(QLocale::system()));
     tvqt::applyDesktopDefaults(app);
+    // The desktop layer's own texts in the desktop's language, as the desktop program loads them.
+    QTranslator desktopTexts;
+    if (QLocale::system().language() != QLocale::English &&
+        desktopTexts.load(QLocale::system(), QStringLiteral("tarvolin"), QStringLiteral("_"),
+                          QCoreApplication::applicationDirPath() + QStringLiteral("/translations")))
+        QCoreApplication::installTranslator(&desktopTexts);
 
     QString outDir = QStringLiteral("screens");
     QStringList scripts;
