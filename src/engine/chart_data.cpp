@@ -103,7 +103,9 @@ std::vector<BalancePoint> balanceByYear(const ExtraPayInput& input, double payme
         return points;
     const double r = input.annualRatePercent / 100 / perYear;
     const int count = static_cast<int>(scheduled);
-    const int start = static_cast<int>(std::max(1.0, std::ceil(input.startInstallment)));
+    // An extra starting after the last installment (or at a start that is no number) is never paid.
+    const double first = std::ceil(input.startInstallment);
+    const int start = static_cast<int>(std::isnan(first) ? scheduled + 1 : std::clamp(first, 1.0, scheduled + 1));
     const double extra = std::isfinite(input.extraAmount) ? std::max(0.0, input.extraAmount) : 0.0;
     auto paidAt = [&](int k) {
         if (extra <= 0) return payment;

@@ -1,5 +1,6 @@
 #include "history/history_summary.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tv {
@@ -39,7 +40,9 @@ void thinCurve(std::vector<HistoryPoint>& curve, std::size_t maxPoints)
 
 std::string yearsText(double years, const TextPieces& tr)
 {
-    const long long months = std::llround(years * 12);
+    // A stored value may come from anywhere: no length beyond a million years, none below zero.
+    if (!std::isfinite(years)) years = 0;
+    const long long months = std::llround(std::clamp(years, 0.0, 1e6) * 12);
     const long long whole = months / 12;
     const long long rest = months % 12;
     std::string text;

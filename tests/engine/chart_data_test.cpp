@@ -149,6 +149,12 @@ TEST(BalanceByYear, EndsWhereTheExtraPaymentWalkEndsAndNeverRises)
         EXPECT_NEAR(points.back().years, walk.years, 1e-9);
         for (std::size_t i = 1; i < points.size(); ++i) EXPECT_LE(points[i].balance, points[i - 1].balance);
     }
+    // A start beyond every installment, or no number at all, pays no extra: the plain loan's curve.
+    ExtraPayInput far{250000, 6.5, 12, 30, false, ExtraMode::Yearly, 500, 1e300};
+    const double payment = amortizeWithExtras({250000, 6.5, 12, 30}).payment;
+    EXPECT_NEAR(balanceByYear(far, payment).back().years, 30, 1e-9);
+    far.startInstallment = std::nan("");
+    EXPECT_NEAR(balanceByYear(far, payment).back().years, 30, 1e-9);
 }
 
 }  // namespace
