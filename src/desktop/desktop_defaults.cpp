@@ -135,4 +135,30 @@ QRect TwipScale::rect(const tv::Rect& r) const
     return QRect(left, top, px(r.left + r.width) - left, px(r.top + r.height) - top);
 }
 
+QPalette darkDesktopPalette()
+{
+    QPalette pal;
+    const QColor window(53, 53, 53);
+    pal.setColor(QPalette::Window, window);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::Base, QColor(42, 42, 42));
+    pal.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    pal.setColor(QPalette::ToolTipBase, window);
+    pal.setColor(QPalette::ToolTipText, Qt::white);
+    pal.setColor(QPalette::Text, Qt::white);
+    pal.setColor(QPalette::Button, window);
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    pal.setColor(QPalette::BrightText, Qt::red);
+    pal.setColor(QPalette::Light, QColor(80, 80, 80));
+    pal.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    pal.setColor(QPalette::Mid, QColor(40, 40, 40));
+    pal.setColor(QPalette::Dark, QColor(30, 30, 30));
+    pal.setColor(QPalette::Shadow, QColor(20, 20, 20));
+    pal.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    pal.setColor(QPalette::HighlightedText, Qt::black);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    return pal;
+}
+
 }  // namespace tvqt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPalette>
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -48,6 +50,9 @@ QFont qtFont(const tv::Font& font, const QFont& base);
 
 // Twips (1/1440 inch) to device-independent pixels: px = twips * logical DPI / 1440, grown as the
 // application font is grown from 8 pt.
+// The common dark palette of Qt programs, as a dark desktop theme sets it (the picture tool and the tests draw on it).
+QPalette darkDesktopPalette();
+
 class TwipScale {
 public:
     explicit TwipScale(double logicalDpi = 96.0) : m_pxPerTwip(logicalDpi / 1440.0) {}

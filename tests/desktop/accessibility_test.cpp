@@ -36,34 +36,6 @@ QString nameOf(ProgramWindows& p, const tv::Form& form, const char* control)
     return accessible(p.widget(form, control), QAccessible::Name);
 }
 
-// The common dark palette of Qt programs.
-QPalette darkPalette()
-{
-    QPalette pal;
-    const QColor window(53, 53, 53);
-    pal.setColor(QPalette::Window, window);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    pal.setColor(QPalette::Base, QColor(42, 42, 42));
-    pal.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
-    pal.setColor(QPalette::ToolTipBase, window);
-    pal.setColor(QPalette::ToolTipText, Qt::white);
-    pal.setColor(QPalette::Text, Qt::white);
-    pal.setColor(QPalette::Button, window);
-    pal.setColor(QPalette::ButtonText, Qt::white);
-    pal.setColor(QPalette::BrightText, Qt::red);
-    pal.setColor(QPalette::Light, QColor(80, 80, 80));
-    pal.setColor(QPalette::Midlight, QColor(66, 66, 66));
-    pal.setColor(QPalette::Mid, QColor(40, 40, 40));
-    pal.setColor(QPalette::Dark, QColor(30, 30, 30));
-    pal.setColor(QPalette::Shadow, QColor(20, 20, 20));
-    pal.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    pal.setColor(QPalette::HighlightedText, Qt::black);
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
-    pal.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
-    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
-    return pal;
-}
-
 // The text colour and the background it is drawn on, by the palette roles each kind of control uses.
 std::pair<QColor, QColor> textOnBackground(const tv::Control& control, QWidget* w)
 {
@@ -230,17 +202,18 @@ private Q_SLOTS:
 
     void windowDefaultsFollowADarkDesktop()
     {
-        QApplication::setPalette(darkPalette());
+        QApplication::setPalette(tvqt::darkDesktopPalette());
         ProgramWindows p(kWindowDefaults);
         tv::Mervane& m = p.program().mervane();
         QVERIFY(p.program().module1().colors.gUseWindowDefaults == 1);
         QCOMPARE(p.window(m)->findChild<QWidget*>(QStringLiteral("client"))->palette().color(QPalette::Window),
-                 darkPalette().color(QPalette::Button));
-        QCOMPARE(p.widget(m, "lbl_Prin")->palette().color(QPalette::Window), darkPalette().color(QPalette::Button));
+                 tvqt::darkDesktopPalette().color(QPalette::Button));
+        QCOMPARE(p.widget(m, "lbl_Prin")->palette().color(QPalette::Window),
+                 tvqt::darkDesktopPalette().color(QPalette::Button));
         checkReadable(p, m);
         // The highlighted label (what is solved for) stays blue, lighter until it reads on the dark face.
         const QColor solved = p.widget(m, "lbl_Payment")->palette().color(QPalette::Active, QPalette::WindowText);
-        QCOMPARE(solved.hslHue(), darkPalette().color(QPalette::Highlight).hslHue());
+        QCOMPARE(solved.hslHue(), tvqt::darkDesktopPalette().color(QPalette::Highlight).hslHue());
         p.renderer().action(m.menu("mnu_view_invest"))->trigger();
         checkReadable(p, m);
         p.renderer().action(m.menu("mnu_view_loan"))->trigger();
@@ -257,7 +230,7 @@ private Q_SLOTS:
     void theDesignsColoursStayReadableOnADarkDesktop()
     {
         // The boxes' pale colours are the scheme's, their text the desktop's: dark text, not white.
-        QApplication::setPalette(darkPalette());
+        QApplication::setPalette(tvqt::darkDesktopPalette());
         ProgramWindows p;
         checkReadable(p, p.program().mervane());
         p.renderer().action(p.program().mervane().menu("mnu_LnSheet"))->trigger();
@@ -268,12 +241,15 @@ private Q_SLOTS:
     {
         ProgramWindows p(kWindowDefaults);
         tv::Mervane& m = p.program().mervane();
-        QVERIFY(p.widget(m, "lbl_Prin")->palette().color(QPalette::Window) != darkPalette().color(QPalette::Button));
+        QVERIFY(p.widget(m, "lbl_Prin")->palette().color(QPalette::Window) !=
+                tvqt::darkDesktopPalette().color(QPalette::Button));
         // The desktop switches to a dark theme; the windows hear of it from the event loop.
-        QApplication::setPalette(darkPalette());
+        QApplication::setPalette(tvqt::darkDesktopPalette());
         QCoreApplication::processEvents();
-        QCOMPARE(p.widget(m, "lbl_Prin")->palette().color(QPalette::Window), darkPalette().color(QPalette::Button));
-        QCOMPARE(p.widget(m, "fp_Prin")->palette().color(QPalette::Base), darkPalette().color(QPalette::Base));
+        QCOMPARE(p.widget(m, "lbl_Prin")->palette().color(QPalette::Window),
+                 tvqt::darkDesktopPalette().color(QPalette::Button));
+        QCOMPARE(p.widget(m, "fp_Prin")->palette().color(QPalette::Base),
+                 tvqt::darkDesktopPalette().color(QPalette::Base));
         checkReadable(p, m);
     }
 
@@ -285,7 +261,7 @@ private Q_SLOTS:
         if (dir.isEmpty()) QSKIP("TARVOLIN_SCREENS_DIR is not set");
         const QDir out(QString::fromLocal8Bit(dir));
         QVERIFY(QDir().mkpath(out.path()));
-        QApplication::setPalette(darkPalette());
+        QApplication::setPalette(tvqt::darkDesktopPalette());
         for (const auto& [settings, name] :
              {std::pair{kWindowDefaults, "window_defaults"}, std::pair{QByteArray(), "design"}}) {
             ProgramWindows p(settings);

@@ -178,12 +178,5 @@ TEST_F(CompareTest, ChartsEachCurveAsALineTitledByWhatTheCurvesAre)
     }
 }
 
-TEST_F(CompareTest, CloseUnloadsTheWindow)
-{
-    form.compare({k30, k15});
-    form.button("cmdClose").userClick();
-    EXPECT_FALSE(form.loaded());
-}
-
 }  // namespace
 }  // namespace tv::test

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "desktop/desktop_defaults.h"
 #include "desktop/renderer.h"
 #include "desktop/table_pdf.h"
 #include "loan_table/loan_sheet.h"
@@ -41,37 +42,6 @@ bool saveFormImage(tvqt::Renderer& renderer, const tv::Form& form, const QString
     }
     return true;
 }
-
-namespace {
-
-// The common dark palette of Qt programs, as a dark desktop theme sets it.
-QPalette darkPalette()
-{
-    QPalette pal;
-    const QColor window(53, 53, 53);
-    pal.setColor(QPalette::Window, window);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    pal.setColor(QPalette::Base, QColor(42, 42, 42));
-    pal.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
-    pal.setColor(QPalette::ToolTipBase, window);
-    pal.setColor(QPalette::ToolTipText, Qt::white);
-    pal.setColor(QPalette::Text, Qt::white);
-    pal.setColor(QPalette::Button, window);
-    pal.setColor(QPalette::ButtonText, Qt::white);
-    pal.setColor(QPalette::BrightText, Qt::red);
-    pal.setColor(QPalette::Light, QColor(80, 80, 80));
-    pal.setColor(QPalette::Midlight, QColor(66, 66, 66));
-    pal.setColor(QPalette::Mid, QColor(40, 40, 40));
-    pal.setColor(QPalette::Dark, QColor(30, 30, 30));
-    pal.setColor(QPalette::Shadow, QColor(20, 20, 20));
-    pal.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    pal.setColor(QPalette::HighlightedText, Qt::black);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        pal.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
-    return pal;
-}
-
-}  // namespace
 
 tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, int& snapsTaken)
 {
@@ -142,7 +112,8 @@ tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, i
             error = "palette needs dark or light";
             return false;
         }
-        QApplication::setPalette(args == "dark" ? darkPalette() : QApplication::style()->standardPalette());
+        QApplication::setPalette(args == "dark" ? tvqt::darkDesktopPalette()
+                                                : QApplication::style()->standardPalette());
         // The windows repaint their system colours when the palette change reaches them.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         renderer.flushPending();
