@@ -437,6 +437,18 @@
         <translation>%1-Hilfe</translation>
     </message>
     <message>
+        <source>%1 lines</source>
+        <translation>%1 Linien</translation>
+    </message>
+    <message>
+        <source>%1 over %2: %3</source>
+        <translation>%1 über %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 points, %3 to %4</source>
+        <translation>%1: %2 Punkte, %3 bis %4</translation>
+    </message>
+    <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
@@ -453,8 +465,36 @@
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
+        <source>1 line</source>
+        <translation>1 Linie</translation>
+    </message>
+    <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Maximum interest rate %</source>
+        <translation>Maximaler Zinssatz %</translation>
+    </message>
+    <message>
+        <source>Maximum loan length (years)</source>
+        <translation>Maximale Laufzeit (Jahre)</translation>
+    </message>
+    <message>
+        <source>Minimum interest rate %</source>
+        <translation>Minimaler Zinssatz %</translation>
+    </message>
+    <message>
+        <source>Minimum loan length (years)</source>
+        <translation>Minimale Laufzeit (Jahre)</translation>
+    </message>
+    <message>
+        <source>No calculator program is installed. Install one of gnome-calculator, kcalc, galculator, qalculate-gtk or xcalc to use this command.</source>
+        <translation>Es ist kein Taschenrechnerprogramm installiert. Installieren Sie gnome-calculator, kcalc, galculator, qalculate-gtk oder xcalc, um diesen Befehl zu verwenden.</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Keine Daten</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -467,6 +507,10 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Printing on &quot;%1&quot; failed.</source>
+        <translation>Das Drucken auf „%1“ ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>
@@ -487,6 +531,38 @@
     <message>
         <source>Save as S&amp;VG...</source>
         <translation>Als S&amp;VG speichern...</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Die PDF-Datei konnte nicht geschrieben werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The file could not be written:
+%1</source>
+        <translation>Die Datei konnte nicht geschrieben werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The help document (%1) is not installed.</source>
+        <translation>Das Hilfedokument (%1) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used, so nothing was printed.</source>
+        <translation>Der Drucker „%1“ kann nicht verwendet werden, daher wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started: it is not installed on this computer.</source>
+        <translation>Das Programm „%1“ konnte nicht gestartet werden: Es ist auf diesem Computer nicht installiert.</translation>
+    </message>
+    <message>
+        <source>This computer has no printer, so nothing was printed.
+
+Save the same text as a PDF file instead?</source>
+        <translation>Dieser Computer hat keinen Drucker, daher wurde nichts gedruckt.
+
+Denselben Text stattdessen als PDF-Datei speichern?</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1764,10 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>%1 Months</source>
         <translation>%1 Monate</translation>
     </message>
@@ -1716,12 +1796,32 @@
         <translation>%1 im Jahr zu %2 über %3 Jahre</translation>
     </message>
     <message>
+        <source>%1 cannot be written (what it holds can still be viewed)</source>
+        <translation>%1 kann nicht beschrieben werden (sein Inhalt lässt sich weiterhin ansehen)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another copy of Tarvolin</source>
+        <translation>%1 wird von einer anderen Tarvolin-Instanz verwendet</translation>
+    </message>
+    <message>
         <source>%1 less %2 at the start of each year at %3 for %4 years</source>
         <translation>%1 abzüglich %2 zu Beginn jedes Jahres, zu %3 über %4 Jahre</translation>
     </message>
     <message>
         <source>%1 mo</source>
         <translation>%1 Mon.</translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation>%1 Monate</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculation</source>
+        <translation>%1 von %2 Berechnung</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculations</source>
+        <translation>%1 von %2 Berechnungen</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1732,12 +1832,28 @@
         <translation>%1, Auszahlung %2 im Jahr zu %3 über %4 Jahre</translation>
     </message>
     <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tarvolin and is left as it is</source>
+        <translation>%1 wurde von einer neueren Tarvolin-Version geschrieben und bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 Jahre</translation>
+    </message>
+    <message>
         <source>%1 yrs</source>
         <translation>%1 J.</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos</source>
         <translation>%1 J. %2 Mon.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: Annual annuity (%2 %3)</source>
@@ -1792,24 +1908,20 @@
         <translation>%1: Sparen, dann Rente (%2 %3)</translation>
     </message>
     <message>
+        <source>%1; %2 marked for Compare (click %3 or press Mark to mark two to four)</source>
+        <translation>%1; %2 zum Vergleich markiert (%3 anklicken oder „Markieren“ drücken, um zwei bis vier zu markieren)</translation>
+    </message>
+    <message>
+        <source>%1; the history is not being kept</source>
+        <translation>%1; der Verlauf wird nicht gespeichert</translation>
+    </message>
+    <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
         <translation>Einmalanlage von %1 zu %2 über %3 Jahre</translation>
     </message>
     <message>
-        <source>Amortization Schedule
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5
-Length: %6 years
-Monthly payment: %7</source>
-        <translation>Tilgungsplan
-Kaufpreis: %1
-Anzahlung: %2 %3
-Finanzierungsbetrag: %4
-Zinssatz: %5
-Laufzeit: %6 Jahre
-Monatsrate: %7</translation>
+        <source>Amortization Schedule</source>
+        <translation>Tilgungsplan</translation>
     </message>
     <message>
         <source>Amortization Schedule Chart</source>
@@ -1824,6 +1936,10 @@ Monatsrate: %7</translation>
         <translation>Tilgungsplan: Kredit von %1 zu %2, %3 Jahre, Rate %4</translation>
     </message>
     <message>
+        <source>Amortization Schedule: loan of %1 at %2% for %3, payment %4</source>
+        <translation>Tilgungsplan: Kredit von %1 zu %2 %, %3, Rate %4</translation>
+    </message>
+    <message>
         <source>Amortization schedule.csv</source>
         <translation>Tilgungsplan.csv</translation>
     </message>
@@ -1836,8 +1952,20 @@ Monatsrate: %7</translation>
         <translation>Betrag</translation>
     </message>
     <message>
+        <source>Amount financed</source>
+        <translation>Finanzierungsbetrag</translation>
+    </message>
+    <message>
+        <source>Amount financed: %1</source>
+        <translation>Finanzierungsbetrag: %1</translation>
+    </message>
+    <message>
         <source>Amount too large - at most %1 can be computed</source>
         <translation>Betrag zu groß - es können höchstens %1 berechnet werden</translation>
+    </message>
+    <message>
+        <source>An amortization schedule can show at most %1 months.</source>
+        <translation>Ein Tilgungsplan kann höchstens %1 Monate zeigen.</translation>
     </message>
     <message>
         <source>And</source>
@@ -1856,6 +1984,10 @@ Monatsrate: %7</translation>
         <translation>Rentendauer zu lang - es können höchstens %1 Monatszahlungen berechnet werden</translation>
     </message>
     <message>
+        <source>Annuity Duration too short - the annuity must last at least one month</source>
+        <translation>Rentendauer zu kurz - die Rente muss mindestens einen Monat laufen</translation>
+    </message>
+    <message>
         <source>Annuity Interest Rate %</source>
         <translation>Rentenzinssatz %</translation>
     </message>
@@ -1864,8 +1996,16 @@ Monatsrate: %7</translation>
         <translation>Rentenzahlung</translation>
     </message>
     <message>
+        <source>At most %1 calculations can be compared; unmark one before marking another.</source>
+        <translation>Höchstens %1 Berechnungen können verglichen werden; heben Sie eine Markierung auf, bevor Sie eine weitere markieren.</translation>
+    </message>
+    <message>
         <source>Background and Text are the same color</source>
         <translation>Hintergrund und Text haben dieselbe Farbe</translation>
+    </message>
+    <message>
+        <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
+        <translation>Laufzeit Vermögensaufbau „%1“ wird als %2 wieder eingelesen</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -1880,6 +2020,10 @@ Monatsrate: %7</translation>
         <translation>Verglichene Berechnungen.pdf</translation>
     </message>
     <message>
+        <source>Comparison of %1 calculations</source>
+        <translation>Vergleich von %1 Berechnungen</translation>
+    </message>
+    <message>
         <source>Contributions</source>
         <translation>Einzahlungen</translation>
     </message>
@@ -1892,6 +2036,14 @@ Monatsrate: %7</translation>
         <translation>Möchten Sie alle %1 Berechnungen aus dem Verlauf löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
+        <source>Do you want to save the values as typed?</source>
+        <translation>Möchten Sie die Werte wie eingegeben speichern?</translation>
+    </message>
+    <message>
+        <source>Down payment</source>
+        <translation>Anzahlung</translation>
+    </message>
+    <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
         <translation>Die Anzahlung darf den Kaufpreis nicht übersteigen.</translation>
     </message>
@@ -1902,6 +2054,14 @@ Monatsrate: %7</translation>
     <message>
         <source>Down payment percentage cannot exceed %1 percent.</source>
         <translation>Die Anzahlung darf %1 Prozent nicht übersteigen.</translation>
+    </message>
+    <message>
+        <source>Down payment: %1</source>
+        <translation>Anzahlung: %1</translation>
+    </message>
+    <message>
+        <source>Down payment: %1 %2</source>
+        <translation>Anzahlung: %1 %2</translation>
     </message>
     <message>
         <source>Duration (Mos)</source>
@@ -1920,12 +2080,20 @@ Monatsrate: %7</translation>
         <translation>Laufzeit zu lang - es können höchstens %1 Zinsperioden berechnet werden (%2 Jahre bei täglicher Zinsgutschrift)</translation>
     </message>
     <message>
+        <source>Duration too long - at most %1 compounding periods can be computed (89 years compounded daily)</source>
+        <translation>Laufzeit zu lang - es können höchstens %1 Zinsperioden berechnet werden (89 Jahre bei täglicher Zinsgutschrift)</translation>
+    </message>
+    <message>
         <source>Duration too long - at most %1 installments can be computed</source>
         <translation>Laufzeit zu lang - es können höchstens %1 Raten berechnet werden</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 yearly payments can be computed</source>
         <translation>Laufzeit zu lang - es können höchstens %1 Jahreszahlungen berechnet werden</translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 years can be adjusted for inflation</source>
+        <translation>Laufzeit zu lang - höchstens %1 Jahre können an die Inflation angepasst werden</translation>
     </message>
     <message>
         <source>Duration too short - the annuity must make at least one payment</source>
@@ -1936,16 +2104,20 @@ Monatsrate: %7</translation>
         <translation>Laufzeit zu kurz - der Kredit muss mindestens eine Rate umfassen</translation>
     </message>
     <message>
-        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
-&#xd;
-&#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
-&#xd;
-&#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation>Geben Sie Kaufpreis, Anzahlung, Laufzeit und Zinssätze ein. Klicken Sie auf „Raten anzeigen“, um die Monatsraten in der Tabelle rechts anzuzeigen.
-&#xd;
-&#xd;Wählen Sie eine Monatsrate aus und klicken Sie auf „Tilgungsplan“, um den Tilgungsplan für den gewählten Zinssatz und die gewählte Laufzeit in der Tabelle anzuzeigen.
-&#xd;
-&#xd;Markieren Sie Zellen in der Tabelle und wählen Sie im Menü „Optionen“ den Befehl zum Kopieren, um die Daten in die Zwischenablage zu kopieren.</translation>
+        <source>ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.</source>
+        <translation>FEHLER: Die Rentenzahlung ist zu hoch. Die berechnete Laufzeit läge unter 3 Monaten.</translation>
+    </message>
+    <message>
+        <source>ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.</source>
+        <translation>FEHLER: Die Rentenzahlung ist zu niedrig. Die berechnete Laufzeit läge über 75 Jahren.</translation>
+    </message>
+    <message>
+        <source>ERROR: Duration is less than 3 mos; decrease Annuity Payment.</source>
+        <translation>FEHLER: Die Laufzeit liegt unter 3 Monaten; verringern Sie die Rentenzahlung.</translation>
+    </message>
+    <message>
+        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.</source>
+        <translation>Geben Sie Kaufpreis, Anzahlung, Laufzeit und Zinssätze ein. Klicken Sie auf „Raten anzeigen“, um die Monatsraten in der Tabelle rechts anzuzeigen.</translation>
     </message>
     <message>
         <source>Exact rate</source>
@@ -1956,8 +2128,8 @@ Monatsrate: %7</translation>
         <translation>Exakter Zins für %1: %2 %</translation>
     </message>
     <message>
-        <source>Exceeded High Interest of %1</source>
-        <translation>Höchstzinssatz von %1 überschritten</translation>
+        <source>Exceeded High Interest of 25%</source>
+        <translation>Zinsobergrenze von 25 % überschritten</translation>
     </message>
     <message>
         <source>Fund</source>
@@ -2016,38 +2188,40 @@ Monatsrate: %7</translation>
         <translation>Letzte Rate</translation>
     </message>
     <message>
+        <source>Length</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>Length: %1 months</source>
+        <translation>Laufzeit: %1 Monate</translation>
+    </message>
+    <message>
+        <source>Length: %1 to %2 months</source>
+        <translation>Laufzeit: %1 bis %2 Monate</translation>
+    </message>
+    <message>
+        <source>Length: %1 to %2 years</source>
+        <translation>Laufzeit: %1 bis %2 Jahre</translation>
+    </message>
+    <message>
+        <source>Length: %1 years</source>
+        <translation>Laufzeit: %1 Jahre</translation>
+    </message>
+    <message>
         <source>Loan Amount</source>
         <translation>Kreditbetrag</translation>
     </message>
     <message>
-        <source>Loan Amount &quot;%1&quot; will be read back as %2
-Build Fund Duration &quot;%3&quot; will be read back as %4
-
-Do you want to save the values as typed?</source>
-        <translation>Kreditbetrag „%1“ wird als %2 wieder eingelesen
-Laufzeit Vermögensaufbau „%3“ wird als %4 wieder eingelesen
-
-Möchten Sie die Werte wie eingegeben speichern?</translation>
+        <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
+        <translation>Kreditbetrag „%1“ wird als %2 wieder eingelesen</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>
         <translation>Diagramm Ratentabelle</translation>
     </message>
     <message>
-        <source>Loan Payment Table: monthly payments
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5 to %6
-Length: %7 to %8 years
-Monthly payment: %9 to %10</source>
-        <translation>Ratentabelle: Monatsraten
-Kaufpreis: %1
-Anzahlung: %2 %3
-Finanzierungsbetrag: %4
-Zinssatz: %5 bis %6
-Laufzeit: %7 bis %8 Jahre
-Monatsrate: %9 bis %10</translation>
+        <source>Loan Payment Table: monthly payments</source>
+        <translation>Ratentabelle: Monatsraten</translation>
     </message>
     <message>
         <source>Loan length</source>
@@ -2068,6 +2242,10 @@ Monatsrate: %9 bis %10</translation>
     <message>
         <source>LoanSheet Instructions</source>
         <translation>LoanSheet-Anleitung</translation>
+    </message>
+    <message>
+        <source>Mark two to four calculations to compare: click in the %1 column of their lines, or choose a line and press Mark.</source>
+        <translation>Markieren Sie zwei bis vier Berechnungen zum Vergleich: Klicken Sie in die Spalte %1 ihrer Zeilen, oder wählen Sie eine Zeile und drücken Sie „Markieren“.</translation>
     </message>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
@@ -2106,6 +2284,14 @@ Monatsrate: %9 bis %10</translation>
         <translation>Monatsrate für %1 nach Laufzeit, eine Linie je Zinssatz</translation>
     </message>
     <message>
+        <source>Monthly payment: %1</source>
+        <translation>Monatsrate: %1</translation>
+    </message>
+    <message>
+        <source>Monthly payment: %1 to %2</source>
+        <translation>Monatsrate: %1 bis %2</translation>
+    </message>
+    <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
         <translation>Keine Sondertilgung geleistet - keine Ersparnis; abbezahlt am %1</translation>
     </message>
@@ -2138,8 +2324,20 @@ Monatsrate: %9 bis %10</translation>
         <translation>Rate zu klein - sie würde als %1 angezeigt; erhöhen Sie den Betrag oder verkürzen Sie die Laufzeit</translation>
     </message>
     <message>
+        <source>Please increase the payment amount. [75 yrs will be used]</source>
+        <translation>Bitte erhöhen Sie die Zahlung. [Es werden 75 Jahre verwendet]</translation>
+    </message>
+    <message>
+        <source>Please reduce the payment amount. [1 yr will be used]</source>
+        <translation>Bitte verringern Sie die Zahlung. [Es wird 1 Jahr verwendet]</translation>
+    </message>
+    <message>
         <source>Principal</source>
         <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Principal and interest paid each year, and the interest paid in all - %1</source>
+        <translation>Tilgung und Zinsen je Jahr sowie die Zinsen insgesamt - %1</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
@@ -2162,8 +2360,24 @@ Monatsrate: %9 bis %10</translation>
         <translation>Tilgung</translation>
     </message>
     <message>
+        <source>Purchase</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>Purchase: %1</source>
+        <translation>Kaufpreis: %1</translation>
+    </message>
+    <message>
         <source>Rate</source>
         <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Rate: %1</source>
+        <translation>Zinssatz: %1</translation>
+    </message>
+    <message>
+        <source>Rate: %1 to %2</source>
+        <translation>Zinssatz: %1 bis %2</translation>
     </message>
     <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
@@ -2178,6 +2392,18 @@ Monatsrate: %9 bis %10</translation>
         <translation>Ersparnis</translation>
     </message>
     <message>
+        <source>Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.</source>
+        <translation>Wählen Sie eine Monatsrate und klicken Sie auf „Tilgungsplan anzeigen“, um den Tilgungsplan für den gewählten Zinssatz und die gewählte Laufzeit in der Tabelle anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
+        <translation>Markieren Sie Zellen in der Tabelle und wählen Sie „Kopieren“ im Menü „Optionen“, um die Daten in die Zwischenablage zu kopieren.</translation>
+    </message>
+    <message>
+        <source>Something went wrong in %1: %2. Your inputs are as they were before.</source>
+        <translation>In %1 ist etwas schiefgegangen: %2. Ihre Eingaben sind unverändert.</translation>
+    </message>
+    <message>
         <source>Start Xtra Payments with Installment</source>
         <translation>Sondertilgung ab Rate Nr.</translation>
     </message>
@@ -2186,16 +2412,40 @@ Monatsrate: %9 bis %10</translation>
         <translation>Die vorgeschlagene Rate reicht für diesen Kreditbetrag nicht aus</translation>
     </message>
     <message>
-        <source>Suggested payment too low - even at %1 interest it does not repay this loan amount</source>
-        <translation>Vorgeschlagene Rate zu niedrig - selbst bei %1 Zinsen tilgt sie diesen Kreditbetrag nicht</translation>
+        <source>Suggested payment too low - even at 0% interest it does not repay this loan amount</source>
+        <translation>Vorgeschlagene Rate zu niedrig - selbst bei 0 % Zinsen tilgt sie diesen Kreditbetrag nicht</translation>
     </message>
     <message>
         <source>Tarvolin</source>
         <translation>Tarvolin</translation>
     </message>
     <message>
+        <source>The calculation history %1 was damaged. It was kept as %2 and a new history begins.</source>
+        <translation>Der Berechnungsverlauf %1 war beschädigt. Er wurde als %2 aufbewahrt, und ein neuer Verlauf beginnt.</translation>
+    </message>
+    <message>
+        <source>The calculation history is not being kept: %1. Your calculations go on as before; they are not recorded until Tarvolin is started again.</source>
+        <translation>Der Berechnungsverlauf wird nicht gespeichert: %1. Sie können wie gewohnt weiterrechnen; Ihre Berechnungen werden erst nach einem Neustart von Tarvolin wieder aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
+        <translation>Die letzte Rate von %1 ist eine Schlussrate: Die gleichbleibende Rate tilgt den Kredit nicht innerhalb der Laufzeit.</translation>
+    </message>
+    <message>
+        <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
+        <translation>Der Kredit ist mit der %1. Rate getilgt, vor Ende der Laufzeit; die letzte Rate beträgt %2.</translation>
+    </message>
+    <message>
+        <source>The marked calculations can no longer be read from the history.</source>
+        <translation>Die markierten Berechnungen können nicht mehr aus dem Verlauf gelesen werden.</translation>
+    </message>
+    <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
         <translation>Die maximale Laufzeit darf %1 Monate nicht überschreiten.</translation>
+    </message>
+    <message>
+        <source>The maximum length of loan cannot exceed %1 years (%2 months).</source>
+        <translation>Die maximale Laufzeit darf %1 Jahre (%2 Monate) nicht überschreiten.</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 years.</source>
@@ -2212,6 +2462,34 @@ Monatsrate: %9 bis %10</translation>
     <message>
         <source>The purchase amount cannot exceed %1.</source>
         <translation>Der Kaufpreis darf %1 nicht übersteigen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read - %1: %2. Tarvolin uses its default settings and leaves the file as it is.</source>
+        <translation>Die Einstellungen konnten nicht gelesen werden - %1: %2. Tarvolin verwendet seine Standardeinstellungen und lässt die Datei unverändert.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved - %1: %2. Nothing was changed.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden - %1: %2. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The table can show at most %1 interest rates.</source>
+        <translation>Die Tabelle kann höchstens %1 Zinssätze zeigen.</translation>
+    </message>
+    <message>
+        <source>The table can show at most %1 year columns or %2 month columns.</source>
+        <translation>Die Tabelle kann höchstens %1 Jahresspalten oder %2 Monatsspalten zeigen.</translation>
+    </message>
+    <message>
+        <source>The table cannot be computed from these values.</source>
+        <translation>Aus diesen Werten lässt sich die Tabelle nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>This calculation can no longer be read from the history.</source>
+        <translation>Diese Berechnung kann nicht mehr aus dem Verlauf gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This calculation was recorded by another version of Tarvolin and cannot be restored.</source>
+        <translation>Diese Berechnung wurde von einer anderen Tarvolin-Version aufgezeichnet und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Total Contributions</source>
@@ -2290,12 +2568,124 @@ Monatsrate: %9 bis %10</translation>
         <translation>Bitte geben Sie einen maximalen Zinssatz größer als null an.</translation>
     </message>
     <message>
+        <source>a temporary file cannot be created beside it</source>
+        <translation>daneben kann keine temporäre Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>closing the new file failed</source>
+        <translation>das Schließen der neuen Datei ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>flushing it to the disk failed</source>
+        <translation>das Schreiben auf den Datenträger ist fehlgeschlagen</translation>
+    </message>
+    <message>
         <source>input Error</source>
         <translation>Eingabefehler</translation>
     </message>
     <message>
+        <source>it cannot be locked</source>
+        <translation>sie kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>it cannot be reached</source>
+        <translation>sie ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>es ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that belongs to another user</source>
+        <translation>es ist ein symbolischer Link, der einem anderen Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it is too large for a settings file (%1 bytes; at most %2)</source>
+        <translation>sie ist zu groß für eine Einstellungsdatei (%1 Byte; höchstens %2)</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be created</source>
+        <translation>ihr Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be reached</source>
+        <translation>ihr Ordner %1 ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>its owner cannot be kept</source>
+        <translation>ihr Besitzer kann nicht beibehalten werden</translation>
+    </message>
+    <message>
+        <source>its permissions cannot be kept</source>
+        <translation>ihre Zugriffsrechte können nicht beibehalten werden</translation>
+    </message>
+    <message>
         <source>months</source>
         <translation>Monate</translation>
+    </message>
+    <message>
+        <source>reading it failed after %1 bytes</source>
+        <translation>das Lesen ist nach %1 Byte fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full (what it holds is kept)</source>
+        <translation>der Datenträger mit %1 ist voll (der bisherige Inhalt bleibt erhalten)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be created or opened</source>
+        <translation>die Datei %1 kann nicht angelegt oder geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be opened</source>
+        <translation>die Sperrdatei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the lock file %1 is not a regular file</source>
+        <translation>die Sperrdatei %1 ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>the new file cannot take the old one's place</source>
+        <translation>die neue Datei kann die alte nicht ersetzen</translation>
+    </message>
+    <message>
+        <source>the new text would be too large for a settings file (%1 bytes; at most %2)</source>
+        <translation>der neue Text wäre zu groß für eine Einstellungsdatei (%1 Byte; höchstens %2)</translation>
+    </message>
+    <message>
+        <source>the save was stopped</source>
+        <translation>das Speichern wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>writing failed</source>
+        <translation>das Schreiben ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>years</source>
@@ -2316,6 +2706,10 @@ Monatsrate: %9 bis %10</translation>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
         <translation>★ %1 J. %2 Mon. (−%3 J. %4 Mon.)</translation>
+    </message>
+    <message>
+        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
+        <translation>★ kennzeichnet das beste Ergebnis einer Zeile (am wenigsten gezahlt oder am frühesten, das größte Kapital). (+…) und (−…) sind Abweichungen von Berechnung %1; — kennzeichnet einen Wert, den eine Berechnung nicht hat.</translation>
     </message>
 </context>
 <context>

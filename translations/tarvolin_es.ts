@@ -437,6 +437,18 @@
         <translation>Ayuda de %1</translation>
     </message>
     <message>
+        <source>%1 lines</source>
+        <translation>%1 líneas</translation>
+    </message>
+    <message>
+        <source>%1 over %2: %3</source>
+        <translation>%1 según %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 points, %3 to %4</source>
+        <translation>%1: %2 puntos, de %3 a %4</translation>
+    </message>
+    <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
@@ -453,8 +465,36 @@
         <translation>&amp;Imprimir...</translation>
     </message>
     <message>
+        <source>1 line</source>
+        <translation>1 línea</translation>
+    </message>
+    <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Maximum interest rate %</source>
+        <translation>Tipo de interés máximo %</translation>
+    </message>
+    <message>
+        <source>Maximum loan length (years)</source>
+        <translation>Plazo máximo del préstamo (años)</translation>
+    </message>
+    <message>
+        <source>Minimum interest rate %</source>
+        <translation>Tipo de interés mínimo %</translation>
+    </message>
+    <message>
+        <source>Minimum loan length (years)</source>
+        <translation>Plazo mínimo del préstamo (años)</translation>
+    </message>
+    <message>
+        <source>No calculator program is installed. Install one of gnome-calculator, kcalc, galculator, qalculate-gtk or xcalc to use this command.</source>
+        <translation>No hay ninguna calculadora instalada. Instale gnome-calculator, kcalc, galculator, qalculate-gtk o xcalc para usar esta orden.</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Sin datos</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -467,6 +507,10 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Printing on &quot;%1&quot; failed.</source>
+        <translation>No se pudo imprimir en «%1».</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>
@@ -487,6 +531,38 @@
     <message>
         <source>Save as S&amp;VG...</source>
         <translation>Guardar como S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>No se pudo escribir el archivo PDF:
+%1</translation>
+    </message>
+    <message>
+        <source>The file could not be written:
+%1</source>
+        <translation>No se pudo escribir el archivo:
+%1</translation>
+    </message>
+    <message>
+        <source>The help document (%1) is not installed.</source>
+        <translation>El documento de ayuda (%1) no está instalado.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used, so nothing was printed.</source>
+        <translation>No se puede usar la impresora «%1», así que no se ha impreso nada.</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started: it is not installed on this computer.</source>
+        <translation>No se pudo iniciar el programa «%1»: no está instalado en este equipo.</translation>
+    </message>
+    <message>
+        <source>This computer has no printer, so nothing was printed.
+
+Save the same text as a PDF file instead?</source>
+        <translation>Este equipo no tiene impresora, así que no se ha impreso nada.
+
+¿Desea guardar el mismo texto como archivo PDF?</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1764,10 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>%1 Months</source>
         <translation>%1 meses</translation>
     </message>
@@ -1716,12 +1796,32 @@
         <translation>%1 anuales al %2 durante %3 años</translation>
     </message>
     <message>
+        <source>%1 cannot be written (what it holds can still be viewed)</source>
+        <translation>no se puede escribir en %1 (lo que contiene se puede seguir consultando)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another copy of Tarvolin</source>
+        <translation>otra copia de Tarvolin está usando %1</translation>
+    </message>
+    <message>
         <source>%1 less %2 at the start of each year at %3 for %4 years</source>
         <translation>%1 menos %2 a principio de cada año, al %3 durante %4 años</translation>
     </message>
     <message>
         <source>%1 mo</source>
         <translation>%1 mes</translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation>%1 meses</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculation</source>
+        <translation>%1 de %2 cálculo</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculations</source>
+        <translation>%1 de %2 cálculos</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1732,12 +1832,28 @@
         <translation>%1 con pagos de %2 al año, al %3, durante %4 años</translation>
     </message>
     <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tarvolin and is left as it is</source>
+        <translation>%1 lo escribió una versión más reciente de Tarvolin y se deja como está</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 años</translation>
+    </message>
+    <message>
         <source>%1 yrs</source>
         <translation>%1 años</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos</source>
         <translation>%1 años %2 meses</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: Annual annuity (%2 %3)</source>
@@ -1792,24 +1908,20 @@
         <translation>%1: Ahorro y después renta (%2 %3)</translation>
     </message>
     <message>
+        <source>%1; %2 marked for Compare (click %3 or press Mark to mark two to four)</source>
+        <translation>%1; %2 marcados para comparar (haga clic en %3 o pulse Marcar para marcar de dos a cuatro)</translation>
+    </message>
+    <message>
+        <source>%1; the history is not being kept</source>
+        <translation>%1; el historial no se está guardando</translation>
+    </message>
+    <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
         <translation>Inversión única de %1 al %2 durante %3 años</translation>
     </message>
     <message>
-        <source>Amortization Schedule
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5
-Length: %6 years
-Monthly payment: %7</source>
-        <translation>Cuadro de amortización
-Precio de compra: %1
-Entrada: %2 %3
-Importe financiado: %4
-Tipo de interés: %5
-Plazo: %6 años
-Cuota mensual: %7</translation>
+        <source>Amortization Schedule</source>
+        <translation>Cuadro de amortización</translation>
     </message>
     <message>
         <source>Amortization Schedule Chart</source>
@@ -1824,6 +1936,10 @@ Cuota mensual: %7</translation>
         <translation>Cuadro de amortización: préstamo de %1 al %2 a %3 años, cuota de %4</translation>
     </message>
     <message>
+        <source>Amortization Schedule: loan of %1 at %2% for %3, payment %4</source>
+        <translation>Cuadro de amortización: préstamo de %1 al %2 % a %3, cuota de %4</translation>
+    </message>
+    <message>
         <source>Amortization schedule.csv</source>
         <translation>Cuadro de amortización.csv</translation>
     </message>
@@ -1836,8 +1952,20 @@ Cuota mensual: %7</translation>
         <translation>Importe</translation>
     </message>
     <message>
+        <source>Amount financed</source>
+        <translation>Importe financiado</translation>
+    </message>
+    <message>
+        <source>Amount financed: %1</source>
+        <translation>Importe financiado: %1</translation>
+    </message>
+    <message>
         <source>Amount too large - at most %1 can be computed</source>
         <translation>Importe demasiado grande: se puede calcular como máximo %1</translation>
+    </message>
+    <message>
+        <source>An amortization schedule can show at most %1 months.</source>
+        <translation>Un cuadro de amortización puede mostrar como máximo %1 meses.</translation>
     </message>
     <message>
         <source>And</source>
@@ -1856,6 +1984,10 @@ Cuota mensual: %7</translation>
         <translation>Duración de la renta demasiado larga: se pueden calcular como máximo %1 pagos mensuales</translation>
     </message>
     <message>
+        <source>Annuity Duration too short - the annuity must last at least one month</source>
+        <translation>Duración de la renta demasiado corta: la renta debe durar al menos un mes</translation>
+    </message>
+    <message>
         <source>Annuity Interest Rate %</source>
         <translation>Interés de la renta %</translation>
     </message>
@@ -1864,8 +1996,16 @@ Cuota mensual: %7</translation>
         <translation>Pago de la renta</translation>
     </message>
     <message>
+        <source>At most %1 calculations can be compared; unmark one before marking another.</source>
+        <translation>Se pueden comparar como máximo %1 cálculos; desmarque uno antes de marcar otro.</translation>
+    </message>
+    <message>
         <source>Background and Text are the same color</source>
         <translation>El fondo y el texto tienen el mismo color</translation>
+    </message>
+    <message>
+        <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
+        <translation>El plazo del fondo «%1» se leerá como %2</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -1880,6 +2020,10 @@ Cuota mensual: %7</translation>
         <translation>Cálculos comparados.pdf</translation>
     </message>
     <message>
+        <source>Comparison of %1 calculations</source>
+        <translation>Comparación de %1 cálculos</translation>
+    </message>
+    <message>
         <source>Contributions</source>
         <translation>Aportaciones</translation>
     </message>
@@ -1892,6 +2036,14 @@ Cuota mensual: %7</translation>
         <translation>¿Desea eliminar los %1 cálculos del historial? Esta acción no se puede deshacer.</translation>
     </message>
     <message>
+        <source>Do you want to save the values as typed?</source>
+        <translation>¿Desea guardar los valores tal como se han escrito?</translation>
+    </message>
+    <message>
+        <source>Down payment</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
         <translation>El importe de la entrada no puede superar el precio de compra.</translation>
     </message>
@@ -1902,6 +2054,14 @@ Cuota mensual: %7</translation>
     <message>
         <source>Down payment percentage cannot exceed %1 percent.</source>
         <translation>El porcentaje de entrada no puede superar el %1 por ciento.</translation>
+    </message>
+    <message>
+        <source>Down payment: %1</source>
+        <translation>Entrada: %1</translation>
+    </message>
+    <message>
+        <source>Down payment: %1 %2</source>
+        <translation>Entrada: %1 %2</translation>
     </message>
     <message>
         <source>Duration (Mos)</source>
@@ -1920,12 +2080,20 @@ Cuota mensual: %7</translation>
         <translation>Plazo demasiado largo: se pueden calcular como máximo %1 periodos de capitalización (%2 años con capitalización diaria)</translation>
     </message>
     <message>
+        <source>Duration too long - at most %1 compounding periods can be computed (89 years compounded daily)</source>
+        <translation>Plazo demasiado largo: se pueden calcular como máximo %1 periodos de capitalización (89 años con capitalización diaria)</translation>
+    </message>
+    <message>
         <source>Duration too long - at most %1 installments can be computed</source>
         <translation>Plazo demasiado largo: se pueden calcular como máximo %1 cuotas</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 yearly payments can be computed</source>
         <translation>Plazo demasiado largo: se pueden calcular como máximo %1 pagos anuales</translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 years can be adjusted for inflation</source>
+        <translation>Plazo demasiado largo: se pueden ajustar a la inflación como máximo %1 años</translation>
     </message>
     <message>
         <source>Duration too short - the annuity must make at least one payment</source>
@@ -1936,16 +2104,20 @@ Cuota mensual: %7</translation>
         <translation>Plazo demasiado corto: el préstamo debe durar al menos una cuota</translation>
     </message>
     <message>
-        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
-&#xd;
-&#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
-&#xd;
-&#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation>Introduzca el precio de compra, la entrada, el plazo del préstamo y los tipos de interés. Pulse el botón Mostrar cuotas para ver las cuotas mensuales en la cuadrícula de la derecha.
-&#xd;
-&#xd;Seleccione una cuota mensual y pulse el botón Ver amortización para mostrar en la cuadrícula el cuadro de amortización del tipo de interés y el plazo seleccionados.
-&#xd;
-&#xd;Seleccione celdas de la cuadrícula y elija Copiar en el menú Opciones para copiar los datos al portapapeles.</translation>
+        <source>ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.</source>
+        <translation>ERROR: el pago de la renta es demasiado alto. El plazo resultante sería inferior a 3 meses.</translation>
+    </message>
+    <message>
+        <source>ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.</source>
+        <translation>ERROR: el pago de la renta es demasiado bajo. El plazo resultante superaría los 75 años.</translation>
+    </message>
+    <message>
+        <source>ERROR: Duration is less than 3 mos; decrease Annuity Payment.</source>
+        <translation>ERROR: el plazo es inferior a 3 meses; reduzca el pago de la renta.</translation>
+    </message>
+    <message>
+        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.</source>
+        <translation>Escriba el precio de compra, la entrada, el plazo del préstamo y los tipos de interés. Pulse el botón Mostrar cuotas para ver las cuotas mensuales en la tabla de la derecha.</translation>
     </message>
     <message>
         <source>Exact rate</source>
@@ -1956,8 +2128,8 @@ Cuota mensual: %7</translation>
         <translation>Tipo exacto para %1: %2 %</translation>
     </message>
     <message>
-        <source>Exceeded High Interest of %1</source>
-        <translation>Se ha superado el interés máximo del %1</translation>
+        <source>Exceeded High Interest of 25%</source>
+        <translation>Se ha superado el interés máximo del 25 %</translation>
     </message>
     <message>
         <source>Fund</source>
@@ -2016,38 +2188,40 @@ Cuota mensual: %7</translation>
         <translation>Última cuota</translation>
     </message>
     <message>
+        <source>Length</source>
+        <translation>Plazo</translation>
+    </message>
+    <message>
+        <source>Length: %1 months</source>
+        <translation>Plazo: %1 meses</translation>
+    </message>
+    <message>
+        <source>Length: %1 to %2 months</source>
+        <translation>Plazo: de %1 a %2 meses</translation>
+    </message>
+    <message>
+        <source>Length: %1 to %2 years</source>
+        <translation>Plazo: de %1 a %2 años</translation>
+    </message>
+    <message>
+        <source>Length: %1 years</source>
+        <translation>Plazo: %1 años</translation>
+    </message>
+    <message>
         <source>Loan Amount</source>
         <translation>Capital</translation>
     </message>
     <message>
-        <source>Loan Amount &quot;%1&quot; will be read back as %2
-Build Fund Duration &quot;%3&quot; will be read back as %4
-
-Do you want to save the values as typed?</source>
-        <translation>El capital del préstamo «%1» se leerá como %2
-El plazo del fondo «%3» se leerá como %4
-
-¿Desea guardar los valores tal como se han escrito?</translation>
+        <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
+        <translation>El capital del préstamo «%1» se leerá como %2</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>
         <translation>Gráfico de la tabla de cuotas</translation>
     </message>
     <message>
-        <source>Loan Payment Table: monthly payments
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5 to %6
-Length: %7 to %8 years
-Monthly payment: %9 to %10</source>
-        <translation>Tabla de cuotas: cuotas mensuales
-Precio de compra: %1
-Entrada: %2 %3
-Importe financiado: %4
-Tipo de interés: del %5 al %6
-Plazo: de %7 a %8 años
-Cuota mensual: de %9 a %10</translation>
+        <source>Loan Payment Table: monthly payments</source>
+        <translation>Tabla de cuotas: cuotas mensuales</translation>
     </message>
     <message>
         <source>Loan length</source>
@@ -2068,6 +2242,10 @@ Cuota mensual: de %9 a %10</translation>
     <message>
         <source>LoanSheet Instructions</source>
         <translation>Instrucciones de LoanSheet</translation>
+    </message>
+    <message>
+        <source>Mark two to four calculations to compare: click in the %1 column of their lines, or choose a line and press Mark.</source>
+        <translation>Marque de dos a cuatro cálculos para comparar: haga clic en la columna %1 de sus líneas, o elija una línea y pulse Marcar.</translation>
     </message>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
@@ -2106,6 +2284,14 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Cuota mensual de %1 según el plazo, una línea por tipo de interés</translation>
     </message>
     <message>
+        <source>Monthly payment: %1</source>
+        <translation>Cuota mensual: %1</translation>
+    </message>
+    <message>
+        <source>Monthly payment: %1 to %2</source>
+        <translation>Cuota mensual: de %1 a %2</translation>
+    </message>
+    <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
         <translation>No se ha hecho ningún pago extra: no hay ahorro; liquidado el %1</translation>
     </message>
@@ -2138,8 +2324,20 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Cuota demasiado pequeña: se mostraría como %1; aumente el importe o acorte el plazo</translation>
     </message>
     <message>
+        <source>Please increase the payment amount. [75 yrs will be used]</source>
+        <translation>Aumente el importe del pago. [Se usarán 75 años]</translation>
+    </message>
+    <message>
+        <source>Please reduce the payment amount. [1 yr will be used]</source>
+        <translation>Reduzca el importe del pago. [Se usará 1 año]</translation>
+    </message>
+    <message>
         <source>Principal</source>
         <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Principal and interest paid each year, and the interest paid in all - %1</source>
+        <translation>Capital e intereses pagados cada año, e intereses pagados en total - %1</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
@@ -2162,8 +2360,24 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Capital amortizado</translation>
     </message>
     <message>
+        <source>Purchase</source>
+        <translation>Precio de compra</translation>
+    </message>
+    <message>
+        <source>Purchase: %1</source>
+        <translation>Precio de compra: %1</translation>
+    </message>
+    <message>
         <source>Rate</source>
         <translation>Tipo de interés</translation>
+    </message>
+    <message>
+        <source>Rate: %1</source>
+        <translation>Tipo de interés: %1</translation>
+    </message>
+    <message>
+        <source>Rate: %1 to %2</source>
+        <translation>Tipo de interés: del %1 al %2</translation>
     </message>
     <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
@@ -2178,6 +2392,18 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Ahorro</translation>
     </message>
     <message>
+        <source>Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.</source>
+        <translation>Elija una cuota mensual y pulse el botón Mostrar amortización para ver en la tabla el cuadro de amortización del tipo de interés y el plazo elegidos.</translation>
+    </message>
+    <message>
+        <source>Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
+        <translation>Seleccione celdas de la tabla y elija Copiar en el menú Opciones para copiar los datos al portapapeles.</translation>
+    </message>
+    <message>
+        <source>Something went wrong in %1: %2. Your inputs are as they were before.</source>
+        <translation>Algo ha fallado en %1: %2. Sus datos siguen como estaban.</translation>
+    </message>
+    <message>
         <source>Start Xtra Payments with Installment</source>
         <translation>Pagos extra desde la cuota</translation>
     </message>
@@ -2186,16 +2412,40 @@ Cuota mensual: de %9 a %10</translation>
         <translation>La cuota indicada no basta para este capital</translation>
     </message>
     <message>
-        <source>Suggested payment too low - even at %1 interest it does not repay this loan amount</source>
-        <translation>Cuota indicada demasiado baja: ni siquiera al %1 de interés amortiza este capital</translation>
+        <source>Suggested payment too low - even at 0% interest it does not repay this loan amount</source>
+        <translation>Cuota propuesta demasiado baja: ni siquiera al 0 % de interés amortiza este capital</translation>
     </message>
     <message>
         <source>Tarvolin</source>
         <translation>Tarvolin</translation>
     </message>
     <message>
+        <source>The calculation history %1 was damaged. It was kept as %2 and a new history begins.</source>
+        <translation>El historial de cálculos %1 estaba dañado. Se ha guardado como %2 y empieza un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>The calculation history is not being kept: %1. Your calculations go on as before; they are not recorded until Tarvolin is started again.</source>
+        <translation>El historial de cálculos no se está guardando: %1. Puede seguir calculando como antes; los cálculos no se registran hasta que vuelva a iniciar Tarvolin.</translation>
+    </message>
+    <message>
+        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
+        <translation>La última cuota, de %1, es una cuota final residual: la cuota constante no amortiza el préstamo dentro de su plazo.</translation>
+    </message>
+    <message>
+        <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
+        <translation>El préstamo queda amortizado con la cuota %1, antes del final de su plazo; la última cuota es de %2.</translation>
+    </message>
+    <message>
+        <source>The marked calculations can no longer be read from the history.</source>
+        <translation>Los cálculos marcados ya no se pueden leer del historial.</translation>
+    </message>
+    <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
         <translation>El plazo máximo del préstamo no puede superar los %1 meses.</translation>
+    </message>
+    <message>
+        <source>The maximum length of loan cannot exceed %1 years (%2 months).</source>
+        <translation>El plazo máximo del préstamo no puede superar los %1 años (%2 meses).</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 years.</source>
@@ -2212,6 +2462,34 @@ Cuota mensual: de %9 a %10</translation>
     <message>
         <source>The purchase amount cannot exceed %1.</source>
         <translation>El precio de compra no puede superar %1.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read - %1: %2. Tarvolin uses its default settings and leaves the file as it is.</source>
+        <translation>No se pudo leer la configuración - %1: %2. Tarvolin usa su configuración predeterminada y deja el archivo como está.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved - %1: %2. Nothing was changed.</source>
+        <translation>No se pudo guardar la configuración - %1: %2. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The table can show at most %1 interest rates.</source>
+        <translation>La tabla puede mostrar como máximo %1 tipos de interés.</translation>
+    </message>
+    <message>
+        <source>The table can show at most %1 year columns or %2 month columns.</source>
+        <translation>La tabla puede mostrar como máximo %1 columnas de años o %2 columnas de meses.</translation>
+    </message>
+    <message>
+        <source>The table cannot be computed from these values.</source>
+        <translation>La tabla no se puede calcular con estos valores.</translation>
+    </message>
+    <message>
+        <source>This calculation can no longer be read from the history.</source>
+        <translation>Este cálculo ya no se puede leer del historial.</translation>
+    </message>
+    <message>
+        <source>This calculation was recorded by another version of Tarvolin and cannot be restored.</source>
+        <translation>Este cálculo lo registró otra versión de Tarvolin y no se puede recuperar.</translation>
     </message>
     <message>
         <source>Total Contributions</source>
@@ -2290,12 +2568,124 @@ Cuota mensual: de %9 a %10</translation>
         <translation>Debe indicar un tipo de interés máximo mayor que cero.</translation>
     </message>
     <message>
+        <source>a temporary file cannot be created beside it</source>
+        <translation>no se puede crear un archivo temporal junto a él</translation>
+    </message>
+    <message>
+        <source>closing the new file failed</source>
+        <translation>no se pudo cerrar el archivo nuevo</translation>
+    </message>
+    <message>
+        <source>flushing it to the disk failed</source>
+        <translation>no se pudo volcar al disco</translation>
+    </message>
+    <message>
         <source>input Error</source>
         <translation>Error en los datos</translation>
     </message>
     <message>
+        <source>it cannot be locked</source>
+        <translation>no se puede bloquear</translation>
+    </message>
+    <message>
+        <source>it cannot be reached</source>
+        <translation>no se puede acceder a él</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>es una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that belongs to another user</source>
+        <translation>es un enlace simbólico que pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>es de solo lectura</translation>
+    </message>
+    <message>
+        <source>it is too large for a settings file (%1 bytes; at most %2)</source>
+        <translation>es demasiado grande para un archivo de configuración (%1 bytes; como máximo %2)</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be created</source>
+        <translation>no se puede crear su carpeta %1</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be reached</source>
+        <translation>no se puede acceder a su carpeta %1</translation>
+    </message>
+    <message>
+        <source>its owner cannot be kept</source>
+        <translation>no se puede conservar su propietario</translation>
+    </message>
+    <message>
+        <source>its permissions cannot be kept</source>
+        <translation>no se pueden conservar sus permisos</translation>
+    </message>
+    <message>
         <source>months</source>
         <translation>meses</translation>
+    </message>
+    <message>
+        <source>reading it failed after %1 bytes</source>
+        <translation>la lectura falló tras %1 bytes</translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full (what it holds is kept)</source>
+        <translation>el disco que contiene %1 está lleno (lo que contiene se conserva)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be created or opened</source>
+        <translation>no se puede crear ni abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be opened</source>
+        <translation>no se puede abrir el archivo de bloqueo %1</translation>
+    </message>
+    <message>
+        <source>the lock file %1 is not a regular file</source>
+        <translation>el archivo de bloqueo %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the new file cannot take the old one's place</source>
+        <translation>el archivo nuevo no puede sustituir al antiguo</translation>
+    </message>
+    <message>
+        <source>the new text would be too large for a settings file (%1 bytes; at most %2)</source>
+        <translation>el texto nuevo sería demasiado grande para un archivo de configuración (%1 bytes; como máximo %2)</translation>
+    </message>
+    <message>
+        <source>the save was stopped</source>
+        <translation>se interrumpió el guardado</translation>
+    </message>
+    <message>
+        <source>writing failed</source>
+        <translation>falló la escritura</translation>
     </message>
     <message>
         <source>years</source>
@@ -2316,6 +2706,10 @@ Cuota mensual: de %9 a %10</translation>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
         <translation>★ %1 años %2 meses (−%3 años %4 meses)</translation>
+    </message>
+    <message>
+        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
+        <translation>★ indica el mejor resultado de cada fila (lo menos pagado o lo más pronto, el mayor fondo). (+…) y (−…) son diferencias respecto al cálculo %1; — indica un valor que un cálculo no tiene.</translation>
     </message>
 </context>
 <context>

@@ -437,6 +437,18 @@
         <translation>Aide de %1</translation>
     </message>
     <message>
+        <source>%1 lines</source>
+        <translation>%1 courbes</translation>
+    </message>
+    <message>
+        <source>%1 over %2: %3</source>
+        <translation>%1 selon %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 points, %3 to %4</source>
+        <translation>%1 : %2 points, de %3 à %4</translation>
+    </message>
+    <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
@@ -453,8 +465,36 @@
         <translation>&amp;Imprimer...</translation>
     </message>
     <message>
+        <source>1 line</source>
+        <translation>1 courbe</translation>
+    </message>
+    <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Maximum interest rate %</source>
+        <translation>Taux d'intérêt maximal %</translation>
+    </message>
+    <message>
+        <source>Maximum loan length (years)</source>
+        <translation>Durée maximale du prêt (années)</translation>
+    </message>
+    <message>
+        <source>Minimum interest rate %</source>
+        <translation>Taux d'intérêt minimal %</translation>
+    </message>
+    <message>
+        <source>Minimum loan length (years)</source>
+        <translation>Durée minimale du prêt (années)</translation>
+    </message>
+    <message>
+        <source>No calculator program is installed. Install one of gnome-calculator, kcalc, galculator, qalculate-gtk or xcalc to use this command.</source>
+        <translation>Aucune calculatrice n'est installée. Installez gnome-calculator, kcalc, galculator, qalculate-gtk ou xcalc pour utiliser cette commande.</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Aucune donnée</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -467,6 +507,10 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Printing on &quot;%1&quot; failed.</source>
+        <translation>L'impression sur « %1 » a échoué.</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>
@@ -487,6 +531,38 @@
     <message>
         <source>Save as S&amp;VG...</source>
         <translation>Enregistrer en S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation>Le fichier PDF n'a pas pu être écrit :
+%1</translation>
+    </message>
+    <message>
+        <source>The file could not be written:
+%1</source>
+        <translation>Le fichier n'a pas pu être écrit :
+%1</translation>
+    </message>
+    <message>
+        <source>The help document (%1) is not installed.</source>
+        <translation>Le document d'aide (%1) n'est pas installé.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used, so nothing was printed.</source>
+        <translation>L'imprimante « %1 » ne peut pas être utilisée : rien n'a été imprimé.</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started: it is not installed on this computer.</source>
+        <translation>Le programme « %1 » n'a pas pu être lancé : il n'est pas installé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>This computer has no printer, so nothing was printed.
+
+Save the same text as a PDF file instead?</source>
+        <translation>Cet ordinateur n'a pas d'imprimante : rien n'a été imprimé.
+
+Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1764,10 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>%1 Months</source>
         <translation>%1 mois</translation>
     </message>
@@ -1716,12 +1796,32 @@
         <translation>%1 par an à %2 sur %3 ans</translation>
     </message>
     <message>
+        <source>%1 cannot be written (what it holds can still be viewed)</source>
+        <translation>%1 ne peut pas être écrit (son contenu reste consultable)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another copy of Tarvolin</source>
+        <translation>%1 est utilisé par une autre copie de Tarvolin</translation>
+    </message>
+    <message>
         <source>%1 less %2 at the start of each year at %3 for %4 years</source>
         <translation>%1 moins %2 au début de chaque année, à %3 sur %4 ans</translation>
     </message>
     <message>
         <source>%1 mo</source>
         <translation>%1 mois</translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation>%1 mois</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculation</source>
+        <translation>%1 calcul sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 calculations</source>
+        <translation>%1 calculs sur %2</translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1732,12 +1832,28 @@
         <translation>%1 : %2 par an à %3 sur %4 ans</translation>
     </message>
     <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tarvolin and is left as it is</source>
+        <translation>%1 a été écrit par une version plus récente de Tarvolin et reste tel quel</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 ans</translation>
+    </message>
+    <message>
         <source>%1 yrs</source>
         <translation>%1 ans</translation>
     </message>
     <message>
         <source>%1 yrs %2 mos</source>
         <translation>%1 ans %2 mois</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1: Annual annuity (%2 %3)</source>
@@ -1792,24 +1908,20 @@
         <translation>%1 : Épargne, puis rente (%2 %3)</translation>
     </message>
     <message>
+        <source>%1; %2 marked for Compare (click %3 or press Mark to mark two to four)</source>
+        <translation>%1 ; %2 marqués pour la comparaison (cliquez sur %3 ou sur Marquer pour en marquer deux à quatre)</translation>
+    </message>
+    <message>
+        <source>%1; the history is not being kept</source>
+        <translation>%1 ; l'historique n'est pas conservé</translation>
+    </message>
+    <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
         <translation>Placement unique de %1 à %2 sur %3 ans</translation>
     </message>
     <message>
-        <source>Amortization Schedule
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5
-Length: %6 years
-Monthly payment: %7</source>
-        <translation>Tableau d'amortissement
-Prix d'achat : %1
-Apport : %2 %3
-Montant financé : %4
-Taux : %5
-Durée : %6 ans
-Mensualité : %7</translation>
+        <source>Amortization Schedule</source>
+        <translation>Tableau d'amortissement</translation>
     </message>
     <message>
         <source>Amortization Schedule Chart</source>
@@ -1824,6 +1936,10 @@ Mensualité : %7</translation>
         <translation>Tableau d'amortissement : prêt de %1 à %2 sur %3 ans, mensualité %4</translation>
     </message>
     <message>
+        <source>Amortization Schedule: loan of %1 at %2% for %3, payment %4</source>
+        <translation>Tableau d'amortissement : prêt de %1 à %2 % sur %3, mensualité %4</translation>
+    </message>
+    <message>
         <source>Amortization schedule.csv</source>
         <translation>Tableau d'amortissement.csv</translation>
     </message>
@@ -1836,8 +1952,20 @@ Mensualité : %7</translation>
         <translation>Montant</translation>
     </message>
     <message>
+        <source>Amount financed</source>
+        <translation>Montant financé</translation>
+    </message>
+    <message>
+        <source>Amount financed: %1</source>
+        <translation>Montant financé : %1</translation>
+    </message>
+    <message>
         <source>Amount too large - at most %1 can be computed</source>
         <translation>Montant trop élevé - le calcul est limité à %1</translation>
+    </message>
+    <message>
+        <source>An amortization schedule can show at most %1 months.</source>
+        <translation>Un tableau d'amortissement peut afficher au plus %1 mois.</translation>
     </message>
     <message>
         <source>And</source>
@@ -1856,6 +1984,10 @@ Mensualité : %7</translation>
         <translation>Durée de la rente trop longue - %1 versements mensuels au plus peuvent être calculés</translation>
     </message>
     <message>
+        <source>Annuity Duration too short - the annuity must last at least one month</source>
+        <translation>Durée de la rente trop courte - la rente doit durer au moins un mois</translation>
+    </message>
+    <message>
         <source>Annuity Interest Rate %</source>
         <translation>Taux de la rente %</translation>
     </message>
@@ -1864,8 +1996,16 @@ Mensualité : %7</translation>
         <translation>Versement de rente</translation>
     </message>
     <message>
+        <source>At most %1 calculations can be compared; unmark one before marking another.</source>
+        <translation>%1 calculs au plus peuvent être comparés ; démarquez-en un avant d'en marquer un autre.</translation>
+    </message>
+    <message>
         <source>Background and Text are the same color</source>
         <translation>Le fond et le texte sont de la même couleur</translation>
+    </message>
+    <message>
+        <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
+        <translation>La durée du placement « %1 » sera relue comme %2</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -1880,6 +2020,10 @@ Mensualité : %7</translation>
         <translation>Calculs comparés.pdf</translation>
     </message>
     <message>
+        <source>Comparison of %1 calculations</source>
+        <translation>Comparaison de %1 calculs</translation>
+    </message>
+    <message>
         <source>Contributions</source>
         <translation>Versements</translation>
     </message>
@@ -1892,6 +2036,14 @@ Mensualité : %7</translation>
         <translation>Voulez-vous supprimer les %1 calculs de l'historique ? Cette opération est irréversible.</translation>
     </message>
     <message>
+        <source>Do you want to save the values as typed?</source>
+        <translation>Voulez-vous enregistrer les valeurs telles que saisies ?</translation>
+    </message>
+    <message>
+        <source>Down payment</source>
+        <translation>Apport</translation>
+    </message>
+    <message>
         <source>Down payment amount cannot exceed purchase amount.</source>
         <translation>Le montant de l'apport ne peut pas dépasser le prix d'achat.</translation>
     </message>
@@ -1902,6 +2054,14 @@ Mensualité : %7</translation>
     <message>
         <source>Down payment percentage cannot exceed %1 percent.</source>
         <translation>Le pourcentage d'apport ne peut pas dépasser %1 %.</translation>
+    </message>
+    <message>
+        <source>Down payment: %1</source>
+        <translation>Apport : %1</translation>
+    </message>
+    <message>
+        <source>Down payment: %1 %2</source>
+        <translation>Apport : %1 %2</translation>
     </message>
     <message>
         <source>Duration (Mos)</source>
@@ -1920,12 +2080,20 @@ Mensualité : %7</translation>
         <translation>Durée trop longue - %1 périodes de capitalisation au plus peuvent être calculées (%2 ans avec capitalisation quotidienne)</translation>
     </message>
     <message>
+        <source>Duration too long - at most %1 compounding periods can be computed (89 years compounded daily)</source>
+        <translation>Durée trop longue - %1 périodes de capitalisation au plus peuvent être calculées (89 ans avec capitalisation quotidienne)</translation>
+    </message>
+    <message>
         <source>Duration too long - at most %1 installments can be computed</source>
         <translation>Durée trop longue - %1 échéances au plus peuvent être calculées</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 yearly payments can be computed</source>
         <translation>Durée trop longue - %1 versements annuels au plus peuvent être calculés</translation>
+    </message>
+    <message>
+        <source>Duration too long - at most %1 years can be adjusted for inflation</source>
+        <translation>Durée trop longue - %1 années au plus peuvent être ajustées à l'inflation</translation>
     </message>
     <message>
         <source>Duration too short - the annuity must make at least one payment</source>
@@ -1936,16 +2104,20 @@ Mensualité : %7</translation>
         <translation>Durée trop courte - le prêt doit durer au moins une échéance</translation>
     </message>
     <message>
-        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
-&#xd;
-&#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
-&#xd;
-&#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation>Saisissez le prix d'achat, l'apport, la durée du prêt et les taux d'intérêt. Cliquez sur le bouton Afficher les mensualités pour afficher les mensualités dans la grille de droite.
-&#xd;
-&#xd;Sélectionnez une mensualité et cliquez sur le bouton Afficher l'amortissement pour afficher dans la grille le tableau d'amortissement correspondant au taux d'intérêt et à la durée choisis.
-&#xd;
-&#xd;Sélectionnez des cellules de la grille et choisissez Copier dans le menu Options pour copier les données dans le presse-papiers.</translation>
+        <source>ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.</source>
+        <translation>ERREUR : le versement de rente est trop élevé. La durée obtenue serait inférieure à 3 mois.</translation>
+    </message>
+    <message>
+        <source>ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.</source>
+        <translation>ERREUR : le versement de rente est trop faible. La durée obtenue dépasserait 75 ans.</translation>
+    </message>
+    <message>
+        <source>ERROR: Duration is less than 3 mos; decrease Annuity Payment.</source>
+        <translation>ERREUR : la durée est inférieure à 3 mois ; diminuez le versement de rente.</translation>
+    </message>
+    <message>
+        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.</source>
+        <translation>Saisissez le prix d'achat, l'apport, la durée du prêt et les taux d'intérêt. Cliquez sur le bouton Afficher les mensualités pour afficher les mensualités dans la grille de droite.</translation>
     </message>
     <message>
         <source>Exact rate</source>
@@ -1956,8 +2128,8 @@ Mensualité : %7</translation>
         <translation>Taux exact pour %1 : %2 %</translation>
     </message>
     <message>
-        <source>Exceeded High Interest of %1</source>
-        <translation>Taux maximal de %1 dépassé</translation>
+        <source>Exceeded High Interest of 25%</source>
+        <translation>Taux plafond de 25 % dépassé</translation>
     </message>
     <message>
         <source>Fund</source>
@@ -2016,38 +2188,40 @@ Mensualité : %7</translation>
         <translation>Dernière échéance</translation>
     </message>
     <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Length: %1 months</source>
+        <translation>Durée : %1 mois</translation>
+    </message>
+    <message>
+        <source>Length: %1 to %2 months</source>
+        <translation>Durée : %1 à %2 mois</translation>
+    </message>
+    <message>
+        <source>Length: %1 to %2 years</source>
+        <translation>Durée : %1 à %2 ans</translation>
+    </message>
+    <message>
+        <source>Length: %1 years</source>
+        <translation>Durée : %1 ans</translation>
+    </message>
+    <message>
         <source>Loan Amount</source>
         <translation>Montant du prêt</translation>
     </message>
     <message>
-        <source>Loan Amount &quot;%1&quot; will be read back as %2
-Build Fund Duration &quot;%3&quot; will be read back as %4
-
-Do you want to save the values as typed?</source>
-        <translation>Le montant du prêt « %1 » sera relu comme %2
-La durée du placement « %3 » sera relue comme %4
-
-Voulez-vous enregistrer les valeurs telles que saisies ?</translation>
+        <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
+        <translation>Le montant du prêt « %1 » sera relu comme %2</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>
         <translation>Graphique du tableau des mensualités</translation>
     </message>
     <message>
-        <source>Loan Payment Table: monthly payments
-Purchase: %1
-Down payment: %2 %3
-Amount financed: %4
-Rate: %5 to %6
-Length: %7 to %8 years
-Monthly payment: %9 to %10</source>
-        <translation>Tableau des mensualités
-Prix d'achat : %1
-Apport : %2 %3
-Montant financé : %4
-Taux : %5 à %6
-Durée : %7 à %8 ans
-Mensualité : %9 à %10</translation>
+        <source>Loan Payment Table: monthly payments</source>
+        <translation>Tableau des mensualités</translation>
     </message>
     <message>
         <source>Loan length</source>
@@ -2068,6 +2242,10 @@ Mensualité : %9 à %10</translation>
     <message>
         <source>LoanSheet Instructions</source>
         <translation>Mode d'emploi LoanSheet</translation>
+    </message>
+    <message>
+        <source>Mark two to four calculations to compare: click in the %1 column of their lines, or choose a line and press Mark.</source>
+        <translation>Marquez deux à quatre calculs à comparer : cliquez dans la colonne %1 de leurs lignes, ou choisissez une ligne et appuyez sur Marquer.</translation>
     </message>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
@@ -2106,6 +2284,14 @@ Mensualité : %9 à %10</translation>
         <translation>Mensualité pour %1 selon la durée du prêt, une ligne par taux</translation>
     </message>
     <message>
+        <source>Monthly payment: %1</source>
+        <translation>Mensualité : %1</translation>
+    </message>
+    <message>
+        <source>Monthly payment: %1 to %2</source>
+        <translation>Mensualité : %1 à %2</translation>
+    </message>
+    <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
         <translation>Aucun versement suppl. effectué - aucune économie ; remboursé le %1</translation>
     </message>
@@ -2138,8 +2324,20 @@ Mensualité : %9 à %10</translation>
         <translation>Échéance trop faible - elle s'afficherait comme %1 ; augmentez le montant ou raccourcissez la durée</translation>
     </message>
     <message>
+        <source>Please increase the payment amount. [75 yrs will be used]</source>
+        <translation>Veuillez augmenter le montant du versement. [75 ans seront utilisés]</translation>
+    </message>
+    <message>
+        <source>Please reduce the payment amount. [1 yr will be used]</source>
+        <translation>Veuillez réduire le montant du versement. [1 an sera utilisé]</translation>
+    </message>
+    <message>
         <source>Principal</source>
         <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Principal and interest paid each year, and the interest paid in all - %1</source>
+        <translation>Capital et intérêts payés chaque année, et total des intérêts payés - %1</translation>
     </message>
     <message>
         <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
@@ -2162,8 +2360,24 @@ Mensualité : %9 à %10</translation>
         <translation>Capital remboursé</translation>
     </message>
     <message>
+        <source>Purchase</source>
+        <translation>Prix d'achat</translation>
+    </message>
+    <message>
+        <source>Purchase: %1</source>
+        <translation>Prix d'achat : %1</translation>
+    </message>
+    <message>
         <source>Rate</source>
         <translation>Taux</translation>
+    </message>
+    <message>
+        <source>Rate: %1</source>
+        <translation>Taux : %1</translation>
+    </message>
+    <message>
+        <source>Rate: %1 to %2</source>
+        <translation>Taux : %1 à %2</translation>
     </message>
     <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
@@ -2178,6 +2392,18 @@ Mensualité : %9 à %10</translation>
         <translation>Économies</translation>
     </message>
     <message>
+        <source>Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.</source>
+        <translation>Choisissez une mensualité et cliquez sur le bouton Afficher l'amortissement pour afficher dans la grille le tableau d'amortissement du taux et de la durée choisis.</translation>
+    </message>
+    <message>
+        <source>Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
+        <translation>Sélectionnez des cellules de la grille et choisissez Copier dans le menu Options pour copier les données dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Something went wrong in %1: %2. Your inputs are as they were before.</source>
+        <translation>Un problème est survenu dans %1 : %2. Vos saisies sont restées telles quelles.</translation>
+    </message>
+    <message>
         <source>Start Xtra Payments with Installment</source>
         <translation>Versements suppl. dès l'échéance n°</translation>
     </message>
@@ -2186,16 +2412,40 @@ Mensualité : %9 à %10</translation>
         <translation>L'échéance proposée est insuffisante pour ce montant de prêt</translation>
     </message>
     <message>
-        <source>Suggested payment too low - even at %1 interest it does not repay this loan amount</source>
-        <translation>Échéance proposée trop faible - même à %1 d'intérêt, elle ne rembourse pas ce montant de prêt</translation>
+        <source>Suggested payment too low - even at 0% interest it does not repay this loan amount</source>
+        <translation>Mensualité proposée trop faible - même à 0 % d'intérêt, elle ne rembourse pas ce montant</translation>
     </message>
     <message>
         <source>Tarvolin</source>
         <translation>Tarvolin</translation>
     </message>
     <message>
+        <source>The calculation history %1 was damaged. It was kept as %2 and a new history begins.</source>
+        <translation>L'historique des calculs %1 était endommagé. Il a été conservé sous %2 et un nouvel historique commence.</translation>
+    </message>
+    <message>
+        <source>The calculation history is not being kept: %1. Your calculations go on as before; they are not recorded until Tarvolin is started again.</source>
+        <translation>L'historique des calculs n'est pas conservé : %1. Vos calculs se poursuivent comme avant ; ils ne sont plus enregistrés jusqu'au prochain démarrage de Tarvolin.</translation>
+    </message>
+    <message>
+        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
+        <translation>La dernière échéance, de %1, est une échéance ballon : la mensualité constante ne suffit pas à rembourser le prêt dans sa durée.</translation>
+    </message>
+    <message>
+        <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
+        <translation>Le prêt est remboursé à l'échéance %1, avant la fin de sa durée ; la dernière échéance est de %2.</translation>
+    </message>
+    <message>
+        <source>The marked calculations can no longer be read from the history.</source>
+        <translation>Les calculs marqués ne peuvent plus être lus dans l'historique.</translation>
+    </message>
+    <message>
         <source>The maximum length of loan cannot exceed %1 months.</source>
         <translation>La durée maximale du prêt ne peut pas dépasser %1 mois.</translation>
+    </message>
+    <message>
+        <source>The maximum length of loan cannot exceed %1 years (%2 months).</source>
+        <translation>La durée maximale du prêt ne peut pas dépasser %1 ans (%2 mois).</translation>
     </message>
     <message>
         <source>The maximum length of loan cannot exceed %1 years.</source>
@@ -2212,6 +2462,34 @@ Mensualité : %9 à %10</translation>
     <message>
         <source>The purchase amount cannot exceed %1.</source>
         <translation>Le prix d'achat ne peut pas dépasser %1.</translation>
+    </message>
+    <message>
+        <source>The settings could not be read - %1: %2. Tarvolin uses its default settings and leaves the file as it is.</source>
+        <translation>Les paramètres n'ont pas pu être lus - %1 : %2. Tarvolin utilise ses paramètres par défaut et laisse le fichier tel quel.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved - %1: %2. Nothing was changed.</source>
+        <translation>Les paramètres n'ont pas pu être enregistrés - %1 : %2. Rien n'a été modifié.</translation>
+    </message>
+    <message>
+        <source>The table can show at most %1 interest rates.</source>
+        <translation>Le tableau peut afficher au plus %1 taux d'intérêt.</translation>
+    </message>
+    <message>
+        <source>The table can show at most %1 year columns or %2 month columns.</source>
+        <translation>Le tableau peut afficher au plus %1 colonnes d'années ou %2 colonnes de mois.</translation>
+    </message>
+    <message>
+        <source>The table cannot be computed from these values.</source>
+        <translation>Le tableau ne peut pas être calculé à partir de ces valeurs.</translation>
+    </message>
+    <message>
+        <source>This calculation can no longer be read from the history.</source>
+        <translation>Ce calcul ne peut plus être lu dans l'historique.</translation>
+    </message>
+    <message>
+        <source>This calculation was recorded by another version of Tarvolin and cannot be restored.</source>
+        <translation>Ce calcul a été enregistré par une autre version de Tarvolin et ne peut pas être restauré.</translation>
     </message>
     <message>
         <source>Total Contributions</source>
@@ -2290,12 +2568,124 @@ Mensualité : %9 à %10</translation>
         <translation>Vous devez indiquer un taux d'intérêt maximal supérieur à zéro.</translation>
     </message>
     <message>
+        <source>a temporary file cannot be created beside it</source>
+        <translation>aucun fichier temporaire ne peut être créé à côté</translation>
+    </message>
+    <message>
+        <source>closing the new file failed</source>
+        <translation>la fermeture du nouveau fichier a échoué</translation>
+    </message>
+    <message>
+        <source>flushing it to the disk failed</source>
+        <translation>l'écriture sur le disque a échoué</translation>
+    </message>
+    <message>
         <source>input Error</source>
         <translation>Erreur de saisie</translation>
     </message>
     <message>
+        <source>it cannot be locked</source>
+        <translation>il ne peut pas être verrouillé</translation>
+    </message>
+    <message>
+        <source>it cannot be reached</source>
+        <translation>il est inaccessible</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>il n'a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c'est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c'est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>c'est un tube nommé, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c'est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that belongs to another user</source>
+        <translation>c'est un lien symbolique qui appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>il est en lecture seule</translation>
+    </message>
+    <message>
+        <source>it is too large for a settings file (%1 bytes; at most %2)</source>
+        <translation>il est trop volumineux pour un fichier de paramètres (%1 octets ; %2 au plus)</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be created</source>
+        <translation>son dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>its folder %1 cannot be reached</source>
+        <translation>son dossier %1 est inaccessible</translation>
+    </message>
+    <message>
+        <source>its owner cannot be kept</source>
+        <translation>son propriétaire ne peut pas être conservé</translation>
+    </message>
+    <message>
+        <source>its permissions cannot be kept</source>
+        <translation>ses droits d'accès ne peuvent pas être conservés</translation>
+    </message>
+    <message>
         <source>months</source>
         <translation>mois</translation>
+    </message>
+    <message>
+        <source>reading it failed after %1 bytes</source>
+        <translation>la lecture a échoué après %1 octets</translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full (what it holds is kept)</source>
+        <translation>le disque contenant %1 est plein (son contenu est conservé)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be created or opened</source>
+        <translation>le fichier %1 ne peut être ni créé ni ouvert</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be opened</source>
+        <translation>le fichier de verrou %1 ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>the lock file %1 is not a regular file</source>
+        <translation>le fichier de verrou %1 n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the new file cannot take the old one's place</source>
+        <translation>le nouveau fichier ne peut pas remplacer l'ancien</translation>
+    </message>
+    <message>
+        <source>the new text would be too large for a settings file (%1 bytes; at most %2)</source>
+        <translation>le nouveau texte serait trop volumineux pour un fichier de paramètres (%1 octets ; %2 au plus)</translation>
+    </message>
+    <message>
+        <source>the save was stopped</source>
+        <translation>l'enregistrement a été interrompu</translation>
+    </message>
+    <message>
+        <source>writing failed</source>
+        <translation>l'écriture a échoué</translation>
     </message>
     <message>
         <source>years</source>
@@ -2316,6 +2706,10 @@ Mensualité : %9 à %10</translation>
     <message>
         <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
         <translation>★ %1 ans %2 mois (−%3 ans %4 mois)</translation>
+    </message>
+    <message>
+        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
+        <translation>★ marque le meilleur résultat d'une ligne (le moins payé ou le plus tôt, le fonds le plus élevé). (+…) et (−…) sont les écarts par rapport au calcul %1 ; — marque une valeur qu'un calcul n'a pas.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRadioButton>
 #include <QToolButton>
@@ -306,16 +307,18 @@ QString chartDescription(const tv::Chart& chart)
     QStringList parts;
     for (const tv::ChartSeries& s : chart.series) {
         if (s.points.empty()) continue;
-        parts << QStringLiteral("%1: %2 points, %3 to %4")
+        parts << QCoreApplication::translate("Desktop", "%1: %2 points, %3 to %4")
                      .arg(QString::fromStdString(s.name))
                      .arg(s.points.size())
                      .arg(number(s.points.front().y), number(s.points.back().y));
     }
-    if (parts.isEmpty()) return QStringLiteral("No data");
-    const QString lines = parts.size() == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(parts.size());
+    if (parts.isEmpty()) return QCoreApplication::translate("Desktop", "No data");
+    const QString lines = parts.size() == 1 ? QCoreApplication::translate("Desktop", "1 line")
+                                            : QCoreApplication::translate("Desktop", "%1 lines").arg(parts.size());
     const QString x =
         chart.x.unit.empty() ? QString::fromStdString(chart.x.title) : QString::fromStdString(chart.x.unit);
-    return lines + QStringLiteral(" over ") + x.toLower() + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
+    return QCoreApplication::translate("Desktop", "%1 over %2: %3")
+        .arg(lines, x.toLower(), parts.join(QStringLiteral("; ")));
 }
 
 void installAccessibleInterfaces()
@@ -325,7 +328,7 @@ void installAccessibleInterfaces()
 
 QString accessibleName(const tv::Control& control)
 {
-    if (const char* name = spokenNameOf(control)) return QString::fromLatin1(name);
+    if (const char* name = spokenNameOf(control)) return QCoreApplication::translate("Desktop", name);
     switch (control.kind()) {
         case tv::Kind::MaskedBox:
         case tv::Kind::ComboList:

@@ -415,7 +415,7 @@ bool ChartWindow::reportWritten(bool written, const QString& file)
 {
     if (!written)
         QMessageBox::warning(this, QString::fromLatin1(tv::kProductName),
-                             QStringLiteral("The file could not be written:\n") + file);
+                             QCoreApplication::translate("Desktop", "The file could not be written:\n%1").arg(file));
     return written;
 }
 
@@ -455,8 +455,9 @@ bool ChartWindow::print()
     if (dialog.exec() != QDialog::Accepted) return false;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::warning(this, QString::fromLatin1(tv::kProductName),
-                             QStringLiteral("Printing on \"") + printer.printerName() + QStringLiteral("\" failed."));
+        QMessageBox::warning(
+            this, QString::fromLatin1(tv::kProductName),
+            QCoreApplication::translate("Desktop", "Printing on \"%1\" failed.").arg(printer.printerName()));
         return false;
     }
     paintPage(painter);

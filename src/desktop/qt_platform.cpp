@@ -194,10 +194,11 @@ bool QtPlatform::printPages(const std::function<bool(QPrinter&)>& paint)
         if (!printers.isEmpty()) info = printers.first();
     }
     if (info.isNull()) {
-        int answer = messageBox(
-            "This computer has no printer, so nothing was printed.\n\n"
-            "Save the same text as a PDF file instead?",
-            tv::kProductName, tv::MsgButtons::YesNo, tv::MsgIcon::Exclamation);
+        int answer = messageBox(QCoreApplication::translate("Desktop",
+                                                            "This computer has no printer, so nothing was printed.\n\n"
+                                                            "Save the same text as a PDF file instead?")
+                                    .toStdString(),
+                                tv::kProductName, tv::MsgButtons::YesNo, tv::MsgIcon::Exclamation);
         if (answer != tv::kAnswerYes) return false;
         QString file =
             QFileDialog::getSaveFileName(dialogParent(), QCoreApplication::translate("Desktop", "Save as PDF"),
@@ -209,20 +210,25 @@ bool QtPlatform::printPages(const std::function<bool(QPrinter&)>& paint)
         pdf.setOutputFileName(file);
         const bool painted = paint(pdf);
         if (!painted || !QFileInfo(file).isFile() || pdf.printerState() == QPrinter::Error)
-            messageBox("The PDF file could not be written:\n" + file.toStdString(), tv::kProductName,
-                       tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
+            messageBox(QCoreApplication::translate("Desktop", "The PDF file could not be written:\n%1")
+                           .arg(file)
+                           .toStdString(),
+                       tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
         return false;  // saved, but not printed
     }
     QPrinter printer(info, QPrinter::HighResolution);
     if (!printer.isValid()) {
-        messageBox("The printer \"" + info.printerName().toStdString() + "\" cannot be used, so nothing was printed.",
+        messageBox(QCoreApplication::translate("Desktop", "The printer \"%1\" cannot be used, so nothing was printed.")
+                       .arg(info.printerName())
+                       .toStdString(),
                    tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
         return false;
     }
     const bool painted = paint(printer);
     if (!painted || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
-        messageBox("Printing on \"" + info.printerName().toStdString() + "\" failed.", tv::kProductName,
-                   tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
+        messageBox(
+            QCoreApplication::translate("Desktop", "Printing on \"%1\" failed.").arg(info.printerName()).toStdString(),
+            tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
         return false;
     }
     return true;
@@ -265,8 +271,10 @@ void QtPlatform::showHelp(const std::string& file, int)
             break;
         }
     if (found.isEmpty()) {
-        messageBox("The help document (" + file + ") is not installed.", tv::kProductName, tv::MsgButtons::Ok,
-                   tv::MsgIcon::Information);
+        messageBox(QCoreApplication::translate("Desktop", "The help document (%1) is not installed.")
+                       .arg(QString::fromStdString(file))
+                       .toStdString(),
+                   tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Information);
         return;
     }
     if (!m_help) {
@@ -308,10 +316,11 @@ bool QtPlatform::startProgram(const std::string& commandLine, int)
         line.compare(QLatin1String("Calc"), Qt::CaseInsensitive) == 0) {
         for (const QString& calc : calculatorPrograms())
             if (startDetached(calc, {})) return true;
-        messageBox(
-            "No calculator program is installed. Install one of gnome-calculator, kcalc, galculator, "
-            "qalculate-gtk or xcalc to use this command.",
-            tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Information);
+        messageBox(QCoreApplication::translate("Desktop",
+                                               "No calculator program is installed. Install one of gnome-calculator, "
+                                               "kcalc, galculator, qalculate-gtk or xcalc to use this command.")
+                       .toStdString(),
+                   tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Information);
         return false;
     }
     QStringList parts = QProcess::splitCommand(line);
@@ -326,7 +335,10 @@ bool QtPlatform::startProgram(const std::string& commandLine, int)
         for (const QString& name : names)
             if (startDetached(name, parts)) return true;
     }
-    messageBox("The program \"" + commandLine + "\" could not be started: it is not installed on this computer.",
+    messageBox(QCoreApplication::translate(
+                   "Desktop", "The program \"%1\" could not be started: it is not installed on this computer.")
+                   .arg(QString::fromStdString(commandLine))
+                   .toStdString(),
                tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
     return false;
 }

@@ -33,7 +33,9 @@ bool QtPlatform::saveFile(const std::string& suggestedName, const std::string& b
         out.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) && out.flush();
     out.close();
     if (!written) {
-        messageBox("The file could not be written:\n" + file.toStdString() + "\n" + out.errorString().toStdString(),
+        messageBox((QCoreApplication::translate("Desktop", "The file could not be written:\n%1").arg(file) +
+                    QLatin1Char('\n') + out.errorString())
+                       .toStdString(),
                    tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
         return false;
     }
@@ -46,8 +48,9 @@ bool QtPlatform::savePdf(const std::string& suggestedName, const tv::TableDocume
     const QString file = chooseSaveFile(suggestedName, QCoreApplication::translate("Desktop", "PDF files (*.pdf)"));
     if (file.isEmpty()) return false;
     if (!writeTablePdf(file, table)) {
-        messageBox("The PDF file could not be written:\n" + file.toStdString(), tv::kProductName, tv::MsgButtons::Ok,
-                   tv::MsgIcon::Exclamation);
+        messageBox(
+            QCoreApplication::translate("Desktop", "The PDF file could not be written:\n%1").arg(file).toStdString(),
+            tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include "common/csv.h"
 #include "common/formats.h"
 #include "common/numbers.h"
+#include "common/user_text.h"
 #include "history/compare_form.h"
 
 namespace tv {
@@ -67,7 +68,8 @@ std::string CompareForm::CsvText() const
 TableDocument CompareForm::PdfTable() const
 {
     TableDocument doc;
-    doc.title = "Comparison of " + std::to_string(m_entries.size()) + " calculations\n" + label("lblNote").caption();
+    doc.title = composeText<"Comparison of %1 calculations">(std::to_string(m_entries.size())) + "\n" +
+                label("lblNote").caption();
     doc.rows = shownRows(*this);
     return doc;
 }

@@ -6,6 +6,7 @@
 
 #include "app/links.h"
 #include "app/program.h"
+#include "common/user_text.h"
 #include "history/history_keeper.h"
 
 namespace tv {
@@ -128,11 +129,14 @@ void HistoryForm::fillGrid()
     for (NameOf<Kind::CommandButton> name : NameList<Kind::CommandButton>{"btn_Restore", "btn_Mark", "btn_Delete"})
         button(name).setEnabled(rows > 0);
     button("btn_ClearAll").setEnabled(!m_all.empty());
-    std::string status = std::to_string(m_shown.size()) + " of " + std::to_string(m_all.size()) +
-                         (m_all.size() == 1 ? " calculation" : " calculations");
-    status += "; " + std::to_string(m_marked.size()) + " marked for Compare (click " + kMark +
-              " or press Mark to mark two to four)";
-    if (m_program.history().store().problem() != HistoryProblem::None) status += "; the history is not being kept";
+    const std::string shown = std::to_string(m_shown.size());
+    const std::string all = std::to_string(m_all.size());
+    std::string status = m_all.size() == 1 ? composeText<"%1 of %2 calculation">(shown, all)
+                                           : composeText<"%1 of %2 calculations">(shown, all);
+    status = composeText<"%1; %2 marked for Compare (click %3 or press Mark to mark two to four)">(
+        status, std::to_string(m_marked.size()), kMark);
+    if (m_program.history().store().problem() != HistoryProblem::None)
+        status = composeText<"%1; the history is not being kept">(status);
     label("lbl_Status").setCaption(status);
     button("btn_Compare").setEnabled(m_marked.size() >= 2);
 }
@@ -155,8 +159,8 @@ void HistoryForm::toggleMark(std::int64_t id)
     if (isMarked(id)) {
         std::erase(m_marked, id);
     } else if (static_cast<int>(m_marked.size()) >= kMaxCompared) {
-        message("At most " + std::to_string(kMaxCompared) +
-                " calculations can be compared; unmark one before marking another.");
+        message(composeText<"At most %1 calculations can be compared; unmark one before marking another.">(
+            std::to_string(kMaxCompared)));
         return;
     } else {
         m_marked.push_back(id);
@@ -191,11 +195,11 @@ void HistoryForm::btn_Restore_Click()
     std::optional<HistoryEntry> entry = m_program.history().store().get(id);
     if (!entry) {
         m_program.history().noticeProblem();
-        message("This calculation can no longer be read from the history.");
+        message(userText<"This calculation can no longer be read from the history.">());
         return;
     }
     if (!m_program.restoreCalculation(*entry))
-        message("This calculation was recorded by another version of Tarvolin and cannot be restored.");
+        message(userText<"This calculation was recorded by another version of Tarvolin and cannot be restored.">());
 }
 
 void HistoryForm::btn_Mark_Click()
@@ -206,8 +210,9 @@ void HistoryForm::btn_Mark_Click()
 void HistoryForm::btn_Compare_Click()
 {
     if (m_marked.size() < 2) {
-        message("Mark two to four calculations to compare: click in the " + std::string(kMark) +
-                " column of their lines, or choose a line and press Mark.");
+        message(
+            composeText<"Mark two to four calculations to compare: click in the %1 column of their lines, or choose "
+                        "a line and press Mark.">(kMark));
         return;
     }
     std::vector<HistoryEntry> entries;
@@ -217,7 +222,7 @@ void HistoryForm::btn_Compare_Click()
     }
     if (entries.size() < 2) {
         m_program.history().noticeProblem();
-        message("The marked calculations can no longer be read from the history.");
+        message(userText<"The marked calculations can no longer be read from the history.">());
         return;
     }
     m_program.compare(std::move(entries));
@@ -238,9 +243,10 @@ void HistoryForm::btn_Delete_Click()
 void HistoryForm::btn_ClearAll_Click()
 {
     if (m_all.empty()) return;
-    const std::string question = "Delete all " + std::to_string(m_all.size()) +
-                                 (m_all.size() == 1 ? " calculation" : " calculations") +
-                                 " from the history? This cannot be undone.";
+    const std::string count = std::to_string(m_all.size());
+    const std::string question =
+        m_all.size() == 1 ? composeText<"Delete all %1 calculation from the history? This cannot be undone.">(count)
+                          : composeText<"Delete all %1 calculations from the history? This cannot be undone.">(count);
     if (platform().messageBox(question, kTitle, MsgButtons::YesNo, MsgIcon::Question) != kAnswerYes) return;
     if (!m_program.history().store().clear()) m_program.history().noticeProblem();
     m_marked.clear();

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "common/user_text.h"
 #include "screen_model/platform.h"
 
 namespace tv {
@@ -50,23 +51,24 @@ std::string HistoryKeeper::problemText(HistoryProblem problem, const std::string
         case HistoryProblem::None:
             return {};
         case HistoryProblem::CannotOpen:
-            why = "the file " + path + " cannot be created or opened";
+            why = composeText<"the file %1 cannot be created or opened">(path);
             break;
         case HistoryProblem::Locked:
-            why = path + " is in use by another copy of Tarvolin";
+            why = composeText<"%1 is in use by another copy of Tarvolin">(path);
             break;
         case HistoryProblem::ReadOnly:
-            why = path + " cannot be written (what it holds can still be viewed)";
+            why = composeText<"%1 cannot be written (what it holds can still be viewed)">(path);
             break;
         case HistoryProblem::DiskFull:
-            why = "the disk holding " + path + " is full (what it holds is kept)";
+            why = composeText<"the disk holding %1 is full (what it holds is kept)">(path);
             break;
         case HistoryProblem::NewerVersion:
-            why = path + " was written by a newer version of Tarvolin and is left as it is";
+            why = composeText<"%1 was written by a newer version of Tarvolin and is left as it is">(path);
             break;
     }
-    return "The calculation history is not being kept: " + why +
-           ". Your calculations go on as before; they are not recorded until Tarvolin is started again.";
+    return composeText<
+        "The calculation history is not being kept: %1. Your calculations go on as before; they are not "
+        "recorded until Tarvolin is started again.">(why);
 }
 
 void HistoryKeeper::noticeProblem()
@@ -74,8 +76,8 @@ void HistoryKeeper::noticeProblem()
     if (!m_store) return;
     if (!m_setAsideTold && !m_store->setAside().empty()) {
         m_setAsideTold = true;
-        m_platform.messageBox("The calculation history " + m_store->path() + " was damaged. It was kept as " +
-                                  m_store->setAside() + " and a new history begins.",
+        m_platform.messageBox(composeText<"The calculation history %1 was damaged. It was kept as %2 and a new history "
+                                          "begins.">(m_store->path(), m_store->setAside()),
                               kTitle, MsgButtons::Ok, MsgIcon::Exclamation);
     }
     const HistoryProblem problem = m_store->problem();

@@ -69,6 +69,7 @@ public:
     std::string CsvText() const;
     // The grid's texts under a title line naming the loan (and the schedule's rate, length and payment).
     TableDocument PdfTable() const;
+    std::string lengthWords(const std::string& length) const;  // "15 years", "10 to 30 months": in the table's unit
     // The schedule's balance by month and its principal and interest by year, or the table's payment by
     // length with one line per rate, in the loan colours.
     ChartRequest ChartOfGrid() const;

@@ -8,6 +8,7 @@
 #include "common/csv.h"
 #include "common/formats.h"
 #include "common/numbers.h"
+#include "common/user_text.h"
 #include "engine/chart_data.h"
 #include "loan_table/loan_sheet.h"
 
@@ -38,7 +39,7 @@ struct Term {
 
 std::string range(const std::string& low, const std::string& high)
 {
-    return low == high ? low : low + " to " + high;
+    return low == high ? low : composeText<"%1 to %2">(low, high);
 }
 
 std::vector<std::string> plainRange(const std::string& low, const std::string& high)
@@ -69,14 +70,16 @@ std::vector<Term> loanTerms(const LoanSheet& s)
     const double down = s.purchAmt - s.loanAmt;
     const std::string percent = s.percentDown() ? " (" + plainText(s.dwnPay) + "%)" : "";
     return {
-        {"Purchase", money(s.purchAmt), "Purchase", {cents(s.purchAmt)}},
-        {"Down payment", money(down) + percent, "Down payment", {cents(down)}},
-        {"Amount financed", money(s.loanAmt), "Amount financed", {cents(s.loanAmt)}},
-        {"Rate", range(formatNumber(rateLow, kFixed2Format) + "%", formatNumber(rateHigh, kFixed2Format) + "%"),
-         "Rate (%)", plainRange(plainText(rateLow, Locale::enUS()), plainText(rateHigh, Locale::enUS()))},
-        {"Length", range(plainText(lengthLow), plainText(lengthHigh)) + " " + unit, "Length (" + unit + ")",
+        {userText<"Purchase">(), money(s.purchAmt), "Purchase", {cents(s.purchAmt)}},
+        {userText<"Down payment">(), money(down) + percent, "Down payment", {cents(down)}},
+        {userText<"Amount financed">(), money(s.loanAmt), "Amount financed", {cents(s.loanAmt)}},
+        {userText<"Rate">(),
+         range(formatNumber(rateLow, kFixed2Format) + "%", formatNumber(rateHigh, kFixed2Format) + "%"), "Rate (%)",
+         plainRange(plainText(rateLow, Locale::enUS()), plainText(rateHigh, Locale::enUS()))},
+        {userText<"Length">(), s.lengthWords(range(plainText(lengthLow), plainText(lengthHigh))),
+         "Length (" + unit + ")",
          plainRange(plainText(lengthLow, Locale::enUS()), plainText(lengthHigh, Locale::enUS()))},
-        {"Monthly payment", range(money(paymentLow), money(paymentHigh)), "Monthly payment",
+        {userText<"Monthly payment">(), range(money(paymentLow), money(paymentHigh)), "Monthly payment",
          plainRange(cents(paymentLow), cents(paymentHigh))},
     };
 }
@@ -85,7 +88,7 @@ std::vector<Term> loanTerms(const LoanSheet& s)
 std::string titleWithTerms(const std::string& heading, const LoanSheet& s)
 {
     std::string title = heading;
-    for (const Term& t : loanTerms(s)) title += "\n" + t.name + ": " + t.shown;
+    for (const Term& t : loanTerms(s)) title += "\n" + composeText<"%1: %2">(t.name, t.shown);
     return title;
 }
 
@@ -112,7 +115,12 @@ bool LoanSheet::hasExportData() const
 
 std::string LoanSheet::lengthWords(double length) const
 {
-    return plainText(length) + (lenStep == 6 ? " months" : " years");
+    return lengthWords(plainText(length));
+}
+
+std::string LoanSheet::lengthWords(const std::string& length) const
+{
+    return lenStep == 6 ? composeText<"%1 months">(length) : composeText<"%1 years">(length);
 }
 
 std::string LoanSheet::CsvText() const
@@ -146,8 +154,9 @@ std::string LoanSheet::CsvText() const
 
 std::string LoanSheet::scheduleTitle() const
 {
-    return "Amortization Schedule: loan of " + money(loanAmt) + " at " + formatNumber(mnthRate * 1200, kFixed2Format) +
-           "% for " + lengthWords(lenStep == 6 ? termMonths : termMonths / 12) + ", payment " + money(selPayment);
+    return composeText<"Amortization Schedule: loan of %1 at %2% for %3, payment %4">(
+        money(loanAmt), formatNumber(mnthRate * 1200, kFixed2Format),
+        lengthWords(lenStep == 6 ? termMonths : termMonths / 12), money(selPayment));
 }
 
 TableDocument LoanSheet::PdfTable() const
@@ -155,7 +164,7 @@ TableDocument LoanSheet::PdfTable() const
     const Grid& g = grid("grdPayments");
     TableDocument doc;
     if (showingSchedule) {
-        doc.title = titleWithTerms("Amortization Schedule", *this);
+        doc.title = titleWithTerms(userText<"Amortization Schedule">(), *this);
         // What the rows alone do not tell (a balloon, an early end) follows the terms.
         if (const std::string note = scheduleNote(); !note.empty()) doc.title += "\n" + note;
         doc.rows.push_back({"Month", g.text(0, 1), g.text(0, 2), g.text(0, 3), g.text(0, 4)});
@@ -163,7 +172,7 @@ TableDocument LoanSheet::PdfTable() const
             doc.rows.push_back({g.text(k, 0), g.text(k, 1), g.text(k, 2), g.text(k, 3), g.text(k, 4)});
         return doc;
     }
-    doc.title = titleWithTerms("Loan Payment Table: monthly payments", *this);
+    doc.title = titleWithTerms(userText<"Loan Payment Table: monthly payments">(), *this);
     const int cols = std::min(pmtTable.lenCount(), g.cols() - 1);
     const int rows = std::min(pmtTable.rateCount(), g.rows() - 1);
     std::vector<std::string> header{"Rate"};
@@ -197,7 +206,8 @@ ChartRequest LoanSheet::ChartOfGrid() const
         request.charts.push_back(std::move(balance));
 
         Chart yearly;
-        yearly.title = "Principal and interest paid each year, and the interest paid in all - " + scheduleTitle();
+        yearly.title =
+            composeText<"Principal and interest paid each year, and the interest paid in all - %1">(scheduleTitle());
         yearly.x = {"Year of the loan", ""};
         yearly.y = {"Paid in the year", Locale::current().currencySymbol};
         yearly.right = {"Total interest", Locale::current().currencySymbol};
@@ -219,7 +229,7 @@ ChartRequest LoanSheet::ChartOfGrid() const
     request.name = "table";
     request.caption = "Loan Payment Table Chart";
     Chart chart;
-    chart.title = "Monthly payment on " + money(loanAmt) + " by loan length, one line per rate";
+    chart.title = composeText<"Monthly payment on %1 by loan length, one line per rate">(money(loanAmt));
     chart.x = {"Loan length", lenStep == 6 ? "months" : "years"};
     chart.y = {"Monthly payment", Locale::current().currencySymbol};
     chart.comparesLines = true;

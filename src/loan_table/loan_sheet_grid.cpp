@@ -5,6 +5,7 @@
 #include "common/formats.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
+#include "common/user_text.h"
 #include "engine/limits.h"
 #include "loan_table/loan_sheet.h"
 
@@ -46,7 +47,7 @@ std::string whole(int count)
 // The refusals that Show Payments' checks share with the table's own statuses.
 std::string amountTooLargeMessage()
 {
-    return "The purchase amount cannot exceed " + formatNumber(limits::kMaxMoney, kMoneyFormat) + ".";
+    return composeText<"The purchase amount cannot exceed %1.">(formatNumber(limits::kMaxMoney, kMoneyFormat));
 }
 constexpr const char* kLengthTooShortMessage = "The minimum length of loan must be one month or year.";
 constexpr const char* kLengthsReversedMessage =
@@ -63,24 +64,24 @@ std::string LoanSheet::statusMessage(TableStatus status)
         case TableStatus::LengthTooShort:
             return kLengthTooShortMessage;
         case TableStatus::LengthTooLong:
-            return "The maximum length of loan cannot exceed " + whole(limits::kMaxTableYears) + " years (" +
-                   whole(limits::kMaxTableMonths) + " months).";
+            return composeText<"The maximum length of loan cannot exceed %1 years (%2 months).">(
+                whole(limits::kMaxTableYears), whole(limits::kMaxTableMonths));
         case TableStatus::LengthsReversed:
             return kLengthsReversedMessage;
         case TableStatus::RatesReversed:
             return kRatesReversedMessage;
         case TableStatus::TooManyRates:
-            return "The table can show at most " + whole(limits::kMaxTableRateRows) + " interest rates.";
+            return composeText<"The table can show at most %1 interest rates.">(whole(limits::kMaxTableRateRows));
         case TableStatus::TooManyLengths:
-            return "The table can show at most " + whole(limits::kMaxTableYearColumns) + " year columns or " +
-                   whole(limits::kMaxTableMonthColumns) + " month columns.";
+            return composeText<"The table can show at most %1 year columns or %2 month columns.">(
+                whole(limits::kMaxTableYearColumns), whole(limits::kMaxTableMonthColumns));
         case TableStatus::TooManyMonths:
-            return "An amortization schedule can show at most " + whole(limits::kMaxScheduleRows) + " months.";
+            return composeText<"An amortization schedule can show at most %1 months.">(whole(limits::kMaxScheduleRows));
         case TableStatus::InvalidInput:
         case TableStatus::Ok:
             break;
     }
-    return "The table cannot be computed from these values.";
+    return userText<"The table cannot be computed from these values.">();
 }
 
 bool LoanSheet::checkInputs()
@@ -318,11 +319,13 @@ void LoanSheet::ShowAmort()
 std::string LoanSheet::scheduleNote() const
 {
     if (amortTable.endsInBalloon())
-        return "The last installment of " + money(amortTable.lastPayment()) +
-               " is a balloon payment: the level payment does not repay the loan within its term.";
+        return composeText<
+            "The last installment of %1 is a balloon payment: the level payment does not repay the loan "
+            "within its term.">(money(amortTable.lastPayment()));
     if (amortTable.endsEarly())
-        return "The loan is repaid with installment " + whole(amortTable.months()) +
-               ", before the end of its term; the last installment is " + money(amortTable.lastPayment()) + ".";
+        return composeText<
+            "The loan is repaid with installment %1, before the end of its term; the last installment is "
+            "%2.">(whole(amortTable.months()), money(amortTable.lastPayment()));
     return {};
 }
 

@@ -304,7 +304,8 @@ double Mervane::wholeMonths(double years)
 bool Mervane::refusedAsNoPayment()
 {
     if (std::round(m_calc.valPayment * 100) != 0) return true;
-    refuse("Payment too small - it would show as $0.00; increase the amount or shorten the duration");
+    refuse(composeText<"Payment too small - it would show as %1; increase the amount or shorten the duration">(
+        formatNumber(0.0, kCurrencyFormat)));
     return false;
 }
 

@@ -34,22 +34,24 @@ std::string refusalText(InvestStatus status, Subject subject)
         case InvestStatus::TooManyPeriods:
             switch (subject) {
                 case Subject::Growth:
-                    return "Duration too long - at most " + limit +
-                           " compounding periods can be computed (89 years compounded daily)";
+                    return composeText<
+                        "Duration too long - at most %1 compounding periods can be computed (89 years "
+                        "compounded daily)">(limit);
                 case Subject::Annuity:
-                    return "Duration too long - at most " + limit + " annuity payments can be computed";
+                    return composeText<"Duration too long - at most %1 annuity payments can be computed">(limit);
                 case Subject::SavedAnnuity:
-                    return "Annuity Duration too long - at most " + limit + " monthly payments can be computed";
+                    return composeText<"Annuity Duration too long - at most %1 monthly payments can be computed">(
+                        limit);
                 case Subject::Withdrawals:
-                    return "Duration too long - at most " + limit + " yearly payments can be computed";
+                    return composeText<"Duration too long - at most %1 yearly payments can be computed">(limit);
                 case Subject::Adjustment:
-                    return "Duration too long - at most " + limit + " years can be adjusted for inflation";
+                    return composeText<"Duration too long - at most %1 years can be adjusted for inflation">(limit);
             }
             break;
         case InvestStatus::TooFewPeriods:
             if (subject == Subject::SavedAnnuity)
-                return "Annuity Duration too short - the annuity must last at least one month";
-            return "Duration too short - the annuity must make at least one payment";
+                return userText<"Annuity Duration too short - the annuity must last at least one month">();
+            return userText<"Duration too short - the annuity must make at least one payment">();
         case InvestStatus::AmountTooLarge:
             return mervane_messages::amountTooLarge();
         case InvestStatus::ResultOutOfRange:
@@ -177,16 +179,16 @@ bool Mervane::GetAnnuityDuration()
     switch (r.outcome) {
         case AnnuityDurationOutcome::PaymentTooLarge:
             msgBox(
-                std::string("ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.") +
-                kLineBreak + "Please reduce the payment amount. [1 yr will be used]");
+                userText<"ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.">() +
+                kLineBreak + userText<"Please reduce the payment amount. [1 yr will be used]">());
             break;
         case AnnuityDurationOutcome::PaymentTooSmall:
             msgBox(
-                std::string("ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.") +
-                kLineBreak + "Please increase the payment amount. [75 yrs will be used]");
+                userText<"ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.">() +
+                kLineBreak + userText<"Please increase the payment amount. [75 yrs will be used]">());
             break;
         case AnnuityDurationOutcome::ShorterThan3Months:
-            msgBox("ERROR: Duration is less than 3 mos; decrease Annuity Payment.");
+            msgBox(userText<"ERROR: Duration is less than 3 mos; decrease Annuity Payment.">());
             break;
         case AnnuityDurationOutcome::Found:
             break;
@@ -268,7 +270,7 @@ void Mervane::btn_InfAdj_Click()
 
     ComboList& inflation = combo("comIntr_IA");
     if (inflation.listIndex() >= kHighInflationIndex) {
-        msgBox("WARNING: Infation rate seems a little high.");
+        msgBox(userText<"WARNING: Infation rate seems a little high.">());
     } else if (inflation.listIndex() < 0) {
         // The setting is a position in eighths of a percent; the list's default is that rate divided by 2.5.
         std::optional<std::int16_t> index = toInt16(m_startup.investAnnuityInt / kInflationFromAnnuityRate);

@@ -35,16 +35,16 @@ std::string Mervane::statusMessage(LoanStatus status)
 {
     switch (status) {
         case LoanStatus::PaymentTooLow:
-            return "Suggested payment not high enough for this loan amount";
+            return userText<"Suggested payment not high enough for this loan amount">();
         case LoanStatus::PaymentBelowZeroRate:
-            return "Suggested payment too low - even at 0% interest it does not repay this loan amount";
+            return userText<"Suggested payment too low - even at 0% interest it does not repay this loan amount">();
         case LoanStatus::ExceededHighInterest:
-            return "Exceeded High Interest of 25%";
+            return userText<"Exceeded High Interest of 25%">();
         case LoanStatus::TooFewPeriods:
-            return "Duration too short - the loan must last at least one installment";
+            return userText<"Duration too short - the loan must last at least one installment">();
         case LoanStatus::TooManyPeriods:
-            return "Duration too long - at most " + std::to_string(limits::kMaxPeriods) +
-                   " installments can be computed";
+            return composeText<"Duration too long - at most %1 installments can be computed">(
+                std::to_string(limits::kMaxPeriods));
         case LoanStatus::AmountTooLarge:
             return mervane_messages::amountTooLarge();
         case LoanStatus::ZeroRate:

@@ -4,6 +4,7 @@
 
 #include "app/messages.h"
 #include "common/formats.h"
+#include "common/user_text.h"
 #include "engine/limits.h"
 
 namespace tv::mervane_messages {
@@ -15,8 +16,8 @@ inline constexpr const char* kResultTooLarge = "Inappropriate Input - the result
 // "Amount too large - at most $1,000,000,000,000 can be computed".
 inline std::string amountTooLarge()
 {
-    return "Amount too large - at most " + withCurrency(formatNumber(limits::kMaxMoney, kWholeFormat)) +
-           " can be computed";
+    return composeText<"Amount too large - at most %1 can be computed">(
+        withCurrency(formatNumber(limits::kMaxMoney, kWholeFormat)));
 }
 
 }  // namespace tv::mervane_messages

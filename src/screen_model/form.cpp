@@ -1,5 +1,7 @@
 #include "screen_model/form.h"
 
+#include "common/user_text.h"
+
 #include <stdexcept>
 #include <string_view>
 
@@ -376,7 +378,7 @@ void showEventFault(Form& form, const std::exception& fault)
     std::string what = fault.what();
     if (!what.empty() && what.back() == '.') what.pop_back();
     const std::string& where = form.caption().empty() ? form.name() : form.caption();
-    form.msgBox("Something went wrong in " + where + ": " + what + ". Your inputs are as they were before.",
+    form.msgBox(composeText<"Something went wrong in %1: %2. Your inputs are as they were before.">(where, what),
                 MsgButtons::Ok, MsgIcon::Exclamation);
 }
 

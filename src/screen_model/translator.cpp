@@ -159,28 +159,65 @@ TextPattern patternOf(std::string_view text, const Locale& locale)
     return p;
 }
 
-std::string fillPattern(std::string_view pattern, const std::vector<std::string>& args)
+namespace {
+
+constexpr std::string_view kMessages = "Messages";
+
+// The pieces of `text` that fill `pattern`'s placeholders, when the text is the pattern filled; each piece is at
+// least one character, and a pattern that is placeholders alone matches nothing.
+bool matchPattern(std::string_view pattern, std::string_view text, std::vector<std::string>& args)
 {
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        // %1 … %99, as Qt numbers its placeholders.
-        if (pattern[i] == '%' && i + 1 < pattern.size() && isDigit(pattern[i + 1]) && pattern[i + 1] != '0') {
-            std::size_t n = static_cast<std::size_t>(pattern[i + 1] - '0');
-            std::size_t width = 1;
-            if (i + 2 < pattern.size() && isDigit(pattern[i + 2]) && n * 10 + (pattern[i + 2] - '0') <= args.size()) {
-                n = n * 10 + static_cast<std::size_t>(pattern[i + 2] - '0');
-                width = 2;
-            }
-            if (n <= args.size()) {
-                out += args[n - 1];
-                i += width;
-                continue;
-            }
+    if (pattern.empty()) return text.empty();
+    if (pattern[0] == '%' && pattern.size() > 1 && isDigit(pattern[1]) && pattern[1] != '0') {
+        const auto n = static_cast<std::size_t>(pattern[1] - '0');
+        const std::string_view rest = pattern.substr(2);
+        if (args.size() < n) args.resize(n);
+        if (rest.empty()) {
+            args[n - 1] = std::string(text);
+            return !text.empty() && text.find('\n') == std::string_view::npos;
         }
-        out += pattern[i];
+        const std::string_view next = rest.substr(0, rest.find('%'));
+        if (next.empty()) return false;
+        // Tries each place the following fixed text occurs, nearest first; a piece is one line at most.
+        const std::size_t lineEnd = text.find('\n');
+        for (std::size_t at = text.find(next, 1); at != std::string_view::npos && at <= lineEnd;
+             at = text.find(next, at + 1)) {
+            args[n - 1] = std::string(text.substr(0, at));
+            if (matchPattern(rest, text.substr(at), args)) return true;
+        }
+        return false;
     }
-    return out;
+    const std::size_t literal = std::min(pattern.find('%', 1), pattern.size());
+    if (text.substr(0, literal) != pattern.substr(0, literal)) return false;
+    return matchPattern(pattern.substr(literal), text.substr(literal), args);
 }
+
+// A marked pattern's translation with its pieces translated, the most specific pattern (longest fixed text) first.
+std::optional<std::string> translateComposed(const Translator& translator, std::string_view text)
+{
+    std::optional<std::string> best;
+    std::size_t bestFixed = 0;
+    for (const MarkedText& m : markedTexts()) {
+        if (!m.pattern) {
+            if (m.text == text)
+                if (std::optional<std::string> t = translator.find(kMessages, m.text)) return t;
+            continue;
+        }
+        std::vector<std::string> args;
+        if (!matchPattern(m.text, text, args)) continue;
+        const std::size_t fixed = m.text.size() - std::min(m.text.size(), 2 * args.size());
+        if (fixed == 0 || (best && fixed <= bestFixed)) continue;
+        // Marked texts and their pieces are the program's messages, wherever they are shown.
+        const std::optional<std::string> t = translator.find(kMessages, m.text);
+        if (!t) continue;
+        for (std::string& a : args) a = translate(translator, kMessages, a);
+        best = fillPattern(*t, args);
+        bestFixed = fixed;
+    }
+    return best;
+}
+
+}  // namespace
 
 std::string translate(const Translator& translator, std::string_view context, std::string_view text)
 {
@@ -189,8 +226,17 @@ std::string translate(const Translator& translator, std::string_view context, st
     if (!letters) return std::string(text);
     if (std::optional<std::string> t = translator.find(context, text)) return *t;
     TextPattern p = patternOf(text);
-    if (p.args.empty()) return std::string(text);
-    if (std::optional<std::string> t = translator.find(context, p.pattern)) return fillPattern(*t, p.args);
+    if (!p.args.empty())
+        if (std::optional<std::string> t = translator.find(context, p.pattern)) return fillPattern(*t, p.args);
+    if (std::optional<std::string> t = translateComposed(translator, text)) return *t;
+    // A message or title of several lines (a table's terms under its heading) is translated a line at a time.
+    if (const std::size_t br = text.find('\n'); br != std::string_view::npos && context == kMessages) {
+        // The line break is "\n", "\r\n" or the older "\n\r".
+        const std::size_t end = br > 0 && text[br - 1] == '\r' ? br - 1 : br;
+        const std::size_t next = br + 1 < text.size() && text[br + 1] == '\r' ? br + 2 : br + 1;
+        return translate(translator, context, text.substr(0, end)) + std::string(text.substr(end, next - end)) +
+               translate(translator, context, text.substr(next));
+    }
     return std::string(text);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/locale.h"
+#include "common/user_text.h"
 
 namespace tv {
 
@@ -29,15 +30,15 @@ struct TextPattern {
     std::vector<std::string> args;
 };
 TextPattern patternOf(std::string_view text, const Locale& locale = Locale::current());
-// Puts args into a pattern's %1 … %99; a placeholder without an arg stays as it is.
-std::string fillPattern(std::string_view pattern, const std::vector<std::string>& args);
 
 struct Chart;
 // A chart's title, axis titles and units, categories and series names in the user's language.
 void translateChart(const Translator& translator, std::string_view context, Chart& chart);
 
 // The text in the user's language: the translation of the text itself, else of its pattern with the numbers put
-// back, else the text. A text without letters (a number, an amount) is never looked up.
+// back, else of a marked pattern it was composed from (composeText, looked up among the messages) with each piece
+// translated in turn, else (a message of several lines) line by line, else the text. A text without letters is never
+// looked up.
 std::string translate(const Translator& translator, std::string_view context, std::string_view text);
 
 }  // namespace tv

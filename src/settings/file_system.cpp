@@ -1,5 +1,7 @@
 #include "settings/file_system.h"
 
+#include "common/user_text.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -49,7 +51,7 @@ std::string errorText(int error)
 
 std::string withError(const std::string& what, int error)
 {
-    return what + " (" + errorText(error) + ")";
+    return composeText<"%1 (%2)">(what, errorText(error));
 }
 
 // 1048576 -> "1,048,576".
@@ -63,11 +65,11 @@ std::string grouped(std::size_t n)
 // Why something other than a regular file is refused.
 std::string kindReason(mode_t mode)
 {
-    if (S_ISDIR(mode)) return "it is a folder, not a file";
-    if (S_ISFIFO(mode)) return "it is a named pipe, not a file";
-    if (S_ISSOCK(mode)) return "it is a socket, not a file";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a file";
-    return "it is not a regular file";
+    if (S_ISDIR(mode)) return userText<"it is a folder, not a file">();
+    if (S_ISFIFO(mode)) return userText<"it is a named pipe, not a file">();
+    if (S_ISSOCK(mode)) return userText<"it is a socket, not a file">();
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return userText<"it is a device, not a file">();
+    return userText<"it is not a regular file">();
 }
 
 // Closes a descriptor when it goes out of scope (a killed process's files are closed by the system too).
@@ -97,7 +99,7 @@ std::optional<std::string> resolveLinks(const std::string& path, std::string& wh
         struct stat st;
         if (::lstat(p.c_str(), &st) != 0) {
             if (errno == ENOENT) return p;  // no file yet (its folder may be missing too)
-            why = withError("it cannot be reached", errno);
+            why = withError(userText<"it cannot be reached">(), errno);
             return std::nullopt;
         }
         if (!S_ISLNK(st.st_mode)) {
@@ -106,19 +108,19 @@ std::optional<std::string> resolveLinks(const std::string& path, std::string& wh
             return std::nullopt;
         }
         if (st.st_uid != ::geteuid()) {
-            why = "it is a symbolic link that belongs to another user";
+            why = userText<"it is a symbolic link that belongs to another user">();
             return std::nullopt;
         }
         char to[PATH_MAX];
         ssize_t n = ::readlink(p.c_str(), to, sizeof to - 1);
         if (n < 0) {
-            why = withError("it cannot be reached", errno);
+            why = withError(userText<"it cannot be reached">(), errno);
             return std::nullopt;
         }
         std::string next(to, static_cast<std::size_t>(n));
         p = next.front() == '/' ? next : folderOf(p) + "/" + next;
     }
-    why = withError("it cannot be reached", ELOOP);
+    why = withError(userText<"it cannot be reached">(), ELOOP);
     return std::nullopt;
 }
 
@@ -128,14 +130,14 @@ std::string makeFolders(const std::string& folder)
 {
     struct stat st;
     if (folder.empty() || ::stat(folder.c_str(), &st) == 0) return {};
-    if (errno != ENOENT) return withError("its folder " + folder + " cannot be reached", errno);
+    if (errno != ENOENT) return withError(composeText<"its folder %1 cannot be reached">(folder), errno);
     std::string parent = folderOf(folder);
     if (parent != folder && parent != ".") {
         std::string why = makeFolders(parent);
         if (!why.empty()) return why;
     }
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        return withError("its folder " + folder + " cannot be created", errno);
+        return withError(composeText<"its folder %1 cannot be created">(folder), errno);
     return {};
 }
 
@@ -177,14 +179,14 @@ void removeLeftovers(const std::string& folder, const std::string& fileName)
 
 std::string tooLargeReason(std::size_t bytes)
 {
-    return "it is too large for a settings file (" + grouped(bytes) + " bytes; at most " +
-           grouped(kMaxSettingsFileBytes) + ")";
+    return composeText<"it is too large for a settings file (%1 bytes; at most %2)">(grouped(bytes),
+                                                                                     grouped(kMaxSettingsFileBytes));
 }
 
 std::string tooLargeToWriteReason(std::size_t bytes)
 {
-    return "the new text would be too large for a settings file (" + grouped(bytes) + " bytes; at most " +
-           grouped(kMaxSettingsFileBytes) + ")";
+    return composeText<"the new text would be too large for a settings file (%1 bytes; at most %2)">(
+        grouped(bytes), grouped(kMaxSettingsFileBytes));
 }
 
 std::string absolutePath(const std::string& path)
@@ -209,7 +211,7 @@ SaveResult FileSystem::update(const std::string& path, const Edit& edit)
     if (old.status == FileRead::Status::Refused) return SaveResult::refused(old.reason);
     std::string text = edit(old.status == FileRead::Status::Read ? std::optional(old.bytes) : std::nullopt);
     if (text.size() > kMaxSettingsFileBytes) return SaveResult::refused(tooLargeToWriteReason(text.size()));
-    if (!replace(path, text)) return SaveResult::refused("it could not be written");
+    if (!replace(path, text)) return SaveResult::refused(userText<"it could not be written">());
     return SaveResult::saved();
 }
 
@@ -232,7 +234,7 @@ FileRead DiskFileSystem::loadWithSteps(const std::string& path, Found& found)
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT) return FileRead::missing();
-        return FileRead::refused(withError("it cannot be read", errno));
+        return FileRead::refused(withError(userText<"it cannot be read">(), errno));
     }
     if (!S_ISREG(st.st_mode)) return FileRead::refused(kindReason(st.st_mode));
     if (static_cast<std::size_t>(st.st_size) > kMaxSettingsFileBytes)
@@ -241,9 +243,9 @@ FileRead DiskFileSystem::loadWithSteps(const std::string& path, Found& found)
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.fd < 0) {
         if (errno == ENOENT) return FileRead::missing();
-        return FileRead::refused(withError("it cannot be read", errno));
+        return FileRead::refused(withError(userText<"it cannot be read">(), errno));
     }
-    if (::fstat(file.fd, &st) != 0) return FileRead::refused(withError("it cannot be read", errno));
+    if (::fstat(file.fd, &st) != 0) return FileRead::refused(withError(userText<"it cannot be read">(), errno));
     if (!S_ISREG(st.st_mode)) return FileRead::refused(kindReason(st.st_mode));
 
     std::string bytes;
@@ -253,7 +255,7 @@ FileRead DiskFileSystem::loadWithSteps(const std::string& path, Found& found)
         Outcome o = beforeStep(Step::Read, want);
         if (o == Outcome::Stop) {
             found.stopped = true;
-            return FileRead::refused("the save was stopped");
+            return FileRead::refused(userText<"the save was stopped">());
         }
         want = std::min(want, sizeof buffer);
         ssize_t n = -1;
@@ -263,8 +265,9 @@ FileRead DiskFileSystem::loadWithSteps(const std::string& path, Found& found)
             n = ::read(file.fd, buffer, want);
         if (n < 0 && errno == EINTR && o == Outcome::Run) continue;
         if (n < 0) {
-            if (bytes.empty()) return FileRead::refused(withError("it cannot be read", errno));
-            return FileRead::refused(withError("reading it failed after " + grouped(bytes.size()) + " bytes", errno));
+            if (bytes.empty()) return FileRead::refused(withError(userText<"it cannot be read">(), errno));
+            return FileRead::refused(
+                withError(composeText<"reading it failed after %1 bytes">(grouped(bytes.size())), errno));
         }
         if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
@@ -301,7 +304,7 @@ bool DiskFileSystem::replace(const std::string& path, const std::string& content
 SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
 {
     using R = SaveResult;
-    const R stopped = R::refused("the save was stopped");  // the process is dead: nobody sees this
+    const R stopped = R::refused(userText<"the save was stopped">());  // the process is dead: nobody sees this
     std::string why;
     std::optional<std::string> resolved = resolveLinks(path, why);
     if (!resolved) return R::refused(why);
@@ -315,18 +318,19 @@ SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
     const std::string lockName = lockPath(target);
     Descriptor lock(::open(lockName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
     const int openError = errno;
-    const std::string notRegular = "the lock file " + absolutePath(lockName) + " is not a regular file";
+    const std::string notRegular = composeText<"the lock file %1 is not a regular file">(absolutePath(lockName));
     if (lock.fd < 0 && openError == ELOOP) return R::refused(notRegular);
     if (lock.fd < 0)
-        return R::refused(withError("the lock file " + absolutePath(lockName) + " cannot be opened", openError));
+        return R::refused(
+            withError(composeText<"the lock file %1 cannot be opened">(absolutePath(lockName)), openError));
     struct stat lockSt;
     if (::fstat(lock.fd, &lockSt) != 0 || !S_ISREG(lockSt.st_mode)) return R::refused(notRegular);
     std::size_t none = 0;
     Outcome o = beforeStep(Step::Lock, none);
     if (o == Outcome::Stop) return stopped;
-    if (o == Outcome::Fail) return R::refused(withError("it cannot be locked", failureError(Step::Lock)));
+    if (o == Outcome::Fail) return R::refused(withError(userText<"it cannot be locked">(), failureError(Step::Lock)));
     while (::flock(lock.fd, LOCK_EX) != 0)
-        if (errno != EINTR) return R::refused(withError("it cannot be locked", errno));
+        if (errno != EINTR) return R::refused(withError(userText<"it cannot be locked">(), errno));
 
     // Read, change and replace under the lock, so a save by another copy of the program comes wholly before
     // or wholly after this one.
@@ -335,7 +339,7 @@ SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
     if (found.stopped) return stopped;
     if (old.status == FileRead::Status::Refused) return R::refused(old.reason);
     const bool had = old.status == FileRead::Status::Read;
-    if (had && !writable(target, found.st)) return R::refused("it is read-only");
+    if (had && !writable(target, found.st)) return R::refused(userText<"it is read-only">());
     const std::string content = edit(had ? std::optional(std::move(old.bytes)) : std::nullopt);
     if (content.size() > kMaxSettingsFileBytes) return R::refused(tooLargeToWriteReason(content.size()));
     removeLeftovers(folder, fileNameOf(target));
@@ -354,7 +358,7 @@ SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
             if (fd < 0 && errno != EEXIST) break;
         }
     }
-    if (fd < 0) return R::refused(withError("a temporary file cannot be created beside it", errno));
+    if (fd < 0) return R::refused(withError(userText<"a temporary file cannot be created beside it">(), errno));
     Descriptor file(fd);
     auto failed = [&tmp](const std::string& what, int error) {
         ::unlink(tmp.c_str());
@@ -362,10 +366,11 @@ SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
     };
     // The new file keeps the old one's permissions and, where the system allows, its owner.
     if (had) {
-        if (::fchmod(fd, found.st.st_mode & 07777) != 0) return failed("its permissions cannot be kept", errno);
+        if (::fchmod(fd, found.st.st_mode & 07777) != 0)
+            return failed(userText<"its permissions cannot be kept">(), errno);
         if ((found.st.st_uid != ::geteuid() || found.st.st_gid != ::getegid()) &&
             ::fchown(fd, found.st.st_uid, found.st.st_gid) != 0 && errno != EPERM)
-            return failed("its owner cannot be kept", errno);
+            return failed(userText<"its owner cannot be kept">(), errno);
     }
 
     const char* p = content.data();
@@ -375,28 +380,29 @@ SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
         o = beforeStep(Step::Write, bytes);
         if (o == Outcome::Stop) return stopped;
         bytes = std::min(bytes, left);
-        if (o == Outcome::Fail) return failed("writing failed", failureError(Step::Write));
+        if (o == Outcome::Fail) return failed(userText<"writing failed">(), failureError(Step::Write));
         ssize_t w = ::write(fd, p, bytes);
         if (w < 0 && errno == EINTR) continue;
-        if (w < 0) return failed("writing failed", errno);
-        if (w == 0) return failed("writing failed", ENOSPC);
+        if (w < 0) return failed(userText<"writing failed">(), errno);
+        if (w == 0) return failed(userText<"writing failed">(), ENOSPC);
         p += w;
         left -= static_cast<std::size_t>(w);
     }
     o = beforeStep(Step::Sync, none);
     if (o == Outcome::Stop) return stopped;
-    if (o == Outcome::Fail) return failed("flushing it to the disk failed", failureError(Step::Sync));
-    if (::fsync(fd) != 0) return failed("flushing it to the disk failed", errno);
+    if (o == Outcome::Fail) return failed(userText<"flushing it to the disk failed">(), failureError(Step::Sync));
+    if (::fsync(fd) != 0) return failed(userText<"flushing it to the disk failed">(), errno);
     o = beforeStep(Step::Close, none);
     if (o == Outcome::Stop) return stopped;
     file.fd = -1;
-    if (::close(fd) != 0) return failed("closing the new file failed", errno);
-    if (o == Outcome::Fail) return failed("closing the new file failed", failureError(Step::Close));
+    if (::close(fd) != 0) return failed(userText<"closing the new file failed">(), errno);
+    if (o == Outcome::Fail) return failed(userText<"closing the new file failed">(), failureError(Step::Close));
     o = beforeStep(Step::Rename, none);
     if (o == Outcome::Stop) return stopped;
-    if (o == Outcome::Fail) return failed("the new file cannot take the old one's place", failureError(Step::Rename));
+    if (o == Outcome::Fail)
+        return failed(userText<"the new file cannot take the old one's place">(), failureError(Step::Rename));
     if (std::rename(tmp.c_str(), target.c_str()) != 0)
-        return failed("the new file cannot take the old one's place", errno);
+        return failed(userText<"the new file cannot take the old one's place">(), errno);
 
     // The rename reaches the disk with the folder. If this flush fails, the new file stands for every
     // reader; only a power cut before the system writes the folder could bring back the old one, whole.

@@ -91,5 +91,41 @@ TEST(Translate, ATextItsPatternOrItself)
     EXPECT_EQ(fillPattern("erst %2, dann %1, %3", {"a", "b"}), "erst b, dann a, %3");
 }
 
+// A message made of marked pieces is translated piece by piece, wherever it is shown; a title of several lines line
+// by line; what no piece explains stays as it is.
+TEST(Translate, ComposedTextsPieceByPiece)
+{
+    MapTranslator t;
+    for (auto [en, de] :
+         {std::pair{"Saving failed - %1: %2. Nothing changed.", "Speichern fehlgeschlagen - %1: %2. Nichts geändert."},
+          {"it is read-only", "sie ist schreibgeschützt"},
+          {"its folder %1 cannot be made", "ihr Ordner %1 lässt sich nicht anlegen"},
+          {"%1 (%2)", "%1 (%2)"},
+          {"Terms", "Bedingungen"},
+          {"%1: %2", "%1: %2"},
+          {"Length", "Laufzeit"},
+          {"%1 years", "%1 Jahre"}})
+        t.texts[{"Messages", en}] = de;
+    const std::string readOnly = composeText<"Saving failed - %1: %2. Nothing changed.">("/home/ann/Tarvolin.ini",
+                                                                                         userText<"it is read-only">());
+    const std::string folder = composeText<"Saving failed - %1: %2. Nothing changed.">(
+        "/srv/a.ini", composeText<"%1 (%2)">(composeText<"its folder %1 cannot be made">("/srv"), "Permission denied"));
+    const std::string title = userText<"Terms">() + "\n\r" +
+                              composeText<"%1: %2">(userText<"Length">(), composeText<"%1 years">("10 to 30")) +
+                              "\nRate: 6%";
+    const std::pair<std::string, std::string> cases[] = {
+        {readOnly, "Speichern fehlgeschlagen - /home/ann/Tarvolin.ini: sie ist schreibgeschützt. Nichts geändert."},
+        {folder,
+         "Speichern fehlgeschlagen - /srv/a.ini: ihr Ordner /srv lässt sich nicht anlegen (Permission denied). "
+         "Nichts geändert."},
+        {title, "Bedingungen\n\rLaufzeit: 10 to 30 Jahre\nRate: 6%"},
+        {"Saving failed - a\nb. Nothing changed.", "Saving failed - a\nb. Nothing changed."},
+    };
+    for (const auto& [text, german] : cases) EXPECT_EQ(translate(t, "Messages", text), german) << text;
+    // Marked texts are found from a form's context too, and only lines of messages are split.
+    EXPECT_EQ(translate(t, "LoanSheet", "it is read-only"), "sie ist schreibgeschützt");
+    EXPECT_EQ(translate(t, "LoanSheet", "Terms\nLength"), "Terms\nLength");
+}
+
 }  // namespace
 }  // namespace tv

@@ -2,6 +2,7 @@
 // built (their declared captions, menus, tool-tips and lists), every replay script of the folders is run, and (with
 // the tests built) the monkey's 300 seeded walks, all with a translator that writes down what it is asked for; a text
 // holding numbers, amounts or dates is written as its pattern ("Saves %1 installments and %2 interest; paid off %3").
+// Every text the code marks (userText, composeText) is listed too, among the messages, reached or not.
 // Prints "context<TAB>text" lines, sorted, once each, with tabs, newlines and backslashes written as \t, \n and \\.
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include "app/program.h"
+#include "common/user_text.h"
 #include "qt_locale/desktop_texts.h"
 #ifdef TARVOLIN_TEXTS_MONKEY
 #include "monkey.h"
@@ -45,10 +47,15 @@ public:
         if (text == lastPattern) return std::nullopt;
         const tv::TextPattern p = tv::patternOf(text);
         lastPattern = p.args.empty() ? std::string() : p.pattern;
+        // A text the code marks is listed as it is (among the messages).
+        for (const tv::MarkedText& m : tv::markedTexts())
+            if (!m.pattern && m.text == text) return std::nullopt;
         // A history line is made of translated pieces (written down on their own) when it is recorded.
         if (context == "History" && text.find(" \u2014 ") != std::string_view::npos) return std::nullopt;
         if (walking && (context == "Compare" || text.find_first_of("\"'\n") != std::string_view::npos))
             return std::nullopt;
+        // A message or title of several lines is translated a line at a time (each line is written down).
+        if (!building && context == "Messages" && text.find('\n') != std::string_view::npos) return std::nullopt;
         const bool exact = p.args.empty() || building || isPattern(text);
         texts.insert({std::string(context), exact ? std::string(text) : p.pattern});
         return std::nullopt;
@@ -114,6 +121,8 @@ int main(int argc, char** argv)
         tv::Program program(platform, recorder);
         recorder->building = false;
         for (const char* text : tv::kDesktopTexts) recorder->texts.insert({tv::kDesktopContext, text});
+        // The texts the code marks where it makes them, whether or not a script or walk shows them.
+        for (const tv::MarkedText& m : tv::markedTexts()) recorder->texts.insert({"Messages", std::string(m.text)});
         program.Main();
     }
     for (int i = 1; i < argc; ++i) {
