@@ -354,10 +354,6 @@
         <translation>Kreditbetrag</translation>
     </message>
     <message>
-        <source>Loan balance over time</source>
-        <translation>Restschuld im Zeitverlauf</translation>
-    </message>
-    <message>
         <source>Paid off after</source>
         <translation>Abbezahlt nach</translation>
     </message>
@@ -420,14 +416,6 @@
     <message>
         <source>★ %1 yrs (−%2 yrs)</source>
         <translation>★ %1 J. (−%2 J.)</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation>★ kennzeichnet das beste Ergebnis einer Zeile (am wenigsten gezahlt oder am frühesten, das größte Kapital). (+…) und (−…) sind Abweichungen von Berechnung %1; — kennzeichnet einen Wert, den eine Berechnung nicht hat.</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
-        <translation>★ kennzeichnet das beste Ergebnis einer Zeile (am wenigsten gezahlt oder am frühesten, das größte Kapital). (+…) und (−…) sind Abweichungen von Berechnung 1; — kennzeichnet einen Wert, den eine Berechnung nicht hat.</translation>
     </message>
 </context>
 <context>
@@ -2004,6 +1992,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Hintergrund und Text haben dieselbe Farbe</translation>
     </message>
     <message>
+        <source>Balance and fund over time</source>
+        <translation>Restschuld und Kapital im Zeitverlauf</translation>
+    </message>
+    <message>
         <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
         <translation>Laufzeit Vermögensaufbau „%1“ wird als %2 wieder eingelesen</translation>
     </message>
@@ -2140,6 +2132,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Kapitalstand</translation>
     </message>
     <message>
+        <source>Fund over time</source>
+        <translation>Kapital im Zeitverlauf</translation>
+    </message>
+    <message>
         <source>Growth</source>
         <translation>Wertzuwachs</translation>
     </message>
@@ -2224,6 +2220,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Ratentabelle: Monatsraten</translation>
     </message>
     <message>
+        <source>Loan balance over time</source>
+        <translation>Restschuld im Zeitverlauf</translation>
+    </message>
+    <message>
         <source>Loan length</source>
         <translation>Laufzeit</translation>
     </message>
@@ -2250,6 +2250,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
         <translation>Der maximale Zinssatz muss größer oder gleich dem minimalen Zinssatz sein.</translation>
+    </message>
+    <message>
+        <source>Maximum interest rate must be greater than the minimum interest rate.</source>
+        <translation>Der maximale Zinssatz muss größer als der minimale Zinssatz sein.</translation>
     </message>
     <message>
         <source>Maximum length of loan must be greater than the minimum length of loan.</source>
@@ -2294,6 +2298,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
         <translation>Keine Sondertilgung geleistet - keine Ersparnis; abbezahlt am %1</translation>
+    </message>
+    <message>
+        <source>No balance or fund to chart</source>
+        <translation>Keine Restschuld und kein Kapital darzustellen</translation>
     </message>
     <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
@@ -2692,24 +2700,8 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Jahre</translation>
     </message>
     <message>
-        <source>★ %1 mos (−%2 yrs %3 mos)</source>
-        <translation>★ %1 Mon. (−%2 J. %3 Mon.)</translation>
-    </message>
-    <message>
-        <source>★ %1 yr (−%2 yrs %3 mos)</source>
-        <translation>★ %1 J. (−%2 J. %3 Mon.)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 mos)</source>
-        <translation>★ %1 J. %2 Mon. (−%3 Mon.)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>★ %1 J. %2 Mon. (−%3 J. %4 Mon.)</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation>★ kennzeichnet das beste Ergebnis einer Zeile (am wenigsten gezahlt oder am frühesten, das größte Kapital). (+…) und (−…) sind Abweichungen von Berechnung %1; — kennzeichnet einen Wert, den eine Berechnung nicht hat.</translation>
+        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
+        <translation>★ kennzeichnet das beste Ergebnis einer Zeile (am wenigsten gezahlt oder am frühesten, das größte Kapital). (+…) und (−…) sind Abweichungen von Berechnung 1; — kennzeichnet einen Wert, den eine Berechnung nicht hat.</translation>
     </message>
 </context>
 <context>

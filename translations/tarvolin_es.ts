@@ -354,10 +354,6 @@
         <translation>Capital</translation>
     </message>
     <message>
-        <source>Loan balance over time</source>
-        <translation>Saldo del préstamo en el tiempo</translation>
-    </message>
-    <message>
         <source>Paid off after</source>
         <translation>Liquidado en</translation>
     </message>
@@ -420,14 +416,6 @@
     <message>
         <source>★ %1 yrs (−%2 yrs)</source>
         <translation>★ %1 años (−%2 años)</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation>★ indica el mejor resultado de cada fila (lo menos pagado o lo más pronto, el mayor fondo). (+…) y (−…) son diferencias respecto al cálculo %1; — indica un valor que un cálculo no tiene.</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
-        <translation>★ indica el mejor resultado de cada fila (lo menos pagado o lo más pronto, el mayor fondo). (+…) y (−…) son diferencias respecto al cálculo 1; — indica un valor que un cálculo no tiene.</translation>
     </message>
 </context>
 <context>
@@ -2004,6 +1992,10 @@ Save the same text as a PDF file instead?</source>
         <translation>El fondo y el texto tienen el mismo color</translation>
     </message>
     <message>
+        <source>Balance and fund over time</source>
+        <translation>Saldo y fondo en el tiempo</translation>
+    </message>
+    <message>
         <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
         <translation>El plazo del fondo «%1» se leerá como %2</translation>
     </message>
@@ -2140,6 +2132,10 @@ Save the same text as a PDF file instead?</source>
         <translation>Saldo del fondo</translation>
     </message>
     <message>
+        <source>Fund over time</source>
+        <translation>Fondo en el tiempo</translation>
+    </message>
+    <message>
         <source>Growth</source>
         <translation>Crecimiento</translation>
     </message>
@@ -2224,6 +2220,10 @@ Save the same text as a PDF file instead?</source>
         <translation>Tabla de cuotas: cuotas mensuales</translation>
     </message>
     <message>
+        <source>Loan balance over time</source>
+        <translation>Saldo del préstamo en el tiempo</translation>
+    </message>
+    <message>
         <source>Loan length</source>
         <translation>Plazo del préstamo</translation>
     </message>
@@ -2250,6 +2250,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
         <translation>El tipo de interés máximo debe ser mayor o igual que el tipo de interés mínimo.</translation>
+    </message>
+    <message>
+        <source>Maximum interest rate must be greater than the minimum interest rate.</source>
+        <translation>El tipo de interés máximo debe ser mayor que el mínimo.</translation>
     </message>
     <message>
         <source>Maximum length of loan must be greater than the minimum length of loan.</source>
@@ -2294,6 +2298,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
         <translation>No se ha hecho ningún pago extra: no hay ahorro; liquidado el %1</translation>
+    </message>
+    <message>
+        <source>No balance or fund to chart</source>
+        <translation>No hay saldo ni fondo que representar</translation>
     </message>
     <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
@@ -2692,24 +2700,8 @@ Save the same text as a PDF file instead?</source>
         <translation>años</translation>
     </message>
     <message>
-        <source>★ %1 mos (−%2 yrs %3 mos)</source>
-        <translation>★ %1 meses (−%2 años %3 meses)</translation>
-    </message>
-    <message>
-        <source>★ %1 yr (−%2 yrs %3 mos)</source>
-        <translation>★ %1 año (−%2 años %3 meses)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 mos)</source>
-        <translation>★ %1 años %2 meses (−%3 meses)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>★ %1 años %2 meses (−%3 años %4 meses)</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation>★ indica el mejor resultado de cada fila (lo menos pagado o lo más pronto, el mayor fondo). (+…) y (−…) son diferencias respecto al cálculo %1; — indica un valor que un cálculo no tiene.</translation>
+        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
+        <translation>★ indica el mejor resultado de cada fila (lo menos pagado o lo más pronto, el mayor fondo). (+…) y (−…) son diferencias respecto al cálculo 1; — indica un valor que un cálculo no tiene.</translation>
     </message>
 </context>
 <context>

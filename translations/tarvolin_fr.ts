@@ -354,10 +354,6 @@
         <translation>Montant du prêt</translation>
     </message>
     <message>
-        <source>Loan balance over time</source>
-        <translation>Solde du prêt dans le temps</translation>
-    </message>
-    <message>
         <source>Paid off after</source>
         <translation>Remboursé après</translation>
     </message>
@@ -420,14 +416,6 @@
     <message>
         <source>★ %1 yrs (−%2 yrs)</source>
         <translation>★ %1 ans (−%2 ans)</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation>★ marque le meilleur résultat d'une ligne (le moins payé ou le plus tôt, le fonds le plus élevé). (+…) et (−…) sont les écarts par rapport au calcul %1 ; — marque une valeur qu'un calcul n'a pas.</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
-        <translation>★ marque le meilleur résultat d'une ligne (le moins payé ou le plus tôt, le fonds le plus élevé). (+…) et (−…) sont les écarts par rapport au calcul 1 ; — marque une valeur qu'un calcul n'a pas.</translation>
     </message>
 </context>
 <context>
@@ -2004,6 +1992,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Le fond et le texte sont de la même couleur</translation>
     </message>
     <message>
+        <source>Balance and fund over time</source>
+        <translation>Solde et fonds dans le temps</translation>
+    </message>
+    <message>
         <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
         <translation>La durée du placement « %1 » sera relue comme %2</translation>
     </message>
@@ -2140,6 +2132,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Solde du fonds</translation>
     </message>
     <message>
+        <source>Fund over time</source>
+        <translation>Fonds dans le temps</translation>
+    </message>
+    <message>
         <source>Growth</source>
         <translation>Croissance</translation>
     </message>
@@ -2224,6 +2220,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Tableau des mensualités</translation>
     </message>
     <message>
+        <source>Loan balance over time</source>
+        <translation>Solde du prêt dans le temps</translation>
+    </message>
+    <message>
         <source>Loan length</source>
         <translation>Durée du prêt</translation>
     </message>
@@ -2250,6 +2250,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Maximum interest rate must be greater than or equal to the minimum interest rate.</source>
         <translation>Le taux d'intérêt maximal doit être supérieur ou égal au taux d'intérêt minimal.</translation>
+    </message>
+    <message>
+        <source>Maximum interest rate must be greater than the minimum interest rate.</source>
+        <translation>Le taux d'intérêt maximal doit être supérieur au taux minimal.</translation>
     </message>
     <message>
         <source>Maximum length of loan must be greater than the minimum length of loan.</source>
@@ -2294,6 +2298,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
         <translation>Aucun versement suppl. effectué - aucune économie ; remboursé le %1</translation>
+    </message>
+    <message>
+        <source>No balance or fund to chart</source>
+        <translation>Aucun solde ni fonds à représenter</translation>
     </message>
     <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
@@ -2692,24 +2700,8 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>ans</translation>
     </message>
     <message>
-        <source>★ %1 mos (−%2 yrs %3 mos)</source>
-        <translation>★ %1 mois (−%2 ans %3 mois)</translation>
-    </message>
-    <message>
-        <source>★ %1 yr (−%2 yrs %3 mos)</source>
-        <translation>★ %1 an (−%2 ans %3 mois)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 mos)</source>
-        <translation>★ %1 ans %2 mois (−%3 mois)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>★ %1 ans %2 mois (−%3 ans %4 mois)</translation>
-    </message>
-    <message>
-        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation %1; — marks a value a calculation does not have.</source>
-        <translation>★ marque le meilleur résultat d'une ligne (le moins payé ou le plus tôt, le fonds le plus élevé). (+…) et (−…) sont les écarts par rapport au calcul %1 ; — marque une valeur qu'un calcul n'a pas.</translation>
+        <source>★ marks the best result of a row (the least paid or the soonest, the largest fund). (+…) and (−…) are differences from calculation 1; — marks a value a calculation does not have.</source>
+        <translation>★ marque le meilleur résultat d'une ligne (le moins payé ou le plus tôt, le fonds le plus élevé). (+…) et (−…) sont les écarts par rapport au calcul 1 ; — marque une valeur qu'un calcul n'a pas.</translation>
     </message>
 </context>
 <context>

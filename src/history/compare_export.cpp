@@ -92,10 +92,10 @@ Chart CompareForm::CurveChart() const
         (e.curveTitle == "Fund" ? fund : balance) = true;
         chart.series.push_back(std::move(line));
     }
-    chart.title = chart.series.empty() ? "No balance or fund to chart"
-                  : !fund              ? "Loan balance over time"
-                  : !balance           ? "Fund over time"
-                                       : "Balance and fund over time";
+    chart.title = chart.series.empty() ? userText<"No balance or fund to chart">()
+                  : !fund              ? userText<"Loan balance over time">()
+                  : !balance           ? userText<"Fund over time">()
+                                       : userText<"Balance and fund over time">();
     chart.x = {"Time", "years"};
     // Short enough to stand beside the axis in full.
     chart.y = !fund      ? ChartAxis{"Balance", Locale::current().currencySymbol}

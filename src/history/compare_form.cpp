@@ -7,6 +7,7 @@
 #include "app/links.h"
 #include "app/program.h"
 #include "common/formats.h"
+#include "common/user_text.h"
 #include "history/history_summary.h"
 
 namespace tv {
@@ -20,10 +21,13 @@ constexpr int kMinColWidth = 1800;
 constexpr int kHeadingHeight = 720;  // the calculation on up to two lines, then its time
 constexpr std::size_t kCaptionChars = 26;
 
-constexpr const char* kNote =
-    "\u2605 marks the best result of a row (the least paid or the soonest, the largest fund). "
-    "(+\u2026) and (\u2212\u2026) are differences from calculation 1; \u2014 marks a value a calculation does not "
-    "have.";
+std::string note()
+{
+    return userText<
+        "\u2605 marks the best result of a row (the least paid or the soonest, the largest fund). (+\u2026) "
+        "and (\u2212\u2026) are differences from calculation 1; \u2014 marks a value a calculation does not "
+        "have.">();
+}
 
 // Characters of a UTF-8 text, and its first `count` characters.
 std::size_t characters(const std::string& text)
@@ -128,8 +132,8 @@ CompareForm::CompareForm(Program& program) : DeclaredForm(program.app(), "Compar
     button("cmdClose").setCancel(true);
     Grid& g = grid("grdCompare");
     g.setFixed(1, 1);
-    g.setToolTip(kNote);
-    label("lblNote").setCaption(kNote);
+    g.setToolTip(note());
+    label("lblNote").setCaption(note());
     chartView("chtCompare").setToolTip("Balance or fund of each calculation by year");
     bindHandlers();
 }

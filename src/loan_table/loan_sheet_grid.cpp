@@ -49,10 +49,18 @@ std::string amountTooLargeMessage()
 {
     return composeText<"The purchase amount cannot exceed %1.">(formatNumber(limits::kMaxMoney, kMoneyFormat));
 }
-constexpr const char* kLengthTooShortMessage = "The minimum length of loan must be one month or year.";
-constexpr const char* kLengthsReversedMessage =
-    "Maximum length of loan must be greater than the minimum length of loan.";
-constexpr const char* kRatesReversedMessage = "Maximum interest rate must be greater than the minimum interest rate.";
+std::string lengthTooShortMessage()
+{
+    return userText<"The minimum length of loan must be one month or year.">();
+}
+std::string lengthsReversedMessage()
+{
+    return userText<"Maximum length of loan must be greater than the minimum length of loan.">();
+}
+std::string ratesReversedMessage()
+{
+    return userText<"Maximum interest rate must be greater than the minimum interest rate.">();
+}
 
 }  // namespace
 
@@ -62,14 +70,14 @@ std::string LoanSheet::statusMessage(TableStatus status)
         case TableStatus::AmountTooLarge:
             return amountTooLargeMessage();
         case TableStatus::LengthTooShort:
-            return kLengthTooShortMessage;
+            return lengthTooShortMessage();
         case TableStatus::LengthTooLong:
             return composeText<"The maximum length of loan cannot exceed %1 years (%2 months).">(
                 whole(limits::kMaxTableYears), whole(limits::kMaxTableMonths));
         case TableStatus::LengthsReversed:
-            return kLengthsReversedMessage;
+            return lengthsReversedMessage();
         case TableStatus::RatesReversed:
-            return kRatesReversedMessage;
+            return ratesReversedMessage();
         case TableStatus::TooManyRates:
             return composeText<"The table can show at most %1 interest rates.">(whole(limits::kMaxTableRateRows));
         case TableStatus::TooManyLengths:
@@ -110,15 +118,15 @@ bool LoanSheet::checkInputs()
     if (!inMonths() && lenMax > limits::kMaxTableYears)
         return refuse("The maximum length of loan cannot exceed " + whole(limits::kMaxTableYears) + " years.", maxLen,
                       &maxLen);
-    if (lenMax < lenMin) return refuse(kLengthsReversedMessage, maxLen, &maxLen);
+    if (lenMax < lenMin) return refuse(lengthsReversedMessage(), maxLen, &maxLen);
     if (minLen.text().empty() || lenMin < 1) {
-        error(kLengthTooShortMessage);
+        error(lengthTooShortMessage());
         minLen.setText("1");
         lenMin = 1;
     }
 
     ComboList& maxRate = combo("comIntrMax");
-    if (intrMax < intrMin) return refuse(kRatesReversedMessage, maxRate, nullptr);
+    if (intrMax < intrMin) return refuse(ratesReversedMessage(), maxRate, nullptr);
     if (intrMax < 0.5) return refuse("You must specify a maximum interest rate greater than zero.", maxRate, nullptr);
     return true;
 }

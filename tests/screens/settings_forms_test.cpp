@@ -1,7 +1,9 @@
 // The settings editor (IniFile) and the colour-scheme screen (ColorFm), driven as a user drives them.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/color_form.h"
@@ -16,24 +18,6 @@ namespace tv::test {
 namespace {
 
 constexpr const char* kIni = "Tarvolin.ini";
-
-// What the editor writes when nothing in it was changed and the file was missing: the values the program
-// starts with, so the next start is the same.
-const char* const kEditorDefaultsText =
-    "[TarvolinDefaults]\r\n"
-    "LoanAmount=100000\r\n"
-    "LoanInterest=64\r\n"
-    "LoanDuration=15\r\n"
-    "InvestBFamt1x=100000\r\n"
-    "InvestBFamtMo=1000\r\n"
-    "InvestBFamtYr=10000\r\n"
-    "InvestBFduration=10\r\n"
-    "InvestBFInt=80\r\n"
-    "InvestAnnuityAmt=30000\r\n"
-    "InvestAnnuityDuration=25\r\n"
-    "InvestAnnuityInt=60\r\n"
-    "MenuStart=1\r\n"
-    "DurationType=2\r\n";
 
 // A file layer that reads the disk but can be told to refuse every save, as a full disk does.
 class RefusingFileSystem : public FileSystem {
@@ -79,33 +63,259 @@ bool fileExists(TestProgram& t)
     return std::filesystem::exists(t.cwd.path() / kIni) || std::filesystem::exists(t.cwd.configFile());
 }
 
+// The one message box shown since the records were last cleared (an empty one, and a failure, otherwise).
+PlatformRecord onlyMessage(ScriptedPlatform& platform)
+{
+    const std::vector<PlatformRecord> messages = platform.messages();
+    EXPECT_EQ(messages.size(), 1u);
+    return messages.size() == 1 ? messages[0] : PlatformRecord{};
+}
+
+// "name=value; name; ..." as its pairs; a name without "=" has an empty value.
+std::vector<std::pair<std::string, std::string>> pairs(const std::string& script)
+{
+    std::vector<std::pair<std::string, std::string>> out;
+    for (std::size_t at = 0; at < script.size();) {
+        const std::size_t end = std::min(script.find("; ", at), script.size());
+        const std::string item = script.substr(at, end - at);
+        const std::size_t equals = item.find('=');
+        out.emplace_back(item.substr(0, equals), equals == std::string::npos ? "" : item.substr(equals + 1));
+        at = end + 2;
+    }
+    return out;
+}
+
+// A settings file that holds these keys, "key=value; ...", in the program's section, with Windows line ends.
+std::string ini(const std::string& keys)
+{
+    std::string text = "[TarvolinDefaults]\r\n";
+    for (const auto& [key, value] : pairs(keys)) text.append(key).append("=").append(value).append("\r\n");
+    return text;
+}
+
+// What the editor writes when nothing in it was changed and the file was missing: the values the program
+// starts with, so the next start is the same.
+const std::string kEditorDefaultsText =
+    ini("LoanAmount=100000; LoanInterest=64; LoanDuration=15; InvestBFamt1x=100000; InvestBFamtMo=1000; "
+        "InvestBFamtYr=10000; InvestBFduration=10; InvestBFInt=80; InvestAnnuityAmt=30000; InvestAnnuityDuration=25; "
+        "InvestAnnuityInt=60; MenuStart=1; DurationType=2");
+
+// Does what a user does, in order: "box=text" types into a box, "list=3" picks a list's entry by its position, a
+// bare name clicks an option, a check box or a button.
+void act(Form& form, const std::string& script)
+{
+    for (const auto& [name, value] : pairs(script)) {
+        Control& c = form.control(name);
+        if (c.kind() == Kind::MaskedBox)
+            form.box(name).userType(value);
+        else if (c.kind() == Kind::ComboList)
+            form.combo(name).userPick(std::stoi(value));
+        else
+            c.userClick();
+    }
+}
+
+// What a control shows: a box's or a list's text, "1" or "0" for a chosen option, a check box's value.
+std::string shown(const Form& form, const std::string& name)
+{
+    const Kind kind = form.control(name).kind();
+    if (kind == Kind::OptionButton) return form.option(name).value() ? "1" : "0";
+    if (kind == Kind::CheckBox) return std::to_string(form.check(name).value());
+    return kind == Kind::ComboList ? form.combo(name).text() : form.box(name).text();
+}
+
+// Each control of "name=text; ..." shows its text.
+void expectShown(const Form& form, const std::string& texts)
+{
+    for (const auto& [name, text] : pairs(texts)) EXPECT_EQ(shown(form, name), text) << name;
+}
+
+// A control's background and text colours; one left out is not looked at.
+struct Colour {
+    const char* control;
+    std::optional<Color> back = {};
+    std::optional<Color> fore = {};
+};
+
+void expectColours(const Form& form, const std::vector<Colour>& colours)
+{
+    for (const auto& [name, back, fore] : colours) {
+        const Control& c = form.control(name);
+        EXPECT_EQ(c.backColor(), back.value_or(c.backColor())) << name;
+        EXPECT_EQ(c.foreColor(), fore.value_or(c.foreColor())) << name;
+    }
+}
+
+// Every control lies inside the form's client area.
+void expectInside(const Form& form, bool containedToo)
+{
+    for (Control* c : form.controls()) {
+        if (c->container() && !containedToo) continue;
+        EXPECT_GE(c->left(), 0) << c->name();
+        EXPECT_GE(c->top(), 0) << c->name();
+        EXPECT_LE(c->left() + c->width(), form.clientWidth()) << c->name();
+        EXPECT_LE(c->top() + c->height(), form.clientHeight()) << c->name();
+    }
+}
+
+// The colour screen's lists, and the positions they open on when the file holds no colours.
+constexpr const char* kColourLists[] = {"cbo_LnBackGrnd", "cbo_LnText",   "cbo_LnHiTxt",   "cbo_InvBackGrnd",
+                                        "cbo_InvText",    "cbo_InvHiTxt", "cbo_TextBoxBG", "cbo_LnButBG",
+                                        "cbo_LnButTxt",   "cbo_invButBG", "cbo_invButTxt"};
+const std::vector<int> kDefaultLists{11, 4, 1, 11, 4, 1, 17, 11, 0, 11, 0};
+// The lists a scheme is chosen with: all but the button texts, which follow the button faces.
+constexpr const char* kSchemeLists[] = {"cbo_LnBackGrnd", "cbo_LnText",   "cbo_LnHiTxt",   "cbo_InvBackGrnd",
+                                        "cbo_InvText",    "cbo_InvHiTxt", "cbo_TextBoxBG", "cbo_Pesets",
+                                        "cbo_LnButBG",    "cbo_invButBG"};
+
+std::vector<int> listsOf(const Form& c)
+{
+    std::vector<int> positions;
+    for (const char* name : kColourLists) positions.push_back(c.combo(name).listIndex());
+    return positions;
+}
+
+// A screen opened on a settings file: what it shows after a user's first acts, then what a save writes. Acts,
+// texts and keys are "name=value; ..." lists (see act() and shown()).
+struct ScreenCase {
+    const char* name;
+    std::optional<std::string> file = {};  // the settings file the program starts with
+    const char* acts = "";                 // done first
+    const char* shown = "";                // then shown
+    const char* displayed = "";            // boxes' texts as displayed
+    const char* positions = "";            // lists' positions; -1: no entry chosen
+    std::vector<Colour> colours = {};
+    std::vector<int> lists = {};            // the colour screen's lists (kColourLists)
+    std::optional<bool> listsEnabled = {};  // whether a scheme can be chosen (kSchemeLists)
+    const char* saving = "";                // then done, ending with a save that goes through without a question
+    std::optional<std::string> saved = {};  // the whole file after it
+    std::string savedStart = {};            // how the file starts after it
+    const char* keys = "";                  // keys read back after it
+};
+
+void expectScreen(const ScreenCase& c, Form& (*open)(TestProgram&))
+{
+    TestProgram t(c.file.value_or(""), c.file.has_value());
+    Form& form = open(t);
+    act(form, c.acts);
+    expectShown(form, c.shown);
+    for (const auto& [name, text] : pairs(c.displayed)) EXPECT_EQ(form.box(name).display(), text) << name;
+    for (const auto& [name, at] : pairs(c.positions)) EXPECT_EQ(form.combo(name).listIndex(), std::stoi(at)) << name;
+    expectColours(form, c.colours);
+    if (!c.lists.empty()) {
+        EXPECT_EQ(listsOf(form), c.lists);
+    }
+    if (c.listsEnabled) {
+        for (const char* name : kSchemeLists) EXPECT_EQ(form.combo(name).enabled(), *c.listsEnabled) << name;
+    }
+    if (!*c.saving) return;
+
+    act(form, c.saving);
+    EXPECT_TRUE(t.messages().empty());
+    EXPECT_FALSE(form.loaded());
+    const std::string after = savedText(t);
+    if (c.saved) {
+        EXPECT_EQ(after, *c.saved);
+    }
+    EXPECT_EQ(after.rfind(c.savedStart, 0), 0u) << after;
+    if (c.file && c.file->find('\r') == std::string::npos) {
+        EXPECT_EQ(after.find('\r'), std::string::npos) << "a file with LF line ends keeps them";
+    }
+    const ProfileFile ini = settingsOf(t);
+    for (const auto& [key, value] : pairs(c.keys)) EXPECT_EQ(ini.readString(kIniSection, key), value) << key;
+}
+
+std::string nameOf(const ::testing::TestParamInfo<ScreenCase>& info)
+{
+    return info.param.name;
+}
+void PrintTo(const ScreenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // ---- the settings editor ----------------------------------------------------------------------------
 
 // The editor showing the values the program starts with when the file holds none.
-void expectStartUpValues(Form& ed)
+void expectStartUpValues(const Form& ed)
 {
-    const std::pair<const char*, const char*> shown[] = {
-        {"txt_LnAmt", "$100,000.00"},
-        {"txt_LnDur", "15"},
-        {"combo_LnInt", "8.000"},
-        {"txt_BF1xAmt", "$100,000.00"},
-        {"txt_BFmoAmt", "$1,000.00"},
-        {"txt_BFyrAmt", "$10,000.00"},
-        {"txt_BFDur", "10"},
-        {"combo_BFInt", "10.000"},
-        {"txt_AnnuityAmt", "$30,000.00"},
-        {"txt_AnnuityDur", "25"},
-        {"combo_AnnuityInt", "7.500"},
-    };
-    for (auto [name, text] : shown) {
-        Control& c = ed.control(name);
-        EXPECT_EQ(c.kind() == Kind::ComboList ? ed.combo(name).text() : ed.box(name).display(), text) << name;
-    }
-    EXPECT_TRUE(ed.option("opt_loan").value());
-    EXPECT_FALSE(ed.option("opt_invest").value());
-    EXPECT_TRUE(ed.option("opt_year").value());
-    EXPECT_FALSE(ed.option("opt_month").value());
+    for (const auto& [name, text] :
+         pairs("txt_LnAmt=$100,000.00; txt_LnDur=15; txt_BF1xAmt=$100,000.00; txt_BFmoAmt=$1,000.00; "
+               "txt_BFyrAmt=$10,000.00; txt_BFDur=10; txt_AnnuityAmt=$30,000.00; txt_AnnuityDur=25"))
+        EXPECT_EQ(ed.box(name).display(), text) << name;
+    expectShown(ed,
+                "combo_LnInt=8.000; combo_BFInt=10.000; combo_AnnuityInt=7.500; opt_loan=1; opt_invest=0; opt_year=1; "
+                "opt_month=0");
 }
+
+class EditorOnAFile : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(EditorOnAFile, ShowsAndSavesIt)
+{
+    expectScreen(GetParam(), openEditor);
+}
+
+const ScreenCase kEditorCases[] = {
+    {.name = "WithoutAFileSavingWritesTheThirteenKeys", .saving = "btn_save", .saved = kEditorDefaultsText},
+    {.name = "ShowsTheFilesValues",
+     .file = ini("LoanAmount=250000; LoanDuration=30; LoanInterest=64; InvestBFamt1x=5000; InvestBFamtMo=200; "
+                 "InvestBFamtYr=2400; InvestBFduration=12; InvestBFInt=80; InvestAnnuityAmt=300000; "
+                 "InvestAnnuityDuration=20; InvestAnnuityInt=60; MenuStart=2; DurationType=1"),
+     .shown = "txt_LnAmt=250000; txt_LnDur=30; combo_LnInt=8.000; txt_BF1xAmt=5000; txt_BFmoAmt=200; txt_BFyrAmt=2400; "
+              "txt_BFDur=12; combo_BFInt=10.000; txt_AnnuityAmt=300000; txt_AnnuityDur=20; combo_AnnuityInt=7.500; "
+              "opt_invest=1; opt_month=1",
+     .displayed = "txt_LnAmt=$250,000.00"},
+    // The existing key keeps its line, the others are added after it.
+    {.name = "Interest64ShowsAs8AndIsWrittenBackAs64",
+     .file = ini("LoanInterest=64"),
+     .shown = "combo_LnInt=8.000",
+     .positions = "combo_LnInt=63",
+     .saving = "btn_save",
+     .savedStart = ini("LoanInterest=64; LoanAmount=100000"),
+     .keys = "LoanInterest=64"},
+    {.name = "Interest0ChoosesNoEntryAndWrites0",
+     .file = ini("LoanInterest=0"),
+     .shown = "combo_LnInt=",
+     .positions = "combo_LnInt=-1",
+     .saving = "btn_save",
+     .keys = "LoanInterest=0"},
+    {.name = "RateKeysOutsideTheListsChooseNoEntry",
+     .file = ini("LoanInterest=201; InvestBFInt=-2147483648; InvestAnnuityInt=99999999999"),
+     .positions = "combo_LnInt=-1; combo_BFInt=-1; combo_AnnuityInt=-1",
+     .saving = "combo_BFInt=199; btn_save",
+     .keys = "LoanInterest=0; InvestBFInt=200; InvestAnnuityInt=0"},
+    // The start view and the duration unit follow their keys.
+    {.name = "MenuStart1AndDurationType2StartOnLoansInYears",
+     .file = ini("MenuStart=1; DurationType=2"),
+     .shown = "opt_loan=1; opt_invest=0; opt_year=1; opt_month=0"},
+    {.name = "MenuStart2AndDurationType3StartOnInvestmentsInYears",
+     .file = ini("MenuStart=2; DurationType=3"),
+     .shown = "opt_loan=0; opt_invest=1; opt_year=1; opt_month=0"},
+    {.name = "MenuStart0AndDurationType1StartOnInvestmentsInMonths",
+     .file = ini("MenuStart=0; DurationType=1"),
+     .shown = "opt_loan=0; opt_invest=1; opt_year=0; opt_month=1"},
+    {.name = "MenuStartAndDurationTypeThatAreNoNumbersStartOnInvestmentsInYears",
+     .file = ini("MenuStart=x; DurationType="),
+     .shown = "opt_loan=0; opt_invest=1; opt_year=1; opt_month=0"},
+    {.name = "SavesTheUsersChoicesInTheirOrder",
+     .saving = "txt_LnAmt=250000; combo_LnInt=47; txt_LnDur=30; txt_BF1xAmt=5000; txt_BFmoAmt=250; txt_BFyrAmt=3000; "
+               "txt_BFDur=20; combo_BFInt=0; txt_AnnuityAmt=500000; txt_AnnuityDur=25; combo_AnnuityInt=199; "
+               "opt_invest; opt_month; btn_save",
+     .saved = ini("LoanAmount=250000; LoanInterest=48; LoanDuration=30; InvestBFamt1x=5000; InvestBFamtMo=250; "
+                  "InvestBFamtYr=3000; InvestBFduration=20; InvestBFInt=1; InvestAnnuityAmt=500000; "
+                  "InvestAnnuityDuration=25; InvestAnnuityInt=200; MenuStart=2; DurationType=1")},
+    {.name = "SavingKeepsTheFilesOtherLinesAndItsAnnuityPayment",
+     .file = "; my settings\n[TarvolinDefaults]\nInvestAnnuityPayment=4500\nUseWindowDefaults=1\nLoanAmount=100000\n",
+     .saving = "btn_save",
+     .savedStart = "; my "
+                   "settings\n[TarvolinDefaults]\nInvestAnnuityPayment=4500\nUseWindowDefaults=1\nLoanAmount="
+                   "100000\nLoanInterest=64\n"},
+    {.name = "TextsThatReadBackAsTheyShowAreSavedWithoutAQuestion",
+     .saving = "txt_LnAmt=250000; txt_LnDur=30.0; txt_BF1xAmt=; txt_BFmoAmt=-3; btn_save",
+     .keys = "LoanDuration=30.0; InvestBFamt1x="},
+};
+
+INSTANTIATE_TEST_SUITE_P(IniFileEditor, EditorOnAFile, ::testing::ValuesIn(kEditorCases), nameOf);
 
 TEST(IniFileEditor, WithoutAFileShowsTheValuesTheProgramStartsWith)
 {
@@ -121,14 +331,10 @@ TEST(IniFileEditor, WithoutAFileShowsTheValuesTheProgramStartsWith)
 
 TEST(IniFileEditor, RestoreDefaultsShowsTheStartUpValuesAndWritesThemOnlyOnSave)
 {
-    const std::string before =
-        "[TarvolinDefaults]\r\nLoanAmount=5\r\nLoanInterest=3\r\nInvestBFduration=2\r\nMenuStart=2\r\nDurationType="
-        "1\r\n";
+    const std::string before = ini("LoanAmount=5; LoanInterest=3; InvestBFduration=2; MenuStart=2; DurationType=1");
     TestProgram t = TestProgram::withSettings(before);
     Form& ed = openEditor(t);
-    ed.box("txt_AnnuityDur").userType("7");
-    ed.combo("combo_AnnuityInt").userPick(0);
-    ed.button("btn_defaults").userClick();
+    act(ed, "txt_AnnuityDur=7; combo_AnnuityInt=0; btn_defaults");
     expectStartUpValues(ed);
     EXPECT_EQ(savedText(t), before);
     ed.button("btn_save").userClick();
@@ -192,164 +398,11 @@ TEST(IniFileEditor, ModalShowReturnsOnceTheEditorIsClosedWithTheNormalPointer)
     EXPECT_EQ(t.program->app().pointer(), Pointer::Default);
 }
 
-TEST(IniFileEditor, WithoutAFileSavingWritesTheThirteenKeys)
-{
-    TestProgram t;
-    Form& ed = openEditor(t);
-    ed.button("btn_save").userClick();
-    EXPECT_FALSE(ed.loaded());
-    EXPECT_EQ(savedText(t), kEditorDefaultsText);
-    EXPECT_TRUE(t.messages().empty());
-}
-
-TEST(IniFileEditor, ShowsTheFilesValues)
-{
-    TestProgram t = TestProgram::withSettings(
-        "[TarvolinDefaults]\r\nLoanAmount=250000\r\nLoanDuration=30\r\n"
-        "LoanInterest=64\r\nInvestBFamt1x=5000\r\nInvestBFamtMo=200\r\n"
-        "InvestBFamtYr=2400\r\nInvestBFduration=12\r\nInvestBFInt=80\r\n"
-        "InvestAnnuityAmt=300000\r\nInvestAnnuityDuration=20\r\n"
-        "InvestAnnuityInt=60\r\nMenuStart=2\r\nDurationType=1\r\n");
-    Form& ed = openEditor(t);
-    EXPECT_EQ(ed.box("txt_LnAmt").text(), "250000");
-    EXPECT_EQ(ed.box("txt_LnAmt").display(), "$250,000.00");
-    EXPECT_EQ(ed.box("txt_LnDur").text(), "30");
-    EXPECT_EQ(ed.combo("combo_LnInt").text(), "8.000");
-    EXPECT_EQ(ed.box("txt_BF1xAmt").text(), "5000");
-    EXPECT_EQ(ed.box("txt_BFmoAmt").text(), "200");
-    EXPECT_EQ(ed.box("txt_BFyrAmt").text(), "2400");
-    EXPECT_EQ(ed.box("txt_BFDur").text(), "12");
-    EXPECT_EQ(ed.combo("combo_BFInt").text(), "10.000");
-    EXPECT_EQ(ed.box("txt_AnnuityAmt").text(), "300000");
-    EXPECT_EQ(ed.box("txt_AnnuityDur").text(), "20");
-    EXPECT_EQ(ed.combo("combo_AnnuityInt").text(), "7.500");
-    EXPECT_TRUE(ed.option("opt_invest").value());
-    EXPECT_TRUE(ed.option("opt_month").value());
-}
-
-TEST(IniFileEditor, Interest64ShowsAs8AndIsWrittenBackAs64)
-{
-    TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nLoanInterest=64\r\n");
-    Form& ed = openEditor(t);
-    EXPECT_EQ(ed.combo("combo_LnInt").listIndex(), 63);
-    EXPECT_EQ(ed.combo("combo_LnInt").text(), "8.000");
-    ed.button("btn_save").userClick();
-    ProfileFile ini = settingsOf(t);
-    EXPECT_EQ(ini.readString(kIniSection, "LoanInterest"), "64");
-    EXPECT_EQ(savedText(t).rfind("[TarvolinDefaults]\r\nLoanInterest=64\r\nLoanAmount=100000\r\n", 0), 0u)
-        << "the existing key keeps its line, the others are added after it";
-}
-
-TEST(IniFileEditor, Interest0ChoosesNoEntryAndWrites0)
-{
-    TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nLoanInterest=0\r\n");
-    Form& ed = openEditor(t);
-    EXPECT_EQ(ed.combo("combo_LnInt").listIndex(), -1);
-    EXPECT_EQ(ed.combo("combo_LnInt").text(), "");
-    ed.button("btn_save").userClick();
-    EXPECT_EQ(settingsOf(t).readString(kIniSection, "LoanInterest"), "0");
-}
-
-TEST(IniFileEditor, RateKeysOutsideTheListsChooseNoEntry)
-{
-    TestProgram t = TestProgram::withSettings(
-        "[TarvolinDefaults]\r\nLoanInterest=201\r\nInvestBFInt=-2147483648\r\n"
-        "InvestAnnuityInt=99999999999\r\n");
-    Form& ed = openEditor(t);
-    EXPECT_EQ(ed.combo("combo_LnInt").listIndex(), -1);
-    EXPECT_EQ(ed.combo("combo_BFInt").listIndex(), -1);
-    EXPECT_EQ(ed.combo("combo_AnnuityInt").listIndex(), -1);
-    ed.combo("combo_BFInt").userPick(199);
-    ed.button("btn_save").userClick();
-    ProfileFile ini = settingsOf(t);
-    EXPECT_EQ(ini.readString(kIniSection, "LoanInterest"), "0");
-    EXPECT_EQ(ini.readString(kIniSection, "InvestBFInt"), "200");
-    EXPECT_EQ(ini.readString(kIniSection, "InvestAnnuityInt"), "0");
-}
-
-TEST(IniFileEditor, StartViewAndDurationUnitFollowTheirKeys)
-{
-    struct Case {
-        const char* text;
-        bool loan;
-        bool year;
-    };
-    const Case cases[] = {
-        {"MenuStart=1\r\nDurationType=2", true, true},
-        {"MenuStart=2\r\nDurationType=3", false, true},
-        {"MenuStart=0\r\nDurationType=1", false, false},
-        {"MenuStart=x\r\nDurationType=", false, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        TestProgram t = TestProgram::withSettings(std::string("[TarvolinDefaults]\r\n") + c.text + "\r\n");
-        Form& ed = openEditor(t);
-        EXPECT_EQ(ed.option("opt_loan").value(), c.loan);
-        EXPECT_EQ(ed.option("opt_invest").value(), !c.loan);
-        EXPECT_EQ(ed.option("opt_year").value(), c.year);
-        EXPECT_EQ(ed.option("opt_month").value(), !c.year);
-    }
-}
-
-TEST(IniFileEditor, SavesTheUsersChoicesInTheirOrder)
-{
-    TestProgram t;
-    Form& ed = openEditor(t);
-    ed.box("txt_LnAmt").userType("250000");
-    ed.combo("combo_LnInt").userPick(47);
-    ed.box("txt_LnDur").userType("30");
-    ed.box("txt_BF1xAmt").userType("5000");
-    ed.box("txt_BFmoAmt").userType("250");
-    ed.box("txt_BFyrAmt").userType("3000");
-    ed.box("txt_BFDur").userType("20");
-    ed.combo("combo_BFInt").userPick(0);
-    ed.box("txt_AnnuityAmt").userType("500000");
-    ed.box("txt_AnnuityDur").userType("25");
-    ed.combo("combo_AnnuityInt").userPick(199);
-    ed.option("opt_invest").userClick();
-    ed.option("opt_month").userClick();
-    ed.button("btn_save").userClick();
-    EXPECT_EQ(savedText(t),
-              "[TarvolinDefaults]\r\n"
-              "LoanAmount=250000\r\n"
-              "LoanInterest=48\r\n"
-              "LoanDuration=30\r\n"
-              "InvestBFamt1x=5000\r\n"
-              "InvestBFamtMo=250\r\n"
-              "InvestBFamtYr=3000\r\n"
-              "InvestBFduration=20\r\n"
-              "InvestBFInt=1\r\n"
-              "InvestAnnuityAmt=500000\r\n"
-              "InvestAnnuityDuration=25\r\n"
-              "InvestAnnuityInt=200\r\n"
-              "MenuStart=2\r\n"
-              "DurationType=1\r\n");
-}
-
-TEST(IniFileEditor, SavingKeepsTheFilesOtherLinesAndItsAnnuityPayment)
-{
-    const std::string before =
-        "; my settings\n[TarvolinDefaults]\nInvestAnnuityPayment=4500\nUseWindowDefaults=1\n"
-        "LoanAmount=100000\n";
-    TestProgram t = TestProgram::withSettings(before);
-    Form& ed = openEditor(t);
-    ed.button("btn_save").userClick();
-    std::string after = savedText(t);
-    EXPECT_EQ(after.rfind("; my settings\n[TarvolinDefaults]\nInvestAnnuityPayment=4500\nUseWindowDefaults=1\n"
-                          "LoanAmount=100000\nLoanInterest=64\n",
-                          0),
-              0u)
-        << after;
-    EXPECT_EQ(after.find('\r'), std::string::npos) << "a file with LF line ends keeps them";
-}
-
 TEST(IniFileEditor, SavingLeavesTheRunningMainScreenAlone)
 {
     TestProgram t;
     Form& ed = openEditor(t);
-    ed.box("txt_LnAmt").userType("5000");
-    ed.option("opt_invest").userClick();
-    ed.button("btn_save").userClick();
+    act(ed, "txt_LnAmt=5000; opt_invest; btn_save");
     EXPECT_EQ(t.m().startup().loanAmount, 100000);
     EXPECT_TRUE(t.m().inLoanView());
     // The saved values take effect at the next reset.
@@ -360,12 +413,10 @@ TEST(IniFileEditor, SavingLeavesTheRunningMainScreenAlone)
 
 TEST(IniFileEditor, CancelAfterEditingWritesNothing)
 {
-    const std::string before = "[TarvolinDefaults]\r\nLoanAmount=7\r\n";
+    const std::string before = ini("LoanAmount=7");
     TestProgram t = TestProgram::withSettings(before);
     Form& ed = openEditor(t);
-    ed.box("txt_LnAmt").userType("9999");
-    ed.option("opt_invest").userClick();
-    ed.button("btn_close").userClick();
+    act(ed, "txt_LnAmt=9999; opt_invest; btn_close");
     EXPECT_FALSE(ed.loaded());
     EXPECT_EQ(savedText(t), before);
     EXPECT_FALSE(t.m().toolbar("Toolbar1").button(11).pressed);
@@ -386,7 +437,7 @@ TEST(IniFileEditor, EachOpeningReadsTheFileAfresh)
     Form& ed = openEditor(t);
     ed.box("txt_LnAmt").userType("9999");
     ed.button("btn_close").userClick();
-    t.cwd.write(kIni, "[TarvolinDefaults]\r\nLoanAmount=4321\r\n");
+    t.cwd.write(kIni, ini("LoanAmount=4321"));
     openEditor(t);
     EXPECT_EQ(ed.box("txt_LnAmt").text(), "4321");
 }
@@ -410,19 +461,17 @@ TEST(IniFileEditor, TextThatReadsBackAsAnotherNumberIsSavedOnlyWhenTheUserSaysSo
 {
     TestProgram t;
     Form& ed = openEditor(t);
-    ed.box("txt_LnAmt").userType("100,000");
-    ed.box("txt_BFDur").userType("12.5");
+    act(ed, "txt_LnAmt=100,000; txt_BFDur=12.5");
     t.platform.queueAnswer(kAnswerNo);
     ed.button("btn_save").userClick();
-    auto messages = t.platform.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
+    const PlatformRecord question = onlyMessage(t.platform);
+    EXPECT_EQ(question.text,
               "Loan Amount \"100,000\" will be read back as 100\n"
               "Build Fund Duration \"12.5\" will be read back as 12\n"
               "\n"
               "Do you want to save the values as typed?");
-    EXPECT_EQ(messages[0].title, "input Error");
-    EXPECT_EQ(messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(question.title, "input Error");
+    EXPECT_EQ(question.buttons, MsgButtons::YesNo);
     // No: back to the editor, nothing written, the typed texts still there.
     EXPECT_TRUE(ed.loaded());
     EXPECT_FALSE(fileExists(t));
@@ -440,31 +489,12 @@ TEST(IniFileEditor, TextThatReadsBackAsAnotherNumberIsSavedOnlyWhenTheUserSaysSo
     EXPECT_EQ(ini.readInt(kIniSection, "InvestBFduration", 0), 12);
 }
 
-TEST(IniFileEditor, TextsThatReadBackAsTheyShowAreSavedWithoutAQuestion)
-{
-    TestProgram t;
-    Form& ed = openEditor(t);
-    ed.box("txt_LnAmt").userType("250000");
-    ed.box("txt_LnDur").userType("30.0");
-    ed.box("txt_BF1xAmt").userType("");
-    ed.box("txt_BFmoAmt").userType("-3");
-    ed.button("btn_save").userClick();
-    EXPECT_TRUE(t.platform.messages().empty());
-    EXPECT_FALSE(ed.loaded());
-    EXPECT_EQ(settingsOf(t).readString(kIniSection, "LoanDuration"), "30.0");
-    EXPECT_EQ(settingsOf(t).readString(kIniSection, "InvestBFamt1x"), "");
-}
-
 TEST(IniFileEditor, TextThatIsNoNumberIsAskedAbout)
 {
     TestProgram t;
     Form& ed = openEditor(t);
-    ed.box("txt_AnnuityAmt").userType("$5,000");
-    ed.box("txt_AnnuityDur").userType("abc");
-    ed.button("btn_save").userClick();  // the scripted platform answers No
-    auto messages = t.platform.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
+    act(ed, "txt_AnnuityAmt=$5,000; txt_AnnuityDur=abc; btn_save");  // the platform answers No
+    EXPECT_EQ(onlyMessage(t.platform).text,
               "Annuity Amount \"$5,000\" will be read back as 0\n"
               "Annuity Duration \"abc\" will be read back as 0\n"
               "\n"
@@ -474,22 +504,19 @@ TEST(IniFileEditor, TextThatIsNoNumberIsAskedAbout)
 
 TEST(IniFileEditor, FailedSaveSaysSoAndKeepsTheUsersChoices)
 {
-    const std::string before = "[TarvolinDefaults]\r\nLoanAmount=7\r\n";
+    const std::string before = ini("LoanAmount=7");
     TestProgram t = TestProgram::withSettings(before);
     RefusingFileSystem fs;
     t.program->setFileSystem(fs);
     Form& ed = openEditor(t);
     EXPECT_EQ(ed.box("txt_LnAmt").text(), "7");
-    ed.box("txt_LnAmt").userType("9000");
-    ed.option("opt_month").userClick();
-    ed.button("btn_save").userClick();
+    act(ed, "txt_LnAmt=9000; opt_month; btn_save");
     EXPECT_EQ(fs.attempts, 1);
-    auto messages = t.platform.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, saveFailedMessage((t.cwd.path() / kIni).string(), RefusingFileSystem::kFullDisk));
-    EXPECT_EQ(messages[0].title, "Tarvolin");
-    EXPECT_EQ(messages[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
+    const PlatformRecord failed = onlyMessage(t.platform);
+    EXPECT_EQ(failed.text, saveFailedMessage((t.cwd.path() / kIni).string(), RefusingFileSystem::kFullDisk));
+    EXPECT_EQ(failed.title, "Tarvolin");
+    EXPECT_EQ(failed.buttons, MsgButtons::Ok);
+    EXPECT_EQ(failed.icon, MsgIcon::Exclamation);
     EXPECT_TRUE(ed.loaded());
     EXPECT_TRUE(ed.visible());
     EXPECT_EQ(ed.box("txt_LnAmt").text(), "9000");
@@ -531,14 +558,8 @@ TEST(IniFileEditor, LooksLikeADialog)
 {
     TestProgram t;
     Form& ed = openEditor(t);
-    // Every control lies inside the client area, and labels sit level with their inputs.
-    for (Control* c : ed.controls()) {
-        if (c->container()) continue;
-        EXPECT_GE(c->left(), 0) << c->name();
-        EXPECT_GE(c->top(), 0) << c->name();
-        EXPECT_LE(c->left() + c->width(), ed.clientWidth()) << c->name();
-        EXPECT_LE(c->top() + c->height(), ed.clientHeight()) << c->name();
-    }
+    // Every control (but those inside frames) lies inside the client area, and labels sit level with their inputs.
+    expectInside(ed, false);
     const std::pair<const char*, const char*> rows[] = {
         {"Label2", "txt_LnAmt"},   {"Label3", "combo_LnInt"}, {"Label4", "txt_LnDur"},
         {"Label6", "txt_BF1xAmt"}, {"Label9", "combo_BFInt"}, {"Label13", "txt_AnnuityDur"},
@@ -575,9 +596,7 @@ TEST(SettingsFile, APipeInItsPlaceStartsTheProgramWithTheDefaultsAndIsNeverSaved
     program.mervane().menu("mnu_IniFileEd").userChoose();
     expectStartUpValues(program.iniFile());
     program.iniFile().button("btn_save").userClick();
-    auto messages = platform.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, saveFailedMessage(file, "it is a named pipe, not a file"));
+    EXPECT_EQ(onlyMessage(platform).text, saveFailedMessage(file, "it is a named pipe, not a file"));
     EXPECT_TRUE(program.iniFile().loaded());
     EXPECT_EQ(std::filesystem::status(file).type(), std::filesystem::file_type::fifo);
 }
@@ -593,10 +612,9 @@ TEST(SettingsFile, AFileThatCannotBeReadIsNamedWithTheReasonAtStartUpAndOnReset)
     program.Main();
     if (platform.messages().empty()) GTEST_SKIP() << "Mervane::Set_From_Ini does not show ProfileFile::problem() yet";
     for (int round = 0; round < 2; ++round) {
-        auto messages = platform.messages();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, readFailedMessage(file, "it is a named pipe, not a file"));
-        EXPECT_EQ(messages[0].title, "Tarvolin");
+        const PlatformRecord failed = onlyMessage(platform);
+        EXPECT_EQ(failed.text, readFailedMessage(file, "it is a named pipe, not a file"));
+        EXPECT_EQ(failed.title, "Tarvolin");
         platform.clearRecords();
         program.mervane().menu("mnu_IniReset").userChoose();
     }
@@ -606,7 +624,7 @@ TEST(SettingsFile, StartUpAndResetReadTheFileOnceEach)
 {
     TempCwd cwd;
     MemoryFileSystem fs;
-    fs.files[kIni] = "[TarvolinDefaults]\r\nLoanAmount=5\r\nLoanBkgrndColor=13\r\n";
+    fs.files[kIni] = ini("LoanAmount=5; LoanBkgrndColor=13");
     ScriptedPlatform platform;
     Program program(platform);
     program.setFileSystem(fs);
@@ -619,38 +637,62 @@ TEST(SettingsFile, StartUpAndResetReadTheFileOnceEach)
 
 // ---- the colour-scheme screen -----------------------------------------------------------------------
 
-struct Lists {
-    int lnBack, lnText, lnHi, invBack, invText, invHi, textBox, lnBut, lnButText, invBut, invButText;
+class ColoursOnAFile : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(ColoursOnAFile, ShowsAndSavesThem)
+{
+    expectScreen(GetParam(), openColors);
+}
+
+const ScreenCase kColourCases[] = {
+    {.name = "Preset5WithInvestSetsOnlyTheInvestmentListsAndTheTextboxList",
+     .acts = "opt_invest; cbo_Pesets=5",
+     .shown = "cbo_InvBackGrnd=Pale Green; cbo_InvText=Black; cbo_InvHiTxt=Blue; cbo_TextBoxBG=Lt Orange; "
+              "cbo_LnBackGrnd=Lt Gray; cbo_LnText=Blue; cbo_LnHiTxt=Red",
+     .colours = {{"lbl_invSample", 0x00D9FFD9u, kBlack},
+                 {"lbl_invHiSample", {}, 0x00FF0000u},
+                 {"cbo_Sample", 0x00C0E0FFu}}},
+    // The samples show the desktop's own colours, the button samples stay.
+    {.name = "TickingWindowDefaultsDisablesTheListsAndShowsDesktopColours",
+     .acts = "cbo_LnButBG=5; chk_WinDefaults",
+     .colours = {{"lbl_lnSample", syscolor::kApplicationWorkspace, syscolor::kWindowText},
+                 {"lbl_invSample", syscolor::kApplicationWorkspace, syscolor::kWindowText},
+                 {"lbl_LnHiSample", syscolor::kApplicationWorkspace, syscolor::kHighlightText},
+                 {"lbl_invHiSample", syscolor::kApplicationWorkspace, syscolor::kHighlightText},
+                 {"cbo_Sample", syscolor::kWindowBackground, syscolor::kWindowText},
+                 {"lbl_LnButSample", 0x00FF00FFu}},
+     .listsEnabled = false},
+    {.name = "UntickingWindowDefaultsEnablesTheListsAndRefreshesTheSamples",
+     .acts = "cbo_LnBackGrnd=9; cbo_InvHiTxt=2; cbo_TextBoxBG=13; chk_WinDefaults; chk_WinDefaults",
+     .shown = "chk_WinDefaults=0",
+     .colours = {{"lbl_lnSample", 0x00000080u, 0x00FF0000u},
+                 {"lbl_LnHiSample", 0x00000080u, 0x000000FFu},
+                 {"lbl_invSample", 0x00E0E0E0u, 0x00FF0000u},
+                 {"lbl_invHiSample", {}, 0x0000FF00u},
+                 {"cbo_Sample", 0x00C0FFFFu}},
+     .listsEnabled = true},
+    {.name = "OpensWithWindowDefaultsTickedAndTheListsDisabledOnPreset0",
+     .file = ini("UseWindowDefaults=1; LoanBkgrndColor=9"),
+     .shown = "chk_WinDefaults=1",
+     .positions = "cbo_Pesets=0",
+     .colours = {{"lbl_lnSample", syscolor::kApplicationWorkspace}, {"cbo_Sample", syscolor::kWindowBackground}},
+     .lists = kDefaultLists,
+     .listsEnabled = false},
+    {.name = "OtherWindowDefaultsNumbersShowGreyed", .file = ini("UseWindowDefaults=7"), .shown = "chk_WinDefaults=2"},
+    {.name = "SaveWithWindowDefaultsWritesOnlyTheFlagAndKeepsTheColourKeys",
+     .file = ini("LoanBkgrndColor=9; UseWindowDefaults=0"),
+     .saving = "chk_WinDefaults; Btn_S_C",
+     .saved = ini("LoanBkgrndColor=9; UseWindowDefaults=1")},
+    // Black is not in the textbox list; a button face outside its list shows as Dk Gray, and is saved as Dk Gray's 8.
+    {.name = "DesktopColourInATextKeyLeavesTheListWithoutAnEntryAndTheKeyAsItWas",
+     .file = ini("LoanTxtColor=22; InvestHiTxtColor=21; TextBoxBgColor=0; LoanButtonColor=57"),
+     .shown = "cbo_LnButBG=Dk Gray",
+     .positions = "cbo_LnText=-1; cbo_InvHiTxt=-1; cbo_TextBoxBG=-1",
+     .saving = "Btn_S_C",
+     .keys = "LoanTxtColor=22; InvestHiTxtColor=21; TextBoxBgColor=0; LoanButtonColor=8"},
 };
 
-Lists listsOf(const Form& c)
-{
-    auto p = [&c](const char* name) { return c.combo(name).listIndex(); };
-    return {p("cbo_LnBackGrnd"), p("cbo_LnText"),   p("cbo_LnHiTxt"),   p("cbo_InvBackGrnd"),
-            p("cbo_InvText"),    p("cbo_InvHiTxt"), p("cbo_TextBoxBG"), p("cbo_LnButBG"),
-            p("cbo_LnButTxt"),   p("cbo_invButBG"), p("cbo_invButTxt")};
-}
-
-void expectLists(const Form& c, const Lists& want)
-{
-    Lists got = listsOf(c);
-    EXPECT_EQ(got.lnBack, want.lnBack);
-    EXPECT_EQ(got.lnText, want.lnText);
-    EXPECT_EQ(got.lnHi, want.lnHi);
-    EXPECT_EQ(got.invBack, want.invBack);
-    EXPECT_EQ(got.invText, want.invText);
-    EXPECT_EQ(got.invHi, want.invHi);
-    EXPECT_EQ(got.textBox, want.textBox);
-    EXPECT_EQ(got.lnBut, want.lnBut);
-    EXPECT_EQ(got.lnButText, want.lnButText);
-    EXPECT_EQ(got.invBut, want.invBut);
-    EXPECT_EQ(got.invButText, want.invButText);
-}
-
-constexpr Lists kDefaultLists{11, 4, 1, 11, 4, 1, 17, 11, 0, 11, 0};
-constexpr const char* kSchemeLists[] = {"cbo_LnBackGrnd", "cbo_LnText",   "cbo_LnHiTxt",   "cbo_InvBackGrnd",
-                                        "cbo_InvText",    "cbo_InvHiTxt", "cbo_TextBoxBG", "cbo_Pesets",
-                                        "cbo_LnButBG",    "cbo_invButBG"};
+INSTANTIATE_TEST_SUITE_P(ColorScreen, ColoursOnAFile, ::testing::ValuesIn(kColourCases), nameOf);
 
 TEST(ColorScreen, OpensShowingTheSchemeInEffect)
 {
@@ -660,20 +702,17 @@ TEST(ColorScreen, OpensShowingTheSchemeInEffect)
     EXPECT_TRUE(c.modal());
     EXPECT_EQ(c.caption(), "Colors");
     EXPECT_EQ(c.backColor(), 0x00E0E0E0u);
-    expectLists(c, kDefaultLists);
-    EXPECT_EQ(c.combo("cbo_Pesets").text(), "Boring Grey - Default");
-    EXPECT_EQ(c.combo("cbo_LnBackGrnd").text(), "Lt Gray");
-    EXPECT_EQ(c.combo("cbo_TextBoxBG").text(), "Pale Green");
-    EXPECT_EQ(c.check("chk_WinDefaults").value(), 0);
-    EXPECT_TRUE(c.option("opt_loan").value());
+    EXPECT_EQ(listsOf(c), kDefaultLists);
+    expectShown(c,
+                "cbo_Pesets=Boring Grey - Default; cbo_LnBackGrnd=Lt Gray; cbo_TextBoxBG=Pale Green; "
+                "chk_WinDefaults=0; opt_loan=1");
     for (const char* name : kSchemeLists) EXPECT_TRUE(c.combo(name).enabled()) << name;
     EXPECT_FALSE(c.combo("cbo_LnButTxt").enabled());
     EXPECT_FALSE(c.combo("cbo_invButTxt").enabled());
-    EXPECT_EQ(c.label("lbl_lnSample").backColor(), 0x00E0E0E0u);
-    EXPECT_EQ(c.label("lbl_lnSample").foreColor(), 0x00FF0000u);
-    EXPECT_EQ(c.label("lbl_LnHiSample").foreColor(), 0x000000FFu);
-    EXPECT_EQ(c.label("cbo_Sample").backColor(), 0x00D9FFD9u);
-    EXPECT_EQ(c.label("lbl_LnButSample").backColor(), 0x00E0E0E0u);
+    expectColours(c, {{"lbl_lnSample", 0x00E0E0E0u, 0x00FF0000u},
+                      {"lbl_LnHiSample", {}, 0x000000FFu},
+                      {"cbo_Sample", 0x00D9FFD9u},
+                      {"lbl_LnButSample", 0x00E0E0E0u}});
     ScreenSize screen = t.platform.screenSize();
     EXPECT_EQ(c.left(), (screen.width - c.width()) / 2 + 1000);
     EXPECT_EQ(c.top(), (screen.height - c.height()) / 2 + 1000);
@@ -705,47 +744,27 @@ TEST(ColorScreen, ListChoicesPreviewInTheSamples)
 {
     TestProgram t;
     Form& c = openColors(t);
-    c.combo("cbo_LnBackGrnd").userPick(9);
-    EXPECT_EQ(c.label("lbl_lnSample").backColor(), 0x00000080u);
-    EXPECT_EQ(c.label("lbl_LnHiSample").backColor(), 0x00000080u);
-    c.combo("cbo_LnText").userPick(6);
-    EXPECT_EQ(c.label("lbl_lnSample").foreColor(), 0x00FFFF00u);
-    c.combo("cbo_LnHiTxt").userPick(3);
-    EXPECT_EQ(c.label("lbl_LnHiSample").foreColor(), 0x0000FFFFu);
-    c.combo("cbo_InvBackGrnd").userPick(19);
-    EXPECT_EQ(c.label("lbl_invSample").backColor(), t.program->module1().gTanColor);
-    EXPECT_EQ(c.label("lbl_invHiSample").backColor(), t.program->module1().gTanColor);
-    c.combo("cbo_InvText").userPick(7);
-    EXPECT_EQ(c.label("lbl_invSample").foreColor(), 0x00FFFFFFu);
-    c.combo("cbo_InvHiTxt").userPick(5);
-    EXPECT_EQ(c.label("lbl_invHiSample").foreColor(), 0x00FF00FFu);
-    c.combo("cbo_LnButBG").userPick(23);
-    EXPECT_EQ(c.label("lbl_LnButSample").backColor(), 0x8000000Fu);
-    EXPECT_EQ(c.label("lbl_LnButSample").foreColor(), kBlack);
-    c.combo("cbo_invButBG").userPick(12);
-    EXPECT_EQ(c.label("lbl_invButSample").backColor(), 0x008080FFu);
-    c.combo("cbo_TextBoxBG").userPick(0);  // entry 0 is Red
-    EXPECT_EQ(c.label("cbo_Sample").backColor(), 0x000000FFu);
+    const Color tan = t.program->module1().gTanColor;
+    const struct {
+        const char* list;
+        int pick;
+        std::vector<Colour> samples;
+    } picks[] = {
+        {"cbo_LnBackGrnd", 9, {{"lbl_lnSample", 0x00000080u}, {"lbl_LnHiSample", 0x00000080u}}},
+        {"cbo_LnText", 6, {{"lbl_lnSample", {}, 0x00FFFF00u}}},
+        {"cbo_LnHiTxt", 3, {{"lbl_LnHiSample", {}, 0x0000FFFFu}}},
+        {"cbo_InvBackGrnd", 19, {{"lbl_invSample", tan}, {"lbl_invHiSample", tan}}},
+        {"cbo_InvText", 7, {{"lbl_invSample", {}, 0x00FFFFFFu}}},
+        {"cbo_InvHiTxt", 5, {{"lbl_invHiSample", {}, 0x00FF00FFu}}},
+        {"cbo_LnButBG", 23, {{"lbl_LnButSample", 0x8000000Fu, kBlack}}},
+        {"cbo_invButBG", 12, {{"lbl_invButSample", 0x008080FFu}}},
+        {"cbo_TextBoxBG", 0, {{"cbo_Sample", 0x000000FFu}}},  // entry 0 is Red
+    };
+    for (const auto& p : picks) {
+        c.combo(p.list).userPick(p.pick);
+        expectColours(c, p.samples);
+    }
     EXPECT_FALSE(fileExists(t));
-}
-
-TEST(ColorScreen, Preset5WithInvestSetsOnlyTheInvestmentListsAndTheTextboxList)
-{
-    TestProgram t;
-    Form& c = openColors(t);
-    c.option("opt_invest").userClick();
-    c.combo("cbo_Pesets").userPick(5);
-    EXPECT_EQ(c.combo("cbo_InvBackGrnd").text(), "Pale Green");
-    EXPECT_EQ(c.combo("cbo_InvText").text(), "Black");
-    EXPECT_EQ(c.combo("cbo_InvHiTxt").text(), "Blue");
-    EXPECT_EQ(c.combo("cbo_TextBoxBG").text(), "Lt Orange");
-    EXPECT_EQ(c.combo("cbo_LnBackGrnd").text(), "Lt Gray");
-    EXPECT_EQ(c.combo("cbo_LnText").text(), "Blue");
-    EXPECT_EQ(c.combo("cbo_LnHiTxt").text(), "Red");
-    EXPECT_EQ(c.label("lbl_invSample").backColor(), 0x00D9FFD9u);
-    EXPECT_EQ(c.label("lbl_invSample").foreColor(), kBlack);
-    EXPECT_EQ(c.label("lbl_invHiSample").foreColor(), 0x00FF0000u);
-    EXPECT_EQ(c.label("cbo_Sample").backColor(), 0x00C0E0FFu);
 }
 
 TEST(ColorScreen, EveryPresetSetsItsColours)
@@ -768,27 +787,7 @@ TEST(ColorScreen, EveryPresetSetsItsColours)
         EXPECT_EQ(c.combo("cbo_LnButBG").listIndex(), 11) << "presets never change the buttons";
     }
     c.combo("cbo_Pesets").userPick(0);
-    expectLists(c, kDefaultLists);
-}
-
-TEST(ColorScreen, TickingWindowDefaultsDisablesTheListsAndShowsDesktopColours)
-{
-    TestProgram t;
-    Form& c = openColors(t);
-    c.combo("cbo_LnButBG").userPick(5);
-    c.check("chk_WinDefaults").userClick();
-    for (const char* name : kSchemeLists) EXPECT_FALSE(c.combo(name).enabled()) << name;
-    for (const char* name : {"lbl_lnSample", "lbl_invSample"}) {
-        EXPECT_EQ(c.label(name).backColor(), syscolor::kApplicationWorkspace) << name;
-        EXPECT_EQ(c.label(name).foreColor(), syscolor::kWindowText) << name;
-    }
-    for (const char* name : {"lbl_LnHiSample", "lbl_invHiSample"}) {
-        EXPECT_EQ(c.label(name).backColor(), syscolor::kApplicationWorkspace) << name;
-        EXPECT_EQ(c.label(name).foreColor(), syscolor::kHighlightText) << name;
-    }
-    EXPECT_EQ(c.label("cbo_Sample").backColor(), syscolor::kWindowBackground);
-    EXPECT_EQ(c.label("cbo_Sample").foreColor(), syscolor::kWindowText) << "the desktop's own text colour";
-    EXPECT_EQ(c.label("lbl_LnButSample").backColor(), 0x00FF00FFu) << "the button samples stay";
+    EXPECT_EQ(listsOf(c), kDefaultLists);
 }
 
 TEST(ColorScreen, PresetWhileWindowDefaultsAreTickedChangesNothing)
@@ -797,68 +796,21 @@ TEST(ColorScreen, PresetWhileWindowDefaultsAreTickedChangesNothing)
     Form& c = openColors(t);
     c.check("chk_WinDefaults").userClick();
     c.combo("cbo_Pesets").setListIndex(3);  // the list is disabled: only code can choose
-    expectLists(c, kDefaultLists);
+    EXPECT_EQ(listsOf(c), kDefaultLists);
     EXPECT_EQ(c.label("lbl_lnSample").backColor(), syscolor::kApplicationWorkspace);
-}
-
-TEST(ColorScreen, UntickingWindowDefaultsEnablesTheListsAndRefreshesTheSamples)
-{
-    TestProgram t;
-    Form& c = openColors(t);
-    c.combo("cbo_LnBackGrnd").userPick(9);
-    c.combo("cbo_InvHiTxt").userPick(2);
-    c.combo("cbo_TextBoxBG").userPick(13);
-    c.check("chk_WinDefaults").userClick();
-    c.check("chk_WinDefaults").userClick();
-    EXPECT_EQ(c.check("chk_WinDefaults").value(), 0);
-    for (const char* name : kSchemeLists) EXPECT_TRUE(c.combo(name).enabled()) << name;
-    EXPECT_EQ(c.label("lbl_lnSample").backColor(), 0x00000080u);
-    EXPECT_EQ(c.label("lbl_lnSample").foreColor(), 0x00FF0000u);
-    EXPECT_EQ(c.label("lbl_LnHiSample").backColor(), 0x00000080u);
-    EXPECT_EQ(c.label("lbl_LnHiSample").foreColor(), 0x000000FFu);
-    EXPECT_EQ(c.label("lbl_invSample").backColor(), 0x00E0E0E0u);
-    EXPECT_EQ(c.label("lbl_invSample").foreColor(), 0x00FF0000u);
-    EXPECT_EQ(c.label("lbl_invHiSample").foreColor(), 0x0000FF00u);
-    EXPECT_EQ(c.label("cbo_Sample").backColor(), 0x00C0FFFFu);
-}
-
-TEST(ColorScreen, OpensWithWindowDefaultsTickedAndTheListsDisabledOnPreset0)
-{
-    TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nUseWindowDefaults=1\r\nLoanBkgrndColor=9\r\n");
-    Form& c = openColors(t);
-    EXPECT_EQ(c.check("chk_WinDefaults").value(), 1);
-    for (const char* name : kSchemeLists) EXPECT_FALSE(c.combo(name).enabled()) << name;
-    expectLists(c, kDefaultLists);
-    EXPECT_EQ(c.combo("cbo_Pesets").listIndex(), 0);
-    EXPECT_EQ(c.label("lbl_lnSample").backColor(), syscolor::kApplicationWorkspace);
-    EXPECT_EQ(c.label("cbo_Sample").backColor(), syscolor::kWindowBackground);
 }
 
 TEST(ColorScreen, SaveWritesTheChosenPositions)
 {
     TestProgram t;
     Form& c = openColors(t);
-    c.combo("cbo_Pesets").userPick(2);
-    c.option("opt_invest").userClick();
-    c.combo("cbo_Pesets").userPick(6);
-    c.combo("cbo_LnButBG").userPick(17);
-    c.combo("cbo_TextBoxBG").userPick(0);
+    act(c, "cbo_Pesets=2; opt_invest; cbo_Pesets=6; cbo_LnButBG=17; cbo_TextBoxBG=0");
     c.button("Btn_S_C").userClick();
     EXPECT_FALSE(c.loaded());
     EXPECT_EQ(savedText(t),
-              "[TarvolinDefaults]\r\n"
-              "UseWindowDefaults=0\r\n"
-              "LoanBkgrndColor=10\r\n"
-              "LoanTxtColor=6\r\n"
-              "LoanHiTxtColor=3\r\n"
-              "InvestBkgrndColor=19\r\n"
-              "InvestTxtColor=0\r\n"
-              "InvestHiTxtColor=1\r\n"
-              "TextBoxBgColor=1\r\n"
-              "LoanButtonColor=17\r\n"
-              "LoanButtonTxtColor=0\r\n"
-              "InvestButtonColor=11\r\n"
-              "InvestButtonTxtColor=0\r\n");
+              ini("UseWindowDefaults=0; LoanBkgrndColor=10; LoanTxtColor=6; LoanHiTxtColor=3; InvestBkgrndColor=19; "
+                  "InvestTxtColor=0; InvestHiTxtColor=1; TextBoxBgColor=1; LoanButtonColor=17; LoanButtonTxtColor=0; "
+                  "InvestButtonColor=11; InvestButtonTxtColor=0"));
     // Saving changes only the file: the running colours stay until the next reset.
     EXPECT_EQ(t.program->module1().colors.gLoanBkgrndColor, 0x00E0E0E0u);
     t.m().menu("mnu_IniReset").userChoose();
@@ -866,27 +818,15 @@ TEST(ColorScreen, SaveWritesTheChosenPositions)
     EXPECT_EQ(t.program->module1().colors.gTextBoxBgColor, 0x000000FFu);
 }
 
-TEST(ColorScreen, SaveWithWindowDefaultsWritesOnlyTheFlagAndKeepsTheColourKeys)
-{
-    const std::string before = "[TarvolinDefaults]\r\nLoanBkgrndColor=9\r\nUseWindowDefaults=0\r\n";
-    TestProgram t = TestProgram::withSettings(before);
-    Form& c = openColors(t);
-    c.check("chk_WinDefaults").userClick();
-    c.button("Btn_S_C").userClick();
-    EXPECT_EQ(savedText(t), "[TarvolinDefaults]\r\nLoanBkgrndColor=9\r\nUseWindowDefaults=1\r\n");
-}
-
 TEST(ColorScreen, BlackButtonFaceIsRefused)
 {
     TestProgram t;
     Form& c = openColors(t);
-    c.combo("cbo_LnButBG").userPick(0);
-    c.button("Btn_S_C").userClick();
-    auto messages = t.platform.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Background and Text are the same color");
-    EXPECT_EQ(messages[0].title, "input Error");
-    EXPECT_EQ(messages[0].buttons, MsgButtons::Ok);
+    act(c, "cbo_LnButBG=0; Btn_S_C");
+    const PlatformRecord refused = onlyMessage(t.platform);
+    EXPECT_EQ(refused.text, "Background and Text are the same color");
+    EXPECT_EQ(refused.title, "input Error");
+    EXPECT_EQ(refused.buttons, MsgButtons::Ok);
     EXPECT_TRUE(c.loaded());
     EXPECT_EQ(c.combo("cbo_LnButBG").listIndex(), 0);
     EXPECT_FALSE(fileExists(t));
@@ -905,13 +845,9 @@ TEST(ColorScreen, SameBackgroundAndTextIsTestedButNotSaved)
     EXPECT_EQ(t.messages(), refused);
     EXPECT_FALSE(fileExists(t));
 
-    c.combo("cbo_LnText").userPick(4);
-    c.combo("cbo_invButBG").userPick(0);
-    c.button("Btn_S_C").userClick();
+    act(c, "cbo_LnText=4; cbo_invButBG=0; Btn_S_C");
     EXPECT_EQ(t.messages(), refused) << "an investment button face of Black is refused too";
-    c.combo("cbo_invButBG").userPick(11);
-    c.combo("cbo_InvHiTxt").userPick(11);
-    c.button("Btn_S_C").userClick();
+    act(c, "cbo_invButBG=11; cbo_InvHiTxt=11; Btn_S_C");
     EXPECT_EQ(t.messages(), refused) << "and an investment background equal to its highlighted text";
     EXPECT_FALSE(fileExists(t));
 }
@@ -921,9 +857,7 @@ TEST(ColorScreen, TestThenCancelKeepsTheTestedColoursAndPreset)
     TestProgram t;
     Mervane& m = t.m();
     Form& c = openColors(t);
-    c.combo("cbo_Pesets").userPick(1);
-    c.combo("cbo_LnButBG").userPick(15);
-    c.button("but_testScheme").userClick();
+    act(c, "cbo_Pesets=1; cbo_LnButBG=15; but_testScheme");
     EXPECT_TRUE(c.loaded()) << "testing leaves the screen open";
     const ColorTable& table = t.program->module1().colors;
     EXPECT_EQ(table.gUseWindowDefaults, 0);
@@ -936,13 +870,13 @@ TEST(ColorScreen, TestThenCancelKeepsTheTestedColoursAndPreset)
     EXPECT_EQ(table.gLoanButtonColor, 0x00FFFFC0u);
     EXPECT_EQ(table.gLoanButtonTxtColor, kBlack);
     EXPECT_EQ(t.program->module1().lastPreset, 1);
-    // The main screen is repainted in the tested scheme.
+    // The main screen is repainted in the tested scheme, the solved-for label highlighted.
     EXPECT_EQ(m.backColor(), 0x00000080u);
-    EXPECT_EQ(m.label("lbl_Time").foreColor(), 0x00FFFF00u);
-    EXPECT_EQ(m.label("lbl_Payment").foreColor(), 0x0000FFFFu) << "the solved-for label is highlighted";
-    EXPECT_EQ(m.option("opt_payment").foreColor(), kWhite);
-    EXPECT_EQ(m.box("fp_Prin").backColor(), 0x00C0E0FFu);
-    EXPECT_EQ(m.button("btn_Calc").backColor(), 0x00FFFFC0u);
+    expectColours(m, {{"lbl_Time", {}, 0x00FFFF00u},
+                      {"lbl_Payment", {}, 0x0000FFFFu},
+                      {"opt_payment", {}, kWhite},
+                      {"fp_Prin", 0x00C0E0FFu},
+                      {"btn_Calc", 0x00FFFFC0u}});
 
     c.button("btn_cancel").userClick();
     EXPECT_FALSE(c.loaded());
@@ -951,7 +885,7 @@ TEST(ColorScreen, TestThenCancelKeepsTheTestedColoursAndPreset)
 
     openColors(t);
     EXPECT_EQ(c.combo("cbo_Pesets").text(), "DkRed - Cyan - Yellow ");
-    expectLists(c, {9, 6, 3, 11, 4, 1, 16, 15, 0, 11, 0});
+    EXPECT_EQ(listsOf(c), (std::vector<int>{9, 6, 3, 11, 4, 1, 16, 15, 0, 11, 0}));
     EXPECT_EQ(c.label("lbl_lnSample").backColor(), 0x00000080u);
 
     // Until the next reset from the file.
@@ -982,7 +916,7 @@ TEST(ColorScreen, TestWithWindowDefaultsPutsTheDesktopColoursIntoEffect)
 
 TEST(ColorScreen, GreyedWindowDefaultsFromAHandEditedFileCountAsTicked)
 {
-    TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nUseWindowDefaults=2\r\nLoanBkgrndColor=9\r\n");
+    TestProgram t = TestProgram::withSettings(ini("UseWindowDefaults=2; LoanBkgrndColor=9"));
     EXPECT_EQ(t.program->module1().colors.gLoanBkgrndColor, 0x00000080u) << "2 is not 1: the colour keys are read";
     Form& c = openColors(t);
     EXPECT_EQ(c.check("chk_WinDefaults").value(), 2);
@@ -993,43 +927,16 @@ TEST(ColorScreen, GreyedWindowDefaultsFromAHandEditedFileCountAsTicked)
     EXPECT_EQ(settingsOf(t).readString(kIniSection, "LoanBkgrndColor"), "9");
 }
 
-TEST(ColorScreen, OtherWindowDefaultsNumbersShowGreyed)
-{
-    TestProgram t = TestProgram::withSettings("[TarvolinDefaults]\r\nUseWindowDefaults=7\r\n");
-    Form& c = openColors(t);
-    EXPECT_EQ(c.check("chk_WinDefaults").value(), 2);
-}
-
-TEST(ColorScreen, DesktopColourInATextKeyLeavesTheListWithoutAnEntryAndTheKeyAsItWas)
-{
-    TestProgram t = TestProgram::withSettings(
-        "[TarvolinDefaults]\r\nLoanTxtColor=22\r\nInvestHiTxtColor=21\r\n"
-        "TextBoxBgColor=0\r\nLoanButtonColor=57\r\n");
-    Form& c = openColors(t);
-    EXPECT_EQ(c.combo("cbo_LnText").listIndex(), -1);
-    EXPECT_EQ(c.combo("cbo_InvHiTxt").listIndex(), -1);
-    EXPECT_EQ(c.combo("cbo_TextBoxBG").listIndex(), -1) << "Black is not in the textbox list";
-    EXPECT_EQ(c.combo("cbo_LnButBG").text(), "Dk Gray") << "a position outside the list shows as Dk Gray";
-    c.button("Btn_S_C").userClick();
-    ProfileFile ini = settingsOf(t);
-    EXPECT_EQ(ini.readString(kIniSection, "LoanTxtColor"), "22");
-    EXPECT_EQ(ini.readString(kIniSection, "InvestHiTxtColor"), "21");
-    EXPECT_EQ(ini.readString(kIniSection, "TextBoxBgColor"), "0");
-    EXPECT_EQ(ini.readString(kIniSection, "LoanButtonColor"), "8");
-}
-
 TEST(ColorScreen, FailedSaveSaysSoAndKeepsTheUsersChoices)
 {
     TestProgram t;
     RefusingFileSystem fs;
     t.program->setFileSystem(fs);
     Form& c = openColors(t);
-    c.combo("cbo_LnBackGrnd").userPick(13);
-    c.button("Btn_S_C").userClick();
-    auto messages = t.platform.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, saveFailedMessage(t.cwd.configFile().string(), RefusingFileSystem::kFullDisk));
-    EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
+    act(c, "cbo_LnBackGrnd=13; Btn_S_C");
+    const PlatformRecord failed = onlyMessage(t.platform);
+    EXPECT_EQ(failed.text, saveFailedMessage(t.cwd.configFile().string(), RefusingFileSystem::kFullDisk));
+    EXPECT_EQ(failed.icon, MsgIcon::Exclamation);
     EXPECT_TRUE(c.loaded());
     EXPECT_EQ(c.combo("cbo_LnBackGrnd").listIndex(), 13);
     EXPECT_FALSE(fileExists(t));
@@ -1053,12 +960,7 @@ TEST(ColorScreen, LooksLikeADialog)
 {
     TestProgram t;
     Form& c = openColors(t);
-    for (Control* ctl : c.controls()) {
-        EXPECT_GE(ctl->left(), 0) << ctl->name();
-        EXPECT_GE(ctl->top(), 0) << ctl->name();
-        EXPECT_LE(ctl->left() + ctl->width(), c.clientWidth()) << ctl->name();
-        EXPECT_LE(ctl->top() + ctl->height(), c.clientHeight()) << ctl->name();
-    }
+    expectInside(c, true);
     // The loan lists and the investment lists each form a column; the buttons stand at the right edge.
     for (const char* name : {"cbo_LnText", "cbo_LnHiTxt", "cbo_LnButBG", "cbo_LnButTxt", "lbl_lnSample"})
         EXPECT_EQ(c.control(name).left(), c.control("cbo_LnBackGrnd").left()) << name;

@@ -26,16 +26,28 @@ using Outcome = DiskFileSystem::Outcome;
 
 constexpr const char* kIni = "Tarvolin.ini";
 
-// The real disk with a plan of faults: every read and write call moves at most `chunk` bytes (so a save takes
-// many steps), the step of kind `failStep` fails once `failAfter` of that kind went through, and the save stops
-// dead after `stopAfter` steps.
-class FaultyDisk : public DiskFileSystem {
-public:
-    std::size_t chunk = 0;  // 0: whole reads and writes
+// A plan of faults: every read and write call moves at most `chunk` bytes (so a save takes many steps), the step
+// of kind `failStep` fails with `error` once `failAfter` of that kind went through, and the save stops dead after
+// `stopAfter` steps.
+struct Faults {
     Step failStep = Step::Open;
     int failAfter = -1;  // -1: no step fails
+    int error = EIO;
+    std::size_t chunk = 0;  // 0: whole reads and writes
     int stopAfter = -1;
-    int error = EIO;                   // what the failing step reports
+};
+
+// The step of kind `step` fails with `error` once `after` of that kind went through; reads and writes move at most
+// `chunk` bytes.
+Faults failing(Step step, int after, int error, std::size_t chunk = 0)
+{
+    return {step, after, error, chunk};
+}
+
+// The real disk with a plan of faults.
+class FaultyDisk : public DiskFileSystem, public Faults {
+public:
+    explicit FaultyDisk(const Faults& faults = {}) : Faults(faults) {}
     std::function<void(Step)> onStep;  // runs before each step (the race below)
     int stepsTaken = 0;
     std::vector<Step> steps;
@@ -69,6 +81,7 @@ std::vector<int> startUpValues(const std::string& path)
 {
     ProfileFile ini(path);
     std::vector<int> values;
+    values.reserve(kNewKeys.size());
     for (const auto& kv : kNewKeys) values.push_back(ini.readInt(kIniSection, kv.first, -1));
     return values;
 }
@@ -90,23 +103,20 @@ TEST(DiskSave, WritesTheNewFileThroughATemporaryOneAndLeavesNoTemporaryFile)
 
 struct FailCase {
     const char* name;
-    Step step;
-    std::size_t chunk;  // short reads and writes, so the one that fails comes after some went through
-    int stepsBefore;    // steps that succeed before the failing one
-    int error;
+    Faults faults;  // short reads and writes (a chunk) make the failing one come after some went through
     const char* reason;
 };
 
 const FailCase kFailCases[] = {
-    {"AtTheLock", Step::Lock, 0, 0, EIO, "it cannot be locked (Input/output error)"},
-    {"AtTheRead", Step::Read, 0, 0, EACCES, "it cannot be read (Permission denied)"},
-    {"PartWayThroughTheRead", Step::Read, 16, 2, EIO, "reading it failed after 32 bytes (Input/output error)"},
-    {"AtTheOpen", Step::Open, 0, 0, EACCES, "a temporary file cannot be created beside it (Permission denied)"},
-    {"AtTheFirstWrite", Step::Write, 0, 0, EIO, "writing failed (Input/output error)"},
-    {"PartWayThroughTheWrites", Step::Write, 16, 3, ENOSPC, "writing failed (No space left on device)"},
-    {"AtTheFlush", Step::Sync, 0, 0, EIO, "flushing it to the disk failed (Input/output error)"},
-    {"AtTheClose", Step::Close, 0, 0, EIO, "closing the new file failed (Input/output error)"},
-    {"AtTheRename", Step::Rename, 0, 0, EBUSY,
+    {"AtTheLock", failing(Step::Lock, 0, EIO), "it cannot be locked (Input/output error)"},
+    {"AtTheRead", failing(Step::Read, 0, EACCES), "it cannot be read (Permission denied)"},
+    {"PartWayThroughTheRead", failing(Step::Read, 2, EIO, 16), "reading it failed after 32 bytes (Input/output error)"},
+    {"AtTheOpen", failing(Step::Open, 0, EACCES), "a temporary file cannot be created beside it (Permission denied)"},
+    {"AtTheFirstWrite", failing(Step::Write, 0, EIO), "writing failed (Input/output error)"},
+    {"PartWayThroughTheWrites", failing(Step::Write, 3, ENOSPC, 16), "writing failed (No space left on device)"},
+    {"AtTheFlush", failing(Step::Sync, 0, EIO), "flushing it to the disk failed (Input/output error)"},
+    {"AtTheClose", failing(Step::Close, 0, EIO), "closing the new file failed (Input/output error)"},
+    {"AtTheRename", failing(Step::Rename, 0, EBUSY),
      "the new file cannot take the old one's place (Device or resource busy)"},
 };
 
@@ -116,15 +126,11 @@ TEST_P(FailedSave, IsReportedAndLeavesTheOldFileAndNoTemporaryFile)
 {
     const FailCase& c = GetParam();
     for (bool hadFile : {true, false}) {
-        if (!hadFile && c.step == Step::Read) continue;  // nothing to read
+        if (!hadFile && c.faults.failStep == Step::Read) continue;  // nothing to read
         SCOPED_TRACE(hadFile ? "over an old file" : "without a file");
         TempDir dir;
         if (hadFile) dir.write(kIni, kOld);
-        FaultyDisk disk;
-        disk.chunk = c.chunk;
-        disk.error = c.error;
-        disk.failStep = c.step;
-        disk.failAfter = c.stepsBefore;
+        FaultyDisk disk(c.faults);
         ProfileFile ini(dir.path(kIni), disk);
         SaveResult saved = ini.writeStrings(kIniSection, kNewKeys);
         EXPECT_FALSE(saved);
@@ -151,9 +157,7 @@ TEST(DiskSave, FailedFolderFlushAfterTheRenameStillSaves)
 {
     TempDir dir;
     dir.write(kIni, kOld);
-    FaultyDisk disk;
-    disk.failStep = Step::SyncFolder;
-    disk.failAfter = 0;
+    FaultyDisk disk(failing(Step::SyncFolder, 0, EIO));
     ProfileFile ini(dir.path(kIni), disk);
     EXPECT_TRUE(ini.writeStrings(kIniSection, kNewKeys));
     EXPECT_EQ(dir.read(kIni), newText());
@@ -163,8 +167,7 @@ TEST(DiskSave, FailedFolderFlushAfterTheRenameStillSaves)
 TEST(DiskSave, KilledBetweenAnyTwoStepsLeavesTheOldFileOrTheNewOneNeverAMixture)
 {
     // Writes of 10 bytes make a save of some twenty steps; the process is killed after each number of them.
-    FaultyDisk full;
-    full.chunk = 10;
+    FaultyDisk full({.chunk = 10});
     {
         TempDir dir;
         dir.write(kIni, kOld);
@@ -179,9 +182,7 @@ TEST(DiskSave, KilledBetweenAnyTwoStepsLeavesTheOldFileOrTheNewOneNeverAMixture)
         SCOPED_TRACE("killed after " + std::to_string(k) + " steps");
         TempDir dir;
         dir.write(kIni, kOld);
-        FaultyDisk disk;
-        disk.chunk = 10;
-        disk.stopAfter = k;
+        FaultyDisk disk({.chunk = 10, .stopAfter = k});
         ProfileFile(dir.path(kIni), disk).writeStrings(kIniSection, kNewKeys);
 
         const std::string onDisk = dir.read(kIni);
@@ -208,8 +209,7 @@ TEST(DiskSave, KilledWithoutAnOldFileLeavesNoFileOrTheWholeNewOne)
     for (int k = 0; k <= 7; ++k) {
         SCOPED_TRACE("killed after " + std::to_string(k) + " steps");
         TempDir dir;
-        FaultyDisk disk;
-        disk.stopAfter = k;
+        FaultyDisk disk({.stopAfter = k});
         ProfileFile(dir.path(kIni), disk).writeStrings(kIniSection, kNewKeys);
         if (dir.exists(kIni)) {
             EXPECT_EQ(dir.read(kIni), ProfileFile::applyKeys("", kIniSection, kNewKeys));
@@ -223,52 +223,39 @@ TEST(DiskSave, KilledWithoutAnOldFileLeavesNoFileOrTheWholeNewOne)
 
 struct Refusal {
     const char* name;
-    void (*setup)(const TempDir& dir);
-    FileRead::Status read;  // what reading finds
-    const char* reason;     // why reading (when refused) and saving are refused; "{lock}" stands for the lock file
-    Step failStep = Step::Lock;
-    int failAfter = -1;
-    int error = EIO;
-    std::size_t chunk = 0;
+    const char* oldAt;                  // where the old settings are written first; null: nowhere
+    void (*setup)(const TempDir& dir);  // then done; null: nothing
+    FileRead::Status read;              // what reading finds
+    const char* reason;  // why reading (when refused) and saving are refused; "{lock}" stands for the lock file
+    Faults faults = {};
 };
 
 const Refusal kRefusals[] = {
-    {"NamedPipe", [](const TempDir& d) { ::mkfifo(d.path(kIni).c_str(), 0600); }, FileRead::Status::Refused,
+    {"NamedPipe", nullptr, [](const TempDir& d) { ::mkfifo(d.path(kIni).c_str(), 0600); }, FileRead::Status::Refused,
      "it is a named pipe, not a file"},
-    {"Device", [](const TempDir& d) { std::filesystem::create_symlink("/dev/null", d.path(kIni)); },
+    {"Device", nullptr, [](const TempDir& d) { std::filesystem::create_symlink("/dev/null", d.path(kIni)); },
      FileRead::Status::Refused, "it is a device, not a file"},
-    {"Folder", [](const TempDir& d) { std::filesystem::create_directory(d.path(kIni)); }, FileRead::Status::Refused,
-     "it is a folder, not a file"},
-    {"OverTheSizeLimit", [](const TempDir& d) { d.write(kIni, kOld + std::string(kMaxSettingsFileBytes, ';')); },
-     FileRead::Status::Refused, "it is too large for a settings file (1,048,671 bytes; at most 1,048,576)"},
-    {"Unreadable", [](const TempDir& d) { d.write(kIni, kOld); }, FileRead::Status::Refused,
-     "it cannot be read (Permission denied)", Step::Read, 0, EACCES},
-    {"ReadFailingPartWay", [](const TempDir& d) { d.write(kIni, kOld); }, FileRead::Status::Refused,
-     "reading it failed after 16 bytes (Input/output error)", Step::Read, 1, EIO, 16},
-    {"ReadOnly",
+    {"Folder", nullptr, [](const TempDir& d) { std::filesystem::create_directory(d.path(kIni)); },
+     FileRead::Status::Refused, "it is a folder, not a file"},
+    {"OverTheSizeLimit", nullptr,
+     [](const TempDir& d) { d.write(kIni, kOld + std::string(kMaxSettingsFileBytes, ';')); }, FileRead::Status::Refused,
+     "it is too large for a settings file (1,048,671 bytes; at most 1,048,576)"},
+    {"Unreadable", kIni, nullptr, FileRead::Status::Refused, "it cannot be read (Permission denied)",
+     failing(Step::Read, 0, EACCES)},
+    {"ReadFailingPartWay", kIni, nullptr, FileRead::Status::Refused,
+     "reading it failed after 16 bytes (Input/output error)", failing(Step::Read, 1, EIO, 16)},
+    {"ReadOnly", kIni, [](const TempDir& d) { ::chmod(d.path(kIni).c_str(), 0444); }, FileRead::Status::Read,
+     "it is read-only"},
+    {"LinkOfAnotherUser", "real.ini",
      [](const TempDir& d) {
-         d.write(kIni, kOld);
-         ::chmod(d.path(kIni).c_str(), 0444);
-     },
-     FileRead::Status::Read, "it is read-only"},
-    {"LinkOfAnotherUser",
-     [](const TempDir& d) {
-         d.write("real.ini", kOld);
          std::filesystem::create_symlink("real.ini", d.path(kIni));
          ASSERT_EQ(::lchown(d.path(kIni).c_str(), 4242, 4242), 0) << "needs the superuser, as the tests run";
      },
      FileRead::Status::Read, "it is a symbolic link that belongs to another user"},
-    {"LockFileIsALink",
-     [](const TempDir& d) {
-         d.write(kIni, kOld);
-         std::filesystem::create_symlink("elsewhere", d.path("Tarvolin.ini.lock"));
-     },
+    {"LockFileIsALink", kIni,
+     [](const TempDir& d) { std::filesystem::create_symlink("elsewhere", d.path("Tarvolin.ini.lock")); },
      FileRead::Status::Read, "the lock file {lock} is not a regular file"},
-    {"LockFileIsAPipe",
-     [](const TempDir& d) {
-         d.write(kIni, kOld);
-         ::mkfifo(d.path("Tarvolin.ini.lock").c_str(), 0600);
-     },
+    {"LockFileIsAPipe", kIni, [](const TempDir& d) { ::mkfifo(d.path("Tarvolin.ini.lock").c_str(), 0600); },
      FileRead::Status::Read, "the lock file {lock} is not a regular file"},
 };
 
@@ -279,11 +266,9 @@ TEST_P(Refused, ReadingSaysWhyAndASaveLeavesItAsItWas)
 {
     const Refusal& c = GetParam();
     TempDir dir;
-    c.setup(dir);
-    FaultyDisk disk;
-    disk.failStep = c.failStep;
-    disk.error = c.error;
-    disk.chunk = c.chunk;
+    if (c.oldAt) dir.write(c.oldAt, kOld);
+    if (c.setup) c.setup(dir);
+    FaultyDisk disk(c.faults);
     const auto type = std::filesystem::symlink_status(dir.path(kIni)).type();
     const bool regular = type == std::filesystem::file_type::regular;
     const std::string before = regular ? dir.read(kIni) : "";  // opening a pipe to read it would block the test
@@ -292,13 +277,12 @@ TEST_P(Refused, ReadingSaysWhyAndASaveLeavesItAsItWas)
     if (std::size_t at = reason.find("{lock}"); at != std::string::npos)
         reason.replace(at, 6, dir.path(kIni) + ".lock");
 
-    disk.failAfter = c.failAfter;
     FileRead read = disk.load(dir.path(kIni));
     EXPECT_EQ(read.status, c.read);
     if (c.read == FileRead::Status::Refused) {
         EXPECT_EQ(read.reason, reason);
     }
-    disk.failAfter = c.failAfter;
+    disk.failAfter = c.faults.failAfter;  // as planned again, for the save
     SaveResult saved = ProfileFile(dir.path(kIni), disk).writeStrings(kIniSection, kNewKeys);
     EXPECT_EQ(saved.reason, reason);
     EXPECT_EQ(std::filesystem::symlink_status(dir.path(kIni)).type(), type);

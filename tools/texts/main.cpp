@@ -54,6 +54,10 @@ public:
         if (context == "History" && text.find(" \u2014 ") != std::string_view::npos) return std::nullopt;
         if (walking && (context == "Compare" || text.find_first_of("\"'\n") != std::string_view::npos))
             return std::nullopt;
+        // A compared cell (a best mark, a difference) printed or saved is made of translated pieces too.
+        if (walking && (text.find("\u2605") != std::string_view::npos ||
+                        text.find("(\u2212") != std::string_view::npos || text.find("(+") != std::string_view::npos))
+            return std::nullopt;
         // A message or title of several lines is translated a line at a time (each line is written down).
         if (!building && context == "Messages" && text.find('\n') != std::string_view::npos) return std::nullopt;
         const bool exact = p.args.empty() || building || isPattern(text);
