@@ -2228,6 +2228,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Laufzeit</translation>
     </message>
     <message>
+        <source>Loan of</source>
+        <translation>Kredit über</translation>
+    </message>
+    <message>
         <source>Loan payment table.csv</source>
         <translation>Ratentabelle.csv</translation>
     </message>

@@ -2228,6 +2228,10 @@ Save the same text as a PDF file instead?</source>
         <translation>Plazo del préstamo</translation>
     </message>
     <message>
+        <source>Loan of</source>
+        <translation>Préstamo de</translation>
+    </message>
+    <message>
         <source>Loan payment table.csv</source>
         <translation>Tabla de cuotas.csv</translation>
     </message>

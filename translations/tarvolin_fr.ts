@@ -2228,6 +2228,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Durée du prêt</translation>
     </message>
     <message>
+        <source>Loan of</source>
+        <translation>Prêt de</translation>
+    </message>
+    <message>
         <source>Loan payment table.csv</source>
         <translation>Tableau des mensualités.csv</translation>
     </message>

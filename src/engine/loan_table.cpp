@@ -201,17 +201,17 @@ Schedule amortizationSchedule(double loanAmount, double payment, double monthlyR
     return s;
 }
 
-std::string loanOfLine(double amount)
+std::string loanOfLine(double amount, std::string_view loanOf)
 {
     // A number's text as the old Str() gave it: a blank where a minus sign would stand.
-    return std::string("Loan of ") + (amount < 0 ? "" : " ") + plainText(amount);
+    return std::string(loanOf) + (amount < 0 ? " " : "  ") + plainText(amount);
 }
 
 std::string tableText(double loanAmount, const std::vector<std::vector<std::string>>& cells, bool schedule,
-                      TableTextMode mode)
+                      TableTextMode mode, std::string_view loanOf)
 {
     const bool clipboard = mode == TableTextMode::Clipboard;
-    std::string out = loanOfLine(loanAmount) + kCrLf;
+    std::string out = loanOfLine(loanAmount, loanOf) + kCrLf;
     if (cells.empty()) return out;
     const std::vector<std::string>& header = cells.front();
     const int lastCol = static_cast<int>(header.size()) - 1;

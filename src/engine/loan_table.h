@@ -119,9 +119,9 @@ Schedule amortizationSchedule(double loanAmount, double payment, double monthlyR
 // Where the table text goes: the clipboard (mode 0) or the printer (mode 1).
 enum class TableTextMode { Clipboard = 0, Printer = 1 };
 
-// "Loan of " and the amount as text, a blank before numbers that are not negative ("Loan of  80000"),
-// without the line end.
-std::string loanOfLine(double amount);
+// "Loan of " (or those words in the user's language) and the amount as text, a blank before numbers that are
+// not negative ("Loan of  80000"), without the line end.
+std::string loanOfLine(double amount, std::string_view loanOf = "Loan of");
 
 // The text of a table or schedule (GetTableText), TAB between cells and CRLF after every line:
 // "Loan of" line; header line; one line per body row. `cells` holds rows 0..lastRow, each with the texts of
@@ -133,6 +133,6 @@ std::string loanOfLine(double amount);
 // of at most 6 characters. Table body: the rate and TAB, then for each cell TAB and text, and one more TAB
 // after texts of at most 6 characters.
 std::string tableText(double loanAmount, const std::vector<std::vector<std::string>>& cells, bool schedule,
-                      TableTextMode mode);
+                      TableTextMode mode, std::string_view loanOf = "Loan of");
 
 }  // namespace tv

@@ -6,6 +6,7 @@
 #include "app/links.h"
 #include "app/program.h"
 #include "common/numbers.h"
+#include "common/user_text.h"
 #include "engine/loan.h"
 #include "loan_table/loan_sheet.h"
 
@@ -64,8 +65,10 @@ std::string LoanSheet::GetTableText(std::int16_t mode)
     std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(lastRow + 1));
     for (int r = 0; r <= lastRow; ++r)
         for (int c = 0; c <= lastCol; ++c) cells[static_cast<std::size_t>(r)].push_back(g.text(r, c));
+    // The words before the amount are in the user's language, as the cells are.
     tableText =
-        tv::tableText(amount, cells, showingSchedule, mode == 1 ? TableTextMode::Printer : TableTextMode::Clipboard);
+        tv::tableText(amount, cells, showingSchedule, mode == 1 ? TableTextMode::Printer : TableTextMode::Clipboard,
+                      g.tr(userText<"Loan of">()));
     // A schedule's note follows its rows, as it stands under the grid.
     if (const std::string& note = label("lblScheduleNote").caption(); showingSchedule && !note.empty())
         tableText += note + "\r\n";
