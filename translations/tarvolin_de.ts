@@ -453,6 +453,10 @@
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
+        <source>(%1 to %2)</source>
+        <translation>(%1 bis %2)</translation>
+    </message>
+    <message>
         <source>1 line</source>
         <translation>1 Linie</translation>
     </message>

@@ -453,6 +453,10 @@
         <translation>&amp;Imprimir...</translation>
     </message>
     <message>
+        <source>(%1 to %2)</source>
+        <translation>(de %1 a %2)</translation>
+    </message>
+    <message>
         <source>1 line</source>
         <translation>1 línea</translation>
     </message>

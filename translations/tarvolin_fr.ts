@@ -453,6 +453,10 @@
         <translation>&amp;Imprimer...</translation>
     </message>
     <message>
+        <source>(%1 to %2)</source>
+        <translation>(%1 à %2)</translation>
+    </message>
+    <message>
         <source>1 line</source>
         <translation>1 courbe</translation>
     </message>

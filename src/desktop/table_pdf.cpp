@@ -231,8 +231,9 @@ bool paintTable(QPagedPaintDevice& device, const tv::TableDocument& table)
             }
             QString foot = QCoreApplication::translate("Desktop", "Page %1 of %2").arg(pageNumber).arg(pageCount);
             if (plan.blocks.size() > 1 && block.size() > 1)
-                foot += QStringLiteral("    (%1 to %2)")
-                            .arg(cellText(table, 0, block[1]), cellText(table, 0, block.back()));
+                foot +=
+                    QStringLiteral("    ") + QCoreApplication::translate("Desktop", "(%1 to %2)")
+                                                 .arg(cellText(table, 0, block[1]), cellText(table, 0, block.back()));
             painter.setPen(Qt::black);
             painter.setFont(body);
             painter.drawText(QRectF(0, pageH - line * 1.2, pageW, line * 1.2), Qt::AlignRight | Qt::AlignBottom, foot);

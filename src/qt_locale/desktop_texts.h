@@ -20,6 +20,7 @@ inline constexpr const char* kDesktopTexts[] = {
     "Save As",
     "Save as PDF",
     "Page %1 of %2",
+    "(%1 to %2)",
     "%1 Help",
     "This computer has no printer, so nothing was printed.\n\nSave the same text as a PDF file instead?",
     "The PDF file could not be written:\n%1",

@@ -52,9 +52,7 @@ private:
     TableDocument tr(const TableDocument& table) const
     {
         TableDocument t = table;
-        t.title = tr(t.title);
-        for (auto& row : t.rows)
-            for (std::string& cell : row) cell = tr(cell);
+        translateTable(m_translator, kContext, t);
         return t;
     }
 

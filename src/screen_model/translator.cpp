@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "screen_model/chart.h"
+#include "screen_model/platform.h"
 
 namespace tv {
 
@@ -238,6 +239,13 @@ std::string translate(const Translator& translator, std::string_view context, st
                translate(translator, context, text.substr(next));
     }
     return std::string(text);
+}
+
+void translateTable(const Translator& translator, std::string_view context, TableDocument& table)
+{
+    table.title = translate(translator, context, table.title);
+    for (auto& row : table.rows)
+        for (std::string& cell : row) cell = translate(translator, context, cell);
 }
 
 void translateChart(const Translator& translator, std::string_view context, Chart& chart)

@@ -34,6 +34,9 @@ TextPattern patternOf(std::string_view text, const Locale& locale = Locale::curr
 struct Chart;
 // A chart's title, axis titles and units, categories and series names in the user's language.
 void translateChart(const Translator& translator, std::string_view context, Chart& chart);
+struct TableDocument;
+// A printed or saved table's title and cells in the user's language.
+void translateTable(const Translator& translator, std::string_view context, TableDocument& table);
 
 // The text in the user's language: the translation of the text itself, else of its pattern with the numbers put
 // back, else of a marked pattern it was composed from (composeText, looked up among the messages) with each piece
