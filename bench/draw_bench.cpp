@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPixmap>
 #include <QWidget>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "history/history_form.h"
 #include "loan_table/loan_sheet.h"
 #include "main_screen/mervane.h"
+#include "qt_locale/qt_translator.h"
 #include "scenarios.h"
 #include "screens/test_program.h"
 
@@ -26,9 +28,9 @@ using test::TestProgram;
 
 // The program with its windows, started as the desktop program starts it, on the scripted platform.
 struct WindowedProgram {
-    WindowedProgram()
+    explicit WindowedProgram(std::shared_ptr<const Translator> translator = {})
     {
-        program = std::make_unique<Program>(platform);
+        program = std::make_unique<Program>(platform, std::move(translator));
         renderer = std::make_unique<tvqt::Renderer>(program->app());
         program->Main();
         renderer->flushPending();
@@ -144,9 +146,19 @@ void clickToPixelsSchedule(benchmark::State& state)
 
 // The history window opened from the main screen's menu on a history at its entry limit, to the first paint
 // of its list; the window closed again between iterations.
-void openFullHistory(benchmark::State& state)
+// In English, or in German: then every line the history lists is looked up in the translations as it is set.
+void openFullHistory(benchmark::State& state, bool german)
 {
-    WindowedProgram w;
+    std::shared_ptr<const Translator> translator;
+    if (german) {
+        translator = tvqt::loadTranslation(QLocale(QLocale::German, QLocale::Germany),
+                                           {QString::fromUtf8(TARVOLIN_TRANSLATIONS_DIR)});
+        if (!translator) {
+            state.SkipWithError("the German translation is not built");
+            return;
+        }
+    }
+    WindowedProgram w(translator);
     const std::filesystem::path file = w.cwd.path() / "history.sqlite";
     std::error_code failed;
     if (fullHistoryFile().empty() || !std::filesystem::copy_file(fullHistoryFile(), file, failed)) {
@@ -197,7 +209,9 @@ const bool kRegistered = [] {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Table/Show Amortization/click to pixels/1200 months", clickToPixelsSchedule)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("History/open/10000 entries", openFullHistory)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("History/open/10000 entries", openFullHistory, false)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("History/open/10000 entries in German", openFullHistory, true)
+        ->Unit(benchmark::kMillisecond);
     return true;
 }();
 

@@ -117,7 +117,8 @@ void HistoryForm::fillGrid()
         g.setText(r, kMarkCol, isMarked(s.id) ? kMark : "");
         g.setText(r, kWhenCol, whenText(s.time));
         g.setText(r, kViewCol, s.view);
-        g.setText(r, kLineCol, s.summary);
+        // The line was made of translated pieces when it was recorded.
+        g.setShownText(r, kLineCol, s.summary);
         if (s.id == current) currentRow = r;
     }
     if (rows == 0) {

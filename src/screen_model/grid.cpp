@@ -73,8 +73,12 @@ const std::string& Grid::text(int row, int col) const
 
 void Grid::setText(int row, int col, const std::string& english)
 {
+    if (isCell(row, col)) setShownText(row, col, tr(english));
+}
+
+void Grid::setShownText(int row, int col, const std::string& text)
+{
     if (!isCell(row, col)) return;
-    const std::string text = tr(english);
     std::string& cell = m_data.cells[index(row, col)];
     if (cell == text) return;
     cell = text;

@@ -50,8 +50,6 @@ public:
         // A text the code marks is listed as it is (among the messages).
         for (const tv::MarkedText& m : tv::markedTexts())
             if (!m.pattern && m.text == text) return std::nullopt;
-        // A history line is made of translated pieces (written down on their own) when it is recorded.
-        if (context == "History" && text.find(" \u2014 ") != std::string_view::npos) return std::nullopt;
         if (walking && (context == "Compare" || text.find_first_of("\"'\n") != std::string_view::npos))
             return std::nullopt;
         // A compared cell (a best mark, a difference) printed or saved is made of translated pieces too.
