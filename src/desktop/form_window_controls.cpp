@@ -372,6 +372,9 @@ void FormWindow::applyAll(tv::Control& control)
     } else if (auto* grid = dynamic_cast<GridView*>(w)) {
         grid->flush();
     }
+    // The caption fitted once its font and size are the control's own.
+    w->setProperty(kFitBase, QVariant());
+    fitCaption(control, w);
     w->setVisible(control.visible());
 }
 

@@ -21,7 +21,7 @@ namespace tvtest {
 class ProgramWindows {
 public:
     // `settings`: the text of Tarvolin.ini, or empty for none.
-    explicit ProgramWindows(const QByteArray& settings = {})
+    explicit ProgramWindows(const QByteArray& settings = {}, std::shared_ptr<const tv::Translator> translator = {})
     {
         if (!m_dir.isValid()) qFatal("no temporary folder");
         tvqt::installAccessibleInterfaces();
@@ -31,7 +31,7 @@ public:
             QFile ini(m_dir.filePath(QStringLiteral("Tarvolin.ini")));
             if (!ini.open(QIODevice::WriteOnly) || ini.write(settings) != settings.size()) qFatal("cannot write");
         }
-        m_program = std::make_unique<tv::Program>(m_platform);
+        m_program = std::make_unique<tv::Program>(m_platform, std::move(translator));
         m_renderer = std::make_unique<tvqt::Renderer>(m_program->app());
         m_program->Main();
         m_renderer->flushPending();

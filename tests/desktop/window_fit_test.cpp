@@ -2,11 +2,15 @@
 // grid and remembers its place; marks and greyed text read in every scheme on a light and a dark desktop.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +22,7 @@
 #include "desktop/desktop_defaults.h"
 #include "desktop/masked_edit.h"
 #include "main_screen/mervane.h"
+#include "qt_locale/qt_translator.h"
 #include "tests/desktop/program_windows.h"
 
 using tvtest::ProgramWindows;
@@ -91,6 +96,34 @@ void click(tv::Form& form, const char* name)
     form.control(name).userClick();
 }
 
+// The captions of a shown form wider than the room their control gives them, in the font they are drawn with.
+QString clippedCaptions(ProgramWindows& p, const tv::Form& form)
+{
+    if (!p.window(form)) return QStringLiteral("%1 not shown; ").arg(form.name().c_str());
+    QString faults;
+    for (const tv::Control* control : form.controls()) {
+        QWidget* w = p.renderer().widget(*control);
+        if (!w || !w->isVisibleTo(p.window(form))) continue;
+        QString text;
+        int room = w->width();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            text = b->text();
+            const bool indicator = qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w);
+            room -= indicator ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) + 8 : 16;
+        } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap() && l->textFormat() != Qt::RichText) {
+            text = l->text();
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            text = g->title();
+            room -= 16;
+        }
+        text.remove(QLatin1Char('&'));
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            if (QFontMetrics(w->font()).horizontalAdvance(line.trimmed()) > room + 1)
+                faults += QStringLiteral("%1.%2 \"%3\"; ").arg(form.name().c_str(), w->objectName(), line);
+    }
+    return faults;
+}
+
 }  // namespace
 
 class WindowFitTest : public QObject {
@@ -110,6 +143,45 @@ class WindowFitTest : public QObject {
 
 private Q_SLOTS:
     void init() { qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit()); }  // no places from elsewhere
+
+    // A translated caption longer than the English one is drawn smaller where it must, never cut off: in every
+    // option of both views, on the table screen, the settings screens and the history.
+    void everyTranslatedCaptionFitsItsControl_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de_DE", "fr_FR", "es_ES"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void everyTranslatedCaptionFitsItsControl()
+    {
+        QFETCH(QString, language);
+        auto translator = tvqt::loadTranslation(QLocale(language), {QString::fromUtf8(TARVOLIN_TRANSLATIONS_DIR)});
+        QVERIFY(translator);
+        ProgramWindows p({}, translator);
+        tv::Mervane& m = p.program().mervane();
+        QString faults;
+        using Menu = tv::Mervane::MenuItemName;
+        for (Menu unit : std::initializer_list<Menu>{"mnu_Years", "mnu_Months"})
+            for (Menu view : std::initializer_list<Menu>{"mnu_view_loan", "mnu_view_invest"}) {
+                p.renderer().action(m.menu(unit))->trigger();
+                p.renderer().action(m.menu(view))->trigger();
+                for (tv::Control* c : m.controls())
+                    if (c->kind() == tv::Kind::OptionButton && c->visible() && c->enabled()) {
+                        c->userClick();
+                        p.renderer().flushPending();
+                        faults += clippedCaptions(p, m);
+                    }
+            }
+        openTable(p);
+        faults += clippedCaptions(p, p.sheet());
+        for (Menu window : std::initializer_list<Menu>{"mnu_History", "mnu_About", "mnu_UpdateHist", "mnu_IniFileEd"})
+            m.menu(window).userChoose();
+        click(*p.program().app().findForm("IniFile"), "btn_colors");
+        p.renderer().flushPending();
+        for (const char* name : {"History", "About", "UpdateHist", "IniFile", "ColorFm"})
+            faults += clippedCaptions(p, *p.program().app().findForm(name));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
     void cleanup()
     {
         QApplication::setPalette(m_desktop);
