@@ -1529,10 +1529,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Kreditraten&amp;tabelle</translation>
     </message>
     <message>
-        <source>Loan is paid off before that installment - no Xtra payment made</source>
-        <translation>Der Kredit ist vor dieser Rate abbezahlt - keine Sondertilgung geleistet</translation>
-    </message>
-    <message>
         <source>Mervane</source>
         <translation>Mervane</translation>
     </message>
@@ -1649,10 +1645,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <source>The loan is paid off before that installment</source>
-        <translation>Der Kredit ist vor dieser Rate abbezahlt</translation>
-    </message>
-    <message>
         <source>Total Contributions:</source>
         <translation>Einzahlungen gesamt:</translation>
     </message>
@@ -1699,14 +1691,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Xtra Payments (yearly)</source>
         <translation>Sondertilgungen (jährlich)</translation>
-    </message>
-    <message>
-        <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation>Die Sondertilgung übersteigt die Restschuld - es wird nur die Restschuld gezahlt</translation>
-    </message>
-    <message>
-        <source>Xtra payment with last installment</source>
-        <translation>Sondertilgung mit der letzten Rate</translation>
     </message>
     <message>
         <source>Yearly &amp;Amount:</source>
@@ -2228,6 +2212,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Restschuld im Zeitverlauf</translation>
     </message>
     <message>
+        <source>Loan is paid off before that installment - no Xtra payment made</source>
+        <translation>Der Kredit ist vor dieser Rate abbezahlt - keine Sondertilgung geleistet</translation>
+    </message>
+    <message>
         <source>Loan length</source>
         <translation>Laufzeit</translation>
     </message>
@@ -2448,6 +2436,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Die letzte Rate von %1 ist eine Schlussrate: Die gleichbleibende Rate tilgt den Kredit nicht innerhalb der Laufzeit.</translation>
     </message>
     <message>
+        <source>The loan is paid off before that installment</source>
+        <translation>Der Kredit ist vor dieser Rate abbezahlt</translation>
+    </message>
+    <message>
         <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
         <translation>Der Kredit ist mit der %1. Rate getilgt, vor Ende der Laufzeit; die letzte Rate beträgt %2.</translation>
     </message>
@@ -2554,6 +2546,14 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Xtra Payment made with Installment</source>
         <translation>Sondertilgung mit Rate Nr.</translation>
+    </message>
+    <message>
+        <source>Xtra payment exceeds the balance - only the balance is paid</source>
+        <translation>Die Sondertilgung übersteigt die Restschuld - es wird nur die Restschuld gezahlt</translation>
+    </message>
+    <message>
+        <source>Xtra payment with last installment</source>
+        <translation>Sondertilgung mit der letzten Rate</translation>
     </message>
     <message>
         <source>Year of the loan</source>

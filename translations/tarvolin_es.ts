@@ -1529,10 +1529,6 @@ Save the same text as a PDF file instead?</source>
         <translation>&amp;Tabla de cuotas</translation>
     </message>
     <message>
-        <source>Loan is paid off before that installment - no Xtra payment made</source>
-        <translation>El préstamo queda liquidado antes de esa cuota: no se hace ningún pago extra</translation>
-    </message>
-    <message>
         <source>Mervane</source>
         <translation>Mervane</translation>
     </message>
@@ -1649,10 +1645,6 @@ Save the same text as a PDF file instead?</source>
         <translation>Tabla</translation>
     </message>
     <message>
-        <source>The loan is paid off before that installment</source>
-        <translation>El préstamo queda liquidado antes de esa cuota</translation>
-    </message>
-    <message>
         <source>Total Contributions:</source>
         <translation>Total aportado:</translation>
     </message>
@@ -1699,14 +1691,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Xtra Payments (yearly)</source>
         <translation>Pagos extra (anuales)</translation>
-    </message>
-    <message>
-        <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation>El pago extra supera el capital pendiente: solo se paga el capital pendiente</translation>
-    </message>
-    <message>
-        <source>Xtra payment with last installment</source>
-        <translation>Pago extra con la última cuota</translation>
     </message>
     <message>
         <source>Yearly &amp;Amount:</source>
@@ -2228,6 +2212,10 @@ Save the same text as a PDF file instead?</source>
         <translation>Saldo del préstamo en el tiempo</translation>
     </message>
     <message>
+        <source>Loan is paid off before that installment - no Xtra payment made</source>
+        <translation>El préstamo queda liquidado antes de esa cuota: no se hace ningún pago extra</translation>
+    </message>
+    <message>
         <source>Loan length</source>
         <translation>Plazo del préstamo</translation>
     </message>
@@ -2448,6 +2436,10 @@ Save the same text as a PDF file instead?</source>
         <translation>La última cuota, de %1, es una cuota final residual: la cuota constante no amortiza el préstamo dentro de su plazo.</translation>
     </message>
     <message>
+        <source>The loan is paid off before that installment</source>
+        <translation>El préstamo queda liquidado antes de esa cuota</translation>
+    </message>
+    <message>
         <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
         <translation>El préstamo queda amortizado con la cuota %1, antes del final de su plazo; la última cuota es de %2.</translation>
     </message>
@@ -2554,6 +2546,14 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Xtra Payment made with Installment</source>
         <translation>Pago extra en la cuota</translation>
+    </message>
+    <message>
+        <source>Xtra payment exceeds the balance - only the balance is paid</source>
+        <translation>El pago extra supera el capital pendiente: solo se paga el capital pendiente</translation>
+    </message>
+    <message>
+        <source>Xtra payment with last installment</source>
+        <translation>Pago extra con la última cuota</translation>
     </message>
     <message>
         <source>Year of the loan</source>

@@ -1529,10 +1529,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>&amp;Tableau des mensualités</translation>
     </message>
     <message>
-        <source>Loan is paid off before that installment - no Xtra payment made</source>
-        <translation>Le prêt est remboursé avant cette échéance - aucun versement suppl. effectué</translation>
-    </message>
-    <message>
         <source>Mervane</source>
         <translation>Mervane</translation>
     </message>
@@ -1649,10 +1645,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Tableau</translation>
     </message>
     <message>
-        <source>The loan is paid off before that installment</source>
-        <translation>Le prêt est remboursé avant cette échéance</translation>
-    </message>
-    <message>
         <source>Total Contributions:</source>
         <translation>Total des apports :</translation>
     </message>
@@ -1699,14 +1691,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Xtra Payments (yearly)</source>
         <translation>Versements suppl. (annuels)</translation>
-    </message>
-    <message>
-        <source>Xtra payment exceeds the balance - only the balance is paid</source>
-        <translation>Le versement suppl. dépasse le capital restant dû - seul ce solde est versé</translation>
-    </message>
-    <message>
-        <source>Xtra payment with last installment</source>
-        <translation>Versement suppl. avec la dernière échéance</translation>
     </message>
     <message>
         <source>Yearly &amp;Amount:</source>
@@ -2228,6 +2212,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Solde du prêt dans le temps</translation>
     </message>
     <message>
+        <source>Loan is paid off before that installment - no Xtra payment made</source>
+        <translation>Le prêt est remboursé avant cette échéance - aucun versement suppl. effectué</translation>
+    </message>
+    <message>
         <source>Loan length</source>
         <translation>Durée du prêt</translation>
     </message>
@@ -2448,6 +2436,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>La dernière échéance, de %1, est une échéance ballon : la mensualité constante ne suffit pas à rembourser le prêt dans sa durée.</translation>
     </message>
     <message>
+        <source>The loan is paid off before that installment</source>
+        <translation>Le prêt est remboursé avant cette échéance</translation>
+    </message>
+    <message>
         <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
         <translation>Le prêt est remboursé à l'échéance %1, avant la fin de sa durée ; la dernière échéance est de %2.</translation>
     </message>
@@ -2554,6 +2546,14 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Xtra Payment made with Installment</source>
         <translation>Versement suppl. avec l'échéance n°</translation>
+    </message>
+    <message>
+        <source>Xtra payment exceeds the balance - only the balance is paid</source>
+        <translation>Le versement suppl. dépasse le capital restant dû - seul ce solde est versé</translation>
+    </message>
+    <message>
+        <source>Xtra payment with last installment</source>
+        <translation>Versement suppl. avec la dernière échéance</translation>
     </message>
     <message>
         <source>Year of the loan</source>

@@ -7,6 +7,7 @@
 #include "app/rate_list.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
+#include "common/user_text.h"
 #include "screen_model/application.h"
 
 namespace tv {
@@ -217,7 +218,7 @@ void LoanSheet::comIntrMax_Click()
 {
     intrMax = maxRates().percent();
     if (intrMax < intrMin) {
-        error("Maximum interest rate must be greater than or equal to the minimum interest rate.");
+        error(userText<"Maximum interest rate must be greater than or equal to the minimum interest rate.">());
         minRates().choose(maxRates().index());
     }
 }
@@ -226,7 +227,7 @@ void LoanSheet::comIntrMin_Click()
 {
     intrMin = minRates().percent();
     if (intrMax < intrMin) {
-        error("Minimum interest rate must be less than or equal to the maximum interest rate.");
+        error(userText<"Minimum interest rate must be less than or equal to the maximum interest rate.">());
         minRates().choose(maxRates().index());
     }
 }

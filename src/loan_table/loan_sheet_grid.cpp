@@ -105,19 +105,21 @@ bool LoanSheet::checkInputs()
         return false;
     };
 
-    if (purchAmt <= 0) return refuse("You must enter a valid purchase amount.", purchase, &purchase);
+    if (purchAmt <= 0) return refuse(userText<"You must enter a valid purchase amount.">(), purchase, &purchase);
     if (purchAmt > limits::kMaxMoney) return refuse(amountTooLargeMessage(), purchase, &purchase);
     // The down payment as the unit now checked reads it, against the purchase as it is now.
     if (std::string problem = downPaymentProblem(); !problem.empty()) return refuse(problem, down, &down);
 
-    if (maxLen.text().empty()) return refuse("You must enter a maximum length of loan.", maxLen, nullptr);
-    if (lenMax < 1) return refuse("The maximum length of loan must be at least one month or year.", maxLen, &maxLen);
+    if (maxLen.text().empty()) return refuse(userText<"You must enter a maximum length of loan.">(), maxLen, nullptr);
+    if (lenMax < 1)
+        return refuse(userText<"The maximum length of loan must be at least one month or year.">(), maxLen, &maxLen);
     if (inMonths() && lenMax > limits::kMaxTableMonths)
-        return refuse("The maximum length of loan cannot exceed " + whole(limits::kMaxTableMonths) + " months.", maxLen,
-                      &maxLen);
+        return refuse(
+            composeText<"The maximum length of loan cannot exceed %1 months.">(whole(limits::kMaxTableMonths)), maxLen,
+            &maxLen);
     if (!inMonths() && lenMax > limits::kMaxTableYears)
-        return refuse("The maximum length of loan cannot exceed " + whole(limits::kMaxTableYears) + " years.", maxLen,
-                      &maxLen);
+        return refuse(composeText<"The maximum length of loan cannot exceed %1 years.">(whole(limits::kMaxTableYears)),
+                      maxLen, &maxLen);
     if (lenMax < lenMin) return refuse(lengthsReversedMessage(), maxLen, &maxLen);
     if (minLen.text().empty() || lenMin < 1) {
         error(lengthTooShortMessage());
@@ -127,7 +129,8 @@ bool LoanSheet::checkInputs()
 
     ComboList& maxRate = combo("comIntrMax");
     if (intrMax < intrMin) return refuse(ratesReversedMessage(), maxRate, nullptr);
-    if (intrMax < 0.5) return refuse("You must specify a maximum interest rate greater than zero.", maxRate, nullptr);
+    if (intrMax < 0.5)
+        return refuse(userText<"You must specify a maximum interest rate greater than zero.">(), maxRate, nullptr);
     return true;
 }
 

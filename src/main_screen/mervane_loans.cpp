@@ -191,13 +191,13 @@ bool Mervane::ExtraPay(std::int16_t numpay)
     if (in.mode == ExtraMode::Yearly)
         label("lbl_wXP").setCaption("with " + std::to_string(r.yearlyCount) + " Yearly Payments");
     if (r.paidOffBeforeStart) {
-        note.setCaption("Loan is paid off before that installment - no Xtra payment made");
+        note.setCaption(userText<"Loan is paid off before that installment - no Xtra payment made">());
         note.setVisible(true);
     } else if (r.extraExceedsBalance) {
-        note.setCaption("Xtra payment exceeds the balance - only the balance is paid");
+        note.setCaption(userText<"Xtra payment exceeds the balance - only the balance is paid">());
         note.setVisible(true);
     } else if (r.lastYearlyCapped) {
-        note.setCaption("Xtra payment with last installment");
+        note.setCaption(userText<"Xtra payment with last installment">());
         note.setVisible(true);
     }
     return true;
@@ -243,7 +243,8 @@ bool Mervane::GetPayoff(std::int16_t numpay)
     m_calc.valHiPayoff = r.highPayoff;
     m_calc.valTotIntwX = r.interestPaid;
     m_calc.valTotPaywX = r.totalToPayOff;
-    if (r.paidOffBeforeInstallment) label("lbl_payoff_msg").setCaption("The loan is paid off before that installment");
+    if (r.paidOffBeforeInstallment)
+        label("lbl_payoff_msg").setCaption(userText<"The loan is paid off before that installment">());
     return true;
 }
 
