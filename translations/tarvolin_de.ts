@@ -609,7 +609,7 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation>&amp;Wiederherstellen</translation>
+        <translation>Zu&amp;rückholen</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
@@ -860,7 +860,7 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation>&amp;Speichern &amp;&amp; Schließen</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Amount:</source>
@@ -1578,7 +1578,7 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>PayOff -&gt; Amt</source>
-        <translation>Ergebnis -&gt; Betrag</translation>
+        <translation>Saldo -&gt; Betrag</translation>
     </message>
     <message>
         <source>PayOff -&gt; Invest Amt</source>
@@ -1586,7 +1586,7 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>PayOff -&gt; RF</source>
-        <translation>Ergebnis -&gt; RF</translation>
+        <translation>Saldo -&gt; RF</translation>
     </message>
     <message>
         <source>PayOff -&gt; Ret Fund</source>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Actualizaciones</translation>
+        <translation>Versiones</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation>&amp;Guardar &amp;&amp; cerrar</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Test Scheme</source>

@@ -102,8 +102,9 @@ inline constexpr ControlDecl kColorFmControls[] = {
 
     {Kind::Label, "lbl_Presets", "", "Preset Color schemes", heading(kInvestLeft, kLowerHeadingTop)},
     {Kind::ComboList, "cbo_Pesets", "", "", below(kInvestLeft, 0, kColumnWidth, kRowHeight)},
-    {Kind::OptionButton, "opt_loan", "", "Loan", below(kInvestLeft, 405, 960, kLabelHeight)},
-    {Kind::OptionButton, "opt_invest", "", "Invest", below(kInvestLeft + 1080, 405, 1080, kLabelHeight)},
+    // Room for the longer words other languages use ("Préstamo", "Placement").
+    {Kind::OptionButton, "opt_loan", "", "Loan", below(kInvestLeft, 405, 1080, kLabelHeight)},
+    {Kind::OptionButton, "opt_invest", "", "Invest", below(kInvestLeft + 1200, 405, 1200, kLabelHeight)},
     {Kind::CheckBox, "chk_WinDefaults", "", "Use Window Defaults for all Screens", kWinDefaultsBox},
 
     {Kind::CommandButton, "but_testScheme", "", "&Test Scheme", button(0)},
