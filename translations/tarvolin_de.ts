@@ -350,10 +350,6 @@
         <translation>Letzte Rate</translation>
     </message>
     <message>
-        <source>Loan Amount</source>
-        <translation>Kreditbetrag</translation>
-    </message>
-    <message>
         <source>Paid off after</source>
         <translation>Abbezahlt nach</translation>
     </message>
@@ -690,10 +686,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Last Payment</source>
         <translation>Letzte Rate</translation>
-    </message>
-    <message>
-        <source>Loan Amount</source>
-        <translation>Kreditbetrag</translation>
     </message>
     <message>
         <source>Loan amount</source>
@@ -1740,6 +1732,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 &quot;%2&quot; will be read back as %3</source>
+        <translation>%1 „%2“ wird als %3 wieder eingelesen</translation>
+    </message>
+    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -1952,6 +1948,14 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Und letzte</translation>
     </message>
     <message>
+        <source>Annuity Amount</source>
+        <translation>Rentenbetrag</translation>
+    </message>
+    <message>
+        <source>Annuity Duration</source>
+        <translation>Rentendauer</translation>
+    </message>
+    <message>
         <source>Annuity Duration (yrs)</source>
         <translation>Rentendauer (J.)</translation>
     </message>
@@ -1984,8 +1988,24 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Restschuld und Kapital im Zeitverlauf</translation>
     </message>
     <message>
+        <source>Build Fund 1x Amount</source>
+        <translation>Aufbau Einmalbetrag</translation>
+    </message>
+    <message>
+        <source>Build Fund Duration</source>
+        <translation>Laufzeit Vermögensaufbau</translation>
+    </message>
+    <message>
         <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
         <translation>Laufzeit Vermögensaufbau „%1“ wird als %2 wieder eingelesen</translation>
+    </message>
+    <message>
+        <source>Build Fund Monthly Amount</source>
+        <translation>Aufbau Monatsbetrag</translation>
+    </message>
+    <message>
+        <source>Build Fund Yearly Amount</source>
+        <translation>Aufbau Jahresbetrag</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -2198,6 +2218,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
         <translation>Kreditbetrag „%1“ wird als %2 wieder eingelesen</translation>
+    </message>
+    <message>
+        <source>Loan Duration</source>
+        <translation>Kreditlaufzeit</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>

@@ -350,10 +350,6 @@
         <translation>Última cuota</translation>
     </message>
     <message>
-        <source>Loan Amount</source>
-        <translation>Capital</translation>
-    </message>
-    <message>
         <source>Paid off after</source>
         <translation>Liquidado en</translation>
     </message>
@@ -690,10 +686,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Last Payment</source>
         <translation>Última cuota</translation>
-    </message>
-    <message>
-        <source>Loan Amount</source>
-        <translation>Capital</translation>
     </message>
     <message>
         <source>Loan amount</source>
@@ -1740,6 +1732,10 @@ Save the same text as a PDF file instead?</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 &quot;%2&quot; will be read back as %3</source>
+        <translation>%1 «%2» se leerá como %3</translation>
+    </message>
+    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -1952,6 +1948,14 @@ Save the same text as a PDF file instead?</source>
         <translation>Y el último</translation>
     </message>
     <message>
+        <source>Annuity Amount</source>
+        <translation>Capital de la renta</translation>
+    </message>
+    <message>
+        <source>Annuity Duration</source>
+        <translation>Plazo de la renta</translation>
+    </message>
+    <message>
         <source>Annuity Duration (yrs)</source>
         <translation>Duración de la renta (años)</translation>
     </message>
@@ -1984,8 +1988,24 @@ Save the same text as a PDF file instead?</source>
         <translation>Saldo y fondo en el tiempo</translation>
     </message>
     <message>
+        <source>Build Fund 1x Amount</source>
+        <translation>Inversión única</translation>
+    </message>
+    <message>
+        <source>Build Fund Duration</source>
+        <translation>Plazo del fondo</translation>
+    </message>
+    <message>
         <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
         <translation>El plazo del fondo «%1» se leerá como %2</translation>
+    </message>
+    <message>
+        <source>Build Fund Monthly Amount</source>
+        <translation>Aportación mensual</translation>
+    </message>
+    <message>
+        <source>Build Fund Yearly Amount</source>
+        <translation>Aportación anual</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -2198,6 +2218,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
         <translation>El capital del préstamo «%1» se leerá como %2</translation>
+    </message>
+    <message>
+        <source>Loan Duration</source>
+        <translation>Plazo del préstamo</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>

@@ -350,10 +350,6 @@
         <translation>Dernière échéance</translation>
     </message>
     <message>
-        <source>Loan Amount</source>
-        <translation>Montant du prêt</translation>
-    </message>
-    <message>
         <source>Paid off after</source>
         <translation>Remboursé après</translation>
     </message>
@@ -690,10 +686,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Last Payment</source>
         <translation>Dernière échéance</translation>
-    </message>
-    <message>
-        <source>Loan Amount</source>
-        <translation>Montant du prêt</translation>
     </message>
     <message>
         <source>Loan amount</source>
@@ -1740,6 +1732,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 &quot;%2&quot; will be read back as %3</source>
+        <translation>%1 : « %2 » sera relu comme %3</translation>
+    </message>
+    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -1952,6 +1948,14 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Et dernier</translation>
     </message>
     <message>
+        <source>Annuity Amount</source>
+        <translation>Montant de la rente</translation>
+    </message>
+    <message>
+        <source>Annuity Duration</source>
+        <translation>Durée de la rente</translation>
+    </message>
+    <message>
         <source>Annuity Duration (yrs)</source>
         <translation>Durée de la rente (ans)</translation>
     </message>
@@ -1984,8 +1988,24 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Solde et fonds dans le temps</translation>
     </message>
     <message>
+        <source>Build Fund 1x Amount</source>
+        <translation>Placement unique</translation>
+    </message>
+    <message>
+        <source>Build Fund Duration</source>
+        <translation>Durée du placement</translation>
+    </message>
+    <message>
         <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
         <translation>La durée du placement « %1 » sera relue comme %2</translation>
+    </message>
+    <message>
+        <source>Build Fund Monthly Amount</source>
+        <translation>Placement mensuel</translation>
+    </message>
+    <message>
+        <source>Build Fund Yearly Amount</source>
+        <translation>Placement annuel</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -2198,6 +2218,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
         <translation>Le montant du prêt « %1 » sera relu comme %2</translation>
+    </message>
+    <message>
+        <source>Loan Duration</source>
+        <translation>Durée du prêt</translation>
     </message>
     <message>
         <source>Loan Payment Table Chart</source>

@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/rate_list.h"
 #include "common/numbers.h"
+#include "common/user_text.h"
 #include "settings/ini_file_controls.h"
 #include "settings/profile.h"
 #include "settings/save_failed.h"
@@ -23,19 +24,19 @@ using namespace ini_file_layout;
 struct Field {
     IniFile::AnyName control;
     SettingKey key;
-    const char* what = nullptr;
+    std::string (*what)() = nullptr;  // marked for the translations where it is written
 };
 constexpr Field kFields[] = {
-    {"txt_LnAmt", SettingKey::LoanAmount, "Loan Amount"},
+    {"txt_LnAmt", SettingKey::LoanAmount, [] { return userText<"Loan Amount">(); }},
     {"combo_LnInt", SettingKey::LoanInterest},
-    {"txt_LnDur", SettingKey::LoanDuration, "Loan Duration"},
-    {"txt_BF1xAmt", SettingKey::InvestBFamt1x, "Build Fund 1x Amount"},
-    {"txt_BFmoAmt", SettingKey::InvestBFamtMo, "Build Fund Monthly Amount"},
-    {"txt_BFyrAmt", SettingKey::InvestBFamtYr, "Build Fund Yearly Amount"},
-    {"txt_BFDur", SettingKey::InvestBFduration, "Build Fund Duration"},
+    {"txt_LnDur", SettingKey::LoanDuration, [] { return userText<"Loan Duration">(); }},
+    {"txt_BF1xAmt", SettingKey::InvestBFamt1x, [] { return userText<"Build Fund 1x Amount">(); }},
+    {"txt_BFmoAmt", SettingKey::InvestBFamtMo, [] { return userText<"Build Fund Monthly Amount">(); }},
+    {"txt_BFyrAmt", SettingKey::InvestBFamtYr, [] { return userText<"Build Fund Yearly Amount">(); }},
+    {"txt_BFDur", SettingKey::InvestBFduration, [] { return userText<"Build Fund Duration">(); }},
     {"combo_BFInt", SettingKey::InvestBFInt},
-    {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, "Annuity Amount"},
-    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration, "Annuity Duration"},
+    {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, [] { return userText<"Annuity Amount">(); }},
+    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration, [] { return userText<"Annuity Duration">(); }},
     {"combo_AnnuityInt", SettingKey::InvestAnnuityInt},
 };
 
@@ -152,7 +153,7 @@ std::vector<std::string> IniFile::misreadBoxes() const
         std::int32_t readBack = ProfileFile::intOf(text);
         std::optional<double> shown = parseBoxValue(text);
         if (shown && *shown == static_cast<double>(readBack)) continue;
-        lines.push_back(std::string(f.what) + " \"" + text + "\" will be read back as " + std::to_string(readBack));
+        lines.push_back(composeText<"%1 \"%2\" will be read back as %3">(f.what(), text, std::to_string(readBack)));
     }
     return lines;
 }
