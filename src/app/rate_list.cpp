@@ -82,6 +82,8 @@ bool RateList::type(const std::string& text) const
     if (b == std::string::npos) return false;
     std::string t = text.substr(b, text.find_last_not_of(' ') - b + 1);
     if (t.back() == '%') t.pop_back();
+    const std::string& space = Locale::current().percentSpace;
+    if (!space.empty() && t.ends_with(space)) t.resize(t.size() - space.size());
     while (!t.empty() && t.back() == ' ') t.pop_back();
     const std::string& separator = Locale::current().decimalSeparator;
     const std::string_view point = separator.empty() ? std::string_view(".") : std::string_view(separator);

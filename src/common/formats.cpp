@@ -140,7 +140,7 @@ std::string format(double value, const Style& style, const Locale& locale)
         while (!d.fraction.empty() && d.fraction.back() == '0') d.fraction.pop_back();
     std::string body = style.group ? grouped(d.integer, locale) : d.integer;
     if (!d.fraction.empty()) body += (locale.decimalSeparator.empty() ? "." : locale.decimalSeparator) + d.fraction;
-    if (style.percent) body += '%';
+    if (style.percent) body += locale.percentSpace + '%';
     if (style.money) return money(body, negative, locale);
     return negative ? minusOf(locale) + body : body;
 }
@@ -212,6 +212,11 @@ std::string withCurrency(const std::string& amount, const Locale& locale)
 {
     return locale.currencyPlace == CurrencyPlace::Before ? locale.currencySymbol + locale.currencySpace + amount
                                                          : amount + locale.currencySpace + locale.currencySymbol;
+}
+
+std::string withPercent(const std::string& number, const Locale& locale)
+{
+    return number + locale.percentSpace + "%";
 }
 
 }  // namespace tv

@@ -26,6 +26,8 @@ std::string formatNumber(double value, std::string_view format, const Locale& lo
 // An amount already written as a number, with the locale's currency symbol in its place: "$8718.46" in en_US,
 // "8718,46 €" in de_DE.
 std::string withCurrency(const std::string& amount, const Locale& locale = Locale::current());
+// A number already written, as a percentage the locale's way: "7.50%" in en_US, "7,50 %" in de_DE.
+std::string withPercent(const std::string& number, const Locale& locale = Locale::current());
 
 // What a masked box shows while it does not have the focus: its text through its display format.
 // Empty text shows empty, text that is not a number shows as it is, an empty format shows the text.

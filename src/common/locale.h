@@ -32,6 +32,7 @@ struct Locale {
     CurrencyPlace currencyPlace = CurrencyPlace::Before;
     std::string currencySpace;  // between the symbol and the amount: "", " " or U+00A0
     NegativeMoney negativeMoney = NegativeMoney::Parentheses;
+    std::string percentSpace;  // before a "%": "" in en_US, U+00A0 in de_DE and es_ES, U+202F in fr_FR
     // A date by letters: d/dd day, M/MM month number, MMM month abbreviation, yy/yyyy year, 'quoted' text.
     std::string shortDatePattern = "MMM d, yyyy";
     std::array<std::string, 12> monthAbbreviations = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

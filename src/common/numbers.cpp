@@ -66,7 +66,7 @@ struct Reading {
     explicit Reading(const Locale& l)
         : decimal(l.decimalSeparator.empty() ? std::string_view(".") : std::string_view(l.decimalSeparator)),
           symbolAfter(l.currencyPlace == CurrencyPlace::After),
-          blanksBesideSymbol(!l.currencySpace.empty())
+          blanksBesideSymbol(!l.currencySpace.empty() || !l.percentSpace.empty())
     {
         if (!l.groupSeparator.empty() && l.groupSeparator != decimal) groups.add(l.groupSeparator);
         if (l.groupSeparator == "\u2019") groups.add("'");  // de_CH 1’234.56, typed with an apostrophe
@@ -77,7 +77,8 @@ struct Reading {
                  {std::string_view("."), std::string_view(" "), kNoBreakSpace, kNarrowNoBreakSpace})
                 groups.add(g);
         if (commaDecimal || holds(l.groupSeparator, kNoBreakSpace) || holds(l.groupSeparator, kNarrowNoBreakSpace) ||
-            holds(l.currencySpace, kNoBreakSpace) || holds(l.currencySpace, kNarrowNoBreakSpace))
+            holds(l.currencySpace, kNoBreakSpace) || holds(l.currencySpace, kNarrowNoBreakSpace) ||
+            !l.percentSpace.empty())
             for (std::string_view b : {kNoBreakSpace, kNarrowNoBreakSpace}) blanks.add(b);
         // The locale's own first, so that a minus or symbol beginning with "-" or "$" ("$U") is not cut short.
         if (!l.minusSign.empty() && l.minusSign != "-") signs.add(l.minusSign);

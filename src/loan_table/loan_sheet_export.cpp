@@ -74,8 +74,8 @@ std::vector<Term> loanTerms(const LoanSheet& s)
         {userText<"Down payment">(), money(down) + percent, "Down payment", {cents(down)}},
         {userText<"Amount financed">(), money(s.loanAmt), "Amount financed", {cents(s.loanAmt)}},
         {userText<"Rate">(),
-         range(formatNumber(rateLow, kFixed2Format) + "%", formatNumber(rateHigh, kFixed2Format) + "%"), "Rate (%)",
-         plainRange(plainText(rateLow, Locale::enUS()), plainText(rateHigh, Locale::enUS()))},
+         range(withPercent(formatNumber(rateLow, kFixed2Format)), withPercent(formatNumber(rateHigh, kFixed2Format))),
+         "Rate (%)", plainRange(plainText(rateLow, Locale::enUS()), plainText(rateHigh, Locale::enUS()))},
         {userText<"Length">(), s.lengthWords(range(plainText(lengthLow), plainText(lengthHigh))),
          "Length (" + unit + ")",
          plainRange(plainText(lengthLow, Locale::enUS()), plainText(lengthHigh, Locale::enUS()))},
@@ -237,7 +237,7 @@ ChartRequest LoanSheet::ChartOfGrid() const
     for (int i = 0; i < rates; ++i) {
         // The lowest rate in the scheme's text colour, the highest in its highlight colour.
         const double share = rates > 1 ? static_cast<double>(i) / (rates - 1) : 0.0;
-        ChartSeries line{formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i)], kFixed2Format) + "%",
+        ChartSeries line{withPercent(formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i)], kFixed2Format)),
                          SeriesKind::Line,
                          blendColors(t.gLoanTxtColor, t.gLoanHiTxtColor, share),
                          false,

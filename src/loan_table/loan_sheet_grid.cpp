@@ -186,7 +186,8 @@ void LoanSheet::ShowPayments()
     }
     g.setFixedAlignment(0, Alignment::Left);
     for (int i = 1; i <= rateCount; ++i)
-        g.setText(i, 0, formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i - 1)], kFixed2Format) + "%");
+        g.setText(i, 0,
+                  withPercent(formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i - 1)], kFixed2Format)));
     for (int i = 1; i <= rateCount; ++i) {
         for (int j = 1; j <= lenCount; ++j) {
             g.setColAlignment(j, Alignment::Left);

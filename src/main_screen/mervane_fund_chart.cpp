@@ -78,7 +78,7 @@ const ChartRequest& Mervane::fundChart() const
 // The rate, duration and amount every title names, as this calculation read them.
 Mervane::ChartTerms Mervane::chartTerms() const
 {
-    return {rateList().list().text() + "%",
+    return {withPercent(rateList().list().text()),
             yearLabel(m_calc.durYears) + " years",
             value("fp_Prin"),
             m_calc.intRate,

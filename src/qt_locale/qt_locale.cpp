@@ -108,6 +108,30 @@ std::string datePattern(const QString& longFormat)
     return utf8(out);
 }
 
+// The blank before a percent sign, which Qt does not say: the common locales' own percent patterns, as written
+// in the Unicode locale data (fr "#,##0 %" with a narrow no-break space, de and es "#,##0 %", en "#,##0%").
+std::string percentSpace(const QLocale& q)
+{
+    if (q.territory() == QLocale::Switzerland) return {};
+    switch (q.language()) {
+        case QLocale::French:
+            return "\u202F";
+        case QLocale::German:
+        case QLocale::Spanish:
+        case QLocale::Swedish:
+        case QLocale::NorwegianBokmal:
+        case QLocale::Finnish:
+        case QLocale::Danish:
+        case QLocale::Czech:
+        case QLocale::Slovak:
+        case QLocale::Russian:
+        case QLocale::Ukrainian:
+            return "\u00A0";
+        default:
+            return {};
+    }
+}
+
 }  // namespace
 
 tv::Locale localeFromQt(const QLocale& q)
@@ -119,6 +143,7 @@ tv::Locale localeFromQt(const QLocale& q)
     learnGrouping(q, l);
     l.minusSign = utf8(q.negativeSign());
     learnCurrency(q, l);
+    l.percentSpace = percentSpace(q);
     l.shortDatePattern = datePattern(q.dateFormat(QLocale::LongFormat));
     for (int month = 1; month <= 12; ++month)
         l.monthAbbreviations[static_cast<std::size_t>(month - 1)] = utf8(q.monthName(month, QLocale::ShortFormat));

@@ -61,7 +61,11 @@ std::size_t numberAt(std::string_view text, std::size_t at, const Locale& l)
         i = afterDigits;
         skip(l.currencySymbol);
     }
-    skip("%");
+    const std::size_t beforePercent = i;
+    if (!(skip(l.percentSpace) && skip("%"))) {
+        i = beforePercent;
+        skip("%");
+    }
     if (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i]))) return 0;
     if (open && !skip(")")) return 0;
     return i - at;

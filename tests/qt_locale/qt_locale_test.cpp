@@ -47,6 +47,9 @@ TEST(LocaleFromQt, MoneyNegativesGroupingAndRoundingAtTheHalfCent)
         {"fr_FR", -20, kMoneyFormat, "(20,00\u00A0€)"},
         {"en_GB", -1234.56, kMoneyFormat, "(£1,234.56)"},
         {"en_GB", 7.5, kPercentFormat, "8%"},
+        {"de_DE", 7.5, kPercentFormat, "8\u00A0%"},
+        {"fr_FR", 7.5, kPercentFormat, "8\u202F%"},
+        {"de_CH", 7.5, kPercentFormat, "8%"},
         {"en_IN", 1234567, kMoneyFormat, "₹12,34,567.00"},
         {"en_IN", 1234567.5, kWholeFormat, "12,34,568"},
         {"es_ES", 1234.5, kStandardFormat, "1234,50"},
@@ -76,6 +79,7 @@ TEST(LocaleFromQt, TypedNumbersAreReadTheLocalesWay)
         {"fr_FR", "(1 234,56 €)", -1234.56}, {"en_GB", "£1,234.56", 1234.56},
         {"en_IN", "₹12,34,567.00", 1234567}, {"en_GB", "$5", 5},
         {"de_DE", "7,25 %", 7.25},           {"C", "$1,234.56", 1234.56},
+        {"fr_FR", "7,25\u202F%", 7.25},      {"es_ES", "7,25\u00A0%", 7.25},
     };
     for (const Typed& c : cases) EXPECT_EQ(parseBoxValue(c.text, named(c.locale)), c.value) << c.locale << c.text;
     for (const Typed& c : std::initializer_list<Typed>{
