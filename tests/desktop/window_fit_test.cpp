@@ -110,7 +110,11 @@ QString clippedCaptions(ProgramWindows& p, const tv::Form& form)
             text = b->text();
             const bool indicator = qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w);
             room -= indicator ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) + 8 : 16;
-        } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap() && l->textFormat() != Qt::RichText) {
+        } else if (auto* l = qobject_cast<QLabel*>(w); l && l->wordWrap()) {
+            // A wrapped text's lines all fit the label's height.
+            if (l->heightForWidth(l->width()) > l->height() + 1)
+                faults += QStringLiteral("%1.%2 wraps below its height; ").arg(form.name().c_str(), w->objectName());
+        } else if (auto* l = qobject_cast<QLabel*>(w); l && l->textFormat() != Qt::RichText) {
             text = l->text();
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             text = g->title();
