@@ -2,12 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionHeader>
 #include <algorithm>
+#include <string>
 #include <unordered_map>
 
 #include "desktop/form_window.h"
@@ -313,6 +315,12 @@ public:
     explicit TextWidths(const QFont& font) : m_fm(font), m_average(std::max(1, m_fm.averageCharWidth()))
     {
         for (int c = 0; c < 128; ++c) m_ascii[c] = m_fm.horizontalAdvance(QChar(c));
+        // With digits of one width (as text fonts draw figures for tables), an amount is as wide as the same amount
+        // written with zeros: a column of a hundred amounts is shaped a few times, not a hundred.
+        const QFontMetricsF exact(font);
+        for (char d = '1'; d <= '9'; ++d)
+            m_tabular =
+                m_tabular && exact.horizontalAdvance(QLatin1Char(d)) == exact.horizontalAdvance(QLatin1Char('0'));
     }
 
     int estimate(const std::string& text)
@@ -337,7 +345,16 @@ public:
         }
         return w;
     }
-    int exact(const std::string& text) const { return m_fm.horizontalAdvance(GridModel::cellText(text)); }
+    int exact(const std::string& text)
+    {
+        std::string key = text;
+        if (m_tabular)
+            std::replace_if(
+                key.begin(), key.end(), [](char c) { return c >= '1' && c <= '9'; }, '0');
+        auto [it, fresh] = m_exact.try_emplace(std::move(key), 0);
+        if (fresh) it->second = m_fm.horizontalAdvance(GridModel::cellText(it->first));
+        return it->second;
+    }
     // Estimates within this of the widest may be the widest once shaped (kerning, ligatures).
     int tolerance(int widestEstimate) const { return 3 * m_average + widestEstimate / 20; }
     int averageCharWidth() const { return m_average; }
@@ -347,6 +364,8 @@ private:
     int m_average;
     int m_ascii[128]{};
     std::unordered_map<char32_t, int> m_other;
+    bool m_tabular = true;
+    std::unordered_map<std::string, int> m_exact;
 };
 
 }  // namespace
