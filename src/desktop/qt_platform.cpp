@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 #include "screen_model/application.h"
@@ -341,6 +342,11 @@ bool QtPlatform::startProgram(const std::string& commandLine, int)
                    .toStdString(),
                tv::kProductName, tv::MsgButtons::Ok, tv::MsgIcon::Exclamation);
     return false;
+}
+
+void QtPlatform::afterCommand(std::function<void()> task)
+{
+    QTimer::singleShot(0, QCoreApplication::instance(), std::move(task));
 }
 
 void QtPlatform::endProgram()

@@ -67,6 +67,8 @@ public:
     bool saveFile(const std::string& suggestedName, const std::string& bytes) override;
     bool savePdf(const std::string& suggestedName, const tv::TableDocument& table) override;
     void showChart(const tv::ChartRequest& chart) override;
+    // From the event loop, once the command's results are painted.
+    void afterCommand(std::function<void()> task) override;
 
     // Where a save goes: the path chosen, or an empty string for a cancel. The default asks with a save
     // dialog; tests answer themselves.

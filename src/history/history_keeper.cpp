@@ -15,10 +15,16 @@ constexpr const char* kTitle = "Calculation History";
 
 HistoryKeeper::HistoryKeeper(Platform& platform) : m_platform(platform) {}
 
-HistoryKeeper::~HistoryKeeper() = default;
+HistoryKeeper::~HistoryKeeper()
+{
+    // What was recorded just before the program ends is kept; nobody is told now.
+    for (HistoryEntry& e : m_pending) openStore().add(e);
+}
 
 void HistoryKeeper::useFile(const std::string& path)
 {
+    // What was recorded before goes where it was recorded.
+    flush();
     m_path = path;
     m_store.reset();
     m_problemTold = m_setAsideTold = false;
@@ -35,6 +41,12 @@ std::int64_t HistoryKeeper::now() const
 }
 
 HistoryStore& HistoryKeeper::store()
+{
+    flush();
+    return openStore();
+}
+
+HistoryStore& HistoryKeeper::openStore()
 {
     if (!m_store) {
         HistoryStore::Options options;
@@ -89,7 +101,20 @@ void HistoryKeeper::noticeProblem()
 void HistoryKeeper::record(HistoryEntry entry)
 {
     if (entry.time == 0) entry.time = now();
-    const bool kept = store().add(entry).has_value();
+    m_pending.push_back(std::move(entry));
+    if (m_pending.size() > 1) return;  // a write is scheduled already
+    m_platform.afterCommand([this, alive = std::weak_ptr<int>(m_alive)] {
+        if (alive.lock()) flush();
+    });
+}
+
+void HistoryKeeper::flush()
+{
+    if (m_pending.empty()) return;
+    std::vector<HistoryEntry> entries;
+    entries.swap(m_pending);
+    bool kept = false;
+    for (const HistoryEntry& e : entries) kept = openStore().add(e).has_value() || kept;
     noticeProblem();
     if (kept) changed();
 }

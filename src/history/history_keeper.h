@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "history_store/history_store.h"
 
@@ -26,9 +27,13 @@ public:
     void setClock(std::function<std::int64_t()> clock) { m_clock = std::move(clock); }
     std::int64_t now() const;
 
-    // Records an accepted calculation; says once when the history is not being kept, and goes on.
+    // Records an accepted calculation once the command is done and its results shown (the write is not part of
+    // Calculate's time); says once when the history is not being kept, and goes on.
     void record(HistoryEntry entry);
-    // The store, for the history window; its faults are told once by noticeProblem().
+    // Writes what was recorded and not yet written; a reader of the store sees it written.
+    void flush();
+    // The store, for the history window, with every recorded entry in it; its faults are told once by
+    // noticeProblem().
     HistoryStore& store();
     // Tells the user once (a message box) why the history is not being kept, or that a damaged one was set aside.
     void noticeProblem();
@@ -40,9 +45,14 @@ public:
     static std::string problemText(HistoryProblem problem, const std::string& path);
 
 private:
+    HistoryStore& openStore();
+
     Platform& m_platform;
     std::string m_path;  // empty: in memory
     std::unique_ptr<HistoryStore> m_store;
+    std::vector<HistoryEntry> m_pending;
+    // A write scheduled after a command finds this gone once the keeper is, and does nothing.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
     std::function<std::int64_t()> m_clock;
     std::function<void()> m_onChange;
     bool m_problemTold = false;

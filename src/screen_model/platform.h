@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,9 @@ public:
     virtual bool savePdf(const std::string& suggestedName, const TableDocument& table) = 0;
     // Draws a chart in a window of its own, beside the forms (not modal).
     virtual void showChart(const ChartRequest& chart) = 0;
+    // Runs `task` once the command now running is done and its results are shown (the desktop runs it from its
+    // event loop); at once where nothing is drawn.
+    virtual void afterCommand(std::function<void()> task) { task(); }
 };
 
 }  // namespace tv

@@ -54,6 +54,21 @@ public:
     // Called for every record as it happens.
     void setListener(std::function<void(const PlatformRecord&)> listener) { m_listener = std::move(listener); }
     void setPrinterAvailable(bool available) { m_printer = available; }
+    // Held: what runs after a command waits for runHeld(), as the desktop's waits for its event loop.
+    void afterCommand(std::function<void()> task) override
+    {
+        if (m_hold)
+            m_held.push_back(std::move(task));
+        else
+            task();
+    }
+    void setHold(bool hold) { m_hold = hold; }
+    void runHeld()
+    {
+        std::vector<std::function<void()>> tasks;
+        tasks.swap(m_held);
+        for (auto& task : tasks) task();
+    }
     // False: the user cancels every save dialog, and nothing is recorded as saved.
     void setSaveAnswer(bool save) { m_save = save; }
 
@@ -75,6 +90,8 @@ private:
     ScreenSize m_screen;
     Date m_today;
     bool m_printer = true;
+    bool m_hold = false;
+    std::vector<std::function<void()>> m_held;
     bool m_save = true;
     bool m_ended = false;
 };

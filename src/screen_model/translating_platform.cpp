@@ -39,6 +39,7 @@ public:
     {
         return m_inner.savePdf(tr(suggestedName), tr(table));
     }
+    void afterCommand(std::function<void()> task) override { m_inner.afterCommand(std::move(task)); }
     void showChart(const ChartRequest& request) override
     {
         ChartRequest r = request;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,6 +103,17 @@ private Q_SLOTS:
         QCOMPARE(platform.dialogParent(), nullptr);
         platform.setTopmostWindow([&top] { return &top; });
         QCOMPARE(platform.dialogParent(), &top);
+    }
+
+    // What runs after a command (the history's write) waits for the event loop: the results are painted first.
+    void afterCommandRunsFromTheEventLoop()
+    {
+        tvqt::QtPlatform platform;
+        int ran = 0;
+        platform.afterCommand([&ran] { ++ran; });
+        QCOMPARE(ran, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(ran, 1);
     }
 
     void lineBreaksOfEveryKind()

@@ -124,6 +124,21 @@ TEST(History, ACalculationGoesOnWhateverTheFileAndTheUserIsToldOnce)
     }
 }
 
+// The desktop writes a calculation once its results are shown: what is not written yet is still listed, and
+// still kept when the program ends first.
+TEST(History, ACalculationNotYetWrittenIsListedAndKeptWhenTheProgramEnds)
+{
+    TestProgram t;
+    const std::string file = (t.cwd.path() / "history.sqlite").string();
+    t.platform.setHold(true);
+    t.program->history().useFile(file);
+    t.calculate();
+    EXPECT_EQ(t.program->history().store().summaries().size(), 1u);
+    t.calculate();
+    t.program.reset();
+    EXPECT_EQ(HistoryStore::atPath(file)->summaries().size(), 2u);
+}
+
 TEST(HistoryWindow, FiltersDeletesClearsAndComparesMarkedCalculations)
 {
     TestProgram t;
