@@ -17,24 +17,6 @@ namespace {
 constexpr double kHistoryAddTarget = 1.0;
 constexpr double kHistoryListTarget = 50.0;
 
-HistoryEntry paymentEntry()
-{
-    HistoryEntry e;
-    e.view = "Loans";
-    e.option = "opt_payment";
-    e.frequency = "12";
-    e.unit = "Years";
-    e.summary = "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month";
-    e.inputs = {{"fp_Prin", "Loan Amount", "$350,000.00", 350000.0, "$#,##0.00;($#,##0.00)", 0},
-                {"comIntr", "Interest Rate", "6.625", 6.625, "#,###.###", 0},
-                {"fp_Dur", "Loan Duration", "30", 30.0, "#,###", 0}};
-    e.results = {{"fp_Payment", "Payment", "$2,241.09", 2241.09, "$#,##0.00;($#,##0.00)", -1},
-                 {"lbl_TotInt", "Total Interest", "$456,792.40", 456792.40, "$#,##0.00;($#,##0.00)", -1}};
-    e.curveTitle = "Balance";
-    for (int year = 0; year <= 30; ++year) e.curve.push_back({double(year), 350000.0 * (30 - year) / 30});
-    return e;
-}
-
 // Each run starts from a copy of the full file.
 class FullHistory {
 public:
@@ -58,7 +40,7 @@ void addToFullHistory(benchmark::State& state)
         state.SkipWithError("the history file could not be filled");
         return;
     }
-    HistoryEntry e = paymentEntry();
+    HistoryEntry e = sampleEntry(0);  // a loan payment, as Calculate records it
     for (auto _ : state) benchmark::DoNotOptimize(h.store->add(e));
     if (!h.full() || h.store->problem() != HistoryProblem::None) state.SkipWithError("an add was not kept");
     setTarget(state, kHistoryAddTarget);

@@ -31,6 +31,7 @@ tv::Locale localeOf(std::uint8_t choice)
             l.currencyPlace = tv::CurrencyPlace::After;
             l.currencySpace = "\u00A0";
             l.negativeMoney = tv::NegativeMoney::MinusFirst;
+            l.percentSpace = "\u00A0";
             break;
         case 2:
             l.decimalSeparator = ",";
@@ -38,6 +39,7 @@ tv::Locale localeOf(std::uint8_t choice)
             l.currencySymbol = "\u20AC";
             l.currencyPlace = tv::CurrencyPlace::After;
             l.currencySpace = "\u00A0";
+            l.percentSpace = "\u202F";
             break;
         case 3:
             l.secondaryGroup = 2;
