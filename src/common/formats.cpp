@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "common/numbers.h"
+#include "common/rounding.h"
 
 namespace tv {
 
@@ -62,6 +64,14 @@ constexpr std::uint64_t kPowersOfFive[] = {1, 5, 25, 125};
 // the rounding (half away from zero: up when they are at least half of 2^s).
 Digits roundedDigits(double magnitude, int decimals)
 {
+    // Two decimals are money: rounded to the cent as every amount is (12 significant digits, then half up).
+    if (decimals == 2) {
+        if (const std::optional<Cents> cents = centsOf(magnitude)) {
+            std::string all = std::to_string(*cents);
+            if (all.size() < 3) all.insert(0, 3 - all.size(), '0');
+            return {all.substr(0, all.size() - 2), all.substr(all.size() - 2)};
+        }
+    }
     if (!(magnitude < kIntegerRoundingLimit) || decimals < 0 || decimals > 3) return printedDigits(magnitude, decimals);
     int exponent = 0;
     const double mantissa = std::frexp(magnitude, &exponent);  // [0.5, 1), or 0

@@ -12,4 +12,36 @@ std::optional<std::int16_t> toInt16(double value);
 // Half-to-even rounding to a whole number, as the 16-bit conversion does, without a range.
 double roundHalfEven(double value);
 
+// Money in whole cents.
+using Cents = std::int64_t;
+
+// Exact products of cents and rates need 128 bits (GCC and Clang have them as an extension).
+__extension__ typedef unsigned __int128 UInt128;
+__extension__ typedef __int128 Int128;
+
+// Amounts up to this size (in dollars) have a value in cents.
+inline constexpr double kMaxCentsAmount = 1e15;
+
+// An amount in whole cents as the screens show it: the double is first taken to 12 significant digits (never
+// fewer than three decimals, so the cents of amounts up to 10^12 stay exact), then rounded to the cent with
+// halves away from zero. So 9.315 -> 932, 2.505 -> 251, 2.504999 -> 250 and -3.125 -> -313. Nothing for a
+// value that is not finite or beyond kMaxCentsAmount in size.
+std::optional<Cents> centsOf(double amount);
+
+// The same amount back in dollars (0 for what centsOf refuses).
+double roundToCent(double amount);
+
+inline double dollarsOf(Cents cents)
+{
+    return static_cast<double>(cents) / 100.0;
+}
+
+// A double taken to 12 significant digits as an exact decimal: value = digits x 10^exponent, with the
+// trailing zeros of digits removed (7.452 -> 7452 x 10^-3). Nothing for a value that is not finite.
+struct Decimal12 {
+    std::int64_t digits = 0;
+    int exponent = 0;
+};
+std::optional<Decimal12> toDecimal12(double value);
+
 }  // namespace tv

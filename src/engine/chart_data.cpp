@@ -92,60 +92,17 @@ FundPath withdrawalsPath(double fund, double yearlyWithdrawal, double annualRate
 
 namespace tv {
 
-std::vector<BalancePoint> balanceByYear(const ExtraPayInput& input, double payment)
+std::vector<BalancePoint> balanceByYear(const ExtraPayInput& input)
 {
     std::vector<BalancePoint> points;
-    const int perYear = input.periodsPerYear;
-    const double scheduled = std::round(input.durationYears * perYear);
-    if (perYear <= 0 || perYear > 366 || !std::isfinite(scheduled) || scheduled < 1 ||
-        scheduled > limits::kMaxPeriods || !std::isfinite(payment) || payment <= 0 || !std::isfinite(input.principal) ||
-        input.principal <= 0)
-        return points;
-    const double r = input.annualRatePercent / 100 / perYear;
-    const int count = static_cast<int>(scheduled);
-    // An extra starting after the last installment (or at a start that is no number) is never paid.
-    const double first = std::ceil(input.startInstallment);
-    const int start = static_cast<int>(std::isnan(first) ? scheduled + 1 : std::clamp(first, 1.0, scheduled + 1));
-    const double extra = std::isfinite(input.extraAmount) ? std::max(0.0, input.extraAmount) : 0.0;
-    auto paidAt = [&](int k) {
-        if (extra <= 0) return payment;
-        const bool with = input.mode == ExtraMode::PerInstallment ? k > start
-                          : input.mode == ExtraMode::OneTime      ? k == start
-                                                                  : k >= start && (k - start) % 12 == 0;
-        return with ? payment + extra : payment;
-    };
-    // A year without a change of payment is one step: b (1 + r)^n - p ((1 + r)^n - 1) / r, with the powers
-    // taken once; a year in which the payment changes, or the loan ends, is walked installment by installment.
-    std::vector<double> grow(static_cast<std::size_t>(perYear) + 1, 1.0);
-    std::vector<double> annuity(static_cast<std::size_t>(perYear) + 1, 0.0);
-    for (std::size_t n = 1; n < grow.size(); ++n) {
-        grow[n] = grow[n - 1] * (1 + r);
-        annuity[n] = annuity[n - 1] * (1 + r) + 1;
-    }
-    double balance = input.principal;
-    points.push_back({0, balance});
-    for (int first = 1; first <= count && balance > 0; first += perYear) {
-        const int last = std::min(count, first + perYear - 1);
-        const int n = last - first + 1;
-        const double p = paidAt(first);
-        bool level = paidAt(last) == p;
-        if (level && input.mode != ExtraMode::PerInstallment && extra > 0)
-            for (int k = first + 1; k < last && level; ++k) level = paidAt(k) == p;
-        const double after = balance * grow[static_cast<std::size_t>(n)] - p * annuity[static_cast<std::size_t>(n)];
-        if (level && after >= 0.005 && last < count) {
-            balance = after;
-            points.push_back({static_cast<double>(last) / perYear, balance});
-            continue;
-        }
-        for (int k = first; k <= last; ++k) {
-            balance = balance * (1 + r) - paidAt(k);
-            // The last installment pays what is left, to the cent.
-            if (balance < 0.005 || k == count) balance = 0;
-            if (balance == 0 || k == last) {
-                points.push_back({static_cast<double>(k) / perYear, balance});
-                break;
-            }
-        }
+    const ExtraPayResult r = amortizeWithExtras(input);
+    if (r.status != LoanStatus::Ok || input.principal <= 0) return points;
+    const std::vector<double>& ends = r.yearEnds;
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+        const bool last = i + 1 == ends.size() && i > 0;
+        const double years = last ? static_cast<double>(r.installments) / input.periodsPerYear
+                                  : static_cast<double>(i * static_cast<std::size_t>(r.plain.yearsPerSample));
+        points.push_back({years, ends[i]});
     }
     return points;
 }

@@ -63,13 +63,13 @@ FundPath withdrawalsPath(double fund, double yearlyWithdrawal, double annualRate
 
 namespace tv {
 
-// A loan's balance at the start and after each whole year of its installments (and after its last one), the
-// level `payment` and the extras paid as amortizeWithExtras pays them (no extras with an extra of 0). Ends
-// where the balance reaches zero or at the installment count of durationYears; empty for inputs no schedule has.
+// A loan's balance at the start, after each whole year of its installments (every yearsPerSampleOf years for
+// loans of more than a century) and after its last one, read
+// from its ledger with the extras of `input` (none with an extra of 0). Empty for inputs no ledger has.
 struct BalancePoint {
     double years = 0.0;
     double balance = 0.0;
 };
-std::vector<BalancePoint> balanceByYear(const ExtraPayInput& input, double payment);
+std::vector<BalancePoint> balanceByYear(const ExtraPayInput& input);
 
 }  // namespace tv

@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "common/rounding.h"
+#include "engine/ledger.h"
 #include "engine/limits.h"
 
 namespace tv {
@@ -93,6 +94,28 @@ constexpr double kOverflowGuard = 4.0;
 
 }  // namespace
 
+double periodRateOf(double annualRatePercent, int periodsPerYear)
+{
+    return periodRate(annualRatePercent, periodsPerYear);
+}
+
+double levelPaymentForPower(double principal, double r, double h, int n)
+{
+    if (r == 0.0) return principal / n;
+    return principal * r * h / (h - 1.0);
+}
+
+double principalForPower(double payment, double r, double h, int n)
+{
+    if (r == 0.0) return payment * n;
+    return payment * (h - 1.0) / (h * r);
+}
+
+double estimatedLevelPayment(double principal, double r, int n)
+{
+    return levelPaymentForPower(principal, r, std::pow(1.0 + r, n), n);
+}
+
 std::string_view statusName(LoanStatus status)
 {
     switch (status) {
@@ -120,8 +143,6 @@ std::string_view statusName(LoanStatus status)
             return "NegativeStart";
         case LoanStatus::ResultOutOfRange:
             return "ResultOutOfRange";
-        case LoanStatus::WalkNotFinished:
-            return "WalkNotFinished";
     }
     return "Unknown";
 }
@@ -209,6 +230,15 @@ PrincipalResult loanPrincipal(double payment, double annualRatePercent, int peri
 
 DurationResult loanDuration(double principal, double payment, double annualRatePercent, int periodsPerYear)
 {
+    DurationResult r = durationFor(principal, payment, annualRatePercent, periodsPerYear);
+    if (r.status != LoanStatus::Ok) return r;
+    PaymentResult level = levelPayment(principal, annualRatePercent, periodsPerYear, r.durationYears);
+    if (level.status != LoanStatus::Ok) return {level.status, 0.0, 0.0, 0};
+    return {LoanStatus::Ok, r.durationYears, level.payment, level.periods};
+}
+
+DurationResult durationFor(double principal, double payment, double annualRatePercent, int periodsPerYear)
+{
     if (LoanStatus s = firstFault({checkMoney(principal), checkMoney(payment), checkRate(annualRatePercent)});
         s != LoanStatus::Ok) {
         return {s, 0.0, 0.0, 0};
@@ -221,9 +251,9 @@ DurationResult loanDuration(double principal, double payment, double annualRateP
     double installments = r == 0.0 ? principal / payment : std::log(1.0 / (1.0 - share)) / std::log(1.0 + r);
     if (!std::isfinite(installments)) return {LoanStatus::TooManyPeriods, 0.0, 0.0, 0};
     double years = roundToMonth(installments / periodsPerYear);
-    PaymentResult level = levelPayment(principal, annualRatePercent, periodsPerYear, years);
-    if (level.status != LoanStatus::Ok) return {level.status, 0.0, 0.0, 0};
-    return {LoanStatus::Ok, years, level.payment, level.periods};
+    PeriodCount n = installmentCount(periodsPerYear, years);
+    if (n.status != LoanStatus::Ok) return {n.status, 0.0, 0.0, 0};
+    return {LoanStatus::Ok, years, 0.0, n.count};
 }
 
 RateResult rateForPayment(double principal, double targetPayment, int periodsPerYear, double durationYears)
@@ -304,9 +334,11 @@ PaymentResult interestOnlyPayment(double principal, double annualRatePercent, in
     }
     if (!validPeriodsPerYear(periodsPerYear)) return {LoanStatus::InvalidInput, 0.0, 0};
     if (isZeroRateText || annualRatePercent == 0.0) return {LoanStatus::ZeroRate, 0.0, 0};
-    double payment = principal * annualRatePercent / static_cast<double>(periodsPerYear * 100);
-    if (!std::isfinite(payment)) return {LoanStatus::ResultOutOfRange, 0.0, 0};
-    return {LoanStatus::Ok, payment, 0};
+    const std::optional<PeriodRate> rate = PeriodRate::of(annualRatePercent, periodsPerYear);
+    const std::optional<Cents> amount = centsOf(principal);
+    if (!rate || !amount) return {LoanStatus::ResultOutOfRange, 0.0, 0};
+    const Cents interest = *amount < 0 ? -rate->interestOn(-*amount) : rate->interestOn(*amount);
+    return {LoanStatus::Ok, dollarsOf(interest), 0};
 }
 
 }  // namespace tv

@@ -28,7 +28,6 @@ enum class LoanStatus {
     NegativeExtra,         // extra payments: a negative extra amount
     NegativeStart,         // extra payments and payoff: a negative installment number
     ResultOutOfRange,      // the result would not be a finite number
-    WalkNotFinished,       // the amortization walk reached its bound with the loan not repaid
 };
 
 // The enumerator's name ("Ok", "TooFewPeriods", ...), for logs and test output.
@@ -70,6 +69,20 @@ PeriodCount installmentCount(int periodsPerYear, double durationYears);
 // solver refuses as TooFewPeriods.
 double roundToMonth(double years);
 
+// The period rate of the payment formulas: annualRatePercent / (periodsPerYear x 100), in that order.
+double periodRateOf(double annualRatePercent, int periodsPerYear);
+
+// The level payment for a power h = (1 + r)^n already taken by repeated multiplication: principal x r x h /
+// (h - 1), principal / n at a rate of 0; bit for bit levelPayment's.
+double levelPaymentForPower(double principal, double r, double h, int n);
+
+// The loan amount a payment repays for a power h = (1 + r)^n: payment x (h - 1) / (h x r), payment x n at a rate
+// of 0; bit for bit loanPrincipal's.
+double principalForPower(double payment, double r, double h, int n);
+
+// The level payment with std::pow instead of repeated multiplication: within 3e-9 of levelPayment's, relative.
+double estimatedLevelPayment(double principal, double r, int n);
+
 struct PaymentResult {
     LoanStatus status = LoanStatus::Ok;
     double payment = 0.0;  // per installment
@@ -102,6 +115,8 @@ struct DurationResult {
 // the level payment for it.
 // PaymentTooLow when principal x r / payment >= 1 (or the payment is not positive).
 DurationResult loanDuration(double principal, double payment, double annualRatePercent, int periodsPerYear);
+// The same duration without its payment (payment 0): what loanDuration refuses, it refuses.
+DurationResult durationFor(double principal, double payment, double annualRatePercent, int periodsPerYear);
 
 struct RateResult {
     LoanStatus status = LoanStatus::Ok;
@@ -120,7 +135,8 @@ struct RateResult {
 // wider than the two ways ever differ, so the answer is the step-by-step walk's, bit for bit.
 RateResult rateForPayment(double principal, double targetPayment, int periodsPerYear, double durationYears);
 
-// The interest-only payment (GetIntOnly): principal x annualRatePercent / (periodsPerYear x 100).
+// The interest-only payment (GetIntOnly): principal x annualRatePercent / (periodsPerYear x 100), exactly to
+// the cent (halves up) from the amount's cents and the rate's digits.
 // The "0.000" rate (isZeroRateText, or a rate of 0) is ZeroRate: the screen refuses it.
 PaymentResult interestOnlyPayment(double principal, double annualRatePercent, int periodsPerYear, bool isZeroRateText);
 

@@ -7,6 +7,7 @@
 #include "common/formats.h"
 #include "common/numbers.h"
 #include "common/rounding.h"
+#include "engine/ledger.h"
 #include "engine/limits.h"
 
 namespace tv {
@@ -18,25 +19,6 @@ constexpr const char* kCrLf = "\r\n";
 
 // Texts of up to six characters ("$99.99", "7.25%") get one more TAB so the columns line up on tab stops.
 constexpr std::size_t kShortCellLength = 6;
-
-// Whole cents are exact in a double up to 2^53; a schedule whose amounts would go beyond is refused.
-constexpr double kMaxExactCents = 9007199254740992.0;
-
-// An amount in whole cents, rounded as the screen shows it (half away from zero).
-long long toCents(double amount)
-{
-    return std::llround(readBoxValue(formatNumber(amount, kFixed2Format, Locale::enUS()), Locale::enUS()) * 100.0);
-}
-
-double dollars(long long cents)
-{
-    return static_cast<double>(cents) / 100.0;
-}
-
-bool exactCents(long long cents)
-{
-    return std::fabs(static_cast<double>(cents)) < kMaxExactCents;
-}
 
 bool finite(std::initializer_list<double> values)
 {
@@ -155,12 +137,7 @@ PaymentTable paymentTable(const PaymentTableInput& in)
     return t;
 }
 
-double monthInterest(double balance, double monthlyRate)
-{
-    return std::floor((balance * monthlyRate + 0.005) * 100.0) / 100.0;
-}
-
-Schedule amortizationSchedule(double loanAmount, double payment, double monthlyRate, double termMonths)
+Schedule amortizationSchedule(double loanAmount, double payment, double annualRatePercent, double termMonths)
 {
     Schedule s;
     auto fail = [&s](TableStatus status) {
@@ -168,36 +145,31 @@ Schedule amortizationSchedule(double loanAmount, double payment, double monthlyR
         s.status = status;
         return s;
     };
-    if (!finite({loanAmount, payment, monthlyRate, termMonths})) return fail(TableStatus::InvalidInput);
+    if (!finite({loanAmount, payment, annualRatePercent, termMonths})) return fail(TableStatus::InvalidInput);
     if (termMonths >= limits::kMaxScheduleRows + 1) return fail(TableStatus::TooManyMonths);
     if (std::fabs(loanAmount) > limits::kMaxMoney) return fail(TableStatus::AmountTooLarge);
-    if (loanAmount < 0 || payment < 0 || monthlyRate < 0 || payment > limits::kMaxMoney)
+    if (loanAmount < 0 || payment < 0 || annualRatePercent < 0 || payment > limits::kMaxMoney)
         return fail(TableStatus::InvalidInput);
 
-    const long long level = toCents(payment);
-    long long balance = toCents(loanAmount);
-    long long total = 0;
-    s.levelPayment = dollars(level);
-    s.termMonths = termMonths < 1 ? 0 : static_cast<int>(termMonths);
-    s.lines.push_back({0.0, 0.0, 0.0, dollars(balance), 0.0});
-    for (int k = 1; k <= s.termMonths; ++k) {
-        const double interestCents = std::floor((dollars(balance) * monthlyRate + 0.005) * 100.0);
-        if (!(std::fabs(interestCents) < kMaxExactCents)) return fail(TableStatus::InvalidInput);
-        const long long interest = static_cast<long long>(interestCents);
-        long long principal = level - interest;
-        long long paid = level;
-        // The installment that reaches the balance, or the term's last one, pays exactly what is left.
-        const bool last = k == s.termMonths || (balance > 0 && principal >= balance);
-        if (last) {
-            principal = balance;
-            paid = principal + interest;
-        }
-        balance -= principal;
-        total += interest;
-        if (!exactCents(balance) || !exactCents(total) || !exactCents(paid)) return fail(TableStatus::InvalidInput);
-        s.lines.push_back({dollars(paid), dollars(principal), dollars(interest), dollars(balance), dollars(total)});
-        if (last) break;
+    LedgerInput in;
+    in.principal = centsOf(loanAmount).value_or(0);
+    in.payment = centsOf(payment).value_or(0);
+    in.annualRatePercent = annualRatePercent;
+    in.periodsPerYear = 12;
+    in.term = termMonths < 1 ? 0 : static_cast<int>(termMonths);
+    in.keepLines = true;
+    s.levelPayment = dollarsOf(in.payment);
+    s.termMonths = in.term;
+    if (in.term == 0) {
+        s.lines.push_back({0.0, 0.0, 0.0, dollarsOf(in.principal), 0.0});
+        return s;
     }
+    const Ledger ledger = loanLedger(in);
+    if (ledger.status != LoanStatus::Ok) return fail(TableStatus::InvalidInput);
+    s.lines.reserve(ledger.lines.size());
+    for (const LedgerLine& l : ledger.lines)
+        s.lines.push_back({dollarsOf(l.payment), dollarsOf(l.principal), dollarsOf(l.interest), dollarsOf(l.balance),
+                           dollarsOf(l.totalInterest)});
     return s;
 }
 

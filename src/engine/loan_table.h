@@ -81,7 +81,7 @@ PaymentTable paymentTable(const PaymentTableInput& input);
 struct ScheduleLine {
     double payment = 0.0;        // the installment: the level payment, or what the last one takes
     double principal = 0.0;      // payment - interest
-    double interest = 0.0;       // the month's interest, monthInterest of the balance before it
+    double interest = 0.0;       // the month's interest on the balance before it, to the cent (halves up)
     double balance = 0.0;        // the balance before the month less the principal
     double totalInterest = 0.0;  // the interest of every month up to this one
 };
@@ -101,20 +101,14 @@ struct Schedule {
     bool endsEarly() const { return months() > 0 && months() < termMonths; }
 };
 
-// A month's interest in whole cents, halves upward: floor((balance x monthlyRate + 0.005) x 100) / 100.
-double monthInterest(double balance, double monthlyRate);
-
-// The schedule of one payment cell (CalcAmort), in whole cents as lenders keep it: record 0 is the loan
-// amount to the cent; each month k <= termMonths pays the level payment to the cent, interest_k =
-// monthInterest(balance_(k-1)), principal_k = payment - interest_k, balance_k = balance_(k-1) - principal_k.
-// The month whose principal would reach the balance, and in any case the last month of the term, pays the
-// balance off: principal = balance_(k-1), payment = that principal + interest_k, balance 0. So the schedule
-// ends at 0, its principal adds up to the loan and the last payment may differ from the others (a balloon
-// when the level payment to the cent does not repay the loan in time).
+// The schedule of one payment cell (CalcAmort): the loan's ledger (engine/ledger.h) at 12 installments a
+// year over the whole months of termMonths, with the payment to the cent as the table shows it. Record 0 is
+// the loan amount to the cent; the schedule ends at 0, its principal adds up to the loan and the last payment
+// may differ from the others (a balloon when the level payment to the cent does not repay the loan in time).
 // More than limits::kMaxScheduleRows months is TooManyMonths; a loan amount beyond limits::kMaxMoney in size
 // AmountTooLarge; a negative amount, payment or rate, a payment beyond limits::kMaxMoney, or values whose
 // balance would leave the range where cents are exact, InvalidInput.
-Schedule amortizationSchedule(double loanAmount, double payment, double monthlyRate, double termMonths);
+Schedule amortizationSchedule(double loanAmount, double payment, double annualRatePercent, double termMonths);
 
 // Where the table text goes: the clipboard (mode 0) or the printer (mode 1).
 enum class TableTextMode { Clipboard = 0, Printer = 1 };

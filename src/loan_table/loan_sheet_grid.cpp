@@ -286,7 +286,8 @@ void LoanSheet::CalcAmort()
     // The months the column's payment was computed with, in the unit the table was computed in.
     const double length = pmtTable.lengths[static_cast<std::size_t>(j)];
     termMonths = lenStep == 1 ? length * 12 : length;
-    amortTable = amortizationSchedule(loanAmt, selPayment, mnthRate, termMonths);
+    amortTable =
+        amortizationSchedule(loanAmt, selPayment, pmtTable.ratesPercent[static_cast<std::size_t>(i)], termMonths);
 }
 
 void LoanSheet::ShowAmort()

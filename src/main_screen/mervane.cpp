@@ -44,6 +44,7 @@ Mervane::Mervane(Program& program) : DeclaredForm(program.app(), "Mervane"), m_p
         label(name).setFont(heading);
     label("lbl_wXP").setAlignment(Alignment::Right);
     label("lbl_exactRate").setAlignment(Alignment::Right);
+    label("lbl_balloon").setVisible(false);
     button("btn_Calc").setDefault(true);
     // The two rate lists also take a typed rate.
     combo("comIntr").setEditable(true);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 
 #include "app/links.h"
 #include "app/rate_list.h"
+#include "engine/amortization.h"
 #include "engine/loan.h"
 #include "history/history_summary.h"
 #include "history_store/history_store.h"
@@ -227,6 +229,15 @@ private:
     // The last extra-payment walk: installments made and extras paid, for ShowXtraSavings.
     int m_xtraInstallments = 0;
     double m_xtraPaid = 0;
+    // The loan's ledger without extras (its totals and balance by year), when a solver already walked it.
+    std::optional<LedgerTotals> m_plainLedger;
+    // The balance at the start and after each year, as the loan's calculation left it (with its extras).
+    std::vector<double> m_loanCurve;
+    // The ledger's totals of the loan as the boxes now show it: m_plainLedger, or a walk of its own.
+    LedgerTotals plainLedgerTotals(std::int16_t numpay);
+    void rememberPlainLedger(const LoanLedgers& ledgers);
+    // The note under the totals when the last installment is a balloon.
+    void showBalloonNote(const LedgerTotals& plain);
 
     // The investment solvers as the option table calls them, with the compounding periods a year.
     bool solveAnnualAnnuity(double periodsPerYear);

@@ -128,22 +128,21 @@ void Mervane::Fill_Totals(std::int16_t numpay)
     box("fp_lstPay").setText(currency(c.valLstPay));
 
     if (inLoanView()) {
-        // The totals come from the payment as shown, rounded to the cent.
-        double pay = value("fp_Payment");
-        double principal = value("fp_Prin");
-        // Whole installments: the count the payment was computed for.
-        PeriodCount count = installmentCount(numpay, c.durYears);
-        double n = count.status == LoanStatus::Ok ? count.count : 0;
+        label("lbl_balloon").setVisible(false);
         if (loanInfo().interestOnly) {
+            // The interest of every installment, none of the loan repaid.
+            const PeriodCount count = installmentCount(numpay, c.durYears);
+            const double n = count.status == LoanStatus::Ok ? count.count : 0;
             box("fp_totpay").setText("0");
-            setBoxNumber("fp_totInt", pay * n);
-        } else if (isZeroRateText()) {
-            box("fp_totpay").setText(box("fp_Prin").text());
-            box("fp_totInt").setText("0");
-        } else {
-            setBoxNumber("fp_totpay", pay * n);
-            setBoxNumber("fp_totInt", value("fp_totpay") - principal);
+            setBoxNumber("fp_totInt", value("fp_Payment") * n);
+            return;
         }
+        // Every total is the ledger's: the payment as shown, each installment's interest to the cent.
+        const LedgerTotals plain = plainLedgerTotals(numpay);
+        setBoxNumber("fp_totpay", plain.totalPaid);
+        setBoxNumber("fp_totInt", plain.totalInterest);
+        if (m_loanCurve.empty()) m_loanCurve = plain.yearEnds;
+        showBalloonNote(plain);
         return;
     }
 

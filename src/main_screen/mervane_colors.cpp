@@ -32,7 +32,8 @@ void Mervane::SetMainColors()
         paint({"lbl_Prin", "lbl_IntRate", "lbl_Time", "lbl_Payment", "lbl_xpaystrt", "lbl_hipayoff", "lbl_xpay",
                "lbl_totInt", "lbl_totPay", "lbl_wXP", "lbl_xtra_w_last", "lbl_dur1", "lbl_dur2", "lbl_lstPay"},
               t.gLoanBkgrndColor, t.gLoanTxtColor);
-        paint({"lbl_payoff_msg", "lbl_exactRate", "lbl_xtra_saved"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
+        paint({"lbl_payoff_msg", "lbl_exactRate", "lbl_xtra_saved", "lbl_balloon"}, t.gLoanBkgrndColor,
+              t.gLoanContrastColor);
         paint({"frm_LnInstFreq"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
         paintOptions(loanOptions(), t.gLoanBkgrndColor, t.gLoanContrastColor);
         paint({"frm_LnSolve"}, t.gLoanBkgrndColor, t.gLoanContrastColor);
@@ -47,7 +48,8 @@ void Mervane::SetMainColors()
     paint({"lbl_Prin", "lbl_IntRate", "lbl_Time", "lbl_Payment", "lbl_xpaystrt", "lbl_IntRate_IA", "lbl_xpay",
            "lbl_totInt", "lbl_totPay", "lbl_wXP", "lbl_hipayoff"},
           t.gInvestBkgrndColor, t.gInvestTxtColor);
-    paint({"lbl_payoff_msg", "lbl_exactRate", "lbl_xtra_saved"}, t.gInvestBkgrndColor, t.gInvestContrastColor);
+    paint({"lbl_payoff_msg", "lbl_exactRate", "lbl_xtra_saved", "lbl_balloon"}, t.gInvestBkgrndColor,
+          t.gInvestContrastColor);
     paint({"frm_invSolve", "Opt_Invest", "Opt_invest_mnthly", "Opt_invest_1xmnthly", "Opt_invest_yearly", "Opt_Annuity",
            "Opt_Annuity_Mnthly", "Opt_Annuity_Duration", "Opt_Spec_Dur", "Opt_Inv2Annuity"},
           t.gInvestBkgrndColor, t.gInvestContrastColor);

@@ -196,6 +196,12 @@ inline constexpr ControlDecl kMervaneControls[] = {
      {kBoxLeft, kTop + 9 * kPitch + 240, kExtraLeft + kBoxWidth - kBoxLeft, 240}},
     {Kind::MaskedBox, "fp_totIntwX", "", "", {kExtraLeft, kTop + 10 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
     {Kind::MaskedBox, "fp_totPaywX", "", "", {kExtraLeft, kTop + 11 * kPitch + 240, kBoxWidth, kRowHeight}, "", kMoney},
+    // Under the totals: the last installment is a balloon (shown only then).
+    {Kind::Label,
+     "lbl_balloon",
+     "",
+     "",
+     {kLabelLeft, kTop + 12 * kPitch + 285, kExtraLeft + kBoxWidth - kLabelLeft, 480}},
 
     {Kind::CommandButton, "btn_Calc", "", "&Calculate", {kLabelLeft, 5595, 1560, 405}},
     {Kind::CommandButton, "btn_Clear", "", "&Reset Input", {kLabelLeft + 1680, 5595, 1560, 405}},

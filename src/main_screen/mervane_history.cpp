@@ -231,19 +231,16 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
         note("lbl_exactRate", "Exact rate");
 
         // The balance over the years, for a comparison's chart.
-        if (info.group != LoanGroup::Payoff && !info.interestOnly) {
-            ExtraPayInput in;
-            in.principal = value("fp_Prin");
-            in.annualRatePercent = m_calc.intRate;
-            in.periodsPerYear = numpay;
-            in.durationYears = m_calc.durYears;
-            in.mode = info.extraMode;
-            if (info.group == LoanGroup::Extra) {
-                in.extraAmount = value("fp_xpay");
-                in.startInstallment = value("fp_xpaystrt");
-            }
+        if (info.group != LoanGroup::Payoff && !info.interestOnly && !m_loanCurve.empty()) {
+            // The ledger's balance at the start, after each year and after the last installment.
             e.curveTitle = "Balance";
-            for (const BalancePoint& p : balanceByYear(in, m_calc.valPayment)) e.curve.push_back({p.years, p.balance});
+            const int plain = m_plainLedger ? m_plainLedger->installments : 0;
+            const double installments = info.group == LoanGroup::Extra ? m_xtraInstallments : plain;
+            const double step = m_plainLedger ? m_plainLedger->yearsPerSample : 1;
+            for (std::size_t i = 0; i < m_loanCurve.size(); ++i) {
+                const bool last = i + 1 == m_loanCurve.size() && i > 0;
+                e.curve.push_back({last ? installments / numpay : static_cast<double>(i) * step, m_loanCurve[i]});
+            }
             thinCurve(e.curve);
         }
     } else {

@@ -163,6 +163,8 @@ void Mervane::layoutInputColumn()
     for (AnyName name : AnyNames{"lbl_totInt", "fp_totInt", "fp_totIntwX"}) place(name, y);
     y += 375;
     for (AnyName name : AnyNames{"lbl_totPay", "fp_totpay", "fp_totPaywX"}) place(name, y);
+    y += 375;
+    place("lbl_balloon", y);
 }
 
 void Mervane::HideXtra()
@@ -178,6 +180,7 @@ void Mervane::showFieldsOfOption()
     label("lbl_exactRate").setVisible(false);
     button("btn_UseExact").setVisible(false);
     label("lbl_xtra_saved").setVisible(false);
+    label("lbl_balloon").setVisible(false);
     menu("mnu_FundChart").setEnabled(false);
     auto show = [this](LabelName labelName, AnyName boxName, bool visible) {
         label(labelName).setVisible(visible);

@@ -5,9 +5,11 @@
 #include "app/program.h"
 #include "common/formats.h"
 #include "common/numbers.h"
+#include "common/rounding.h"
 #include "engine/amortization.h"
 #include "engine/calendar.h"
 #include "engine/exact_rate.h"
+#include "engine/ledger.h"
 #include "engine/limits.h"
 #include "engine/loan.h"
 #include "main_screen/mervane.h"
@@ -53,7 +55,6 @@ std::string Mervane::statusMessage(LoanStatus status)
         case LoanStatus::InvalidInput:
             return mervane_messages::kMissingInput;
         case LoanStatus::ResultOutOfRange:
-        case LoanStatus::WalkNotFinished:
             return mervane_messages::kResultTooLarge;
         case LoanStatus::Ok:
             break;
@@ -71,37 +72,50 @@ bool Mervane::accept(LoanStatus status)
 std::int16_t Mervane::Calc_Loan(bool& ok)
 {
     std::int16_t numpay = m_calc.instPerYear;
+    m_plainLedger.reset();
+    m_loanCurve.clear();
     ok = (this->*loanInfo().solve)(numpay) && refusedAsNoPayment();
     return numpay;
 }
 
 bool Mervane::GetPayment(std::int16_t numpay)
 {
-    PaymentResult r = levelPayment(value("fp_Prin"), m_calc.intRate, numpay, m_calc.durYears);
+    LedgerInput options;
+    options.keepYearEnds = true;
+    const LoanLedgers r = levelPaymentLedgers(value("fp_Prin"), m_calc.intRate, numpay, m_calc.durYears, options);
     if (!accept(r.status)) return false;
     m_calc.valPayment = r.payment;
+    rememberPlainLedger(r);
     return true;
 }
 
 bool Mervane::GetPrin(std::int16_t numpay)
 {
     double payment = value("fp_Payment");
-    PrincipalResult r = loanPrincipal(payment, m_calc.intRate, numpay, m_calc.durYears);
+    LedgerInput options;
+    options.keepYearEnds = true;
+    const LoanLedgers r = loanPrincipalLedgers(payment, m_calc.intRate, numpay, m_calc.durYears, options);
     if (!accept(r.status)) return false;
     // The loan amount lands in the amount box, which every other calculation reads: it keeps to the money limit.
     if (std::fabs(r.principal) > limits::kMaxMoney) return accept(LoanStatus::AmountTooLarge);
     m_calc.valPayment = payment;
     setBoxNumber("fp_Prin", r.principal);
+    rememberPlainLedger(r);
     return true;
 }
 
 bool Mervane::GetTime(std::int16_t numpay)
 {
-    DurationResult r = loanDuration(value("fp_Prin"), value("fp_Payment"), m_calc.intRate, numpay);
+    DurationResult r = durationFor(value("fp_Prin"), value("fp_Payment"), m_calc.intRate, numpay);
     if (!accept(r.status)) return false;
+    const double years = m_calc.durYears;
     m_calc.durYears = r.durationYears;
+    // The level payment for the whole months found, with its ledger.
+    if (!GetPayment(numpay)) {
+        m_calc.durYears = years;
+        return false;
+    }
     setBoxNumber("fp_Time", inMonthView() ? wholeMonths(m_calc.durYears) : m_calc.durYears);
-    m_calc.valPayment = r.payment;
     return true;
 }
 
@@ -134,6 +148,8 @@ void Mervane::btn_UseExact_Click()
     rateList().setRate(m_exactRate);
     m_calc.intRate = rateList().percent();
     const std::int16_t numpay = m_calc.instPerYear;
+    m_plainLedger.reset();
+    m_loanCurve.clear();
     if (!GetPayment(numpay)) return;
     label("lbl_exactRate").setVisible(false);
     button("btn_UseExact").setVisible(false);
@@ -170,7 +186,6 @@ bool Mervane::ExtraPay(std::int16_t numpay)
     in.annualRatePercent = m_calc.intRate;
     in.periodsPerYear = numpay;
     in.durationYears = m_calc.durYears;
-    in.isZeroRateText = isZeroRateText();
     in.mode = loanInfo().extraMode;
     in.extraAmount = value("fp_xpay");
     in.startInstallment = value("fp_xpaystrt");
@@ -185,6 +200,8 @@ bool Mervane::ExtraPay(std::int16_t numpay)
     m_calc.valLstPay = r.lastPayment;
     m_xtraInstallments = r.installments;
     m_xtraPaid = r.extrasPaid;
+    m_plainLedger = r.plain;
+    m_loanCurve = r.yearEnds;
     label("lbl_dur2")
         .setCaption(std::to_string(r.installments) + " payments" + crlf + "    (" +
                     formatNumber(r.years, kStandardFormat) + " yrs)");
@@ -207,8 +224,7 @@ void Mervane::ShowXtraSavings(std::int16_t numpay)
 {
     Label& line = label("lbl_xtra_saved");
     line.setVisible(false);
-    PeriodCount plain = installmentCount(numpay, m_calc.durYears);
-    if (m_xtraInstallments <= 0 || plain.status != LoanStatus::Ok) return;
+    if (m_xtraInstallments <= 0 || !m_plainLedger) return;
     const Date today = platform().today();
     const CalendarDate start{today.year, today.month, today.day};
     const CalendarDate end = installmentDate(start, numpay, m_xtraInstallments);
@@ -216,14 +232,52 @@ void Mervane::ShowXtraSavings(std::int16_t numpay)
     if (m_xtraPaid <= 0) {
         line.setCaption("No Xtra payment made - nothing saved; " + paidOff);
     } else {
-        // The difference of the two Total Interest boxes, as they show it (to the cent).
-        auto cents = [](double v) { return std::round(v * 100) / 100; };
-        const double saved = cents(value("fp_totInt")) - cents(value("fp_totIntwX"));
-        const int fewer = plain.count - m_xtraInstallments;
+        // Both ledgers are in whole cents: the interest without extras less the interest with them.
+        const double saved = roundToCent(m_plainLedger->totalInterest - m_calc.valTotIntwX);
+        const int fewer = m_plainLedger->installments - m_xtraInstallments;
         line.setCaption("Saves " + std::to_string(fewer) + (fewer == 1 ? " installment and " : " installments and ") +
                         formatNumber(saved, kCurrencyFormat) + " interest; " + paidOff);
     }
     line.setVisible(true);
+}
+
+void Mervane::rememberPlainLedger(const LoanLedgers& ledgers)
+{
+    // The ledger of the amounts as they will be shown: the totals read it.
+    if (ledgers.plain.status != LoanStatus::Ok) return;
+    m_plainLedger = totalsOf(ledgers.plain);
+    m_plainLedger->yearsPerSample = ledgers.input.yearsPerSample;
+}
+
+LedgerTotals Mervane::plainLedgerTotals(std::int16_t numpay)
+{
+    if (m_plainLedger) return *m_plainLedger;
+    // The loan as the boxes show it: the amount and the payment to the cent.
+    LedgerInput in;
+    in.principal = centsOf(value("fp_Prin")).value_or(0);
+    in.payment = centsOf(value("fp_Payment")).value_or(0);
+    in.annualRatePercent = m_calc.intRate;
+    in.periodsPerYear = numpay;
+    const PeriodCount count = installmentCount(numpay, m_calc.durYears);
+    in.term = count.status == LoanStatus::Ok ? count.count : 0;
+    in.keepYearEnds = true;
+    in.yearsPerSample = yearsPerSampleOf(in.term, numpay);
+    const Ledger ledger = loanLedger(in);
+    m_plainLedger = ledger.status == LoanStatus::Ok ? totalsOf(ledger) : LedgerTotals{};
+    m_plainLedger->yearsPerSample = in.yearsPerSample;
+    return *m_plainLedger;
+}
+
+void Mervane::showBalloonNote(const LedgerTotals& plain)
+{
+    Label& note = label("lbl_balloon");
+    const double payment = value("fp_Payment");
+    const bool balloon = plain.installments > 0 && plain.lastPayment > 2 * payment;
+    if (balloon)
+        note.setCaption(
+            composeText<"The last installment of %1 is a balloon payment: the level payment does not "
+                        "repay the loan within its term.">(formatNumber(plain.lastPayment, kCurrencyFormat)));
+    note.setVisible(balloon);
 }
 
 bool Mervane::GetPayoff(std::int16_t numpay)
@@ -233,7 +287,6 @@ bool Mervane::GetPayoff(std::int16_t numpay)
     in.annualRatePercent = m_calc.intRate;
     in.periodsPerYear = numpay;
     in.durationYears = m_calc.durYears;
-    in.isZeroRateText = isZeroRateText();
     in.lastInstallment = value("fp_xpaystrt");
     PayoffResult r = payoffAfter(in);
     if (!accept(r.status)) return false;
@@ -243,6 +296,7 @@ bool Mervane::GetPayoff(std::int16_t numpay)
     m_calc.valHiPayoff = r.highPayoff;
     m_calc.valTotIntwX = r.interestPaid;
     m_calc.valTotPaywX = r.totalToPayOff;
+    m_plainLedger = r.plain;
     if (r.paidOffBeforeInstallment)
         label("lbl_payoff_msg").setCaption(userText<"The loan is paid off before that installment">());
     return true;
