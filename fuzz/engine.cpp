@@ -134,7 +134,7 @@ void loans(Input& in, int which)
             x.annualRatePercent = in.number();
             x.periodsPerYear = in.count();
             x.durationYears = in.number();
-            x.isZeroRateText = in.byte() & 1;
+            (void)in.byte();  // once a flag of the "0.000" rate, which the rate of 0 now says
             x.mode = static_cast<ExtraMode>(in.byte() % 3);
             x.extraAmount = in.number();
             x.startInstallment = in.number();
@@ -156,7 +156,7 @@ void loans(Input& in, int which)
             x.annualRatePercent = in.number();
             x.periodsPerYear = in.count();
             x.durationYears = in.number();
-            x.isZeroRateText = in.byte() & 1;
+            (void)in.byte();  // once a flag of the "0.000" rate, which the rate of 0 now says
             x.lastInstallment = in.number();
             PayoffResult r = payoffAfter(x);
             RESULT_FINITE(hasResult(r.status), r.payment, r.lowPayoff, r.highPayoff, r.interestPaid, r.totalToPayOff);

@@ -1637,6 +1637,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Tabelle</translation>
     </message>
     <message>
+        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
+        <translation>Die letzte Rate von %1 ist eine Schlussrate: Die gleichbleibende Rate tilgt den Kredit nicht innerhalb der Laufzeit.</translation>
+    </message>
+    <message>
         <source>Total Contributions:</source>
         <translation>Einzahlungen gesamt:</translation>
     </message>

@@ -1637,6 +1637,10 @@ Save the same text as a PDF file instead?</source>
         <translation>Tabla</translation>
     </message>
     <message>
+        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
+        <translation>La última cuota, de %1, es una cuota final residual: la cuota constante no amortiza el préstamo dentro de su plazo.</translation>
+    </message>
+    <message>
         <source>Total Contributions:</source>
         <translation>Total aportado:</translation>
     </message>

@@ -1637,6 +1637,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Tableau</translation>
     </message>
     <message>
+        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
+        <translation>La dernière échéance, de %1, est une échéance ballon : la mensualité constante ne suffit pas à rembourser le prêt dans sa durée.</translation>
+    </message>
+    <message>
         <source>Total Contributions:</source>
         <translation>Total des apports :</translation>
     </message>

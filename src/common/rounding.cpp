@@ -30,12 +30,12 @@ constexpr std::uint64_t kPowersOfTen[] = {
     1,         10,         100,         1000,         10000,         100000,         1000000,         10000000,
     100000000, 1000000000, 10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000, 1000000000000000};
 
-// The decimals that keep 12 significant digits of a magnitude from 0.004 up, never fewer than 3: 14 below
-// 0.01, 11 from 1 to 10, 3 from 10^8 on.
+// The decimals of 15 significant digits of a magnitude from 0.004 to 10^15, from 17 below 0.01 down to 2.
 int decimalsFor(double magnitude)
 {
-    static constexpr double kPowers[] = {1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-    int decimals = 14;
+    static constexpr double kPowers[] = {1e-2, 1e-1, 1e0, 1e1, 1e2,  1e3,  1e4, 1e5,
+                                         1e6,  1e7,  1e8, 1e9, 1e10, 1e11, 1e12};
+    int decimals = 17;
     for (double power : kPowers) {
         if (magnitude < power) break;
         --decimals;
@@ -50,12 +50,11 @@ std::optional<Cents> centsOf(double amount)
     if (!std::isfinite(amount)) return std::nullopt;
     const double magnitude = std::fabs(amount);
     if (magnitude > kMaxCentsAmount) return std::nullopt;
-    // Below 0.004 nothing reaches half a cent, even at 12 digits.
+    // Below 0.004 nothing comes near half a cent.
     if (magnitude < 0.004) return 0;
     const int decimals = decimalsFor(magnitude);
-    // magnitude = m x 2^e exactly, so magnitude x 10^d = (m x 5^d) x 2^(e + d): the scaled value in integers,
-    // rounded half up to the whole unit of its last decimal (ties there cannot come from 12 digits that
-    // matter), then to the cent, halves away from zero.
+    // The 15 significant digits: magnitude = m x 2^e exactly, so magnitude x 10^d = (m x 5^d) x 2^(e + d), an
+    // integer shifted by e + d bits, rounded half up on the bits shifted out.
     int exponent = 0;
     const double mantissa = std::frexp(magnitude, &exponent);
     const auto m = static_cast<UInt128>(std::ldexp(mantissa, 53));
@@ -70,9 +69,16 @@ std::optional<Cents> centsOf(double amount)
         units = scaled >> shift;
         if ((scaled >> (shift - 1)) & 1) ++units;
     }
+    auto digits = static_cast<std::uint64_t>(units);
+    // Digits 13 to 15 within a tenth of a unit of the 12th are the noise of binary arithmetic: the value is taken
+    // to 12 significant digits (where that keeps the cents), so 9.31499999999987 is 9.315.
+    if (decimals >= 5) {
+        const std::uint64_t beyond = digits % 1000;
+        if (beyond <= 100 || beyond >= 900) digits = (digits + 500) / 1000 * 1000;
+    }
     const std::uint64_t divisor = kPowersOfTen[decimals - 2];
-    const auto whole = static_cast<std::uint64_t>(units / divisor);
-    const auto rest = static_cast<std::uint64_t>(units % divisor);
+    const std::uint64_t whole = digits / divisor;
+    const std::uint64_t rest = digits % divisor;
     const auto cents = static_cast<Cents>(whole + (2 * rest >= divisor ? 1 : 0));
     return amount < 0 ? -cents : cents;
 }

@@ -22,10 +22,11 @@ __extension__ typedef __int128 Int128;
 // Amounts up to this size (in dollars) have a value in cents.
 inline constexpr double kMaxCentsAmount = 1e15;
 
-// An amount in whole cents as the screens show it: the double is first taken to 12 significant digits (never
-// fewer than three decimals, so the cents of amounts up to 10^12 stay exact), then rounded to the cent with
-// halves away from zero. So 9.315 -> 932, 2.505 -> 251, 2.504999 -> 250 and -3.125 -> -313. Nothing for a
-// value that is not finite or beyond kMaxCentsAmount in size.
+// An amount in whole cents as the screens show it: rounded to the cent with halves away from zero on its
+// decimal value, the double's 15 significant digits (what its plain text writes), with digits 13 to 15 that lie
+// within a tenth of the 12th digit taken as the noise of binary arithmetic (to 12 digits, where that keeps the
+// cents). So 9.315 -> 932, 2.505 -> 251, 2.504999 -> 250, 9.31499999999987 -> 932, -3.125 -> -313 and
+// 123456789.1545 -> 12345678915. Nothing for a value that is not finite or beyond kMaxCentsAmount in size.
 std::optional<Cents> centsOf(double amount);
 
 // The same amount back in dollars (0 for what centsOf refuses).

@@ -208,6 +208,7 @@ private:
         m_totalInterest += interest;
         m_lastPayment = principal + interest;
         if constexpr (kLines) m_out.lines.push_back({principal + interest, principal, interest, 0, 0, m_totalInterest});
+        if (--m_untilYearEnd == 0) yearEnd(m_balance);
         if (k == m_in.noteAfter) note(k);
         finish(k);
     }

@@ -160,8 +160,10 @@ Schedule amortizationSchedule(double loanAmount, double payment, double annualRa
     in.keepLines = true;
     s.levelPayment = dollarsOf(in.payment);
     s.termMonths = in.term;
-    if (in.term == 0) {
-        s.lines.push_back({0.0, 0.0, 0.0, dollarsOf(in.principal), 0.0});
+    if (in.term == 0 || in.principal == 0) {
+        // Nothing lent: a row of nothing for every month.
+        s.lines.assign(static_cast<std::size_t>(in.principal == 0 ? in.term : 0) + 1, ScheduleLine{});
+        s.lines.front().balance = dollarsOf(in.principal);
         return s;
     }
     const Ledger ledger = loanLedger(in);

@@ -139,8 +139,14 @@ void Mervane::Fill_Totals(std::int16_t numpay)
         }
         // Every total is the ledger's: the payment as shown, each installment's interest to the cent.
         const LedgerTotals plain = plainLedgerTotals(numpay);
-        setBoxNumber("fp_totpay", plain.totalPaid);
-        setBoxNumber("fp_totInt", plain.totalInterest);
+        if (isZeroRateText()) {
+            // No interest: what is paid is the amount, as its box writes it.
+            box("fp_totpay").setText(box("fp_Prin").text());
+            box("fp_totInt").setText("0");
+        } else {
+            setBoxNumber("fp_totpay", plain.totalPaid);
+            setBoxNumber("fp_totInt", plain.totalInterest);
+        }
         if (m_loanCurve.empty()) m_loanCurve = plain.yearEnds;
         showBalloonNote(plain);
         return;

@@ -127,14 +127,6 @@ TEST(PaymentTable, TheLargestTablesStayWithinTheGridLimits)
     EXPECT_EQ(paymentTable(input(1000, 0, 26, 1, 5)).status, TableStatus::TooManyRates);
 }
 
-TEST(MonthInterest, HalfACentRoundsUp)
-{
-    EXPECT_EQ(monthInterest(12.5, 0.01), 0.13);  // 0.125
-    EXPECT_EQ(monthInterest(12.4, 0.01), 0.12);
-    EXPECT_EQ(monthInterest(80000, 0.005), 400.0);
-    EXPECT_EQ(monthInterest(79920.3596, 0.005), 399.60);  // 399.6018
-}
-
 struct ScheduleCase {
     const char* name;
     double loan, ratePercent, months;
@@ -151,7 +143,7 @@ TEST(AmortizationSchedule, EndsAtZeroInWholeCents)
         {"80,000 at 6 % for 30 years", 80000, 6, 360, 360, 479.64, 479.90, 92670.66, false},
         {"100,000 at 8.5 % for 16 years", 100000, 8.5, 192, 192, 954.49, 954.78, 83262.37, false},
         {"250,000 at 6.5 % for 30 years", 250000, 6.5, 360, 360, 1580.17, 1580.55, 318861.58, false},
-        {"100,000 at 25 % for 30 years", 100000, 25, 360, 360, 2084.58, 2021.60, 650385.82, false},
+        {"100,000 at 25 % for 30 years", 100000, 25, 360, 360, 2084.58, 2021.67, 650385.89, false},
         {"180,000 at 7.75 % for 30 years", 180000, 7.75, 360, 360, 1289.54, 1292.54, 284237.40, false},
         {"21.75 % for 97 years: the payment is the interest", 80000, 21.75, 1164, 1164, 1450, 81450, 1687800, true},
         {"25 % for 100 years", 80000, 25, 1200, 1200, 1666.67, 81666.67, 2000004.00, true},
@@ -162,7 +154,7 @@ TEST(AmortizationSchedule, EndsAtZeroInWholeCents)
     for (const ScheduleCase& c : cases) {
         SCOPED_TRACE(c.name);
         const double m = c.ratePercent / 1200;
-        Schedule s = amortizationSchedule(c.loan, tableMonthlyPayment(c.loan, m, c.months), m, c.months);
+        Schedule s = amortizationSchedule(c.loan, tableMonthlyPayment(c.loan, m, c.months), c.ratePercent, c.months);
         ASSERT_EQ(s.months(), c.monthsPaid);
         EXPECT_EQ(s.levelPayment, c.levelPayment);
         EXPECT_EQ(s.lastPayment(), c.lastPayment);
@@ -173,7 +165,10 @@ TEST(AmortizationSchedule, EndsAtZeroInWholeCents)
         for (int k = 1; k <= s.months(); ++k) {
             const ScheduleLine& line = s.lines[static_cast<std::size_t>(k)];
             const ScheduleLine& before = s.lines[static_cast<std::size_t>(k - 1)];
-            ASSERT_EQ(line.interest, monthInterest(before.balance, m)) << k;
+            // The month's interest to the cent, halves up, from the rate's quarters of a percent exactly.
+            const auto balanceCents = static_cast<long long>(std::llround(before.balance * 100));
+            const long long quarters = std::llround(c.ratePercent * 4);
+            ASSERT_EQ(line.interest, cents((2 * balanceCents * quarters + 4800) / 9600 / 100.0)) << k;
             ASSERT_EQ(line.principal, cents(line.payment - line.interest)) << k;
             ASSERT_EQ(line.balance, cents(before.balance - line.principal)) << k;
             ASSERT_EQ(line.totalInterest, cents(before.totalInterest + line.interest)) << k;
@@ -185,7 +180,7 @@ TEST(AmortizationSchedule, EndsAtZeroInWholeCents)
 TEST(AmortizationSchedule, AYearOf180000At7Point75PercentMatchesTheHandbook)
 {
     const double m = 7.75 / 1200;
-    Schedule s = amortizationSchedule(180000, tableMonthlyPayment(180000, m, 360), m, 360);
+    Schedule s = amortizationSchedule(180000, tableMonthlyPayment(180000, m, 360), 7.75, 360);
     EXPECT_EQ(s.lines[12].totalInterest, 13894.66);
     EXPECT_EQ(s.lines[12].balance, 178420.18);  // 1,579.82 of principal paid
 }
@@ -194,23 +189,23 @@ TEST(AmortizationSchedule, HasOneLinePerWholeMonth)
 {
     for (double months : {12.0, 30.0, 27.6, 1200.0}) {
         const double payment = tableMonthlyPayment(1000, 0.005, months);
-        EXPECT_EQ(amortizationSchedule(1000, payment, 0.005, months).months(), static_cast<int>(months)) << months;
+        EXPECT_EQ(amortizationSchedule(1000, payment, 6, months).months(), static_cast<int>(months)) << months;
     }
-    EXPECT_EQ(amortizationSchedule(1000, 1, 0.005, 1201).status, TableStatus::TooManyMonths);
+    EXPECT_EQ(amortizationSchedule(1000, 1, 6, 1201).status, TableStatus::TooManyMonths);
 }
 
 // Found by the engine fuzzer: values the screen never passes made results that were not numbers under an Ok
 // status. Now each is refused with a status.
 TEST(AmortizationSchedule, RefusesValuesWhoseBalanceWouldNotStayFinite)
 {
-    EXPECT_EQ(amortizationSchedule(100, 1e269, 801, 540).status, TableStatus::InvalidInput);
-    EXPECT_TRUE(amortizationSchedule(100, 1e269, 801, 540).lines.empty());
-    EXPECT_EQ(amortizationSchedule(1e12, 0, 801, 540).status, TableStatus::InvalidInput);
-    EXPECT_EQ(amortizationSchedule(1e13, 1, 0.005, 12).status, TableStatus::AmountTooLarge);
-    EXPECT_EQ(amortizationSchedule(1000, 90, -0.005, 12).status, TableStatus::InvalidInput);
-    EXPECT_EQ(amortizationSchedule(-1000, 90, 0.005, 12).status, TableStatus::InvalidInput);
-    EXPECT_EQ(amortizationSchedule(1e12, 2.1e10, 25.0 / 1200, 1200).status, TableStatus::Ok);
-    EXPECT_EQ(amortizationSchedule(1e12, 1, 25.0 / 1200, 1200).status, TableStatus::InvalidInput);
+    EXPECT_EQ(amortizationSchedule(100, 1e269, 801 * 1200, 540).status, TableStatus::InvalidInput);
+    EXPECT_TRUE(amortizationSchedule(100, 1e269, 801 * 1200, 540).lines.empty());
+    EXPECT_EQ(amortizationSchedule(1e12, 0, 801 * 1200, 540).status, TableStatus::InvalidInput);
+    EXPECT_EQ(amortizationSchedule(1e13, 1, 6, 12).status, TableStatus::AmountTooLarge);
+    EXPECT_EQ(amortizationSchedule(1000, 90, -6, 12).status, TableStatus::InvalidInput);
+    EXPECT_EQ(amortizationSchedule(-1000, 90, 6, 12).status, TableStatus::InvalidInput);
+    EXPECT_EQ(amortizationSchedule(1e12, 2.1e10, 25, 1200).status, TableStatus::Ok);
+    EXPECT_EQ(amortizationSchedule(1e12, 1, 25, 1200).status, TableStatus::InvalidInput);
 }
 
 TEST(PaymentTable, RefusesRatesWhosePaymentsWouldNotBeFinite)

@@ -5,6 +5,9 @@
 #include <map>
 
 #include "common/numbers.h"
+#include "common/rounding.h"
+#include "engine/ledger.h"
+#include "engine/loan_table.h"
 #include "test_program.h"
 
 namespace tv::test {
@@ -74,9 +77,10 @@ TEST(MervaneLoans, PaymentAndTotalsComeFromTheRoundedPayment)
     t.calculate();
     EXPECT_EQ(t.text("fp_Payment"), "$699.21");
     EXPECT_EQ(t.text("fp_Prin"), "$100,000.00");
-    EXPECT_EQ(t.text("fp_totpay"), "251715.6");
-    EXPECT_EQ(t.text("fp_totInt"), "151715.6");
-    EXPECT_EQ(t.shown("fp_totInt"), "$151,715.60");
+    // 359 installments of 699.21 and a last one of 705.60, each month's interest to the cent.
+    EXPECT_EQ(t.text("fp_totpay"), "251721.99");
+    EXPECT_EQ(t.text("fp_totInt"), "151721.99");
+    EXPECT_EQ(t.shown("fp_totInt"), "$151,721.99");
     EXPECT_NEAR(t.m().calc().valPayment, 699.2145, 1e-4);
     EXPECT_EQ(t.m().calc().instPerYear, 12);
 }
@@ -132,34 +136,52 @@ TEST(MervaneLoans, EachSolverFillsItsUnknown)
     EXPECT_TRUE(t.messages().empty());
 }
 
-// Totals are the payment as shown times the installments made, and the interest is what they pay above the
-// amount, whatever fraction of a year the duration carries.
-TEST(MervaneLoans, TotalsCountWholeInstallments)
+// The main screen and the table's schedule keep one ledger: the payment, the totals, the payoff after any
+// installment and the interest paid to it agree to the cent, with and without extras.
+TEST(MervaneLoans, AgreesWithTheTablesScheduleOfTheSameLoan)
 {
     struct Case {
         const char* amount;
-        int rateIndex;
-        const char* years;
-        const char* frequency;
-        int installments;
+        const char* rate;
+        int years;
+        int payoffAfter;
     };
     const Case cases[] = {
-        {"10000", 1, "0.083", "opt_12", 1},      // one month at 0.125 %
-        {"100000", 60, "10.25", "opt_26", 266},  // 266.5 installments: 266 paid
-        {"75000", 8, "0.917", "opt_26", 24},     // eleven months at 1 %: never negative interest
+        {"150000", "7", 30, 60},      {"180000", "7.75", 30, 12}, {"2493", "13.75", 39, 400},
+        {"80000", "21.75", 97, 1000}, {"1002", "3", 1, 1},        {"250000", "6.5", 30, 359},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.years);
+        SCOPED_TRACE(std::string(c.amount) + " at " + c.rate);
+        const double rate = std::stod(c.rate);
+        const double amount = std::stod(c.amount);
+        const Schedule s = amortizationSchedule(amount, tableMonthlyPayment(amount, rate / 1200, c.years * 12.0), rate,
+                                                c.years * 12.0);
+        const ScheduleLine& at = s.lines[static_cast<std::size_t>(c.payoffAfter)];
         TestProgram t;
         t.type("fp_Prin", c.amount);
-        t.form().combo("comIntr").userPick(c.rateIndex);
-        t.type("fp_Time", c.years);
-        t.form().option(c.frequency).userClick();
+        t.form().combo("comIntr").userType(c.rate);
+        t.type("fp_Time", std::to_string(c.years));
         t.calculate();
-        const double pay = readBoxValue(t.text("fp_Payment"));
-        EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), pay * c.installments, 1e-6);
-        EXPECT_NEAR(readBoxValue(t.text("fp_totInt")), pay * c.installments - std::stod(c.amount), 1e-6);
-        EXPECT_GE(readBoxValue(t.text("fp_totInt")), 0);
+        EXPECT_EQ(readBoxValue(t.text("fp_Payment")), s.levelPayment);
+        EXPECT_NEAR(readBoxValue(t.text("fp_totInt")), s.lines.back().totalInterest, 1e-6);
+        EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), amount + s.lines.back().totalInterest, 1e-6);
+        EXPECT_EQ(t.form().label("lbl_balloon").visible(), s.endsInBalloon());
+
+        t.form().option("opt_payoff").userClick();
+        t.type("fp_xpaystrt", std::to_string(c.payoffAfter));
+        t.calculate();
+        EXPECT_EQ(readBoxValue(t.text("fp_xpay")), at.balance);
+        EXPECT_EQ(readBoxValue(t.text("fp_totIntwX")), at.totalInterest);
+
+        // An extra of nothing, once: the loan the schedule shows, and nothing saved.
+        t.form().option("opt_xpay1x").userClick();
+        t.type("fp_xpay", "0");
+        t.type("fp_xpaystrt", "1");
+        t.calculate();
+        EXPECT_EQ(t.form().label("lbl_dur2").caption().substr(0, t.form().label("lbl_dur2").caption().find(' ')),
+                  std::to_string(s.months()));
+        EXPECT_EQ(readBoxValue(t.text("fp_lstPay")), s.lastPayment());
+        EXPECT_NEAR(readBoxValue(t.text("fp_totIntwX")), s.lines.back().totalInterest, 1e-6);
     }
 }
 
@@ -305,7 +327,10 @@ TEST(MervaneLoans, TwiceMonthlyAndBiweeklyPaymentsCountTheirInstallments)
     EXPECT_EQ(t.m().calc().instPerYear, 26);
     // 26 x 5.083 = 132.158 installments: 132 made, by the payment and the totals alike.
     double pay = readBoxValue(t.text("fp_Payment"));
-    EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), pay * 132, 1e-6);
+    const Ledger ledger = loanLedger(
+        {.principal = 10000000, .payment = *centsOf(pay), .annualRatePercent = 7.5, .periodsPerYear = 26, .term = 132});
+    EXPECT_EQ(ledger.installments, 132);
+    EXPECT_NEAR(readBoxValue(t.text("fp_totpay")), dollarsOf(ledger.totalPaid), 1e-6);
     t.form().option("opt_24").userClick();
     EXPECT_EQ(t.m().calc().instPerYear, 24);
     EXPECT_LT(readBoxValue(t.text("fp_Payment")), pay * 26 / 24 + 1);
@@ -449,24 +474,24 @@ TEST(MervaneLoans, ExtraPaymentsShortenTheLoan)
     t.type("fp_xpay", "100");
     t.calculate();
     EXPECT_EQ(m.label("lbl_dur2").caption(), "246 payments\r\n    (20.50 yrs)");
-    EXPECT_EQ(t.text("fp_lstPay"), "$55.18");
-    EXPECT_EQ(t.text("fp_totIntwX"), "$95,762.74");
+    EXPECT_EQ(t.text("fp_lstPay"), "$57.68");
+    EXPECT_EQ(t.text("fp_totIntwX"), "$95,764.13");
 
     m.option("opt_xpayperiodic").userClick();
     standardLoan(t);
     t.type("fp_xpay", "1000");
     t.calculate();
     EXPECT_EQ(m.label("lbl_wXP").caption(), "with 22 Yearly Payments");
-    EXPECT_EQ(t.text("fp_lstPay"), "$592.56");
+    EXPECT_EQ(t.text("fp_lstPay"), "$595.28");
 
     m.option("opt_payoff").userClick();
     standardLoan(t);
     t.type("fp_xpaystrt", "12");
     t.calculate();
-    EXPECT_EQ(t.text("fp_xpay"), "$99,078.17");
-    EXPECT_EQ(t.text("fp_hipayoff"), "$99,697.40");
-    EXPECT_EQ(t.text("fp_totIntwX"), "$7,468.74");
-    EXPECT_EQ(t.text("fp_totPaywX"), "$107,468.74");
+    EXPECT_EQ(t.text("fp_xpay"), "$99,078.23");
+    EXPECT_EQ(t.text("fp_hipayoff"), "$99,697.47");
+    EXPECT_EQ(t.text("fp_totIntwX"), "$7,468.75");
+    EXPECT_EQ(t.text("fp_totPaywX"), "$107,468.75");
 }
 
 TEST(MervaneLoans, RateSearchOnALoanOf1e305ShowsNoExactRate)
