@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/limits.h"
 
@@ -25,41 +26,88 @@ struct Run {
     Cents interest = 0;  // the interest of the run
     int next = 0;        // the next installment
     double power = 1.0;  // the power carried along, one factor more for every installment of the run
+    int untilDue = 0;    // installments until the next yearly extra, as at the start of the run
+    int dues = 0;        // yearly extras paid in the run
 };
 
-// Installments first..last, none of them the term's last and each taking `leaving` off the balance besides its
-// interest (the payment and a constant extra), four at a time where PeriodRate::ahead can call the three after
-// the first, else one. Stops, leaving the rest to be taken one by one, before fewer than four are left or an
-// installment would close the loan or pay less than its interest. Its figures are locals, kept in registers.
+// How a run pays yearly extras: the next one with the untilDue-th installment, then every `every`.
+struct Dues {
+    int untilDue = 0;  // 0: none
+    int every = 0;
+    Cents extra = 0;
+};
+
+// Installments first..last, none of them the term's last, each taking `leaving` off the balance besides its
+// interest (the payment and a constant extra) and the yearly ones `dues.extra` more: four at a time where
+// PeriodRate::ahead can call the three after the first and none but the fourth takes a yearly extra, else one.
+// Stops, leaving the rest to the walk's own steps, before an installment that would close the loan (or pay
+// a capped extra) or pay less than its interest. Its figures are locals, so they stay in registers.
 template <bool kPower>
 [[gnu::noinline]] Run runOrdinary(const PeriodRate& rate, const PeriodRate::Ahead& a, Cents balance, int first,
-                                  int last, Cents leaving, Cents payment, double power, double factor)
+                                  int last, Cents leaving, Cents payment, double power, double factor, Dues dues)
 {
     Cents interest = 0;
     int k = first;
-    while (k + 3 <= last) {
-        const Cents q1 = rate.interestOn(balance);
-        const Cents q2 = PeriodRate::interestAhead(a, 0, balance);
-        const Cents q3 = PeriodRate::interestAhead(a, 1, balance);
-        const Cents q4 = PeriodRate::interestAhead(a, 2, balance);
-        if (q1 > payment) break;
-        const Cents after = balance + q1 + q2 + q3 + q4 - 4 * leaving;
-        // The balances fall from one installment to the next, so the fourth's above zero closes none.
-        if ((q2 | q3 | q4) >= 0 && after > 0) [[likely]] {
-            balance = after;
-            interest += q1 + q2 + q3 + q4;
-            k += 4;
-            if constexpr (kPower) power = power * factor * factor * factor * factor;
-            continue;
+    int untilDue = dues.untilDue > 0 ? dues.untilDue : std::numeric_limits<int>::max();
+    int paidDues = 0;
+    while (k <= last) {
+        // A yearly extra with the fourth of the four changes none of their interests.
+        if (k + 3 <= last && untilDue >= 4) {
+            const bool fourthDue = untilDue == 4;
+            const Cents q1 = rate.interestOn(balance);
+            const Cents q2 = PeriodRate::interestAhead(a, 0, balance);
+            const Cents q3 = PeriodRate::interestAhead(a, 1, balance);
+            const Cents q4 = PeriodRate::interestAhead(a, 2, balance);
+            const Cents after = balance + q1 + q2 + q3 + q4 - 4 * leaving - (fourthDue ? dues.extra : 0);
+            // The balances fall from one installment to the next, so the fourth's above zero closes none.
+            if (q1 <= payment && (q2 | q3 | q4) >= 0 && after > 0) [[likely]] {
+                balance = after;
+                interest += q1 + q2 + q3 + q4;
+                k += 4;
+                untilDue -= 4;
+                if (fourthDue) {
+                    untilDue = dues.every;
+                    ++paidDues;
+                }
+                if constexpr (kPower) power = power * factor * factor * factor * factor;
+                continue;
+            }
         }
-        const Cents one = balance + q1 - leaving;
-        if (one <= 0) break;
-        balance = one;
-        interest += q1;
+        const bool due = untilDue == 1;
+        const Cents q = rate.interestOn(balance);
+        const Cents after = balance + q - leaving - (due ? dues.extra : 0);
+        if (q > payment || after <= 0) break;
+        balance = after;
+        interest += q;
         ++k;
         if constexpr (kPower) power *= factor;
+        if (due) {
+            untilDue = dues.every;
+            ++paidDues;
+        } else {
+            --untilDue;
+        }
     }
-    return {balance, interest, k, power};
+    return {balance, interest, k, power, dues.untilDue > 0 ? untilDue : 0, paidDues};
+}
+
+// What a walk reads of its rate: the rate itself, and what PeriodRate::ahead makes of the payment (and of the
+// payment with a per-installment extra). Kept by the caller, so a walk that passes them on keeps its own
+// figures in registers.
+struct Rates {
+    PeriodRate rate;
+    PeriodRate::Ahead plain{};
+    PeriodRate::Ahead withExtra{};
+};
+
+Rates ratesFor(const LedgerInput& in, const PeriodRate& rate)
+{
+    Rates r{rate, {}, {}};
+    if (rate.guesses()) {
+        r.plain = rate.ahead(in.payment);
+        if (in.withExtras && in.mode == ExtraMode::PerInstallment) r.withExtra = rate.ahead(in.payment + in.extra);
+    }
+    return r;
 }
 
 // One walk through a ledger, installment by installment, recording what its input asks for. The loop keeps
@@ -68,17 +116,14 @@ template <bool kPower>
 template <bool kExtras, bool kLines>
 class Walk {
 public:
-    Walk(const LedgerInput& in, const PeriodRate& rate, Ledger& out) : m_in(in), m_rate(rate), m_out(out)
+    Walk(const LedgerInput& in, const Rates& rates, Ledger& out)
+        : m_in(in), m_rates(rates), m_rate(rates.rate), m_out(out)
     {
         m_balance = in.principal;
         m_untilYearly = in.start > 0 ? in.start : in.periodsPerYear;
         m_factor = 1.0 + periodRateOf(in.annualRatePercent, in.periodsPerYear);
         m_sampleLength = in.periodsPerYear * std::clamp(in.yearsPerSample, 1, limits::kMaxPeriods);
         m_untilYearEnd = m_sampleLength;
-        if (rate.guesses()) {
-            m_ahead = rate.ahead(in.payment);
-            if (kExtras && in.mode == ExtraMode::PerInstallment) m_aheadWithExtra = rate.ahead(in.payment + in.extra);
-        }
         if constexpr (kLines) {
             m_out.lines.reserve(static_cast<std::size_t>(in.term) + 1);
             m_out.lines.push_back({0, 0, 0, 0, m_balance, 0});
@@ -112,6 +157,7 @@ public:
             if (m_in.noteAfter >= m_k) last = std::min(last, m_in.noteAfter - 1);
             Cents extra = 0;
             bool due = false;
+            Dues dues;
             if constexpr (kExtras) {
                 if (m_in.mode == ExtraMode::PerInstallment) {
                     due = m_k > m_in.start;
@@ -122,16 +168,16 @@ public:
                 } else if (m_in.mode == ExtraMode::OneTime) {
                     if (m_k <= m_in.start) last = std::min(last, m_in.start - 1);
                 } else {
-                    last = std::min(last, m_k + m_untilYearly - 2);
+                    dues = {m_untilYearly, m_in.periodsPerYear, m_in.extra};
                 }
             }
-            if (last >= m_k + 3) {
-                const PeriodRate::Ahead& a = extra == 0 ? m_ahead : m_aheadWithExtra;
+            if (last >= m_k) {
+                const PeriodRate::Ahead& a = extra == 0 ? m_rates.plain : m_rates.withExtra;
                 const Cents leaving = m_in.payment + extra;
-                const Run run =
-                    m_in.withPower
-                        ? runOrdinary<true>(m_rate, a, m_balance, m_k, last, leaving, m_in.payment, m_power, m_factor)
-                        : runOrdinary<false>(m_rate, a, m_balance, m_k, last, leaving, m_in.payment, 1.0, 1.0);
+                const Run run = m_in.withPower ? runOrdinary<true>(m_rate, a, m_balance, m_k, last, leaving,
+                                                                   m_in.payment, m_power, m_factor, dues)
+                                               : runOrdinary<false>(m_rate, a, m_balance, m_k, last, leaving,
+                                                                    m_in.payment, 1.0, 1.0, dues);
                 m_power = run.power;
                 const int done = run.next - m_k;
                 if (done > 0) {
@@ -139,9 +185,12 @@ public:
                     m_totalInterest += run.interest;
                     m_k = run.next;
                     if constexpr (kExtras) {
-                        m_extrasPaid += extra * done;
-                        m_anyDue = m_anyDue || due;
-                        if (m_in.mode == ExtraMode::Yearly) m_untilYearly -= done;
+                        m_extrasPaid += extra * done + m_in.extra * run.dues;
+                        m_anyDue = m_anyDue || due || run.dues > 0;
+                        if (m_in.mode == ExtraMode::Yearly) {
+                            m_untilYearly = run.untilDue;
+                            m_yearlyExtras += run.dues;
+                        }
                     }
                     m_untilYearEnd -= done;
                     if (m_untilYearEnd == 0) yearEnd(m_balance);
@@ -254,17 +303,16 @@ private:
     }
 
     const LedgerInput& m_in;
-    const PeriodRate m_rate;
+    const Rates& m_rates;
+    const PeriodRate& m_rate;
     Ledger& m_out;
     Cents m_balance = 0;
     Cents m_totalInterest = 0;
     Cents m_extrasPaid = 0;
     Cents m_lastPayment = 0;
-    PeriodRate::Ahead m_ahead{};           // for installments that take the payment
-    PeriodRate::Ahead m_aheadWithExtra{};  // and for those that take a per-installment extra too
-    int m_k = 1;                           // the next installment
-    int m_untilYearly = 0;                 // installments until the next yearly extra is due
-    double m_power = 1.0;                  // when withPower: m_factor to the power of the installments walked
+    int m_k = 1;            // the next installment
+    int m_untilYearly = 0;  // installments until the next yearly extra is due
+    double m_power = 1.0;   // when withPower: m_factor to the power of the installments walked
     double m_factor = 1.0;
     int m_sampleLength = 0;  // installments between two samples of the balance
     int m_untilYearEnd = 0;
@@ -339,7 +387,8 @@ namespace {
 template <bool kExtras, bool kLines>
 void walkOne(const LedgerInput& input, const PeriodRate& rate, Ledger& out)
 {
-    Walk<kExtras, kLines> w(input, rate, out);
+    const Rates rates = ratesFor(input, rate);
+    Walk<kExtras, kLines> w(input, rates, out);
     while (w.active()) w.advance();
 }
 
@@ -372,8 +421,10 @@ LedgerPair loanLedgers(const LedgerInput& withExtras)
     plainInput.keepLines = false;
     LedgerInput extrasInput = withExtras;
     extrasInput.keepLines = false;
-    Walk<false, false> plain(plainInput, *rate, pair.plain);
-    Walk<true, false> extras(extrasInput, *rate, pair.withExtras);
+    const Rates plainRates = ratesFor(plainInput, *rate);
+    const Rates extrasRates = ratesFor(extrasInput, *rate);
+    Walk<false, false> plain(plainInput, plainRates, pair.plain);
+    Walk<true, false> extras(extrasInput, extrasRates, pair.withExtras);
     while (plain.active() && extras.active()) {
         plain.advance();
         extras.advance();
