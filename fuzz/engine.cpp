@@ -212,20 +212,21 @@ void investments(Input& in, int which)
         }
         case 5: {
             RemainingFundResult r = remainingFund(in.number(), in.number(), in.number(), in.number());
-            RESULT_FINITE(r.status == InvestStatus::Ok, r.fund);
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.fund, r.withdrawn, r.interest, r.lastPaid);
+            FUZZ_CHECK(r.status != InvestStatus::Ok || r.fund >= 0, "a fund used up is never a debt");
             FUZZ_CHECK(r.withdrawals <= limits::kMaxPeriods, "the withdrawals stay within their bound");
             break;
         }
         case 6: {
             InflationInput x;
-            x.payment = in.number();
-            x.additionalPayment = in.number();
+            x.fund = in.number();
+            x.annualRatePercent = in.number();
             x.annual = in.byte() & 1;
-            x.inflationPercent = in.number();
             x.durationYears = in.number();
+            x.inflationPercent = in.number();
+            x.additionalPayment = in.number();
             InflationResult r = inflationAdjustedPayments(x);
-            RESULT_FINITE(r.status == InvestStatus::Ok, r.firstYear, r.lastYear, r.firstPayment, r.lastPayment,
-                          r.total);
+            RESULT_FINITE(r.status == InvestStatus::Ok, r.firstPayment, r.lastPayment, r.total);
             break;
         }
         default: {

@@ -1637,6 +1637,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Tabelle</translation>
     </message>
     <message>
+        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
+        <translation>Das Kapital ist im Jahr %1 aufgebraucht: Es zahlt %2 der %3 dieses Jahres.</translation>
+    </message>
+    <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
         <translation>Die letzte Rate von %1 ist eine Schlussrate: Die gleichbleibende Rate tilgt den Kredit nicht innerhalb der Laufzeit.</translation>
     </message>
@@ -2458,6 +2462,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>The calculation history is not being kept: %1. Your calculations go on as before; they are not recorded until Tarvolin is started again.</source>
         <translation>Der Berechnungsverlauf wird nicht gespeichert: %1. Sie können wie gewohnt weiterrechnen; Ihre Berechnungen werden erst nach einem Neustart von Tarvolin wieder aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
+        <translation>Das Kapital ist im Jahr %1 aufgebraucht: Es zahlt %2 der %3 dieses Jahres.</translation>
     </message>
     <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>

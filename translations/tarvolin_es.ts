@@ -1637,6 +1637,10 @@ Save the same text as a PDF file instead?</source>
         <translation>Tabla</translation>
     </message>
     <message>
+        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
+        <translation>El fondo se agota en el año %1: paga %2 de los %3 de ese año.</translation>
+    </message>
+    <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
         <translation>La última cuota, de %1, es una cuota final residual: la cuota constante no amortiza el préstamo dentro de su plazo.</translation>
     </message>
@@ -2458,6 +2462,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>The calculation history is not being kept: %1. Your calculations go on as before; they are not recorded until Tarvolin is started again.</source>
         <translation>El historial de cálculos no se está guardando: %1. Puede seguir calculando como antes; los cálculos no se registran hasta que vuelva a iniciar Tarvolin.</translation>
+    </message>
+    <message>
+        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
+        <translation>El fondo se agota en el año %1: paga %2 de los %3 de ese año.</translation>
     </message>
     <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>

@@ -1637,6 +1637,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Tableau</translation>
     </message>
     <message>
+        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
+        <translation>Le capital s'épuise l'année %1 : il verse %2 des %3 de cette année-là.</translation>
+    </message>
+    <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
         <translation>La dernière échéance, de %1, est une échéance ballon : la mensualité constante ne suffit pas à rembourser le prêt dans sa durée.</translation>
     </message>
@@ -2458,6 +2462,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>The calculation history is not being kept: %1. Your calculations go on as before; they are not recorded until Tarvolin is started again.</source>
         <translation>L'historique des calculs n'est pas conservé : %1. Vos calculs se poursuivent comme avant ; ils ne sont plus enregistrés jusqu'au prochain démarrage de Tarvolin.</translation>
+    </message>
+    <message>
+        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
+        <translation>Le capital s'épuise l'année %1 : il verse %2 des %3 de cette année-là.</translation>
     </message>
     <message>
         <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>

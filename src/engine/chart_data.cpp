@@ -83,7 +83,7 @@ FundPath withdrawalsPath(double fund, double yearlyWithdrawal, double annualRate
     for (double t : pathYears(durationYears)) {
         RemainingFundResult r = remainingFund(fund, yearlyWithdrawal, annualRatePercent, t);
         if (r.status != InvestStatus::Ok) return {r.status, {}};
-        path.points.push_back({t, yearlyWithdrawal * r.withdrawals, r.fund});
+        path.points.push_back({t, r.withdrawn, r.fund});
     }
     return path;
 }

@@ -56,7 +56,7 @@ FundPath contributionsPath(const ContributionInput& input);
 FundPath annuityPath(double fund, double annualRatePercent, int paymentsPerYear, double durationYears, double payment);
 
 // Yearly withdrawals at the start of each year, the rest growing a year at annualRatePercent (remainingFund
-// at each time): paid counts the withdrawals made by then.
+// at each time): paid is what was withdrawn by then, which stops growing once the fund is used up.
 FundPath withdrawalsPath(double fund, double yearlyWithdrawal, double annualRatePercent, double durationYears);
 
 }  // namespace tv

@@ -1,5 +1,7 @@
 #include "engine/investment.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
@@ -331,79 +333,86 @@ RemainingFundResult remainingFund(double fund, double yearlyWithdrawal, double a
     if (InvestStatus s = firstFault(
             {checkMoney(fund), checkMoney(yearlyWithdrawal), checkRate(annualRatePercent), checkYears(durationYears)});
         s != InvestStatus::Ok) {
-        return {s, 0.0, 0};
+        return {.status = s};
     }
+    if (fund < 0.0 || yearlyWithdrawal < 0.0) return {.status = InvestStatus::InvalidInput};
     // One withdrawal for every year begun: the counter stops at the period limit.
-    if (std::ceil(durationYears) > limits::kMaxPeriods) return {InvestStatus::TooManyPeriods, 0.0, 0};
-    int year = 0;
-    while (durationYears > year) {
+    if (std::ceil(durationYears) > limits::kMaxPeriods) return {.status = InvestStatus::TooManyPeriods};
+    constexpr double kHalfCent = 0.005;
+    RemainingFundResult result;
+    const double start = fund;
+    int paidInFull = 0;
+    while (durationYears > result.withdrawals) {
+        ++result.withdrawals;
+        if (result.runOutYear > 0) continue;
+        if (yearlyWithdrawal > 0.0 && fund - yearlyWithdrawal < kHalfCent) {
+            result.runOutYear = result.withdrawals;
+            result.lastPaid = std::min(fund, yearlyWithdrawal);
+            fund = 0.0;
+            continue;
+        }
         fund = fund - yearlyWithdrawal;
         fund = fund * (1.0 + annualRatePercent / 100.0);
-        ++year;
+        ++paidInFull;
     }
-    if (!std::isfinite(fund)) return {InvestStatus::ResultOutOfRange, 0.0, year};
-    return {InvestStatus::Ok, fund, year};
+    // What was withdrawn is counted as whole withdrawals and the last part one, so a fund that lasts shows the
+    // withdrawal times their number.
+    result.withdrawn = yearlyWithdrawal * paidInFull + result.lastPaid;
+    result.fund = fund;
+    result.interest = fund - (start - result.withdrawn);
+    if (!std::isfinite(fund) || !std::isfinite(result.interest)) return {InvestStatus::ResultOutOfRange};
+    return result;
 }
 
 InflationResult inflationAdjustedPayments(const InflationInput& in)
 {
-    InflationResult result;
-    if (!std::isfinite(in.payment) || !std::isfinite(in.durationYears) || in.durationYears < 0.0) {
-        result.status = InvestStatus::InvalidInput;
-        return result;
-    }
-    if (InvestStatus s = firstFault({checkMoney(in.additionalPayment), checkRate(in.inflationPercent)});
+    if (InvestStatus s =
+            firstFault({checkMoney(in.fund), checkMoney(in.additionalPayment), checkRate(in.annualRatePercent),
+                        checkRate(in.inflationPercent), checkYears(in.durationYears)});
         s != InvestStatus::Ok) {
-        result.status = s;
-        return result;
+        return {.status = s};
     }
-    // The total inflation counts the same years the level payment's worth does.
-    if (wholeCount(in.durationYears).status != InvestStatus::Ok) {
-        result.status = InvestStatus::TooManyPeriods;
-        return result;
-    }
-    const double b = in.annual ? in.payment + in.additionalPayment : (in.additionalPayment + in.payment) * 12.0;
-    const double inf = in.inflationPercent * in.durationYears / 100.0;
-    if (!std::isfinite(b) || !std::isfinite(b * inf)) {
-        result.status = InvestStatus::ResultOutOfRange;
-        return result;
-    }
+    if (in.fund < 0.0) return {.status = InvestStatus::InvalidInput};
+    const int perYear = in.annual ? 1 : 12;
+    Count n = wholeCount(static_cast<double>(perYear) * in.durationYears);
+    if (n.status != InvestStatus::Ok) return {.status = n.status};
+    if (n.count < 1) return {.status = InvestStatus::TooFewPeriods};
 
-    double half = toCents(b * inf) / 2.0;
-    double lo = b - half;
-    double hi = b + half;
-    double y = toCents(lo * inf);
-    auto difference = [&] { return hi - (lo + y); };
-    auto setHalf = [&](double h) {
-        half = h;
-        lo = b - half;
-        hi = b + half;
-        y = toCents(lo * inf);
-    };
-
-    // The classic quarter steps: each shrinks the difference by (2 - inf) / 4, so they converge while the
-    // total inflation is at most 200 % (at least halving, about 50 steps from the largest amounts).
-    constexpr int kMaxQuarterSteps = 200;
-    for (int i = 0; i < kMaxQuarterSteps && difference() > 1.0; ++i) setHalf(half - difference() / 4.0);
-
-    // Where they overshot (or never started, for a negative base), the exact step of this linear condition
-    // lands within the cents' rounding of the root at once; a few more absorb floating-point error.
-    constexpr int kMaxExactSteps = 64;
-    for (int i = 0; i < kMaxExactSteps && std::fabs(difference()) > 1.0; ++i) {
-        result.exactStep = true;
-        setHalf(half - difference() / (2.0 + inf));
+    // Present values at the end of each period. within[m] is the sum of 1 / (1 + r)^j for j = 1..m, a year's
+    // first m payments seen from the start of that year; start is 1 / (1 + r)^(payments before the year).
+    const double discount = 1.0 / (1.0 + in.annualRatePercent / 100.0 / perYear);
+    std::array<double, 13> within{};
+    double v = 1.0;
+    for (int j = 1; j <= perYear; ++j) {
+        v *= discount;
+        within[static_cast<std::size_t>(j)] = within[static_cast<std::size_t>(j - 1)] + v;
     }
-    if (!(std::fabs(difference()) <= 1.0)) {
-        result.status = InvestStatus::ResultOutOfRange;
-        return result;
+    const double yearDiscount = v;
+    const double growth = 1.0 + in.inflationPercent / 100.0;
+    double start = 1.0;
+    double grown = 1.0;    // g^y of the year
+    double level = 0.0;    // the sum of 1 / (1 + r)^k
+    double rising = 0.0;   // the sum of g^y / (1 + r)^k
+    double incomes = 0.0;  // the sum of g^y
+    for (int first = 1; first <= n.count; first += perYear) {
+        if (first > 1) {
+            grown *= growth;
+            start *= yearDiscount;
+        }
+        const int payments = std::min(perYear, n.count - first + 1);
+        const double year = start * within[static_cast<std::size_t>(payments)];
+        level += year;
+        rising += grown * year;
+        incomes += grown * payments;
     }
-
-    result.firstYear = lo;
-    result.lastYear = hi;
-    result.firstPayment = in.annual ? lo : lo / 12.0;
-    result.lastPayment = in.annual ? hi : hi / 12.0;
-    result.total = (lo + hi) / 2.0 * in.durationYears;
-    if (!std::isfinite(result.total)) return {InvestStatus::ResultOutOfRange};
+    InflationResult result;
+    result.periods = n.count;
+    result.firstPayment = (in.fund + in.additionalPayment * level) / rising;
+    result.lastPayment = result.firstPayment * grown;
+    result.total = result.firstPayment * incomes;
+    if (!std::isfinite(result.firstPayment) || !std::isfinite(result.lastPayment) || !std::isfinite(result.total))
+        return {.status = InvestStatus::ResultOutOfRange};
+    if (result.firstPayment < 0.0) return {.status = InvestStatus::InvalidInput};
     return result;
 }
 
@@ -413,21 +422,17 @@ LevelWorthResult levelPaymentWorth(double payment, double inflationPercent, doub
     if (checkRate(inflationPercent) != InvestStatus::Ok) return {InvestStatus::InvalidInput, 0.0, 0.0, 0};
     Count years = wholeCount(durationYears);
     if (years.status != InvestStatus::Ok) return {years.status, 0.0, 0.0, 0};
-    double v = payment;
-    // A year that leaves V unchanged (it has shrunk to 0, or the inflation is 0) leaves it so for good. With an
-    // inflation of at most 100 % a positive V only shrinks, so once it is below half a cent every later year
-    // shows the same "$0.00": over thousands of years at a low rate that saves most of the walk.
-    const bool onlyShrinks = inflationPercent > 0.0 && inflationPercent <= 100.0;
+    // Prices grown by the inflation of every year. Once less than half a cent of the payment is left, every later
+    // year shows the same $0.00 (beyond the double range nothing is left at all): the walk stops there.
     constexpr double kShowsAsZero = 0.004;
-    for (int i = 0; i < years.count; ++i) {
-        if (onlyShrinks && v > 0.0 && v < kShowsAsZero) break;
-        double next = v - inflationPercent / 100.0 * v;
-        if (next == v) break;
-        v = next;
-    }
-    double cents = toCents(payment);
-    if (!std::isfinite(v) || !std::isfinite(cents)) return {InvestStatus::ResultOutOfRange, 0.0, 0.0, years.count};
-    return {InvestStatus::Ok, cents, v, years.count};
+    const double growth = 1.0 + inflationPercent / 100.0;
+    const double beyond = std::fabs(payment) / kShowsAsZero;
+    double prices = 1.0;
+    for (int i = 0; i < years.count && growth != 1.0 && prices <= beyond; ++i) prices *= growth;
+    const double worth = payment / prices;
+    const double cents = toCents(payment);
+    if (!std::isfinite(worth) || !std::isfinite(cents)) return {InvestStatus::ResultOutOfRange, 0.0, 0.0, years.count};
+    return {InvestStatus::Ok, cents, worth, years.count};
 }
 
 }  // namespace tv

@@ -135,53 +135,60 @@ SaveThenDrawResult saveThenDraw(const SaveThenDrawInput& input);
 
 struct RemainingFundResult {
     InvestStatus status = InvestStatus::Ok;
-    double fund = 0.0;  // negative when the withdrawals exhaust the fund
-    int withdrawals = 0;
+    double fund = 0.0;       // what is left: 0 once the withdrawals have used the fund up
+    double withdrawn = 0.0;  // what the fund actually paid out
+    double interest = 0.0;   // what the fund earned while it lasted
+    int withdrawals = 0;     // withdrawals asked for: one at the start of every year begun
+    int runOutYear = 0;      // the year (from 1) after whose withdrawal nothing is left; 0 when something is
+    double lastPaid = 0.0;   // what the fund paid of that year's withdrawal
 };
 
 // The fund left after yearly withdrawals at the start of each year (GetRemainFund): while durationYears >
-// year: fund = fund - withdrawal, then fund = fund x (1 + annualRatePercent / 100), year + 1. A duration of
-// 10.5 years makes 11 withdrawals and 11 years of growth. More than limits::kMaxPeriods years is refused.
+// year: the withdrawal is paid from the fund, then the rest grows a year, fund x (1 + annualRatePercent / 100).
+// A duration of 10.5 years makes 11 withdrawals and 11 years of growth. A fund that cannot pay a withdrawal in
+// full pays what it has and is used up: nothing is left to grow or to withdraw in the years after, and the fund
+// is never a debt. Less than half a cent left after a withdrawal counts as nothing. A negative fund or
+// withdrawal is InvalidInput; more than limits::kMaxPeriods years is refused.
 RemainingFundResult remainingFund(double fund, double yearlyWithdrawal, double annualRatePercent, double durationYears);
 
 struct InflationInput {
-    double payment = 0.0;            // one annuity payment
-    double additionalPayment = 0.0;  // the additional annuity payments, per payment
+    double fund = 0.0;               // the fund the level payments use up
+    double annualRatePercent = 0.0;  // the annuity's own rate
     bool annual = false;             // one payment a year; otherwise twelve
+    double durationYears = 0.0;      // the annuity's duration
     double inflationPercent = 0.0;   // per year
-    double durationYears = 0.0;
+    double additionalPayment = 0.0;  // the additional annuity payments, per payment: level, not adjusted
 };
 
 struct InflationResult {
     InvestStatus status = InvestStatus::Ok;
-    double firstYear = 0.0;     // lo: the first year's payments
-    double lastYear = 0.0;      // hi: the last year's payments
-    double firstPayment = 0.0;  // lo per payment (lo / 12 for monthly payments)
-    double lastPayment = 0.0;   // hi per payment
-    double total = 0.0;         // (lo + hi) / 2 x durationYears
-    bool exactStep = false;     // the quarter-step iteration overshot, and the exact step found lo and hi
+    double firstPayment = 0.0;  // the income I of each payment of the first year
+    double lastPayment = 0.0;   // the income of each payment of the last year, I x (1 + inflation)^(years - 1)
+    double total = 0.0;         // the sum of every payment's income
+    int periods = 0;            // payments
 };
 
-// Payments that rise with inflation instead of a level payment (GetAdj4Infation). B = the yearly level
-// payments (payment + additional, times 12 when monthly); inf = inflationPercent x durationYears / 100, the
-// total inflation, simple. lo and hi meet lo + hi = 2 x B and lo grown by the total inflation within 1 of
-// hi: with half = (hi - lo) / 2, lo = B - half, hi = B + half, y = lo x inf to the cent, the condition is
-// |hi - (lo + y)| <= 1. The classic search starts from half = (B x inf to the cent) / 2 and steps half down
-// by a quarter of the difference while it is above 1; it converges for a total inflation up to 200 % and its
-// results stand wherever it ends meeting the condition. Above that its first step overshoots (at 25 % for 30
-// years it would make the last payment negative), and the exact step half = half - difference / (2 + inf),
-// the root of this linear condition, finishes from where it stopped: one step, repeated only for the cents.
+// Payments that rise with inflation instead of the level payment of annuityPayment, drawn from the same fund
+// at the same rate and timing. The n payments (as annuityPayment counts them, at the end of each period, r =
+// annualRatePercent / 100 / paymentsPerYear) bring an income that rises once a year, compounded: payment k
+// (1..n) falls in year y = (k - 1) / paymentsPerYear (whole years) and brings I x g^y, g = 1 + inflationPercent
+// / 100. The additional payments A stay level, so the fund pays I x g^y - A, and those payments have a present
+// value equal to the fund: fund = sum of (I x g^y - A) / (1 + r)^k, so I = (fund + A x sum of 1 / (1 + r)^k) /
+// sum of g^y / (1 + r)^k. Without inflation I is the level payment plus A. An income below zero (additional
+// payments below zero that the fund cannot make up) is InvalidInput; a duration that rounds to no payment is
+// TooFewPeriods; powers beyond the double range are ResultOutOfRange.
 InflationResult inflationAdjustedPayments(const InflationInput& input);
 
 struct LevelWorthResult {
     InvestStatus status = InvestStatus::Ok;
     double paymentCents = 0.0;  // the level payment rounded to the cent (half away from zero)
-    double worth = 0.0;         // what it is worth during the last year
+    double worth = 0.0;         // what it is worth during the last year, in today's money
     int years = 0;              // years of inflation applied
 };
 
-// What a level payment will be worth during the last year of the annuity: V = payment, then
-// durationYears rounded half to even times V = V - inflationPercent / 100 x V.
+// What a level payment will be worth during the last year of the annuity, in today's money: payment / (1 +
+// inflationPercent / 100)^Y, Y = durationYears rounded half to even, the power by repeated multiplication (the
+// walk stops once less than half a cent is left: every later year shows the same $0.00).
 LevelWorthResult levelPaymentWorth(double payment, double inflationPercent, double durationYears);
 
 }  // namespace tv

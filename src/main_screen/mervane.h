@@ -260,6 +260,8 @@ private:
     bool refusedAsNoPayment();
     // The contributions, annuity payments or withdrawals the last investment calculation made, for its totals.
     int m_countPaid = 0;
+    // What the last yearly withdrawals actually took from the fund, for their totals.
+    double m_withdrawn = 0;
     // Refuses an amount beyond the money limit for the amount box or the retirement fund, which calculations read.
     bool withinMoneyLimit(double amount);
     // "PayOff -> Amt" and "RF -> Amt": the text becomes the amount, and the inputs are initialised for it.

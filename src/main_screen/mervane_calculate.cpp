@@ -209,7 +209,7 @@ void Mervane::totalsSaveThenDraw()
 
 void Mervane::totalsWithdrawals()
 {
-    setBoxNumber("fp_totpay", value("fp_xpaystrt") * m_countPaid);
+    setBoxNumber("fp_totpay", m_withdrawn);
     setBoxNumber("fp_totInt", value("fp_Payment") - (value("fp_Prin") - value("fp_totpay")));
 }
 

@@ -230,22 +230,34 @@ bool Mervane::GetRemainFund()
     }
     m_calc.valPayment = r.fund;
     m_countPaid = r.withdrawals;
+    m_withdrawn = r.withdrawn;
+    // When the withdrawals use the fund up, the note says in which year and what it paid of that year's.
+    Label& note = label("lbl_payoff_msg");
+    note.setVisible(r.runOutYear > 0);
+    if (r.runOutYear > 0) {
+        note.setCaption(composeText<"The fund runs out in year %1: it pays %2 of that year's %3.">(
+            std::to_string(r.runOutYear), formatNumber(r.lastPaid, kCurrencyFormat),
+            formatNumber(value("fp_xpaystrt"), kCurrencyFormat)));
+    }
     return true;
 }
 
 bool Mervane::GetAdj4Infation()
 {
+    // The rising payments are drawn from the fund the level payment uses up, at the annuity's rate and duration.
     InflationInput in;
-    in.payment = value("fp_Payment");
-    in.additionalPayment = value("fp_xpaystrt");
+    in.fund = value("fp_Prin");
+    in.annualRatePercent = m_calc.intRate;
     in.annual = investInfo().annuityPerYear == 1;
-    in.inflationPercent = annuityRateList().percent();
     in.durationYears = m_calc.durYears;
+    in.inflationPercent = annuityRateList().percent();
+    in.additionalPayment = value("fp_xpaystrt");
+    const double level = value("fp_Payment") + in.additionalPayment;
     InflationResult adjusted = inflationAdjustedPayments(in);
-    LevelWorthResult worth = levelPaymentWorth(in.payment + in.additionalPayment, in.inflationPercent, m_calc.durYears);
+    LevelWorthResult worth = levelPaymentWorth(level, in.inflationPercent, m_calc.durYears);
     InvestStatus status = adjusted.status != InvestStatus::Ok ? adjusted.status : worth.status;
     // Payments below zero (a negative additional payment typed) are no annuity to adjust.
-    if (status == InvestStatus::Ok && in.payment + in.additionalPayment < 0) status = InvestStatus::InvalidInput;
+    if (status == InvestStatus::Ok && level < 0) status = InvestStatus::InvalidInput;
     if (status != InvestStatus::Ok) {
         refuse(refusalText(status, Subject::Adjustment));
         return false;

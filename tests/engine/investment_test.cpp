@@ -424,11 +424,35 @@ TEST(RemainingFund, WithdrawsAtTheStartOfEveryYearBegun)
     EXPECT_NEAR(remainingFund(500000.0, 40000.0, 7.5, 10.5).fund, (fund - 40000.0) * 1.075, 1e-6);
 }
 
-TEST(RemainingFund, MayEndNegativeWhenTheWithdrawalsExhaustTheFund)
+struct RunOutCase {
+    std::string name;
+    double fund, withdrawal, rate, years;
+    int runOutYear;
+    double lastPaid, withdrawn, interest;
+};
+
+TEST(RemainingFund, AFundTheWithdrawalsUseUpIsLeftAtZeroNotADebt)
 {
-    RemainingFundResult r = remainingFund(100000.0, 40000.0, 5.0, 10.0);
-    ASSERT_EQ(r.status, InvestStatus::Ok);
-    EXPECT_LT(r.fund, 0.0);
+    const std::vector<RunOutCase> cases = {
+        // 100,000 - 40,000 = 60,000 grows to 66,000; - 40,000 = 26,000 grows to 28,600, all year 3 can pay.
+        {"100,000 at 10 % less 40,000 a year", 100000, 40000, 10, 10, 3, 28600, 40000 + 40000 + 28600, 6000 + 2600},
+        {"the same over 10.5 years", 100000, 40000, 10, 10.5, 3, 28600, 108600, 8600},
+        // 80,000 - 40,000 = 40,000 at 0 %: year 2 pays all of its 40,000 and leaves nothing.
+        {"80,000 at 0 % less 40,000 a year", 80000, 40000, 0, 5, 2, 40000, 80000, 0},
+    };
+    for (const RunOutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        RemainingFundResult r = remainingFund(c.fund, c.withdrawal, c.rate, c.years);
+        ASSERT_EQ(r.status, InvestStatus::Ok);
+        EXPECT_EQ(r.fund, 0.0);
+        EXPECT_EQ(r.runOutYear, c.runOutYear);
+        EXPECT_NEAR(r.lastPaid, c.lastPaid, 1e-6);
+        EXPECT_NEAR(r.withdrawn, c.withdrawn, 1e-6);
+        EXPECT_NEAR(r.interest, c.interest, 1e-6);
+    }
+    RemainingFundResult lasting = remainingFund(500000.0, 40000.0, 7.5, 10.0);
+    EXPECT_EQ(lasting.runOutYear, 0);
+    EXPECT_EQ(lasting.withdrawn, 400000.0);
 }
 
 TEST(RemainingFund, AnAbsurdDurationIsRefusedInsteadOfLooping)
@@ -442,182 +466,85 @@ TEST(RemainingFund, AnAbsurdDurationIsRefusedInsteadOfLooping)
 
 // -- Inflation ---------------------------------------------------------------------------------------------
 
-double toCents(double v)
-{
-    return readBoxValue(formatNumber(v, kFixed2Format));
-}
-
-struct ClassicAdjustment {
-    double lo = 0.0;
-    double hi = 0.0;
-    int steps = 0;
-};
-
-// The quarter-step iteration on its own, for the inputs where it converges.
-ClassicAdjustment classicIteration(double b, double inf)
-{
-    ClassicAdjustment a;
-    double half = toCents(b * inf) / 2;
-    a.lo = b - half;
-    a.hi = b + half;
-    double y = toCents(a.lo * inf);
-    while (a.hi - (a.lo + y) > 1 && a.steps < 1000) {
-        half = half - (a.hi - (a.lo + y)) / 4;
-        a.lo = b - half;
-        a.hi = b + half;
-        y = toCents(a.lo * inf);
-        ++a.steps;
-    }
-    return a;
-}
-
-void expectCondition(const InflationResult& r, double b, double inf)
-{
-    EXPECT_NEAR(r.firstYear + r.lastYear, 2 * b, 1e-6);
-    EXPECT_LE(std::fabs(r.lastYear - (r.firstYear + toCents(r.firstYear * inf))), 1.0);
-    EXPECT_GT(r.firstYear, 0.0);
-    EXPECT_GT(r.lastYear, r.firstYear);
-}
-
-TEST(InflationAdjustment, MonthlyAnnuityOf716At3PercentFor20Years)
-{
-    InflationInput in{
-        .payment = 716.43, .additionalPayment = 0.0, .annual = false, .inflationPercent = 3.0, .durationYears = 20.0};
-    InflationResult r = inflationAdjustedPayments(in);
-    ASSERT_EQ(r.status, InvestStatus::Ok);
-    expectCondition(r, 8597.16, 0.6);
-    EXPECT_NEAR(r.firstYear + r.lastYear, 17194.32, 1e-6);
-    EXPECT_NEAR(r.total, 171943.2, 1e-6);
-    EXPECT_EQ(plainText(r.total), "171943.2");
-    EXPECT_EQ(r.firstPayment, r.firstYear / 12);
-    EXPECT_EQ(r.lastPayment, r.lastYear / 12);
-    EXPECT_FALSE(r.exactStep);
-    ClassicAdjustment classic = classicIteration(8597.16, 0.6);
-    EXPECT_EQ(r.firstYear, classic.lo);
-    EXPECT_EQ(r.lastYear, classic.hi);
-
-    LevelWorthResult w = levelPaymentWorth(716.43, 3.0, 20.0);
-    ASSERT_EQ(w.status, InvestStatus::Ok);
-    EXPECT_EQ(plainText(w.paymentCents), "716.43");
-    EXPECT_EQ(formatNumber(w.worth, kCurrencyFormat), "$389.59");
-    EXPECT_EQ(w.years, 20);
-}
-
-TEST(InflationAdjustment, AnnualPaymentsAddTheAdditionalPaymentOnce)
-{
-    InflationInput in{.payment = 8718.46,
-                      .additionalPayment = 281.54,
-                      .annual = true,
-                      .inflationPercent = 2.5,
-                      .durationYears = 20.0};
-    InflationResult r = inflationAdjustedPayments(in);
-    ASSERT_EQ(r.status, InvestStatus::Ok);
-    expectCondition(r, 9000.0, 0.5);
-    EXPECT_EQ(r.firstPayment, r.firstYear);
-    EXPECT_NEAR(r.total, 9000.0 * 20, 1e-6);
-}
-
-TEST(InflationAdjustment, KeepsTheClassicResultsWhereverTheyConverge)
-{
-    for (double b : {1200.0, 8597.16, 35000.0, 1234567.89}) {
-        for (int rateIndex = 0; rateIndex <= 200; rateIndex += 3) {
-            for (double years : {1.0, 5.5, 10.0, 20.0}) {
-                double inf = rateIndex * 0.125 * years / 100;
-                if (inf > 2.0) continue;
-                SCOPED_TRACE(std::to_string(b) + " at " + std::to_string(rateIndex * 0.125) + " % for " +
-                             std::to_string(years) + " years");
-                InflationResult r = inflationAdjustedPayments(
-                    {.payment = b, .annual = true, .inflationPercent = rateIndex * 0.125, .durationYears = years});
-                ASSERT_EQ(r.status, InvestStatus::Ok);
-                ClassicAdjustment classic = classicIteration(b, inf);
-                EXPECT_EQ(r.firstYear, classic.lo);
-                EXPECT_EQ(r.lastYear, classic.hi);
-                EXPECT_FALSE(r.exactStep);
-            }
-        }
-    }
-}
-
-struct OvershootCase {
+struct AdjustmentCase {
     std::string name;
-    double inflationPercent;
-    double years;
+    InflationInput in;  // fund, rate, annual, years, inflation, additional
+    double first, last, total;
 };
 
-TEST(InflationAdjustment, LargeTotalInflationStillMeetsTheCondition)
+// The first payment I = (fund + A x sum of v^k) / sum of g^y v^k over the n payments k, v = 1 / (1 + r),
+// g = 1 + inflation, y = the year of payment k; the last is I x g^(years - 1); the total I x sum of g^y.
+TEST(InflationAdjustment, RisingPaymentsAreDrawnFromTheFundTheLevelPaymentUsesUp)
 {
-    const std::vector<OvershootCase> cases = {
-        {"5.5 % for 40 years (220 %), which draws no warning", 5.5, 40.0},
-        {"25 % for 30 years (750 %), where the quarter steps make the last payment negative", 25.0, 30.0},
-        {"3 % for 75 years (225 %)", 3.0, 75.0},
-        {"25 % for 2730 years", 25.0, 2730.0},
+    const std::vector<AdjustmentCase> cases = {
+        // 100,000 / 176.9391 = 565.17; x 1.03^19 (1.753506) = 991.02; 565.1663 x 322.4445 = 182,234.77.
+        {"100,000 at 6 % monthly for 20 years, 3 % inflation", {100000, 6, false, 20, 3, 0}, 565.17, 991.02, 182234.77},
+        // 100,000 / 14.561533 = 6,867.41; x 1.753506 = 12,042.04; 6,867.409 x 26.870374 = 184,529.85.
+        {"the same paid yearly", {100000, 6, true, 20, 3, 0}, 6867.41, 12042.04, 184529.85},
+        // (100,000 + 283.57 x 139.5808) / 176.9391 = 788.86; x 1.753506 = 1,383.28; x 322.4445 = 254,364.97.
+        {"additional 283.57 stays level", {100000, 6, false, 20, 3, 283.57}, 788.86, 1383.28, 254364.97},
+        // (100,000 + 283.57 x 139.5808) / 139.5808 = 716.4311 + 283.57 = 1,000.00; x 240 = 240,000.25.
+        {"no inflation: level plus additional", {100000, 6, false, 20, 0, 283.57}, 1000, 1000, 240000.25},
+        // 246 payments, the last six in year 21: 100,000 / 180.1563 = 555.07; x 1.03^20 = 1,002.52.
+        {"20.5 years: a last half year", {100000, 6, false, 20.5, 3, 0}, 555.07, 1002.52, 184995.62},
+        // 25,200 = 12 I + 12 x 1.1 I = 25.2 I: I = 1,000.
+        {"0 % interest, 10 % inflation over two years", {25200, 0, false, 2, 10, 0}, 1000, 1100, 25200},
     };
-    for (const OvershootCase& c : cases) {
+    for (const AdjustmentCase& c : cases) {
         SCOPED_TRACE(c.name);
-        double inf = c.inflationPercent * c.years / 100;
-        InflationResult r = inflationAdjustedPayments(
-            {.payment = 716.43, .annual = false, .inflationPercent = c.inflationPercent, .durationYears = c.years});
+        InflationResult r = inflationAdjustedPayments(c.in);
         ASSERT_EQ(r.status, InvestStatus::Ok);
-        EXPECT_TRUE(r.exactStep);
-        expectCondition(r, 8597.16, inf);
-        EXPECT_NEAR(r.firstYear, 2 * 8597.16 / (2 + inf), 0.01);
-        // The quarter steps alone stop after one step, far from the condition.
-        ClassicAdjustment classic = classicIteration(8597.16, inf);
-        EXPECT_EQ(classic.steps, 1);
-        EXPECT_GT(std::fabs(classic.hi - classic.lo * (1 + inf)), 100.0);
+        EXPECT_NEAR(r.firstPayment, c.first, kCent);
+        EXPECT_NEAR(r.lastPayment, c.last, kCent);
+        EXPECT_NEAR(r.total, c.total, kCent);
+        // What the fund pays, I x g^y - A at the end of each period, is worth the fund today.
+        const int perYear = c.in.annual ? 1 : 12;
+        double worth = 0;
+        for (int k = 1; k <= r.periods; ++k)
+            worth += (r.firstPayment * std::pow(1 + c.in.inflationPercent / 100, (k - 1) / perYear) -
+                      c.in.additionalPayment) /
+                     std::pow(1 + c.in.annualRatePercent / 100 / perYear, k);
+        EXPECT_NEAR(worth, c.in.fund, 1e-6);
     }
-    ClassicAdjustment negative = classicIteration(8597.16, 7.5);
-    EXPECT_LT(negative.hi, 0.0);
-}
-
-TEST(InflationAdjustment, NoInflationKeepsTheLevelPayment)
-{
-    InflationResult r =
-        inflationAdjustedPayments({.payment = 716.43, .annual = false, .inflationPercent = 0.0, .durationYears = 20.0});
-    ASSERT_EQ(r.status, InvestStatus::Ok);
-    EXPECT_EQ(r.firstYear, 716.43 * 12);
-    EXPECT_EQ(r.lastYear, 716.43 * 12);
-    EXPECT_EQ(levelPaymentWorth(716.43, 0.0, 20.0).worth, 716.43);
-}
-
-TEST(InflationAdjustment, NegativeBaseMeetsTheConditionToo)
-{
-    InflationResult r = inflationAdjustedPayments({.payment = 100.0,
-                                                   .additionalPayment = -500.0,
-                                                   .annual = true,
-                                                   .inflationPercent = 3.0,
-                                                   .durationYears = 20.0});
-    ASSERT_EQ(r.status, InvestStatus::Ok);
-    EXPECT_NEAR(r.firstYear + r.lastYear, -800.0, 1e-6);
-    EXPECT_LE(std::fabs(r.lastYear - (r.firstYear + toCents(r.firstYear * 0.6))), 1.0);
 }
 
 TEST(InflationAdjustment, RefusesWhatItCannotCompute)
 {
-    EXPECT_EQ(inflationAdjustedPayments({.payment = NAN, .inflationPercent = 3.0, .durationYears = 20.0}).status,
-              InvestStatus::InvalidInput);
-    EXPECT_EQ(inflationAdjustedPayments({.payment = 700.0, .inflationPercent = -3.0, .durationYears = 20.0}).status,
-              InvestStatus::InvalidInput);
-    EXPECT_EQ(inflationAdjustedPayments(
-                  {.payment = 700.0, .additionalPayment = 2e12, .inflationPercent = 3.0, .durationYears = 20.0})
-                  .status,
-              InvestStatus::AmountTooLarge);
-    EXPECT_EQ(inflationAdjustedPayments({.payment = 700.0, .inflationPercent = 3.0, .durationYears = 40000.0}).status,
-              InvestStatus::TooManyPeriods);
+    const std::vector<std::pair<InflationInput, InvestStatus>> cases = {
+        {{NAN, 6, false, 20, 3, 0}, InvestStatus::InvalidInput},
+        {{100000, 6, false, 20, -3, 0}, InvestStatus::InvalidInput},
+        {{100000, 6, false, 20, 3, -1000}, InvestStatus::InvalidInput},  // an income below zero
+        {{100000, 6, false, 20, 3, 2e12}, InvestStatus::AmountTooLarge},
+        {{100000, 6, true, 0.5, 3, 0}, InvestStatus::TooFewPeriods},
+        {{100000, 6, false, 40000, 3, 0}, InvestStatus::TooManyPeriods},
+        {{100000, 25, true, 32766, 25, 0}, InvestStatus::ResultOutOfRange},  // 1.25^32765 is beyond a double
+    };
+    for (const auto& [in, status] : cases) EXPECT_EQ(inflationAdjustedPayments(in).status, status);
+}
+
+TEST(LevelPaymentWorth, IsThePaymentDividedByTheInflationOfTheWholeYears)
+{
+    const struct {
+        double payment, inflation, years;
+        const char* worth;
+    } cases[] = {
+        {716.43, 3, 20, "$396.67"},     // 716.43 / 1.03^20 (1.806111) = 396.67
+        {700, 3, 20.5, "$387.57"},      // 20.5 years count as 20: 700 / 1.806111 = 387.57
+        {8718.46, 3, 20, "$4,827.20"},  // 8,718.46 / 1.806111 = 4,827.20
+        {716.43, 0, 20, "$716.43"},     // no inflation
+        {1e12, 25, 32766, "$0.00"},     // 1.25^32766 is beyond a double: nothing is left
+    };
+    for (const auto& c : cases) {
+        LevelWorthResult w = levelPaymentWorth(c.payment, c.inflation, c.years);
+        ASSERT_EQ(w.status, InvestStatus::Ok);
+        EXPECT_EQ(formatNumber(w.worth, kCurrencyFormat), c.worth) << c.payment << " over " << c.years;
+    }
+    EXPECT_EQ(plainText(levelPaymentWorth(716.4349, 3.0, 20.0).paymentCents), "716.43");
     EXPECT_EQ(levelPaymentWorth(700.0, 3.0, 40000.0).status, InvestStatus::TooManyPeriods);
 }
 
-TEST(LevelPaymentWorth, RoundsThePaymentToTheCentAndAppliesWholeYears)
-{
-    LevelWorthResult w = levelPaymentWorth(700.0, 3.0, 20.5);  // 20.5 years count as 20
-    EXPECT_EQ(plainText(w.paymentCents), "700");
-    EXPECT_EQ(w.years, 20);
-    EXPECT_NEAR(w.worth, 700.0 * std::pow(0.97, 20), 1e-9);
-    EXPECT_EQ(plainText(levelPaymentWorth(716.4349, 3.0, 20.0).paymentCents), "716.43");
-}
-
-// Growth, annuity payments and a level payment's worth stop their loops once a period leaves the value
-// unchanged (infinite, or 0). They must give what the loop over every period gives, bit for bit.
+// Growth and annuity payments stop their loops once a period leaves the value unchanged (infinite, or 0). They
+// must give what the loop over every period gives, bit for bit.
 TEST(LoopsThatStopChanging, GiveWhatEveryPeriodWouldGive)
 {
     auto everyPeriod = [](double base, int count) {
@@ -645,22 +572,6 @@ TEST(LoopsThatStopChanging, GiveWhatEveryPeriodWouldGive)
                 ASSERT_EQ(a.status, InvestStatus::Ok) << rate << " " << perYear << " " << years;
                 EXPECT_EQ(a.payment, rate == 0.0 ? 100000.0 / n : 100000.0 * (ar + ar / (h - 1.0)))
                     << rate << " " << perYear << " " << years;
-            }
-        }
-    }
-    // The worth walk stops once a shrinking worth shows as $0.00: the same text as the whole walk, and the same
-    // bits wherever the worth is still worth a cent.
-    for (double payment : {0.01, 0.5, 125.0, 125000.0, 1e12}) {
-        for (double inflation : {0.0, 0.125, 3.0, 25.0, 99.875, 100.0}) {
-            for (double years : {1.0, 20.0, 2730.0, 32766.0}) {
-                double v = payment;
-                for (int i = 0; i < static_cast<int>(years); ++i) v = v - inflation / 100.0 * v;
-                double worth = levelPaymentWorth(payment, inflation, years).worth;
-                EXPECT_EQ(formatNumber(worth, kCurrencyFormat), formatNumber(v, kCurrencyFormat))
-                    << payment << " " << inflation << " " << years;
-                if (v >= 0.004) {
-                    EXPECT_EQ(worth, v) << payment << " " << inflation << " " << years;
-                }
             }
         }
     }

@@ -258,7 +258,7 @@ TEST(MervaneLoans, EverySolverTakesATypedRate)
         {true, "Opt_Annuity_Mnthly", "fp_Payment"},
         {true, "Opt_Annuity_Duration", "fp_Payment"},
         {true, "Opt_Inv2Annuity", "fp_Payment"},
-        {true, "Opt_Spec_Dur", "fp_Payment"},
+        {true, "Opt_Spec_Dur", "fp_totInt"},  // the default withdrawals use the fund up: what it earned
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.option);
