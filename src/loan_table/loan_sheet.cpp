@@ -192,6 +192,15 @@ void LoanSheet::txtLenMax_Change()
     lenMax = value("txtLenMax");
 }
 
+double LoanSheet::financedOf(double purchase, double down) const
+{
+    const double downPayment = percentDown() ? purchase * down / 100 : down;
+    const std::optional<Cents> price = centsOf(purchase);
+    const std::optional<Cents> downCents = centsOf(downPayment);
+    if (!price || !downCents) return purchase - downPayment;  // beyond what the checks accept
+    return dollarsOf(*price - *downCents);
+}
+
 std::string LoanSheet::downPaymentProblem() const
 {
     if (percentDown() && dwnPay > kMaxPercentDown)

@@ -78,6 +78,9 @@ public:
     void SetSheetColors();
 
     bool percentDown() const;
+    // The amount financed: the purchase less the down payment, which is to the cent (a percentage of the
+    // purchase rounded half up).
+    double financedOf(double purchase, double down) const;
     bool inMonths() const;
 
     // Screen variables: the inputs as last read, the amount financed and the table and schedule shown.

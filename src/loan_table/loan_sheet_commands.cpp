@@ -60,7 +60,7 @@ std::string LoanSheet::GetTableText(std::int16_t mode)
     double amount = loanAmt;
     std::optional<double> purchase = numberIn(box("txtPurchTotl"));
     std::optional<double> down = box("txtDwnPay").text().empty() ? 0.0 : parseBoxValue(box("txtDwnPay").text());
-    if (purchase && down) amount = *purchase - (percentDown() ? *down / 100 * *purchase : *down);
+    if (purchase && down) amount = financedOf(*purchase, *down);
 
     std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(lastRow + 1));
     for (int r = 0; r <= lastRow; ++r)

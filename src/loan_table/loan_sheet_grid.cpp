@@ -139,7 +139,7 @@ void LoanSheet::cmdCalcPmts_Click()
     button("cmdCalcAmort").setEnabled(false);
     if (!checkInputs()) return;
     const double financed = loanAmt;
-    loanAmt = percentDown() ? purchAmt * (1 - dwnPay / 100) : purchAmt - dwnPay;
+    loanAmt = financedOf(purchAmt, dwnPay);
     app().setPointer(Pointer::Hourglass);
     lenStep = inMonths() ? 6 : 1;
     const PaymentTable shown = pmtTable;

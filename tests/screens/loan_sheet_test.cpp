@@ -490,6 +490,17 @@ TEST(LoanSheetPayments, ReadsEachBoxAsTheValueItShows)
     EXPECT_EQ(cell(t, 1, 16), "$479.64");
 }
 
+// A percentage down is an amount to the cent, halves up (7.5 % of 123,456.78 is 9,259.2585), and the loan is
+// what the purchase leaves.
+TEST(LoanSheetPayments, APercentageDownIsRoundedToTheCentAndTheLoanIsTheRest)
+{
+    for (const auto& [down, loan] : {std::pair{"7.5%", 114197.52}, {"2.5%", 120370.36}, {"0.5%", 122839.5}}) {
+        TestProgram t;
+        showPaymentsFor(t, "123456.78", down, "30", "30", 6.0, 6.0);
+        EXPECT_EQ(sheet(t).loanAmt, loan) << down;  // 9,259.26; 3,086.42 (3,086.4195); 617.28 (617.2839)
+    }
+}
+
 TEST(LoanSheetPayments, AmountDownIsSubtractedFromThePurchase)
 {
     TestProgram t;
