@@ -236,8 +236,8 @@ private:
     // The ledger's totals of the loan as the boxes now show it: m_plainLedger, or a walk of its own.
     LedgerTotals plainLedgerTotals(std::int16_t numpay);
     void rememberPlainLedger(const LoanLedgers& ledgers);
-    // The note under the totals when the last installment is a balloon.
-    void showBalloonNote(const LedgerTotals& plain);
+    // The note under the totals when the last installment (0: none) is a balloon.
+    void showBalloonNote(double lastPayment);
 
     // The investment solvers as the option table calls them, with the compounding periods a year.
     bool solveAnnualAnnuity(double periodsPerYear);

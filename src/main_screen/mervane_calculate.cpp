@@ -148,7 +148,14 @@ void Mervane::Fill_Totals(std::int16_t numpay)
             setBoxNumber("fp_totInt", plain.totalInterest);
         }
         if (m_loanCurve.empty()) m_loanCurve = plain.yearEnds;
-        showBalloonNote(plain);
+        // The last installment shown: with extras, the Last Payment box's (a balloon only when the extras
+        // leave the loan to its term's end).
+        if (loanInfo().group == LoanGroup::Extra) {
+            const PeriodCount term = installmentCount(numpay, c.durYears);
+            showBalloonNote(term.status == LoanStatus::Ok && m_xtraInstallments == term.count ? c.valLstPay : 0);
+        } else {
+            showBalloonNote(plain.installments > 0 ? plain.lastPayment : 0);
+        }
         return;
     }
 

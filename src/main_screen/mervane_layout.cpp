@@ -117,6 +117,11 @@ void Mervane::mnu_InvInpChk_Click()
     item.setChecked(!item.checked());
 }
 
+namespace {
+// Two lines of a note.
+constexpr int kBalloonNoteHeight = 480;
+}  // namespace
+
 void Mervane::layoutInputColumn()
 {
     // A row is a label and its box, or a note alone (its second name repeats the first).
@@ -163,8 +168,20 @@ void Mervane::layoutInputColumn()
     for (AnyName name : AnyNames{"lbl_totInt", "fp_totInt", "fp_totIntwX"}) place(name, y);
     y += 375;
     for (AnyName name : AnyNames{"lbl_totPay", "fp_totpay", "fp_totPaywX"}) place(name, y);
-    y += 375;
-    place("lbl_balloon", y);
+    // The balloon note stands under the totals; where they leave it no room above the commands, under the
+    // installment frequencies beside them.
+    Label& balloon = label("lbl_balloon");
+    y += 375 + 45;
+    const int commandsTop = button("btn_Calc").top();
+    if (y + kBalloonNoteHeight + 60 <= commandsTop) {
+        balloon.setRect({mervane_layout::kLabelLeft, y,
+                         mervane_layout::kExtraLeft + mervane_layout::kBoxWidth - mervane_layout::kLabelLeft,
+                         kBalloonNoteHeight});
+    } else {
+        const Control& frequencies = control("frm_LnInstFreq");
+        const int top = frequencies.top() + frequencies.height() + 120;
+        balloon.setRect({frequencies.left(), top, frequencies.width(), commandsTop + 405 - top});
+    }
 }
 
 void Mervane::HideXtra()

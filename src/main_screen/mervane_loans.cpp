@@ -268,15 +268,13 @@ LedgerTotals Mervane::plainLedgerTotals(std::int16_t numpay)
     return *m_plainLedger;
 }
 
-void Mervane::showBalloonNote(const LedgerTotals& plain)
+void Mervane::showBalloonNote(double lastPayment)
 {
     Label& note = label("lbl_balloon");
-    const double payment = value("fp_Payment");
-    const bool balloon = plain.installments > 0 && plain.lastPayment > 2 * payment;
+    const bool balloon = lastPayment > 2 * value("fp_Payment");
     if (balloon)
-        note.setCaption(
-            composeText<"The last installment of %1 is a balloon payment: the level payment does not "
-                        "repay the loan within its term.">(formatNumber(plain.lastPayment, kCurrencyFormat)));
+        note.setCaption(composeText<"The last installment of %1 is a balloon payment: the level payment does not "
+                                    "repay the loan within its term.">(formatNumber(lastPayment, kCurrencyFormat)));
     note.setVisible(balloon);
 }
 
