@@ -30,27 +30,26 @@ TEST(ToInt16, ReportsValuesOutsideTheRangeInsteadOfWrapping)
 }
 
 // Halves of a cent round up on the decimal value, though the double lies just below it (9.315 is
-// 9.31499999999999950...); what lies below the half by more than binary noise stays down.
+// 9.31499999999999950...), and so does 9.31499999999987, binary noise below the half; what lies below it by
+// more stays down, and a typed long decimal (1047125012.1545) keeps its own digits.
 TEST(CentsOf, RoundsTheDecimalHalfUp)
 {
-    const std::pair<double, Cents> cases[] = {
-        {9.315, 932},
-        {2.505, 251},
-        {3.125, 313},
-        {-3.125, -313},
-        {2.504999, 250},
-        {0.005, 1},
-        {0.0049, 0},
-        {1002.005, 100201},
-        {699.2145085527766, 69921},
-        {123456789012.345, 12345678901235},
-        {999999999999.99, 99999999999999},
-        {1e12, 100000000000000},
-        {0.1 + 0.2, 30},
-        {9.31499999999987, 932},          // noise of binary arithmetic below the half
-        {1047125012.1545, 104712501215},  // a typed long decimal keeps its own digits
-        {123456789.1545, 12345678915},
-    };
+    const std::pair<double, Cents> cases[] = {{9.315, 932},
+                                              {2.505, 251},
+                                              {3.125, 313},
+                                              {-3.125, -313},
+                                              {2.504999, 250},
+                                              {0.005, 1},
+                                              {0.0049, 0},
+                                              {1002.005, 100201},
+                                              {699.2145085527766, 69921},
+                                              {123456789012.345, 12345678901235},
+                                              {999999999999.99, 99999999999999},
+                                              {1e12, 100000000000000},
+                                              {0.1 + 0.2, 30},
+                                              {9.31499999999987, 932},
+                                              {1047125012.1545, 104712501215},
+                                              {123456789.1545, 12345678915}};
     for (const auto& [amount, cents] : cases) EXPECT_EQ(centsOf(amount), cents) << amount;
     EXPECT_FALSE(centsOf(std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(centsOf(2e15));
