@@ -10,7 +10,8 @@ namespace tv {
 
 namespace {
 
-// Balances beyond this many cents (10^15 dollars) leave the range the interest is computed exactly in.
+// Balances beyond this many cents (10^15 dollars) end a walk as out of range: their interest, at up to
+// kMaxLedgerRatePercent, would leave 64-bit cents.
 constexpr Cents kMaxLedgerCents = 100'000'000'000'000'000;
 
 UInt128 powerOfTen(int exponent)
@@ -52,7 +53,8 @@ template <bool kPower>
     int paidDues = 0;
     while (k <= last) {
         // A yearly extra with the fourth of the four changes none of their interests.
-        if (k + 3 <= last && untilDue >= 4) {
+        if (k + 3 <= last && untilDue >= 4 && balance < PeriodRate::kAheadLimit &&
+            leaving + dues.extra < PeriodRate::kAheadLimit) {
             const bool fourthDue = untilDue == 4;
             const Cents q1 = rate.interestOn(balance);
             const Cents q2 = PeriodRate::interestAhead(a, 0, balance);
@@ -336,11 +338,20 @@ LoanStatus checkInput(const LedgerInput& in)
 
 std::optional<PeriodRate> PeriodRate::of(double annualRatePercent, int periodsPerYear)
 {
-    if (!(annualRatePercent >= 0.0) || !(annualRatePercent <= kMaxLedgerRatePercent) || periodsPerYear < 1)
+    if (!(annualRatePercent >= 0.0) || !(annualRatePercent <= kMaxLedgerRatePercent) || periodsPerYear < 1 ||
+        periodsPerYear > kMaxPeriodsPerYear)
         return std::nullopt;
+    PeriodRate r;
+    r.m_denominator = static_cast<UInt128>(periodsPerYear) * 100;
+    // Below 10^-18 % a year no balance a ledger keeps earns half a cent in a period: the rate is nil (and
+    // its digits stay within the 128-bit fractions).
+    if (annualRatePercent < 1e-18) {
+        r.m_fast = true;
+        return r;
+    }
     const std::optional<Decimal12> percent = toDecimal12(annualRatePercent);
     if (!percent) return std::nullopt;
-    PeriodRate r;
+    r.m_denominator = 1;
     r.m_numerator = static_cast<UInt128>(percent->digits);
     if (percent->exponent >= 0) {
         r.m_numerator *= powerOfTen(percent->exponent);

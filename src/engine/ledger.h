@@ -27,8 +27,10 @@ enum class ExtraMode {
 // taken to 12 significant digits (a typed 7.452 is exactly 7452 / 1000).
 class PeriodRate {
 public:
-    // Nothing for a rate that is negative, not finite, or above kMaxLedgerRatePercent.
+    // Nothing for a rate that is negative, not finite, or above kMaxLedgerRatePercent, or for more than
+    // kMaxPeriodsPerYear periods a year (the screens have 26).
     static std::optional<PeriodRate> of(double annualRatePercent, int periodsPerYear);
+    static constexpr int kMaxPeriodsPerYear = 1000;
 
     // balance x rate to the cent, halves up (balance from 0 to 2^62 cents).
     Cents interestOn(Cents balance) const
@@ -70,10 +72,11 @@ public:
 
     // The walk may take installments four at a time (ahead is meaningful).
     bool guesses() const { return m_fast; }
+    // The fixed-point products are within 2^51 units of 2^-64 of the exact values for balances and amounts
+    // below this many cents (10^12 dollars and more); larger ones go one by one.
+    static constexpr Cents kAheadLimit = Cents{1} << 47;
 
 private:
-    // The fixed-point products are within 2^51 units of 2^-64 of the exact values for balances and amounts
-    // below 2^47 cents (10^12 dollars and more).
     static constexpr std::uint64_t kAheadMargin = std::uint64_t{1} << 52;
     static Cents exactInterest(Cents balance, UInt128 numerator, UInt128 denominator);
 
@@ -83,8 +86,9 @@ private:
     bool m_fast = false;             // the rate is below 1/8 a period
 };
 
-// Rates above this (percent a year) have no ledger: their interest would leave the range of exact cents.
-inline constexpr double kMaxLedgerRatePercent = 1e6;
+// Rates above this (percent a year; the screens go to 25) have no ledger: with the largest balance a ledger
+// keeps, a period's interest stays within 64-bit cents.
+inline constexpr double kMaxLedgerRatePercent = 1000;
 
 struct LedgerInput {
     Cents principal = 0;

@@ -95,8 +95,9 @@ TEST(PeriodRate, RoundsExactHalfCentsUp)
         {"1,250 at 3 %: 3.125", 125000, 3, 12, 313},
         {"just under a half cent stays down", 100199, 3, 12, 250},
         {"100,000 at 7.5 %", 10000000, 7.5, 12, 62500},
-        {"a rate far beyond a period", 10000, 2400, 12, 20000},
+        {"half of the balance a period", 10000, 600, 12, 5000},
         {"nothing at 0 %", 10000000, 0, 26, 0},
+        {"nothing at a rate of 10^-300 %", 10000000, 1e-300, 12, 0},
     };
     for (const InterestCase& c : cases) {
         SCOPED_TRACE(c.what);
