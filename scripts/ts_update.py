@@ -30,13 +30,14 @@ def read_texts(path):
             line = line.rstrip("\n")
             if not line:
                 continue
-            context, text = line.split("\t", 1)
-            texts.append((unescape(context), unescape(text)))
+            fields = line.split("\t")
+            texts.append((unescape(fields[0]), unescape(fields[1]), fields[2:] == ["n"]))
     return texts
 
 
 def read_ts(path):
-    """{(context, source): (translation, finished)} and the file's language."""
+    """{(context, source): (translation, finished)} and the file's language; a plural text's translation is the list
+    of its forms."""
     entries, language = {}, None
     try:
         root = ET.parse(path).getroot()
@@ -48,8 +49,13 @@ def read_ts(path):
         for msg in ctx.findall("message"):
             source = msg.findtext("source") or ""
             tr = msg.find("translation")
-            text = (tr.text or "") if tr is not None else ""
-            finished = tr is not None and tr.get("type") not in ("unfinished", "vanished", "obsolete") and text != ""
+            if msg.get("numerus") == "yes":
+                text = [f.text or "" for f in tr.findall("numerusform")] if tr is not None else []
+                filled = bool(text) and all(text)
+            else:
+                text = (tr.text or "") if tr is not None else ""
+                filled = text != ""
+            finished = tr is not None and tr.get("type") not in ("unfinished", "vanished", "obsolete") and filled
             entries[(name, source)] = (text, finished)
     return entries, language
 
@@ -59,17 +65,31 @@ def esc(s):
     return s.replace("\r", "&#xd;").replace("\t", "&#x9;")
 
 
+# The plural forms each language's rules have (Qt Linguist's numerus forms): one and other.
+PLURAL_FORMS = {"de": 2, "fr": 2, "es": 2}
+
+
 def write_ts(path, language, texts, old):
     lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
              '<TS version="2.1" language="%s" sourcelanguage="en_US">' % language]
     by_context = {}
-    for context, text in texts:
-        by_context.setdefault(context, []).append(text)
+    for context, text, plural in texts:
+        by_context.setdefault(context, []).append((text, plural))
     for context in sorted(by_context):
         lines += ["<context>", "    <name>%s</name>" % esc(context)]
-        for source in by_context[context]:
+        for source, plural in by_context[context]:
             translation, finished = old.get((context, source), ("", False))
             kind = "" if finished else ' type="unfinished"'
+            if plural:
+                forms = translation if isinstance(translation, list) else []
+                forms = forms + [""] * (PLURAL_FORMS.get(language.split("_")[0], 2) - len(forms))
+                lines += ['    <message numerus="yes">', "        <source>%s</source>" % esc(source),
+                          "        <translation%s>" % kind]
+                lines += ["            <numerusform>%s</numerusform>" % esc(f) for f in forms]
+                lines += ["        </translation>", "    </message>"]
+                continue
+            if isinstance(translation, list):
+                translation, kind = "", ' type="unfinished"'
             lines += ["    <message>", "        <source>%s</source>" % esc(source),
                       "        <translation%s>%s</translation>" % (kind, esc(translation)), "    </message>"]
         lines.append("</context>")
@@ -85,14 +105,22 @@ def main(argv):
     if len(argv) < 2:
         print(__doc__, file=sys.stderr)
         return 2
-    texts = sorted(set(read_texts(argv[0])))
+    plural = {}
+    for c, t, p in read_texts(argv[0]):
+        plural[(c, t)] = plural.get((c, t), False) or p
+    texts = sorted((c, t, p) for (c, t), p in plural.items())
     problems = 0
     for path in argv[1:]:
         old, language = read_ts(path)
         if check:
-            wanted = set(texts)
-            for key in texts:
-                if not old.get(key, ("", False))[1]:
+            wanted = set(plural)
+            for key in plural:
+                translation, finished = old.get(key, ("", False))
+                if finished and plural[key] != isinstance(translation, list):
+                    print("%s: %s: [%s] %r" % (path, "needs plural forms" if plural[key] else "has plural forms",
+                                               key[0], key[1]))
+                    problems += 1
+                elif not finished:
                     print("%s: not translated: [%s] %r" % (path, key[0], key[1]))
                     problems += 1
             for key in old:

@@ -421,16 +421,19 @@
         <translation>%1-Hilfe</translation>
     </message>
     <message>
-        <source>%1 lines</source>
-        <translation>%1 Linien</translation>
-    </message>
-    <message>
         <source>%1 over %2: %3</source>
         <translation>%1 über %2: %3</translation>
     </message>
     <message>
         <source>%1: %2 points, %3 to %4</source>
         <translation>%1: %2 Punkte, %3 bis %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n Linie</numerusform>
+            <numerusform>%n Linien</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -451,10 +454,6 @@
     <message>
         <source>(%1 to %2)</source>
         <translation>(%1 bis %2)</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 Linie</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
@@ -556,20 +555,8 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
 <context>
     <name>History</name>
     <message>
-        <source>%1 mo</source>
-        <translation>%1 Mon.</translation>
-    </message>
-    <message>
         <source>%1 mos</source>
         <translation>%1 Mon.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculation; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation>%1 von %2 Berechnung; %3 zum Vergleich markiert (✓ anklicken oder „Markieren“ drücken, um zwei bis vier zu markieren)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation>%1 von %2 Berechnungen; %3 zum Vergleich markiert (✓ anklicken oder „Markieren“ drücken, um zwei bis vier zu markieren)</translation>
     </message>
     <message>
         <source>%1 with Payoff</source>
@@ -578,10 +565,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>%1 without Xtra</source>
         <translation>%1 ohne Sondertilgung</translation>
-    </message>
-    <message>
-        <source>%1 yr</source>
-        <translation>%1 J.</translation>
     </message>
     <message>
         <source>%1 yrs</source>
@@ -1557,10 +1540,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Monate</translation>
     </message>
     <message>
-        <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation>Keine Sondertilgung geleistet - keine Ersparnis; abbezahlt am %1</translation>
-    </message>
-    <message>
         <source>Original &amp;DOS Loan Program</source>
         <translation>Original-&amp;DOS-Kreditprogramm</translation>
     </message>
@@ -1613,14 +1592,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Ruhestandsfonds</translation>
     </message>
     <message>
-        <source>Saves %1 installment and %2 interest; paid off %3</source>
-        <translation>Spart %1 Rate und %2 Zinsen; abbezahlt am %3</translation>
-    </message>
-    <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Spart %1 Raten und %2 Zinsen; abbezahlt am %3</translation>
-    </message>
-    <message>
         <source>Set &amp;Colors -&gt; Ini</source>
         <translation>&amp;Farben festlegen -&gt; Ini</translation>
     </message>
@@ -1635,14 +1606,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Table</source>
         <translation>Tabelle</translation>
-    </message>
-    <message>
-        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
-        <translation>Das Kapital ist im Jahr %1 aufgebraucht: Es zahlt %2 der %3 dieses Jahres.</translation>
-    </message>
-    <message>
-        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation>Die letzte Rate von %1 ist eine Schlussrate: Die gleichbleibende Rate tilgt den Kredit nicht innerhalb der Laufzeit.</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
@@ -1795,13 +1758,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <source>%1 months</source>
         <translation>%1 Monate</translation>
     </message>
-    <message>
-        <source>%1 of %2 calculation</source>
-        <translation>%1 von %2 Berechnung</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculations</source>
-        <translation>%1 von %2 Berechnungen</translation>
+    <message numerus="yes">
+        <source>%1 of %n calculations</source>
+        <translation>
+            <numerusform>%1 von %n Berechnung</numerusform>
+            <numerusform>%1 von %n Berechnungen</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1894,6 +1856,20 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>%1; the history is not being kept</source>
         <translation>%1; der Verlauf wird nicht gespeichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mos</source>
+        <translation>
+            <numerusform>%n Mon.</numerusform>
+            <numerusform>%n Mon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yrs</source>
+        <translation>
+            <numerusform>%n J.</numerusform>
+            <numerusform>%n J.</numerusform>
+        </translation>
     </message>
     <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
@@ -2035,13 +2011,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <source>Contributions</source>
         <translation>Einzahlungen</translation>
     </message>
-    <message>
-        <source>Delete all %1 calculation from the history? This cannot be undone.</source>
-        <translation>Möchten Sie %1 Berechnung aus dem Verlauf löschen? Dies kann nicht rückgängig gemacht werden.</translation>
-    </message>
-    <message>
-        <source>Delete all %1 calculations from the history? This cannot be undone.</source>
-        <translation>Möchten Sie alle %1 Berechnungen aus dem Verlauf löschen? Dies kann nicht rückgängig gemacht werden.</translation>
+    <message numerus="yes">
+        <source>Delete all %n calculations from the history? This cannot be undone.</source>
+        <translation>
+            <numerusform>Möchten Sie %n Berechnung aus dem Verlauf löschen? Dies kann nicht rückgängig gemacht werden.</numerusform>
+            <numerusform>Möchten Sie alle %n Berechnungen aus dem Verlauf löschen? Dies kann nicht rückgängig gemacht werden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Do you want to save the values as typed?</source>
@@ -2422,6 +2397,13 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
         <translation>Spart %1 Raten und %2 Zinsen; abbezahlt am %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saves %n installments and %1 interest; paid off %2</source>
+        <translation>
+            <numerusform>Spart %n Rate und %1 Zinsen; abbezahlt am %2</numerusform>
+            <numerusform>Spart %n Raten und %1 Zinsen; abbezahlt am %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Savings</source>

@@ -421,16 +421,19 @@
         <translation>Ayuda de %1</translation>
     </message>
     <message>
-        <source>%1 lines</source>
-        <translation>%1 líneas</translation>
-    </message>
-    <message>
         <source>%1 over %2: %3</source>
         <translation>%1 según %2: %3</translation>
     </message>
     <message>
         <source>%1: %2 points, %3 to %4</source>
         <translation>%1: %2 puntos, de %3 a %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n línea</numerusform>
+            <numerusform>%n líneas</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -451,10 +454,6 @@
     <message>
         <source>(%1 to %2)</source>
         <translation>(de %1 a %2)</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 línea</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
@@ -556,20 +555,8 @@ Save the same text as a PDF file instead?</source>
 <context>
     <name>History</name>
     <message>
-        <source>%1 mo</source>
-        <translation>%1 mes</translation>
-    </message>
-    <message>
         <source>%1 mos</source>
         <translation>%1 meses</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculation; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation>%1 de %2 cálculo; %3 marcados para comparar (haga clic en ✓ o pulse Marcar para marcar de dos a cuatro)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation>%1 de %2 cálculos; %3 marcados para comparar (haga clic en ✓ o pulse Marcar para marcar de dos a cuatro)</translation>
     </message>
     <message>
         <source>%1 with Payoff</source>
@@ -578,10 +565,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>%1 without Xtra</source>
         <translation>%1 sin pagos extra</translation>
-    </message>
-    <message>
-        <source>%1 yr</source>
-        <translation>%1 año</translation>
     </message>
     <message>
         <source>%1 yrs</source>
@@ -1557,10 +1540,6 @@ Save the same text as a PDF file instead?</source>
         <translation>Meses</translation>
     </message>
     <message>
-        <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation>No se ha hecho ningún pago extra: no hay ahorro; liquidado el %1</translation>
-    </message>
-    <message>
         <source>Original &amp;DOS Loan Program</source>
         <translation>Programa de préstamos original para &amp;DOS</translation>
     </message>
@@ -1613,14 +1592,6 @@ Save the same text as a PDF file instead?</source>
         <translation>Fondo de jubilación</translation>
     </message>
     <message>
-        <source>Saves %1 installment and %2 interest; paid off %3</source>
-        <translation>Ahorra %1 cuota y %2 de intereses; liquidado el %3</translation>
-    </message>
-    <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Ahorra %1 cuotas y %2 de intereses; liquidado el %3</translation>
-    </message>
-    <message>
         <source>Set &amp;Colors -&gt; Ini</source>
         <translation>&amp;Colores -&gt; Ini</translation>
     </message>
@@ -1635,14 +1606,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Table</source>
         <translation>Tabla</translation>
-    </message>
-    <message>
-        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
-        <translation>El fondo se agota en el año %1: paga %2 de los %3 de ese año.</translation>
-    </message>
-    <message>
-        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation>La última cuota, de %1, es una cuota final residual: la cuota constante no amortiza el préstamo dentro de su plazo.</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
@@ -1795,13 +1758,12 @@ Save the same text as a PDF file instead?</source>
         <source>%1 months</source>
         <translation>%1 meses</translation>
     </message>
-    <message>
-        <source>%1 of %2 calculation</source>
-        <translation>%1 de %2 cálculo</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculations</source>
-        <translation>%1 de %2 cálculos</translation>
+    <message numerus="yes">
+        <source>%1 of %n calculations</source>
+        <translation>
+            <numerusform>%1 de %n cálculo</numerusform>
+            <numerusform>%1 de %n cálculos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1894,6 +1856,20 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>%1; the history is not being kept</source>
         <translation>%1; el historial no se está guardando</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mos</source>
+        <translation>
+            <numerusform>%n mes</numerusform>
+            <numerusform>%n meses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yrs</source>
+        <translation>
+            <numerusform>%n año</numerusform>
+            <numerusform>%n años</numerusform>
+        </translation>
     </message>
     <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
@@ -2035,13 +2011,12 @@ Save the same text as a PDF file instead?</source>
         <source>Contributions</source>
         <translation>Aportaciones</translation>
     </message>
-    <message>
-        <source>Delete all %1 calculation from the history? This cannot be undone.</source>
-        <translation>¿Desea eliminar %1 cálculo del historial? Esta acción no se puede deshacer.</translation>
-    </message>
-    <message>
-        <source>Delete all %1 calculations from the history? This cannot be undone.</source>
-        <translation>¿Desea eliminar los %1 cálculos del historial? Esta acción no se puede deshacer.</translation>
+    <message numerus="yes">
+        <source>Delete all %n calculations from the history? This cannot be undone.</source>
+        <translation>
+            <numerusform>¿Desea eliminar %n cálculo del historial? Esta acción no se puede deshacer.</numerusform>
+            <numerusform>¿Desea eliminar los %n cálculos del historial? Esta acción no se puede deshacer.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Do you want to save the values as typed?</source>
@@ -2422,6 +2397,13 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
         <translation>Ahorra %1 cuotas y %2 de intereses; liquidado el %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saves %n installments and %1 interest; paid off %2</source>
+        <translation>
+            <numerusform>Ahorra %n cuota y %1 de intereses; liquidado el %2</numerusform>
+            <numerusform>Ahorra %n cuotas y %1 de intereses; liquidado el %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Savings</source>

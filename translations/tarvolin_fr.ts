@@ -421,16 +421,19 @@
         <translation>Aide de %1</translation>
     </message>
     <message>
-        <source>%1 lines</source>
-        <translation>%1 courbes</translation>
-    </message>
-    <message>
         <source>%1 over %2: %3</source>
         <translation>%1 selon %2 : %3</translation>
     </message>
     <message>
         <source>%1: %2 points, %3 to %4</source>
         <translation>%1 : %2 points, de %3 à %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <translation>
+            <numerusform>%n courbe</numerusform>
+            <numerusform>%n courbes</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -451,10 +454,6 @@
     <message>
         <source>(%1 to %2)</source>
         <translation>(%1 à %2)</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 courbe</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
@@ -556,20 +555,8 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
 <context>
     <name>History</name>
     <message>
-        <source>%1 mo</source>
-        <translation>%1 mois</translation>
-    </message>
-    <message>
         <source>%1 mos</source>
         <translation>%1 mois</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculation; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation>%1 calcul sur %2 ; %3 marqués pour la comparaison (cliquez sur ✓ ou sur Marquer pour en marquer deux à quatre)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculations; %3 marked for Compare (click ✓ or press Mark to mark two to four)</source>
-        <translation>%1 calculs sur %2 ; %3 marqués pour la comparaison (cliquez sur ✓ ou sur Marquer pour en marquer deux à quatre)</translation>
     </message>
     <message>
         <source>%1 with Payoff</source>
@@ -578,10 +565,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>%1 without Xtra</source>
         <translation>%1 sans versement suppl.</translation>
-    </message>
-    <message>
-        <source>%1 yr</source>
-        <translation>%1 an</translation>
     </message>
     <message>
         <source>%1 yrs</source>
@@ -1557,10 +1540,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Mois</translation>
     </message>
     <message>
-        <source>No Xtra payment made - nothing saved; paid off %1</source>
-        <translation>Aucun versement suppl. effectué - aucune économie ; remboursé le %1</translation>
-    </message>
-    <message>
         <source>Original &amp;DOS Loan Program</source>
         <translation>Programme de prêt &amp;DOS d'origine</translation>
     </message>
@@ -1613,14 +1592,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Fonds de retraite</translation>
     </message>
     <message>
-        <source>Saves %1 installment and %2 interest; paid off %3</source>
-        <translation>Économise %1 échéance et %2 d'intérêts ; remboursé le %3</translation>
-    </message>
-    <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Économise %1 échéances et %2 d'intérêts ; remboursé le %3</translation>
-    </message>
-    <message>
         <source>Set &amp;Colors -&gt; Ini</source>
         <translation>Définir les &amp;couleurs -&gt; Ini</translation>
     </message>
@@ -1635,14 +1606,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Table</source>
         <translation>Tableau</translation>
-    </message>
-    <message>
-        <source>The fund runs out in year %1: it pays %2 of that year's %3.</source>
-        <translation>Le capital s'épuise l'année %1 : il verse %2 des %3 de cette année-là.</translation>
-    </message>
-    <message>
-        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation>La dernière échéance, de %1, est une échéance ballon : la mensualité constante ne suffit pas à rembourser le prêt dans sa durée.</translation>
     </message>
     <message>
         <source>Total Contributions:</source>
@@ -1795,13 +1758,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <source>%1 months</source>
         <translation>%1 mois</translation>
     </message>
-    <message>
-        <source>%1 of %2 calculation</source>
-        <translation>%1 calcul sur %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2 calculations</source>
-        <translation>%1 calculs sur %2</translation>
+    <message numerus="yes">
+        <source>%1 of %n calculations</source>
+        <translation>
+            <numerusform>%1 calcul sur %n</numerusform>
+            <numerusform>%1 calculs sur %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 paying %2 a month at %3 for %4 years</source>
@@ -1894,6 +1856,20 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>%1; the history is not being kept</source>
         <translation>%1 ; l'historique n'est pas conservé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mos</source>
+        <translation>
+            <numerusform>%n mois</numerusform>
+            <numerusform>%n mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yrs</source>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ans</numerusform>
+        </translation>
     </message>
     <message>
         <source>1x Investment of %1 at %2 for %3 years</source>
@@ -2035,13 +2011,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <source>Contributions</source>
         <translation>Versements</translation>
     </message>
-    <message>
-        <source>Delete all %1 calculation from the history? This cannot be undone.</source>
-        <translation>Voulez-vous supprimer %1 calcul de l'historique ? Cette opération est irréversible.</translation>
-    </message>
-    <message>
-        <source>Delete all %1 calculations from the history? This cannot be undone.</source>
-        <translation>Voulez-vous supprimer les %1 calculs de l'historique ? Cette opération est irréversible.</translation>
+    <message numerus="yes">
+        <source>Delete all %n calculations from the history? This cannot be undone.</source>
+        <translation>
+            <numerusform>Voulez-vous supprimer %n calcul de l'historique ? Cette opération est irréversible.</numerusform>
+            <numerusform>Voulez-vous supprimer les %n calculs de l'historique ? Cette opération est irréversible.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Do you want to save the values as typed?</source>
@@ -2422,6 +2397,13 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Saves %1 installments and %2 interest; paid off %3</source>
         <translation>Économise %1 échéances et %2 d'intérêts ; remboursé le %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saves %n installments and %1 interest; paid off %2</source>
+        <translation>
+            <numerusform>Économise %n échéance et %1 d'intérêts ; remboursé le %2</numerusform>
+            <numerusform>Économise %n échéances et %1 d'intérêts ; remboursé le %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Savings</source>

@@ -22,10 +22,43 @@ const std::vector<MarkedText>& markedTexts()
     return list();
 }
 
-bool detail::listText(std::string_view text, bool pattern)
+bool detail::listText(std::string_view text, bool pattern, std::string_view one)
 {
-    list().push_back({text, pattern});
+    list().push_back({text, pattern, one});
     return true;
+}
+
+UserText::UserText(std::string_view source, std::string_view one, long long count, std::vector<Piece> pieces)
+    : m_source(source), m_one(one), m_count(count), m_pieces(std::move(pieces))
+{
+}
+
+std::string_view englishPlural(std::string_view one, std::string_view other, long long count)
+{
+    return count == 1 ? one : other;
+}
+
+std::string fillCount(std::string_view text, long long count)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == 'n') {
+            out += std::to_string(count);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string UserText::english() const
+{
+    std::vector<std::string> args;
+    args.reserve(m_pieces.size());
+    for (const Piece& p : m_pieces) args.push_back(p.marked ? p.marked->english() : p.finished);
+    if (!plural()) return m_pieces.empty() ? std::string(m_source) : fillPattern(m_source, args);
+    return fillPattern(fillCount(englishPlural(m_one, m_source, m_count), m_count), args);
 }
 
 std::string fillPattern(std::string_view pattern, const std::vector<std::string>& args)

@@ -6,6 +6,7 @@
 // translator can find a pattern in a finished text and translate its pieces too.
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,9 @@ struct FixedText {
 };
 
 struct MarkedText {
-    std::string_view text;
-    bool pattern = false;  // holds %1 … %9 placeholders
+    std::string_view text;  // the key the translations are found under (a plural text's plural form)
+    bool pattern = false;   // holds %1 … %9 placeholders
+    std::string_view one;   // a plural text's English form for a count of one ("%n calculation"), else empty
 };
 
 // Every text marked in the code linked into this program, in no particular order.
@@ -31,26 +33,81 @@ const std::vector<MarkedText>& markedTexts();
 // Puts args into a pattern's %1 … %99; a placeholder without an arg stays as it is.
 std::string fillPattern(std::string_view pattern, const std::vector<std::string>& args);
 
+// A text marked where it is made: its English pattern, its pieces (each a finished text, such as a number or an
+// amount in the user's locale, or a marked text of its own) and, for a plural text, the count whose plural form
+// the user's language picks. Front ends put it into the user's language as they show it (renderText); until
+// every text is one, it also reads as its English text.
+class UserText {
+public:
+    struct Piece;
+
+    // The English text (what a program without a translation shows).
+    std::string english() const;
+    operator std::string() const { return english(); }  // NOLINT: implicit while texts are made as strings
+
+    std::string_view source() const { return m_source; }
+    std::string_view one() const { return m_one; }
+    bool plural() const { return !m_one.empty(); }
+    long long count() const { return m_count; }
+    const std::vector<Piece>& pieces() const { return m_pieces; }
+
+    // Builders for the markers below.
+    UserText(std::string_view source, std::string_view one, long long count, std::vector<Piece> pieces);
+
+private:
+    std::string_view m_source;
+    std::string_view m_one;
+    long long m_count = 0;
+    std::vector<Piece> m_pieces;
+};
+
+struct UserText::Piece {
+    Piece(std::string text) : finished(std::move(text)) {}  // NOLINT: implicit on purpose
+    Piece(const char* text) : finished(text) {}             // NOLINT
+    Piece(std::string_view text) : finished(text) {}        // NOLINT
+    Piece(UserText text) : marked(std::make_shared<UserText>(std::move(text))) {}  // NOLINT
+    std::string finished;
+    std::shared_ptr<const UserText> marked;
+};
+
+// A plural text's English form for a count: "1 calculation", "2 calculations".
+std::string_view englishPlural(std::string_view one, std::string_view other, long long count);
+// Puts the count into %n.
+std::string fillCount(std::string_view text, long long count);
+
 namespace detail {
-bool listText(std::string_view text, bool pattern);
+bool listText(std::string_view text, bool pattern, std::string_view one = {});
 template <FixedText T, bool Pattern>
 struct Listed {
     static inline const bool done = listText(T.view(), Pattern);
 };
+template <FixedText One, FixedText Other>
+struct ListedPlural {
+    static inline const bool done = listText(Other.view(), true, One.view());
+};
 }  // namespace detail
 
 template <FixedText T>
-std::string userText()
+UserText userText()
 {
     (void)detail::Listed<T, false>::done;
-    return std::string(T.view());
+    return UserText(T.view(), {}, 0, {});
 }
 
 template <FixedText T, typename... Args>
-std::string composeText(const Args&... args)
+UserText composeText(Args&&... args)
 {
     (void)detail::Listed<T, true>::done;
-    return fillPattern(T.view(), {std::string(args)...});
+    return UserText(T.view(), {}, 0, {UserText::Piece(std::forward<Args>(args))...});
+}
+
+// A text whose words depend on a count, in each language's plural forms: pluralText<"%n calculation",
+// "%n calculations">(count); %1 … for its other pieces.
+template <FixedText One, FixedText Other, typename... Args>
+UserText pluralText(long long count, Args&&... args)
+{
+    (void)detail::ListedPlural<One, Other>::done;
+    return UserText(Other.view(), One.view(), count, {UserText::Piece(std::forward<Args>(args))...});
 }
 
 }  // namespace tv

@@ -313,8 +313,7 @@ QString chartDescription(const tv::Chart& chart)
                      .arg(number(s.points.front().y), number(s.points.back().y));
     }
     if (parts.isEmpty()) return QCoreApplication::translate("Desktop", "No data");
-    const QString lines = parts.size() == 1 ? QCoreApplication::translate("Desktop", "1 line")
-                                            : QCoreApplication::translate("Desktop", "%1 lines").arg(parts.size());
+    const QString lines = desktopPlural(tv::kDesktopPlurals[0], static_cast<int>(parts.size()));
     const QString x =
         chart.x.unit.empty() ? QString::fromStdString(chart.x.title) : QString::fromStdString(chart.x.unit);
     return QCoreApplication::translate("Desktop", "%1 over %2: %3")

@@ -68,7 +68,7 @@ std::string CompareForm::CsvText() const
 TableDocument CompareForm::PdfTable() const
 {
     TableDocument doc;
-    doc.title = composeText<"Comparison of %1 calculations">(std::to_string(m_entries.size())) + "\n" +
+    doc.title = std::string(composeText<"Comparison of %1 calculations">(std::to_string(m_entries.size()))) + "\n" +
                 label("lblNote").caption();
     doc.rows = shownRows(*this);
     return doc;

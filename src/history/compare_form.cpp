@@ -212,7 +212,7 @@ void CompareForm::buildRows()
                 if (row.format.empty()) row.format = f->format;
                 if (better == 0) better = f->better;
             }
-            if (results) markRow(row, better, [this](const std::string& text) { return app().tr("History", text); });
+            if (results) markRow(row, better, TextPieces(app()));
             m_rows.push_back(std::move(row));
         }
     }

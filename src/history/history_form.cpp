@@ -130,10 +130,8 @@ void HistoryForm::fillGrid()
     for (NameOf<Kind::CommandButton> name : NameList<Kind::CommandButton>{"btn_Restore", "btn_Mark", "btn_Delete"})
         button(name).setEnabled(rows > 0);
     button("btn_ClearAll").setEnabled(!m_all.empty());
-    const std::string shown = std::to_string(m_shown.size());
-    const std::string all = std::to_string(m_all.size());
-    std::string status = m_all.size() == 1 ? composeText<"%1 of %2 calculation">(shown, all)
-                                           : composeText<"%1 of %2 calculations">(shown, all);
+    UserText status = pluralText<"%1 of %n calculation", "%1 of %n calculations">(
+        static_cast<long long>(m_all.size()), std::to_string(m_shown.size()));
     status = composeText<"%1; %2 marked for Compare (click %3 or press Mark to mark two to four)">(
         status, std::to_string(m_marked.size()), kMark);
     if (m_program.history().store().problem() != HistoryProblem::None)
@@ -244,11 +242,11 @@ void HistoryForm::btn_Delete_Click()
 void HistoryForm::btn_ClearAll_Click()
 {
     if (m_all.empty()) return;
-    const std::string count = std::to_string(m_all.size());
-    const std::string question =
-        m_all.size() == 1 ? composeText<"Delete all %1 calculation from the history? This cannot be undone.">(count)
-                          : composeText<"Delete all %1 calculations from the history? This cannot be undone.">(count);
-    if (platform().messageBox(question, kTitle, MsgButtons::YesNo, MsgIcon::Question) != kAnswerYes) return;
+    const UserText question =
+        pluralText<"Delete all %n calculation from the history? This cannot be undone.",
+                   "Delete all %n calculations from the history? This cannot be undone.">(
+            static_cast<long long>(m_all.size()));
+    if (app().messageBox(question, kTitle, MsgButtons::YesNo, MsgIcon::Question) != kAnswerYes) return;
     if (!m_program.history().store().clear()) m_program.history().noticeProblem();
     m_marked.clear();
     refresh();

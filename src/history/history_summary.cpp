@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "screen_model/application.h"
+
 namespace tv {
 
 namespace {
@@ -20,6 +22,16 @@ std::string piece(const TextPieces& tr, const std::string& pattern, const std::s
 }
 
 }  // namespace
+
+std::string TextPieces::operator()(const std::string& text) const
+{
+    return m_app ? m_app->tr("History", text) : text;
+}
+
+std::string TextPieces::operator()(const UserText& text) const
+{
+    return m_app ? m_app->text(text) : text.english();
+}
 
 std::string textPiece(const TextPieces& tr, const std::string& pattern, const std::string& arg)
 {
@@ -46,9 +58,9 @@ std::string yearsText(double years, const TextPieces& tr)
     const long long whole = months / 12;
     const long long rest = months % 12;
     std::string text;
-    if (whole > 0) text = piece(tr, whole == 1 ? "%1 yr" : "%1 yrs", std::to_string(whole));
-    if (rest > 0) text += (text.empty() ? "" : " ") + piece(tr, rest == 1 ? "%1 mo" : "%1 mos", std::to_string(rest));
-    return text.empty() ? piece(tr, "%1 mos", "0") : text;
+    if (whole > 0) text = tr(pluralText<"%n yr", "%n yrs">(whole));
+    if (rest > 0) text += (text.empty() ? "" : " ") + tr(pluralText<"%n mo", "%n mos">(rest));
+    return text.empty() ? tr(pluralText<"%n mo", "%n mos">(0)) : text;
 }
 
 std::string historySummary(std::string_view title, const HistoryEntry& e, const TextPieces& tr)

@@ -4,13 +4,27 @@
 #include <string>
 #include <string_view>
 
+#include "common/user_text.h"
 #include "history_store/history_store.h"
 
 namespace tv {
 
+class Application;
+
 // Puts a piece of text into the user's language ("at %1 %" -> "zu %1 %"); the pieces of a line are translated one by
-// one, so every combination of them reads in the user's language.
-using TextPieces = std::function<std::string(const std::string&)>;
+// one, so every combination of them reads in the user's language. Without an application, English.
+class TextPieces {
+public:
+    TextPieces() = default;
+    explicit TextPieces(const Application& app) : m_app(&app) {}
+    // A piece of the history's own.
+    std::string operator()(const std::string& text) const;
+    std::string operator()(const UserText& text) const;
+    explicit operator bool() const { return m_app != nullptr; }
+
+private:
+    const Application* m_app = nullptr;
+};
 
 // A piece in the user's language with %1 filled in.
 std::string textPiece(const TextPieces& tr, const std::string& pattern, const std::string& arg = {});

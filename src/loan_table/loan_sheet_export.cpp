@@ -88,7 +88,7 @@ std::vector<Term> loanTerms(const LoanSheet& s)
 std::string titleWithTerms(const std::string& heading, const LoanSheet& s)
 {
     std::string title = heading;
-    for (const Term& t : loanTerms(s)) title += "\n" + composeText<"%1: %2">(t.name, t.shown);
+    for (const Term& t : loanTerms(s)) title += "\n" + std::string(composeText<"%1: %2">(t.name, t.shown));
     return title;
 }
 

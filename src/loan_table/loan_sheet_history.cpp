@@ -21,7 +21,7 @@ void LoanSheet::recordSchedule()
     // The row's rate, as the table lists it (a multiple of 0.25 %).
     const double ratePercent = std::round(mnthRate * 1200 * 1e6) / 1e6;
     const double length = months ? termMonths : termMonths / 12;
-    const TextPieces tr = [this](const std::string& text) { return app().tr("History", text); };
+    const TextPieces tr(app());
     // The rows are titled as the main screen's boxes are, so a schedule and a calculation compare row by row.
     auto amount = [&money, &tr](std::string name, const char* label, double v, int better = 0) {
         return HistoryField{std::move(name), tr(label), formatNumber(v, money), v, money, better};

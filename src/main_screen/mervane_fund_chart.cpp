@@ -127,9 +127,13 @@ void Mervane::chartAnnuity(std::int16_t)
     const ChartTerms c = chartTerms();
     const ColorTable t = module1().colors;
     const int perYear = investInfo().annuityPerYear;
-    const std::string title = formatNumber(c.amount, kCurrencyFormat) + " paying " +
-                              formatNumber(c.payment, kCurrencyFormat) + (perYear == 1 ? " a year" : " a month") +
-                              " at " + c.rate + " for " + c.years;
+    const std::string amount = formatNumber(c.amount, kCurrencyFormat);
+    const std::string payment = formatNumber(c.payment, kCurrencyFormat);
+    const bool yearly = perYear == 1;
+    const std::string years = yearLabel(m_calc.durYears);
+    const std::string title =
+        yearly ? composeText<"%1 paying %2 a year at %3 for %4 years">(amount, payment, c.rate, years)
+               : composeText<"%1 paying %2 a month at %3 for %4 years">(amount, payment, c.rate, years);
     setFundChart([=]() -> std::optional<Chart> {
         FundPath path = annuityPath(c.amount, c.annualRate, perYear, c.duration, c.payment);
         if (path.status != InvestStatus::Ok) return std::nullopt;

@@ -283,7 +283,7 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
 
 TextPieces Mervane::historyPieces() const
 {
-    return [this](const std::string& text) { return app().tr("History", text); };
+    return TextPieces(app());
 }
 
 std::string Mervane::historyTitle(const HistoryEntry& e)

@@ -228,15 +228,16 @@ void Mervane::ShowXtraSavings(std::int16_t numpay)
     const Date today = platform().today();
     const CalendarDate start{today.year, today.month, today.day};
     const CalendarDate end = installmentDate(start, numpay, m_xtraInstallments);
-    const std::string paidOff = "paid off " + dateText(end.year, end.month, end.day);
+    const std::string paidOff = dateText(end.year, end.month, end.day);
     if (m_xtraPaid <= 0) {
-        line.setCaption("No Xtra payment made - nothing saved; " + paidOff);
+        line.setCaption(composeText<"No Xtra payment made - nothing saved; paid off %1">(paidOff));
     } else {
         // Both ledgers are in whole cents: the interest without extras less the interest with them.
         const double saved = roundToCent(m_plainLedger->totalInterest - m_calc.valTotIntwX);
         const int fewer = m_plainLedger->installments - m_xtraInstallments;
-        line.setCaption("Saves " + std::to_string(fewer) + (fewer == 1 ? " installment and " : " installments and ") +
-                        formatNumber(saved, kCurrencyFormat) + " interest; " + paidOff);
+        line.setCaption(pluralText<"Saves %n installment and %1 interest; paid off %2",
+                                   "Saves %n installments and %1 interest; paid off %2">(
+            fewer, formatNumber(saved, kCurrencyFormat), paidOff));
     }
     line.setVisible(true);
 }

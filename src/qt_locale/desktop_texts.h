@@ -37,9 +37,17 @@ inline constexpr const char* kDesktopTexts[] = {
     "Maximum interest rate %",
     "%1: %2 points, %3 to %4",
     "No data",
-    "1 line",
-    "%1 lines",
     "%1 over %2: %3",
+};
+
+// Texts whose words depend on a count: the English form for one, and the plural form the translations are kept
+// under, each language's forms chosen by its rules.
+struct DesktopPlural {
+    const char* one;
+    const char* other;
+};
+inline constexpr DesktopPlural kDesktopPlurals[] = {
+    {"%n line", "%n lines"},
 };
 
 }  // namespace tv

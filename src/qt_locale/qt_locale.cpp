@@ -1,6 +1,9 @@
 #include "qt_locale/qt_locale.h"
 
+#include "common/user_text.h"
+
 #include <QChar>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tvqt {
@@ -161,6 +164,16 @@ QLocale numberLocale()
 {
     if (tv::Locale::current() == tv::Locale::enUS()) return QLocale(QLocale::English, QLocale::UnitedStates);
     return QLocale();
+}
+
+QString desktopPlural(const tv::DesktopPlural& text, int count)
+{
+    const QString source = QString::fromUtf8(text.other);
+    const QString found = QCoreApplication::translate(tv::kDesktopContext, text.other, nullptr, count);
+    // Without a translation Qt gives back the source with its count: English says it in its own words.
+    if (found == QString(source).replace(QStringLiteral("%n"), QString::number(count)))
+        return QString::fromStdString(tv::fillCount(tv::englishPlural(text.one, text.other, count), count));
+    return found;
 }
 
 }  // namespace tvqt

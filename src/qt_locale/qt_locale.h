@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/locale.h"
+#include "qt_locale/desktop_texts.h"
 
 namespace tvqt {
 
@@ -20,5 +21,8 @@ std::optional<QLocale> qtLocaleNamed(const QString& name);
 // axes): en_US while the program is in en_US (whatever the desktop's locale), else the default Qt locale, which
 // the front end's Locale came from.
 QLocale numberLocale();
+
+// A desktop text whose words depend on a count, in the user's language ("Desktop" context), its %n filled in.
+QString desktopPlural(const tv::DesktopPlural& text, int count);
 
 }  // namespace tvqt

@@ -53,6 +53,13 @@ public:
     {
         return m_translator ? translate(*m_translator, context, text) : std::string(text);
     }
+    // A marked text in the user's language.
+    std::string text(const UserText& text) const { return renderText(m_translator.get(), text); }
+    // A message box with a marked text (its title a message of its own).
+    int messageBox(const UserText& text, const std::string& title, MsgButtons buttons, MsgIcon icon) const
+    {
+        return m_platform.messageBox(this->text(text), tr("Messages", title), buttons, icon);
+    }
 
     const std::vector<Form*>& forms() const { return m_forms; }
     Form* findForm(const std::string& name) const;

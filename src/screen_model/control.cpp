@@ -64,6 +64,14 @@ void Control::setCaption(const std::string& text)
     changed(Prop::Caption);
 }
 
+void Control::setCaption(const UserText& text)
+{
+    const std::string caption = m_form.app().text(text);
+    if (m_props.caption == caption) return;
+    m_props.caption = caption;
+    changed(Prop::Caption);
+}
+
 void Control::setToolTip(const std::string& text)
 {
     const std::string tip = tr(text);

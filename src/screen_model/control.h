@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/user_text.h"
 #include "screen_model/chart.h"
 #include "screen_model/types.h"
 
@@ -50,6 +51,7 @@ public:
 
     const std::string& caption() const { return m_props.caption; }
     void setCaption(const std::string& caption);
+    void setCaption(const UserText& caption);
     const std::string& toolTip() const { return m_props.toolTip; }
     void setToolTip(const std::string& tip);
     bool visible() const { return m_props.visible; }

@@ -352,6 +352,11 @@ int Form::msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, cons
     return platform().messageBox(text, title.empty() ? std::string(kProductName) : title, buttons, icon);
 }
 
+int Form::msgBox(const UserText& text, MsgButtons buttons, MsgIcon icon, const std::string& title)
+{
+    return app().messageBox(text, title.empty() ? std::string(kProductName) : title, buttons, icon);
+}
+
 void Form::setInputErrorStyle(std::string title, MsgIcon icon)
 {
     m_inputErrorTitle = std::move(title);

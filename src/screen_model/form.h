@@ -139,6 +139,8 @@ public:
     // A message box over this form; an empty title shows the product name.
     int msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
                const std::string& title = "");
+    int msgBox(const UserText& text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
+               const std::string& title = "");
 
     // How the form words its refusals of what the user typed: the title (empty: the product name) and icon.
     void setInputErrorStyle(std::string title, MsgIcon icon = MsgIcon::None);

@@ -245,6 +245,23 @@ std::string translate(const Translator& translator, std::string_view context, st
     return std::string(text);
 }
 
+std::string renderText(const Translator* translator, const UserText& text)
+{
+    if (!translator) return text.english();
+    std::vector<std::string> args;
+    args.reserve(text.pieces().size());
+    for (const UserText::Piece& p : text.pieces())
+        args.push_back(p.marked ? renderText(translator, *p.marked) : translate(*translator, kMessages, p.finished));
+    if (text.plural()) {
+        const std::optional<std::string> t = translator->findPlural(kMessages, text.source(), text.count());
+        const std::string_view pattern = t ? std::string_view(*t) : englishPlural(text.one(), text.source(), text.count());
+        return fillPattern(fillCount(pattern, text.count()), args);
+    }
+    const std::optional<std::string> t = translator->find(kMessages, text.source());
+    const std::string_view pattern = t ? std::string_view(*t) : text.source();
+    return args.empty() && !t ? std::string(pattern) : fillPattern(pattern, args);
+}
+
 void translateTable(const Translator& translator, std::string_view context, TableDocument& table)
 {
     table.title = translate(translator, context, table.title);

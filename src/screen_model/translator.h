@@ -20,6 +20,13 @@ public:
     // The text in the user's language, or nothing when there is no translation. `context` is the form's name, or
     // "Messages" for what the platform shows outside the forms.
     virtual std::optional<std::string> find(std::string_view context, std::string_view text) const = 0;
+    // The form of a plural text (keyed by its English plural form) the language uses for `count`, its %n
+    // unfilled; nothing when there is no translation.
+    virtual std::optional<std::string> findPlural(std::string_view context, std::string_view text, long long count) const
+    {
+        (void)context, (void)text, (void)count;
+        return std::nullopt;
+    }
 };
 
 // A text with its numbers, amounts and dates taken out: "Saves %1 installments and %2 interest; paid off %3",
@@ -37,6 +44,10 @@ void translateChart(const Translator& translator, std::string_view context, Char
 struct TableDocument;
 // A printed or saved table's title and cells in the user's language.
 void translateTable(const Translator& translator, std::string_view context, TableDocument& table);
+
+// A marked text in the user's language (English without a translator): its pattern's translation, among the
+// messages, with its pieces put in (marked pieces in the user's language, finished ones as translate finds them).
+std::string renderText(const Translator* translator, const UserText& text);
 
 // The text in the user's language: the translation of the text itself, else of its pattern with the numbers put
 // back, else of a marked pattern it was composed from (composeText, looked up among the messages) with each piece

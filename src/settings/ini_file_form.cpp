@@ -27,16 +27,16 @@ struct Field {
     std::string (*what)() = nullptr;  // marked for the translations where it is written
 };
 constexpr Field kFields[] = {
-    {"txt_LnAmt", SettingKey::LoanAmount, [] { return userText<"Loan Amount">(); }},
+    {"txt_LnAmt", SettingKey::LoanAmount, []() -> std::string { return userText<"Loan Amount">(); }},
     {"combo_LnInt", SettingKey::LoanInterest},
-    {"txt_LnDur", SettingKey::LoanDuration, [] { return userText<"Loan Duration">(); }},
-    {"txt_BF1xAmt", SettingKey::InvestBFamt1x, [] { return userText<"Build Fund 1x Amount">(); }},
-    {"txt_BFmoAmt", SettingKey::InvestBFamtMo, [] { return userText<"Build Fund Monthly Amount">(); }},
-    {"txt_BFyrAmt", SettingKey::InvestBFamtYr, [] { return userText<"Build Fund Yearly Amount">(); }},
-    {"txt_BFDur", SettingKey::InvestBFduration, [] { return userText<"Build Fund Duration">(); }},
+    {"txt_LnDur", SettingKey::LoanDuration, []() -> std::string { return userText<"Loan Duration">(); }},
+    {"txt_BF1xAmt", SettingKey::InvestBFamt1x, []() -> std::string { return userText<"Build Fund 1x Amount">(); }},
+    {"txt_BFmoAmt", SettingKey::InvestBFamtMo, []() -> std::string { return userText<"Build Fund Monthly Amount">(); }},
+    {"txt_BFyrAmt", SettingKey::InvestBFamtYr, []() -> std::string { return userText<"Build Fund Yearly Amount">(); }},
+    {"txt_BFDur", SettingKey::InvestBFduration, []() -> std::string { return userText<"Build Fund Duration">(); }},
     {"combo_BFInt", SettingKey::InvestBFInt},
-    {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, [] { return userText<"Annuity Amount">(); }},
-    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration, [] { return userText<"Annuity Duration">(); }},
+    {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, []() -> std::string { return userText<"Annuity Amount">(); }},
+    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration, []() -> std::string { return userText<"Annuity Duration">(); }},
     {"combo_AnnuityInt", SettingKey::InvestAnnuityInt},
 };
 

@@ -85,6 +85,20 @@ int expectedStatus(const std::string& script)
     return 0;
 }
 
+// The locale the scenario runs in: "# locale NAME" among its opening comment lines, else none (en_US).
+std::string scriptLocale(const std::string& script)
+{
+    std::istringstream in(script);
+    for (std::string line; std::getline(in, line) && line.starts_with("#");) {
+        std::istringstream words(line);
+        std::string hash;
+        std::string word;
+        std::string name;
+        if (words >> hash >> word >> name && word == "locale") return name;
+    }
+    return {};
+}
+
 struct Run {
     int status = -1;  // exit status, or -1 when the replay did not exit normally
     std::string how;  // how it ended when it did not exit normally
@@ -92,8 +106,8 @@ struct Run {
     std::string err;
 };
 
-Run runReplay(const std::string& replay, const fs::path& script, const fs::path& workDir, const fs::path& outFile,
-              const fs::path& errFile)
+Run runReplay(const std::string& replay, const fs::path& script, const std::string& locale, const fs::path& workDir,
+              const fs::path& outFile, const fs::path& errFile)
 {
     Run run;
     pid_t pid = fork();
@@ -110,7 +124,10 @@ Run runReplay(const std::string& replay, const fs::path& script, const fs::path&
             _exit(127);
         // The per-user configuration folder is the scratch folder's: a scenario never touches the real one.
         setenv("XDG_CONFIG_HOME", (workDir / "config").c_str(), 1);
-        execl(replay.c_str(), replay.c_str(), script.c_str(), static_cast<char*>(nullptr));
+        if (locale.empty())
+            execl(replay.c_str(), replay.c_str(), script.c_str(), static_cast<char*>(nullptr));
+        else
+            execl(replay.c_str(), replay.c_str(), "--locale", locale.c_str(), script.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     int wstatus = 0;
@@ -277,7 +294,7 @@ int main(int argc, char** argv)
     fs::path work = temp / "work";
     fs::create_directory(work);
     if (fs::exists(iniPath)) fs::copy_file(iniPath, work / "Tarvolin.ini");
-    Run run = runReplay(replay, script, work, temp / "stdout", temp / "stderr");
+    Run run = runReplay(replay, script, scriptLocale(readFile(script)), work, temp / "stdout", temp / "stderr");
     std::error_code ignore;
     fs::remove_all(temp, ignore);
 

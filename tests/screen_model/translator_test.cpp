@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "common/locale.h"
 #include "screen_model/translator.h"
@@ -73,6 +74,14 @@ public:
         if (it == texts.end()) return std::nullopt;
         return it->second;
     }
+    // A language whose singular is also used for 0 (as French does), plural forms kept by their English plural.
+    std::map<std::string, std::pair<std::string, std::string>> plurals;
+    std::optional<std::string> findPlural(std::string_view, std::string_view text, long long count) const override
+    {
+        auto it = plurals.find(std::string(text));
+        if (it == plurals.end()) return std::nullopt;
+        return count <= 1 ? it->second.first : it->second.second;
+    }
 };
 
 TEST(Translate, ATextItsPatternOrItself)
@@ -110,8 +119,8 @@ TEST(Translate, ComposedTextsPieceByPiece)
                                                                                          userText<"it is read-only">());
     const std::string folder = composeText<"Saving failed - %1: %2. Nothing changed.">(
         "/srv/a.ini", composeText<"%1 (%2)">(composeText<"its folder %1 cannot be made">("/srv"), "Permission denied"));
-    const std::string title = userText<"Terms">() + "\n\r" +
-                              composeText<"%1: %2">(userText<"Length">(), composeText<"%1 years">("10 to 30")) +
+    const std::string title = std::string(userText<"Terms">()) + "\n\r" +
+                              std::string(composeText<"%1: %2">(userText<"Length">(), composeText<"%1 years">("10 to 30"))) +
                               "\nRate: 6%";
     const std::pair<std::string, std::string> cases[] = {
         {readOnly, "Speichern fehlgeschlagen - /home/ann/Tarvolin.ini: sie ist schreibgeschützt. Nichts geändert."},
@@ -125,6 +134,35 @@ TEST(Translate, ComposedTextsPieceByPiece)
     // Marked texts are found from a form's context too, and only lines of messages are split.
     EXPECT_EQ(translate(t, "LoanSheet", "it is read-only"), "sie ist schreibgeschützt");
     EXPECT_EQ(translate(t, "LoanSheet", "Terms\nLength"), "Terms\nLength");
+}
+
+// A marked text is put into the language as it is shown: the count picks the language's own form, marked pieces
+// are translated in turn, finished ones (amounts, dates) are put in as they are; English picks its own forms.
+TEST(RenderText, PluralFormsAndPiecesInTheUsersLanguage)
+{
+    MapTranslator t;
+    t.plurals["%1 of %n calculations"] = {"%1 calcul sur %n", "%1 calculs sur %n"};
+    t.texts[{"Messages", "%1; %2 marked"}] = "%1 ; %2 marqués";
+    const auto status = [](long long all) {
+        return composeText<"%1; %2 marked">(pluralText<"%1 of %n calculation", "%1 of %n calculations">(all, "0"),
+                                            "2,00 \u20AC");
+    };
+    const std::tuple<long long, const Translator*, std::string> cases[] = {
+        {0, &t, "0 calcul sur 0 ; 2,00 \u20AC marqués"},
+        {1, &t, "0 calcul sur 1 ; 2,00 \u20AC marqués"},
+        {5, &t, "0 calculs sur 5 ; 2,00 \u20AC marqués"},
+        {0, nullptr, "0 of 0 calculations; 2,00 \u20AC marked"},
+        {1, nullptr, "0 of 1 calculation; 2,00 \u20AC marked"},
+        {2, nullptr, "0 of 2 calculations; 2,00 \u20AC marked"},
+    };
+    for (const auto& [count, translator, shown] : cases) {
+        EXPECT_EQ(renderText(translator, status(count)), shown) << count;
+        if (!translator) {
+            EXPECT_EQ(status(count).english(), shown);
+        }
+    }
+    // A language without the text shows its English forms.
+    EXPECT_EQ(renderText(&t, pluralText<"%n yr", "%n yrs">(1)), "1 yr");
 }
 
 }  // namespace

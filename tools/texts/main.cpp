@@ -3,7 +3,8 @@
 // the tests built) the monkey's 300 seeded walks, all with a translator that writes down what it is asked for; a text
 // holding numbers, amounts or dates is written as its pattern ("Saves %1 installments and %2 interest; paid off %3").
 // Every text the code marks (userText, composeText) is listed too, among the messages, reached or not.
-// Prints "context<TAB>text" lines, sorted, once each, with tabs, newlines and backslashes written as \t, \n and \\.
+// Prints "context<TAB>text" lines, sorted, once each, with tabs, newlines and backslashes written as \t, \n and \\;
+// a text translated in plural forms ("%n calculations") has "<TAB>n" after it.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -59,6 +60,8 @@ public:
         // A message or title of several lines is translated a line at a time (each line is written down).
         if (!building && context == "Messages" && text.find('\n') != std::string_view::npos) return std::nullopt;
         const bool exact = p.args.empty() || building || isPattern(text);
+        // A date alone is no text of the program's.
+        if (!exact && p.pattern.find_first_not_of("%0123456789") == std::string::npos) return std::nullopt;
         texts.insert({std::string(context), exact ? std::string(text) : p.pattern});
         return std::nullopt;
     }
@@ -118,13 +121,21 @@ void runScript(const fs::path& script, const std::shared_ptr<RecordingTranslator
 int main(int argc, char** argv)
 {
     auto recorder = std::make_shared<RecordingTranslator>();
+    std::set<Text> plurals;  // translated in each language's plural forms
     {
         tv::ScriptedPlatform platform;
         tv::Program program(platform, recorder);
         recorder->building = false;
         for (const char* text : tv::kDesktopTexts) recorder->texts.insert({tv::kDesktopContext, text});
         // The texts the code marks where it makes them, whether or not a script or walk shows them.
-        for (const tv::MarkedText& m : tv::markedTexts()) recorder->texts.insert({"Messages", std::string(m.text)});
+        for (const tv::MarkedText& m : tv::markedTexts()) {
+            recorder->texts.insert({"Messages", std::string(m.text)});
+            if (!m.one.empty()) plurals.insert({"Messages", std::string(m.text)});
+        }
+        for (const tv::DesktopPlural& p : tv::kDesktopPlurals) {
+            recorder->texts.insert({tv::kDesktopContext, p.other});
+            plurals.insert({tv::kDesktopContext, p.other});
+        }
         program.Main();
     }
     for (int i = 1; i < argc; ++i) {
@@ -148,6 +159,7 @@ int main(int argc, char** argv)
         tv::monkey::run(walk);
     }
 #endif
-    for (const auto& [context, text] : recorder->texts) std::cout << escaped(context) << '\t' << escaped(text) << '\n';
+    for (const Text& t : recorder->texts)
+        std::cout << escaped(t.first) << '\t' << escaped(t.second) << (plurals.contains(t) ? "\tn" : "") << '\n';
     return 0;
 }
