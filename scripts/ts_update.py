@@ -2,8 +2,8 @@
 """Keeps the Qt Linguist files in translations/ in step with the program's texts.
 
     ts_update.py TEXTS TS_FILE...          writes every TS_FILE: each text of TEXTS (lines "context<TAB>text" from
-                                           tarvolin-texts) with its translation kept, new texts unfinished, texts the
-                                           program no longer shows dropped
+                                           tarvolin-texts) with its translation kept (also when it moved to another
+                                           context), new texts unfinished, texts the program no longer shows dropped
     ts_update.py --check TEXTS TS_FILE...  says what is not finished (a text without a finished translation, a
                                            translation of a text the program no longer shows) and fails if anything is
 """
@@ -72,13 +72,16 @@ PLURAL_FORMS = {"de": 2, "fr": 2, "es": 2}
 def write_ts(path, language, texts, old):
     lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
              '<TS version="2.1" language="%s" sourcelanguage="en_US">' % language]
+    # A text that moved to another context keeps the translation it had in the context it left.
+    wanted = {(c, t) for c, t, _ in texts}
+    moved = {source: old[(c, source)] for c, source in old if (c, source) not in wanted}
     by_context = {}
     for context, text, plural in texts:
         by_context.setdefault(context, []).append((text, plural))
     for context in sorted(by_context):
         lines += ["<context>", "    <name>%s</name>" % esc(context)]
         for source, plural in by_context[context]:
-            translation, finished = old.get((context, source), ("", False))
+            translation, finished = old.get((context, source), moved.get(source, ("", False)))
             kind = "" if finished else ' type="unfinished"'
             if plural:
                 forms = translation if isinstance(translation, list) else []

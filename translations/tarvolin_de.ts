@@ -603,20 +603,8 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Alle</translation>
     </message>
     <message>
-        <source>Annual annuity</source>
-        <translation>Jährliche Rente</translation>
-    </message>
-    <message>
-        <source>Annuity duration</source>
-        <translation>Rentendauer</translation>
-    </message>
-    <message>
         <source>C&amp;ompare</source>
         <translation>&amp;Vergleichen</translation>
-    </message>
-    <message>
-        <source>Calculation</source>
-        <translation>Berechnung</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -639,28 +627,8 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Exakter Zins</translation>
     </message>
     <message>
-        <source>Extra each installment</source>
-        <translation>Sondertilgung je Rate</translation>
-    </message>
-    <message>
-        <source>Extra yearly payments</source>
-        <translation>Jährliche Sondertilgungen</translation>
-    </message>
-    <message>
-        <source>Fund after yearly withdrawals</source>
-        <translation>Kapital nach jährlichen Entnahmen</translation>
-    </message>
-    <message>
         <source>Interest Rate %</source>
         <translation>Zinssatz %</translation>
-    </message>
-    <message>
-        <source>Interest rate</source>
-        <translation>Zinssatz</translation>
-    </message>
-    <message>
-        <source>Interest-only payment</source>
-        <translation>Reine Zinsrate</translation>
     </message>
     <message>
         <source>Investments</source>
@@ -671,22 +639,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Letzte Rate</translation>
     </message>
     <message>
-        <source>Loan amount</source>
-        <translation>Kreditbetrag</translation>
-    </message>
-    <message>
-        <source>Loan duration</source>
-        <translation>Kreditlaufzeit</translation>
-    </message>
-    <message>
-        <source>Loan payment</source>
-        <translation>Kreditrate</translation>
-    </message>
-    <message>
-        <source>Loan payoff</source>
-        <translation>Kreditablösung</translation>
-    </message>
-    <message>
         <source>Loans</source>
         <translation>Kredite</translation>
     </message>
@@ -695,32 +647,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Gewählte Berechnung für den Vergleich markieren oder Markierung aufheben</translation>
     </message>
     <message>
-        <source>Monthly annuity</source>
-        <translation>Monatliche Rente</translation>
-    </message>
-    <message>
-        <source>Monthly investment</source>
-        <translation>Monatliche Sparrate</translation>
-    </message>
-    <message>
         <source>No calculation matches.</source>
         <translation>Keine Berechnung passt.</translation>
     </message>
     <message>
         <source>No calculations yet: each Calculate is recorded here.</source>
         <translation>Noch keine Berechnungen: Jede Berechnung wird hier festgehalten.</translation>
-    </message>
-    <message>
-        <source>One extra payment</source>
-        <translation>Einmalige Sondertilgung</translation>
-    </message>
-    <message>
-        <source>One-time + monthly investment</source>
-        <translation>Einmalanlage + monatliche Sparrate</translation>
-    </message>
-    <message>
-        <source>One-time investment</source>
-        <translation>Einmalanlage</translation>
     </message>
     <message>
         <source>Paid off after</source>
@@ -743,10 +675,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Gewählte Berechnung aus dem Verlauf entfernen</translation>
     </message>
     <message>
-        <source>Saving, then annuity</source>
-        <translation>Sparen, dann Rente</translation>
-    </message>
-    <message>
         <source>Savings</source>
         <translation>Ersparnis</translation>
     </message>
@@ -761,10 +689,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Table</source>
         <translation>Tabelle</translation>
-    </message>
-    <message>
-        <source>Table schedule</source>
-        <translation>Tilgungsplan aus der Tabelle</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -785,10 +709,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Which calculations the list shows</source>
         <translation>Welche Berechnungen die Liste zeigt</translation>
-    </message>
-    <message>
-        <source>Yearly investment</source>
-        <translation>Jährliche Sparrate</translation>
     </message>
     <message>
         <source>a month</source>
@@ -1256,10 +1176,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>26 Raten (alle 2 Wochen)</translation>
     </message>
     <message>
-        <source>Additional Annuity Payments:            $</source>
-        <translation>Zusätzliche Rentenzahlung:            $</translation>
-    </message>
-    <message>
         <source>And Last:</source>
         <translation>Und letzte:</translation>
     </message>
@@ -1274,10 +1190,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Annual annuity payments</source>
         <translation>Jährliche Rentenzahlungen</translation>
-    </message>
-    <message>
-        <source>Annuity &amp;Duration: (yrs)</source>
-        <translation>Renten&amp;dauer: (J.)</translation>
     </message>
     <message>
         <source>Annuity &amp;Interest Rate:  %</source>
@@ -1664,10 +1576,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Jährliche Sparrate</translation>
     </message>
     <message>
-        <source>Yearly Payments (beginning of year): $</source>
-        <translation>Jährl. Entnahme (zum Jahresanfang): $</translation>
-    </message>
-    <message>
         <source>Years</source>
         <translation>Jahre</translation>
     </message>
@@ -1876,6 +1784,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Einmalanlage von %1 zu %2 über %3 Jahre</translation>
     </message>
     <message>
+        <source>Additional Annuity Payments:            %1</source>
+        <translation>Zusätzliche Rentenzahlung:            %1</translation>
+    </message>
+    <message>
         <source>Amortization Schedule</source>
         <translation>Tilgungsplan</translation>
     </message>
@@ -1932,6 +1844,14 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Und letzte</translation>
     </message>
     <message>
+        <source>Annual annuity</source>
+        <translation>Jährliche Rente</translation>
+    </message>
+    <message>
+        <source>Annuity &amp;Duration: (yrs)</source>
+        <translation>Renten&amp;dauer: (J.)</translation>
+    </message>
+    <message>
         <source>Annuity Amount</source>
         <translation>Rentenbetrag</translation>
     </message>
@@ -1958,6 +1878,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Annuity Payment</source>
         <translation>Rentenzahlung</translation>
+    </message>
+    <message>
+        <source>Annuity duration</source>
+        <translation>Rentendauer</translation>
     </message>
     <message>
         <source>At most %1 calculations can be compared; unmark one before marking another.</source>
@@ -1990,6 +1914,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Build Fund Yearly Amount</source>
         <translation>Aufbau Jahresbetrag</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>Berechnung</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -2115,8 +2043,20 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Zinsobergrenze von 25 % überschritten</translation>
     </message>
     <message>
+        <source>Extra each installment</source>
+        <translation>Sondertilgung je Rate</translation>
+    </message>
+    <message>
+        <source>Extra yearly payments</source>
+        <translation>Jährliche Sondertilgungen</translation>
+    </message>
+    <message>
         <source>Fund</source>
         <translation>Kapital</translation>
+    </message>
+    <message>
+        <source>Fund after yearly withdrawals</source>
+        <translation>Kapital nach jährlichen Entnahmen</translation>
     </message>
     <message>
         <source>Fund balance</source>
@@ -2149,6 +2089,14 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Interest Rate %</source>
         <translation>Zinssatz %</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Interest-only payment</source>
+        <translation>Reine Zinsrate</translation>
     </message>
     <message>
         <source>Invested Amount</source>
@@ -2215,8 +2163,16 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Ratentabelle: Monatsraten</translation>
     </message>
     <message>
+        <source>Loan amount</source>
+        <translation>Kreditbetrag</translation>
+    </message>
+    <message>
         <source>Loan balance over time</source>
         <translation>Restschuld im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Loan duration</source>
+        <translation>Kreditlaufzeit</translation>
     </message>
     <message>
         <source>Loan is paid off before that installment - no Xtra payment made</source>
@@ -2231,12 +2187,20 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Kredit über</translation>
     </message>
     <message>
+        <source>Loan payment</source>
+        <translation>Kreditrate</translation>
+    </message>
+    <message>
         <source>Loan payment table.csv</source>
         <translation>Ratentabelle.csv</translation>
     </message>
     <message>
         <source>Loan payment table.pdf</source>
         <translation>Ratentabelle.pdf</translation>
+    </message>
+    <message>
+        <source>Loan payoff</source>
+        <translation>Kreditablösung</translation>
     </message>
     <message>
         <source>LoanSheet Error</source>
@@ -2283,6 +2247,14 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Die monatliche Sparrate scheint zu hoch - möchten Sie den Wert aus der Ini-Datei verwenden?</translation>
     </message>
     <message>
+        <source>Monthly annuity</source>
+        <translation>Monatliche Rente</translation>
+    </message>
+    <message>
+        <source>Monthly investment</source>
+        <translation>Monatliche Sparrate</translation>
+    </message>
+    <message>
         <source>Monthly payment</source>
         <translation>Monatsrate</translation>
     </message>
@@ -2307,8 +2279,20 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Keine Restschuld und kein Kapital darzustellen</translation>
     </message>
     <message>
+        <source>One extra payment</source>
+        <translation>Einmalige Sondertilgung</translation>
+    </message>
+    <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
         <translation>Die Einmalanlage scheint gering - möchten Sie den Wert aus der Ini-Datei verwenden?</translation>
+    </message>
+    <message>
+        <source>One-time + monthly investment</source>
+        <translation>Einmalanlage + monatliche Sparrate</translation>
+    </message>
+    <message>
+        <source>One-time investment</source>
+        <translation>Einmalanlage</translation>
     </message>
     <message>
         <source>Paid in the year</source>
@@ -2406,6 +2390,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         </translation>
     </message>
     <message>
+        <source>Saving, then annuity</source>
+        <translation>Sparen, dann Rente</translation>
+    </message>
+    <message>
         <source>Savings</source>
         <translation>Ersparnis</translation>
     </message>
@@ -2432,6 +2420,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Suggested payment too low - even at 0% interest it does not repay this loan amount</source>
         <translation>Vorgeschlagene Rate zu niedrig - selbst bei 0 % Zinsen tilgt sie diesen Kreditbetrag nicht</translation>
+    </message>
+    <message>
+        <source>Table schedule</source>
+        <translation>Tilgungsplan aus der Tabelle</translation>
     </message>
     <message>
         <source>Tarvolin</source>
@@ -2576,6 +2568,14 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Year of the loan</source>
         <translation>Kreditjahr</translation>
+    </message>
+    <message>
+        <source>Yearly Payments (beginning of year): %1</source>
+        <translation>Jährl. Entnahme (zum Jahresanfang): %1</translation>
+    </message>
+    <message>
+        <source>Yearly investment</source>
+        <translation>Jährliche Sparrate</translation>
     </message>
     <message>
         <source>Yearly investment seems inappropriate - do you want to use the ini file value?</source>

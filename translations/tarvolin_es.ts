@@ -603,20 +603,8 @@ Save the same text as a PDF file instead?</source>
         <translation>Todos</translation>
     </message>
     <message>
-        <source>Annual annuity</source>
-        <translation>Renta anual</translation>
-    </message>
-    <message>
-        <source>Annuity duration</source>
-        <translation>Duración de la renta</translation>
-    </message>
-    <message>
         <source>C&amp;ompare</source>
         <translation>C&amp;omparar</translation>
-    </message>
-    <message>
-        <source>Calculation</source>
-        <translation>Cálculo</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -639,28 +627,8 @@ Save the same text as a PDF file instead?</source>
         <translation>Tipo exacto</translation>
     </message>
     <message>
-        <source>Extra each installment</source>
-        <translation>Pago extra con cada cuota</translation>
-    </message>
-    <message>
-        <source>Extra yearly payments</source>
-        <translation>Pagos extra anuales</translation>
-    </message>
-    <message>
-        <source>Fund after yearly withdrawals</source>
-        <translation>Fondo tras retiradas anuales</translation>
-    </message>
-    <message>
         <source>Interest Rate %</source>
         <translation>Tipo de interés %</translation>
-    </message>
-    <message>
-        <source>Interest rate</source>
-        <translation>Tipo de interés</translation>
-    </message>
-    <message>
-        <source>Interest-only payment</source>
-        <translation>Cuota solo de intereses</translation>
     </message>
     <message>
         <source>Investments</source>
@@ -671,22 +639,6 @@ Save the same text as a PDF file instead?</source>
         <translation>Última cuota</translation>
     </message>
     <message>
-        <source>Loan amount</source>
-        <translation>Importe del préstamo</translation>
-    </message>
-    <message>
-        <source>Loan duration</source>
-        <translation>Plazo del préstamo</translation>
-    </message>
-    <message>
-        <source>Loan payment</source>
-        <translation>Cuota del préstamo</translation>
-    </message>
-    <message>
-        <source>Loan payoff</source>
-        <translation>Cancelación del préstamo</translation>
-    </message>
-    <message>
         <source>Loans</source>
         <translation>Préstamos</translation>
     </message>
@@ -695,32 +647,12 @@ Save the same text as a PDF file instead?</source>
         <translation>Marca o desmarca el cálculo elegido para compararlo</translation>
     </message>
     <message>
-        <source>Monthly annuity</source>
-        <translation>Renta mensual</translation>
-    </message>
-    <message>
-        <source>Monthly investment</source>
-        <translation>Aportación mensual</translation>
-    </message>
-    <message>
         <source>No calculation matches.</source>
         <translation>Ningún cálculo coincide.</translation>
     </message>
     <message>
         <source>No calculations yet: each Calculate is recorded here.</source>
         <translation>Todavía no hay cálculos: cada cálculo se registra aquí.</translation>
-    </message>
-    <message>
-        <source>One extra payment</source>
-        <translation>Pago extra único</translation>
-    </message>
-    <message>
-        <source>One-time + monthly investment</source>
-        <translation>Inversión única + aportación mensual</translation>
-    </message>
-    <message>
-        <source>One-time investment</source>
-        <translation>Inversión única</translation>
     </message>
     <message>
         <source>Paid off after</source>
@@ -743,10 +675,6 @@ Save the same text as a PDF file instead?</source>
         <translation>Elimina el cálculo elegido del historial</translation>
     </message>
     <message>
-        <source>Saving, then annuity</source>
-        <translation>Ahorro y después renta</translation>
-    </message>
-    <message>
         <source>Savings</source>
         <translation>Ahorro</translation>
     </message>
@@ -761,10 +689,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Table</source>
         <translation>Tabla</translation>
-    </message>
-    <message>
-        <source>Table schedule</source>
-        <translation>Cuadro de amortización</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -785,10 +709,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Which calculations the list shows</source>
         <translation>Qué cálculos muestra la lista</translation>
-    </message>
-    <message>
-        <source>Yearly investment</source>
-        <translation>Aportación anual</translation>
     </message>
     <message>
         <source>a month</source>
@@ -1256,10 +1176,6 @@ Save the same text as a PDF file instead?</source>
         <translation>26 cuotas (cada 2 semanas)</translation>
     </message>
     <message>
-        <source>Additional Annuity Payments:            $</source>
-        <translation>Pagos adicionales de renta:            $</translation>
-    </message>
-    <message>
         <source>And Last:</source>
         <translation>Y el último:</translation>
     </message>
@@ -1274,10 +1190,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Annual annuity payments</source>
         <translation>Renta con pagos anuales</translation>
-    </message>
-    <message>
-        <source>Annuity &amp;Duration: (yrs)</source>
-        <translation>&amp;Duración de la renta: (años)</translation>
     </message>
     <message>
         <source>Annuity &amp;Interest Rate:  %</source>
@@ -1664,10 +1576,6 @@ Save the same text as a PDF file instead?</source>
         <translation>Aportación anual</translation>
     </message>
     <message>
-        <source>Yearly Payments (beginning of year): $</source>
-        <translation>Pagos anuales (a principio de año): $</translation>
-    </message>
-    <message>
         <source>Years</source>
         <translation>Años</translation>
     </message>
@@ -1876,6 +1784,10 @@ Save the same text as a PDF file instead?</source>
         <translation>Inversión única de %1 al %2 durante %3 años</translation>
     </message>
     <message>
+        <source>Additional Annuity Payments:            %1</source>
+        <translation>Pagos adicionales de renta:            %1</translation>
+    </message>
+    <message>
         <source>Amortization Schedule</source>
         <translation>Cuadro de amortización</translation>
     </message>
@@ -1932,6 +1844,14 @@ Save the same text as a PDF file instead?</source>
         <translation>Y el último</translation>
     </message>
     <message>
+        <source>Annual annuity</source>
+        <translation>Renta anual</translation>
+    </message>
+    <message>
+        <source>Annuity &amp;Duration: (yrs)</source>
+        <translation>&amp;Duración de la renta: (años)</translation>
+    </message>
+    <message>
         <source>Annuity Amount</source>
         <translation>Capital de la renta</translation>
     </message>
@@ -1958,6 +1878,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Annuity Payment</source>
         <translation>Pago de la renta</translation>
+    </message>
+    <message>
+        <source>Annuity duration</source>
+        <translation>Duración de la renta</translation>
     </message>
     <message>
         <source>At most %1 calculations can be compared; unmark one before marking another.</source>
@@ -1990,6 +1914,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Build Fund Yearly Amount</source>
         <translation>Aportación anual</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>Cálculo</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -2115,8 +2043,20 @@ Save the same text as a PDF file instead?</source>
         <translation>Se ha superado el interés máximo del 25 %</translation>
     </message>
     <message>
+        <source>Extra each installment</source>
+        <translation>Pago extra con cada cuota</translation>
+    </message>
+    <message>
+        <source>Extra yearly payments</source>
+        <translation>Pagos extra anuales</translation>
+    </message>
+    <message>
         <source>Fund</source>
         <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Fund after yearly withdrawals</source>
+        <translation>Fondo tras retiradas anuales</translation>
     </message>
     <message>
         <source>Fund balance</source>
@@ -2149,6 +2089,14 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Interest Rate %</source>
         <translation>Tipo de interés %</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Tipo de interés</translation>
+    </message>
+    <message>
+        <source>Interest-only payment</source>
+        <translation>Cuota solo de intereses</translation>
     </message>
     <message>
         <source>Invested Amount</source>
@@ -2215,8 +2163,16 @@ Save the same text as a PDF file instead?</source>
         <translation>Tabla de cuotas: cuotas mensuales</translation>
     </message>
     <message>
+        <source>Loan amount</source>
+        <translation>Importe del préstamo</translation>
+    </message>
+    <message>
         <source>Loan balance over time</source>
         <translation>Saldo del préstamo en el tiempo</translation>
+    </message>
+    <message>
+        <source>Loan duration</source>
+        <translation>Plazo del préstamo</translation>
     </message>
     <message>
         <source>Loan is paid off before that installment - no Xtra payment made</source>
@@ -2231,12 +2187,20 @@ Save the same text as a PDF file instead?</source>
         <translation>Préstamo de</translation>
     </message>
     <message>
+        <source>Loan payment</source>
+        <translation>Cuota del préstamo</translation>
+    </message>
+    <message>
         <source>Loan payment table.csv</source>
         <translation>Tabla de cuotas.csv</translation>
     </message>
     <message>
         <source>Loan payment table.pdf</source>
         <translation>Tabla de cuotas.pdf</translation>
+    </message>
+    <message>
+        <source>Loan payoff</source>
+        <translation>Cancelación del préstamo</translation>
     </message>
     <message>
         <source>LoanSheet Error</source>
@@ -2283,6 +2247,14 @@ Save the same text as a PDF file instead?</source>
         <translation>La aportación mensual parece demasiado alta. ¿Desea usar el valor del archivo Ini?</translation>
     </message>
     <message>
+        <source>Monthly annuity</source>
+        <translation>Renta mensual</translation>
+    </message>
+    <message>
+        <source>Monthly investment</source>
+        <translation>Aportación mensual</translation>
+    </message>
+    <message>
         <source>Monthly payment</source>
         <translation>Cuota mensual</translation>
     </message>
@@ -2307,8 +2279,20 @@ Save the same text as a PDF file instead?</source>
         <translation>No hay saldo ni fondo que representar</translation>
     </message>
     <message>
+        <source>One extra payment</source>
+        <translation>Pago extra único</translation>
+    </message>
+    <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
         <translation>La inversión única parece pequeña. ¿Desea usar el valor del archivo Ini?</translation>
+    </message>
+    <message>
+        <source>One-time + monthly investment</source>
+        <translation>Inversión única + aportación mensual</translation>
+    </message>
+    <message>
+        <source>One-time investment</source>
+        <translation>Inversión única</translation>
     </message>
     <message>
         <source>Paid in the year</source>
@@ -2406,6 +2390,10 @@ Save the same text as a PDF file instead?</source>
         </translation>
     </message>
     <message>
+        <source>Saving, then annuity</source>
+        <translation>Ahorro y después renta</translation>
+    </message>
+    <message>
         <source>Savings</source>
         <translation>Ahorro</translation>
     </message>
@@ -2432,6 +2420,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Suggested payment too low - even at 0% interest it does not repay this loan amount</source>
         <translation>Cuota propuesta demasiado baja: ni siquiera al 0 % de interés amortiza este capital</translation>
+    </message>
+    <message>
+        <source>Table schedule</source>
+        <translation>Cuadro de amortización</translation>
     </message>
     <message>
         <source>Tarvolin</source>
@@ -2576,6 +2568,14 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Year of the loan</source>
         <translation>Año del préstamo</translation>
+    </message>
+    <message>
+        <source>Yearly Payments (beginning of year): %1</source>
+        <translation>Pagos anuales (a principio de año): %1</translation>
+    </message>
+    <message>
+        <source>Yearly investment</source>
+        <translation>Aportación anual</translation>
     </message>
     <message>
         <source>Yearly investment seems inappropriate - do you want to use the ini file value?</source>

@@ -603,20 +603,8 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Tous</translation>
     </message>
     <message>
-        <source>Annual annuity</source>
-        <translation>Rente annuelle</translation>
-    </message>
-    <message>
-        <source>Annuity duration</source>
-        <translation>Durée de la rente</translation>
-    </message>
-    <message>
         <source>C&amp;ompare</source>
         <translation>C&amp;omparer</translation>
-    </message>
-    <message>
-        <source>Calculation</source>
-        <translation>Calcul</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -639,28 +627,8 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Taux exact</translation>
     </message>
     <message>
-        <source>Extra each installment</source>
-        <translation>Versement suppl. à chaque échéance</translation>
-    </message>
-    <message>
-        <source>Extra yearly payments</source>
-        <translation>Versements suppl. annuels</translation>
-    </message>
-    <message>
-        <source>Fund after yearly withdrawals</source>
-        <translation>Fonds après retraits annuels</translation>
-    </message>
-    <message>
         <source>Interest Rate %</source>
         <translation>Taux d'intérêt %</translation>
-    </message>
-    <message>
-        <source>Interest rate</source>
-        <translation>Taux d'intérêt</translation>
-    </message>
-    <message>
-        <source>Interest-only payment</source>
-        <translation>Échéance d'intérêts seuls</translation>
     </message>
     <message>
         <source>Investments</source>
@@ -671,22 +639,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Dernière échéance</translation>
     </message>
     <message>
-        <source>Loan amount</source>
-        <translation>Montant du prêt</translation>
-    </message>
-    <message>
-        <source>Loan duration</source>
-        <translation>Durée du prêt</translation>
-    </message>
-    <message>
-        <source>Loan payment</source>
-        <translation>Échéance de prêt</translation>
-    </message>
-    <message>
-        <source>Loan payoff</source>
-        <translation>Remboursement anticipé</translation>
-    </message>
-    <message>
         <source>Loans</source>
         <translation>Prêts</translation>
     </message>
@@ -695,32 +647,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Marquer ou démarquer le calcul choisi pour la comparaison</translation>
     </message>
     <message>
-        <source>Monthly annuity</source>
-        <translation>Rente mensuelle</translation>
-    </message>
-    <message>
-        <source>Monthly investment</source>
-        <translation>Versement mensuel</translation>
-    </message>
-    <message>
         <source>No calculation matches.</source>
         <translation>Aucun calcul ne correspond.</translation>
     </message>
     <message>
         <source>No calculations yet: each Calculate is recorded here.</source>
         <translation>Aucun calcul pour l’instant : chaque calcul est enregistré ici.</translation>
-    </message>
-    <message>
-        <source>One extra payment</source>
-        <translation>Versement suppl. unique</translation>
-    </message>
-    <message>
-        <source>One-time + monthly investment</source>
-        <translation>Placement unique + versements mensuels</translation>
-    </message>
-    <message>
-        <source>One-time investment</source>
-        <translation>Placement unique</translation>
     </message>
     <message>
         <source>Paid off after</source>
@@ -743,10 +675,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Supprimer le calcul choisi de l'historique</translation>
     </message>
     <message>
-        <source>Saving, then annuity</source>
-        <translation>Épargne, puis rente</translation>
-    </message>
-    <message>
         <source>Savings</source>
         <translation>Économies</translation>
     </message>
@@ -761,10 +689,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Table</source>
         <translation>Tableau</translation>
-    </message>
-    <message>
-        <source>Table schedule</source>
-        <translation>Tableau d’amortissement</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -785,10 +709,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Which calculations the list shows</source>
         <translation>Les calculs que la liste affiche</translation>
-    </message>
-    <message>
-        <source>Yearly investment</source>
-        <translation>Versement annuel</translation>
     </message>
     <message>
         <source>a month</source>
@@ -1256,10 +1176,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>26 échéances (toutes les 2 sem.)</translation>
     </message>
     <message>
-        <source>Additional Annuity Payments:            $</source>
-        <translation>Versements de rente suppl. :            $</translation>
-    </message>
-    <message>
         <source>And Last:</source>
         <translation>Et dernier :</translation>
     </message>
@@ -1274,10 +1190,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Annual annuity payments</source>
         <translation>Rente versée annuellement</translation>
-    </message>
-    <message>
-        <source>Annuity &amp;Duration: (yrs)</source>
-        <translation>&amp;Durée de la rente : (ans)</translation>
     </message>
     <message>
         <source>Annuity &amp;Interest Rate:  %</source>
@@ -1664,10 +1576,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Versement annuel</translation>
     </message>
     <message>
-        <source>Yearly Payments (beginning of year): $</source>
-        <translation>Retraits annuels (en début d'année) : $</translation>
-    </message>
-    <message>
         <source>Years</source>
         <translation>Années</translation>
     </message>
@@ -1876,6 +1784,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Placement unique de %1 à %2 sur %3 ans</translation>
     </message>
     <message>
+        <source>Additional Annuity Payments:            %1</source>
+        <translation>Versements de rente suppl. :            %1</translation>
+    </message>
+    <message>
         <source>Amortization Schedule</source>
         <translation>Tableau d'amortissement</translation>
     </message>
@@ -1932,6 +1844,14 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Et dernier</translation>
     </message>
     <message>
+        <source>Annual annuity</source>
+        <translation>Rente annuelle</translation>
+    </message>
+    <message>
+        <source>Annuity &amp;Duration: (yrs)</source>
+        <translation>&amp;Durée de la rente : (ans)</translation>
+    </message>
+    <message>
         <source>Annuity Amount</source>
         <translation>Montant de la rente</translation>
     </message>
@@ -1958,6 +1878,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Annuity Payment</source>
         <translation>Versement de rente</translation>
+    </message>
+    <message>
+        <source>Annuity duration</source>
+        <translation>Durée de la rente</translation>
     </message>
     <message>
         <source>At most %1 calculations can be compared; unmark one before marking another.</source>
@@ -1990,6 +1914,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Build Fund Yearly Amount</source>
         <translation>Placement annuel</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>Calculation History</source>
@@ -2115,8 +2043,20 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Taux plafond de 25 % dépassé</translation>
     </message>
     <message>
+        <source>Extra each installment</source>
+        <translation>Versement suppl. à chaque échéance</translation>
+    </message>
+    <message>
+        <source>Extra yearly payments</source>
+        <translation>Versements suppl. annuels</translation>
+    </message>
+    <message>
         <source>Fund</source>
         <translation>Fonds</translation>
+    </message>
+    <message>
+        <source>Fund after yearly withdrawals</source>
+        <translation>Fonds après retraits annuels</translation>
     </message>
     <message>
         <source>Fund balance</source>
@@ -2149,6 +2089,14 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Interest Rate %</source>
         <translation>Taux d'intérêt %</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Taux d'intérêt</translation>
+    </message>
+    <message>
+        <source>Interest-only payment</source>
+        <translation>Échéance d'intérêts seuls</translation>
     </message>
     <message>
         <source>Invested Amount</source>
@@ -2215,8 +2163,16 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Tableau des mensualités</translation>
     </message>
     <message>
+        <source>Loan amount</source>
+        <translation>Montant du prêt</translation>
+    </message>
+    <message>
         <source>Loan balance over time</source>
         <translation>Solde du prêt dans le temps</translation>
+    </message>
+    <message>
+        <source>Loan duration</source>
+        <translation>Durée du prêt</translation>
     </message>
     <message>
         <source>Loan is paid off before that installment - no Xtra payment made</source>
@@ -2231,12 +2187,20 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Prêt de</translation>
     </message>
     <message>
+        <source>Loan payment</source>
+        <translation>Échéance de prêt</translation>
+    </message>
+    <message>
         <source>Loan payment table.csv</source>
         <translation>Tableau des mensualités.csv</translation>
     </message>
     <message>
         <source>Loan payment table.pdf</source>
         <translation>Tableau des mensualités.pdf</translation>
+    </message>
+    <message>
+        <source>Loan payoff</source>
+        <translation>Remboursement anticipé</translation>
     </message>
     <message>
         <source>LoanSheet Error</source>
@@ -2283,6 +2247,14 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Le versement mensuel semble trop élevé - voulez-vous utiliser la valeur du fichier Ini ?</translation>
     </message>
     <message>
+        <source>Monthly annuity</source>
+        <translation>Rente mensuelle</translation>
+    </message>
+    <message>
+        <source>Monthly investment</source>
+        <translation>Versement mensuel</translation>
+    </message>
+    <message>
         <source>Monthly payment</source>
         <translation>Mensualité</translation>
     </message>
@@ -2307,8 +2279,20 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Aucun solde ni fonds à représenter</translation>
     </message>
     <message>
+        <source>One extra payment</source>
+        <translation>Versement suppl. unique</translation>
+    </message>
+    <message>
         <source>One time investment seems small - do you want to use the ini file value?</source>
         <translation>Le placement unique semble faible - voulez-vous utiliser la valeur du fichier Ini ?</translation>
+    </message>
+    <message>
+        <source>One-time + monthly investment</source>
+        <translation>Placement unique + versements mensuels</translation>
+    </message>
+    <message>
+        <source>One-time investment</source>
+        <translation>Placement unique</translation>
     </message>
     <message>
         <source>Paid in the year</source>
@@ -2406,6 +2390,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         </translation>
     </message>
     <message>
+        <source>Saving, then annuity</source>
+        <translation>Épargne, puis rente</translation>
+    </message>
+    <message>
         <source>Savings</source>
         <translation>Économies</translation>
     </message>
@@ -2432,6 +2420,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Suggested payment too low - even at 0% interest it does not repay this loan amount</source>
         <translation>Mensualité proposée trop faible - même à 0 % d'intérêt, elle ne rembourse pas ce montant</translation>
+    </message>
+    <message>
+        <source>Table schedule</source>
+        <translation>Tableau d’amortissement</translation>
     </message>
     <message>
         <source>Tarvolin</source>
@@ -2576,6 +2568,14 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Year of the loan</source>
         <translation>Année du prêt</translation>
+    </message>
+    <message>
+        <source>Yearly Payments (beginning of year): %1</source>
+        <translation>Retraits annuels (en début d'année) : %1</translation>
+    </message>
+    <message>
+        <source>Yearly investment</source>
+        <translation>Versement annuel</translation>
     </message>
     <message>
         <source>Yearly investment seems inappropriate - do you want to use the ini file value?</source>

@@ -9,6 +9,7 @@
 #include "common/formats.h"
 #include "common/user_text.h"
 #include "history/history_summary.h"
+#include "main_screen/mervane.h"
 
 namespace tv {
 
@@ -221,10 +222,7 @@ void CompareForm::buildRows()
 std::string CompareForm::shortCaption(std::size_t column) const
 {
     const HistoryEntry& e = m_entries[column];
-    // A summary opens with its option in words: "Loan payment — $350,000.00 at ...".
-    std::string caption = e.summary.substr(0, e.summary.find(" \u2014 "));
-    caption = trimmed(caption.substr(0, caption.find(" - ")));
-    if (caption.empty()) caption = e.view;
+    std::string caption = trimmed(app().text(Mervane::historyTitle(e)));
     if (characters(caption) > kCaptionChars) caption = firstCharacters(caption, kCaptionChars - 1) + "\u2026";
     return caption;
 }

@@ -63,7 +63,7 @@ private:
     void bindHandlers();
     void buildRows();
     void fillGrid();
-    // The scenario's option in a few words, from its summary.
+    // The scenario's calculation in a few words, in the user's language.
     std::string shortCaption(std::size_t column) const;
 
     Program& m_program;

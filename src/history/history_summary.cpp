@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/formats.h"
+#include "common/numbers.h"
 #include "screen_model/application.h"
 
 namespace tv {
@@ -63,7 +65,15 @@ std::string yearsText(double years, const TextPieces& tr)
     return text.empty() ? tr(pluralText<"%n mo", "%n mos">(0)) : text;
 }
 
-std::string historySummary(std::string_view title, const HistoryEntry& e, const TextPieces& tr)
+std::string shownText(const HistoryField& f)
+{
+    if (!f.value || !std::isfinite(*f.value) || f.format.empty() || f.format == kYearsFormat) return f.text;
+    // A rate reads as typed when it reads as the same rate here; a box's number is shown in its format.
+    if (f.format == kRateFormat) return parseBoxValue(f.text) == f.value ? f.text : plainText(*f.value);
+    return formatNumber(*f.value, f.format);
+}
+
+std::string historySummary(const UserText& title, const HistoryEntry& e, const TextPieces& tr)
 {
     const bool months = e.unit == "Months";
     const bool loan = e.view != "Investments";
@@ -79,24 +89,24 @@ std::string historySummary(std::string_view title, const HistoryEntry& e, const 
         const HistoryField* f = findField(e.inputs, name);
         return f && !f->text.empty() ? f : nullptr;
     };
-    if (auto* f = input("fp_Prin")) term(f->text);
-    if (auto* f = input("fp_Payment")) term(piece(tr, "paying %1", f->text) + (loan ? per : ""));
-    if (auto* f = input("comIntr")) term(piece(tr, "at %1 %", f->text));
-    if (auto* f = input("fp_Time")) term(piece(tr, "for %1", durationWords(f->text, months)));
-    if (auto* f = input("fp_xpay")) term("+ " + f->text);
+    if (auto* f = input("fp_Prin")) term(shownText(*f));
+    if (auto* f = input("fp_Payment")) term(piece(tr, "paying %1", shownText(*f)) + (loan ? per : ""));
+    if (auto* f = input("comIntr")) term(piece(tr, "at %1 %", shownText(*f)));
+    if (auto* f = input("fp_Time")) term(piece(tr, "for %1", durationWords(shownText(*f), months)));
+    if (auto* f = input("fp_xpay")) term("+ " + shownText(*f));
     // The first installment is where extras start unless told otherwise: only another one is said.
     if (auto* f = input("fp_xpaystrt"); f && loan && !(f->value == 1.0 && e.option != "opt_payoff"))
-        term(piece(tr, e.option == "opt_payoff" ? "after installment %1" : "from installment %1", f->text));
-    std::string line = tr ? tr(std::string(title)) : std::string(title);
+        term(piece(tr, e.option == "opt_payoff" ? "after installment %1" : "from installment %1", shownText(*f)));
+    std::string line = tr(title);
     if (!terms.empty()) line += " \u2014 " + terms;
     if (e.results.empty()) return line;
     const HistoryField& r = e.results.front();
-    std::string answer = r.text;
+    std::string answer = shownText(r);
     if (r.name == "comIntr") answer += " %";
     if (r.name == "fp_Time") answer = durationWords(r.text, months);
     if (r.name == "fp_Payment" && loan) answer += per;
     if (const HistoryField* paid = findField(e.results, "paidOff"); paid && e.option.starts_with("opt_xpay"))
-        answer += piece(tr, ", paid off after %1", paid->text);
+        answer += piece(tr, ", paid off after %1", paid->value ? yearsText(*paid->value, tr) : paid->text);
     return line + " \u2192 " + answer;
 }
 

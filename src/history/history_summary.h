@@ -30,8 +30,16 @@ private:
 std::string textPiece(const TextPieces& tr, const std::string& pattern, const std::string& arg = {});
 
 // The history window's line for an entry: the calculation in words, its terms and its answer,
-// "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month".
-std::string historySummary(std::string_view title, const HistoryEntry& entry, const TextPieces& tr = {});
+// "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month", in the language of `tr` and the numbers of
+// this locale, whichever they were recorded in.
+std::string historySummary(const UserText& title, const HistoryEntry& entry, const TextPieces& tr = {});
+
+// The format of a rate field: the rate as typed ("6.625").
+inline constexpr const char* kRateFormat = "0.000";
+
+// A field's text as this locale writes it: a number in its field's format (a rate as typed when it reads the same
+// here), else as recorded.
+std::string shownText(const HistoryField& field);
 
 // A curve kept to at most maxPoints points for a comparison's chart: evenly spaced points, the first and the
 // last kept (an entry stays small and quick to store however long its loan).

@@ -9,6 +9,7 @@
 #include "history/history_keeper.h"
 #include "history/history_summary.h"
 #include "loan_table/loan_sheet.h"
+#include "main_screen/mervane.h"
 
 namespace tv {
 
@@ -48,7 +49,7 @@ void LoanSheet::recordSchedule()
     for (int k = 0; k <= amortTable.months(); ++k)
         if (k % 12 == 0 || k == amortTable.months())
             e.curve.push_back({k / 12.0, amortTable.lines[static_cast<std::size_t>(k)].balance});
-    e.summary = historySummary("Table schedule", e, tr);
+    e.summary = historySummary(Mervane::historyTitle(e), e, tr);
     program().history().record(std::move(e));
 }
 

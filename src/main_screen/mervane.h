@@ -155,7 +155,8 @@ public:
     bool restoreCalculation(const HistoryEntry& entry) override;
     Form& form() override { return *this; }
     // An entry's option in words ("Loan payment"), for the history window's line.
-    static std::string historyTitle(const HistoryEntry& entry);
+    // An entry's calculation in words ("Loan payment").
+    static UserText historyTitle(const HistoryEntry& entry);
 
     std::vector<StateField> stateFields() const override;
 

@@ -26,7 +26,6 @@ constexpr InputField kInputFields[] = {
     {"fp_hipayoff", "lbl_hipayoff"}, {"comIntr_IA", "lbl_IntRate_IA"},
 };
 
-constexpr const char* kRateFormat = "0.000";
 
 // A label's caption as a row title: no access key, no colon, single blanks ("&Interest Rate:  %" -> "Interest
 // Rate %").
@@ -42,54 +41,54 @@ std::string plainCaption(const std::string& caption)
     return out;
 }
 
-const char* loanTitle(LoanOption option)
+UserText loanTitle(LoanOption option)
 {
     switch (option) {
         case LoanOption::Principal:
-            return "Loan amount";
+            return userText<"Loan amount">();
         case LoanOption::Rate:
-            return "Interest rate";
+            return userText<"Interest rate">();
         case LoanOption::Duration:
-            return "Loan duration";
+            return userText<"Loan duration">();
         case LoanOption::Payment:
-            return "Loan payment";
+            return userText<"Loan payment">();
         case LoanOption::InterestOnly:
-            return "Interest-only payment";
+            return userText<"Interest-only payment">();
         case LoanOption::Payoff:
-            return "Loan payoff";
+            return userText<"Loan payoff">();
         case LoanOption::ExtraEveryInstallment:
-            return "Extra each installment";
+            return userText<"Extra each installment">();
         case LoanOption::ExtraOnce:
-            return "One extra payment";
+            return userText<"One extra payment">();
         case LoanOption::ExtraYearly:
-            return "Extra yearly payments";
+            return userText<"Extra yearly payments">();
     }
-    return "";
+    return userText<"Calculation">();
 }
 
-const char* investTitle(InvestOption option)
+UserText investTitle(InvestOption option)
 {
     switch (option) {
         case InvestOption::OneTime:
-            return "One-time investment";
+            return userText<"One-time investment">();
         case InvestOption::Monthly:
-            return "Monthly investment";
+            return userText<"Monthly investment">();
         case InvestOption::OneTimeMonthly:
-            return "One-time + monthly investment";
+            return userText<"One-time + monthly investment">();
         case InvestOption::Yearly:
-            return "Yearly investment";
+            return userText<"Yearly investment">();
         case InvestOption::SaveThenDraw:
-            return "Saving, then annuity";
+            return userText<"Saving, then annuity">();
         case InvestOption::AnnualAnnuity:
-            return "Annual annuity";
+            return userText<"Annual annuity">();
         case InvestOption::MonthlyAnnuity:
-            return "Monthly annuity";
+            return userText<"Monthly annuity">();
         case InvestOption::AnnuityDuration:
-            return "Annuity duration";
+            return userText<"Annuity duration">();
         case InvestOption::Withdrawals:
-            return "Fund after yearly withdrawals";
+            return userText<"Fund after yearly withdrawals">();
     }
-    return "";
+    return userText<"Calculation">();
 }
 
 }  // namespace
@@ -286,13 +285,14 @@ TextPieces Mervane::historyPieces() const
     return TextPieces(app());
 }
 
-std::string Mervane::historyTitle(const HistoryEntry& e)
+UserText Mervane::historyTitle(const HistoryEntry& e)
 {
+    if (e.view == "Table") return userText<"Table schedule">();
     for (const LoanOptionInfo& o : loanOptions())
         if (e.view == "Loans" && e.option == o.button.name()) return loanTitle(o.id);
     for (const InvestOptionInfo& o : investOptions())
         if (e.view == "Investments" && e.option == o.button.name()) return investTitle(o.id);
-    return e.option;
+    return userText<"Calculation">();
 }
 
 bool Mervane::restoreCalculation(const HistoryEntry& entry)

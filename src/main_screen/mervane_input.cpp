@@ -169,7 +169,6 @@ void Mervane::initInvestDefaults()
     };
     const Caption captions[] = {
         {"lbl_IntRate_IA", info.annuityRateCaption},
-        {"lbl_xpaystrt", info.startCaption},
         {"lbl_xpay", info.extraCaption},
         {"lbl_hipayoff", info.hiPayoffCaption},
         {"lbl_Prin", info.amountCaption},
@@ -177,6 +176,7 @@ void Mervane::initInvestDefaults()
     };
     for (const Caption& c : captions)
         if (c.text) label(c.label).setCaption(c.text);
+    if (info.startCaption) label("lbl_xpaystrt").setCaption(info.startCaption());
     applyDefaults(info.defaults);
 
     bool useSettings = false;

@@ -1,6 +1,9 @@
 // The Investments view's options, one row each.
 #include "main_screen/mervane.h"
 
+#include "common/locale.h"
+#include "common/user_text.h"
+
 namespace tv {
 
 namespace {
@@ -12,7 +15,19 @@ constexpr const char* kAnnuityRate = "Annuity &Interest Rate:  %";
 
 // The annuity options' captions: the inflation adjustment uses the extra column.
 constexpr const char* kInflation = "Infation Rate Adjustment:  %";
-constexpr const char* kAdditional = "Additional Annuity Payments:            $";
+// Amounts beside these captions are in the locale's currency.
+UserText additionalPayments()
+{
+    return composeText<"Additional Annuity Payments:            %1">(Locale::current().currencySymbol);
+}
+UserText yearlyPayments()
+{
+    return composeText<"Yearly Payments (beginning of year): %1">(Locale::current().currencySymbol);
+}
+UserText annuityDuration()
+{
+    return userText<"Annuity &Duration: (yrs)">();
+}
 constexpr const char* kFirstAdjusted = "1st Adj Payment:";
 constexpr const char* kLastAdjusted = "And Last:";
 constexpr const char* kAnnuityPayment = "Annuity &Payment:";
@@ -38,7 +53,7 @@ std::span<const InvestOptionInfo> Mervane::investOptions()
         row.group = 2;
         row.amountCaption = kInvested;
         row.resultCaption = kAnnuityPayment;
-        row.startCaption = kAdditional;
+        row.startCaption = &additionalPayments;
         row.extraCaption = kFirstAdjusted;
         row.hiPayoffCaption = kLastAdjusted;
         row.annuityRateCaption = kInflation;
@@ -103,7 +118,7 @@ std::span<const InvestOptionInfo> Mervane::investOptions()
          .button = "Opt_Inv2Annuity",
          .amountCaption = kMonthly,
          .resultCaption = kPayOff,
-         .startCaption = "Annuity &Duration: (yrs)",
+         .startCaption = &annuityDuration,
          .extraCaption = kAnnuityPayment,
          .annuityRateCaption = kAnnuityRate,
          .defaults = {Default{Field::Amount, When::IfNotPositive, Source::FundMonthly},
@@ -150,7 +165,7 @@ std::span<const InvestOptionInfo> Mervane::investOptions()
          .group = 2,
          .amountCaption = kInvested,
          .resultCaption = "Remaining &Fund:",
-         .startCaption = "Yearly Payments (beginning of year): $",
+         .startCaption = &yearlyPayments,
          .annuityRateCaption = kAnnuityRate,
          .defaults = {Default{Field::Start, When::IfNotPositive, Source::FundYearlyTimes4},
                       Default{Field::Duration, When::IfNotPositive, Source::FundDuration}},

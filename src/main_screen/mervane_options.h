@@ -147,7 +147,7 @@ struct InvestOptionInfo {
     // Captions; null keeps what the label shows.
     const char* amountCaption = nullptr;
     const char* resultCaption = nullptr;
-    const char* startCaption = nullptr;
+    UserText (*startCaption)() = nullptr;  // made as it is shown (it names the currency)
     const char* extraCaption = nullptr;
     const char* hiPayoffCaption = nullptr;
     const char* annuityRateCaption = nullptr;

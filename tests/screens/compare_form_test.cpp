@@ -47,7 +47,7 @@ HistoryEntry fund(const char* text, double value)
             "Opt_invest_mnthly",
             "Monthly",
             "Years",
-            "Fund from deposits \u2014 $500.00",
+            "Monthly investment \u2014 $500.00",
             {field("Deposit", "$500.00", 500, kMoney), field("Years", "30", 30, "#,##0")},
             {field("Fund", text, value, kMoney, +1)},
             "Fund",
@@ -83,7 +83,7 @@ TEST_F(CompareTest, ShowsOneColumnPerCalculationAndTheUnionOfRowsInputsFirst)
     const Grid& g = form.grid("grdCompare");
     ASSERT_EQ(g.cols(), 3);
     EXPECT_EQ(g.text(0, 1), "1: Loan payment\r\n2025-01-15 10:30");
-    EXPECT_EQ(g.text(0, 2), "2: Fund from deposits\r\n2025-01-15 10:30");
+    EXPECT_EQ(g.text(0, 2), "2: Monthly investment\r\n2025-01-15 10:30");
     std::vector<std::string> labels;
     for (int r = 1; r < g.rows(); ++r) labels.push_back(g.text(r, 0));
     EXPECT_EQ(labels, (std::vector<std::string>{"Loan Amount", "Years", "Deposit", "Payment", "Total Interest",
@@ -164,8 +164,8 @@ TEST_F(CompareTest, ChartsEachCurveAsALineTitledByWhatTheCurvesAre)
     noCurve.curve.clear();
     const Case cases[] = {
         {{k30, k15}, "Loan balance over time", {"1: Loan payment", "2: Loan payment"}},
-        {{fund("$1.00", 1), fund("$2.00", 2)}, "Fund over time", {"1: Fund from deposits", "2: Fund from deposits"}},
-        {{k30, noCurve, fund("$1.00", 1)}, "Balance and fund over time", {"1: Loan payment", "3: Fund from deposits"}},
+        {{fund("$1.00", 1), fund("$2.00", 2)}, "Fund over time", {"1: Monthly investment", "2: Monthly investment"}},
+        {{k30, noCurve, fund("$1.00", 1)}, "Balance and fund over time", {"1: Loan payment", "3: Monthly investment"}},
     };
     for (const Case& c : cases) {
         form.compare(c.entries);
