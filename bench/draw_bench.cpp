@@ -146,7 +146,8 @@ void clickToPixelsSchedule(benchmark::State& state)
 
 // The history window opened from the main screen's menu on a history at its entry limit, to the first paint
 // of its list; the window closed again between iterations.
-// In English, or in German: then every line the history lists is looked up in the translations as it is set.
+// In English, or in German: then every line, written on an English desktop, is written again in German (once, when
+// the window first lists it; the figures are of the opens after) and looked up in the translations as it is set.
 void openFullHistory(benchmark::State& state, bool german)
 {
     std::shared_ptr<const Translator> translator;

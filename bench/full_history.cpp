@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "common/formats.h"
+#include "common/locale.h"
+#include "history/history_summary.h"
 
 namespace tv::bench {
 
@@ -133,6 +135,8 @@ HistoryEntry sampleEntry(int n)
             addBalanceCurve(e, principal, percent, years, payment);
             break;
     }
+    // Written on an English desktop: a German one writes each line again, for its reader.
+    e.reader = historyReader(nullptr, Locale::enUS());
     return e;
 }
 

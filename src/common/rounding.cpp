@@ -1,5 +1,6 @@
 #include "common/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -70,11 +71,14 @@ std::optional<Cents> centsOf(double amount)
         if ((scaled >> (shift - 1)) & 1) ++units;
     }
     auto digits = static_cast<std::uint64_t>(units);
-    // Digits 13 to 15 within a tenth of a unit of the 12th are the noise of binary arithmetic: the value is taken
-    // to 12 significant digits (where that keeps the cents), so 9.31499999999987 is 9.315.
+    // Digits 13 to 15 within a tenth of a unit of the 12th, and within 256 units in the last place of the
+    // double, are the noise of binary arithmetic: the value is taken to 12 significant digits (where that keeps
+    // the cents), so 9.31499999999987 is 9.315, while 234,938,592.7549038 stays below the half cent.
     if (decimals >= 5) {
         const std::uint64_t beyond = digits % 1000;
-        if (beyond <= 100 || beyond >= 900) digits = (digits + 500) / 1000 * 1000;
+        const auto off = static_cast<double>(std::min(beyond, 1000 - beyond));
+        if ((beyond <= 100 || beyond >= 900) && off * std::pow(10.0, -decimals) <= std::ldexp(256.0, exponent - 53))
+            digits = (digits + 500) / 1000 * 1000;
     }
     const std::uint64_t divisor = kPowersOfTen[decimals - 2];
     const std::uint64_t whole = digits / divisor;

@@ -207,7 +207,7 @@ void CompareForm::buildRows()
             for (std::size_t i = 0; i < n; ++i) {
                 const HistoryField* f = fieldOf(results ? m_entries[i].results : m_entries[i].inputs, label);
                 if (!f) continue;
-                if (!trimmed(f->text).empty()) row.shown[i] = f->text;
+                if (!trimmed(f->text).empty()) row.shown[i] = shownText(*f, TextPieces(app()));
                 // A value that is not a finite number is no value: nothing to compare, nothing to show.
                 if (f->value && std::isfinite(*f->value)) row.values[i] = *f->value;
                 if (row.format.empty()) row.format = f->format;

@@ -8,6 +8,8 @@
 #include "app/program.h"
 #include "common/user_text.h"
 #include "history/history_keeper.h"
+#include "history/history_summary.h"
+#include "main_screen/mervane.h"
 
 namespace tv {
 
@@ -87,6 +89,17 @@ void HistoryForm::refresh()
 {
     HistoryKeeper& keeper = m_program.history();
     m_all = keeper.store().summaries();
+    // A line written for another language or locale is written again, from its entry, for this one.
+    const std::string reader = historyReader(app());
+    for (HistorySummary& s : m_all) {
+        if (s.reader.empty() || s.reader == reader) continue;
+        auto [line, fresh] = m_lines.try_emplace(s.id);
+        if (fresh || line->second.first != s.summary) {
+            const std::optional<HistoryEntry> e = keeper.store().get(s.id);
+            line->second = {s.summary, e ? historySummary(Mervane::historyTitle(*e), *e, TextPieces(app())) : s.summary};
+        }
+        s.summary = line->second.second;
+    }
     keeper.noticeProblem();
     // Marks of entries that are gone are dropped.
     std::erase_if(m_marked, [this](std::int64_t id) {
@@ -117,7 +130,7 @@ void HistoryForm::fillGrid()
         g.setText(r, kMarkCol, isMarked(s.id) ? kMark : "");
         g.setText(r, kWhenCol, whenText(s.time));
         g.setText(r, kViewCol, s.view);
-        // The line was made of translated pieces when it was recorded.
+        // The line is in the reader's language and locale (shown as it is: its pieces are translated already).
         g.setShownText(r, kLineCol, s.summary);
         if (s.id == current) currentRow = r;
     }

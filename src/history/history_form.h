@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "history/history_controls.h"
@@ -52,6 +54,8 @@ private:
     Program& m_program;
     std::vector<HistorySummary> m_all;
     std::vector<HistorySummary> m_shown;
+    // Lines written again for this reader, by entry: the line as stored and as shown.
+    std::unordered_map<std::int64_t, std::pair<std::string, std::string>> m_lines;
     std::vector<std::int64_t> m_marked;
 };
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "common/formats.h"
+#include "common/locale.h"
 #include "common/numbers.h"
 #include "screen_model/application.h"
 
@@ -65,11 +67,40 @@ std::string yearsText(double years, const TextPieces& tr)
     return text.empty() ? tr(pluralText<"%n mo", "%n mos">(0)) : text;
 }
 
-std::string shownText(const HistoryField& f)
+std::string historyReader(const Application& app)
 {
-    if (!f.value || !std::isfinite(*f.value) || f.format.empty() || f.format == kYearsFormat) return f.text;
-    // A rate reads as typed when it reads as the same rate here; a box's number is shown in its format.
-    if (f.format == kRateFormat) return parseBoxValue(f.text) == f.value ? f.text : plainText(*f.value);
+    return historyReader(app.translator(), Locale::current());
+}
+
+std::string historyReader(const Translator* t, const Locale& l)
+{
+    std::string all = t ? "tr:" + t->language() : "en";
+    for (const std::string* s : {&l.decimalSeparator, &l.groupSeparator, &l.minusSign, &l.currencySymbol,
+                                 &l.currencySpace, &l.percentSpace, &l.shortDatePattern})
+        all += '\x1f' + *s;
+    for (const std::string& m : l.monthAbbreviations) all += '\x1f' + m;
+    for (int n : {l.primaryGroup, l.secondaryGroup, l.minimumGroupingDigits, static_cast<int>(l.currencyPlace),
+                  static_cast<int>(l.negativeMoney)})
+        all += '\x1f' + std::to_string(n);
+    // FNV-1a, 64 bits: only ever compared.
+    std::uint64_t h = 14695981039346656037ULL;
+    for (unsigned char c : all) h = (h ^ c) * 1099511628211ULL;
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string key(16, '0');
+    for (int i = 15; i >= 0; --i, h >>= 4) key[static_cast<std::size_t>(i)] = kHex[h & 15];
+    return key;
+}
+
+std::string shownText(const HistoryField& f, const TextPieces& tr)
+{
+    if (!f.value || !std::isfinite(*f.value) || f.format.empty()) return f.text;
+    if (f.format == kYearsFormat) return yearsText(*f.value, tr);
+    // A rate reads as typed when it reads as the same rate here, else with three decimals when they hold it.
+    if (f.format == kRateFormat) {
+        if (parseBoxValue(f.text) == f.value) return f.text;
+        const std::string three = formatNumber(*f.value, kRateFormat);
+        return parseBoxValue(three) == f.value ? three : plainText(*f.value);
+    }
     return formatNumber(*f.value, f.format);
 }
 
@@ -106,7 +137,7 @@ std::string historySummary(const UserText& title, const HistoryEntry& e, const T
     if (r.name == "fp_Time") answer = durationWords(r.text, months);
     if (r.name == "fp_Payment" && loan) answer += per;
     if (const HistoryField* paid = findField(e.results, "paidOff"); paid && e.option.starts_with("opt_xpay"))
-        answer += piece(tr, ", paid off after %1", paid->value ? yearsText(*paid->value, tr) : paid->text);
+        answer += piece(tr, ", paid off after %1", shownText(*paid, tr));
     return line + " \u2192 " + answer;
 }
 

@@ -10,6 +10,8 @@
 namespace tv {
 
 class Application;
+class Translator;
+struct Locale;
 
 // Puts a piece of text into the user's language ("at %1 %" -> "zu %1 %"); the pieces of a line are translated one by
 // one, so every combination of them reads in the user's language. Without an application, English.
@@ -29,6 +31,11 @@ private:
 // A piece in the user's language with %1 filled in.
 std::string textPiece(const TextPieces& tr, const std::string& pattern, const std::string& arg = {});
 
+// The reader a line is written for: a language (none: English) and a locale, as a short key.
+std::string historyReader(const Translator* translator, const Locale& locale);
+// The reader of this application's lines.
+std::string historyReader(const Application& app);
+
 // The history window's line for an entry: the calculation in words, its terms and its answer,
 // "Loan payment — $350,000.00 at 6.625 % for 30 yrs → $2,241.09 a month", in the language of `tr` and the numbers of
 // this locale, whichever they were recorded in.
@@ -38,8 +45,8 @@ std::string historySummary(const UserText& title, const HistoryEntry& entry, con
 inline constexpr const char* kRateFormat = "0.000";
 
 // A field's text as this locale writes it: a number in its field's format (a rate as typed when it reads the same
-// here), else as recorded.
-std::string shownText(const HistoryField& field);
+// here, a length of time in the words of `tr`), else as recorded.
+std::string shownText(const HistoryField& field, const TextPieces& tr = {});
 
 // A curve kept to at most maxPoints points for a comparison's chart: evenly spaced points, the first and the
 // last kept (an entry stays small and quick to store however long its loan).

@@ -73,6 +73,17 @@ json fieldsJson(const std::vector<HistoryField>& fields)
     return a;
 }
 
+constexpr const char* kReaderKey = "reader";
+// The reader at the start of a detail (written by detailJson; the list reads the first 96 characters), or empty.
+std::string readerAtStart(std::string_view detail)
+{
+    constexpr std::string_view kStart = "{\"reader\":\"";
+    if (!detail.starts_with(kStart)) return {};
+    detail.remove_prefix(kStart.size());
+    const std::size_t end = detail.find_first_of("\"\\");
+    return end == std::string_view::npos || detail[end] != '"' ? std::string() : std::string(detail.substr(0, end));
+}
+
 // Invalid UTF-8 is replaced rather than thrown on: a history never stops a calculation.
 std::string detailJson(const HistoryEntry& e)
 {
@@ -81,7 +92,11 @@ std::string detailJson(const HistoryEntry& e)
     json j = {{"frequency", e.frequency},       {"unit", e.unit},
               {"inputs", fieldsJson(e.inputs)}, {"results", fieldsJson(e.results)},
               {"curveTitle", e.curveTitle},     {"curve", std::move(curve)}};
-    return j.dump(-1, ' ', false, json::error_handler_t::replace);
+    const std::string body = j.dump(-1, ' ', false, json::error_handler_t::replace);
+    // The reader comes first, where the list reads it without reading the rest.
+    if (e.reader.empty()) return body;
+    return "{" + json(kReaderKey).dump() + ":" + json(e.reader).dump(-1, ' ', false, json::error_handler_t::replace) +
+           "," + body.substr(1);
 }
 
 // The readers below take whatever a file holds without throwing: a missing or mistyped key reads as empty.
@@ -125,6 +140,7 @@ void readDetail(const std::string& text, HistoryEntry& e)
     e.inputs = fieldsFrom(j, "inputs");
     e.results = fieldsFrom(j, "results");
     e.curveTitle = stringAt(j, "curveTitle");
+    e.reader = stringAt(j, kReaderKey);
     auto curve = j.find("curve");
     if (curve == j.end() || !curve->is_array()) return;
     // A point that was not finite was written as null (JSON has no NaN) and reads back as NaN.
@@ -274,7 +290,7 @@ constexpr const char* kStatementSql[] = {
     "ROLLBACK",
     "INSERT INTO entries (time, \"view\", option, summary, detail) VALUES (?, ?, ?, ?, ?)",
     "DELETE FROM entries WHERE id <= ?",
-    "SELECT id, time, \"view\", summary FROM entries ORDER BY id DESC",
+    "SELECT id, time, \"view\", summary, substr(detail, 1, 96) FROM entries ORDER BY id DESC",
     "SELECT id, time, \"view\", option, summary, detail FROM entries WHERE id = ?",
     "DELETE FROM entries WHERE id = ?",
     "DELETE FROM entries",
@@ -525,8 +541,8 @@ std::vector<HistorySummary> SqliteHistory::summaries()
     {
         Use use(s);
         while ((rc = sqlite3_step(s)) == SQLITE_ROW)
-            list.push_back(
-                {sqlite3_column_int64(s, 0), sqlite3_column_int64(s, 1), columnText(s, 2), columnText(s, 3)});
+            list.push_back({sqlite3_column_int64(s, 0), sqlite3_column_int64(s, 1), columnText(s, 2), columnText(s, 3),
+                            readerAtStart(columnText(s, 4))});
     }
     // A damaged file read part way is set aside whole; the new one is empty.
     if (rc != SQLITE_DONE && failed(rc)) list.clear();

@@ -46,6 +46,8 @@ struct HistoryEntry {
     std::vector<HistoryField> results;
     std::string curveTitle;  // "Balance" or "Fund"; empty when the entry has no curve
     std::vector<HistoryPoint> curve;
+    // The language and locale its summary was written in (a key compared, never shown); empty when not known.
+    std::string reader;
     bool operator==(const HistoryEntry&) const = default;
 };
 
@@ -55,6 +57,7 @@ struct HistorySummary {
     std::int64_t time = 0;
     std::string view;
     std::string summary;
+    std::string reader;  // as HistoryEntry::reader
     bool operator==(const HistorySummary&) const = default;
 };
 

@@ -50,6 +50,7 @@ void LoanSheet::recordSchedule()
         if (k % 12 == 0 || k == amortTable.months())
             e.curve.push_back({k / 12.0, amortTable.lines[static_cast<std::size_t>(k)].balance});
     e.summary = historySummary(Mervane::historyTitle(e), e, tr);
+    e.reader = historyReader(app());
     program().history().record(std::move(e));
 }
 

@@ -276,6 +276,7 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
         }
     }
     e.summary = historySummary(historyTitle(e), e, historyPieces());
+    e.reader = historyReader(app());
     // A restored calculation is in the history already.
     if (!m_restoring) program().history().record(std::move(e));
 }

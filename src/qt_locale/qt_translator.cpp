@@ -22,6 +22,8 @@ public:
         return found.toStdString();
     }
 
+    std::string language() const override { return m_qm->language().toStdString(); }
+
     std::optional<std::string> findPlural(std::string_view context, std::string_view text, long long count) const override
     {
         const std::string c(context);

@@ -22,6 +22,8 @@ public:
     virtual std::optional<std::string> find(std::string_view context, std::string_view text) const = 0;
     // The form of a plural text (keyed by its English plural form) the language uses for `count`, its %n
     // unfilled; nothing when there is no translation.
+    // The language translated into ("de_DE"), empty when not known.
+    virtual std::string language() const { return {}; }
     virtual std::optional<std::string> findPlural(std::string_view context, std::string_view text, long long count) const
     {
         (void)context, (void)text, (void)count;

@@ -31,7 +31,7 @@ TEST(ToInt16, ReportsValuesOutsideTheRangeInsteadOfWrapping)
 
 // Halves of a cent round up on the decimal value, though the double lies just below it (9.315 is
 // 9.31499999999999950...), and so does 9.31499999999987, binary noise below the half; what lies below it by
-// more stays down, and a typed long decimal (1047125012.1545) keeps its own digits.
+// more (thousands of units in the last place of a large amount) stays down, and a typed long decimal (1047125012.1545) keeps its own digits.
 TEST(CentsOf, RoundsTheDecimalHalfUp)
 {
     const std::pair<double, Cents> cases[] = {{9.315, 932},
@@ -49,7 +49,8 @@ TEST(CentsOf, RoundsTheDecimalHalfUp)
                                               {0.1 + 0.2, 30},
                                               {9.31499999999987, 932},
                                               {1047125012.1545, 104712501215},
-                                              {123456789.1545, 12345678915}};
+                                              {123456789.1545, 12345678915},
+                                              {-234938592.75490382, -23493859275}};
     for (const auto& [amount, cents] : cases) EXPECT_EQ(centsOf(amount), cents) << amount;
     EXPECT_FALSE(centsOf(std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(centsOf(2e15));

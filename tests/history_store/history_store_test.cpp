@@ -28,6 +28,7 @@ HistoryEntry loanEntry(std::int64_t time)
     e.results = {{"fp_Payment", "Payment", "$2,241.09", 2241.09, "$#,##0.00;($#,##0.00)", -1}};
     e.curveTitle = "Balance";
     e.curve = {{0, 350000.0}, {0.5, 346123.4567890123}, {30, 0}};
+    e.reader = "0123456789abcdef";
     return e;
 }
 
@@ -97,7 +98,7 @@ TEST_F(HistoryStoreTest, ListsNewestFirstKeepsTheNewestAndRemovesAndClears)
     for (int t = 1; t <= 5; ++t) ASSERT_EQ(h->add(loanEntry(t)), t);
     std::vector<HistorySummary> list = h->summaries();
     ASSERT_EQ(list.size(), 3U);
-    EXPECT_EQ(list[0], (HistorySummary{5, 5, "Loans", loanEntry(0).summary}));
+    EXPECT_EQ(list[0], (HistorySummary{5, 5, "Loans", loanEntry(0).summary, loanEntry(0).reader}));
     EXPECT_EQ(list[2].id, 3);
     EXPECT_FALSE(h->get(2));
     EXPECT_TRUE(h->remove(4));

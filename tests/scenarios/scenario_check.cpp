@@ -294,6 +294,9 @@ int main(int argc, char** argv)
     fs::path work = temp / "work";
     fs::create_directory(work);
     if (fs::exists(iniPath)) fs::copy_file(iniPath, work / "Tarvolin.ini");
+    fs::path historyPath = script;
+    historyPath.replace_extension(".sqlite");
+    if (fs::exists(historyPath)) fs::copy_file(historyPath, work / historyPath.filename());
     Run run = runReplay(replay, script, scriptLocale(readFile(script)), work, temp / "stdout", temp / "stderr");
     std::error_code ignore;
     fs::remove_all(temp, ignore);

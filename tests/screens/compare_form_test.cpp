@@ -36,7 +36,8 @@ HistoryEntry loan(const char* years, double interest, double payment, const char
         {field("Payment", paymentText, payment, kMoney), field("Total Interest", interestText, interest, kMoney, -1),
          field("Payoff (years)", years, length, "#,##0", -1)},
         "Balance",
-        {{0, 350000}, {length / 2, 200000}, {length, 0}}};
+        {{0, 350000}, {length / 2, 200000}, {length, 0}},
+        ""};
 }
 
 HistoryEntry fund(const char* text, double value)
@@ -51,7 +52,8 @@ HistoryEntry fund(const char* text, double value)
             {field("Deposit", "$500.00", 500, kMoney), field("Years", "30", 30, "#,##0")},
             {field("Fund", text, value, kMoney, +1)},
             "Fund",
-            {{0, 0}, {30, value}}};
+            {{0, 0}, {30, value}},
+            ""};
 }
 
 const HistoryEntry k30 = loan("30", 456792.40, 2241.09, "$2,241.09", "$456,792.40");
