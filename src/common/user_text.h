@@ -62,9 +62,9 @@ private:
 };
 
 struct UserText::Piece {
-    Piece(std::string text) : finished(std::move(text)) {}  // NOLINT: implicit on purpose
-    Piece(const char* text) : finished(text) {}             // NOLINT
-    Piece(std::string_view text) : finished(text) {}        // NOLINT
+    Piece(std::string text) : finished(std::move(text)) {}                         // NOLINT: implicit on purpose
+    Piece(const char* text) : finished(text) {}                                    // NOLINT
+    Piece(std::string_view text) : finished(text) {}                               // NOLINT
     Piece(UserText text) : marked(std::make_shared<UserText>(std::move(text))) {}  // NOLINT
     std::string finished;
     std::shared_ptr<const UserText> marked;

@@ -96,7 +96,8 @@ void HistoryForm::refresh()
         auto [line, fresh] = m_lines.try_emplace(s.id);
         if (fresh || line->second.first != s.summary) {
             const std::optional<HistoryEntry> e = keeper.store().get(s.id);
-            line->second = {s.summary, e ? historySummary(Mervane::historyTitle(*e), *e, TextPieces(app())) : s.summary};
+            line->second = {s.summary,
+                            e ? historySummary(Mervane::historyTitle(*e), *e, TextPieces(app())) : s.summary};
         }
         s.summary = line->second.second;
     }
@@ -143,8 +144,8 @@ void HistoryForm::fillGrid()
     for (NameOf<Kind::CommandButton> name : NameList<Kind::CommandButton>{"btn_Restore", "btn_Mark", "btn_Delete"})
         button(name).setEnabled(rows > 0);
     button("btn_ClearAll").setEnabled(!m_all.empty());
-    UserText status = pluralText<"%1 of %n calculation", "%1 of %n calculations">(
-        static_cast<long long>(m_all.size()), std::to_string(m_shown.size()));
+    UserText status = pluralText<"%1 of %n calculation", "%1 of %n calculations">(static_cast<long long>(m_all.size()),
+                                                                                  std::to_string(m_shown.size()));
     status = composeText<"%1; %2 marked for Compare (click %3 or press Mark to mark two to four)">(
         status, std::to_string(m_marked.size()), kMark);
     if (m_program.history().store().problem() != HistoryProblem::None)
@@ -255,10 +256,9 @@ void HistoryForm::btn_Delete_Click()
 void HistoryForm::btn_ClearAll_Click()
 {
     if (m_all.empty()) return;
-    const UserText question =
-        pluralText<"Delete all %n calculation from the history? This cannot be undone.",
-                   "Delete all %n calculations from the history? This cannot be undone.">(
-            static_cast<long long>(m_all.size()));
+    const UserText question = pluralText<"Delete all %n calculation from the history? This cannot be undone.",
+                                         "Delete all %n calculations from the history? This cannot be undone.">(
+        static_cast<long long>(m_all.size()));
     if (app().messageBox(question, kTitle, MsgButtons::YesNo, MsgIcon::Question) != kAnswerYes) return;
     if (!m_program.history().store().clear()) m_program.history().noticeProblem();
     m_marked.clear();

@@ -26,7 +26,6 @@ constexpr InputField kInputFields[] = {
     {"fp_hipayoff", "lbl_hipayoff"}, {"comIntr_IA", "lbl_IntRate_IA"},
 };
 
-
 // A label's caption as a row title: no access key, no colon, single blanks ("&Interest Rate:  %" -> "Interest
 // Rate %").
 std::string plainCaption(const std::string& caption)

@@ -168,10 +168,8 @@ void Mervane::initInvestDefaults()
         const char* text;
     };
     const Caption captions[] = {
-        {"lbl_IntRate_IA", info.annuityRateCaption},
-        {"lbl_xpay", info.extraCaption},
-        {"lbl_hipayoff", info.hiPayoffCaption},
-        {"lbl_Prin", info.amountCaption},
+        {"lbl_IntRate_IA", info.annuityRateCaption}, {"lbl_xpay", info.extraCaption},
+        {"lbl_hipayoff", info.hiPayoffCaption},      {"lbl_Prin", info.amountCaption},
         {"lbl_Payment", info.resultCaption},
     };
     for (const Caption& c : captions)

@@ -179,12 +179,16 @@ bool Mervane::GetAnnuityDuration()
     switch (r.outcome) {
         case AnnuityDurationOutcome::PaymentTooLarge:
             msgBox(
-                std::string(userText<"ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.">()) +
+                std::string(
+                    userText<
+                        "ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.">()) +
                 kLineBreak + std::string(userText<"Please reduce the payment amount. [1 yr will be used]">()));
             break;
         case AnnuityDurationOutcome::PaymentTooSmall:
             msgBox(
-                std::string(userText<"ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.">()) +
+                std::string(
+                    userText<
+                        "ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.">()) +
                 kLineBreak + std::string(userText<"Please increase the payment amount. [75 yrs will be used]">()));
             break;
         case AnnuityDurationOutcome::ShorterThan3Months:

@@ -24,12 +24,14 @@ public:
 
     std::string language() const override { return m_qm->language().toStdString(); }
 
-    std::optional<std::string> findPlural(std::string_view context, std::string_view text, long long count) const override
+    std::optional<std::string> findPlural(std::string_view context, std::string_view text,
+                                          long long count) const override
     {
         const std::string c(context);
         const std::string t(text);
         // The numerus form the language's rules pick for the count.
-        const QString found = m_qm->translate(c.c_str(), t.c_str(), nullptr, static_cast<int>(std::clamp(count, -1000000000LL, 1000000000LL)));
+        const QString found = m_qm->translate(c.c_str(), t.c_str(), nullptr,
+                                              static_cast<int>(std::clamp(count, -1000000000LL, 1000000000LL)));
         if (found.isEmpty()) return std::nullopt;
         return found.toStdString();
     }

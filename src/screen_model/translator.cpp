@@ -254,7 +254,8 @@ std::string renderText(const Translator* translator, const UserText& text)
         args.push_back(p.marked ? renderText(translator, *p.marked) : translate(*translator, kMessages, p.finished));
     if (text.plural()) {
         const std::optional<std::string> t = translator->findPlural(kMessages, text.source(), text.count());
-        const std::string_view pattern = t ? std::string_view(*t) : englishPlural(text.one(), text.source(), text.count());
+        const std::string_view pattern =
+            t ? std::string_view(*t) : englishPlural(text.one(), text.source(), text.count());
         return fillPattern(fillCount(pattern, text.count()), args);
     }
     const std::optional<std::string> t = translator->find(kMessages, text.source());

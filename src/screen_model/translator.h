@@ -24,7 +24,8 @@ public:
     // unfilled; nothing when there is no translation.
     // The language translated into ("de_DE"), empty when not known.
     virtual std::string language() const { return {}; }
-    virtual std::optional<std::string> findPlural(std::string_view context, std::string_view text, long long count) const
+    virtual std::optional<std::string> findPlural(std::string_view context, std::string_view text,
+                                                  long long count) const
     {
         (void)context, (void)text, (void)count;
         return std::nullopt;

@@ -36,7 +36,8 @@ constexpr Field kFields[] = {
     {"txt_BFDur", SettingKey::InvestBFduration, []() -> std::string { return userText<"Build Fund Duration">(); }},
     {"combo_BFInt", SettingKey::InvestBFInt},
     {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, []() -> std::string { return userText<"Annuity Amount">(); }},
-    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration, []() -> std::string { return userText<"Annuity Duration">(); }},
+    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration,
+     []() -> std::string { return userText<"Annuity Duration">(); }},
     {"combo_AnnuityInt", SettingKey::InvestAnnuityInt},
 };
 

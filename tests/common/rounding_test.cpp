@@ -31,7 +31,8 @@ TEST(ToInt16, ReportsValuesOutsideTheRangeInsteadOfWrapping)
 
 // Halves of a cent round up on the decimal value, though the double lies just below it (9.315 is
 // 9.31499999999999950...), and so does 9.31499999999987, binary noise below the half; what lies below it by
-// more (thousands of units in the last place of a large amount) stays down, and a typed long decimal (1047125012.1545) keeps its own digits.
+// more (thousands of units in the last place of a large amount) stays down, and a typed long decimal (1047125012.1545)
+// keeps its own digits.
 TEST(CentsOf, RoundsTheDecimalHalfUp)
 {
     const std::pair<double, Cents> cases[] = {{9.315, 932},

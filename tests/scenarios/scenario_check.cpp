@@ -127,7 +127,8 @@ Run runReplay(const std::string& replay, const fs::path& script, const std::stri
         if (locale.empty())
             execl(replay.c_str(), replay.c_str(), script.c_str(), static_cast<char*>(nullptr));
         else
-            execl(replay.c_str(), replay.c_str(), "--locale", locale.c_str(), script.c_str(), static_cast<char*>(nullptr));
+            execl(replay.c_str(), replay.c_str(), "--locale", locale.c_str(), script.c_str(),
+                  static_cast<char*>(nullptr));
         _exit(127);
     }
     int wstatus = 0;

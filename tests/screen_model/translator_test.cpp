@@ -119,9 +119,9 @@ TEST(Translate, ComposedTextsPieceByPiece)
                                                                                          userText<"it is read-only">());
     const std::string folder = composeText<"Saving failed - %1: %2. Nothing changed.">(
         "/srv/a.ini", composeText<"%1 (%2)">(composeText<"its folder %1 cannot be made">("/srv"), "Permission denied"));
-    const std::string title = std::string(userText<"Terms">()) + "\n\r" +
-                              std::string(composeText<"%1: %2">(userText<"Length">(), composeText<"%1 years">("10 to 30"))) +
-                              "\nRate: 6%";
+    const std::string title =
+        std::string(userText<"Terms">()) + "\n\r" +
+        std::string(composeText<"%1: %2">(userText<"Length">(), composeText<"%1 years">("10 to 30"))) + "\nRate: 6%";
     const std::pair<std::string, std::string> cases[] = {
         {readOnly, "Speichern fehlgeschlagen - /home/ann/Tarvolin.ini: sie ist schreibgeschützt. Nichts geändert."},
         {folder,
@@ -148,12 +148,9 @@ TEST(RenderText, PluralFormsAndPiecesInTheUsersLanguage)
                                             "2,00 \u20AC");
     };
     const std::tuple<long long, const Translator*, std::string> cases[] = {
-        {0, &t, "0 calcul sur 0 ; 2,00 \u20AC marqués"},
-        {1, &t, "0 calcul sur 1 ; 2,00 \u20AC marqués"},
-        {5, &t, "0 calculs sur 5 ; 2,00 \u20AC marqués"},
-        {0, nullptr, "0 of 0 calculations; 2,00 \u20AC marked"},
-        {1, nullptr, "0 of 1 calculation; 2,00 \u20AC marked"},
-        {2, nullptr, "0 of 2 calculations; 2,00 \u20AC marked"},
+        {0, &t, "0 calcul sur 0 ; 2,00 \u20AC marqués"},        {1, &t, "0 calcul sur 1 ; 2,00 \u20AC marqués"},
+        {5, &t, "0 calculs sur 5 ; 2,00 \u20AC marqués"},       {0, nullptr, "0 of 0 calculations; 2,00 \u20AC marked"},
+        {1, nullptr, "0 of 1 calculation; 2,00 \u20AC marked"}, {2, nullptr, "0 of 2 calculations; 2,00 \u20AC marked"},
     };
     for (const auto& [count, translator, shown] : cases) {
         EXPECT_EQ(renderText(translator, status(count)), shown) << count;
