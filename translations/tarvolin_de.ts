@@ -8,10 +8,6 @@
         <translation>Über Tarvolin</translation>
     </message>
     <message>
-        <source>Desktop edition for Linux, built with Qt %1</source>
-        <translation>Desktop-Ausgabe für Linux, erstellt mit Qt %1</translation>
-    </message>
-    <message>
         <source>Desktop edition for Linux, built with Qt 6</source>
         <translation>Desktop-Ausgabe für Linux, erstellt mit Qt 6</translation>
     </message>

@@ -8,10 +8,6 @@
         <translation>Acerca de Tarvolin</translation>
     </message>
     <message>
-        <source>Desktop edition for Linux, built with Qt %1</source>
-        <translation>Edición de escritorio para Linux (Qt %1)</translation>
-    </message>
-    <message>
         <source>Desktop edition for Linux, built with Qt 6</source>
         <translation>Edición de escritorio para Linux (Qt 6)</translation>
     </message>

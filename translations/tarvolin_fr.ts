@@ -8,10 +8,6 @@
         <translation>À propos de Tarvolin</translation>
     </message>
     <message>
-        <source>Desktop edition for Linux, built with Qt %1</source>
-        <translation>Version Linux de bureau, avec Qt %1</translation>
-    </message>
-    <message>
         <source>Desktop edition for Linux, built with Qt 6</source>
         <translation>Version Linux de bureau, avec Qt 6</translation>
     </message>

@@ -22,14 +22,15 @@ const std::vector<MarkedText>& markedTexts()
     return list();
 }
 
-bool detail::listText(std::string_view text, bool pattern, std::string_view one)
+bool detail::listText(std::string_view context, std::string_view text, bool pattern, std::string_view one)
 {
-    list().push_back({text, pattern, one});
+    list().push_back({context, text, pattern, one});
     return true;
 }
 
-UserText::UserText(std::string_view source, std::string_view one, long long count, std::vector<Piece> pieces)
-    : m_source(source), m_one(one), m_count(count), m_pieces(std::move(pieces))
+UserText::UserText(std::string_view source, std::string_view one, long long count, std::vector<Piece> pieces,
+                   std::string_view context)
+    : m_context(context), m_source(source), m_one(one), m_count(count), m_pieces(std::move(pieces))
 {
 }
 

@@ -21,10 +21,14 @@ struct FixedText {
     char text[N]{};
 };
 
+// Where a marked text is translated unless it names a form: among the program's messages.
+inline constexpr std::string_view kMessagesContext = "Messages";
+
 struct MarkedText {
-    std::string_view text;  // the key the translations are found under (a plural text's plural form)
-    bool pattern = false;   // holds %1 … %9 placeholders
-    std::string_view one;   // a plural text's English form for a count of one ("%n calculation"), else empty
+    std::string_view context;  // the form it belongs to ("Mervane"), or kMessagesContext
+    std::string_view text;     // the key the translations are found under (a plural text's plural form)
+    bool pattern = false;      // holds %1 … %9 placeholders
+    std::string_view one;      // a plural text's English form for a count of one ("%n calculation"), else empty
 };
 
 // Every text marked in the code linked into this program, in no particular order.
@@ -45,6 +49,7 @@ public:
     std::string english() const;
     operator std::string() const { return english(); }  // NOLINT: implicit while texts are made as strings
 
+    std::string_view context() const { return m_context; }
     std::string_view source() const { return m_source; }
     std::string_view one() const { return m_one; }
     bool plural() const { return !m_one.empty(); }
@@ -52,9 +57,11 @@ public:
     const std::vector<Piece>& pieces() const { return m_pieces; }
 
     // Builders for the markers below.
-    UserText(std::string_view source, std::string_view one, long long count, std::vector<Piece> pieces);
+    UserText(std::string_view source, std::string_view one, long long count, std::vector<Piece> pieces,
+             std::string_view context = kMessagesContext);
 
 private:
+    std::string_view m_context;
     std::string_view m_source;
     std::string_view m_one;
     long long m_count = 0;
@@ -76,14 +83,18 @@ std::string_view englishPlural(std::string_view one, std::string_view other, lon
 std::string fillCount(std::string_view text, long long count);
 
 namespace detail {
-bool listText(std::string_view text, bool pattern, std::string_view one = {});
+bool listText(std::string_view context, std::string_view text, bool pattern, std::string_view one = {});
 template <FixedText T, bool Pattern>
 struct Listed {
-    static inline const bool done = listText(T.view(), Pattern);
+    static inline const bool done = listText(kMessagesContext, T.view(), Pattern);
+};
+template <FixedText Context, FixedText T>
+struct ListedInForm {
+    static inline const bool done = listText(Context.view(), T.view(), false);
 };
 template <FixedText One, FixedText Other>
 struct ListedPlural {
-    static inline const bool done = listText(Other.view(), true, One.view());
+    static inline const bool done = listText(kMessagesContext, Other.view(), true, One.view());
 };
 }  // namespace detail
 
@@ -92,6 +103,14 @@ UserText userText()
 {
     (void)detail::Listed<T, false>::done;
     return UserText(T.view(), {}, 0, {});
+}
+
+// A text of one form (a caption, a title), translated among that form's texts: formText<"Mervane", "&Payment:">().
+template <FixedText Context, FixedText T>
+UserText formText()
+{
+    (void)detail::ListedInForm<Context, T>::done;
+    return UserText(T.view(), {}, 0, {}, Context.view());
 }
 
 template <FixedText T, typename... Args>

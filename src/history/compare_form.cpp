@@ -127,7 +127,7 @@ void markRow(CompareForm::Row& row, int better, const TextPieces& tr)
 
 CompareForm::CompareForm(Program& program) : DeclaredForm(program.app(), "Compare"), m_program(program)
 {
-    setCaption("Compare Calculations");
+    setCaption(formText<"Compare", "Compare Calculations">());
     setRect({0, 0, compare_layout::kClientWidth + 2 * kBorderTwips,
              compare_layout::kClientHeight + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
     button("cmdClose").setCancel(true);

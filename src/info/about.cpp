@@ -14,7 +14,7 @@ About::About(Program& program) : DeclaredForm(program.app(), "About"), m_program
     title.size = 14;
     title.bold = true;
     label("lbl_Title").setFont(title);
-    label("Label1").setCaption("Desktop edition for Linux, built with Qt 6");
+    label("Label1").setCaption(formText<"About", "Desktop edition for Linux, built with Qt 6">());
     Font heading;
     heading.bold = true;
     label("lbl_Disclaimer1").setFont(heading);
@@ -52,7 +52,7 @@ void About::Command1_Click()
 
 UpdateHist::UpdateHist(Program& program) : DeclaredForm(program.app(), "UpdateHist"), m_program(program)
 {
-    setCaption("Mervane Update History");
+    setCaption(formText<"UpdateHist", "Mervane Update History">());
     setRect({0, 0, 8760 + 2 * kBorderTwips, 5295 + kTitleBarTwips + 2 * kBorderTwips});
     button("btn_OK").setDefault(true);
     button("btn_OK").setCancel(true);

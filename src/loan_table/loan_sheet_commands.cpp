@@ -105,7 +105,8 @@ void LoanSheet::mnuOptDwn_Click(std::int16_t index)
     const bool amount = index == 1;
     menu("mnuOptDwn", 0).setChecked(!amount);
     menu("mnuOptDwn", 1).setChecked(amount);
-    label("lblDwnPay").setCaption(amount ? "Amount Down" : "Percent Down");
+    label("lblDwnPay")
+        .setCaption(amount ? formText<"LoanSheet", "Amount Down">() : formText<"LoanSheet", "Percent Down">());
     // An amount down shows as money: "5000%" would misread a $5,000 down payment.
     box("txtDwnPay").setFormat(amount ? "$#,##0.00;($#,##0.00)" : "0%");
 }
@@ -116,7 +117,8 @@ void LoanSheet::mnuOptLen_Click(std::int16_t index)
     const bool wasMonths = inMonths();
     menu("mnuOptLen", 0).setChecked(!months);
     menu("mnuOptLen", 1).setChecked(months);
-    frame("frmLoanLen").setCaption(months ? "Months in Loan" : "Years in Loan");
+    frame("frmLoanLen")
+        .setCaption(months ? formText<"LoanSheet", "Months in Loan">() : formText<"LoanSheet", "Years in Loan">());
     if (months == wasMonths) return;
     // Both boxes in the new unit; an empty box, or one that is not a number, is left as it is.
     for (NameOf<Kind::MaskedBox> name : NameList<Kind::MaskedBox>{"txtLenMax", "txtLenMin"}) {

@@ -19,7 +19,7 @@ using mervane_messages::kInputErrorTitle;
 Mervane::Mervane(Program& program) : DeclaredForm(program.app(), "Mervane"), m_program(program)
 {
     using namespace mervane_layout;
-    setCaption("Financial Calculator - Loans");
+    setCaption(formText<"Mervane", "Financial Calculator - Loans">());
     setRect({0, 0, 11340 + 2 * kBorderTwips, 6120 + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
     declareToolbar();
     toolbar("Toolbar1").setRect({0, 0, clientWidth(), 450});
@@ -170,8 +170,8 @@ void Mervane::Form_Load()
     m.gLtTanColor = rgb(240, 232, 206);
     app().setPointer(Pointer::Hourglass);
     crlf = "\r\n";
-    label("lbl_Prin").setCaption("Loan &Amount:     ");
-    label("lbl_Payment").setCaption("&Payment:            ");
+    label("lbl_Prin").setCaption(formText<"Mervane", "Loan &Amount:     ">());
+    label("lbl_Payment").setCaption(formText<"Mervane", "&Payment:            ">());
     m.CenterForm(*this, 0, 0);
     m_calc.instPerYear = 12;
     // Exactly one duration unit is checked: years until the settings or the user choose months.

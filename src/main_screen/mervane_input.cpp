@@ -138,8 +138,8 @@ void Mervane::initLoanDefaults()
 {
     const ColorTable& colors = module1().colors;
     const LoanOptionInfo& info = loanInfo();
-    label("lbl_xpaystrt").setCaption("Start &Xtra Payments which Installment:");
-    label("lbl_hipayoff").setCaption("And: ");
+    label("lbl_xpaystrt").setCaption(formText<"Mervane", "Start &Xtra Payments which Installment:">());
+    label("lbl_hipayoff").setCaption(formText<"Mervane", "And: ">());
     applyDefaults(info.defaults);
     highlight(info.highlighted, colors.gLoanHiTxtColor);
     if (info.group == LoanGroup::Extra) highlight("lbl_xpay", colors.gLoanTxtColor);
@@ -187,10 +187,10 @@ void Mervane::initInvestDefaults()
     Label& totPay = label("lbl_totPay");
     using namespace mervane_layout;
     if (info.paysOut) {
-        totPay.setCaption("Total Payments:");
+        totPay.setCaption(formText<"Mervane", "Total Payments:">());
         totPay.setRect({kTotPayNarrowLeft, totPay.top(), kTotPayNarrowWidth, totPay.height()});
     } else {
-        totPay.setCaption("Total Contributions:");
+        totPay.setCaption(formText<"Mervane", "Total Contributions:">());
         totPay.setRect({kTotPayWideLeft, totPay.top(), kTotPayWideWidth, totPay.height()});
     }
     applyDefaults(std::span(&info.paymentDefault, 1));

@@ -15,7 +15,7 @@ constexpr Rect kTotPayWide{mervane_layout::kTotPayWideLeft, 0, mervane_layout::k
 
 void Mervane::mnu_view_loan_Click()
 {
-    setCaption("Financial Calculator - Loans");
+    setCaption(formText<"Mervane", "Financial Calculator - Loans">());
     menu("mnu_LnSheet").setEnabled(true);
     for (NameOf<Kind::Frame> name : NameList<Kind::Frame>{"frm_invSolve", "frm_invIntComp", "frm_invRetFund"})
         frame(name).setVisible(false);
@@ -25,13 +25,13 @@ void Mervane::mnu_view_loan_Click()
     combo("comIntr_IA").setVisible(false);
     menu("mnu_view_loan").setChecked(true);
     menu("mnu_view_invest").setChecked(false);
-    label("lbl_Prin").setCaption("Loan &Amount:     ");
-    label("lbl_Payment").setCaption("&Payment:            ");
+    label("lbl_Prin").setCaption(formText<"Mervane", "Loan &Amount:     ">());
+    label("lbl_Payment").setCaption(formText<"Mervane", "&Payment:            ">());
     Label& totPay = label("lbl_totPay");
-    totPay.setCaption("Total Payments:");
+    totPay.setCaption(formText<"Mervane", "Total Payments:">());
     totPay.setRect({kTotPayNarrow.left, totPay.top(), kTotPayNarrow.width, totPay.height()});
-    label("lbl_xpaystrt").setCaption("Start &Xtra Payments which Installment:");
-    label("lbl_xpay").setCaption("&Xtra Payment:     ");
+    label("lbl_xpaystrt").setCaption(formText<"Mervane", "Start &Xtra Payments which Installment:">());
+    label("lbl_xpay").setCaption(formText<"Mervane", "&Xtra Payment:     ">());
     box("fp_xpaystrt").setText("0");
     setToolPressed(MainTool::Loan, true);
     setToolPressed(MainTool::Invest, false);
@@ -51,7 +51,7 @@ void Mervane::mnu_view_loan_Click()
 
 void Mervane::mnu_view_invest_Click()
 {
-    setCaption("Financial Calculator - Investments");
+    setCaption(formText<"Mervane", "Financial Calculator - Investments">());
     menu("mnu_LnSheet").setEnabled(false);
     frame("frm_LnInstFreq").setVisible(false);
     frame("frm_LnSolve").setVisible(false);
@@ -64,12 +64,12 @@ void Mervane::mnu_view_invest_Click()
         box(name).setVisible(false);
     menu("mnu_view_loan").setChecked(false);
     menu("mnu_view_invest").setChecked(true);
-    label("lbl_Prin").setCaption("Invested &Amount:");
-    label("lbl_Payment").setCaption("&PayOff:                ");
+    label("lbl_Prin").setCaption(formText<"Mervane", "Invested &Amount:">());
+    label("lbl_Payment").setCaption(formText<"Mervane", "&PayOff:                ">());
     Label& totPay = label("lbl_totPay");
-    totPay.setCaption("Total Contributions:");
+    totPay.setCaption(formText<"Mervane", "Total Contributions:">());
     totPay.setRect({kTotPayWide.left, totPay.top(), kTotPayWide.width, totPay.height()});
-    label("lbl_xpay").setCaption("Annuity &Payment:");
+    label("lbl_xpay").setCaption(formText<"Mervane", "Annuity &Payment:">());
     m_calc.invGroup = 1;
     box("fp_xpaystrt").setText("0");
     setToolPressed(MainTool::Loan, false);
@@ -86,7 +86,7 @@ void Mervane::mnu_Months_Click()
     if (menu("mnu_Months").checked()) return;
     menu("mnu_Years").setChecked(false);
     menu("mnu_Months").setChecked(true);
-    label("lbl_Time").setCaption("&Duration:  (Mos)");
+    label("lbl_Time").setCaption(formText<"Mervane", "&Duration:  (Mos)">());
     // The toolbar's Years/Months pair shows the unit however it was chosen.
     setToolPressed(MainTool::Years, false);
     setToolPressed(MainTool::Months, true);
@@ -100,7 +100,7 @@ void Mervane::mnu_Years_Click()
     if (menu("mnu_Years").checked()) return;
     menu("mnu_Years").setChecked(true);
     menu("mnu_Months").setChecked(false);
-    label("lbl_Time").setCaption("&Duration:  (Yrs)");
+    label("lbl_Time").setCaption(formText<"Mervane", "&Duration:  (Yrs)">());
     setToolPressed(MainTool::Years, true);
     setToolPressed(MainTool::Months, false);
     MaskedBox& time = box("fp_Time");
@@ -223,7 +223,7 @@ void Mervane::showFieldsOfOption()
         show("lbl_lstPay", "fp_lstPay", extra);
         if (payoff) {
             Label& msg = label("lbl_payoff_msg");
-            msg.setCaption("Varies with number of days between Last Installment and Payoff");
+            msg.setCaption(formText<"Mervane", "Varies with number of days between Last Installment and Payoff">());
             msg.setVisible(true);
         }
         return;

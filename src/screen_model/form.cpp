@@ -119,6 +119,14 @@ void Form::setCaption(const std::string& english)
     m_app.formChanged(*this, FormEvent::Caption);
 }
 
+void Form::setCaption(const UserText& text)
+{
+    const std::string caption = m_app.text(text);
+    if (m_caption == caption) return;
+    m_caption = caption;
+    m_app.formChanged(*this, FormEvent::Caption);
+}
+
 void Form::setRect(const Rect& rect)
 {
     if (m_rect == rect) return;

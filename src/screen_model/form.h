@@ -62,6 +62,7 @@ public:
 
     const std::string& caption() const { return m_caption; }
     void setCaption(const std::string& caption);
+    void setCaption(const UserText& caption);
     // Outer size and position of the window, in twips.
     int left() const { return m_rect.left; }
     int top() const { return m_rect.top; }

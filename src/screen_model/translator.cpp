@@ -205,7 +205,7 @@ std::optional<std::string> translateComposed(const Translator& translator, std::
     for (const MarkedText& m : markedTexts()) {
         if (!m.pattern) {
             if (m.text == text)
-                if (std::optional<std::string> t = translator.find(kMessages, m.text)) return t;
+                if (std::optional<std::string> t = translator.find(m.context, m.text)) return t;
             continue;
         }
         std::vector<std::string> args;
@@ -213,7 +213,7 @@ std::optional<std::string> translateComposed(const Translator& translator, std::
         const std::size_t fixed = m.text.size() - std::min(m.text.size(), 2 * args.size());
         if (fixed == 0 || (best && fixed <= bestFixed)) continue;
         // Marked texts and their pieces are the program's messages, wherever they are shown.
-        const std::optional<std::string> t = translator.find(kMessages, m.text);
+        const std::optional<std::string> t = translator.find(m.context, m.text);
         if (!t) continue;
         for (std::string& a : args) a = translate(translator, kMessages, a);
         best = fillPattern(*t, args);
@@ -253,12 +253,12 @@ std::string renderText(const Translator* translator, const UserText& text)
     for (const UserText::Piece& p : text.pieces())
         args.push_back(p.marked ? renderText(translator, *p.marked) : translate(*translator, kMessages, p.finished));
     if (text.plural()) {
-        const std::optional<std::string> t = translator->findPlural(kMessages, text.source(), text.count());
+        const std::optional<std::string> t = translator->findPlural(text.context(), text.source(), text.count());
         const std::string_view pattern =
             t ? std::string_view(*t) : englishPlural(text.one(), text.source(), text.count());
         return fillPattern(fillCount(pattern, text.count()), args);
     }
-    const std::optional<std::string> t = translator->find(kMessages, text.source());
+    const std::optional<std::string> t = translator->find(text.context(), text.source());
     const std::string_view pattern = t ? std::string_view(*t) : text.source();
     return args.empty() && !t ? std::string(pattern) : fillPattern(pattern, args);
 }

@@ -103,7 +103,7 @@ std::vector<std::string> colorNames(int from, int count)
 
 ColorFm::ColorFm(Program& program) : DeclaredForm(program.app(), "ColorFm"), m_program(program)
 {
-    setCaption("Colors");
+    setCaption(formText<"ColorFm", "Colors">());
     setRect({0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kTitleBarTwips + 2 * kBorderTwips});
     setBackColor(kDesignBackColor);
 

@@ -73,7 +73,7 @@ constexpr Choice kChoices[] = {
 
 IniFile::IniFile(Program& program) : DeclaredForm(program.app(), "IniFile"), m_program(program)
 {
-    setCaption("Ini File Settings - Tarvolin");
+    setCaption(formText<"IniFile", "Ini File Settings - Tarvolin">());
     setRect({0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kTitleBarTwips + 2 * kBorderTwips});
     Font title;
     title.size = 12;

@@ -158,8 +158,11 @@ TEST(RenderText, PluralFormsAndPiecesInTheUsersLanguage)
             EXPECT_EQ(status(count).english(), shown);
         }
     }
-    // A language without the text shows its English forms.
+    // A language without the text shows its English forms; a form's text is found among that form's.
     EXPECT_EQ(renderText(&t, pluralText<"%n yr", "%n yrs">(1)), "1 yr");
+    t.texts[{"Mervane", "&Calculate"}] = "&Berechnen";
+    EXPECT_EQ(renderText(&t, formText<"Mervane", "&Calculate">()), "&Berechnen");
+    EXPECT_EQ(renderText(&t, formText<"LoanSheet", "&Calculate">()), "&Calculate");
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ public:
         lastPattern = p.args.empty() ? std::string() : p.pattern;
         // A text the code marks is listed as it is (among the messages).
         for (const tv::MarkedText& m : tv::markedTexts())
-            if (!m.pattern && m.text == text) return std::nullopt;
+            if (!m.pattern && m.text == text && (m.context == context || m.context == tv::kMessagesContext))
+                return std::nullopt;
         if (walking && (context == "Compare" || text.find_first_of("\"'\n") != std::string_view::npos))
             return std::nullopt;
         // A compared cell (a best mark, a difference) printed or saved is made of translated pieces too.
@@ -129,8 +130,8 @@ int main(int argc, char** argv)
         for (const char* text : tv::kDesktopTexts) recorder->texts.insert({tv::kDesktopContext, text});
         // The texts the code marks where it makes them, whether or not a script or walk shows them.
         for (const tv::MarkedText& m : tv::markedTexts()) {
-            recorder->texts.insert({"Messages", std::string(m.text)});
-            if (!m.one.empty()) plurals.insert({"Messages", std::string(m.text)});
+            recorder->texts.insert({std::string(m.context), std::string(m.text)});
+            if (!m.one.empty()) plurals.insert({std::string(m.context), std::string(m.text)});
         }
         for (const tv::DesktopPlural& p : tv::kDesktopPlurals) {
             recorder->texts.insert({tv::kDesktopContext, p.other});
