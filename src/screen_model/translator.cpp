@@ -198,11 +198,14 @@ bool matchPattern(std::string_view pattern, std::string_view text, std::vector<s
 }
 
 // A marked pattern's translation with its pieces translated, the most specific pattern (longest fixed text) first.
-std::optional<std::string> translateComposed(const Translator& translator, std::string_view text)
+std::optional<std::string> translateComposed(const Translator& translator, std::string_view context,
+                                             std::string_view text)
 {
     std::optional<std::string> best;
     std::size_t bestFixed = 0;
     for (const MarkedText& m : markedTexts()) {
+        // A form's own text is that form's; a message is found wherever it is shown.
+        if (m.context != kMessagesContext && m.context != context) continue;
         if (!m.pattern) {
             if (m.text == text)
                 if (std::optional<std::string> t = translator.find(m.context, m.text)) return t;
@@ -233,7 +236,7 @@ std::string translate(const Translator& translator, std::string_view context, st
     TextPattern p = patternOf(text);
     if (!p.args.empty())
         if (std::optional<std::string> t = translator.find(context, p.pattern)) return fillPattern(*t, p.args);
-    if (std::optional<std::string> t = translateComposed(translator, text)) return *t;
+    if (std::optional<std::string> t = translateComposed(translator, context, text)) return *t;
     // A message or title of several lines (a table's terms under its heading) is translated a line at a time.
     if (const std::size_t br = text.find('\n'); br != std::string_view::npos && context == kMessages) {
         // The line break is "\n", "\r\n" or the older "\n\r".
