@@ -34,7 +34,7 @@ void LoanSheet::recordSchedule()
     e.frequency = "12";
     e.unit = months ? "Months" : "Years";
     e.inputs = {amount("fp_Prin", "Loan Amount", loanAmt),
-                {"comIntr", tr("Interest Rate %"), formatNumber(ratePercent, "0.000"), ratePercent, "0.000", 0},
+                {"comIntr", tr("Interest Rate %"), formatNumber(ratePercent, kRateFormat), ratePercent, kRateFormat, 0},
                 {"fp_Time", tr(months ? "Duration (Mos)" : "Duration (Yrs)"), formatNumber(length, duration), length,
                  duration, 0}};
     double totalPaid = 0;
