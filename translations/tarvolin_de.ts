@@ -258,38 +258,6 @@
 <context>
     <name>Compare</name>
     <message>
-        <source>%1 yrs</source>
-        <translation>%1 J.</translation>
-    </message>
-    <message>
-        <source>%1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>%1 J. %2 Mon. (−%3 J. %4 Mon.)</translation>
-    </message>
-    <message>
-        <source>%1 yrs (−%2 yrs)</source>
-        <translation>%1 J. (−%2 J.)</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment</source>
-        <translation>%1: Sondertilgung je Rate</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment&#xd;
-%2 %3</source>
-        <translation>%1: Sondertilgung je Rate&#xd;
-%2 %3</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment</source>
-        <translation>%1: Kreditrate</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment&#xd;
-%2 %3</source>
-        <translation>%1: Kreditrate&#xd;
-%2 %3</translation>
-    </message>
-    <message>
         <source>&amp;Copy table to Clipboard</source>
         <translation>Tabelle in Zwischenablage &amp;kopieren</translation>
     </message>
@@ -334,24 +302,12 @@
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <source>Duration (Yrs)</source>
-        <translation>Laufzeit (J.)</translation>
+        <source>Dollars</source>
+        <translation>Betrag</translation>
     </message>
     <message>
-        <source>Interest Rate %</source>
-        <translation>Zinssatz %</translation>
-    </message>
-    <message>
-        <source>Last Payment</source>
-        <translation>Letzte Rate</translation>
-    </message>
-    <message>
-        <source>Paid off after</source>
-        <translation>Abbezahlt nach</translation>
-    </message>
-    <message>
-        <source>Payment</source>
-        <translation>Ratenbetrag</translation>
+        <source>Fund</source>
+        <translation>Kapital</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
@@ -362,52 +318,12 @@
         <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Spart %1 Raten und %2 Zinsen; abbezahlt am %3</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Ersparnis</translation>
-    </message>
-    <message>
-        <source>Start Xtra Payments with Installment</source>
-        <translation>Sondertilgung ab Rate Nr.</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <source>Total Interest</source>
-        <translation>Zinsen gesamt</translation>
-    </message>
-    <message>
-        <source>Total Interest without Xtra</source>
-        <translation>Zinsen gesamt ohne Sondertilgung</translation>
-    </message>
-    <message>
-        <source>Total Payments</source>
-        <translation>Zahlungen gesamt</translation>
-    </message>
-    <message>
-        <source>Total Payments without Xtra</source>
-        <translation>Zahlungen gesamt ohne Sondertilgung</translation>
-    </message>
-    <message>
-        <source>Xtra Payment</source>
-        <translation>Sondertilgung</translation>
-    </message>
-    <message>
         <source>years</source>
         <translation>Jahre</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>★ %1 J. %2 Mon. (−%3 J. %4 Mon.)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs (−%2 yrs)</source>
-        <translation>★ %1 J. (−%2 J.)</translation>
     </message>
 </context>
 <context>
@@ -603,6 +519,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>&amp;Vergleichen</translation>
     </message>
     <message>
+        <source>Calculation</source>
+        <translation>Berechnung</translation>
+    </message>
+    <message>
         <source>Calculation History</source>
         <translation>Berechnungsverlauf</translation>
     </message>
@@ -633,6 +553,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Last Payment</source>
         <translation>Letzte Rate</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Kreditbetrag</translation>
     </message>
     <message>
         <source>Loans</source>
@@ -991,14 +915,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>&amp;Tilgungsplan anzeigen</translation>
     </message>
     <message>
-        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation>Die letzte Rate von %1 ist eine Schlussrate: Die gleichbleibende Rate tilgt den Kredit nicht innerhalb der Laufzeit.</translation>
-    </message>
-    <message>
-        <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
-        <translation>Der Kredit ist bereits mit Rate %1 und damit vor Ende der Laufzeit getilgt; die letzte Rate beträgt %2.</translation>
-    </message>
-    <message>
         <source>Total Interest</source>
         <translation>Zinsen gesamt</translation>
     </message>
@@ -1016,22 +932,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>  Ret Fund -&gt; Amt</source>
         <translation>  Ruhestandsfonds -&gt; Betrag</translation>
-    </message>
-    <message>
-        <source>%1 (2x a month) Payments</source>
-        <translation>%1 Raten (2x im Monat)</translation>
-    </message>
-    <message>
-        <source>%1 (every %2 wks) Payments</source>
-        <translation>%1 Raten (alle %2 Wochen)</translation>
-    </message>
-    <message>
-        <source>%1 (monthly) Payments</source>
-        <translation>%1 Raten (monatlich)</translation>
-    </message>
-    <message>
-        <source>%1 Time &amp;Amount:  </source>
-        <translation>%1-malige &amp;Einlage:</translation>
     </message>
     <message>
         <source>%1 payments&#xd;
@@ -1146,6 +1046,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>&amp;Years</source>
         <translation>&amp;Jahre</translation>
+    </message>
+    <message>
+        <source>1 Time &amp;Amount:  </source>
+        <translation>1-malige &amp;Einlage:</translation>
     </message>
     <message>
         <source>12 (monthly) Payments</source>
@@ -1564,6 +1468,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Sondertilgungen (jährlich)</translation>
     </message>
     <message>
+        <source>Xtra payment with last installment</source>
+        <translation>Sondertilgung mit der letzten Rate</translation>
+    </message>
+    <message>
         <source>Yearly &amp;Amount:</source>
         <translation>&amp;Jahresbetrag:</translation>
     </message>
@@ -1615,18 +1523,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>%1 Months</source>
-        <translation>%1 Monate</translation>
-    </message>
-    <message>
-        <source>%1 Time Amount</source>
-        <translation>%1-malige Einlage</translation>
-    </message>
-    <message>
-        <source>%1 Years</source>
-        <translation>%1 Jahre</translation>
-    </message>
-    <message>
         <source>%1 a month after %2 at once at %3 for %4 years</source>
         <translation>%1 im Monat nach einer Einmalanlage von %2 zu %3 über %4 Jahre</translation>
     </message>
@@ -1637,6 +1533,10 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>%1 a month for %2 years, then %3 a month for %4 years</source>
         <translation>%1 im Monat über %2 Jahre, danach %3 im Monat über %4 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 a year after %2 at once at %3 for %4 years</source>
+        <translation>%1 im Jahr nach einer Einmalanlage von %2 zu %3 über %4 Jahre</translation>
     </message>
     <message>
         <source>%1 a year at %2 for %3 years</source>
@@ -1655,12 +1555,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>%1 abzüglich %2 zu Beginn jedes Jahres, zu %3 über %4 Jahre</translation>
     </message>
     <message>
-        <source>%1 mo</source>
-        <translation>%1 Mon.</translation>
-    </message>
-    <message>
         <source>%1 months</source>
         <translation>%1 Monate</translation>
+    </message>
+    <message>
+        <source>%1 of %2 at %3 for %4 years</source>
+        <translation>%1 von %2 zu %3 über %4 Jahre</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n calculations</source>
@@ -1690,68 +1590,8 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>%1 Jahre</translation>
     </message>
     <message>
-        <source>%1 yrs</source>
-        <translation>%1 J.</translation>
-    </message>
-    <message>
-        <source>%1 yrs %2 mos</source>
-        <translation>%1 J. %2 Mon.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: Annual annuity (%2 %3)</source>
-        <translation>%1: Jährliche Rente (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment (%2 %3)</source>
-        <translation>%1: Sondertilgung je Rate (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Extra yearly payments (%2 %3)</source>
-        <translation>%1: Jährliche Sondertilgungen (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Interest rate (%2 %3)</source>
-        <translation>%1: Zinssatz (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Interest-only payment (%2 %3)</source>
-        <translation>%1: Reine Zinsrate (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan amount (%2 %3)</source>
-        <translation>%1: Kreditbetrag (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan duration (%2 %3)</source>
-        <translation>%1: Kreditlaufzeit (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment (%2 %3)</source>
-        <translation>%1: Kreditrate (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan payoff (%2 %3)</source>
-        <translation>%1: Kreditablösung (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Monthly investment (%2 %3)</source>
-        <translation>%1: Monatliche Sparrate (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: One extra payment (%2 %3)</source>
-        <translation>%1: Einmalige Sondertilgung (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: One-time + monthly invest… (%2 %3)</source>
-        <translation>%1: Einmalanlage + monatliche… (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Saving, then annuity (%2 %3)</source>
-        <translation>%1: Sparen, dann Rente (%2 %3)</translation>
     </message>
     <message>
         <source>%1; %2 marked for Compare (click %3 or press Mark to mark two to four)</source>
@@ -1776,10 +1616,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         </translation>
     </message>
     <message>
-        <source>1x Investment of %1 at %2 for %3 years</source>
-        <translation>Einmalanlage von %1 zu %2 über %3 Jahre</translation>
-    </message>
-    <message>
         <source>Additional Annuity Payments:            %1</source>
         <translation>Zusätzliche Rentenzahlung:            %1</translation>
     </message>
@@ -1790,14 +1626,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Amortization Schedule Chart</source>
         <translation>Diagramm Tilgungsplan</translation>
-    </message>
-    <message>
-        <source>Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation>Tilgungsplan: Kredit von %1 zu %2, %3 Monate, Rate %4</translation>
-    </message>
-    <message>
-        <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation>Tilgungsplan: Kredit von %1 zu %2, %3 Jahre, Rate %4</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2% for %3, payment %4</source>
@@ -1820,24 +1648,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Finanzierungsbetrag</translation>
     </message>
     <message>
-        <source>Amount financed: %1</source>
-        <translation>Finanzierungsbetrag: %1</translation>
-    </message>
-    <message>
         <source>Amount too large - at most %1 can be computed</source>
         <translation>Betrag zu groß - es können höchstens %1 berechnet werden</translation>
     </message>
     <message>
         <source>An amortization schedule can show at most %1 months.</source>
         <translation>Ein Tilgungsplan kann höchstens %1 Monate zeigen.</translation>
-    </message>
-    <message>
-        <source>And</source>
-        <translation>Und</translation>
-    </message>
-    <message>
-        <source>And Last</source>
-        <translation>Und letzte</translation>
     </message>
     <message>
         <source>Annual annuity</source>
@@ -1856,24 +1672,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Rentendauer</translation>
     </message>
     <message>
-        <source>Annuity Duration (yrs)</source>
-        <translation>Rentendauer (J.)</translation>
-    </message>
-    <message>
         <source>Annuity Duration too long - at most %1 monthly payments can be computed</source>
         <translation>Rentendauer zu lang - es können höchstens %1 Monatszahlungen berechnet werden</translation>
     </message>
     <message>
         <source>Annuity Duration too short - the annuity must last at least one month</source>
         <translation>Rentendauer zu kurz - die Rente muss mindestens einen Monat laufen</translation>
-    </message>
-    <message>
-        <source>Annuity Interest Rate %</source>
-        <translation>Rentenzinssatz %</translation>
-    </message>
-    <message>
-        <source>Annuity Payment</source>
-        <translation>Rentenzahlung</translation>
     </message>
     <message>
         <source>Annuity duration</source>
@@ -1900,10 +1704,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Laufzeit Vermögensaufbau</translation>
     </message>
     <message>
-        <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
-        <translation>Laufzeit Vermögensaufbau „%1“ wird als %2 wieder eingelesen</translation>
-    </message>
-    <message>
         <source>Build Fund Monthly Amount</source>
         <translation>Aufbau Monatsbetrag</translation>
     </message>
@@ -1914,10 +1714,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Calculation</source>
         <translation>Berechnung</translation>
-    </message>
-    <message>
-        <source>Calculation History</source>
-        <translation>Berechnungsverlauf</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
@@ -1963,28 +1759,8 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Die Anzahlung darf %1 Prozent nicht übersteigen.</translation>
     </message>
     <message>
-        <source>Down payment: %1</source>
-        <translation>Anzahlung: %1</translation>
-    </message>
-    <message>
-        <source>Down payment: %1 %2</source>
-        <translation>Anzahlung: %1 %2</translation>
-    </message>
-    <message>
-        <source>Duration (Mos)</source>
-        <translation>Laufzeit (Mon.)</translation>
-    </message>
-    <message>
-        <source>Duration (Yrs)</source>
-        <translation>Laufzeit (J.)</translation>
-    </message>
-    <message>
         <source>Duration too long - at most %1 annuity payments can be computed</source>
         <translation>Laufzeit zu lang - es können höchstens %1 Rentenzahlungen berechnet werden</translation>
-    </message>
-    <message>
-        <source>Duration too long - at most %1 compounding periods can be computed (%2 years compounded daily)</source>
-        <translation>Laufzeit zu lang - es können höchstens %1 Zinsperioden berechnet werden (%2 Jahre bei täglicher Zinsgutschrift)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 compounding periods can be computed (89 years compounded daily)</source>
@@ -2023,16 +1799,16 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>FEHLER: Die Laufzeit liegt unter 3 Monaten; verringern Sie die Rentenzahlung.</translation>
     </message>
     <message>
-        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.</source>
-        <translation>Geben Sie Kaufpreis, Anzahlung, Laufzeit und Zinssätze ein. Klicken Sie auf „Raten anzeigen“, um die Monatsraten in der Tabelle rechts anzuzeigen.</translation>
-    </message>
-    <message>
-        <source>Exact rate</source>
-        <translation>Exakter Zins</translation>
-    </message>
-    <message>
-        <source>Exact rate for %1: %2 %</source>
-        <translation>Exakter Zins für %1: %2 %</translation>
+        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
+&#xd;
+&#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
+&#xd;
+&#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
+        <translation>Geben Sie Kaufpreis, Anzahlung, Laufzeit und Zinssätze ein. Klicken Sie auf „Raten anzeigen“, um die Monatsraten in der Tabelle rechts anzuzeigen.
+&#xd;
+&#xd;Wählen Sie eine Monatsrate und klicken Sie auf „Tilgungsplan anzeigen“, um den Tilgungsplan für den gewählten Zinssatz und die gewählte Laufzeit in der Tabelle anzuzeigen.
+&#xd;
+&#xd;Markieren Sie Zellen in der Tabelle und wählen Sie „Kopieren“ im Menü „Optionen“, um die Daten in die Zwischenablage zu kopieren.</translation>
     </message>
     <message>
         <source>Exceeded High Interest of 25%</source>
@@ -2079,24 +1855,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Zinsen</translation>
     </message>
     <message>
-        <source>Interest Paid</source>
-        <translation>Gezahlte Zinsen</translation>
-    </message>
-    <message>
-        <source>Interest Rate %</source>
-        <translation>Zinssatz %</translation>
-    </message>
-    <message>
         <source>Interest rate</source>
         <translation>Zinssatz</translation>
     </message>
     <message>
         <source>Interest-only payment</source>
         <translation>Reine Zinsrate</translation>
-    </message>
-    <message>
-        <source>Invested Amount</source>
-        <translation>Einlage</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the ini file value?</source>
@@ -2111,40 +1875,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Anlagediagramm</translation>
     </message>
     <message>
-        <source>Last Installment made before Payoff</source>
-        <translation>Letzte Rate vor Ablösung</translation>
-    </message>
-    <message>
-        <source>Last Payment</source>
-        <translation>Letzte Rate</translation>
-    </message>
-    <message>
         <source>Length</source>
         <translation>Laufzeit</translation>
     </message>
     <message>
-        <source>Length: %1 months</source>
-        <translation>Laufzeit: %1 Monate</translation>
-    </message>
-    <message>
-        <source>Length: %1 to %2 months</source>
-        <translation>Laufzeit: %1 bis %2 Monate</translation>
-    </message>
-    <message>
-        <source>Length: %1 to %2 years</source>
-        <translation>Laufzeit: %1 bis %2 Jahre</translation>
-    </message>
-    <message>
-        <source>Length: %1 years</source>
-        <translation>Laufzeit: %1 Jahre</translation>
-    </message>
-    <message>
         <source>Loan Amount</source>
         <translation>Kreditbetrag</translation>
-    </message>
-    <message>
-        <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
-        <translation>Kreditbetrag „%1“ wird als %2 wieder eingelesen</translation>
     </message>
     <message>
         <source>Loan Duration</source>
@@ -2227,16 +1963,12 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Der minimale Zinssatz muss kleiner oder gleich dem maximalen Zinssatz sein.</translation>
     </message>
     <message>
-        <source>Missing or Inappropriate Input (possibly a negitive number or %1)</source>
-        <translation>Fehlende oder ungeeignete Eingabe (möglicherweise eine negative Zahl oder %1)</translation>
+        <source>Missing or Inappropriate Input (possibly a negitive number or 0)</source>
+        <translation>Fehlende oder ungeeignete Eingabe (möglicherweise eine negative Zahl oder 0)</translation>
     </message>
     <message>
         <source>Month</source>
         <translation>Monat</translation>
-    </message>
-    <message>
-        <source>Monthly Amount</source>
-        <translation>Monatsbetrag</translation>
     </message>
     <message>
         <source>Monthly Investment seems too large - do you want to use the ini file value?</source>
@@ -2257,14 +1989,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Monthly payment on %1 by loan length, one line per rate</source>
         <translation>Monatsrate für %1 nach Laufzeit, eine Linie je Zinssatz</translation>
-    </message>
-    <message>
-        <source>Monthly payment: %1</source>
-        <translation>Monatsrate: %1</translation>
-    </message>
-    <message>
-        <source>Monthly payment: %1 to %2</source>
-        <translation>Monatsrate: %1 bis %2</translation>
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
@@ -2295,20 +2019,8 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Im Jahr gezahlt</translation>
     </message>
     <message>
-        <source>Paid off after</source>
-        <translation>Abbezahlt nach</translation>
-    </message>
-    <message>
         <source>Paid out</source>
         <translation>Ausgezahlt</translation>
-    </message>
-    <message>
-        <source>PayOff</source>
-        <translation>Endkapital</translation>
-    </message>
-    <message>
-        <source>Payment</source>
-        <translation>Ratenbetrag</translation>
     </message>
     <message>
         <source>Payment too small - it would show as %1; increase the amount or shorten the duration</source>
@@ -2331,52 +2043,20 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Tilgung und Zinsen je Jahr sowie die Zinsen insgesamt - %1</translation>
     </message>
     <message>
-        <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation>Tilgung und Zinsen je Jahr sowie die Zinsen insgesamt - Tilgungsplan: Kredit von %1 zu %2, %3 Monate, Rate %4</translation>
-    </message>
-    <message>
-        <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation>Tilgung und Zinsen je Jahr sowie die Zinsen insgesamt - Tilgungsplan: Kredit von %1 zu %2, %3 Jahre, Rate %4</translation>
-    </message>
-    <message>
         <source>Principal balance</source>
         <translation>Restschuld</translation>
-    </message>
-    <message>
-        <source>Principle Balance</source>
-        <translation>Restschuld</translation>
-    </message>
-    <message>
-        <source>Principle Paid</source>
-        <translation>Tilgung</translation>
     </message>
     <message>
         <source>Purchase</source>
         <translation>Kaufpreis</translation>
     </message>
     <message>
-        <source>Purchase: %1</source>
-        <translation>Kaufpreis: %1</translation>
-    </message>
-    <message>
         <source>Rate</source>
         <translation>Zinssatz</translation>
     </message>
     <message>
-        <source>Rate: %1</source>
-        <translation>Zinssatz: %1</translation>
-    </message>
-    <message>
-        <source>Rate: %1 to %2</source>
-        <translation>Zinssatz: %1 bis %2</translation>
-    </message>
-    <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
         <translation>Der Ruhestandsfonds scheint für eine monatliche Zahlung zu groß - geben Sie ihn gegebenenfalls neu ein</translation>
-    </message>
-    <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Spart %1 Raten und %2 Zinsen; abbezahlt am %3</translation>
     </message>
     <message numerus="yes">
         <source>Saves %n installments and %1 interest; paid off %2</source>
@@ -2390,24 +2070,8 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Sparen, dann Rente</translation>
     </message>
     <message>
-        <source>Savings</source>
-        <translation>Ersparnis</translation>
-    </message>
-    <message>
-        <source>Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.</source>
-        <translation>Wählen Sie eine Monatsrate und klicken Sie auf „Tilgungsplan anzeigen“, um den Tilgungsplan für den gewählten Zinssatz und die gewählte Laufzeit in der Tabelle anzuzeigen.</translation>
-    </message>
-    <message>
-        <source>Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation>Markieren Sie Zellen in der Tabelle und wählen Sie „Kopieren“ im Menü „Optionen“, um die Daten in die Zwischenablage zu kopieren.</translation>
-    </message>
-    <message>
         <source>Something went wrong in %1: %2. Your inputs are as they were before.</source>
         <translation>In %1 ist etwas schiefgegangen: %2. Ihre Eingaben sind unverändert.</translation>
-    </message>
-    <message>
-        <source>Start Xtra Payments with Installment</source>
-        <translation>Sondertilgung ab Rate Nr.</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
@@ -2420,10 +2084,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Table schedule</source>
         <translation>Tilgungsplan aus der Tabelle</translation>
-    </message>
-    <message>
-        <source>Tarvolin</source>
-        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>The calculation history %1 was damaged. It was kept as %2 and a new history begins.</source>
@@ -2506,34 +2166,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
         <translation>Diese Berechnung wurde von einer anderen Tarvolin-Version aufgezeichnet und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <source>Total Contributions</source>
-        <translation>Einzahlungen gesamt</translation>
-    </message>
-    <message>
-        <source>Total Interest</source>
-        <translation>Zinsen gesamt</translation>
-    </message>
-    <message>
-        <source>Total Interest with Payoff</source>
-        <translation>Zinsen gesamt mit Ablösung</translation>
-    </message>
-    <message>
-        <source>Total Interest without Xtra</source>
-        <translation>Zinsen gesamt ohne Sondertilgung</translation>
-    </message>
-    <message>
-        <source>Total Payments</source>
-        <translation>Zahlungen gesamt</translation>
-    </message>
-    <message>
-        <source>Total Payments with Payoff</source>
-        <translation>Zahlungen gesamt mit Ablösung</translation>
-    </message>
-    <message>
-        <source>Total Payments without Xtra</source>
-        <translation>Zahlungen gesamt ohne Sondertilgung</translation>
-    </message>
-    <message>
         <source>Total interest</source>
         <translation>Zinsen insgesamt</translation>
     </message>
@@ -2544,14 +2176,6 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Withdrawn</source>
         <translation>Entnommen</translation>
-    </message>
-    <message>
-        <source>Xtra Payment</source>
-        <translation>Sondertilgung</translation>
-    </message>
-    <message>
-        <source>Xtra Payment made with Installment</source>
-        <translation>Sondertilgung mit Rate Nr.</translation>
     </message>
     <message>
         <source>Xtra payment exceeds the balance - only the balance is paid</source>
@@ -2729,54 +2353,54 @@ Denselben Text stattdessen als PDF-Datei speichern?</translation>
 <context>
     <name>UpdateHist</name>
     <message>
-        <source>%1 - Original DOS ver&#xd;
-%2 - First Windows version (%3 bit)&#xd;
-&#xd;
- Ver&#x9; Date&#x9;Update History&#xd;
-%4  %5 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
-%6  %7 - Fix the initialization of the edit boxes&#xd;
-%8  %9 - Fix spelling error, reformat colors&#xd;
-%10  %11 - Add the ability to set Colors with presets or Window defaults&#xd;
-%12  %13 - Adjust tab stops &amp; focus&#xd;
-%14  %15 - Add Button color; could not do Button Text&#xd;
-&#x9;&#x9;Add Window Default to the background lists&#xd;
-%16  %17 - Adjust formating issues &amp; menu items&#xd;
-%18  %19 - Change messages for Payoff &amp; Annuity&#xd;
-%20  %21 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
-&#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
-%22  %23 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
-%24  %25 - Add 'InputChk' button, cleanup checking&#xd;
-%26  %27 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
-%28  %29 - Add ToolTips on option buttons&#xd;
-%30  %31 - Put back true checking on Investments for input when 'input checking' is on&#xd;
-&#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
-%32  %33 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
-        <translation>%1 - Ursprüngliche DOS-Version&#xd;
-%2 - Erste Windows-Version (%3 Bit)&#xd;
-&#xd;
- Ver.&#x9; Datum&#x9;Versionsgeschichte&#xd;
-%4  %5 - Auf die neue Version der Entwicklungswerkzeuge umgestellt; verwendet das maskierte Eingabefeld und das flexible Raster&#xd;
-%6  %7 - Initialisierung der Eingabefelder korrigiert&#xd;
-%8  %9 - Rechtschreibfehler korrigiert, Farben neu formatiert&#xd;
-%10  %11 - Farben lassen sich über Vorlagen oder die Fensterstandards einstellen&#xd;
-%12  %13 - Tabulatorreihenfolge &amp; Fokus angepasst&#xd;
-%14  %15 - Button-Farbe hinzugefügt; Button-Text war nicht möglich&#xd;
-&#x9;&#x9;Fensterstandard zu den Hintergrundlisten hinzugefügt&#xd;
-%16  %17 - Formatierungsprobleme &amp; Menüeinträge angepasst&#xd;
-%18  %19 - Meldungen für Ablösung &amp; Rente geändert&#xd;
-%20  %21 - Ratentabelle korrigiert: Tabelle kopieren &amp; Drucken auf dem Standarddrucker hinzugefügt&#xd;
-&#x9;&#x9;Anpassbare Symbolleiste mit MS Toolbar &amp; ImageList hinzugefügt&#xd;
-%22  %23 - Neue „Rentenzahlung“ hinzugefügt - Restkapital bei jährlicher Zahlung über eine bestimmte Laufzeit&#xd;
-%24  %25 - Schaltfläche „InputChk“ hinzugefügt, Prüfung bereinigt&#xd;
-%26  %27 - Reihenfolge der Schaltflächen geändert, Schaltfläche PO-&gt;Amt wieder eingefügt, Code bereinigt&#xd;
-%28  %29 - Tooltips für die Optionsschaltflächen hinzugefügt&#xd;
-%30  %31 - Echte Eingabeprüfung bei Geldanlagen wieder eingeführt, wenn die „Eingabeprüfung“ aktiv ist&#xd;
-&#x9;&#x9;Geldanlage „Combo“ korrigiert: Die Monatsrate wird jetzt richtig berechnet&#xd;
-%32  %33 - Schaltfläche „Schließen“ im Tabellendialog hinzugefügt und „X“ (Schließen) im Systemmenü wiederhergestellt</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>1987 - Original DOS ver&#xd;
+1996 - First Windows version (16 bit)&#xd;
+&#xd;
+ Ver&#x9; Date&#x9;Update History&#xd;
+6.00.00  02/13/02 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
+6.00.01  03/14/02 - Fix the initialization of the edit boxes&#xd;
+6.00.02  03/21/02 - Fix spelling error, reformat colors&#xd;
+6.01.00  03/25/02 - Add the ability to set Colors with presets or Window defaults&#xd;
+6.01.01  03/26/02 - Adjust tab stops &amp; focus&#xd;
+6.01.02  03/27/02 - Add Button color; could not do Button Text&#xd;
+&#x9;&#x9;Add Window Default to the background lists&#xd;
+6.01.03  03/27/02 - Adjust formating issues &amp; menu items&#xd;
+6.01.04  03/28/02 - Change messages for Payoff &amp; Annuity&#xd;
+6.02.00  04/07/02 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
+&#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
+6.03.00  05/07/02 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
+6.03.01  05/08/02 - Add 'InputChk' button, cleanup checking&#xd;
+6.03.04  05/11/02 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
+6.03.05  05/17/02 - Add ToolTips on option buttons&#xd;
+6.03.06  05/21/02 - Put back true checking on Investments for input when 'input checking' is on&#xd;
+&#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
+6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
+        <translation>1987 - Ursprüngliche DOS-Version&#xd;
+1996 - Erste Windows-Version (16 Bit)&#xd;
+&#xd;
+ Ver.&#x9; Datum&#x9;Versionsgeschichte&#xd;
+6.00.00  02/13/02 - Auf die neue Version der Entwicklungswerkzeuge umgestellt; verwendet das maskierte Eingabefeld und das flexible Raster&#xd;
+6.00.01  03/14/02 - Initialisierung der Eingabefelder korrigiert&#xd;
+6.00.02  03/21/02 - Rechtschreibfehler korrigiert, Farben neu formatiert&#xd;
+6.01.00  03/25/02 - Farben lassen sich über Vorlagen oder die Fensterstandards einstellen&#xd;
+6.01.01  03/26/02 - Tabulatorreihenfolge &amp; Fokus angepasst&#xd;
+6.01.02  03/27/02 - Button-Farbe hinzugefügt; Button-Text war nicht möglich&#xd;
+&#x9;&#x9;Fensterstandard zu den Hintergrundlisten hinzugefügt&#xd;
+6.01.03  03/27/02 - Formatierungsprobleme &amp; Menüeinträge angepasst&#xd;
+6.01.04  03/28/02 - Meldungen für Ablösung &amp; Rente geändert&#xd;
+6.02.00  04/07/02 - Ratentabelle korrigiert: Tabelle kopieren &amp; Drucken auf dem Standarddrucker hinzugefügt&#xd;
+&#x9;&#x9;Anpassbare Symbolleiste mit MS Toolbar &amp; ImageList hinzugefügt&#xd;
+6.03.00  05/07/02 - Neue „Rentenzahlung“ hinzugefügt - Restkapital bei jährlicher Zahlung über eine bestimmte Laufzeit&#xd;
+6.03.01  05/08/02 - Schaltfläche „InputChk“ hinzugefügt, Prüfung bereinigt&#xd;
+6.03.04  05/11/02 - Reihenfolge der Schaltflächen geändert, Schaltfläche PO-&gt;Amt wieder eingefügt, Code bereinigt&#xd;
+6.03.05  05/17/02 - Tooltips für die Optionsschaltflächen hinzugefügt&#xd;
+6.03.06  05/21/02 - Echte Eingabeprüfung bei Geldanlagen wieder eingeführt, wenn die „Eingabeprüfung“ aktiv ist&#xd;
+&#x9;&#x9;Geldanlage „Combo“ korrigiert: Die Monatsrate wird jetzt richtig berechnet&#xd;
+6.03.07  05/25/02 - Schaltfläche „Schließen“ im Tabellendialog hinzugefügt und „X“ (Schließen) im Systemmenü wiederhergestellt</translation>
     </message>
     <message>
         <source>Mervane Update History</source>

@@ -258,38 +258,6 @@
 <context>
     <name>Compare</name>
     <message>
-        <source>%1 yrs</source>
-        <translation>%1 años</translation>
-    </message>
-    <message>
-        <source>%1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>%1 años %2 meses (−%3 años %4 meses)</translation>
-    </message>
-    <message>
-        <source>%1 yrs (−%2 yrs)</source>
-        <translation>%1 años (−%2 años)</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment</source>
-        <translation>%1: Pago extra con cada cuota</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment&#xd;
-%2 %3</source>
-        <translation>%1: Pago extra con cada cuota&#xd;
-%2 %3</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment</source>
-        <translation>%1: Cuota del préstamo</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment&#xd;
-%2 %3</source>
-        <translation>%1: Cuota del préstamo&#xd;
-%2 %3</translation>
-    </message>
-    <message>
         <source>&amp;Copy table to Clipboard</source>
         <translation>&amp;Copiar tabla al portapapeles</translation>
     </message>
@@ -334,24 +302,12 @@
         <translation>&amp;Copiar</translation>
     </message>
     <message>
-        <source>Duration (Yrs)</source>
-        <translation>Plazo (años)</translation>
+        <source>Dollars</source>
+        <translation>Importe</translation>
     </message>
     <message>
-        <source>Interest Rate %</source>
-        <translation>Tipo de interés %</translation>
-    </message>
-    <message>
-        <source>Last Payment</source>
-        <translation>Última cuota</translation>
-    </message>
-    <message>
-        <source>Paid off after</source>
-        <translation>Liquidado en</translation>
-    </message>
-    <message>
-        <source>Payment</source>
-        <translation>Cuota</translation>
+        <source>Fund</source>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
@@ -362,52 +318,12 @@
         <translation>Guardar P&amp;DF...</translation>
     </message>
     <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Ahorra %1 cuotas y %2 de intereses; liquidado el %3</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Ahorro</translation>
-    </message>
-    <message>
-        <source>Start Xtra Payments with Installment</source>
-        <translation>Pagos extra desde la cuota</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <source>Total Interest</source>
-        <translation>Intereses totales</translation>
-    </message>
-    <message>
-        <source>Total Interest without Xtra</source>
-        <translation>Intereses totales sin extras</translation>
-    </message>
-    <message>
-        <source>Total Payments</source>
-        <translation>Total pagado</translation>
-    </message>
-    <message>
-        <source>Total Payments without Xtra</source>
-        <translation>Total pagado sin extras</translation>
-    </message>
-    <message>
-        <source>Xtra Payment</source>
-        <translation>Pago extra</translation>
-    </message>
-    <message>
         <source>years</source>
         <translation>años</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>★ %1 años %2 meses (−%3 años %4 meses)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs (−%2 yrs)</source>
-        <translation>★ %1 años (−%2 años)</translation>
     </message>
 </context>
 <context>
@@ -603,6 +519,10 @@ Save the same text as a PDF file instead?</source>
         <translation>C&amp;omparar</translation>
     </message>
     <message>
+        <source>Calculation</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
         <source>Calculation History</source>
         <translation>Historial de cálculos</translation>
     </message>
@@ -633,6 +553,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Last Payment</source>
         <translation>Última cuota</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Loans</source>
@@ -991,14 +915,6 @@ Save the same text as a PDF file instead?</source>
         <translation>&amp;Ver amortización</translation>
     </message>
     <message>
-        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation>La última cuota, de %1, es una cuota final residual: la cuota constante no amortiza el préstamo dentro de su plazo.</translation>
-    </message>
-    <message>
-        <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
-        <translation>El préstamo queda amortizado con la cuota %1, antes del final de su plazo; la última cuota es de %2.</translation>
-    </message>
-    <message>
         <source>Total Interest</source>
         <translation>Intereses totales</translation>
     </message>
@@ -1016,22 +932,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>  Ret Fund -&gt; Amt</source>
         <translation>  Fondo de jubilación -&gt; Capital</translation>
-    </message>
-    <message>
-        <source>%1 (2x a month) Payments</source>
-        <translation>%1 cuotas (2 al mes)</translation>
-    </message>
-    <message>
-        <source>%1 (every %2 wks) Payments</source>
-        <translation>%1 cuotas (cada %2 semanas)</translation>
-    </message>
-    <message>
-        <source>%1 (monthly) Payments</source>
-        <translation>%1 cuotas (mensuales)</translation>
-    </message>
-    <message>
-        <source>%1 Time &amp;Amount:  </source>
-        <translation>Inver&amp;sión única (%1x):</translation>
     </message>
     <message>
         <source>%1 payments&#xd;
@@ -1146,6 +1046,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>&amp;Years</source>
         <translation>&amp;Años</translation>
+    </message>
+    <message>
+        <source>1 Time &amp;Amount:  </source>
+        <translation>Inver&amp;sión única (1x):</translation>
     </message>
     <message>
         <source>12 (monthly) Payments</source>
@@ -1564,6 +1468,10 @@ Save the same text as a PDF file instead?</source>
         <translation>Pagos extra (anuales)</translation>
     </message>
     <message>
+        <source>Xtra payment with last installment</source>
+        <translation>Pago extra con la última cuota</translation>
+    </message>
+    <message>
         <source>Yearly &amp;Amount:</source>
         <translation>&amp;Aportación anual:</translation>
     </message>
@@ -1615,18 +1523,6 @@ Save the same text as a PDF file instead?</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>%1 Months</source>
-        <translation>%1 meses</translation>
-    </message>
-    <message>
-        <source>%1 Time Amount</source>
-        <translation>Inversión única (%1x)</translation>
-    </message>
-    <message>
-        <source>%1 Years</source>
-        <translation>%1 años</translation>
-    </message>
-    <message>
         <source>%1 a month after %2 at once at %3 for %4 years</source>
         <translation>%1 mensuales tras una inversión única de %2, al %3 durante %4 años</translation>
     </message>
@@ -1637,6 +1533,10 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>%1 a month for %2 years, then %3 a month for %4 years</source>
         <translation>%1 al mes durante %2 años y después %3 al mes durante %4 años</translation>
+    </message>
+    <message>
+        <source>%1 a year after %2 at once at %3 for %4 years</source>
+        <translation>%1 anuales tras una inversión única de %2, al %3 durante %4 años</translation>
     </message>
     <message>
         <source>%1 a year at %2 for %3 years</source>
@@ -1655,12 +1555,12 @@ Save the same text as a PDF file instead?</source>
         <translation>%1 menos %2 a principio de cada año, al %3 durante %4 años</translation>
     </message>
     <message>
-        <source>%1 mo</source>
-        <translation>%1 mes</translation>
-    </message>
-    <message>
         <source>%1 months</source>
         <translation>%1 meses</translation>
+    </message>
+    <message>
+        <source>%1 of %2 at %3 for %4 years</source>
+        <translation>%1 de %2 al %3 durante %4 años</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n calculations</source>
@@ -1690,68 +1590,8 @@ Save the same text as a PDF file instead?</source>
         <translation>%1 años</translation>
     </message>
     <message>
-        <source>%1 yrs</source>
-        <translation>%1 años</translation>
-    </message>
-    <message>
-        <source>%1 yrs %2 mos</source>
-        <translation>%1 años %2 meses</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: Annual annuity (%2 %3)</source>
-        <translation>%1: Renta anual (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment (%2 %3)</source>
-        <translation>%1: Pago extra con cada cuota (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Extra yearly payments (%2 %3)</source>
-        <translation>%1: Pagos extra anuales (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Interest rate (%2 %3)</source>
-        <translation>%1: Tipo de interés (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Interest-only payment (%2 %3)</source>
-        <translation>%1: Cuota de solo intereses (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan amount (%2 %3)</source>
-        <translation>%1: Capital del préstamo (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan duration (%2 %3)</source>
-        <translation>%1: Plazo del préstamo (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment (%2 %3)</source>
-        <translation>%1: Cuota del préstamo (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan payoff (%2 %3)</source>
-        <translation>%1: Cancelación del préstamo (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Monthly investment (%2 %3)</source>
-        <translation>%1: Aportación mensual (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: One extra payment (%2 %3)</source>
-        <translation>%1: Pago extra único (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: One-time + monthly invest… (%2 %3)</source>
-        <translation>%1: Inversión única + mensual… (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Saving, then annuity (%2 %3)</source>
-        <translation>%1: Ahorro y después renta (%2 %3)</translation>
     </message>
     <message>
         <source>%1; %2 marked for Compare (click %3 or press Mark to mark two to four)</source>
@@ -1776,10 +1616,6 @@ Save the same text as a PDF file instead?</source>
         </translation>
     </message>
     <message>
-        <source>1x Investment of %1 at %2 for %3 years</source>
-        <translation>Inversión única de %1 al %2 durante %3 años</translation>
-    </message>
-    <message>
         <source>Additional Annuity Payments:            %1</source>
         <translation>Pagos adicionales de renta:            %1</translation>
     </message>
@@ -1790,14 +1626,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Amortization Schedule Chart</source>
         <translation>Gráfico del cuadro de amortización</translation>
-    </message>
-    <message>
-        <source>Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation>Cuadro de amortización: préstamo de %1 al %2 a %3 meses, cuota de %4</translation>
-    </message>
-    <message>
-        <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation>Cuadro de amortización: préstamo de %1 al %2 a %3 años, cuota de %4</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2% for %3, payment %4</source>
@@ -1820,24 +1648,12 @@ Save the same text as a PDF file instead?</source>
         <translation>Importe financiado</translation>
     </message>
     <message>
-        <source>Amount financed: %1</source>
-        <translation>Importe financiado: %1</translation>
-    </message>
-    <message>
         <source>Amount too large - at most %1 can be computed</source>
         <translation>Importe demasiado grande: se puede calcular como máximo %1</translation>
     </message>
     <message>
         <source>An amortization schedule can show at most %1 months.</source>
         <translation>Un cuadro de amortización puede mostrar como máximo %1 meses.</translation>
-    </message>
-    <message>
-        <source>And</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>And Last</source>
-        <translation>Y el último</translation>
     </message>
     <message>
         <source>Annual annuity</source>
@@ -1856,24 +1672,12 @@ Save the same text as a PDF file instead?</source>
         <translation>Plazo de la renta</translation>
     </message>
     <message>
-        <source>Annuity Duration (yrs)</source>
-        <translation>Duración de la renta (años)</translation>
-    </message>
-    <message>
         <source>Annuity Duration too long - at most %1 monthly payments can be computed</source>
         <translation>Duración de la renta demasiado larga: se pueden calcular como máximo %1 pagos mensuales</translation>
     </message>
     <message>
         <source>Annuity Duration too short - the annuity must last at least one month</source>
         <translation>Duración de la renta demasiado corta: la renta debe durar al menos un mes</translation>
-    </message>
-    <message>
-        <source>Annuity Interest Rate %</source>
-        <translation>Interés de la renta %</translation>
-    </message>
-    <message>
-        <source>Annuity Payment</source>
-        <translation>Pago de la renta</translation>
     </message>
     <message>
         <source>Annuity duration</source>
@@ -1900,10 +1704,6 @@ Save the same text as a PDF file instead?</source>
         <translation>Plazo del fondo</translation>
     </message>
     <message>
-        <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
-        <translation>El plazo del fondo «%1» se leerá como %2</translation>
-    </message>
-    <message>
         <source>Build Fund Monthly Amount</source>
         <translation>Aportación mensual</translation>
     </message>
@@ -1914,10 +1714,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Calculation</source>
         <translation>Cálculo</translation>
-    </message>
-    <message>
-        <source>Calculation History</source>
-        <translation>Historial de cálculos</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
@@ -1963,28 +1759,8 @@ Save the same text as a PDF file instead?</source>
         <translation>El porcentaje de entrada no puede superar el %1 por ciento.</translation>
     </message>
     <message>
-        <source>Down payment: %1</source>
-        <translation>Entrada: %1</translation>
-    </message>
-    <message>
-        <source>Down payment: %1 %2</source>
-        <translation>Entrada: %1 %2</translation>
-    </message>
-    <message>
-        <source>Duration (Mos)</source>
-        <translation>Plazo (meses)</translation>
-    </message>
-    <message>
-        <source>Duration (Yrs)</source>
-        <translation>Plazo (años)</translation>
-    </message>
-    <message>
         <source>Duration too long - at most %1 annuity payments can be computed</source>
         <translation>Plazo demasiado largo: se pueden calcular como máximo %1 pagos de renta</translation>
-    </message>
-    <message>
-        <source>Duration too long - at most %1 compounding periods can be computed (%2 years compounded daily)</source>
-        <translation>Plazo demasiado largo: se pueden calcular como máximo %1 periodos de capitalización (%2 años con capitalización diaria)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 compounding periods can be computed (89 years compounded daily)</source>
@@ -2023,16 +1799,16 @@ Save the same text as a PDF file instead?</source>
         <translation>ERROR: el plazo es inferior a 3 meses; reduzca el pago de la renta.</translation>
     </message>
     <message>
-        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.</source>
-        <translation>Escriba el precio de compra, la entrada, el plazo del préstamo y los tipos de interés. Pulse el botón Mostrar cuotas para ver las cuotas mensuales en la tabla de la derecha.</translation>
-    </message>
-    <message>
-        <source>Exact rate</source>
-        <translation>Tipo exacto</translation>
-    </message>
-    <message>
-        <source>Exact rate for %1: %2 %</source>
-        <translation>Tipo exacto para %1: %2 %</translation>
+        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
+&#xd;
+&#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
+&#xd;
+&#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
+        <translation>Escriba el precio de compra, la entrada, el plazo del préstamo y los tipos de interés. Pulse el botón Mostrar cuotas para ver las cuotas mensuales en la tabla de la derecha.
+&#xd;
+&#xd;Elija una cuota mensual y pulse el botón Mostrar amortización para ver en la tabla el cuadro de amortización del tipo de interés y el plazo elegidos.
+&#xd;
+&#xd;Seleccione celdas de la tabla y elija Copiar en el menú Opciones para copiar los datos al portapapeles.</translation>
     </message>
     <message>
         <source>Exceeded High Interest of 25%</source>
@@ -2079,24 +1855,12 @@ Save the same text as a PDF file instead?</source>
         <translation>Intereses</translation>
     </message>
     <message>
-        <source>Interest Paid</source>
-        <translation>Intereses pagados</translation>
-    </message>
-    <message>
-        <source>Interest Rate %</source>
-        <translation>Tipo de interés %</translation>
-    </message>
-    <message>
         <source>Interest rate</source>
         <translation>Tipo de interés</translation>
     </message>
     <message>
         <source>Interest-only payment</source>
         <translation>Cuota solo de intereses</translation>
-    </message>
-    <message>
-        <source>Invested Amount</source>
-        <translation>Capital invertido</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the ini file value?</source>
@@ -2111,40 +1875,12 @@ Save the same text as a PDF file instead?</source>
         <translation>Gráfico de la inversión</translation>
     </message>
     <message>
-        <source>Last Installment made before Payoff</source>
-        <translation>Última cuota pagada antes de cancelar</translation>
-    </message>
-    <message>
-        <source>Last Payment</source>
-        <translation>Última cuota</translation>
-    </message>
-    <message>
         <source>Length</source>
         <translation>Plazo</translation>
     </message>
     <message>
-        <source>Length: %1 months</source>
-        <translation>Plazo: %1 meses</translation>
-    </message>
-    <message>
-        <source>Length: %1 to %2 months</source>
-        <translation>Plazo: de %1 a %2 meses</translation>
-    </message>
-    <message>
-        <source>Length: %1 to %2 years</source>
-        <translation>Plazo: de %1 a %2 años</translation>
-    </message>
-    <message>
-        <source>Length: %1 years</source>
-        <translation>Plazo: %1 años</translation>
-    </message>
-    <message>
         <source>Loan Amount</source>
         <translation>Capital</translation>
-    </message>
-    <message>
-        <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
-        <translation>El capital del préstamo «%1» se leerá como %2</translation>
     </message>
     <message>
         <source>Loan Duration</source>
@@ -2227,16 +1963,12 @@ Save the same text as a PDF file instead?</source>
         <translation>El tipo de interés mínimo debe ser menor o igual que el tipo de interés máximo.</translation>
     </message>
     <message>
-        <source>Missing or Inappropriate Input (possibly a negitive number or %1)</source>
-        <translation>Falta un dato o no es adecuado (posiblemente un número negativo o %1)</translation>
+        <source>Missing or Inappropriate Input (possibly a negitive number or 0)</source>
+        <translation>Falta un dato o no es adecuado (posiblemente un número negativo o 0)</translation>
     </message>
     <message>
         <source>Month</source>
         <translation>Mes</translation>
-    </message>
-    <message>
-        <source>Monthly Amount</source>
-        <translation>Aportación mensual</translation>
     </message>
     <message>
         <source>Monthly Investment seems too large - do you want to use the ini file value?</source>
@@ -2257,14 +1989,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Monthly payment on %1 by loan length, one line per rate</source>
         <translation>Cuota mensual de %1 según el plazo, una línea por tipo de interés</translation>
-    </message>
-    <message>
-        <source>Monthly payment: %1</source>
-        <translation>Cuota mensual: %1</translation>
-    </message>
-    <message>
-        <source>Monthly payment: %1 to %2</source>
-        <translation>Cuota mensual: de %1 a %2</translation>
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
@@ -2295,20 +2019,8 @@ Save the same text as a PDF file instead?</source>
         <translation>Pagado en el año</translation>
     </message>
     <message>
-        <source>Paid off after</source>
-        <translation>Liquidado en</translation>
-    </message>
-    <message>
         <source>Paid out</source>
         <translation>Retiradas</translation>
-    </message>
-    <message>
-        <source>PayOff</source>
-        <translation>Valor final</translation>
-    </message>
-    <message>
-        <source>Payment</source>
-        <translation>Cuota</translation>
     </message>
     <message>
         <source>Payment too small - it would show as %1; increase the amount or shorten the duration</source>
@@ -2331,52 +2043,20 @@ Save the same text as a PDF file instead?</source>
         <translation>Capital e intereses pagados cada año, e intereses pagados en total - %1</translation>
     </message>
     <message>
-        <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation>Capital e intereses pagados cada año, e intereses pagados en total - Cuadro de amortización: préstamo de %1 al %2 a %3 meses, cuota de %4</translation>
-    </message>
-    <message>
-        <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation>Capital e intereses pagados cada año, e intereses pagados en total - Cuadro de amortización: préstamo de %1 al %2 a %3 años, cuota de %4</translation>
-    </message>
-    <message>
         <source>Principal balance</source>
         <translation>Capital pendiente</translation>
-    </message>
-    <message>
-        <source>Principle Balance</source>
-        <translation>Capital pendiente</translation>
-    </message>
-    <message>
-        <source>Principle Paid</source>
-        <translation>Capital amortizado</translation>
     </message>
     <message>
         <source>Purchase</source>
         <translation>Precio de compra</translation>
     </message>
     <message>
-        <source>Purchase: %1</source>
-        <translation>Precio de compra: %1</translation>
-    </message>
-    <message>
         <source>Rate</source>
         <translation>Tipo de interés</translation>
     </message>
     <message>
-        <source>Rate: %1</source>
-        <translation>Tipo de interés: %1</translation>
-    </message>
-    <message>
-        <source>Rate: %1 to %2</source>
-        <translation>Tipo de interés: del %1 al %2</translation>
-    </message>
-    <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
         <translation>El fondo de jubilación parece demasiado grande para un pago mensual: vuelva a introducirlo si procede</translation>
-    </message>
-    <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Ahorra %1 cuotas y %2 de intereses; liquidado el %3</translation>
     </message>
     <message numerus="yes">
         <source>Saves %n installments and %1 interest; paid off %2</source>
@@ -2390,24 +2070,8 @@ Save the same text as a PDF file instead?</source>
         <translation>Ahorro y después renta</translation>
     </message>
     <message>
-        <source>Savings</source>
-        <translation>Ahorro</translation>
-    </message>
-    <message>
-        <source>Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.</source>
-        <translation>Elija una cuota mensual y pulse el botón Mostrar amortización para ver en la tabla el cuadro de amortización del tipo de interés y el plazo elegidos.</translation>
-    </message>
-    <message>
-        <source>Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation>Seleccione celdas de la tabla y elija Copiar en el menú Opciones para copiar los datos al portapapeles.</translation>
-    </message>
-    <message>
         <source>Something went wrong in %1: %2. Your inputs are as they were before.</source>
         <translation>Algo ha fallado en %1: %2. Sus datos siguen como estaban.</translation>
-    </message>
-    <message>
-        <source>Start Xtra Payments with Installment</source>
-        <translation>Pagos extra desde la cuota</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
@@ -2420,10 +2084,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Table schedule</source>
         <translation>Cuadro de amortización</translation>
-    </message>
-    <message>
-        <source>Tarvolin</source>
-        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>The calculation history %1 was damaged. It was kept as %2 and a new history begins.</source>
@@ -2506,34 +2166,6 @@ Save the same text as a PDF file instead?</source>
         <translation>Este cálculo lo registró otra versión de Tarvolin y no se puede recuperar.</translation>
     </message>
     <message>
-        <source>Total Contributions</source>
-        <translation>Total aportado</translation>
-    </message>
-    <message>
-        <source>Total Interest</source>
-        <translation>Intereses totales</translation>
-    </message>
-    <message>
-        <source>Total Interest with Payoff</source>
-        <translation>Intereses totales con cancelación</translation>
-    </message>
-    <message>
-        <source>Total Interest without Xtra</source>
-        <translation>Intereses totales sin extras</translation>
-    </message>
-    <message>
-        <source>Total Payments</source>
-        <translation>Total pagado</translation>
-    </message>
-    <message>
-        <source>Total Payments with Payoff</source>
-        <translation>Total pagado con cancelación</translation>
-    </message>
-    <message>
-        <source>Total Payments without Xtra</source>
-        <translation>Total pagado sin extras</translation>
-    </message>
-    <message>
         <source>Total interest</source>
         <translation>Intereses totales</translation>
     </message>
@@ -2544,14 +2176,6 @@ Save the same text as a PDF file instead?</source>
     <message>
         <source>Withdrawn</source>
         <translation>Total retirado</translation>
-    </message>
-    <message>
-        <source>Xtra Payment</source>
-        <translation>Pago extra</translation>
-    </message>
-    <message>
-        <source>Xtra Payment made with Installment</source>
-        <translation>Pago extra en la cuota</translation>
     </message>
     <message>
         <source>Xtra payment exceeds the balance - only the balance is paid</source>
@@ -2729,54 +2353,54 @@ Save the same text as a PDF file instead?</source>
 <context>
     <name>UpdateHist</name>
     <message>
-        <source>%1 - Original DOS ver&#xd;
-%2 - First Windows version (%3 bit)&#xd;
-&#xd;
- Ver&#x9; Date&#x9;Update History&#xd;
-%4  %5 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
-%6  %7 - Fix the initialization of the edit boxes&#xd;
-%8  %9 - Fix spelling error, reformat colors&#xd;
-%10  %11 - Add the ability to set Colors with presets or Window defaults&#xd;
-%12  %13 - Adjust tab stops &amp; focus&#xd;
-%14  %15 - Add Button color; could not do Button Text&#xd;
-&#x9;&#x9;Add Window Default to the background lists&#xd;
-%16  %17 - Adjust formating issues &amp; menu items&#xd;
-%18  %19 - Change messages for Payoff &amp; Annuity&#xd;
-%20  %21 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
-&#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
-%22  %23 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
-%24  %25 - Add 'InputChk' button, cleanup checking&#xd;
-%26  %27 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
-%28  %29 - Add ToolTips on option buttons&#xd;
-%30  %31 - Put back true checking on Investments for input when 'input checking' is on&#xd;
-&#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
-%32  %33 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
-        <translation>%1 - Versión original para DOS&#xd;
-%2 - Primera versión para Windows (%3 bits)&#xd;
-&#xd;
- Ver&#x9; Fecha&#x9;Historial de actualizaciones&#xd;
-%4  %5 - Adaptada a la nueva versión de las herramientas de desarrollo; usa el cuadro de edición con máscara y la cuadrícula flexible&#xd;
-%6  %7 - Corregida la inicialización de los cuadros de edición&#xd;
-%8  %9 - Corregida una falta de ortografía; colores reorganizados&#xd;
-%10  %11 - Ahora se pueden fijar los colores con combinaciones predefinidas o con los valores predeterminados de Windows&#xd;
-%12  %13 - Ajustados el orden de tabulación y el foco&#xd;
-%14  %15 - Añadido el color de los botones; no se pudo hacer el del texto de los botones&#xd;
-&#x9;&#x9;Añadido el predeterminado de Windows a las listas de colores de fondo&#xd;
-%16  %17 - Ajustados problemas de formato y opciones de menú&#xd;
-%18  %19 - Cambiados los mensajes de cancelación y de renta&#xd;
-%20  %21 - Corregida la tabla de cuotas: copiar la tabla; añadida la impresión en la impresora predeterminada&#xd;
-&#x9;&#x9;Añadida una barra de herramientas personalizable con MS Toolbar e ImageList&#xd;
-%22  %23 - Nuevo 'Pago de la renta': fondo restante con pagos anuales durante un plazo fijo&#xd;
-%24  %25 - Añadido el botón 'InputChk'; depurada la comprobación de datos&#xd;
-%26  %27 - Cambiado el orden de los botones; recuperado el botón PO-&gt;Amt; código depurado&#xd;
-%28  %29 - Añadida información sobre herramientas a los botones de opción&#xd;
-%30  %31 - Recuperada la comprobación real de los datos de inversiones cuando la 'comprobación de datos' está activada&#xd;
-&#x9;&#x9;Corregida la 'Combinación' de inversión para que calcule bien el pago mensual&#xd;
-%32  %33 - Añadido el botón Cerrar al diálogo de la tabla y restaurada la 'X' (cerrar) del cuadro de control</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>1987 - Original DOS ver&#xd;
+1996 - First Windows version (16 bit)&#xd;
+&#xd;
+ Ver&#x9; Date&#x9;Update History&#xd;
+6.00.00  02/13/02 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
+6.00.01  03/14/02 - Fix the initialization of the edit boxes&#xd;
+6.00.02  03/21/02 - Fix spelling error, reformat colors&#xd;
+6.01.00  03/25/02 - Add the ability to set Colors with presets or Window defaults&#xd;
+6.01.01  03/26/02 - Adjust tab stops &amp; focus&#xd;
+6.01.02  03/27/02 - Add Button color; could not do Button Text&#xd;
+&#x9;&#x9;Add Window Default to the background lists&#xd;
+6.01.03  03/27/02 - Adjust formating issues &amp; menu items&#xd;
+6.01.04  03/28/02 - Change messages for Payoff &amp; Annuity&#xd;
+6.02.00  04/07/02 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
+&#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
+6.03.00  05/07/02 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
+6.03.01  05/08/02 - Add 'InputChk' button, cleanup checking&#xd;
+6.03.04  05/11/02 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
+6.03.05  05/17/02 - Add ToolTips on option buttons&#xd;
+6.03.06  05/21/02 - Put back true checking on Investments for input when 'input checking' is on&#xd;
+&#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
+6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
+        <translation>1987 - Versión original para DOS&#xd;
+1996 - Primera versión para Windows (16 bits)&#xd;
+&#xd;
+ Ver&#x9; Fecha&#x9;Historial de actualizaciones&#xd;
+6.00.00  02/13/02 - Adaptada a la nueva versión de las herramientas de desarrollo; usa el cuadro de edición con máscara y la cuadrícula flexible&#xd;
+6.00.01  03/14/02 - Corregida la inicialización de los cuadros de edición&#xd;
+6.00.02  03/21/02 - Corregida una falta de ortografía; colores reorganizados&#xd;
+6.01.00  03/25/02 - Ahora se pueden fijar los colores con combinaciones predefinidas o con los valores predeterminados de Windows&#xd;
+6.01.01  03/26/02 - Ajustados el orden de tabulación y el foco&#xd;
+6.01.02  03/27/02 - Añadido el color de los botones; no se pudo hacer el del texto de los botones&#xd;
+&#x9;&#x9;Añadido el predeterminado de Windows a las listas de colores de fondo&#xd;
+6.01.03  03/27/02 - Ajustados problemas de formato y opciones de menú&#xd;
+6.01.04  03/28/02 - Cambiados los mensajes de cancelación y de renta&#xd;
+6.02.00  04/07/02 - Corregida la tabla de cuotas: copiar la tabla; añadida la impresión en la impresora predeterminada&#xd;
+&#x9;&#x9;Añadida una barra de herramientas personalizable con MS Toolbar e ImageList&#xd;
+6.03.00  05/07/02 - Nuevo 'Pago de la renta': fondo restante con pagos anuales durante un plazo fijo&#xd;
+6.03.01  05/08/02 - Añadido el botón 'InputChk'; depurada la comprobación de datos&#xd;
+6.03.04  05/11/02 - Cambiado el orden de los botones; recuperado el botón PO-&gt;Amt; código depurado&#xd;
+6.03.05  05/17/02 - Añadida información sobre herramientas a los botones de opción&#xd;
+6.03.06  05/21/02 - Recuperada la comprobación real de los datos de inversiones cuando la 'comprobación de datos' está activada&#xd;
+&#x9;&#x9;Corregida la 'Combinación' de inversión para que calcule bien el pago mensual&#xd;
+6.03.07  05/25/02 - Añadido el botón Cerrar al diálogo de la tabla y restaurada la 'X' (cerrar) del cuadro de control</translation>
     </message>
     <message>
         <source>Mervane Update History</source>

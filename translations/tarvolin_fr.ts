@@ -258,38 +258,6 @@
 <context>
     <name>Compare</name>
     <message>
-        <source>%1 yrs</source>
-        <translation>%1 ans</translation>
-    </message>
-    <message>
-        <source>%1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>%1 ans %2 mois (−%3 ans %4 mois)</translation>
-    </message>
-    <message>
-        <source>%1 yrs (−%2 yrs)</source>
-        <translation>%1 ans (−%2 ans)</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment</source>
-        <translation>%1 : Versement suppl. à chaque échéance</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment&#xd;
-%2 %3</source>
-        <translation>%1 : Versement suppl. à chaque échéance&#xd;
-%2 %3</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment</source>
-        <translation>%1 : Échéance de prêt</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment&#xd;
-%2 %3</source>
-        <translation>%1 : Échéance de prêt&#xd;
-%2 %3</translation>
-    </message>
-    <message>
         <source>&amp;Copy table to Clipboard</source>
         <translation>&amp;Copier le tableau dans le presse-papiers</translation>
     </message>
@@ -334,24 +302,12 @@
         <translation>Co&amp;pier</translation>
     </message>
     <message>
-        <source>Duration (Yrs)</source>
-        <translation>Durée (ans)</translation>
+        <source>Dollars</source>
+        <translation>Montant</translation>
     </message>
     <message>
-        <source>Interest Rate %</source>
-        <translation>Taux d'intérêt %</translation>
-    </message>
-    <message>
-        <source>Last Payment</source>
-        <translation>Dernière échéance</translation>
-    </message>
-    <message>
-        <source>Paid off after</source>
-        <translation>Remboursé après</translation>
-    </message>
-    <message>
-        <source>Payment</source>
-        <translation>Échéance</translation>
+        <source>Fund</source>
+        <translation>Fonds</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
@@ -362,52 +318,12 @@
         <translation>Enregistrer en P&amp;DF...</translation>
     </message>
     <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Économise %1 échéances et %2 d'intérêts ; remboursé le %3</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Économies</translation>
-    </message>
-    <message>
-        <source>Start Xtra Payments with Installment</source>
-        <translation>Versements suppl. dès l'échéance n°</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Temps</translation>
     </message>
     <message>
-        <source>Total Interest</source>
-        <translation>Total des intérêts</translation>
-    </message>
-    <message>
-        <source>Total Interest without Xtra</source>
-        <translation>Total des intérêts sans versement suppl.</translation>
-    </message>
-    <message>
-        <source>Total Payments</source>
-        <translation>Total des versements</translation>
-    </message>
-    <message>
-        <source>Total Payments without Xtra</source>
-        <translation>Total des versements sans versement suppl.</translation>
-    </message>
-    <message>
-        <source>Xtra Payment</source>
-        <translation>Versement suppl.</translation>
-    </message>
-    <message>
         <source>years</source>
         <translation>ans</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs %2 mos (−%3 yrs %4 mos)</source>
-        <translation>★ %1 ans %2 mois (−%3 ans %4 mois)</translation>
-    </message>
-    <message>
-        <source>★ %1 yrs (−%2 yrs)</source>
-        <translation>★ %1 ans (−%2 ans)</translation>
     </message>
 </context>
 <context>
@@ -603,6 +519,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>C&amp;omparer</translation>
     </message>
     <message>
+        <source>Calculation</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
         <source>Calculation History</source>
         <translation>Historique des calculs</translation>
     </message>
@@ -633,6 +553,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Last Payment</source>
         <translation>Dernière échéance</translation>
+    </message>
+    <message>
+        <source>Loan Amount</source>
+        <translation>Montant du prêt</translation>
     </message>
     <message>
         <source>Loans</source>
@@ -991,14 +915,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Afficher l'amor&amp;tissement</translation>
     </message>
     <message>
-        <source>The last installment of %1 is a balloon payment: the level payment does not repay the loan within its term.</source>
-        <translation>La dernière échéance, de %1, est une échéance ballon : la mensualité constante ne suffit pas à rembourser le prêt dans sa durée.</translation>
-    </message>
-    <message>
-        <source>The loan is repaid with installment %1, before the end of its term; the last installment is %2.</source>
-        <translation>Le prêt est remboursé dès l'échéance %1, avant la fin de sa durée ; la dernière échéance est de %2.</translation>
-    </message>
-    <message>
         <source>Total Interest</source>
         <translation>Total des intérêts</translation>
     </message>
@@ -1016,22 +932,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>  Ret Fund -&gt; Amt</source>
         <translation>  Fonds de retraite -&gt; Montant</translation>
-    </message>
-    <message>
-        <source>%1 (2x a month) Payments</source>
-        <translation>%1 échéances (2 fois par mois)</translation>
-    </message>
-    <message>
-        <source>%1 (every %2 wks) Payments</source>
-        <translation>%1 échéances (toutes les %2 sem.)</translation>
-    </message>
-    <message>
-        <source>%1 (monthly) Payments</source>
-        <translation>%1 échéances (mensuelles)</translation>
-    </message>
-    <message>
-        <source>%1 Time &amp;Amount:  </source>
-        <translation>&amp;Montant versé %1 fois :</translation>
     </message>
     <message>
         <source>%1 payments&#xd;
@@ -1146,6 +1046,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>&amp;Years</source>
         <translation>&amp;Années</translation>
+    </message>
+    <message>
+        <source>1 Time &amp;Amount:  </source>
+        <translation>&amp;Montant versé 1 fois :</translation>
     </message>
     <message>
         <source>12 (monthly) Payments</source>
@@ -1564,6 +1468,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Versements suppl. (annuels)</translation>
     </message>
     <message>
+        <source>Xtra payment with last installment</source>
+        <translation>Versement suppl. avec la dernière échéance</translation>
+    </message>
+    <message>
         <source>Yearly &amp;Amount:</source>
         <translation>&amp;Montant annuel :</translation>
     </message>
@@ -1615,18 +1523,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>%1 Months</source>
-        <translation>%1 mois</translation>
-    </message>
-    <message>
-        <source>%1 Time Amount</source>
-        <translation>Montant versé %1 fois</translation>
-    </message>
-    <message>
-        <source>%1 Years</source>
-        <translation>%1 ans</translation>
-    </message>
-    <message>
         <source>%1 a month after %2 at once at %3 for %4 years</source>
         <translation>%1 par mois après un versement initial de %2, à %3 sur %4 ans</translation>
     </message>
@@ -1637,6 +1533,10 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>%1 a month for %2 years, then %3 a month for %4 years</source>
         <translation>%1 par mois pendant %2 ans, puis %3 par mois pendant %4 ans</translation>
+    </message>
+    <message>
+        <source>%1 a year after %2 at once at %3 for %4 years</source>
+        <translation>%1 par an après un versement initial de %2, à %3 sur %4 ans</translation>
     </message>
     <message>
         <source>%1 a year at %2 for %3 years</source>
@@ -1655,12 +1555,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>%1 moins %2 au début de chaque année, à %3 sur %4 ans</translation>
     </message>
     <message>
-        <source>%1 mo</source>
+        <source>%1 months</source>
         <translation>%1 mois</translation>
     </message>
     <message>
-        <source>%1 months</source>
-        <translation>%1 mois</translation>
+        <source>%1 of %2 at %3 for %4 years</source>
+        <translation>%1 de %2 à %3 sur %4 ans</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n calculations</source>
@@ -1690,68 +1590,8 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>%1 ans</translation>
     </message>
     <message>
-        <source>%1 yrs</source>
-        <translation>%1 ans</translation>
-    </message>
-    <message>
-        <source>%1 yrs %2 mos</source>
-        <translation>%1 ans %2 mois</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>%1: Annual annuity (%2 %3)</source>
-        <translation>%1 : Rente annuelle (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Extra each installment (%2 %3)</source>
-        <translation>%1 : Versement suppl. à chaque échéance (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Extra yearly payments (%2 %3)</source>
-        <translation>%1 : Versements suppl. annuels (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Interest rate (%2 %3)</source>
-        <translation>%1 : Taux d'intérêt (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Interest-only payment (%2 %3)</source>
-        <translation>%1 : Échéance d'intérêts seuls (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan amount (%2 %3)</source>
-        <translation>%1 : Montant du prêt (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan duration (%2 %3)</source>
-        <translation>%1 : Durée du prêt (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan payment (%2 %3)</source>
-        <translation>%1 : Échéance de prêt (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Loan payoff (%2 %3)</source>
-        <translation>%1 : Remboursement anticipé (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Monthly investment (%2 %3)</source>
-        <translation>%1 : Versement mensuel (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: One extra payment (%2 %3)</source>
-        <translation>%1 : Versement suppl. unique (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: One-time + monthly invest… (%2 %3)</source>
-        <translation>%1 : Placement unique + mensuel… (%2 %3)</translation>
-    </message>
-    <message>
-        <source>%1: Saving, then annuity (%2 %3)</source>
-        <translation>%1 : Épargne, puis rente (%2 %3)</translation>
     </message>
     <message>
         <source>%1; %2 marked for Compare (click %3 or press Mark to mark two to four)</source>
@@ -1776,10 +1616,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         </translation>
     </message>
     <message>
-        <source>1x Investment of %1 at %2 for %3 years</source>
-        <translation>Placement unique de %1 à %2 sur %3 ans</translation>
-    </message>
-    <message>
         <source>Additional Annuity Payments:            %1</source>
         <translation>Versements de rente suppl. :            %1</translation>
     </message>
@@ -1790,14 +1626,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Amortization Schedule Chart</source>
         <translation>Graphique du tableau d'amortissement</translation>
-    </message>
-    <message>
-        <source>Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation>Tableau d'amortissement : prêt de %1 à %2 sur %3 mois, mensualité %4</translation>
-    </message>
-    <message>
-        <source>Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation>Tableau d'amortissement : prêt de %1 à %2 sur %3 ans, mensualité %4</translation>
     </message>
     <message>
         <source>Amortization Schedule: loan of %1 at %2% for %3, payment %4</source>
@@ -1820,24 +1648,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Montant financé</translation>
     </message>
     <message>
-        <source>Amount financed: %1</source>
-        <translation>Montant financé : %1</translation>
-    </message>
-    <message>
         <source>Amount too large - at most %1 can be computed</source>
         <translation>Montant trop élevé - le calcul est limité à %1</translation>
     </message>
     <message>
         <source>An amortization schedule can show at most %1 months.</source>
         <translation>Un tableau d'amortissement peut afficher au plus %1 mois.</translation>
-    </message>
-    <message>
-        <source>And</source>
-        <translation>Et</translation>
-    </message>
-    <message>
-        <source>And Last</source>
-        <translation>Et dernier</translation>
     </message>
     <message>
         <source>Annual annuity</source>
@@ -1856,24 +1672,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Durée de la rente</translation>
     </message>
     <message>
-        <source>Annuity Duration (yrs)</source>
-        <translation>Durée de la rente (ans)</translation>
-    </message>
-    <message>
         <source>Annuity Duration too long - at most %1 monthly payments can be computed</source>
         <translation>Durée de la rente trop longue - %1 versements mensuels au plus peuvent être calculés</translation>
     </message>
     <message>
         <source>Annuity Duration too short - the annuity must last at least one month</source>
         <translation>Durée de la rente trop courte - la rente doit durer au moins un mois</translation>
-    </message>
-    <message>
-        <source>Annuity Interest Rate %</source>
-        <translation>Taux de la rente %</translation>
-    </message>
-    <message>
-        <source>Annuity Payment</source>
-        <translation>Versement de rente</translation>
     </message>
     <message>
         <source>Annuity duration</source>
@@ -1900,10 +1704,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Durée du placement</translation>
     </message>
     <message>
-        <source>Build Fund Duration &quot;%1&quot; will be read back as %2</source>
-        <translation>La durée du placement « %1 » sera relue comme %2</translation>
-    </message>
-    <message>
         <source>Build Fund Monthly Amount</source>
         <translation>Placement mensuel</translation>
     </message>
@@ -1914,10 +1714,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Calculation</source>
         <translation>Calcul</translation>
-    </message>
-    <message>
-        <source>Calculation History</source>
-        <translation>Historique des calculs</translation>
     </message>
     <message>
         <source>Compared calculations.csv</source>
@@ -1963,28 +1759,8 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Le pourcentage d'apport ne peut pas dépasser %1 %.</translation>
     </message>
     <message>
-        <source>Down payment: %1</source>
-        <translation>Apport : %1</translation>
-    </message>
-    <message>
-        <source>Down payment: %1 %2</source>
-        <translation>Apport : %1 %2</translation>
-    </message>
-    <message>
-        <source>Duration (Mos)</source>
-        <translation>Durée (mois)</translation>
-    </message>
-    <message>
-        <source>Duration (Yrs)</source>
-        <translation>Durée (ans)</translation>
-    </message>
-    <message>
         <source>Duration too long - at most %1 annuity payments can be computed</source>
         <translation>Durée trop longue - %1 versements de rente au plus peuvent être calculés</translation>
-    </message>
-    <message>
-        <source>Duration too long - at most %1 compounding periods can be computed (%2 years compounded daily)</source>
-        <translation>Durée trop longue - %1 périodes de capitalisation au plus peuvent être calculées (%2 ans avec capitalisation quotidienne)</translation>
     </message>
     <message>
         <source>Duration too long - at most %1 compounding periods can be computed (89 years compounded daily)</source>
@@ -2023,16 +1799,16 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>ERREUR : la durée est inférieure à 3 mois ; diminuez le versement de rente.</translation>
     </message>
     <message>
-        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.</source>
-        <translation>Saisissez le prix d'achat, l'apport, la durée du prêt et les taux d'intérêt. Cliquez sur le bouton Afficher les mensualités pour afficher les mensualités dans la grille de droite.</translation>
-    </message>
-    <message>
-        <source>Exact rate</source>
-        <translation>Taux exact</translation>
-    </message>
-    <message>
-        <source>Exact rate for %1: %2 %</source>
-        <translation>Taux exact pour %1 : %2 %</translation>
+        <source>Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments button to display monthly payments in the grid on the right.
+&#xd;
+&#xd;Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.
+&#xd;
+&#xd;Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
+        <translation>Saisissez le prix d'achat, l'apport, la durée du prêt et les taux d'intérêt. Cliquez sur le bouton Afficher les mensualités pour afficher les mensualités dans la grille de droite.
+&#xd;
+&#xd;Choisissez une mensualité et cliquez sur le bouton Afficher l'amortissement pour afficher dans la grille le tableau d'amortissement du taux et de la durée choisis.
+&#xd;
+&#xd;Sélectionnez des cellules de la grille et choisissez Copier dans le menu Options pour copier les données dans le presse-papiers.</translation>
     </message>
     <message>
         <source>Exceeded High Interest of 25%</source>
@@ -2079,24 +1855,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Intérêts</translation>
     </message>
     <message>
-        <source>Interest Paid</source>
-        <translation>Intérêts payés</translation>
-    </message>
-    <message>
-        <source>Interest Rate %</source>
-        <translation>Taux d'intérêt %</translation>
-    </message>
-    <message>
         <source>Interest rate</source>
         <translation>Taux d'intérêt</translation>
     </message>
     <message>
         <source>Interest-only payment</source>
         <translation>Échéance d'intérêts seuls</translation>
-    </message>
-    <message>
-        <source>Invested Amount</source>
-        <translation>Montant placé</translation>
     </message>
     <message>
         <source>Invested amount seems small - do you want to use the ini file value?</source>
@@ -2111,40 +1875,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Graphique du placement</translation>
     </message>
     <message>
-        <source>Last Installment made before Payoff</source>
-        <translation>Dernière échéance avant remboursement</translation>
-    </message>
-    <message>
-        <source>Last Payment</source>
-        <translation>Dernière échéance</translation>
-    </message>
-    <message>
         <source>Length</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <source>Length: %1 months</source>
-        <translation>Durée : %1 mois</translation>
-    </message>
-    <message>
-        <source>Length: %1 to %2 months</source>
-        <translation>Durée : %1 à %2 mois</translation>
-    </message>
-    <message>
-        <source>Length: %1 to %2 years</source>
-        <translation>Durée : %1 à %2 ans</translation>
-    </message>
-    <message>
-        <source>Length: %1 years</source>
-        <translation>Durée : %1 ans</translation>
-    </message>
-    <message>
         <source>Loan Amount</source>
         <translation>Montant du prêt</translation>
-    </message>
-    <message>
-        <source>Loan Amount &quot;%1&quot; will be read back as %2</source>
-        <translation>Le montant du prêt « %1 » sera relu comme %2</translation>
     </message>
     <message>
         <source>Loan Duration</source>
@@ -2227,16 +1963,12 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Le taux d'intérêt minimal doit être inférieur ou égal au taux d'intérêt maximal.</translation>
     </message>
     <message>
-        <source>Missing or Inappropriate Input (possibly a negitive number or %1)</source>
-        <translation>Saisie manquante ou inappropriée (peut-être un nombre négatif ou %1)</translation>
+        <source>Missing or Inappropriate Input (possibly a negitive number or 0)</source>
+        <translation>Saisie manquante ou inappropriée (peut-être un nombre négatif ou 0)</translation>
     </message>
     <message>
         <source>Month</source>
         <translation>Mois</translation>
-    </message>
-    <message>
-        <source>Monthly Amount</source>
-        <translation>Montant mensuel</translation>
     </message>
     <message>
         <source>Monthly Investment seems too large - do you want to use the ini file value?</source>
@@ -2257,14 +1989,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Monthly payment on %1 by loan length, one line per rate</source>
         <translation>Mensualité pour %1 selon la durée du prêt, une ligne par taux</translation>
-    </message>
-    <message>
-        <source>Monthly payment: %1</source>
-        <translation>Mensualité : %1</translation>
-    </message>
-    <message>
-        <source>Monthly payment: %1 to %2</source>
-        <translation>Mensualité : %1 à %2</translation>
     </message>
     <message>
         <source>No Xtra payment made - nothing saved; paid off %1</source>
@@ -2295,20 +2019,8 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Payé dans l'année</translation>
     </message>
     <message>
-        <source>Paid off after</source>
-        <translation>Remboursé après</translation>
-    </message>
-    <message>
         <source>Paid out</source>
         <translation>Sommes versées</translation>
-    </message>
-    <message>
-        <source>PayOff</source>
-        <translation>Solde</translation>
-    </message>
-    <message>
-        <source>Payment</source>
-        <translation>Échéance</translation>
     </message>
     <message>
         <source>Payment too small - it would show as %1; increase the amount or shorten the duration</source>
@@ -2331,52 +2043,20 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Capital et intérêts payés chaque année, et total des intérêts payés - %1</translation>
     </message>
     <message>
-        <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 months, payment %4</source>
-        <translation>Capital et intérêts payés chaque année, et total des intérêts payés - Tableau d'amortissement : prêt de %1 à %2 sur %3 mois, mensualité %4</translation>
-    </message>
-    <message>
-        <source>Principal and interest paid each year, and the interest paid in all - Amortization Schedule: loan of %1 at %2 for %3 years, payment %4</source>
-        <translation>Capital et intérêts payés chaque année, et total des intérêts payés - Tableau d'amortissement : prêt de %1 à %2 sur %3 ans, mensualité %4</translation>
-    </message>
-    <message>
         <source>Principal balance</source>
         <translation>Capital restant dû</translation>
-    </message>
-    <message>
-        <source>Principle Balance</source>
-        <translation>Capital restant dû</translation>
-    </message>
-    <message>
-        <source>Principle Paid</source>
-        <translation>Capital remboursé</translation>
     </message>
     <message>
         <source>Purchase</source>
         <translation>Prix d'achat</translation>
     </message>
     <message>
-        <source>Purchase: %1</source>
-        <translation>Prix d'achat : %1</translation>
-    </message>
-    <message>
         <source>Rate</source>
         <translation>Taux</translation>
     </message>
     <message>
-        <source>Rate: %1</source>
-        <translation>Taux : %1</translation>
-    </message>
-    <message>
-        <source>Rate: %1 to %2</source>
-        <translation>Taux : %1 à %2</translation>
-    </message>
-    <message>
         <source>Retirement Fund seems too large for monthly payment - re-enter if appropriate</source>
         <translation>Le fonds de retraite semble trop élevé pour un versement mensuel - ressaisissez-le si nécessaire</translation>
-    </message>
-    <message>
-        <source>Saves %1 installments and %2 interest; paid off %3</source>
-        <translation>Économise %1 échéances et %2 d'intérêts ; remboursé le %3</translation>
     </message>
     <message numerus="yes">
         <source>Saves %n installments and %1 interest; paid off %2</source>
@@ -2390,24 +2070,8 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Épargne, puis rente</translation>
     </message>
     <message>
-        <source>Savings</source>
-        <translation>Économies</translation>
-    </message>
-    <message>
-        <source>Select a monthly payment and click the Show Amortization button to display an amortization schedule for the selected interest rate and length of loan in the grid.</source>
-        <translation>Choisissez une mensualité et cliquez sur le bouton Afficher l'amortissement pour afficher dans la grille le tableau d'amortissement du taux et de la durée choisis.</translation>
-    </message>
-    <message>
-        <source>Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.</source>
-        <translation>Sélectionnez des cellules de la grille et choisissez Copier dans le menu Options pour copier les données dans le presse-papiers.</translation>
-    </message>
-    <message>
         <source>Something went wrong in %1: %2. Your inputs are as they were before.</source>
         <translation>Un problème est survenu dans %1 : %2. Vos saisies sont restées telles quelles.</translation>
-    </message>
-    <message>
-        <source>Start Xtra Payments with Installment</source>
-        <translation>Versements suppl. dès l'échéance n°</translation>
     </message>
     <message>
         <source>Suggested payment not high enough for this loan amount</source>
@@ -2420,10 +2084,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Table schedule</source>
         <translation>Tableau d’amortissement</translation>
-    </message>
-    <message>
-        <source>Tarvolin</source>
-        <translation>Tarvolin</translation>
     </message>
     <message>
         <source>The calculation history %1 was damaged. It was kept as %2 and a new history begins.</source>
@@ -2506,34 +2166,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
         <translation>Ce calcul a été enregistré par une autre version de Tarvolin et ne peut pas être restauré.</translation>
     </message>
     <message>
-        <source>Total Contributions</source>
-        <translation>Total des apports</translation>
-    </message>
-    <message>
-        <source>Total Interest</source>
-        <translation>Total des intérêts</translation>
-    </message>
-    <message>
-        <source>Total Interest with Payoff</source>
-        <translation>Total des intérêts avec remboursement</translation>
-    </message>
-    <message>
-        <source>Total Interest without Xtra</source>
-        <translation>Total des intérêts sans versement suppl.</translation>
-    </message>
-    <message>
-        <source>Total Payments</source>
-        <translation>Total des versements</translation>
-    </message>
-    <message>
-        <source>Total Payments with Payoff</source>
-        <translation>Total des versements avec remboursement</translation>
-    </message>
-    <message>
-        <source>Total Payments without Xtra</source>
-        <translation>Total des versements sans versement suppl.</translation>
-    </message>
-    <message>
         <source>Total interest</source>
         <translation>Total des intérêts</translation>
     </message>
@@ -2544,14 +2176,6 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
     <message>
         <source>Withdrawn</source>
         <translation>Sommes retirées</translation>
-    </message>
-    <message>
-        <source>Xtra Payment</source>
-        <translation>Versement suppl.</translation>
-    </message>
-    <message>
-        <source>Xtra Payment made with Installment</source>
-        <translation>Versement suppl. avec l'échéance n°</translation>
     </message>
     <message>
         <source>Xtra payment exceeds the balance - only the balance is paid</source>
@@ -2729,54 +2353,54 @@ Enregistrer plutôt le même texte dans un fichier PDF ?</translation>
 <context>
     <name>UpdateHist</name>
     <message>
-        <source>%1 - Original DOS ver&#xd;
-%2 - First Windows version (%3 bit)&#xd;
-&#xd;
- Ver&#x9; Date&#x9;Update History&#xd;
-%4  %5 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
-%6  %7 - Fix the initialization of the edit boxes&#xd;
-%8  %9 - Fix spelling error, reformat colors&#xd;
-%10  %11 - Add the ability to set Colors with presets or Window defaults&#xd;
-%12  %13 - Adjust tab stops &amp; focus&#xd;
-%14  %15 - Add Button color; could not do Button Text&#xd;
-&#x9;&#x9;Add Window Default to the background lists&#xd;
-%16  %17 - Adjust formating issues &amp; menu items&#xd;
-%18  %19 - Change messages for Payoff &amp; Annuity&#xd;
-%20  %21 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
-&#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
-%22  %23 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
-%24  %25 - Add 'InputChk' button, cleanup checking&#xd;
-%26  %27 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
-%28  %29 - Add ToolTips on option buttons&#xd;
-%30  %31 - Put back true checking on Investments for input when 'input checking' is on&#xd;
-&#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
-%32  %33 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
-        <translation>%1 - Version DOS d'origine&#xd;
-%2 - Première version Windows (%3 bits)&#xd;
-&#xd;
- Ver&#x9; Date&#x9;Historique des versions&#xd;
-%4  %5 - Passage à la nouvelle version des outils de développement ; utilisation de la zone de saisie masquée et de la grille flexible&#xd;
-%6  %7 - Correction de l'initialisation des zones de saisie&#xd;
-%8  %9 - Correction d'une faute d'orthographe, nouvelle présentation des couleurs&#xd;
-%10  %11 - Possibilité de définir les couleurs par des thèmes prédéfinis ou les couleurs système&#xd;
-%12  %13 - Ajustement de l'ordre de tabulation et du focus&#xd;
-%14  %15 - Ajout de la couleur des boutons ; impossible pour le texte des boutons&#xd;
-&#x9;&#x9;Ajout de la couleur système par défaut aux listes de fonds&#xd;
-%16  %17 - Corrections de mise en forme et des éléments de menu&#xd;
-%18  %19 - Modification des messages du solde et de la rente&#xd;
-%20  %21 - Correction du tableau des mensualités : copie du tableau et ajout de l'impression sur l'imprimante par défaut&#xd;
-&#x9;&#x9;Ajout d'une barre d'outils personnalisable avec MS Toolbar et ImageList&#xd;
-%22  %23 - Nouveau calcul « Versement de rente » : fonds restant après des retraits annuels sur une durée donnée&#xd;
-%24  %25 - Ajout du bouton « Contrôle », nettoyage des vérifications&#xd;
-%26  %27 - Nouvel ordre des boutons, retour du bouton Solde -&gt; Montant, nettoyage du code&#xd;
-%28  %29 - Ajout d'infobulles sur les boutons d'option&#xd;
-%30  %31 - Rétablissement de la vraie vérification des saisies des placements quand le « contrôle des saisies » est activé&#xd;
-&#x9;&#x9;Correction du calcul « Combinaison » des placements pour calculer correctement le versement mensuel&#xd;
-%32  %33 - Ajout du bouton Fermer à la fenêtre du tableau et retour du « X » (fermer) dans la barre de titre</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>1987 - Original DOS ver&#xd;
+1996 - First Windows version (16 bit)&#xd;
+&#xd;
+ Ver&#x9; Date&#x9;Update History&#xd;
+6.00.00  02/13/02 - Converted to the new release of the development tools; uses the masked edit box and the flexible grid&#xd;
+6.00.01  03/14/02 - Fix the initialization of the edit boxes&#xd;
+6.00.02  03/21/02 - Fix spelling error, reformat colors&#xd;
+6.01.00  03/25/02 - Add the ability to set Colors with presets or Window defaults&#xd;
+6.01.01  03/26/02 - Adjust tab stops &amp; focus&#xd;
+6.01.02  03/27/02 - Add Button color; could not do Button Text&#xd;
+&#x9;&#x9;Add Window Default to the background lists&#xd;
+6.01.03  03/27/02 - Adjust formating issues &amp; menu items&#xd;
+6.01.04  03/28/02 - Change messages for Payoff &amp; Annuity&#xd;
+6.02.00  04/07/02 - Fix Loan Pymnt Table: Copy Table &amp; add Print to default printer&#xd;
+&#x9;&#x9;Add customizable Toolbar with MS Toolbar &amp; ImageList&#xd;
+6.03.00  05/07/02 - Add new 'Annuity Payment' - Remaining Fund with yearly payment for specific duration&#xd;
+6.03.01  05/08/02 - Add 'InputChk' button, cleanup checking&#xd;
+6.03.04  05/11/02 - Change order of buttons, put back PO-&gt;Amt button, cleanup code&#xd;
+6.03.05  05/17/02 - Add ToolTips on option buttons&#xd;
+6.03.06  05/21/02 - Put back true checking on Investments for input when 'input checking' is on&#xd;
+&#x9;&#x9;Fix investment 'Combo' to calculate monthly payment correctly&#xd;
+6.03.07  05/25/02 - Add Close button to Table Dialog and reinstate 'X' (close) in control box</source>
+        <translation>1987 - Version DOS d'origine&#xd;
+1996 - Première version Windows (16 bits)&#xd;
+&#xd;
+ Ver&#x9; Date&#x9;Historique des versions&#xd;
+6.00.00  02/13/02 - Passage à la nouvelle version des outils de développement ; utilisation de la zone de saisie masquée et de la grille flexible&#xd;
+6.00.01  03/14/02 - Correction de l'initialisation des zones de saisie&#xd;
+6.00.02  03/21/02 - Correction d'une faute d'orthographe, nouvelle présentation des couleurs&#xd;
+6.01.00  03/25/02 - Possibilité de définir les couleurs par des thèmes prédéfinis ou les couleurs système&#xd;
+6.01.01  03/26/02 - Ajustement de l'ordre de tabulation et du focus&#xd;
+6.01.02  03/27/02 - Ajout de la couleur des boutons ; impossible pour le texte des boutons&#xd;
+&#x9;&#x9;Ajout de la couleur système par défaut aux listes de fonds&#xd;
+6.01.03  03/27/02 - Corrections de mise en forme et des éléments de menu&#xd;
+6.01.04  03/28/02 - Modification des messages du solde et de la rente&#xd;
+6.02.00  04/07/02 - Correction du tableau des mensualités : copie du tableau et ajout de l'impression sur l'imprimante par défaut&#xd;
+&#x9;&#x9;Ajout d'une barre d'outils personnalisable avec MS Toolbar et ImageList&#xd;
+6.03.00  05/07/02 - Nouveau calcul « Versement de rente » : fonds restant après des retraits annuels sur une durée donnée&#xd;
+6.03.01  05/08/02 - Ajout du bouton « Contrôle », nettoyage des vérifications&#xd;
+6.03.04  05/11/02 - Nouvel ordre des boutons, retour du bouton Solde -&gt; Montant, nettoyage du code&#xd;
+6.03.05  05/17/02 - Ajout d'infobulles sur les boutons d'option&#xd;
+6.03.06  05/21/02 - Rétablissement de la vraie vérification des saisies des placements quand le « contrôle des saisies » est activé&#xd;
+&#x9;&#x9;Correction du calcul « Combinaison » des placements pour calculer correctement le versement mensuel&#xd;
+6.03.07  05/25/02 - Ajout du bouton Fermer à la fenêtre du tableau et retour du « X » (fermer) dans la barre de titre</translation>
     </message>
     <message>
         <source>Mervane Update History</source>

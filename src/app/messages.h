@@ -1,8 +1,13 @@
 #pragma once
 
+#include "common/user_text.h"
+
 namespace tv {
 
 // The title of every refusal of what the user entered, and of the questions about it.
-inline constexpr const char* kInputErrorTitle = "input Error";
+inline UserText inputErrorTitle()
+{
+    return userText<"input Error">();
+}
 
 }  // namespace tv

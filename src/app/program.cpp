@@ -15,7 +15,7 @@
 namespace tv {
 
 Program::Program(Platform& platform, std::shared_ptr<const Translator> translator)
-    : m_app(platform, std::move(translator)), m_module1(m_app.platform()), m_history(m_app.platform())
+    : m_app(platform, std::move(translator)), m_module1(m_app.platform()), m_history(m_app)
 {
     m_mervane = std::make_unique<Mervane>(*this);
     m_loanSheet = std::make_unique<LoanSheet>(*this);

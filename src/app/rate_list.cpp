@@ -55,7 +55,9 @@ std::vector<std::string> RateList::entries(RateScale scale)
 
 void RateList::fill() const
 {
-    m_list.setItems(entries(m_scale));
+    std::vector<UserText> items;
+    for (std::string& e : entries(m_scale)) items.push_back(finishedText(std::move(e)));
+    m_list.setItems(items);
 }
 
 int RateList::index() const

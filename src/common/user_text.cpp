@@ -53,8 +53,41 @@ std::string fillCount(std::string_view text, long long count)
     return out;
 }
 
+UserText finishedText(std::string text)
+{
+    UserText t;
+    t.m_finished = std::move(text);
+    return t;
+}
+
+UserText declaredText(std::string_view context, const char* text)
+{
+    UserText t;
+    t.m_context = context;
+    t.m_source = text;
+    if (t.m_source.empty()) t.m_context = {};
+    return t;
+}
+
+UserText textLines(UserText first, UserText second, std::string_view lineBreak)
+{
+    if (second.empty()) return first;
+    if (first.empty()) return second;
+    const std::string_view pattern = lineBreak == "\r\n" ? "%1\r\n%2" : lineBreak == "\n\r" ? "%1\n\r%2" : "%1\n%2";
+    // No context: a layout of the pieces, never looked up.
+    return UserText(pattern, {}, 0, {UserText::Piece(std::move(first)), UserText::Piece(std::move(second))}, {});
+}
+
+UserText textParagraphs(UserText first, UserText second)
+{
+    if (second.empty()) return first;
+    if (first.empty()) return second;
+    return UserText("%1\n\n%2", {}, 0, {UserText::Piece(std::move(first)), UserText::Piece(std::move(second))}, {});
+}
+
 std::string UserText::english() const
 {
+    if (finished()) return m_finished;
     std::vector<std::string> args;
     args.reserve(m_pieces.size());
     for (const Piece& p : m_pieces) args.push_back(p.marked ? p.marked->english() : p.finished);

@@ -1,9 +1,10 @@
 #pragma once
-// Texts the program makes for its user outside a form's declaration: messages, the reasons inside them, titles.
-// Each is written where it is used and marked there: userText<"…">() for a whole text, composeText<"… %1 …">(…) for
-// a text made of a pattern and pieces (a path, a reason, a count). Every marked text linked into a program is listed
-// before main runs, so the translation files can hold every one of them (tarvolin-texts lists them), and a
-// translator can find a pattern in a finished text and translate its pieces too.
+// Texts the program makes for its user: messages, the reasons inside them, captions, titles, cells. Each is written
+// where it is made and marked there: userText<"…">() for a whole message, formText<"Form", "…">() for a text of one
+// form, composeText<"… %1 …">(…) for a pattern with pieces (an amount, a path, a reason), pluralText for words a
+// count decides. Numbers, amounts, dates and paths are formatted in the user's locale first and go in as finished
+// pieces; nothing is ever parsed back out of a composed text. Every marked text linked into a program is listed
+// before main runs, so the translation files hold every one of them (tarvolin-texts lists them).
 #include <algorithm>
 #include <cstddef>
 #include <memory>
@@ -37,17 +38,40 @@ const std::vector<MarkedText>& markedTexts();
 // Puts args into a pattern's %1 … %99; a placeholder without an arg stays as it is.
 std::string fillPattern(std::string_view pattern, const std::vector<std::string>& args);
 
+class UserText;
+// Two texts one above the other (lines of a message), each in the user's language; nothing between them to
+// translate. An empty one leaves the other alone. The line break is "\n", "\r\n" or the older "\n\r".
+UserText textLines(UserText first, UserText second, std::string_view lineBreak = "\n");
+template <FixedText T>
+UserText userText();
+template <FixedText Context, FixedText T>
+UserText formText();
+template <FixedText T, typename... Args>
+UserText composeText(Args&&... args);
+template <FixedText Context, FixedText T, typename... Args>
+UserText composeFormText(Args&&... args);
+template <FixedText One, FixedText Other, typename... Args>
+UserText pluralText(long long count, Args&&... args);
+
 // A text marked where it is made: its English pattern, its pieces (each a finished text, such as a number or an
 // amount in the user's locale, or a marked text of its own) and, for a plural text, the count whose plural form
-// the user's language picks. Front ends put it into the user's language as they show it (renderText); until
-// every text is one, it also reads as its English text.
+// the user's language picks. Or a finished text: one already in the user's language and locale (an amount, a
+// date, a path, what the user typed), shown as it is. Every setter of a text the user reads takes one, so a text
+// that is neither marked nor said to be finished does not compile; the front ends put it into the user's
+// language as they show it (renderText).
 class UserText {
 public:
     struct Piece;
 
+    // The empty text.
+    UserText() = default;
+
     // The English text (what a program without a translation shows).
     std::string english() const;
-    operator std::string() const { return english(); }  // NOLINT: implicit while texts are made as strings
+    bool empty() const { return m_source.empty() && m_finished.empty() && m_pieces.empty(); }
+    // A text already in the user's language and locale, shown as it is.
+    bool finished() const { return m_source.empty(); }
+    const std::string& finishedText() const { return m_finished; }
 
     std::string_view context() const { return m_context; }
     std::string_view source() const { return m_source; }
@@ -56,22 +80,45 @@ public:
     long long count() const { return m_count; }
     const std::vector<Piece>& pieces() const { return m_pieces; }
 
-    // Builders for the markers below.
+private:
+    // Made only by the markers below.
     UserText(std::string_view source, std::string_view one, long long count, std::vector<Piece> pieces,
              std::string_view context = kMessagesContext);
+    template <FixedText T>
+    friend UserText userText();
+    template <FixedText Context, FixedText T>
+    friend UserText formText();
+    template <FixedText T, typename... Args>
+    friend UserText composeText(Args&&... args);
+    template <FixedText Context, FixedText T, typename... Args>
+    friend UserText composeFormText(Args&&... args);
+    template <FixedText One, FixedText Other, typename... Args>
+    friend UserText pluralText(long long count, Args&&... args);
+    friend UserText finishedText(std::string text);
+    friend UserText declaredText(std::string_view context, const char* text);
+    // The same with an empty line between them.
+    UserText textParagraphs(UserText first, UserText second);
+    friend UserText textLines(UserText first, UserText second, std::string_view lineBreak);
+    friend UserText textParagraphs(UserText first, UserText second);
 
-private:
     std::string_view m_context;
-    std::string_view m_source;
+    std::string_view m_source;  // empty for a finished text
     std::string_view m_one;
     long long m_count = 0;
     std::vector<Piece> m_pieces;
+    std::string m_finished;
 };
 
+// A text already in the user's language and locale (an amount formatted for the locale, a date, a path, the
+// user's own words), shown as it is.
+UserText finishedText(std::string text);
+// A text of a form's declaration table (a control's caption or tool-tip, a menu item), translated among that
+// form's texts; the table is the marker (tarvolin-texts lists every declared text).
+UserText declaredText(std::string_view context, const char* text);
+
 struct UserText::Piece {
+    // A finished piece: a number, an amount or a date in the user's locale, a path. Words are marked pieces.
     Piece(std::string text) : finished(std::move(text)) {}                         // NOLINT: implicit on purpose
-    Piece(const char* text) : finished(text) {}                                    // NOLINT
-    Piece(std::string_view text) : finished(text) {}                               // NOLINT
     Piece(UserText text) : marked(std::make_shared<UserText>(std::move(text))) {}  // NOLINT
     std::string finished;
     std::shared_ptr<const UserText> marked;
@@ -88,15 +135,32 @@ template <FixedText T, bool Pattern>
 struct Listed {
     static inline const bool done = listText(kMessagesContext, T.view(), Pattern);
 };
-template <FixedText Context, FixedText T>
+template <FixedText Context, FixedText T, bool Pattern = false>
 struct ListedInForm {
-    static inline const bool done = listText(Context.view(), T.view(), false);
+    static inline const bool done = listText(Context.view(), T.view(), Pattern);
 };
 template <FixedText One, FixedText Other>
 struct ListedPlural {
     static inline const bool done = listText(kMessagesContext, Other.view(), true, One.view());
 };
 }  // namespace detail
+
+// The texts of a constant table a form shows (a list's entries), listed among the form's texts before main runs,
+// and shown with declaredText: `const bool listed = listTableTexts<"ColorFm">(kPresets, &Preset::name);`.
+template <FixedText Context, typename Table, typename Entry>
+bool listTableTexts(const Table& table, const char* Entry::*field)
+{
+    for (const Entry& e : table)
+        if (e.*field) detail::listText(Context.view(), e.*field, false);
+    return true;
+}
+
+template <FixedText Context, typename Table>
+bool listTableTexts(const Table& table)
+{
+    for (const char* text : table) detail::listText(Context.view(), text, false);
+    return true;
+}
 
 template <FixedText T>
 UserText userText()
@@ -118,6 +182,14 @@ UserText composeText(Args&&... args)
 {
     (void)detail::Listed<T, true>::done;
     return UserText(T.view(), {}, 0, {UserText::Piece(std::forward<Args>(args))...});
+}
+
+// A pattern of one form, translated among that form's texts: composeFormText<"History", "paying %1">(amount).
+template <FixedText Context, FixedText T, typename... Args>
+UserText composeFormText(Args&&... args)
+{
+    (void)detail::ListedInForm<Context, T, true>::done;
+    return UserText(T.view(), {}, 0, {UserText::Piece(std::forward<Args>(args))...}, Context.view());
 }
 
 // A text whose words depend on a count, in each language's plural forms: pluralText<"%n calculation",

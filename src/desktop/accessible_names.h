@@ -3,9 +3,10 @@
 #include <QString>
 #include <string>
 
+#include "screen_model/chart.h"
+
 namespace tv {
 class Control;
-struct Chart;
 }  // namespace tv
 
 namespace tvqt {

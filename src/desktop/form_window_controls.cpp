@@ -315,7 +315,7 @@ QWidget* FormWindow::createWidget(tv::Control& control, QWidget* parent)
             auto& area = static_cast<tv::TextArea&>(control);
             connect(edit, &QPlainTextEdit::textChanged, this, [this, &area, edit] {
                 if (applying() || area.readOnly()) return;
-                area.setText(edit->toPlainText().toStdString());
+                area.setText(tv::finishedText(edit->toPlainText().toStdString()));
             });
             edit->installEventFilter(this);
             return edit;

@@ -27,7 +27,7 @@ std::vector<std::vector<std::string>> shownRows(const CompareForm& form)
     for (std::size_t i = 0; i < form.entries().size(); ++i) header.push_back(form.heading(i));
     rows.push_back(std::move(header));
     for (const CompareForm::Row& r : form.rows()) {
-        rows.push_back({r.label});
+        rows.push_back({r.title});
         rows.back().insert(rows.back().end(), r.shown.begin(), r.shown.end());
     }
     return rows;
@@ -65,27 +65,30 @@ std::string CompareForm::CsvText() const
     return csvText(rows);
 }
 
-TableDocument CompareForm::PdfTable() const
+MarkedTable CompareForm::PdfTable() const
 {
-    TableDocument doc;
-    doc.title = std::string(composeText<"Comparison of %1 calculations">(std::to_string(m_entries.size()))) + "\n" +
-                label("lblNote").caption();
-    doc.rows = shownRows(*this);
+    MarkedTable doc;
+    doc.title = textLines(composeText<"Comparison of %1 calculations">(std::to_string(m_entries.size())),
+                          finishedText(label("lblNote").caption()));
+    for (std::vector<std::string>& row : shownRows(*this)) {
+        std::vector<UserText>& cells = doc.rows.emplace_back();
+        for (std::string& cell : row) cells.push_back(finishedText(std::move(cell)));
+    }
     return doc;
 }
 
-Chart CompareForm::CurveChart() const
+MarkedChart CompareForm::CurveChart() const
 {
-    Chart chart;
+    MarkedChart chart;
     bool balance = false;
     bool fund = false;
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         const HistoryEntry& e = m_entries[i];
-        ChartSeries line{std::to_string(i + 1) + ": " + shortCaption(i),
-                         SeriesKind::Line,
-                         m_program.module1().colors.gLoanTxtColor,
-                         false,
-                         {}};
+        MarkedChartSeries line{finishedText(std::to_string(i + 1) + ": " + shortCaption(i)),
+                               SeriesKind::Line,
+                               m_program.module1().colors.gLoanTxtColor,
+                               false,
+                               {}};
         for (const HistoryPoint& p : e.curve)
             if (std::isfinite(p.year) && std::isfinite(p.value)) line.points.push_back({p.year, p.value});
         if (line.points.empty()) continue;
@@ -96,11 +99,12 @@ Chart CompareForm::CurveChart() const
                   : !fund              ? userText<"Loan balance over time">()
                   : !balance           ? userText<"Fund over time">()
                                        : userText<"Balance and fund over time">();
-    chart.x = {"Time", "years"};
+    chart.x = {formText<"Compare", "Time">(), formText<"Compare", "years">()};
     // Short enough to stand beside the axis in full.
-    chart.y = !fund      ? ChartAxis{"Balance", Locale::current().currencySymbol}
-              : !balance ? ChartAxis{"Fund", Locale::current().currencySymbol}
-                         : ChartAxis{"Dollars", ""};
+    const UserText currency = finishedText(Locale::current().currencySymbol);
+    chart.y = !fund      ? MarkedChartAxis{formText<"Compare", "Balance">(), currency}
+              : !balance ? MarkedChartAxis{formText<"Compare", "Fund">(), currency}
+                         : MarkedChartAxis{formText<"Compare", "Dollars">(), {}};
     chart.comparesLines = true;
     return chart;
 }
@@ -115,19 +119,19 @@ void CompareForm::cmdPrint_Click()
 {
     // A print that did not happen has been reported by the platform.
     if (m_entries.empty()) return;
-    platform().printTable(TableText(), PdfTable());
+    app().printTable(finishedText(TableText()), PdfTable());
 }
 
 void CompareForm::cmdSaveCsv_Click()
 {
     if (m_entries.empty()) return;
-    platform().saveFile("Compared calculations.csv", CsvText());
+    app().saveFile(userText<"Compared calculations.csv">(), CsvText());
 }
 
 void CompareForm::cmdSavePdf_Click()
 {
     if (m_entries.empty()) return;
-    platform().savePdf("Compared calculations.pdf", PdfTable());
+    app().savePdf(userText<"Compared calculations.pdf">(), PdfTable());
 }
 
 }  // namespace tv

@@ -22,7 +22,7 @@ constexpr int kMinColWidth = 1800;
 constexpr int kHeadingHeight = 720;  // the calculation on up to two lines, then its time
 constexpr std::size_t kCaptionChars = 26;
 
-std::string note()
+UserText note()
 {
     return userText<
         "\u2605 marks the best result of a row (the least paid or the soonest, the largest fund). (+\u2026) "
@@ -135,7 +135,7 @@ CompareForm::CompareForm(Program& program) : DeclaredForm(program.app(), "Compar
     g.setFixed(1, 1);
     g.setToolTip(note());
     label("lblNote").setCaption(note());
-    chartView("chtCompare").setToolTip("Balance or fund of each calculation by year");
+    chartView("chtCompare").setToolTip(formText<"Compare", "Balance or fund of each calculation by year">());
     bindHandlers();
 }
 
@@ -199,10 +199,22 @@ void CompareForm::compare(std::vector<HistoryEntry> entries)
 void CompareForm::buildRows()
 {
     m_rows.clear();
+    // A title recorded in English reads in the reader's words; any other stays as it was recorded.
+    const auto titles = Mervane::rowTitles(app());
     const std::size_t n = m_entries.size();
     for (bool results : {false, true}) {
         for (const std::string& label : labelsOf(m_entries, results)) {
-            Row row{label, results, {}, std::vector<std::string>(n, kMissing), std::vector<std::optional<double>>(n)};
+            Row row{label,
+                    label,
+                    results,
+                    {},
+                    std::vector<std::string>(n, kMissing),
+                    std::vector<std::optional<double>>(n)};
+            for (const auto& [english, shown] : titles)
+                if (english == label) {
+                    row.title = shown;
+                    break;
+                }
             int better = 0;
             for (std::size_t i = 0; i < n; ++i) {
                 const HistoryField* f = fieldOf(results ? m_entries[i].results : m_entries[i].inputs, label);
@@ -242,7 +254,7 @@ void CompareForm::fillGrid()
     g.setCols(1 + std::max(1, cols));
     g.setFixed(1, 1);
     for (int r = 0; r < g.rows(); ++r)
-        for (int c = 0; c < g.cols(); ++c) g.setText(r, c, "");
+        for (int c = 0; c < g.cols(); ++c) g.setText(r, c, {});
     g.setRowHeight(0, kHeadingHeight);
     g.setColWidth(0, kLabelColWidth);
     g.setColAlignment(0, Alignment::Left);
@@ -250,15 +262,18 @@ void CompareForm::fillGrid()
     for (int c = 1; c <= cols; ++c) {
         const auto column = static_cast<std::size_t>(c - 1);
         const std::string when = timeText(m_entries[column].time);
-        g.setText(0, c, std::to_string(c) + ": " + shortCaption(column) + (when.empty() ? "" : "\r\n" + when));
+        g.setText(0, c,
+                  finishedText(std::to_string(c) + ": " + shortCaption(column) + (when.empty() ? "" : "\r\n" + when)));
         g.setColWidth(c, std::max(kMinColWidth, room));
         g.setColAlignment(c, Alignment::Right);
         g.setFixedAlignment(c, Alignment::Center);
     }
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         const int row = static_cast<int>(r) + 1;
-        g.setText(row, 0, m_rows[r].label);
-        for (int c = 1; c <= cols; ++c) g.setText(row, c, m_rows[r].shown[static_cast<std::size_t>(c - 1)]);
+        // The labels and values are the entries' own, already in the reader's words and numbers.
+        g.setText(row, 0, finishedText(m_rows[r].title));
+        for (int c = 1; c <= cols; ++c)
+            g.setText(row, c, finishedText(m_rows[r].shown[static_cast<std::size_t>(c - 1)]));
     }
     g.setCurrent(g.rows() > 1 && g.cols() > 1 ? 1 : 0, g.cols() > 1 ? 1 : 0);
     g.setTopRow(1);

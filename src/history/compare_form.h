@@ -28,7 +28,8 @@ public:
 
     // One row of the comparison: its label, and per calculation what the cell shows and the number behind it.
     struct Row {
-        std::string label;
+        std::string label;  // as recorded (what the entries' fields are matched by)
+        std::string title;  // in the reader's words
         bool result = false;
         std::string format;  // the display format of the row's numbers
         std::vector<std::string> shown;
@@ -42,9 +43,9 @@ public:
     std::string TableText() const;
     // RFC 4180 text: a header row, then plain numbers (money to the cent, a "." point); empty where none.
     std::string CsvText() const;
-    TableDocument PdfTable() const;
+    MarkedTable PdfTable() const;
     // The curves of the calculations that have one, a line each.
-    Chart CurveChart() const;
+    MarkedChart CurveChart() const;
 
     // Leads the best value of a row, so the numbers stay aligned and a screen reader says the mark first.
     static constexpr const char* kBestMark = "\u2605 ";

@@ -15,10 +15,22 @@ namespace tv {
 
 namespace {
 
-constexpr const char* kTitle = "Calculation History";
+UserText title()
+{
+    return formText<"History", "Calculation History">();
+}
 constexpr const char* kMark = "\u2713";  // ✓
 // The views the Show list offers, in its order; "All" first.
 constexpr const char* kViews[] = {"All", "Loans", "Investments", "Table"};
+const bool kViewsListed = listTableTexts<"History">(kViews);
+
+// A recorded view's name in the reader's words.
+UserText viewText(const std::string& view)
+{
+    for (const char* v : kViews)
+        if (view == v) return declaredText("History", v);
+    return finishedText(view);
+}
 
 enum Column { kMarkCol, kWhenCol, kViewCol, kLineCol, kColumns };
 
@@ -32,17 +44,18 @@ std::string lower(std::string text)
 
 HistoryForm::HistoryForm(Program& program) : DeclaredForm(program.app(), "History"), m_program(program)
 {
-    setCaption(kTitle);
+    setCaption(title());
     setRect({0, 0, history_layout::kWidth + 2 * kBorderTwips, 6015 + kTitleBarTwips + 2 * kBorderTwips});
     ComboList& views = combo("cbo_View");
-    for (const char* v : kViews) views.addItem(v);
+    for (const char* v : kViews) views.addItem(declaredText(name(), v));
     views.restoreListIndex(0);
     Grid& g = grid("grd_History");
     g.setFixed(1, 0);
     g.setCols(kColumns);
     // No fixed column: the mark column is the first one shown.
     g.setLeftCol(0);
-    const char* titles[] = {kMark, "When", "View", "Calculation"};
+    const UserText titles[] = {finishedText(kMark), formText<"History", "When">(), formText<"History", "View">(),
+                               formText<"History", "Calculation">()};
     const int widths[] = {360, 1740, 1200, history_layout::kWidth - 240 - 3300 - 300};
     for (int c = 0; c < kColumns; ++c) {
         g.setText(0, c, titles[c]);
@@ -128,17 +141,18 @@ void HistoryForm::fillGrid()
     int currentRow = 1;
     for (int r = 1; r <= rows; ++r) {
         const HistorySummary& s = m_shown[static_cast<std::size_t>(r - 1)];
-        g.setText(r, kMarkCol, isMarked(s.id) ? kMark : "");
-        g.setText(r, kWhenCol, whenText(s.time));
-        g.setText(r, kViewCol, s.view);
-        // The line is in the reader's language and locale (shown as it is: its pieces are translated already).
-        g.setShownText(r, kLineCol, s.summary);
+        g.setText(r, kMarkCol, finishedText(isMarked(s.id) ? kMark : ""));
+        g.setText(r, kWhenCol, finishedText(whenText(s.time)));
+        g.setText(r, kViewCol, viewText(s.view));
+        // The line is in the reader's language and locale (its pieces are translated already).
+        g.setText(r, kLineCol, finishedText(s.summary));
         if (s.id == current) currentRow = r;
     }
     if (rows == 0) {
-        for (int c = 0; c < kColumns; ++c) g.setText(1, c, "");
+        for (int c = 0; c < kColumns; ++c) g.setText(1, c, {});
         g.setText(1, kLineCol,
-                  m_all.empty() ? "No calculations yet: each Calculate is recorded here." : "No calculation matches.");
+                  m_all.empty() ? formText<"History", "No calculations yet: each Calculate is recorded here.">()
+                                : formText<"History", "No calculation matches.">());
     }
     g.setCurrent(currentRow, kLineCol);
     for (NameOf<Kind::CommandButton> name : NameList<Kind::CommandButton>{"btn_Restore", "btn_Mark", "btn_Delete"})
@@ -259,7 +273,7 @@ void HistoryForm::btn_ClearAll_Click()
     const UserText question = pluralText<"Delete all %n calculation from the history? This cannot be undone.",
                                          "Delete all %n calculations from the history? This cannot be undone.">(
         static_cast<long long>(m_all.size()));
-    if (app().messageBox(question, kTitle, MsgButtons::YesNo, MsgIcon::Question) != kAnswerYes) return;
+    if (app().messageBox(question, title(), MsgButtons::YesNo, MsgIcon::Question) != kAnswerYes) return;
     if (!m_program.history().store().clear()) m_program.history().noticeProblem();
     m_marked.clear();
     refresh();
@@ -270,9 +284,9 @@ void HistoryForm::btn_Close_Click()
     unload();
 }
 
-void HistoryForm::message(const std::string& text)
+void HistoryForm::message(const UserText& text)
 {
-    platform().messageBox(text, kTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+    app().messageBox(text, title(), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 std::string HistoryForm::whenText(std::int64_t time)

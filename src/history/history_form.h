@@ -49,7 +49,7 @@ private:
     std::int64_t currentId() const;
     bool isMarked(std::int64_t id) const;
     void toggleMark(std::int64_t id);
-    void message(const std::string& text);
+    void message(const UserText& text);
 
     Program& m_program;
     std::vector<HistorySummary> m_all;

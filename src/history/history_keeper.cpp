@@ -3,17 +3,20 @@
 #include <ctime>
 
 #include "common/user_text.h"
-#include "screen_model/platform.h"
+#include "screen_model/application.h"
 
 namespace tv {
 
 namespace {
 
-constexpr const char* kTitle = "Calculation History";
+UserText title()
+{
+    return formText<"History", "Calculation History">();
+}
 
 }  // namespace
 
-HistoryKeeper::HistoryKeeper(Platform& platform) : m_platform(platform) {}
+HistoryKeeper::HistoryKeeper(Application& app) : m_app(app) {}
 
 HistoryKeeper::~HistoryKeeper()
 {
@@ -56,9 +59,9 @@ HistoryStore& HistoryKeeper::openStore()
     return *m_store;
 }
 
-std::string HistoryKeeper::problemText(HistoryProblem problem, const std::string& path)
+UserText HistoryKeeper::problemText(HistoryProblem problem, const std::string& path)
 {
-    std::string why;
+    UserText why;
     switch (problem) {
         case HistoryProblem::None:
             return {};
@@ -88,14 +91,14 @@ void HistoryKeeper::noticeProblem()
     if (!m_store) return;
     if (!m_setAsideTold && !m_store->setAside().empty()) {
         m_setAsideTold = true;
-        m_platform.messageBox(composeText<"The calculation history %1 was damaged. It was kept as %2 and a new history "
-                                          "begins.">(m_store->path(), m_store->setAside()),
-                              kTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        m_app.messageBox(composeText<"The calculation history %1 was damaged. It was kept as %2 and a new history "
+                                     "begins.">(m_store->path(), m_store->setAside()),
+                         title(), MsgButtons::Ok, MsgIcon::Exclamation);
     }
     const HistoryProblem problem = m_store->problem();
     if (problem == HistoryProblem::None || m_problemTold) return;
     m_problemTold = true;
-    m_platform.messageBox(problemText(problem, m_store->path()), kTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+    m_app.messageBox(problemText(problem, m_store->path()), title(), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void HistoryKeeper::record(HistoryEntry entry)
@@ -103,7 +106,7 @@ void HistoryKeeper::record(HistoryEntry entry)
     if (entry.time == 0) entry.time = now();
     m_pending.push_back(std::move(entry));
     if (m_pending.size() > 1) return;  // a write is scheduled already
-    m_platform.afterCommand([this, alive = std::weak_ptr<int>(m_alive)] {
+    m_app.platform().afterCommand([this, alive = std::weak_ptr<int>(m_alive)] {
         if (alive.lock()) flush();
     });
 }

@@ -7,15 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "common/user_text.h"
 #include "history_store/history_store.h"
 
 namespace tv {
 
-class Platform;
+class Application;
 
 class HistoryKeeper {
 public:
-    explicit HistoryKeeper(Platform& platform);
+    explicit HistoryKeeper(Application& app);
     ~HistoryKeeper();
     HistoryKeeper(const HistoryKeeper&) = delete;
     HistoryKeeper& operator=(const HistoryKeeper&) = delete;
@@ -42,12 +43,12 @@ public:
     void changed();
 
     // The message for a store's problem, empty for none.
-    static std::string problemText(HistoryProblem problem, const std::string& path);
+    static UserText problemText(HistoryProblem problem, const std::string& path);
 
 private:
     HistoryStore& openStore();
 
-    Platform& m_platform;
+    Application& m_app;
     std::string m_path;  // empty: in memory
     std::unique_ptr<HistoryStore> m_store;
     std::vector<HistoryEntry> m_pending;

@@ -20,28 +20,11 @@ const HistoryField* findField(const std::vector<HistoryField>& fields, std::stri
     return nullptr;
 }
 
-std::string piece(const TextPieces& tr, const std::string& pattern, const std::string& arg = {})
-{
-    return textPiece(tr, pattern, arg);
-}
-
 }  // namespace
-
-std::string TextPieces::operator()(const std::string& text) const
-{
-    return m_app ? m_app->tr("History", text) : text;
-}
 
 std::string TextPieces::operator()(const UserText& text) const
 {
     return m_app ? m_app->text(text) : text.english();
-}
-
-std::string textPiece(const TextPieces& tr, const std::string& pattern, const std::string& arg)
-{
-    const std::string p = tr ? tr(pattern) : pattern;
-    const std::size_t at = p.find("%1");
-    return at == std::string::npos ? p : p.substr(0, at) + arg + p.substr(at + 2);
 }
 
 void thinCurve(std::vector<HistoryPoint>& curve, std::size_t maxPoints)
@@ -108,11 +91,11 @@ std::string historySummary(const UserText& title, const HistoryEntry& e, const T
 {
     const bool months = e.unit == "Months";
     const bool loan = e.view != "Investments";
-    const std::string per = " " + piece(tr, e.frequency == "24"   ? "twice a month"
-                                            : e.frequency == "26" ? "every two weeks"
-                                                                  : "a month");
+    const std::string per = " " + tr(e.frequency == "24"   ? formText<"History", "twice a month">()
+                                     : e.frequency == "26" ? formText<"History", "every two weeks">()
+                                                           : formText<"History", "a month">());
     auto durationWords = [&](const std::string& text, bool inMonths) {
-        return piece(tr, inMonths ? "%1 mos" : "%1 yrs", text);
+        return tr(inMonths ? composeFormText<"History", "%1 mos">(text) : composeFormText<"History", "%1 yrs">(text));
     };
     std::string terms;
     auto term = [&terms](const std::string& t) { terms += (terms.empty() ? "" : " ") + t; };
@@ -121,13 +104,16 @@ std::string historySummary(const UserText& title, const HistoryEntry& e, const T
         return f && !f->text.empty() ? f : nullptr;
     };
     if (auto* f = input("fp_Prin")) term(shownText(*f));
-    if (auto* f = input("fp_Payment")) term(piece(tr, "paying %1", shownText(*f)) + (loan ? per : ""));
-    if (auto* f = input("comIntr")) term(piece(tr, "at %1 %", shownText(*f)));
-    if (auto* f = input("fp_Time")) term(piece(tr, "for %1", durationWords(shownText(*f), months)));
+    if (auto* f = input("fp_Payment"))
+        term(tr(composeFormText<"History", "paying %1">(shownText(*f))) + (loan ? per : ""));
+    if (auto* f = input("comIntr")) term(tr(composeFormText<"History", "at %1 %">(shownText(*f))));
+    if (auto* f = input("fp_Time"))
+        term(tr(composeFormText<"History", "for %1">(durationWords(shownText(*f), months))));
     if (auto* f = input("fp_xpay")) term("+ " + shownText(*f));
     // The first installment is where extras start unless told otherwise: only another one is said.
     if (auto* f = input("fp_xpaystrt"); f && loan && !(f->value == 1.0 && e.option != "opt_payoff"))
-        term(piece(tr, e.option == "opt_payoff" ? "after installment %1" : "from installment %1", shownText(*f)));
+        term(tr(e.option == "opt_payoff" ? composeFormText<"History", "after installment %1">(shownText(*f))
+                                         : composeFormText<"History", "from installment %1">(shownText(*f))));
     std::string line = tr(title);
     if (!terms.empty()) line += " \u2014 " + terms;
     if (e.results.empty()) return line;
@@ -137,7 +123,7 @@ std::string historySummary(const UserText& title, const HistoryEntry& e, const T
     if (r.name == "fp_Time") answer = durationWords(r.text, months);
     if (r.name == "fp_Payment" && loan) answer += per;
     if (const HistoryField* paid = findField(e.results, "paidOff"); paid && e.option.starts_with("opt_xpay"))
-        answer += piece(tr, ", paid off after %1", shownText(*paid, tr));
+        answer += tr(composeFormText<"History", ", paid off after %1">(shownText(*paid, tr)));
     return line + " \u2192 " + answer;
 }
 

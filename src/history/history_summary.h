@@ -19,17 +19,13 @@ class TextPieces {
 public:
     TextPieces() = default;
     explicit TextPieces(const Application& app) : m_app(&app) {}
-    // A piece of the history's own.
-    std::string operator()(const std::string& text) const;
+    // A marked text in the reader's language (English without an application).
     std::string operator()(const UserText& text) const;
     explicit operator bool() const { return m_app != nullptr; }
 
 private:
     const Application* m_app = nullptr;
 };
-
-// A piece in the user's language with %1 filled in.
-std::string textPiece(const TextPieces& tr, const std::string& pattern, const std::string& arg = {});
 
 // The reader a line is written for: a language (none: English) and a locale, as a short key.
 std::string historyReader(const Translator* translator, const Locale& locale);

@@ -27,7 +27,7 @@ public:
     void btn_OK_Click();
 
     // The history text: CRLF between lines, none after the last.
-    static std::string historyText();
+    static UserText historyText();
 
 private:
     Program& m_program;

@@ -36,11 +36,11 @@ void showInFront(Form& form)
 
 LoanSheet::LoanSheet(Program& program) : DeclaredForm(program.app(), "LoanSheet"), m_program(program)
 {
-    setCaption("LoanSheet");
+    setCaption(formText<"LoanSheet", "LoanSheet">());
     setRect({0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
     for (NameOf<Kind::MaskedBox> name : kInputBoxes) box(name).setAlignment(Alignment::Right);
     button("cmdCalcPmts").setDefault(true);
-    setInputErrorStyle(kErrorTitle, MsgIcon::Exclamation);
+    setInputErrorStyle(errorTitle(), MsgIcon::Exclamation);
     button("cmdCalcAmort").setEnabled(false);
     menu("mnuOptCopy").setEnabled(false);
     menu("mnuOptPrint").setEnabled(false);
@@ -110,7 +110,7 @@ void LoanSheet::Form_Load()
     showingSchedule = false;
     selPayment = mnthRate = termMonths = 0;
     amortTable = {};
-    label("lblScheduleNote").setCaption("");
+    label("lblScheduleNote").setCaption({});
     tableText.clear();
     dwnPay = 0;
     module1().CenterForm(*this, 1200, 600);
@@ -172,9 +172,9 @@ double LoanSheet::value(NameOf<Kind::MaskedBox> boxName) const
     return readBoxValue(box(boxName).text());
 }
 
-void LoanSheet::error(const std::string& text)
+void LoanSheet::error(const UserText& text)
 {
-    msgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, kErrorTitle);
+    msgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, errorTitle());
 }
 
 void LoanSheet::txtPurchTotl_Change()
@@ -201,13 +201,13 @@ double LoanSheet::financedOf(double purchase, double down) const
     return dollarsOf(*price - *downCents);
 }
 
-std::string LoanSheet::downPaymentProblem() const
+UserText LoanSheet::downPaymentProblem() const
 {
     if (percentDown() && dwnPay > kMaxPercentDown)
-        return "Down payment percentage cannot exceed " + plainText(kMaxPercentDown) + " percent.";
+        return composeText<"Down payment percentage cannot exceed %1 percent.">(plainText(kMaxPercentDown));
     if (menu("mnuOptDwn", 1).checked() && dwnPay > purchAmt)
-        return "Down payment amount cannot exceed purchase amount.";
-    if (dwnPay < 0) return "Down payment amount must be zero or greater.";
+        return userText<"Down payment amount cannot exceed purchase amount.">();
+    if (dwnPay < 0) return userText<"Down payment amount must be zero or greater.">();
     return {};
 }
 
@@ -216,7 +216,7 @@ void LoanSheet::txtDwnPay_Change()
     MaskedBox& down = box("txtDwnPay");
     dwnPay = value("txtDwnPay");
     if (down.text().empty()) return;  // an emptied box is 0, and 0 is always accepted
-    std::string problem = downPaymentProblem();
+    const UserText problem = downPaymentProblem();
     if (problem.empty()) return;
     error(problem);
     down.setText("");

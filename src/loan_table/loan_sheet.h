@@ -68,11 +68,11 @@ public:
     // RFC 4180 text: a header row, then plain numbers (rates and lengths as computed, money to the cent).
     std::string CsvText() const;
     // The grid's texts under a title line naming the loan (and the schedule's rate, length and payment).
-    TableDocument PdfTable() const;
-    std::string lengthWords(const std::string& length) const;  // "15 years", "10 to 30 months": in the table's unit
+    MarkedTable PdfTable() const;
+    UserText lengthWords(const UserText& length) const;  // "15 years", "10 to 30 months": in the table's unit
     // The schedule's balance by month and its principal and interest by year, or the table's payment by
     // length with one line per rate, in the loan colours.
-    ChartRequest ChartOfGrid() const;
+    MarkedChartRequest ChartOfGrid() const;
 
     // The table screen's colours from the colour table, always the loan colours (loan_sheet_colors.cpp).
     void SetSheetColors();
@@ -103,8 +103,8 @@ public:
     std::string tableText;  // the last text built for the clipboard or the printer
 
     // Every message of the screen but the instructions: title "LoanSheet Error", exclamation, OK.
-    static constexpr const char* kErrorTitle = "LoanSheet Error";
-    static constexpr const char* kInstructionsTitle = "LoanSheet Instructions";
+    static UserText errorTitle() { return userText<"LoanSheet Error">(); }
+    static UserText instructionsTitle() { return userText<"LoanSheet Instructions">(); }
 
     Program& program() const { return m_program; }
     Module1& module1() const;
@@ -117,22 +117,22 @@ private:
     // The save and chart entries, enabled with Copy and Print.
     void setExportEnabled(bool enabled);
     bool hasExportData() const;
-    std::string lengthWords(double length) const;  // "15 years", "6 months": the unit the table was computed in
-    std::string scheduleTitle() const;
+    UserText lengthWords(double length) const;  // "15 years", "6 months": the unit the table was computed in
+    UserText scheduleTitle() const;
     // What the schedule shown says of its last installment beyond its rows (a balloon, or a loan repaid
     // before its term), or empty.
-    std::string scheduleNote() const;
+    UserText scheduleNote() const;
 
     // The rate lists, entry k standing for k × 0.25 %.
     RateList minRates();
     RateList maxRates();
 
-    void error(const std::string& text);
+    void error(const UserText& text);
     // The value a box displays (currency signs, group separators and a percent sign accepted); 0 when it
     // is empty or not a number.
     double value(NameOf<Kind::MaskedBox> boxName) const;
     // The message the down payment gets under the unit now checked, or empty when it is acceptable.
-    std::string downPaymentProblem() const;
+    UserText downPaymentProblem() const;
     // Show Payments' checks, in order; false after a message that stops the command.
     bool checkInputs();
     // The grid position of the last body row of what the grid shows, and of its last column.
@@ -141,7 +141,7 @@ private:
     // True when the grid's current cell is a payment of the table shown.
     bool onPaymentCell() const;
     // The words of a refusal of the table's math.
-    static std::string statusMessage(TableStatus status);
+    static UserText statusMessage(TableStatus status);
 
     Program& m_program;
     bool m_restoring = false;  // a recorded schedule is being shown again

@@ -68,7 +68,7 @@ std::string LoanSheet::GetTableText(std::int16_t mode)
     // The words before the amount are in the user's language, as the cells are.
     tableText =
         tv::tableText(amount, cells, showingSchedule, mode == 1 ? TableTextMode::Printer : TableTextMode::Clipboard,
-                      g.tr(userText<"Loan of">()));
+                      app().text(userText<"Loan of">()));
     // A schedule's note follows its rows, as it stands under the grid.
     if (const std::string& note = label("lblScheduleNote").caption(); showingSchedule && !note.empty())
         tableText += note + "\r\n";
@@ -83,20 +83,18 @@ void LoanSheet::mnuOptCopy_Click()
 void LoanSheet::mnuOptPrint_Click()
 {
     // A print that did not happen has been reported by the platform; nothing here claims success.
-    platform().printTable(GetTableText(1), PdfTable());
+    app().printTable(finishedText(GetTableText(1)), PdfTable());
 }
 
 void LoanSheet::mnuOptInstruct_Click()
 {
-    const std::string gap = "\n\r\n\r";
-    msgBox(
-        "Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show Payments "
-        "button to display monthly payments in the grid on the right." +
-            gap +
-            "Select a monthly payment and click the Show Amortization button to display an amortization "
-            "schedule for the selected interest rate and length of loan in the grid." +
-            gap + "Select cells in the grid and choose Copy from the Options menu to copy data onto the Clipboard.",
-        MsgButtons::Ok, MsgIcon::Information, kInstructionsTitle);
+    msgBox(userText<"Enter the purchase amount, down payment, length of loan, and interest rates. Click the Show "
+                    "Payments button to display monthly payments in the grid on the right.\n\r\n\r"
+                    "Select a monthly payment and click the Show Amortization button to display an amortization "
+                    "schedule for the selected interest rate and length of loan in the grid.\n\r\n\r"
+                    "Select cells in the grid and choose Copy from the Options menu to copy data onto the "
+                    "Clipboard.">(),
+           MsgButtons::Ok, MsgIcon::Information, instructionsTitle());
 }
 
 void LoanSheet::mnuOptDwn_Click(std::int16_t index)

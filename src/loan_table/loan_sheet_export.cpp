@@ -31,15 +31,15 @@ const char* const kScheduleTitles[] = {"Principal Paid", "Interest Paid", "Princ
 
 // One term of the loan shown: as a person reads it over a printed table, and as plain CSV numbers.
 struct Term {
-    std::string name;                // "Amount financed"
-    std::string shown;               // "$80,000.00", "6.00% to 8.00%"
+    UserText name;                   // "Amount financed"
+    UserText shown;                  // "$80,000.00", "6.00% to 8.00%"
     std::string csvName;             // "Rate (%)"
     std::vector<std::string> plain;  // one number, or the lowest and the highest of the table's range
 };
 
-std::string range(const std::string& low, const std::string& high)
+UserText range(const std::string& low, const std::string& high)
 {
-    return low == high ? low : composeText<"%1 to %2">(low, high);
+    return low == high ? finishedText(low) : composeText<"%1 to %2">(low, high);
 }
 
 std::vector<std::string> plainRange(const std::string& low, const std::string& high)
@@ -70,9 +70,9 @@ std::vector<Term> loanTerms(const LoanSheet& s)
     const double down = s.purchAmt - s.loanAmt;
     const std::string percent = s.percentDown() ? " (" + plainText(s.dwnPay) + "%)" : "";
     return {
-        {userText<"Purchase">(), money(s.purchAmt), "Purchase", {cents(s.purchAmt)}},
-        {userText<"Down payment">(), money(down) + percent, "Down payment", {cents(down)}},
-        {userText<"Amount financed">(), money(s.loanAmt), "Amount financed", {cents(s.loanAmt)}},
+        {userText<"Purchase">(), finishedText(money(s.purchAmt)), "Purchase", {cents(s.purchAmt)}},
+        {userText<"Down payment">(), finishedText(money(down) + percent), "Down payment", {cents(down)}},
+        {userText<"Amount financed">(), finishedText(money(s.loanAmt)), "Amount financed", {cents(s.loanAmt)}},
         {userText<"Rate">(),
          range(withPercent(formatNumber(rateLow, kFixed2Format)), withPercent(formatNumber(rateHigh, kFixed2Format))),
          "Rate (%)", plainRange(plainText(rateLow, Locale::enUS()), plainText(rateHigh, Locale::enUS()))},
@@ -85,10 +85,10 @@ std::vector<Term> loanTerms(const LoanSheet& s)
 }
 
 // The terms under a heading, one a line: the lines a printed page repeats at its top.
-std::string titleWithTerms(const std::string& heading, const LoanSheet& s)
+UserText titleWithTerms(const UserText& heading, const LoanSheet& s)
 {
-    std::string title = heading;
-    for (const Term& t : loanTerms(s)) title += "\n" + std::string(composeText<"%1: %2">(t.name, t.shown));
+    UserText title = heading;
+    for (const Term& t : loanTerms(s)) title = textLines(std::move(title), composeText<"%1: %2">(t.name, t.shown));
     return title;
 }
 
@@ -113,12 +113,12 @@ bool LoanSheet::hasExportData() const
     return pmtTable.status == TableStatus::Ok && pmtTable.rateCount() > 0 && pmtTable.lenCount() > 0;
 }
 
-std::string LoanSheet::lengthWords(double length) const
+UserText LoanSheet::lengthWords(double length) const
 {
-    return lengthWords(plainText(length));
+    return lengthWords(finishedText(plainText(length)));
 }
 
-std::string LoanSheet::lengthWords(const std::string& length) const
+UserText LoanSheet::lengthWords(const UserText& length) const
 {
     return lenStep == 6 ? composeText<"%1 months">(length) : composeText<"%1 years">(length);
 }
@@ -141,7 +141,8 @@ std::string LoanSheet::CsvText() const
         }
     } else {
         std::vector<std::string> header{"Rate (%)"};
-        for (double length : pmtTable.lengths) header.push_back(lengthWords(length));
+        // A saved file's words stay English, as its numbers stay plain, for the programs that read it.
+        for (double length : pmtTable.lengths) header.push_back(lengthWords(length).english());
         rows.push_back(std::move(header));
         for (int i = 0; i < pmtTable.rateCount(); ++i) {
             std::vector<std::string> row{plainText(pmtTable.ratesPercent[static_cast<std::size_t>(i)], Locale::enUS())};
@@ -152,71 +153,73 @@ std::string LoanSheet::CsvText() const
     return csvText(rows);
 }
 
-std::string LoanSheet::scheduleTitle() const
+UserText LoanSheet::scheduleTitle() const
 {
     return composeText<"Amortization Schedule: loan of %1 at %2% for %3, payment %4">(
         money(loanAmt), formatNumber(mnthRate * 1200, kFixed2Format),
         lengthWords(lenStep == 6 ? termMonths : termMonths / 12), money(selPayment));
 }
 
-TableDocument LoanSheet::PdfTable() const
+MarkedTable LoanSheet::PdfTable() const
 {
     const Grid& g = grid("grdPayments");
-    TableDocument doc;
+    // The grid's cells are in the user's words and numbers already.
+    auto cell = [&g](int r, int c) { return finishedText(g.text(r, c)); };
+    MarkedTable doc;
     if (showingSchedule) {
-        doc.title = titleWithTerms(userText<"Amortization Schedule">(), *this);
         // What the rows alone do not tell (a balloon, an early end) follows the terms.
-        if (const std::string note = scheduleNote(); !note.empty()) doc.title += "\n" + note;
-        doc.rows.push_back({"Month", g.text(0, 1), g.text(0, 2), g.text(0, 3), g.text(0, 4)});
+        doc.title = textLines(titleWithTerms(userText<"Amortization Schedule">(), *this), scheduleNote());
+        doc.rows.push_back({userText<"Month">(), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4)});
         for (int k = 1; k <= amortTable.months() && k < g.rows(); ++k)
-            doc.rows.push_back({g.text(k, 0), g.text(k, 1), g.text(k, 2), g.text(k, 3), g.text(k, 4)});
+            doc.rows.push_back({cell(k, 0), cell(k, 1), cell(k, 2), cell(k, 3), cell(k, 4)});
         return doc;
     }
     doc.title = titleWithTerms(userText<"Loan Payment Table: monthly payments">(), *this);
     const int cols = std::min(pmtTable.lenCount(), g.cols() - 1);
     const int rows = std::min(pmtTable.rateCount(), g.rows() - 1);
-    std::vector<std::string> header{"Rate"};
-    for (int j = 1; j <= cols; ++j) header.push_back(g.text(0, j));
+    std::vector<UserText> header{userText<"Rate">()};
+    for (int j = 1; j <= cols; ++j) header.push_back(cell(0, j));
     doc.rows.push_back(std::move(header));
     for (int i = 1; i <= rows; ++i) {
-        std::vector<std::string> row;
-        for (int j = 0; j <= cols; ++j) row.push_back(g.text(i, j));
+        std::vector<UserText> row;
+        for (int j = 0; j <= cols; ++j) row.push_back(cell(i, j));
         doc.rows.push_back(std::move(row));
     }
     return doc;
 }
 
-ChartRequest LoanSheet::ChartOfGrid() const
+MarkedChartRequest LoanSheet::ChartOfGrid() const
 {
     const ColorTable& t = module1().colors;
-    ChartRequest request;
+    const UserText currency = finishedText(Locale::current().currencySymbol);
+    MarkedChartRequest request;
     request.back = t.gLoanBkgrndColor;
     request.fore = t.gLoanTxtColor;
     if (showingSchedule) {
         request.name = "schedule";
-        request.caption = "Amortization Schedule Chart";
-        Chart balance;
+        request.caption = userText<"Amortization Schedule Chart">();
+        MarkedChart balance;
         balance.title = scheduleTitle();
-        balance.x = {"Month", ""};
-        balance.y = {"Principal balance", Locale::current().currencySymbol};
-        ChartSeries line{"Principal balance", SeriesKind::Line, t.gLoanTxtColor, false, {}};
+        balance.x = {userText<"Month">(), {}};
+        balance.y = {userText<"Principal balance">(), currency};
+        MarkedChartSeries line{userText<"Principal balance">(), SeriesKind::Line, t.gLoanTxtColor, false, {}};
         for (int k = 0; k <= amortTable.months(); ++k)
             line.points.push_back({static_cast<double>(k), amortTable.lines[static_cast<std::size_t>(k)].balance});
         balance.series.push_back(std::move(line));
         request.charts.push_back(std::move(balance));
 
-        Chart yearly;
+        MarkedChart yearly;
         yearly.title =
             composeText<"Principal and interest paid each year, and the interest paid in all - %1">(scheduleTitle());
-        yearly.x = {"Year of the loan", ""};
-        yearly.y = {"Paid in the year", Locale::current().currencySymbol};
-        yearly.right = {"Total interest", Locale::current().currencySymbol};
-        ChartSeries principal{"Principal", SeriesKind::StackedBar, t.gLoanTxtColor, false, {}};
-        ChartSeries interest{"Interest", SeriesKind::StackedBar, t.gLoanHiTxtColor, false, {}};
-        ChartSeries total{"Total interest", SeriesKind::Line, t.gLoanContrastColor, true, {}};
+        yearly.x = {userText<"Year of the loan">(), {}};
+        yearly.y = {userText<"Paid in the year">(), currency};
+        yearly.right = {userText<"Total interest">(), currency};
+        MarkedChartSeries principal{userText<"Principal">(), SeriesKind::StackedBar, t.gLoanTxtColor, false, {}};
+        MarkedChartSeries interest{userText<"Interest">(), SeriesKind::StackedBar, t.gLoanHiTxtColor, false, {}};
+        MarkedChartSeries total{userText<"Total interest">(), SeriesKind::Line, t.gLoanContrastColor, true, {}};
         for (const ScheduleYear& y : scheduleByYear(amortTable)) {
             const double at = y.year - 1;
-            yearly.categories.push_back(std::to_string(y.year));
+            yearly.categories.push_back(finishedText(std::to_string(y.year)));
             principal.points.push_back({at, y.principal});
             interest.points.push_back({at, y.interest});
             total.points.push_back({at, y.cumulativeInterest});
@@ -227,21 +230,22 @@ ChartRequest LoanSheet::ChartOfGrid() const
     }
 
     request.name = "table";
-    request.caption = "Loan Payment Table Chart";
-    Chart chart;
+    request.caption = userText<"Loan Payment Table Chart">();
+    MarkedChart chart;
     chart.title = composeText<"Monthly payment on %1 by loan length, one line per rate">(money(loanAmt));
-    chart.x = {"Loan length", lenStep == 6 ? "months" : "years"};
-    chart.y = {"Monthly payment", Locale::current().currencySymbol};
+    chart.x = {userText<"Loan length">(), lenStep == 6 ? userText<"months">() : userText<"years">()};
+    chart.y = {userText<"Monthly payment">(), currency};
     chart.comparesLines = true;
     const int rates = pmtTable.rateCount();
     for (int i = 0; i < rates; ++i) {
         // The lowest rate in the scheme's text colour, the highest in its highlight colour.
         const double share = rates > 1 ? static_cast<double>(i) / (rates - 1) : 0.0;
-        ChartSeries line{withPercent(formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i)], kFixed2Format)),
-                         SeriesKind::Line,
-                         blendColors(t.gLoanTxtColor, t.gLoanHiTxtColor, share),
-                         false,
-                         {}};
+        MarkedChartSeries line{
+            finishedText(withPercent(formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i)], kFixed2Format))),
+            SeriesKind::Line,
+            blendColors(t.gLoanTxtColor, t.gLoanHiTxtColor, share),
+            false,
+            {}};
         for (int j = 0; j < pmtTable.lenCount(); ++j)
             line.points.push_back({pmtTable.lengths[static_cast<std::size_t>(j)], pmtTable.payment(i, j)});
         chart.series.push_back(std::move(line));
@@ -253,19 +257,21 @@ ChartRequest LoanSheet::ChartOfGrid() const
 void LoanSheet::mnuOptSaveCsv_Click()
 {
     if (!hasExportData()) return;
-    platform().saveFile(showingSchedule ? "Amortization schedule.csv" : "Loan payment table.csv", CsvText());
+    app().saveFile(showingSchedule ? userText<"Amortization schedule.csv">() : userText<"Loan payment table.csv">(),
+                   CsvText());
 }
 
 void LoanSheet::mnuOptSavePdf_Click()
 {
     if (!hasExportData()) return;
-    platform().savePdf(showingSchedule ? "Amortization schedule.pdf" : "Loan payment table.pdf", PdfTable());
+    app().savePdf(showingSchedule ? userText<"Amortization schedule.pdf">() : userText<"Loan payment table.pdf">(),
+                  PdfTable());
 }
 
 void LoanSheet::mnuChart_Click()
 {
     if (!hasExportData()) return;
-    platform().showChart(ChartOfGrid());
+    app().showChart(ChartOfGrid());
 }
 
 }  // namespace tv

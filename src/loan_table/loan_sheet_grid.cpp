@@ -45,26 +45,26 @@ std::string whole(int count)
 }
 
 // The refusals that Show Payments' checks share with the table's own statuses.
-std::string amountTooLargeMessage()
+UserText amountTooLargeMessage()
 {
     return composeText<"The purchase amount cannot exceed %1.">(formatNumber(limits::kMaxMoney, kMoneyFormat));
 }
-std::string lengthTooShortMessage()
+UserText lengthTooShortMessage()
 {
     return userText<"The minimum length of loan must be one month or year.">();
 }
-std::string lengthsReversedMessage()
+UserText lengthsReversedMessage()
 {
     return userText<"Maximum length of loan must be greater than the minimum length of loan.">();
 }
-std::string ratesReversedMessage()
+UserText ratesReversedMessage()
 {
     return userText<"Maximum interest rate must be greater than the minimum interest rate.">();
 }
 
 }  // namespace
 
-std::string LoanSheet::statusMessage(TableStatus status)
+UserText LoanSheet::statusMessage(TableStatus status)
 {
     switch (status) {
         case TableStatus::AmountTooLarge:
@@ -98,7 +98,7 @@ bool LoanSheet::checkInputs()
     MaskedBox& down = box("txtDwnPay");
     MaskedBox& maxLen = box("txtLenMax");
     MaskedBox& minLen = box("txtLenMin");
-    auto refuse = [this](const std::string& text, Control& focus, MaskedBox* emptied) {
+    auto refuse = [this](const UserText& text, Control& focus, MaskedBox* emptied) {
         error(text);
         if (emptied) emptied->setText("");
         focus.setFocus();
@@ -108,7 +108,7 @@ bool LoanSheet::checkInputs()
     if (purchAmt <= 0) return refuse(userText<"You must enter a valid purchase amount.">(), purchase, &purchase);
     if (purchAmt > limits::kMaxMoney) return refuse(amountTooLargeMessage(), purchase, &purchase);
     // The down payment as the unit now checked reads it, against the purchase as it is now.
-    if (std::string problem = downPaymentProblem(); !problem.empty()) return refuse(problem, down, &down);
+    if (UserText problem = downPaymentProblem(); !problem.empty()) return refuse(problem, down, &down);
 
     if (maxLen.text().empty()) return refuse(userText<"You must enter a maximum length of loan.">(), maxLen, nullptr);
     if (lenMax < 1)
@@ -179,19 +179,22 @@ void LoanSheet::ShowPayments()
     ClearGrid();
     g.setRowHeight(0, kTableHeaderHeight);
     SizeGrid(g);
-    const char* unit = lenStep == 6 ? " Months" : " Years";
     for (int j = 1; j <= lenCount; ++j) {
-        g.setText(0, j, plainText(pmtTable.lengths[static_cast<std::size_t>(j - 1)]) + unit);
+        const std::string length = plainText(pmtTable.lengths[static_cast<std::size_t>(j - 1)]);
+        g.setText(0, j,
+                  lenStep == 6 ? composeFormText<"LoanSheet", "%1 Months">(length)
+                               : composeFormText<"LoanSheet", "%1 Years">(length));
         g.setFixedAlignment(j, Alignment::Left);
     }
     g.setFixedAlignment(0, Alignment::Left);
     for (int i = 1; i <= rateCount; ++i)
         g.setText(i, 0,
-                  withPercent(formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i - 1)], kFixed2Format)));
+                  finishedText(withPercent(
+                      formatNumber(pmtTable.ratesPercent[static_cast<std::size_t>(i - 1)], kFixed2Format))));
     for (int i = 1; i <= rateCount; ++i) {
         for (int j = 1; j <= lenCount; ++j) {
             g.setColAlignment(j, Alignment::Left);
-            g.setText(i, j, money(pmtTable.payment(i - 1, j - 1)));
+            g.setText(i, j, finishedText(money(pmtTable.payment(i - 1, j - 1))));
         }
     }
     menu("mnuOptCopy").setEnabled(true);
@@ -207,10 +210,10 @@ void LoanSheet::ClearGrid()
 {
     Grid& g = grid("grdPayments");
     for (int r = 0; r < g.rows(); ++r)
-        for (int c = 0; c < g.cols(); ++c) g.setText(r, c, " ");
+        for (int c = 0; c < g.cols(); ++c) g.setText(r, c, finishedText(" "));
     g.setTopRow(1);
     g.setLeftCol(1);
-    label("lblScheduleNote").setCaption("");
+    label("lblScheduleNote").setCaption({});
 }
 
 void LoanSheet::SizeGrid(Grid& g)
@@ -297,8 +300,9 @@ void LoanSheet::ShowAmort()
     g.setCols(kScheduleCols);
     g.setCurrent(0, 0);
     g.setRowHeight(0, kScheduleHeaderHeight);
-    g.setText(0, 0, "Payment\n" + money(selPayment));
-    const char* titles[] = {"Principle Paid", "Interest Paid", "Principle Balance", "Total Interest"};
+    g.setText(0, 0, composeFormText<"LoanSheet", "Payment\n%1">(money(selPayment)));
+    const UserText titles[] = {formText<"LoanSheet", "Principle Paid">(), formText<"LoanSheet", "Interest Paid">(),
+                               formText<"LoanSheet", "Principle Balance">(), formText<"LoanSheet", "Total Interest">()};
     for (int c = 1; c < kScheduleCols; ++c) {
         g.setText(0, c, titles[c - 1]);
         g.setColAlignment(c, Alignment::Left);
@@ -311,16 +315,16 @@ void LoanSheet::ShowAmort()
     const int rowHeight = twips(availH / static_cast<double>(kVisibleRows));
     for (int k = 1; k <= months; ++k) {
         g.setRowHeight(k, rowHeight);
-        g.setText(k, 0, std::to_string(k));
+        g.setText(k, 0, finishedText(std::to_string(k)));
     }
     const int colWidth = twips((availW - kScrollBar) / 4.0);
     for (int c = 1; c < kScheduleCols; ++c) g.setColWidth(c, colWidth);
     for (int k = 1; k <= months; ++k) {
         const ScheduleLine& line = amortTable.lines[static_cast<std::size_t>(k)];
-        g.setText(k, 1, money(line.principal));
-        g.setText(k, 2, money(line.interest));
-        g.setText(k, 3, money(line.balance));
-        g.setText(k, 4, money(line.totalInterest));
+        g.setText(k, 1, finishedText(money(line.principal)));
+        g.setText(k, 2, finishedText(money(line.interest)));
+        g.setText(k, 3, finishedText(money(line.balance)));
+        g.setText(k, 4, finishedText(money(line.totalInterest)));
     }
     label("lblScheduleNote").setCaption(scheduleNote());
     button("cmdCalcAmort").setEnabled(false);
@@ -329,7 +333,7 @@ void LoanSheet::ShowAmort()
     recordSchedule();
 }
 
-std::string LoanSheet::scheduleNote() const
+UserText LoanSheet::scheduleNote() const
 {
     if (amortTable.endsInBalloon())
         return composeText<

@@ -24,7 +24,7 @@ void LoanSheet::recordSchedule()
     const double length = months ? termMonths : termMonths / 12;
     const TextPieces tr(app());
     // The rows are titled as the main screen's boxes are, so a schedule and a calculation compare row by row.
-    auto amount = [&money, &tr](std::string name, const char* label, double v, int better = 0) {
+    auto amount = [&money, &tr](std::string name, const UserText& label, double v, int better = 0) {
         return HistoryField{std::move(name), tr(label), formatNumber(v, money), v, money, better};
     };
 
@@ -33,18 +33,21 @@ void LoanSheet::recordSchedule()
     e.option = "Table";
     e.frequency = "12";
     e.unit = months ? "Months" : "Years";
-    e.inputs = {amount("fp_Prin", "Loan Amount", loanAmt),
-                {"comIntr", tr("Interest Rate %"), formatNumber(ratePercent, kRateFormat), ratePercent, kRateFormat, 0},
-                {"fp_Time", tr(months ? "Duration (Mos)" : "Duration (Yrs)"), formatNumber(length, duration), length,
-                 duration, 0}};
+    e.inputs = {
+        amount("fp_Prin", formText<"History", "Loan Amount">(), loanAmt),
+        {"comIntr", tr(formText<"History", "Interest Rate %">()), formatNumber(ratePercent, kRateFormat), ratePercent,
+         kRateFormat, 0},
+        {"fp_Time", tr(months ? formText<"History", "Duration (Mos)">() : formText<"History", "Duration (Yrs)">()),
+         formatNumber(length, duration), length, duration, 0}};
     double totalPaid = 0;
     for (std::size_t k = 1; k < amortTable.lines.size(); ++k) totalPaid += amortTable.lines[k].payment;
     const double years = amortTable.months() / 12.0;
-    e.results = {amount("fp_Payment", "Payment", selPayment, -1),
-                 amount("fp_totInt", "Total Interest", amortTable.lines.back().totalInterest, -1),
-                 amount("fp_totpay", "Total Payments", totalPaid, -1),
-                 amount("fp_lstPay", "Last Payment", amortTable.lastPayment()),
-                 {"paidOff", tr("Paid off after"), yearsText(years, tr), years, kYearsFormat, -1}};
+    e.results = {
+        amount("fp_Payment", formText<"History", "Payment">(), selPayment, -1),
+        amount("fp_totInt", formText<"History", "Total Interest">(), amortTable.lines.back().totalInterest, -1),
+        amount("fp_totpay", formText<"History", "Total Payments">(), totalPaid, -1),
+        amount("fp_lstPay", formText<"History", "Last Payment">(), amortTable.lastPayment()),
+        {"paidOff", tr(formText<"History", "Paid off after">()), yearsText(years, tr), years, kYearsFormat, -1}};
     e.curveTitle = "Balance";
     for (int k = 0; k <= amortTable.months(); ++k)
         if (k % 12 == 0 || k == amortTable.months())

@@ -14,7 +14,7 @@
 
 namespace tv {
 
-using mervane_messages::kInputErrorTitle;
+using mervane_messages::inputErrorTitle;
 
 Mervane::Mervane(Program& program) : DeclaredForm(program.app(), "Mervane"), m_program(program)
 {
@@ -49,7 +49,7 @@ Mervane::Mervane(Program& program) : DeclaredForm(program.app(), "Mervane"), m_p
     // The two rate lists also take a typed rate.
     combo("comIntr").setEditable(true);
     combo("comIntr_IA").setEditable(true);
-    setInputErrorStyle(kInputErrorTitle);
+    setInputErrorStyle(inputErrorTitle());
     bindHandlers();
 }
 
@@ -128,7 +128,8 @@ void Mervane::bindHandlers()
     for (NameOf<Kind::ComboList> name : NameList<Kind::ComboList>{"comIntr", "comIntr_IA"}) {
         bind(std::string(name.name()) + "_Change", [this, name] {
             ComboList& list = combo(name);
-            if (!RateList(list, RateScale::Main).type(list.pendingText())) refuseInput(mervane_messages::kMissingInput);
+            if (!RateList(list, RateScale::Main).type(list.pendingText()))
+                refuseInput(mervane_messages::missingInput());
         });
     }
     bind("btn_UseExact_Click", [this] { btn_UseExact_Click(); });
@@ -220,8 +221,7 @@ void Mervane::Set_From_Ini()
 {
     ProfileFile ini(m_program.settingsPath(), m_program.fileSystem());
     // A file that is there but cannot be used is named once, with the reason; the defaults are used.
-    if (std::optional<std::string> problem = ini.problem())
-        msgBox(*problem, MsgButtons::Ok, MsgIcon::Exclamation, "Tarvolin");
+    if (std::optional<UserText> problem = ini.problem()) msgBox(*problem, MsgButtons::Ok, MsgIcon::Exclamation);
     m_startup = StartupDefaults::read(ini);
     if (m_startup.startsInLoanView())
         mnu_view_loan_Click();
@@ -310,14 +310,14 @@ bool Mervane::refusedAsNoPayment()
     return false;
 }
 
-void Mervane::refuse(const std::string& text)
+void Mervane::refuse(const UserText& text)
 {
-    module1().msgAnswer = msgBox(text, MsgButtons::Ok, MsgIcon::None, kInputErrorTitle);
+    module1().msgAnswer = msgBox(text, MsgButtons::Ok, MsgIcon::None, inputErrorTitle());
 }
 
-bool Mervane::askYesNo(const std::string& text)
+bool Mervane::askYesNo(const UserText& text)
 {
-    module1().msgAnswer = msgBox(text, MsgButtons::YesNo, MsgIcon::None, kInputErrorTitle);
+    module1().msgAnswer = msgBox(text, MsgButtons::YesNo, MsgIcon::None, inputErrorTitle());
     return module1().msgAnswer == kAnswerYes;
 }
 

@@ -113,7 +113,7 @@ public:
     // enabled by a calculation in the Investments view, disabled by HideXtra.
     void mnu_FundChart_Click();
     // The fund chart of the last investment calculation, built the first time it is asked for.
-    const ChartRequest& fundChart() const;
+    const MarkedChartRequest& fundChart() const;
     // The fund transfers, also run by the Invest toolbar button's drop-down.
     void btn_Payoff2Amt_Click();
     void btn_Payoff2RF_Click();
@@ -157,6 +157,10 @@ public:
     // An entry's option in words ("Loan payment"), for the history window's line.
     // An entry's calculation in words ("Loan payment").
     static UserText historyTitle(const HistoryEntry& entry);
+    // The row titles the history records, as an English desktop records them, each with the same title in the
+    // words of `app`'s user: the captions of the boxes (without access keys and colons), the totals with and
+    // without the extras, and the history's own titles.
+    static std::vector<std::pair<std::string, std::string>> rowTitles(const Application& app);
 
     std::vector<StateField> stateFields() const override;
 
@@ -177,7 +181,7 @@ private:
     RateList annuityRateList() const;
 
     // The words of an engine status, in the style of the screen's other messages.
-    static std::string statusMessage(LoanStatus status);
+    static UserText statusMessage(LoanStatus status);
     // True when the engine gave a result; otherwise shows the refusal and answers false.
     bool accept(LoanStatus status);
 
@@ -213,7 +217,7 @@ private:
     void chartAnnuity(std::int16_t numpay);
     void chartSaveThenDraw(std::int16_t numpay);
     void chartWithdrawals(std::int16_t numpay);
-    void setFundChart(std::function<std::optional<Chart>()> build);
+    void setFundChart(std::function<std::optional<MarkedChart>()> build);
     struct ChartTerms {
         std::string rate;
         std::string years;
@@ -223,8 +227,8 @@ private:
         double payment;
     };
     ChartTerms chartTerms() const;
-    mutable std::function<ChartRequest()> m_buildFundChart;
-    mutable ChartRequest m_fundChart;
+    mutable std::function<MarkedChartRequest()> m_buildFundChart;
+    mutable MarkedChartRequest m_fundChart;
     // The rate the typed payment pays exactly, from the last rate search.
     double m_exactRate = 0;
     // The last extra-payment walk: installments made and extras paid, for ShowXtraSavings.
@@ -273,9 +277,9 @@ private:
     bool isZeroRateText() const;
     void setBoxNumber(NameOf<Kind::MaskedBox> boxName, double v);
     // Shows a refusal with the "input Error" title; the calculation stops and no box changes.
-    void refuse(const std::string& text);
+    void refuse(const UserText& text);
     // Asks a Yes/No question with the "input Error" title; true for Yes.
-    bool askYesNo(const std::string& text);
+    bool askYesNo(const UserText& text);
     // The duration limits every solver shares: at least one installment, at most the 16-bit count.
     bool checkPeriods(std::int16_t numpay, double years);
 

@@ -8,7 +8,7 @@
 
 namespace tv {
 
-using mervane_messages::kMissingInput;
+using mervane_messages::missingInput;
 
 Mervane::Snapshot Mervane::takeSnapshot() const
 {
@@ -41,7 +41,7 @@ void Mervane::restoreSnapshot(const Snapshot& s)
 void Mervane::btn_Calc_Click()
 {
     if (!Input_Chk()) {
-        refuse(kMissingInput);
+        refuse(missingInput());
         Init_Input();
         return;
     }

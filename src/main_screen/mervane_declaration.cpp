@@ -7,13 +7,9 @@ void Mervane::declareToolbar()
 {
     Toolbar& tb = toolbar("Toolbar1");
     auto add = [&tb](const char* key, const char* caption, const char* tip, ToolStyle style = ToolStyle::Default) {
-        ToolButton b;
-        b.key = key;
-        b.caption = caption;
-        b.toolTip = tip;
-        b.style = style;
+        ToolButtonDecl b{key, caption, tip, 0, style, false, true, true, {}};
         if (style == ToolStyle::DropDown)
-            b.menu = {{"PayOff -> Amt"}, {"PayOff -> Ret Fund"}, {"  Ret Fund -> Amt"}, {"  Clear Ret Fund"}};
+            b.menu = {"PayOff -> Amt", "PayOff -> Ret Fund", "  Ret Fund -> Amt", "  Clear Ret Fund"};
         tb.addButton(b);
     };
     auto separator = [&add] { add("", "", "", ToolStyle::Separator); };

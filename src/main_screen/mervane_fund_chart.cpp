@@ -22,17 +22,17 @@ std::string yearLabel(double years)
 }
 
 // Building a fund: stacked bars of what was paid in and what it grew by, year by year.
-Chart buildingChart(const std::string& title, const FundPath& path, const ColorTable& t)
+MarkedChart buildingChart(const UserText& title, const FundPath& path, const ColorTable& t)
 {
-    Chart chart;
+    MarkedChart chart;
     chart.title = title;
-    chart.x = {"Years from the start", ""};
-    chart.y = {"Fund", Locale::current().currencySymbol};
-    ChartSeries paid{"Contributions", SeriesKind::StackedBar, t.gInvestTxtColor, false, {}};
-    ChartSeries growth{"Growth", SeriesKind::StackedBar, t.gInvestHiTxtColor, false, {}};
+    chart.x = {userText<"Years from the start">(), {}};
+    chart.y = {userText<"Fund">(), finishedText(Locale::current().currencySymbol)};
+    MarkedChartSeries paid{userText<"Contributions">(), SeriesKind::StackedBar, t.gInvestTxtColor, false, {}};
+    MarkedChartSeries growth{userText<"Growth">(), SeriesKind::StackedBar, t.gInvestHiTxtColor, false, {}};
     for (std::size_t i = 0; i < path.points.size(); ++i) {
         const FundPoint& p = path.points[i];
-        chart.categories.push_back(yearLabel(p.years));
+        chart.categories.push_back(finishedText(yearLabel(p.years)));
         paid.points.push_back({static_cast<double>(i), p.paid});
         growth.points.push_back({static_cast<double>(i), p.fund - p.paid});
     }
@@ -41,14 +41,14 @@ Chart buildingChart(const std::string& title, const FundPath& path, const ColorT
 }
 
 // Drawing on a fund: its balance running down, and what it has paid out.
-Chart drawingChart(const std::string& title, const FundPath& path, const std::string& paidName, const ColorTable& t)
+MarkedChart drawingChart(const UserText& title, const FundPath& path, const UserText& paidName, const ColorTable& t)
 {
-    Chart chart;
+    MarkedChart chart;
     chart.title = title;
-    chart.x = {"Years from the start", ""};
-    chart.y = {"Amount", Locale::current().currencySymbol};
-    ChartSeries fund{"Fund balance", SeriesKind::Line, t.gInvestTxtColor, false, {}};
-    ChartSeries paid{paidName, SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
+    chart.x = {userText<"Years from the start">(), {}};
+    chart.y = {userText<"Amount">(), finishedText(Locale::current().currencySymbol)};
+    MarkedChartSeries fund{userText<"Fund balance">(), SeriesKind::Line, t.gInvestTxtColor, false, {}};
+    MarkedChartSeries paid{paidName, SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
     for (const FundPoint& p : path.points) {
         fund.points.push_back({p.years, p.fund});
         paid.points.push_back({p.years, p.paid});
@@ -61,12 +61,12 @@ Chart drawingChart(const std::string& title, const FundPath& path, const std::st
 
 void Mervane::mnu_FundChart_Click()
 {
-    const ChartRequest& request = fundChart();
+    const MarkedChartRequest& request = fundChart();
     if (request.charts.empty()) return;
-    platform().showChart(request);
+    app().showChart(request);
 }
 
-const ChartRequest& Mervane::fundChart() const
+const MarkedChartRequest& Mervane::fundChart() const
 {
     if (m_buildFundChart) {
         m_fundChart = m_buildFundChart();
@@ -79,7 +79,7 @@ const ChartRequest& Mervane::fundChart() const
 Mervane::ChartTerms Mervane::chartTerms() const
 {
     return {withPercent(rateList().list().text()),
-            yearLabel(m_calc.durYears) + " years",
+            yearLabel(m_calc.durYears),
             value("fp_Prin"),
             m_calc.intRate,
             m_calc.durYears,
@@ -90,9 +90,10 @@ void Mervane::chartOneTime(std::int16_t numpay)
 {
     const ChartTerms c = chartTerms();
     const ColorTable t = module1().colors;
-    const std::string title = option(investInfo().button).caption() + " of " + formatNumber(c.amount, kCurrencyFormat) +
-                              " at " + c.rate + " for " + c.years;
-    setFundChart([=]() -> std::optional<Chart> {
+    // The option's caption as the user reads it beside its button.
+    const UserText title = composeText<"%1 of %2 at %3 for %4 years">(
+        finishedText(option(investInfo().button).caption()), formatNumber(c.amount, kCurrencyFormat), c.rate, c.years);
+    setFundChart([=]() -> std::optional<MarkedChart> {
         FundPath path = oneTimeGrowthPath(c.amount, c.annualRate, numpay, c.duration);
         if (path.status != InvestStatus::Ok) return std::nullopt;
         return buildingChart(title, path, t);
@@ -112,10 +113,16 @@ void Mervane::chartContributions(std::int16_t numpay)
     in.annualRatePercent = c.annualRate;
     in.periodsPerYear = numpay;
     in.durationYears = c.duration;
-    std::string title = formatNumber(in.contribution, kCurrencyFormat) + (yearly ? " a year" : " a month");
-    if (in.oneTimeAmount != 0) title += " after " + formatNumber(in.oneTimeAmount, kCurrencyFormat) + " at once";
-    title += " at " + c.rate + " for " + c.years;
-    setFundChart([=]() -> std::optional<Chart> {
+    const std::string each = formatNumber(in.contribution, kCurrencyFormat);
+    const std::string once = formatNumber(in.oneTimeAmount, kCurrencyFormat);
+    const UserText title =
+        yearly ? (in.oneTimeAmount != 0
+                      ? composeText<"%1 a year after %2 at once at %3 for %4 years">(each, once, c.rate, c.years)
+                      : composeText<"%1 a year at %2 for %3 years">(each, c.rate, c.years))
+               : (in.oneTimeAmount != 0
+                      ? composeText<"%1 a month after %2 at once at %3 for %4 years">(each, once, c.rate, c.years)
+                      : composeText<"%1 a month at %2 for %3 years">(each, c.rate, c.years));
+    setFundChart([=]() -> std::optional<MarkedChart> {
         FundPath path = contributionsPath(in);
         if (path.status != InvestStatus::Ok) return std::nullopt;
         return buildingChart(title, path, t);
@@ -131,13 +138,13 @@ void Mervane::chartAnnuity(std::int16_t)
     const std::string payment = formatNumber(c.payment, kCurrencyFormat);
     const bool yearly = perYear == 1;
     const std::string years = yearLabel(m_calc.durYears);
-    const std::string title =
-        yearly ? composeText<"%1 paying %2 a year at %3 for %4 years">(amount, payment, c.rate, years)
-               : composeText<"%1 paying %2 a month at %3 for %4 years">(amount, payment, c.rate, years);
-    setFundChart([=]() -> std::optional<Chart> {
+    const UserText title = yearly
+                               ? composeText<"%1 paying %2 a year at %3 for %4 years">(amount, payment, c.rate, years)
+                               : composeText<"%1 paying %2 a month at %3 for %4 years">(amount, payment, c.rate, years);
+    setFundChart([=]() -> std::optional<MarkedChart> {
         FundPath path = annuityPath(c.amount, c.annualRate, perYear, c.duration, c.payment);
         if (path.status != InvestStatus::Ok) return std::nullopt;
-        return drawingChart(title, path, "Paid out", t);
+        return drawingChart(title, path, userText<"Paid out">(), t);
     });
 }
 
@@ -155,21 +162,21 @@ void Mervane::chartSaveThenDraw(std::int16_t numpay)
     const double drawPayment = m_calc.valXpay;
     const double duration = c.duration;
     const double fundBuilt = c.payment;
-    const std::string title = formatNumber(in.contribution, kCurrencyFormat) + " a month for " + c.years + ", then " +
-                              formatNumber(drawPayment, kCurrencyFormat) + " a month for " + yearLabel(drawYears) +
-                              " years";
-    setFundChart([=]() -> std::optional<Chart> {
+    const UserText title = composeText<"%1 a month for %2 years, then %3 a month for %4 years">(
+        formatNumber(in.contribution, kCurrencyFormat), c.years, formatNumber(drawPayment, kCurrencyFormat),
+        yearLabel(drawYears));
+    setFundChart([=]() -> std::optional<MarkedChart> {
         FundPath saving = contributionsPath(in);
         FundPath drawing = annuityPath(fundBuilt, drawRate, 12, drawYears, drawPayment);
         if (saving.status != InvestStatus::Ok || drawing.status != InvestStatus::Ok || saving.points.empty())
             return std::nullopt;
-        Chart chart;
+        MarkedChart chart;
         chart.title = title;
-        chart.x = {"Years from the start", ""};
-        chart.y = {"Amount", Locale::current().currencySymbol};
-        ChartSeries fund{"Fund balance", SeriesKind::Line, t.gInvestTxtColor, false, {}};
-        ChartSeries paidIn{"Contributions", SeriesKind::Line, t.gInvestContrastColor, false, {}};
-        ChartSeries paidOut{"Paid out", SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
+        chart.x = {userText<"Years from the start">(), {}};
+        chart.y = {userText<"Amount">(), finishedText(Locale::current().currencySymbol)};
+        MarkedChartSeries fund{userText<"Fund balance">(), SeriesKind::Line, t.gInvestTxtColor, false, {}};
+        MarkedChartSeries paidIn{userText<"Contributions">(), SeriesKind::Line, t.gInvestContrastColor, false, {}};
+        MarkedChartSeries paidOut{userText<"Paid out">(), SeriesKind::Line, t.gInvestHiTxtColor, false, {}};
         for (const FundPoint& p : saving.points) {
             fund.points.push_back({p.years, p.fund});
             paidIn.points.push_back({p.years, p.paid});
@@ -192,28 +199,27 @@ void Mervane::chartWithdrawals(std::int16_t)
     const ChartTerms c = chartTerms();
     const ColorTable t = module1().colors;
     const double withdrawal = value("fp_xpaystrt");
-    const std::string title = formatNumber(c.amount, kCurrencyFormat) + " less " +
-                              formatNumber(withdrawal, kCurrencyFormat) + " at the start of each year at " + c.rate +
-                              " for " + c.years;
-    setFundChart([=]() -> std::optional<Chart> {
+    const UserText title = composeText<"%1 less %2 at the start of each year at %3 for %4 years">(
+        formatNumber(c.amount, kCurrencyFormat), formatNumber(withdrawal, kCurrencyFormat), c.rate, c.years);
+    setFundChart([=]() -> std::optional<MarkedChart> {
         FundPath path = withdrawalsPath(c.amount, withdrawal, c.annualRate, c.duration);
         if (path.status != InvestStatus::Ok) return std::nullopt;
-        return drawingChart(title, path, "Withdrawn", t);
+        return drawingChart(title, path, userText<"Withdrawn">(), t);
     });
 }
 
 // What the chart shows is taken now, as the calculation read it; the points themselves are computed when the
 // chart is first asked for (each point re-runs the calculation for its shorter duration, milliseconds in all at
 // the longest durations, which no Calculate should wait for).
-void Mervane::setFundChart(std::function<std::optional<Chart>()> build)
+void Mervane::setFundChart(std::function<std::optional<MarkedChart>()> build)
 {
     const ColorTable t = module1().colors;
     m_buildFundChart = [build = std::move(build), t] {
-        ChartRequest request;
-        std::optional<Chart> chart = build();
+        MarkedChartRequest request;
+        std::optional<MarkedChart> chart = build();
         if (!chart) return request;
         request.name = "fund";
-        request.caption = "Investment Chart";
+        request.caption = userText<"Investment Chart">();
         request.back = t.gInvestBkgrndColor;
         request.fore = t.gInvestTxtColor;
         request.charts.push_back(std::move(*chart));

@@ -92,6 +92,35 @@ UserText investTitle(InvestOption option)
 
 }  // namespace
 
+std::vector<std::pair<std::string, std::string>> Mervane::rowTitles(const Application& app)
+{
+    std::vector<std::pair<std::string, std::string>> titles;
+    auto add = [&](const UserText& caption) {
+        const std::string english = plainCaption(caption.english());
+        const std::string shown = plainCaption(app.text(caption));
+        if (english.empty()) return;
+        titles.emplace_back(english, shown);
+        titles.emplace_back(composeFormText<"History", "%1 with Payoff">(english).english(),
+                            app.text(composeFormText<"History", "%1 with Payoff">(shown)));
+        titles.emplace_back(composeFormText<"History", "%1 without Xtra">(english).english(),
+                            app.text(composeFormText<"History", "%1 without Xtra">(shown)));
+    };
+    for (const ControlDecl& d : kMervaneControls)
+        if (d.kind == Kind::Label) add(declaredText("Mervane", d.caption));
+    for (const LoanOptionInfo& o : loanOptions())
+        for (const char* c : {o.startCaption, o.extraCaption, o.withCaption})
+            if (c) add(declaredText("Mervane", c));
+    for (const InvestOptionInfo& o : investOptions()) {
+        for (const char* c :
+             {o.amountCaption, o.resultCaption, o.extraCaption, o.hiPayoffCaption, o.annuityRateCaption})
+            if (c) add(declaredText("Mervane", c));
+        if (o.startCaption) add(o.startCaption());
+    }
+    for (const MarkedText& m : markedTexts())
+        if (m.context == "History" && !m.pattern) add(declaredText("History", m.text.data()));
+    return titles;
+}
+
 std::vector<HistoryField> Mervane::historyInputs() const
 {
     // The box a loan option solves for is a result, not an input.
@@ -173,12 +202,12 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
     };
     // Row titles of this program's own, in the user's language like the captions beside the boxes.
     const TextPieces tr = historyPieces();
-    auto note = [this, &e, &tr](const char* name, const char* title) {
+    auto note = [this, &e, &tr](const char* name, const UserText& title) {
         const Control& l = *static_cast<const Form&>(*this).find(name);
         if (l.shownToUser() && !l.caption().empty())
             e.results.push_back({name, tr(title), l.caption(), std::nullopt, {}, 0});
     };
-    auto years = [&e, &tr](const char* title, double value, int better) {
+    auto years = [&e, &tr](const UserText& title, double value, int better) {
         if (!std::isfinite(value) || value <= 0) return;
         e.results.push_back({"paidOff", tr(title), yearsText(value, tr), value, kYearsFormat, better});
     };
@@ -211,22 +240,27 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
             };
             const std::string interest = plainCaption(label("lbl_totInt").caption());
             const std::string payments = plainCaption(label("lbl_totPay").caption());
-            auto with = [&tr](const char* pattern, const std::string& total) { return textPiece(tr, pattern, total); };
+            auto withPayoff = [&tr](const std::string& total) {
+                return tr(composeFormText<"History", "%1 with Payoff">(total));
+            };
+            auto withoutExtra = [&tr](const std::string& total) {
+                return tr(composeFormText<"History", "%1 without Xtra">(total));
+            };
             const bool extra = info.group == LoanGroup::Extra;
             result("fp_totIntwX", "lbl_wXP", -1);
             result("fp_totPaywX", "lbl_wXP", -1);
-            relabel("fp_totIntwX", extra ? interest : with("%1 with Payoff", interest), -1);
-            relabel("fp_totPaywX", extra ? payments : with("%1 with Payoff", payments), -1);
-            relabel("fp_totInt", extra ? with("%1 without Xtra", interest) : interest, extra ? 0 : -1);
-            relabel("fp_totpay", extra ? with("%1 without Xtra", payments) : payments, extra ? 0 : -1);
+            relabel("fp_totIntwX", extra ? interest : withPayoff(interest), -1);
+            relabel("fp_totPaywX", extra ? payments : withPayoff(payments), -1);
+            relabel("fp_totInt", extra ? withoutExtra(interest) : interest, extra ? 0 : -1);
+            relabel("fp_totpay", extra ? withoutExtra(payments) : payments, extra ? 0 : -1);
             result("fp_lstPay", "lbl_lstPay", 0);
         }
         if (info.group == LoanGroup::Extra)
-            years("Paid off after", static_cast<double>(m_xtraInstallments) / numpay, -1);
+            years(formText<"History", "Paid off after">(), static_cast<double>(m_xtraInstallments) / numpay, -1);
         else if (info.group == LoanGroup::Solve && !info.interestOnly)
-            years("Paid off after", m_calc.durYears, -1);
-        note("lbl_xtra_saved", "Savings");
-        note("lbl_exactRate", "Exact rate");
+            years(formText<"History", "Paid off after">(), m_calc.durYears, -1);
+        note("lbl_xtra_saved", formText<"History", "Savings">());
+        note("lbl_exactRate", formText<"History", "Exact rate">());
 
         // The balance over the years, for a comparison's chart.
         if (info.group != LoanGroup::Payoff && !info.interestOnly && !m_loanCurve.empty()) {
@@ -255,9 +289,9 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
         // The fund over the years, when computing its points costs little (each point re-runs the growth).
         const double periods = m_calc.durYears * (m_compounding == Compounding::Daily ? 365 : 12);
         if (periods * std::min(100.0, std::ceil(m_calc.durYears)) <= 200000) {
-            const ChartRequest& request = fundChart();
+            const MarkedChartRequest& request = fundChart();
             if (!request.charts.empty() && !request.charts.front().series.empty()) {
-                const Chart& chart = request.charts.front();
+                const MarkedChart& chart = request.charts.front();
                 e.curveTitle = "Fund";
                 if (chart.series.front().kind == SeriesKind::Line) {
                     for (const ChartPoint& p : chart.series.front().points) e.curve.push_back({p.x, p.y});
@@ -266,7 +300,7 @@ void Mervane::recordCalculation(std::vector<HistoryField> inputs, std::int16_t n
                     const std::vector<double> times = pathYears(m_calc.durYears);
                     for (std::size_t i = 0; i < times.size(); ++i) {
                         double fund = 0;
-                        for (const ChartSeries& s : chart.series)
+                        for (const MarkedChartSeries& s : chart.series)
                             if (i < s.points.size()) fund += s.points[i].y;
                         e.curve.push_back({times[i], fund});
                     }

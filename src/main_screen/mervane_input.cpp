@@ -50,7 +50,7 @@ void Mervane::Init_Input()
     for (NameOf<Kind::MaskedBox> name :
          NameList<Kind::MaskedBox>{"fp_totInt", "fp_totpay", "fp_hipayoff", "fp_totIntwX", "fp_totPaywX", "fp_lstPay"})
         box(name).setText("0");
-    label("lbl_dur2").setCaption("0");
+    label("lbl_dur2").setCaption(finishedText("0"));
     HideXtra();
     app().setPointer(Pointer::Default);
 }
@@ -143,9 +143,9 @@ void Mervane::initLoanDefaults()
     applyDefaults(info.defaults);
     highlight(info.highlighted, colors.gLoanHiTxtColor);
     if (info.group == LoanGroup::Extra) highlight("lbl_xpay", colors.gLoanTxtColor);
-    if (info.startCaption) label("lbl_xpaystrt").setCaption(info.startCaption);
-    if (info.extraCaption) label("lbl_xpay").setCaption(info.extraCaption);
-    if (info.withCaption) label("lbl_wXP").setCaption(info.withCaption);
+    if (info.startCaption) label("lbl_xpaystrt").setCaption(declaredText(name(), info.startCaption));
+    if (info.extraCaption) label("lbl_xpay").setCaption(declaredText(name(), info.extraCaption));
+    if (info.withCaption) label("lbl_wXP").setCaption(declaredText(name(), info.withCaption));
 }
 
 void Mervane::initInvestDefaults()
@@ -173,7 +173,7 @@ void Mervane::initInvestDefaults()
         {"lbl_Payment", info.resultCaption},
     };
     for (const Caption& c : captions)
-        if (c.text) label(c.label).setCaption(c.text);
+        if (c.text) label(c.label).setCaption(declaredText(name(), c.text));
     if (info.startCaption) label("lbl_xpaystrt").setCaption(info.startCaption());
     applyDefaults(info.defaults);
 
@@ -216,10 +216,11 @@ bool Mervane::askMonthlyPlausibility()
     const double amount = value("fp_Prin");
     if (!(amount <= 0 || amount > m_startup.investBFamtYr)) return false;
     if (module1().amtTransfer) {
-        refuse("Retirement Fund seems too large for monthly payment - re-enter if appropriate");
+        refuse(userText<"Retirement Fund seems too large for monthly payment - re-enter if appropriate">());
         return false;
     }
-    if (!askYesNo("Monthly Investment seems too large - do you want to use the ini file value?")) return false;
+    if (!askYesNo(userText<"Monthly Investment seems too large - do you want to use the ini file value?">()))
+        return false;
     setBoxNumber("fp_Prin", m_startup.investBFamtYr);
     if (investInfo().oneTimeAmount && value("fp_xpay") <= kOneTimeKeptAbove)
         setBoxNumber("fp_xpay", m_startup.investBFamt1x);
@@ -237,7 +238,7 @@ bool Mervane::askMonthlyPlausibility()
 bool Mervane::askOneTimePlausibility()
 {
     if (module1().amtTransfer || value("fp_Prin") >= kSmallOneTime ||
-        !askYesNo("One time investment seems small - do you want to use the ini file value?"))
+        !askYesNo(userText<"One time investment seems small - do you want to use the ini file value?">()))
         return false;
     setBoxNumber("fp_Prin", m_startup.investBFamt1x);
     return true;
@@ -248,7 +249,7 @@ bool Mervane::askYearlyPlausibility()
     const double amount = value("fp_Prin");
     if (module1().amtTransfer ||
         (amount >= m_startup.investBFamtMo && amount <= kYearlyTimes * m_startup.investBFamtYr) ||
-        !askYesNo("Yearly investment seems inappropriate - do you want to use the ini file value?"))
+        !askYesNo(userText<"Yearly investment seems inappropriate - do you want to use the ini file value?">()))
         return false;
     setBoxNumber("fp_Prin", m_startup.investBFamtYr);
     return true;
@@ -263,11 +264,12 @@ bool Mervane::askAnnuityPlausibility()
     bool offerPayment = !m_calc.annuityInput && box("fp_Payment").text() > box("fp_Prin").text() &&
                         std::abs(value("fp_Payment")) <= limits::kMaxMoney;
     if (offerPayment) {
-        if (!askYesNo("Invested amount seems small - do you want to use the previously calculated payment amount?"))
+        if (!askYesNo(userText<
+                      "Invested amount seems small - do you want to use the previously calculated payment amount?">()))
             return false;
         box("fp_Prin").setText(box("fp_Payment").text());
     } else {
-        if (!askYesNo("Invested amount seems small - do you want to use the ini file value?")) return false;
+        if (!askYesNo(userText<"Invested amount seems small - do you want to use the ini file value?">())) return false;
         setBoxNumber("fp_Prin", m_startup.investAnnuityAmt);
     }
     ComboList& inflation = combo("comIntr_IA");
@@ -283,7 +285,7 @@ bool Mervane::askWithdrawalPlausibility()
 {
     double yearlyPay = value("fp_xpaystrt");
     if ((yearlyPay >= m_startup.investBFamtYr && yearlyPay <= kWithdrawalTimes * m_startup.investBFamtYr) ||
-        !askYesNo("Yearly payment seems inappropriate - do you want to use the ini file value?"))
+        !askYesNo(userText<"Yearly payment seems inappropriate - do you want to use the ini file value?">()))
         return false;
     setBoxNumber("fp_xpaystrt", m_startup.investBFamtYr * 4);
     return true;

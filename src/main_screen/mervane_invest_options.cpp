@@ -186,4 +186,15 @@ const InvestOptionInfo& Mervane::describe(InvestOption option)
     return investOptions()[static_cast<std::size_t>(option)];
 }
 
+namespace {
+// The rows' captions, among the main screen's texts.
+const bool kCaptionsListed = [] {
+    for (const char* InvestOptionInfo::*field :
+         {&InvestOptionInfo::amountCaption, &InvestOptionInfo::resultCaption, &InvestOptionInfo::extraCaption,
+          &InvestOptionInfo::hiPayoffCaption, &InvestOptionInfo::annuityRateCaption})
+        listTableTexts<"Mervane">(Mervane::investOptions(), field);
+    return true;
+}();
+}  // namespace
+
 }  // namespace tv

@@ -27,7 +27,7 @@ constexpr int kHighInflationIndex = 45;
 // What a refused duration was for, so the message can name it.
 enum class Subject { Growth, Annuity, SavedAnnuity, Withdrawals, Adjustment };
 
-std::string refusalText(InvestStatus status, Subject subject)
+UserText refusalText(InvestStatus status, Subject subject)
 {
     const std::string limit = std::to_string(limits::kMaxPeriods);
     switch (status) {
@@ -55,9 +55,9 @@ std::string refusalText(InvestStatus status, Subject subject)
         case InvestStatus::AmountTooLarge:
             return mervane_messages::amountTooLarge();
         case InvestStatus::ResultOutOfRange:
-            return mervane_messages::kResultTooLarge;
+            return mervane_messages::resultTooLarge();
         case InvestStatus::InvalidInput:
-            return mervane_messages::kMissingInput;
+            return mervane_messages::missingInput();
         case InvestStatus::Ok:
             break;
     }
@@ -178,18 +178,14 @@ bool Mervane::GetAnnuityDuration()
     setBoxNumber("fp_Time", inMonthView() ? r.months : m_calc.durYears);
     switch (r.outcome) {
         case AnnuityDurationOutcome::PaymentTooLarge:
-            msgBox(
-                std::string(
-                    userText<
-                        "ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.">()) +
-                kLineBreak + std::string(userText<"Please reduce the payment amount. [1 yr will be used]">()));
+            msgBox(textLines(
+                userText<"ERROR: Annuity Payment is too large. Duration result is expected to be less than 3mos.">(),
+                userText<"Please reduce the payment amount. [1 yr will be used]">(), kLineBreak));
             break;
         case AnnuityDurationOutcome::PaymentTooSmall:
-            msgBox(
-                std::string(
-                    userText<
-                        "ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.">()) +
-                kLineBreak + std::string(userText<"Please increase the payment amount. [75 yrs will be used]">()));
+            msgBox(textLines(
+                userText<"ERROR: Annuity Payment is too small. Duration result is expected to be more than 75yrs.">(),
+                userText<"Please increase the payment amount. [75 yrs will be used]">(), kLineBreak));
             break;
         case AnnuityDurationOutcome::ShorterThan3Months:
             msgBox(userText<"ERROR: Duration is less than 3 mos; decrease Annuity Payment.">());
@@ -271,8 +267,8 @@ bool Mervane::GetAdj4Infation()
     m_calc.valTotPaywX = adjusted.total;
     Label& note = label("lbl_payoff_msg");
     note.setVisible(true);
-    note.setCaption("Level payments of " + withCurrency(plainText(worth.paymentCents)) + " will be worth " +
-                    formatNumber(worth.worth, kCurrencyFormat) + " during last year of Annuity");
+    note.setCaption(composeFormText<"Mervane", "Level payments of %1 will be worth %2 during last year of Annuity">(
+        withCurrency(plainText(worth.paymentCents)), formatNumber(worth.worth, kCurrencyFormat)));
     return true;
 }
 

@@ -1,6 +1,8 @@
 // The Loans view's options, one row each.
 #include "main_screen/mervane.h"
 
+#include "common/user_text.h"
+
 namespace tv {
 
 namespace {
@@ -110,6 +112,13 @@ std::span<const LoanOptionInfo> Mervane::loanOptions()
     };
     return kOptions;
 }
+
+namespace {
+// The rows' captions, among the main screen's texts.
+const bool kCaptionsListed = listTableTexts<"Mervane">(Mervane::loanOptions(), &LoanOptionInfo::startCaption) &&
+                             listTableTexts<"Mervane">(Mervane::loanOptions(), &LoanOptionInfo::extraCaption) &&
+                             listTableTexts<"Mervane">(Mervane::loanOptions(), &LoanOptionInfo::withCaption);
+}  // namespace
 
 const LoanOptionInfo& Mervane::describe(LoanOption option)
 {

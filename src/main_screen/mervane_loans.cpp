@@ -20,7 +20,7 @@ namespace tv {
 namespace {
 
 // "Exact rate for $699.21: 7.49994 %": five decimals of the solved rate.
-std::string exactRateText(double annualRatePercent, double payment)
+UserText exactRateText(double annualRatePercent, double payment)
 {
     char digits[64];
     auto [end, ec] = std::to_chars(digits, digits + sizeof digits, annualRatePercent, std::chars_format::fixed, 5);
@@ -28,12 +28,12 @@ std::string exactRateText(double annualRatePercent, double payment)
     // Five decimals, with the decimal separator the user writes.
     if (const std::size_t point = rate.find('.'); point != std::string::npos)
         rate.replace(point, 1, Locale::current().decimalSeparator);
-    return "Exact rate for " + formatNumber(payment, kCurrencyFormat) + ": " + rate + " %";
+    return composeFormText<"Mervane", "Exact rate for %1: %2 %">(formatNumber(payment, kCurrencyFormat), rate);
 }
 
 }  // namespace
 
-std::string Mervane::statusMessage(LoanStatus status)
+UserText Mervane::statusMessage(LoanStatus status)
 {
     switch (status) {
         case LoanStatus::PaymentTooLow:
@@ -53,9 +53,9 @@ std::string Mervane::statusMessage(LoanStatus status)
         case LoanStatus::NegativeExtra:
         case LoanStatus::NegativeStart:
         case LoanStatus::InvalidInput:
-            return mervane_messages::kMissingInput;
+            return mervane_messages::missingInput();
         case LoanStatus::ResultOutOfRange:
-            return mervane_messages::kResultTooLarge;
+            return mervane_messages::resultTooLarge();
         case LoanStatus::Ok:
             break;
     }
@@ -203,10 +203,11 @@ bool Mervane::ExtraPay(std::int16_t numpay)
     m_plainLedger = r.plain;
     m_loanCurve = r.yearEnds;
     label("lbl_dur2")
-        .setCaption(std::to_string(r.installments) + " payments" + crlf + "    (" +
-                    formatNumber(r.years, kStandardFormat) + " yrs)");
+        .setCaption(composeFormText<"Mervane", "%1 payments\r\n    (%2 yrs)">(std::to_string(r.installments),
+                                                                              formatNumber(r.years, kStandardFormat)));
     if (in.mode == ExtraMode::Yearly)
-        label("lbl_wXP").setCaption("with " + std::to_string(r.yearlyCount) + " Yearly Payments");
+        label("lbl_wXP").setCaption(
+            composeFormText<"Mervane", "with %1 Yearly Payments">(std::to_string(r.yearlyCount)));
     if (r.paidOffBeforeStart) {
         note.setCaption(userText<"Loan is paid off before that installment - no Xtra payment made">());
         note.setVisible(true);

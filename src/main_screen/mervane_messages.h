@@ -9,12 +9,18 @@
 
 namespace tv::mervane_messages {
 
-using tv::kInputErrorTitle;
-inline constexpr const char* kMissingInput = "Missing or Inappropriate Input (possibly a negitive number or 0)";
-inline constexpr const char* kResultTooLarge = "Inappropriate Input - the result is too large to compute";
+using tv::inputErrorTitle;
+inline UserText missingInput()
+{
+    return userText<"Missing or Inappropriate Input (possibly a negitive number or 0)">();
+}
+inline UserText resultTooLarge()
+{
+    return userText<"Inappropriate Input - the result is too large to compute">();
+}
 
 // "Amount too large - at most $1,000,000,000,000 can be computed".
-inline std::string amountTooLarge()
+inline UserText amountTooLarge()
 {
     return composeText<"Amount too large - at most %1 can be computed">(
         withCurrency(formatNumber(limits::kMaxMoney, kWholeFormat)));

@@ -4,7 +4,6 @@
 
 #include "screen_model/control.h"
 #include "screen_model/form.h"
-#include "screen_model/translating_platform.h"
 
 namespace tv {
 
@@ -16,7 +15,40 @@ Application::Application(Platform& platform, std::shared_ptr<const Translator> t
 void Application::setTranslator(std::shared_ptr<const Translator> translator)
 {
     m_translator = std::move(translator);
-    m_translating = m_translator ? makeTranslatingPlatform(m_platform, *m_translator) : nullptr;
+}
+
+TableDocument Application::shown(const MarkedTable& table) const
+{
+    TableDocument out{text(table.title), {}};
+    out.rows.reserve(table.rows.size());
+    for (const std::vector<UserText>& row : table.rows) {
+        std::vector<std::string>& cells = out.rows.emplace_back();
+        cells.reserve(row.size());
+        for (const UserText& cell : row) cells.push_back(text(cell));
+    }
+    return out;
+}
+
+Chart Application::shown(const MarkedChart& chart) const
+{
+    return shownChart(chart, [this](const UserText& t) { return text(t); });
+}
+
+bool Application::printTable(const UserText& plain, const MarkedTable& table) const
+{
+    return m_platform.printTable(text(plain), shown(table));
+}
+
+bool Application::savePdf(const UserText& suggestedName, const MarkedTable& table) const
+{
+    return m_platform.savePdf(text(suggestedName), shown(table));
+}
+
+void Application::showChart(const MarkedChartRequest& request) const
+{
+    ChartRequest r{request.name, text(request.caption), request.back, request.fore, {}};
+    for (const MarkedChart& c : request.charts) r.charts.push_back(shown(c));
+    m_platform.showChart(r);
 }
 
 template <class F>

@@ -39,27 +39,31 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // The outside world; with a translator, what it shows is translated on the way.
-    Platform& platform() const { return m_translating ? *m_translating : m_platform; }
-    // The platform the application was built on, without the translation (tools that read its records).
-    Platform& basePlatform() const { return m_platform; }
+    // The outside world. What it shows with words goes through the calls below, which put it into the user's
+    // language.
+    Platform& platform() const { return m_platform; }
 
     // The user's language (none: English, as the forms are written). Set before the forms are built: a text is
     // translated when it is set.
     void setTranslator(std::shared_ptr<const Translator> translator);
     const Translator* translator() const { return m_translator.get(); }
-    // A text of the form `context` in the user's language.
-    std::string tr(std::string_view context, std::string_view text) const
-    {
-        return m_translator ? translate(*m_translator, context, text) : std::string(text);
-    }
     // A marked text in the user's language.
     std::string text(const UserText& text) const { return renderText(m_translator.get(), text); }
-    // A message box with a marked text (its title a message of its own).
-    int messageBox(const UserText& text, const std::string& title, MsgButtons buttons, MsgIcon icon) const
+    int messageBox(const UserText& text, const UserText& title, MsgButtons buttons, MsgIcon icon) const
     {
-        return m_platform.messageBox(this->text(text), tr("Messages", title), buttons, icon);
+        return m_platform.messageBox(this->text(text), this->text(title), buttons, icon);
     }
+    bool printText(const UserText& text) const { return m_platform.printText(this->text(text)); }
+    // `text` is the table as plain text (what a platform that prints only text prints).
+    bool printTable(const UserText& text, const MarkedTable& table) const;
+    bool saveFile(const UserText& suggestedName, const std::string& bytes) const
+    {
+        return m_platform.saveFile(text(suggestedName), bytes);
+    }
+    bool savePdf(const UserText& suggestedName, const MarkedTable& table) const;
+    void showChart(const MarkedChartRequest& request) const;
+    TableDocument shown(const MarkedTable& table) const;
+    Chart shown(const MarkedChart& chart) const;
 
     const std::vector<Form*>& forms() const { return m_forms; }
     Form* findForm(const std::string& name) const;
@@ -105,7 +109,6 @@ private:
 
     Platform& m_platform;
     std::shared_ptr<const Translator> m_translator;
-    std::unique_ptr<Platform> m_translating;
     std::vector<Form*> m_forms;
     std::vector<Form*> m_shownOrder;
     std::vector<ModelObserver*> m_observers;  // null: removed during a notification

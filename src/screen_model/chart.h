@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/user_text.h"
 #include "screen_model/types.h"
 
 // Charts as plain data: the forms compute every point from the engine and hand the whole chart to the
@@ -20,8 +21,9 @@ struct ChartPoint {
     bool operator==(const ChartPoint&) const = default;
 };
 
-struct ChartSeries {
-    std::string name;  // the legend's text
+template <typename Text>
+struct ChartSeriesOf {
+    Text name;  // the legend's text
     SeriesKind kind = SeriesKind::Line;
     Color color = 0;
     bool rightAxis = false;  // measured on the chart's right-hand axis instead of the left one
@@ -29,31 +31,57 @@ struct ChartSeries {
 };
 
 // An axis title and its unit, shown as "Balance ($)".
-struct ChartAxis {
-    std::string title;
-    std::string unit;
+template <typename Text>
+struct ChartAxisOf {
+    Text title;
+    Text unit;
 };
 
-struct Chart {
-    std::string title;
-    ChartAxis x;
-    ChartAxis y;
-    ChartAxis right;                      // used when a series is on the right-hand axis
-    std::vector<std::string> categories;  // the bars' labels along x, when the chart has bars
-    std::vector<ChartSeries> series;
+template <typename Text>
+struct ChartOf {
+    Text title;
+    ChartAxisOf<Text> x;
+    ChartAxisOf<Text> y;
+    ChartAxisOf<Text> right;       // used when a series is on the right-hand axis
+    std::vector<Text> categories;  // the bars' labels along x, when the chart has bars
+    std::vector<ChartSeriesOf<Text>> series;
     // Lines to compare with one another (one per rate): the left axis spans their values instead of starting
     // at 0, and each line is told apart by a colour-blind-safe colour, a dash and a marker (its own colour unused).
     bool comparesLines = false;
 };
 
 // One chart window: its charts one above the other, in the colour scheme of the form that asked for it.
-struct ChartRequest {
-    std::string name;     // what the chart shows, e.g. "schedule"; a window of the same name is replaced
-    std::string caption;  // the window's title
-    Color back = 0;       // the scheme's background and text colours
+template <typename Text>
+struct ChartRequestOf {
+    std::string name;  // what the chart shows, e.g. "schedule"; a window of the same name is replaced
+    Text caption;      // the window's title
+    Color back = 0;    // the scheme's background and text colours
     Color fore = 0;
-    std::vector<Chart> charts;
+    std::vector<ChartOf<Text>> charts;
 };
+
+// A chart as the forms make it: every text marked (or finished, as numbers are).
+using MarkedChartSeries = ChartSeriesOf<UserText>;
+using MarkedChartAxis = ChartAxisOf<UserText>;
+using MarkedChart = ChartOf<UserText>;
+using MarkedChartRequest = ChartRequestOf<UserText>;
+// A chart as it is shown: its texts in the user's language.
+using ChartSeries = ChartSeriesOf<std::string>;
+using ChartAxis = ChartAxisOf<std::string>;
+using Chart = ChartOf<std::string>;
+using ChartRequest = ChartRequestOf<std::string>;
+
+// A marked chart in the user's language.
+template <typename Render>
+Chart shownChart(const MarkedChart& c, const Render& render)
+{
+    auto axis = [&](const MarkedChartAxis& a) { return ChartAxis{render(a.title), render(a.unit)}; };
+    Chart out{render(c.title), axis(c.x), axis(c.y), axis(c.right), {}, {}, c.comparesLines};
+    for (const UserText& category : c.categories) out.categories.push_back(render(category));
+    for (const MarkedChartSeries& s : c.series)
+        out.series.push_back({render(s.name), s.kind, s.color, s.rightAxis, s.points});
+    return out;
+}
 
 // The colour a share t (0..1) of the way from a to b, channel by channel. A system colour has no fixed value
 // here, so a blend with one is the nearer end.

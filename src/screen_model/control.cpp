@@ -51,19 +51,6 @@ void Control::changed(Prop prop, int row, int col)
     m_form.notifyControl(*this, prop, row, col);
 }
 
-std::string Control::tr(const std::string& text) const
-{
-    return m_form.app().tr(m_form.name(), text);
-}
-
-void Control::setCaption(const std::string& text)
-{
-    const std::string caption = tr(text);
-    if (m_props.caption == caption) return;
-    m_props.caption = caption;
-    changed(Prop::Caption);
-}
-
 void Control::setCaption(const UserText& text)
 {
     const std::string caption = m_form.app().text(text);
@@ -72,9 +59,9 @@ void Control::setCaption(const UserText& text)
     changed(Prop::Caption);
 }
 
-void Control::setToolTip(const std::string& text)
+void Control::setToolTip(const UserText& text)
 {
-    const std::string tip = tr(text);
+    const std::string tip = m_form.app().text(text);
     if (m_props.toolTip == tip) return;
     m_props.toolTip = tip;
     changed(Prop::ToolTip);
@@ -243,9 +230,9 @@ void MaskedBox::restoreText(const std::string& text)
     if (clamped) changed(Prop::Selection);
 }
 
-std::string MaskedBox::tooLongMessage()
+UserText MaskedBox::tooLongMessage()
 {
-    return "Input too long - a box holds at most " + std::to_string(kMaxTypedLength) + " characters";
+    return composeText<"Input too long - a box holds at most %1 characters">(std::to_string(kMaxTypedLength));
 }
 
 namespace {
@@ -321,17 +308,17 @@ void ComboList::clear()
     changed(Prop::Items);
 }
 
-void ComboList::addItem(const std::string& item)
+void ComboList::addItem(const UserText& item)
 {
-    m_data.items.push_back(tr(item));
+    m_data.items.push_back(form().app().text(item));
     changed(Prop::Items);
 }
 
-void ComboList::setItems(std::vector<std::string> items)
+void ComboList::setItems(const std::vector<UserText>& items)
 {
-    if (form().app().translator())
-        for (std::string& item : items) item = tr(item);
-    m_data.items = std::move(items);
+    m_data.items.clear();
+    m_data.items.reserve(items.size());
+    for (const UserText& item : items) m_data.items.push_back(form().app().text(item));
     m_data.listIndex = -1;
     m_data.typed.reset();
     changed(Prop::Items);
@@ -496,16 +483,15 @@ ChartView::ChartView(Form& form, std::string name, Control* container)
     m_props.foreColor = syscolor::kWindowText;
 }
 
-void ChartView::setChart(Chart chart)
+void ChartView::setChart(const MarkedChart& chart)
 {
-    if (const Translator* t = form().app().translator()) translateChart(*t, form().name(), chart);
-    m_chart = std::move(chart);
+    m_chart = form().app().shown(chart);
     changed(Prop::Value);
 }
 
-void TextArea::setText(const std::string& english)
+void TextArea::setText(const UserText& shown)
 {
-    const std::string text = tr(english);
+    const std::string text = form().app().text(shown);
     if (m_text == text) return;
     m_text = text;
     changed(Prop::Text);

@@ -44,16 +44,13 @@ public:
     const std::string& name() const { return m_name; }
     Kind kind() const { return m_kind; }
     Form& form() const { return m_form; }
-    // A text of this control's form in the user's language (as it is when no translator is set).
-    std::string tr(const std::string& text) const;
     // The frame (or picture) this control sits in; null when it sits on the form itself.
     Control* container() const { return m_container; }
 
     const std::string& caption() const { return m_props.caption; }
-    void setCaption(const std::string& caption);
     void setCaption(const UserText& caption);
     const std::string& toolTip() const { return m_props.toolTip; }
-    void setToolTip(const std::string& tip);
+    void setToolTip(const UserText& tip);
     bool visible() const { return m_props.visible; }
     void setVisible(bool visible);
     bool enabled() const { return m_props.enabled; }
@@ -135,7 +132,7 @@ public:
     void userType(const std::string& text);
     static constexpr int kMaxTypedLength = kMaxBoxTextLength;
     // "Input too long - a box holds at most 32 characters"
-    static std::string tooLongMessage();
+    static UserText tooLongMessage();
     const std::string& format() const { return m_data.format; }
     void setFormat(const std::string& format);
     // What the box shows while unfocused.
@@ -171,8 +168,8 @@ public:
     const std::vector<std::string>& items() const { return m_data.items; }
     int count() const { return static_cast<int>(m_data.items.size()); }
     void clear();
-    void addItem(const std::string& item);
-    void setItems(std::vector<std::string> items);
+    void addItem(const UserText& item);
+    void setItems(const std::vector<UserText>& items);
     // -1: no entry chosen.
     int listIndex() const { return m_data.listIndex; }
     // Chooses an entry (out-of-range indexes choose nothing); Click fires for a real entry.
@@ -292,7 +289,7 @@ class TextArea : public Control {
 public:
     TextArea(Form& form, std::string name, Control* container);
     const std::string& text() const { return m_text; }
-    void setText(const std::string& text);
+    void setText(const UserText& text);
     bool readOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
@@ -311,7 +308,7 @@ class ChartView : public Control {
 public:
     ChartView(Form& form, std::string name, Control* container);
     const Chart& chart() const { return m_chart; }
-    void setChart(Chart chart);
+    void setChart(const MarkedChart& chart);
 
     void saveDesign() override { Control::saveDesign(), m_designChart = m_chart; }
     void restoreDesign() override { Control::restoreDesign(), m_chart = m_designChart; }

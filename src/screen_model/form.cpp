@@ -73,8 +73,8 @@ Form::Form(Application& app, std::string name, std::span<const ControlDecl> cont
         if (d.container && *d.container) container = &control(d.container);
         if (m_byName.count(d.name)) throw std::logic_error(m_name + ": control declared twice: " + d.name);
         auto c = makeControl(*this, d.kind, d.name, container);
-        c->setCaption(d.caption);
-        c->setToolTip(d.toolTip);
+        c->setCaption(declaredText(m_name, d.caption));
+        c->setToolTip(declaredText(m_name, d.toolTip));
         c->setRect(d.rect);
         if (d.kind == Kind::MaskedBox) static_cast<MaskedBox&>(*c).setFormat(d.format);
         m_byName[d.name] = c.get();
@@ -109,14 +109,6 @@ Form::~Form()
 Platform& Form::platform() const
 {
     return m_app.platform();
-}
-
-void Form::setCaption(const std::string& english)
-{
-    const std::string caption = m_app.tr(m_name, english);
-    if (m_caption == caption) return;
-    m_caption = caption;
-    m_app.formChanged(*this, FormEvent::Caption);
 }
 
 void Form::setCaption(const UserText& text)
@@ -355,23 +347,18 @@ void Form::putBack(const Inputs& inputs)
     for (const auto& [list, index] : inputs.indexes) list->restoreListIndex(index);
 }
 
-int Form::msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title)
+int Form::msgBox(const UserText& text, MsgButtons buttons, MsgIcon icon, const UserText& title)
 {
-    return platform().messageBox(text, title.empty() ? std::string(kProductName) : title, buttons, icon);
+    return app().messageBox(text, title.empty() ? finishedText(std::string(kProductName)) : title, buttons, icon);
 }
 
-int Form::msgBox(const UserText& text, MsgButtons buttons, MsgIcon icon, const std::string& title)
-{
-    return app().messageBox(text, title.empty() ? std::string(kProductName) : title, buttons, icon);
-}
-
-void Form::setInputErrorStyle(std::string title, MsgIcon icon)
+void Form::setInputErrorStyle(UserText title, MsgIcon icon)
 {
     m_inputErrorTitle = std::move(title);
     m_inputErrorIcon = icon;
 }
 
-void Form::refuseInput(const std::string& text)
+void Form::refuseInput(const UserText& text)
 {
     msgBox(text, MsgButtons::Ok, m_inputErrorIcon, m_inputErrorTitle);
 }

@@ -61,7 +61,6 @@ public:
     const std::string& name() const { return m_name; }
 
     const std::string& caption() const { return m_caption; }
-    void setCaption(const std::string& caption);
     void setCaption(const UserText& caption);
     // Outer size and position of the window, in twips.
     int left() const { return m_rect.left; }
@@ -138,15 +137,13 @@ public:
     virtual std::vector<StateField> stateFields() const { return {}; }
 
     // A message box over this form; an empty title shows the product name.
-    int msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
-               const std::string& title = "");
     int msgBox(const UserText& text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
-               const std::string& title = "");
+               const UserText& title = {});
 
     // How the form words its refusals of what the user typed: the title (empty: the product name) and icon.
-    void setInputErrorStyle(std::string title, MsgIcon icon = MsgIcon::None);
+    void setInputErrorStyle(UserText title, MsgIcon icon = MsgIcon::None);
     // Tells the user, in the form's style, that what they typed was refused.
-    void refuseInput(const std::string& text);
+    void refuseInput(const UserText& text);
 
     // Notifies the application's observers (used by the controls).
     void notifyControl(Control& control, Prop prop, int row, int col);
@@ -184,7 +181,7 @@ private:
     bool m_modal = false;
     bool m_unloading = false;
     bool m_designSaved = false;
-    std::string m_inputErrorTitle;
+    UserText m_inputErrorTitle;
     MsgIcon m_inputErrorIcon = MsgIcon::None;
 
     std::vector<std::unique_ptr<Control>> m_controls;

@@ -71,14 +71,10 @@ const std::string& Grid::text(int row, int col) const
     return m_data.cells[index(row, col)];
 }
 
-void Grid::setText(int row, int col, const std::string& english)
-{
-    if (isCell(row, col)) setShownText(row, col, tr(english));
-}
-
-void Grid::setShownText(int row, int col, const std::string& text)
+void Grid::setText(int row, int col, const UserText& shown)
 {
     if (!isCell(row, col)) return;
+    const std::string text = shown.finished() ? shown.finishedText() : form().app().text(shown);
     std::string& cell = m_data.cells[index(row, col)];
     if (cell == text) return;
     cell = text;

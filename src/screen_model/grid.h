@@ -23,12 +23,10 @@ public:
     void setFixed(int fixedRows, int fixedCols);
 
     const std::string& text(int row, int col) const;
-    void setText(int row, int col, const std::string& text);
-    // A text made in the user's language already (of translated pieces): shown as it is, never looked up.
-    void setShownText(int row, int col, const std::string& text);
+    void setText(int row, int col, const UserText& text);
     // The current cell's text.
     const std::string& text() const { return text(m_data.row, m_data.col); }
-    void setText(const std::string& text) { setText(m_data.row, m_data.col, text); }
+    void setText(const UserText& text) { setText(m_data.row, m_data.col, text); }
 
     int rowHeight(int row) const;
     void setRowHeight(int row, int twips);

@@ -5,11 +5,11 @@
 
 namespace tv {
 
-MenuItem::MenuItem(Form& form, std::string name, int index, std::string caption, std::string shortcut)
+MenuItem::MenuItem(Form& form, std::string name, int index, const char* caption, std::string shortcut)
     : m_form(form),
       m_name(std::move(name)),
       m_index(index),
-      m_caption(form.app().tr(form.name(), caption)),
+      m_caption(form.app().text(declaredText(form.name(), caption))),
       m_shortcut(std::move(shortcut))
 {
 }
@@ -25,9 +25,9 @@ void MenuItem::changed(Prop prop)
     m_form.notifyMenu(*this, prop);
 }
 
-void MenuItem::setCaption(const std::string& english)
+void MenuItem::setCaption(const UserText& text)
 {
-    const std::string caption = m_form.app().tr(m_form.name(), english);
+    const std::string caption = m_form.app().text(text);
     if (m_caption == caption) return;
     m_caption = caption;
     changed(Prop::Caption);

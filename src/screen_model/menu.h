@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/user_text.h"
 #include "screen_model/types.h"
 
 namespace tv {
@@ -14,7 +15,7 @@ class Form;
 // a name and differ by index.
 class MenuItem {
 public:
-    MenuItem(Form& form, std::string name, int index, std::string caption, std::string shortcut);
+    MenuItem(Form& form, std::string name, int index, const char* caption, std::string shortcut);
 
     Form& form() const { return m_form; }
     const std::string& name() const { return m_name; }
@@ -22,7 +23,7 @@ public:
     // "name" or "name(index)" for a member of a menu array.
     std::string fullName() const;
     const std::string& caption() const { return m_caption; }
-    void setCaption(const std::string& caption);
+    void setCaption(const UserText& caption);
     // "Ctrl+Y" and the like; empty for none.
     const std::string& shortcut() const { return m_shortcut; }
     bool isSeparator() const { return m_caption == "-"; }

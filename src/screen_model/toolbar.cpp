@@ -12,11 +12,12 @@ Toolbar::Toolbar(Form& form, std::string name, Control* container)
 {
 }
 
-void Toolbar::addButton(ToolButton button)
+void Toolbar::addButton(const ToolButtonDecl& decl)
 {
-    button.caption = tr(button.caption);
-    button.toolTip = tr(button.toolTip);
-    for (ToolMenuItem& item : button.menu) item.text = tr(item.text);
+    auto shown = [this](const char* text) { return form().app().text(declaredText(form().name(), text)); };
+    ToolButton button{decl.key,     shown(decl.caption), shown(decl.toolTip), decl.image, decl.style,
+                      decl.pressed, decl.enabled,        decl.visible,        {}};
+    for (const char* item : decl.menu) button.menu.push_back({shown(item)});
     m_buttons.push_back(std::move(button));
     changed(Prop::Buttons);
 }

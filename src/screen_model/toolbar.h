@@ -27,13 +27,27 @@ struct ToolButton {
     std::vector<ToolMenuItem> menu;
 };
 
+// A button as a form declares it: its texts in English.
+struct ToolButtonDecl {
+    const char* key = "";
+    const char* caption = "";
+    const char* toolTip = "";
+    int image = 0;
+    ToolStyle style = ToolStyle::Default;
+    bool pressed = false;
+    bool enabled = true;
+    bool visible = true;
+    std::vector<const char*> menu;
+};
+
 // A toolbar along the top of its form. Buttons are numbered from 1.
 class Toolbar : public Control {
 public:
     Toolbar(Form& form, std::string name, Control* container);
 
     int count() const { return static_cast<int>(m_buttons.size()); }
-    void addButton(ToolButton button);
+    // Adds a button as the form declares it (its caption, tool-tip and menu translated among the form's texts).
+    void addButton(const ToolButtonDecl& button);
     const ToolButton& button(int index) const;
     void setPressed(int index, bool pressed);
     void setButtonEnabled(int index, bool enabled);

@@ -90,12 +90,15 @@ constexpr int kFullList = colorpos::Count;      // every colour
 constexpr int kTextList = colorpos::LtTan + 1;  // through "Lt Tan": the desktop's colours are no text colours
 
 // The message of a scheme whose background and text are the same colour.
-constexpr const char* kSameColorMessage = "Background and Text are the same color";
 
-std::vector<std::string> colorNames(int from, int count)
+const bool kColorNamesListed = listTableTexts<"ColorFm">(kColorList, &NamedColor::name);
+const bool kPresetsListed = listTableTexts<"ColorFm">(kPresets, &Preset::name);
+
+std::vector<UserText> colorNames(int from, int count)
 {
-    std::vector<std::string> names;
-    for (int i = from; i < from + count; ++i) names.emplace_back(kColorList[static_cast<std::size_t>(i)].name);
+    std::vector<UserText> names;
+    for (int i = from; i < from + count; ++i)
+        names.push_back(declaredText("ColorFm", kColorList[static_cast<std::size_t>(i)].name));
     return names;
 }
 
@@ -191,9 +194,9 @@ void ColorFm::Form_Load()
                                                    "cbo_LnButTxt", "cbo_invButTxt"})
         combo(name).setItems(colorNames(0, kTextList));
     combo(kTextBoxList).setItems(colorNames(kTextBoxFirst, kFullList - kTextBoxFirst));
-    std::vector<std::string> presets;
-    for (const Preset& p : kPresets) presets.emplace_back(p.name);
-    combo("cbo_Pesets").setItems(std::move(presets));
+    std::vector<UserText> presets;
+    for (const Preset& p : kPresets) presets.push_back(declaredText(name(), p.name));
+    combo("cbo_Pesets").setItems(presets);
     // The presets leave the button lists alone: they start at the start-up defaults (Lt Gray faces,
     // black text), which the table's colours replace below unless the desktop's colours are in use.
     for (ListRole role : {ListRole::ButtonFace, ListRole::ButtonText})
@@ -342,7 +345,8 @@ void ColorFm::Btn_S_C_Click()
         bool investSame = pos("cbo_InvBackGrnd") == pos("cbo_InvText") || pos("cbo_InvBackGrnd") == pos("cbo_InvHiTxt");
         bool buttonsSame = pos("cbo_LnButBG") == pos("cbo_LnButTxt") || pos("cbo_invButBG") == pos("cbo_invButTxt");
         if (loanSame || investSame || buttonsSame) {
-            m.msgAnswer = msgBox(kSameColorMessage, MsgButtons::Ok, MsgIcon::None, kInputErrorTitle);
+            m.msgAnswer = msgBox(userText<"Background and Text are the same color">(), MsgButtons::Ok, MsgIcon::None,
+                                 inputErrorTitle());
             return;
         }
     }

@@ -49,7 +49,7 @@ std::string errorText(int error)
     return pickText(::strerror_r(error, buffer, sizeof buffer), buffer);
 }
 
-std::string withError(const std::string& what, int error)
+UserText withError(const UserText& what, int error)
 {
     return composeText<"%1 (%2)">(what, errorText(error));
 }
@@ -63,7 +63,7 @@ std::string grouped(std::size_t n)
 }
 
 // Why something other than a regular file is refused.
-std::string kindReason(mode_t mode)
+UserText kindReason(mode_t mode)
 {
     if (S_ISDIR(mode)) return userText<"it is a folder, not a file">();
     if (S_ISFIFO(mode)) return userText<"it is a named pipe, not a file">();
@@ -92,7 +92,7 @@ bool writable(const std::string& path, const struct stat& st)
 
 // The file a save replaces: `path`, or the file its symbolic links lead to when each link is the user's own
 // (someone else's link could point the save at any file the user can write). Nothing, with `why`, when refused.
-std::optional<std::string> resolveLinks(const std::string& path, std::string& why)
+std::optional<std::string> resolveLinks(const std::string& path, UserText& why)
 {
     std::string p = path;
     for (int hops = 0; hops < 40; ++hops) {
@@ -126,14 +126,14 @@ std::optional<std::string> resolveLinks(const std::string& path, std::string& wh
 
 // Creates the folder and its missing parents (mkdir -p), readable by the user alone as a configuration folder
 // is. Empty when it stands; otherwise why not.
-std::string makeFolders(const std::string& folder)
+UserText makeFolders(const std::string& folder)
 {
     struct stat st;
     if (folder.empty() || ::stat(folder.c_str(), &st) == 0) return {};
     if (errno != ENOENT) return withError(composeText<"its folder %1 cannot be reached">(folder), errno);
     std::string parent = folderOf(folder);
     if (parent != folder && parent != ".") {
-        std::string why = makeFolders(parent);
+        UserText why = makeFolders(parent);
         if (!why.empty()) return why;
     }
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
@@ -177,13 +177,13 @@ void removeLeftovers(const std::string& folder, const std::string& fileName)
 
 }  // namespace
 
-std::string tooLargeReason(std::size_t bytes)
+UserText tooLargeReason(std::size_t bytes)
 {
     return composeText<"it is too large for a settings file (%1 bytes; at most %2)">(grouped(bytes),
                                                                                      grouped(kMaxSettingsFileBytes));
 }
 
-std::string tooLargeToWriteReason(std::size_t bytes)
+UserText tooLargeToWriteReason(std::size_t bytes)
 {
     return composeText<"the new text would be too large for a settings file (%1 bytes; at most %2)">(
         grouped(bytes), grouped(kMaxSettingsFileBytes));
@@ -305,7 +305,7 @@ SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
 {
     using R = SaveResult;
     const R stopped = R::refused(userText<"the save was stopped">());  // the process is dead: nobody sees this
-    std::string why;
+    UserText why;
     std::optional<std::string> resolved = resolveLinks(path, why);
     if (!resolved) return R::refused(why);
     const std::string target = *resolved;
@@ -318,7 +318,7 @@ SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
     const std::string lockName = lockPath(target);
     Descriptor lock(::open(lockName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
     const int openError = errno;
-    const std::string notRegular = composeText<"the lock file %1 is not a regular file">(absolutePath(lockName));
+    const UserText notRegular = composeText<"the lock file %1 is not a regular file">(absolutePath(lockName));
     if (lock.fd < 0 && openError == ELOOP) return R::refused(notRegular);
     if (lock.fd < 0)
         return R::refused(
@@ -360,7 +360,7 @@ SaveResult DiskFileSystem::update(const std::string& path, const Edit& edit)
     }
     if (fd < 0) return R::refused(withError(userText<"a temporary file cannot be created beside it">(), errno));
     Descriptor file(fd);
-    auto failed = [&tmp](const std::string& what, int error) {
+    auto failed = [&tmp](const UserText& what, int error) {
         ::unlink(tmp.c_str());
         return R::refused(withError(what, error));
     };

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "common/user_text.h"
+
 namespace tv {
 
 // Files larger than this are refused whole: a settings file is a few hundred bytes.
@@ -16,26 +18,26 @@ inline constexpr std::size_t kMaxSettingsFileBytes = 1 << 20;
 struct FileRead {
     enum class Status { Read, Missing, Refused };
     Status status = Status::Missing;
-    std::string bytes;   // the whole file, when read
-    std::string reason;  // when refused: "it is a named pipe, not a file", "it cannot be read (Permission denied)"
+    std::string bytes;  // the whole file, when read
+    UserText reason;    // when refused: "it is a named pipe, not a file", "it cannot be read (Permission denied)"
 
     static FileRead read(std::string bytes) { return {Status::Read, std::move(bytes), {}}; }
     static FileRead missing() { return {}; }
-    static FileRead refused(std::string reason) { return {Status::Refused, {}, std::move(reason)}; }
+    static FileRead refused(UserText reason) { return {Status::Refused, {}, std::move(reason)}; }
 };
 
 // What a save did: saved, or why the file was left as it was.
 struct SaveResult {
-    std::string reason;  // empty when saved; otherwise a phrase such as "it is read-only" or "writing failed (...)"
+    UserText reason;  // empty when saved; otherwise a phrase such as "it is read-only" or "writing failed (...)"
 
     explicit operator bool() const { return reason.empty(); }
     static SaveResult saved() { return {}; }
-    static SaveResult refused(std::string why) { return {std::move(why)}; }
+    static SaveResult refused(UserText why) { return {std::move(why)}; }
 };
 
 // Why a file too large for a settings file is refused (`bytes` is its size), and a save that would make one.
-std::string tooLargeReason(std::size_t bytes);
-std::string tooLargeToWriteReason(std::size_t bytes);
+UserText tooLargeReason(std::size_t bytes);
+UserText tooLargeToWriteReason(std::size_t bytes);
 
 // The path with the current folder in front when it is relative, as a message names a file.
 std::string absolutePath(const std::string& path);
@@ -143,7 +145,9 @@ public:
     SaveResult update(const std::string& path, const Edit& edit) override
     {
         SaveResult r = FileSystem::update(path, edit);
-        if (!r && refuseWrites) return SaveResult::refused("writing failed (No space left on device)");
+        if (!r && refuseWrites)
+            return SaveResult::refused(
+                composeText<"%1 (%2)">(userText<"writing failed">(), std::string("No space left on device")));
         return r;
     }
 

@@ -24,20 +24,19 @@ using namespace ini_file_layout;
 struct Field {
     IniFile::AnyName control;
     SettingKey key;
-    std::string (*what)() = nullptr;  // marked for the translations where it is written
+    UserText (*what)() = nullptr;  // marked for the translations where it is written
 };
 constexpr Field kFields[] = {
-    {"txt_LnAmt", SettingKey::LoanAmount, []() -> std::string { return userText<"Loan Amount">(); }},
+    {"txt_LnAmt", SettingKey::LoanAmount, []() -> UserText { return userText<"Loan Amount">(); }},
     {"combo_LnInt", SettingKey::LoanInterest},
-    {"txt_LnDur", SettingKey::LoanDuration, []() -> std::string { return userText<"Loan Duration">(); }},
-    {"txt_BF1xAmt", SettingKey::InvestBFamt1x, []() -> std::string { return userText<"Build Fund 1x Amount">(); }},
-    {"txt_BFmoAmt", SettingKey::InvestBFamtMo, []() -> std::string { return userText<"Build Fund Monthly Amount">(); }},
-    {"txt_BFyrAmt", SettingKey::InvestBFamtYr, []() -> std::string { return userText<"Build Fund Yearly Amount">(); }},
-    {"txt_BFDur", SettingKey::InvestBFduration, []() -> std::string { return userText<"Build Fund Duration">(); }},
+    {"txt_LnDur", SettingKey::LoanDuration, []() -> UserText { return userText<"Loan Duration">(); }},
+    {"txt_BF1xAmt", SettingKey::InvestBFamt1x, []() -> UserText { return userText<"Build Fund 1x Amount">(); }},
+    {"txt_BFmoAmt", SettingKey::InvestBFamtMo, []() -> UserText { return userText<"Build Fund Monthly Amount">(); }},
+    {"txt_BFyrAmt", SettingKey::InvestBFamtYr, []() -> UserText { return userText<"Build Fund Yearly Amount">(); }},
+    {"txt_BFDur", SettingKey::InvestBFduration, []() -> UserText { return userText<"Build Fund Duration">(); }},
     {"combo_BFInt", SettingKey::InvestBFInt},
-    {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, []() -> std::string { return userText<"Annuity Amount">(); }},
-    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration,
-     []() -> std::string { return userText<"Annuity Duration">(); }},
+    {"txt_AnnuityAmt", SettingKey::InvestAnnuityAmt, []() -> UserText { return userText<"Annuity Amount">(); }},
+    {"txt_AnnuityDur", SettingKey::InvestAnnuityDuration, []() -> UserText { return userText<"Annuity Duration">(); }},
     {"combo_AnnuityInt", SettingKey::InvestAnnuityInt},
 };
 
@@ -89,7 +88,7 @@ IniFile::IniFile(Program& program) : DeclaredForm(program.app(), "IniFile"), m_p
     option("opt_loan").setValue(true);
     option("opt_year").setValue(true);
     button("btn_close").setCancel(true);
-    setInputErrorStyle(kInputErrorTitle);
+    setInputErrorStyle(inputErrorTitle());
     bindHandlers();
 }
 
@@ -145,9 +144,9 @@ void IniFile::Form_Unload(EventArgs&)
     m_program.mainScreen().setToolPressed(MainTool::IniFile, false);
 }
 
-std::vector<std::string> IniFile::misreadBoxes() const
+std::vector<UserText> IniFile::misreadBoxes() const
 {
-    std::vector<std::string> lines;
+    std::vector<UserText> lines;
     for (const Field& f : kFields) {
         if (!isBox(f)) continue;
         const std::string& text = boxOf(f.control).text();
@@ -164,12 +163,12 @@ void IniFile::btn_save_Click()
     Module1& m = m_program.module1();
     // The file keeps each box's text as typed; a text its readers would take for another number is
     // saved only when the user says so.
-    std::vector<std::string> misread = misreadBoxes();
+    std::vector<UserText> misread = misreadBoxes();
     if (!misread.empty()) {
-        std::string text;
-        for (const std::string& line : misread) text += line + "\n";
-        text += "\nDo you want to save the values as typed?";
-        m.msgAnswer = msgBox(text, MsgButtons::YesNo, MsgIcon::Question, kInputErrorTitle);
+        UserText text;
+        for (const UserText& line : misread) text = textLines(std::move(text), line);
+        text = textParagraphs(std::move(text), userText<"Do you want to save the values as typed?">());
+        m.msgAnswer = msgBox(text, MsgButtons::YesNo, MsgIcon::Question, inputErrorTitle());
         if (m.msgAnswer != kAnswerYes) return;
     }
 

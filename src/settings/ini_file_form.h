@@ -36,7 +36,7 @@ private:
     // Shows each key's value (`valueOf` gives its integer) in its box, rate list or option.
     void showValues(const std::function<std::int32_t(SettingKey)>& valueOf);
     // The boxes whose text will not read back as the number the box shows, each as one line of the question.
-    std::vector<std::string> misreadBoxes() const;
+    std::vector<UserText> misreadBoxes() const;
 
     Program& m_program;
 };

@@ -145,7 +145,7 @@ const ProfileFile::Contents& ProfileFile::contents() const
     return *m_contents;
 }
 
-std::optional<std::string> ProfileFile::problem() const
+std::optional<UserText> ProfileFile::problem() const
 {
     const Contents& c = contents();
     if (c.status != FileRead::Status::Refused) return std::nullopt;

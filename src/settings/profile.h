@@ -33,7 +33,7 @@ public:
     // When the file is there but could not be read whole (not a regular file, unreadable, too large, a read
     // failing part-way): the message that tells the user, naming the file and the reason. Every key then reads
     // as missing, and no save replaces the file. Nothing when the file was read or is missing.
-    std::optional<std::string> problem() const;
+    std::optional<UserText> problem() const;
 
     // Sets the keys in order, each replacing its value or being added to the section (created, with the
     // file and its folder, when missing), keeping every other line as it was, line ends and encoding
@@ -55,7 +55,7 @@ private:
     // the file could not be read.
     struct Contents {
         FileRead::Status status = FileRead::Status::Missing;
-        std::string reason;
+        UserText reason;
         std::map<std::string, std::map<std::string, std::string>> sections;
     };
     const Contents& contents() const;

@@ -104,7 +104,7 @@ private Q_SLOTS:
         showTable();
         const QString path = m_windows->filePath(QStringLiteral("table.pdf"));
         auto platform = platformSavingTo(path);
-        QVERIFY(platform->savePdf("Loan payment table.pdf", sheet().PdfTable()));
+        QVERIFY(platform->savePdf("Loan payment table.pdf", sheet().app().shown(sheet().PdfTable())));
         QVERIFY(read(path).startsWith("%PDF-"));
         const QString text = pdfText(path);
         if (text.isEmpty()) QSKIP("pdftotext (poppler-utils, installed by scripts/deps) is not installed");
@@ -139,7 +139,7 @@ private Q_SLOTS:
         sheet().grid("grdPayments").userDoubleClickCell(1, 16);
         const QString path = m_windows->filePath(QStringLiteral("schedule.pdf"));
         auto platform = platformSavingTo(path);
-        QVERIFY(platform->savePdf("Amortization schedule.pdf", sheet().PdfTable()));
+        QVERIFY(platform->savePdf("Amortization schedule.pdf", sheet().app().shown(sheet().PdfTable())));
         const QString text = pdfText(path);
         if (text.isEmpty()) QSKIP("pdftotext (poppler-utils, installed by scripts/deps) is not installed");
         QVERIFY2(text.simplified().contains(QStringLiteral("Rate: 6.00% Length: 30 years Monthly payment: $479.64")),

@@ -174,7 +174,7 @@ private Q_SLOTS:
         QCOMPARE(count(m_log, "fp_Amount_Change:" + limit.toStdString() + "1"), 0);
         const auto messages = m_platform->messages();
         QCOMPARE(static_cast<int>(messages.size()), 2);
-        QCOMPARE(messages[0].text, tv::MaskedBox::tooLongMessage());
+        QCOMPARE(messages[0].text, tv::MaskedBox::tooLongMessage().english());
         // The caret is back inside the text, and the next edit that fits goes through.
         QVERIFY(edit->cursorPosition() <= limit.size());
         QTest::keyClick(edit, Qt::Key_Backspace);
@@ -309,7 +309,7 @@ private Q_SLOTS:
         QVERIFY(!m_renderer->action(m_form->menu("mnuOptLen", 0))->isChecked());
         // Separators, captions, enabled and visible states.
         QVERIFY(m_renderer->action(m_form->menu("mnu_sep1"))->isSeparator());
-        m_form->menu("mnu_exit").setCaption("&Quit");
+        m_form->menu("mnu_exit").setCaption(tv::finishedText("&Quit"));
         QCOMPARE(m_renderer->action(m_form->menu("mnu_exit"))->text(), QStringLiteral("&Quit"));
         m_form->menu("mnu_exit").setEnabled(false);
         QVERIFY(!m_renderer->action(m_form->menu("mnu_exit"))->isEnabled());
@@ -357,10 +357,10 @@ private Q_SLOTS:
     void separatorsInARowAreOneWiderGap()
     {
         auto& bar = m_form->toolbar("Toolbar1");
-        tv::ToolButton separator;
+        tv::ToolButtonDecl separator;
         separator.style = tv::ToolStyle::Separator;
         for (int i = 0; i < 3; ++i) bar.addButton(separator);  // buttons 8 to 10
-        tv::ToolButton last;
+        tv::ToolButtonDecl last;
         last.key = last.caption = "Last";
         last.image = 2;
         bar.addButton(last);  // button 11
@@ -385,9 +385,9 @@ private Q_SLOTS:
 
     void modelChangesShowAtOnce()
     {
-        m_form->label("lbl_Amount").setCaption("&Principal:");
+        m_form->label("lbl_Amount").setCaption(tv::finishedText("&Principal:"));
         QCOMPARE(widget<QLabel>("lbl_Amount")->text(), QStringLiteral("&Principal:"));
-        m_form->button("btn_Calc").setCaption("Re&calculate");
+        m_form->button("btn_Calc").setCaption(tv::finishedText("Re&calculate"));
         QCOMPARE(widget<QPushButton>("btn_Calc")->text(), QStringLiteral("Re&calculate"));
         m_form->box("fp_Amount").setEnabled(false);
         QVERIFY(!widget<QLineEdit>("fp_Amount")->isEnabled());
@@ -398,7 +398,7 @@ private Q_SLOTS:
         QVERIFY(widget<QRadioButton>("opt_12")->isVisible());
         m_form->frame("frm_Freq").setEnabled(false);
         QVERIFY(!widget<QRadioButton>("opt_12")->isEnabled());
-        m_form->control("lbl_Amount").setToolTip("The amount borrowed");
+        m_form->control("lbl_Amount").setToolTip(tv::finishedText("The amount borrowed"));
         QCOMPARE(widget<QLabel>("lbl_Amount")->toolTip(), QStringLiteral("The amount borrowed"));
         m_form->control("fp_Amount").move(1600, 700);
         QCOMPARE(widget<QLineEdit>("fp_Amount")->pos(), QPoint(scale().px(1600), scale().px(700)));
@@ -420,7 +420,7 @@ private Q_SLOTS:
         m_form->setBackColor(tv::rgb(240, 232, 206));
         QCOMPARE(widget<QLineEdit>("fp_Amount")->parentWidget()->palette().color(QPalette::Window),
                  QColor(240, 232, 206));
-        m_form->setCaption("Financial Calculator - Loans");
+        m_form->setCaption(tv::finishedText("Financial Calculator - Loans"));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Financial Calculator - Loans"));
 
         m_form->control("lbl_Result").setFont({"Arial", 12, true, false});
@@ -428,13 +428,13 @@ private Q_SLOTS:
         QCOMPARE(widget<QLabel>("lbl_Result")->font().pointSizeF(), 12.0);
         m_form->check("chk_Round").setValue(1);
         QVERIFY(widget<QCheckBox>("chk_Round")->isChecked());
-        m_form->textArea("txtNotes").setText("Changed");
+        m_form->textArea("txtNotes").setText(tv::finishedText("Changed"));
         QCOMPARE(widget<QPlainTextEdit>("txtNotes")->toPlainText(), QStringLiteral("Changed"));
 
-        m_form->grid("grd").setText(2, 3, "$42.00");
+        m_form->grid("grd").setText(2, 3, tv::finishedText("$42.00"));
         auto* view = widget<QTableView>("grd");
         QCOMPARE(view->model()->data(view->model()->index(1, 2)).toString(), QStringLiteral("$42.00"));
-        m_form->grid("grd").setText(0, 2, "Ten\r\nYears");
+        m_form->grid("grd").setText(0, 2, tv::finishedText("Ten\r\nYears"));
         QCOMPARE(view->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Ten\nYears"));
     }
 
@@ -494,7 +494,7 @@ private Q_SLOTS:
         grid.setCols(201);
         for (int c = 0; c < 201; ++c) grid.setColWidth(c, 900);
         for (int r = 0; r < 101; ++r)
-            for (int c = 0; c < 201; ++c) grid.setText(r, c, std::to_string(r * 1000 + c));
+            for (int c = 0; c < 201; ++c) grid.setText(r, c, tv::finishedText(std::to_string(r * 1000 + c)));
         m_renderer->flushPending();
         auto* view = qobject_cast<QTableView*>(m_renderer->widget(grid));
         QVERIFY(view);
@@ -506,7 +506,7 @@ private Q_SLOTS:
         grid.setRows(1201);
         grid.setCols(5);
         grid.setRowHeight(0, 480);
-        for (int r = 1; r < 1201; ++r) grid.setText(r, 1, std::to_string(r));
+        for (int r = 1; r < 1201; ++r) grid.setText(r, 1, tv::finishedText(std::to_string(r)));
         grid.setTopRow(1000);
         m_renderer->flushPending();
         QCOMPARE(view->model()->rowCount(), 1200);

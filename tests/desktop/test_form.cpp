@@ -39,16 +39,10 @@ const tv::MenuDecl kMenus[] = {
     {1, "mnuOptLen", "&Months", "", 1},
 };
 
-tv::ToolButton tool(const char* key, const char* caption, const char* tip, int image,
-                    tv::ToolStyle style = tv::ToolStyle::Default)
+tv::ToolButtonDecl tool(const char* key, const char* caption, const char* tip, int image,
+                        tv::ToolStyle style = tv::ToolStyle::Default)
 {
-    tv::ToolButton b;
-    b.key = key;
-    b.caption = caption;
-    b.toolTip = tip;
-    b.image = image;
-    b.style = style;
-    return b;
+    return {key, caption, tip, image, style, false, true, true, {}};
 }
 
 std::string format(const char* pattern, int a, int b = 0)
@@ -62,34 +56,30 @@ std::string format(const char* pattern, int a, int b = 0)
 
 TestForm::TestForm(tv::Application& app, EventLog& log) : Form(app, "TestForm", kControls, kMenus)
 {
-    setCaption("Renderer Test Form");
+    setCaption(tv::finishedText("Renderer Test Form"));
     setRect({1200, 900, 6780 + 2 * kBorderTwips, 5700 + kTitleBarTwips + 2 * kBorderTwips + kMenuBarTwips});
 
     auto& bar = toolbar("Toolbar1");
     bar.addButton(tool("Loan", "Mervane", "Do Loan Calculations", 1, tv::ToolStyle::Check));
     bar.addButton(tool("Table", "Table", "Launch Loan Payment Table", 10));
     bar.addButton(tool("", "", "", 0, tv::ToolStyle::Separator));
-    tv::ToolButton invest = tool("Invest", "Invest Calc", "Do Investment Calculations", 3, tv::ToolStyle::DropDown);
-    for (const char* item : {"PayOff -> Amt", "PayOff -> Ret Fund", "  Ret Fund -> Amt", "  Clear Ret Fund"}) {
-        tv::ToolMenuItem entry;
-        entry.text = item;
-        invest.menu.push_back(entry);
-    }
+    tv::ToolButtonDecl invest = tool("Invest", "Invest Calc", "Do Investment Calculations", 3, tv::ToolStyle::DropDown);
+    invest.menu = {"PayOff -> Amt", "PayOff -> Ret Fund", "  Ret Fund -> Amt", "  Clear Ret Fund"};
     bar.addButton(invest);
     bar.addButton(tool("Chk Input", "InputChk", "Auto check input", 14));
     bar.addButton(tool("", "", "", 0, tv::ToolStyle::Separator));
     bar.addButton(tool("Exit", "Exit app", "Close the form", 16));
 
-    std::vector<std::string> rates;
+    std::vector<tv::UserText> rates;
     for (int k = 0; k <= 200; ++k) {
         char buf[16];
         std::snprintf(buf, sizeof buf, "%.3f", k * 0.125);
-        rates.emplace_back(buf);
+        rates.push_back(tv::finishedText(buf));
     }
     combo("comRate").setItems(rates);
     option("opt_12").setValue(true);
     picture("Image1").setImage("tarvolin");
-    textArea("txtNotes").setText("First line\r\nSecond line");
+    textArea("txtNotes").setText(tv::finishedText("First line\r\nSecond line"));
     label("lbl_Result").setBorder(true);
     label("lbl_Result").setAlignment(tv::Alignment::Right);
     button("btn_Calc").setDefault(true);
@@ -103,14 +93,14 @@ TestForm::TestForm(tv::Application& app, EventLog& log) : Form(app, "TestForm", 
     g.setFixed(1, 1);
     g.setRowHeight(0, 480);
     g.setColWidth(0, 1100);
-    g.setText(0, 0, "Rate");
+    g.setText(0, 0, tv::finishedText("Rate"));
     for (int c = 1; c < kGridCols; ++c) {
-        g.setText(0, c, format("%d Yrs\r\n%d Mos", c * 5, c * 60));
+        g.setText(0, c, tv::finishedText(format("%d Yrs\r\n%d Mos", c * 5, c * 60)));
         g.setFixedAlignment(c, tv::Alignment::Center);
     }
     for (int r = 1; r < kGridRows; ++r) {
-        g.setText(r, 0, format("%d.000 %%", 5 + r));
-        for (int c = 1; c < kGridCols; ++c) g.setText(r, c, format("$%d.%02d", 1000 + r * 100 + c));
+        g.setText(r, 0, tv::finishedText(format("%d.000 %%", 5 + r)));
+        for (int c = 1; c < kGridCols; ++c) g.setText(r, c, tv::finishedText(format("$%d.%02d", 1000 + r * 100 + c)));
     }
 
     auto logged = [this, &log](const std::string& what) { bind(what, [&log, what] { log.push_back(what); }); };

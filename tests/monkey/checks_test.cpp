@@ -97,7 +97,7 @@ TEST(MonkeyChecks, InconsistentMenusToolbarAndStateAreCaught)
     m.option("opt_Prin").setValue(false);
     m.option("opt_payment").setValue(false);
     m.label("lbl_dur2").setVisible(true);
-    m.label("lbl_dur2").setCaption("-0 payments");
+    m.label("lbl_dur2").setCaption(tv::finishedText("-0 payments"));
     s.program.app().setPointer(Pointer::Hourglass);
     std::vector<std::string> problems = checkProgram(s.program, {});
     auto mentions = [&](const std::string& what) {

@@ -92,22 +92,16 @@ void logEverything(Form& form, EventLog& log)
 MainForm::MainForm(Application& app, EventLog& log, Form& dialog, Form& second)
     : Form(app, "Main", kMainControls, kMainMenus)
 {
-    setCaption("Test main");
+    setCaption(tv::finishedText("Test main"));
     setRect({1000, 800, 7000, 6000});
     logEverything(*this, log);
 
     Toolbar& bar = toolbar("Toolbar1");
     bar.addButton({"Go", "Go", "Go on", 1, ToolStyle::Default, false, true, true, {}});
     bar.addButton({"", "", "", 0, ToolStyle::Separator, false, true, true, {}});
-    bar.addButton({"Pick",
-                   "Pick",
-                   "Drop-down",
-                   3,
-                   ToolStyle::DropDown,
-                   false,
-                   true,
-                   true,
-                   {{"One", true, true}, {"Two", false, true}, {"Three", true, false}}});
+    bar.addButton({"Pick", "Pick", "Drop-down", 3, ToolStyle::DropDown, false, true, true, {"One", "Two", "Three"}});
+    bar.setMenuItemEnabled(3, 2, false);
+    bar.setMenuItemVisible(3, 3, false);
     bar.addButton({"Off", "Off", "Disabled", 4, ToolStyle::Default, false, false, true, {}});
     bar.addButton({"Gone", "Gone", "Hidden", 5, ToolStyle::Check, true, true, false, {}});
 
@@ -116,7 +110,7 @@ MainForm::MainForm(Application& app, EventLog& log, Form& dialog, Form& second)
     box("fp_Locked").setLocked(true);
     box("fp_Locked").setText("7");
     frame("frm_Hidden").setVisible(false);
-    combo("comRate").setItems({"7.000", "7.125", "7.250"});
+    combo("comRate").setItems({tv::finishedText("7.000"), tv::finishedText("7.125"), tv::finishedText("7.250")});
     textArea("txtNotes").setReadOnly(false);
     menu("mnuOff").setEnabled(false);
     menu("mnuHid").setVisible(false);
@@ -126,30 +120,31 @@ MainForm::MainForm(Application& app, EventLog& log, Form& dialog, Form& second)
     Grid& g = grid("grd");
     g.setRows(4);
     g.setCols(3);
-    g.setText(0, 1, "Rate");
-    g.setText(1, 0, "1");
-    g.setText(1, 1, "a");
-    g.setText(2, 2, "b");
+    g.setText(0, 1, tv::finishedText("Rate"));
+    g.setText(1, 0, tv::finishedText("1"));
+    g.setText(1, 1, tv::finishedText("a"));
+    g.setText(2, 2, tv::finishedText("b"));
 
     bind("btn_Ask_Click", [this, &log] {
-        int answer = msgBox("Go on?", MsgButtons::YesNo, MsgIcon::Question, "input Error");
+        int answer =
+            msgBox(tv::finishedText("Go on?"), MsgButtons::YesNo, MsgIcon::Question, tv::finishedText("input Error"));
         log.push_back("answer:" + std::to_string(answer));
     });
     bind("btn_Note_Click", [this, &log] {
-        int answer = msgBox("Noted.", MsgButtons::Ok, MsgIcon::Information);
+        int answer = msgBox(tv::finishedText("Noted."), MsgButtons::Ok, MsgIcon::Information);
         log.push_back("answer:" + std::to_string(answer));
     });
     bind("btn_Dialog_Click", [this, &dialog, &log] {
         log.push_back("dialog opens");
         dialog.show(true);
         log.push_back("dialog returned");
-        label("lbl_After").setCaption("back");
+        label("lbl_After").setCaption(tv::finishedText("back"));
     });
     bind("btn_End_Click", [this] { this->app().end(); });
     bind("btn_Second_Click", [&second] { second.show(); });
     bind("btn_Out_Click", [this] {
         platform().setClipboardText("a\tb\r\n");
-        platform().printText("printed text");
+        this->app().printText(tv::finishedText("printed text"));
         platform().showHelp("Mervane.hlp", 3);
         platform().startProgram("Calc.exe", 1);
     });
@@ -157,7 +152,7 @@ MainForm::MainForm(Application& app, EventLog& log, Form& dialog, Form& second)
 
 DialogForm::DialogForm(Application& app, EventLog& log, Form& inner) : Form(app, "Dialog", kDialogControls)
 {
-    setCaption("Test dialog");
+    setCaption(tv::finishedText("Test dialog"));
     setRect({2000, 1500, 4000, 2500});
     logEverything(*this, log);
     bind("btnOK_Click", [this, &log] {

@@ -43,9 +43,9 @@ protected:
 
 // Each kind of change, so every notification path is exercised.
 const std::pair<const char*, std::function<void(Form&)>> kChanges[] = {
-    {"control", [](Form& f) { f.control("lbl").setCaption(f.control("lbl").caption() + "x"); }},
+    {"control", [](Form& f) { f.control("lbl").setCaption(finishedText(f.control("lbl").caption() + "x")); }},
     {"menu", [](Form& f) { f.menu("mnuOpen").setChecked(!f.menu("mnuOpen").checked()); }},
-    {"form", [](Form& f) { f.setCaption(f.caption() + "x"); }},
+    {"form", [](Form& f) { f.setCaption(finishedText(f.caption() + "x")); }},
     {"focus", [](Form& f) { f.app().setFocus(f.app().focus() ? nullptr : &f.control("box")); }},
     {"pointer",
      [](Form& f) {

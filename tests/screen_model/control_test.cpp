@@ -37,7 +37,7 @@ protected:
     ControlTest()
     {
         test::logEvents(form, log);
-        form.combo("cbo").setItems({"zero", "one", "two"});
+        form.combo("cbo").setItems({tv::finishedText("zero"), tv::finishedText("one"), tv::finishedText("two")});
         form.show();
         app.addObserver(&recorder);
         log.clear();
@@ -142,10 +142,10 @@ TEST_F(ControlTest, NewListEntriesClearTheChoice)
 {
     ComboList& cbo = form.combo("cbo");
     cbo.setListIndex(1);
-    cbo.setItems({"a", "b"});
+    cbo.setItems({tv::finishedText("a"), tv::finishedText("b")});
     EXPECT_EQ(cbo.listIndex(), -1);
     EXPECT_EQ(cbo.count(), 2);
-    cbo.addItem("c");
+    cbo.addItem(tv::finishedText("c"));
     EXPECT_EQ(cbo.count(), 3);
     cbo.setListIndex(2);
     cbo.clear();
@@ -179,7 +179,7 @@ TEST_F(ControlTest, TypingMoreThan32CharactersIsRefusedInTheFormsStyleAndTheBoxK
     MaskedBox& box = form.box("box1");
     box.userType("12");
     log.clear();
-    form.setInputErrorStyle("input Error");
+    form.setInputErrorStyle(tv::finishedText("input Error"));
     box.userType(std::string(33, '9'));
     EXPECT_THAT(log, IsEmpty()) << "no Change fires";
     EXPECT_EQ(box.text(), "12");
@@ -192,7 +192,7 @@ TEST_F(ControlTest, TypingMoreThan32CharactersIsRefusedInTheFormsStyleAndTheBoxK
     EXPECT_EQ(messages[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(messages[0].icon, MsgIcon::None);
 
-    form.setInputErrorStyle("Sheet Error", MsgIcon::Exclamation);
+    form.setInputErrorStyle(tv::finishedText("Sheet Error"), MsgIcon::Exclamation);
     box.userType(std::string(40, '1'));
     EXPECT_EQ(platform.messages().back().title, "Sheet Error");
     EXPECT_EQ(platform.messages().back().icon, MsgIcon::Exclamation);
@@ -318,8 +318,8 @@ TEST_F(ControlTest, EveryControlPropertyChangeIsObserved)
         std::function<void(Form&)> change;
     };
     const Case cases[] = {
-        {"caption", "lbl", Prop::Caption, [](Form& f) { f.control("lbl").setCaption("new"); }},
-        {"tool-tip", "lbl", Prop::ToolTip, [](Form& f) { f.control("lbl").setToolTip("tip"); }},
+        {"caption", "lbl", Prop::Caption, [](Form& f) { f.control("lbl").setCaption(tv::finishedText("new")); }},
+        {"tool-tip", "lbl", Prop::ToolTip, [](Form& f) { f.control("lbl").setToolTip(tv::finishedText("tip")); }},
         {"visible", "btn", Prop::Visible, [](Form& f) { f.control("btn").setVisible(false); }},
         {"enabled", "btn", Prop::Enabled, [](Form& f) { f.control("btn").setEnabled(false); }},
         {"back colour", "btn", Prop::BackColor, [](Form& f) { f.control("btn").setBackColor(rgb(1, 2, 3)); }},
@@ -333,11 +333,11 @@ TEST_F(ControlTest, EveryControlPropertyChangeIsObserved)
         {"box text", "box1", Prop::Text, [](Form& f) { f.box("box1").setText("5"); }},
         {"box format", "box1", Prop::Format, [](Form& f) { f.box("box1").setFormat("#,##0"); }},
         {"box selection", "box1", Prop::Selection, [](Form& f) { f.box("box1").setSelection(0, 0); }},
-        {"list entries", "cbo", Prop::Items, [](Form& f) { f.combo("cbo").addItem("three"); }},
+        {"list entries", "cbo", Prop::Items, [](Form& f) { f.combo("cbo").addItem(tv::finishedText("three")); }},
         {"list choice", "cbo", Prop::ListIndex, [](Form& f) { f.combo("cbo").setListIndex(0); }},
         {"option value", "optB2", Prop::Value, [](Form& f) { f.option("optB2").setValue(true); }},
         {"check value", "chk", Prop::Value, [](Form& f) { f.check("chk").setValue(1); }},
-        {"text area", "txt", Prop::Text, [](Form& f) { f.textArea("txt").setText("notes"); }},
+        {"text area", "txt", Prop::Text, [](Form& f) { f.textArea("txt").setText(tv::finishedText("notes")); }},
     };
     for (const Case& c : cases) {
         recorder.clear();

@@ -47,16 +47,16 @@ protected:
     FormTest()
     {
         test::logEvents(form, log);
-        form.setCaption("Design title");
+        form.setCaption(tv::finishedText("Design title"));
         form.setRect({100, 200, 3000, 2000});
-        form.combo("cbo").setItems({"a", "b"});
+        form.combo("cbo").setItems({tv::finishedText("a"), tv::finishedText("b")});
         form.combo("cbo").setListIndex(0);
         form.option("opt1").setValue(true);
         form.box("box").setText("5");
         form.grid("grd").setRows(3);
-        form.grid("grd").setText(1, 1, "design cell");
+        form.grid("grd").setText(1, 1, tv::finishedText("design cell"));
         form.toolbar("tbr").addButton({"k", "c", "t", 1, ToolStyle::Check, false, true, true, {}});
-        form.textArea("txt").setText("design text");
+        form.textArea("txt").setText(tv::finishedText("design text"));
         form.menu("mnuLen", 0).setChecked(true);
         log.clear();
     }
@@ -99,26 +99,26 @@ TEST_F(FormTest, AModalShowRunsThePlatformsLoopWithTheFormShownModally)
 TEST_F(FormTest, UnloadRestoresTheDesignState)
 {
     form.show();
-    form.setCaption("Run title");
+    form.setCaption(tv::finishedText("Run title"));
     form.move(5, 5);
     form.setBackColor(rgb(1, 1, 1));
-    form.label("lbl").setCaption("Run caption");
+    form.label("lbl").setCaption(tv::finishedText("Run caption"));
     form.label("lbl").setVisible(false);
     form.label("lbl").setForeColor(rgb(255, 0, 0));
     form.box("box").setText("99");
     form.box("box").setFormat("0.00");
-    form.combo("cbo").setItems({"x", "y", "z"});
+    form.combo("cbo").setItems({tv::finishedText("x"), tv::finishedText("y"), tv::finishedText("z")});
     form.combo("cbo").setListIndex(2);
     form.option("opt2").setValue(true);
     form.check("chk").setValue(1);
     form.grid("grd").setRows(10);
-    form.grid("grd").setText(1, 1, "run cell");
+    form.grid("grd").setText(1, 1, tv::finishedText("run cell"));
     form.toolbar("tbr").setPressed(1, true);
-    form.textArea("txt").setText("run text");
+    form.textArea("txt").setText(tv::finishedText("run text"));
     form.menu("mnuLen", 0).setChecked(false);
     form.menu("mnuLen", 1).setChecked(true);
     form.menu("mnuExit").setEnabled(false);
-    form.menu("mnuOpen").setCaption("Run open");
+    form.menu("mnuOpen").setCaption(tv::finishedText("Run open"));
 
     ASSERT_TRUE(form.unload());
     EXPECT_FALSE(form.loaded());
@@ -237,8 +237,8 @@ TEST(FormDeclaration, MistakesInATableAreCaughtWhenTheFormIsBuilt)
 
 TEST_F(FormTest, AMessageBoxWithoutATitleShowsTheProductName)
 {
-    form.msgBox("Hello");
-    form.msgBox("Careful", MsgButtons::YesNo, MsgIcon::Exclamation, "LoanSheet Error");
+    form.msgBox(finishedText("Hello"));
+    form.msgBox(finishedText("Careful"), MsgButtons::YesNo, MsgIcon::Exclamation, finishedText("LoanSheet Error"));
     auto messages = platform.messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].title, "Tarvolin");

@@ -30,7 +30,7 @@ protected:
         grid.setRows(4);
         grid.setCols(3);
         for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 3; ++c) grid.setText(r, c, std::to_string(r) + "," + std::to_string(c));
+            for (int c = 0; c < 3; ++c) grid.setText(r, c, finishedText(std::to_string(r) + "," + std::to_string(c)));
         log.clear();
         recorder.clear();
     }
@@ -161,9 +161,9 @@ TEST_F(GridTest, CodeMayMakeAFixedCellCurrent)
 TEST_F(GridTest, CellChangesNameTheirCell)
 {
     fill();
-    grid.setText(2, 1, "new");
-    grid.setText(2, 1, "new");
-    grid.setText(9, 9, "nowhere");
+    grid.setText(2, 1, tv::finishedText("new"));
+    grid.setText(2, 1, tv::finishedText("new"));
+    grid.setText(9, 9, tv::finishedText("nowhere"));
     ASSERT_EQ(recorder.controls.size(), 1u);
     EXPECT_EQ(recorder.controls[0].prop, Prop::GridCell);
     EXPECT_EQ(recorder.controls[0].row, 2);

@@ -77,7 +77,7 @@ TEST_F(MenuTest, EveryItemChangeIsObserved)
     m.setChecked(true);
     m.setEnabled(false);
     m.setVisible(false);
-    m.setCaption("Mo&nths");
+    m.setCaption(tv::finishedText("Mo&nths"));
     using Change = std::pair<std::string, Prop>;
     EXPECT_THAT(recorder.menus, ElementsAre(Change{"mnuLen(1)", Prop::Checked}, Change{"mnuLen(1)", Prop::Enabled},
                                             Change{"mnuLen(1)", Prop::Visible}, Change{"mnuLen(1)", Prop::Caption}));

@@ -100,7 +100,7 @@ TEST(HelpMenu, AboutIsCentredAndTheHistoryStacksOverIt)
 
 TEST(HelpMenu, HistoryTextIsExact)
 {
-    std::string text = UpdateHist::historyText();
+    std::string text = UpdateHist::historyText().english();
     EXPECT_EQ(text.rfind("1987 - Original DOS ver\r\n", 0), 0u);
     EXPECT_NE(text.find("\r\n\r\n Ver\t Date\tUpdate History\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n\t\tAdd Window Default to the background lists\r\n"), std::string::npos);

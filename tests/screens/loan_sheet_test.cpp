@@ -809,7 +809,7 @@ TEST(LoanSheetSchedule, ABalloonOrAnEarlyEndIsNoted)
         EXPECT_EQ(cell(t, lastMonth, 3), "$0.00");
         EXPECT_EQ(sheet(t).label("lblScheduleNote").caption(), note);
         const std::string text = copied(t);
-        const std::string title = sheet(t).PdfTable().title;
+        const std::string title = sheet(t).PdfTable().title.english();
         EXPECT_EQ(text.substr(text.size() - note.size() - 2), note + "\r\n");
         EXPECT_EQ(title.substr(title.size() - note.size()), note);
         showPayments(t);

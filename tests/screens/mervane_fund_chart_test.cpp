@@ -140,9 +140,9 @@ TEST(MervaneFundChart, SaveThenDrawJoinsTheTwoPhases)
     TestProgram t;
     investments(t, "Opt_Inv2Annuity");
     t.calculate();
-    const Chart& chart = t.m().fundChart().charts.at(0);
+    const MarkedChart& chart = t.m().fundChart().charts.at(0);
     ASSERT_EQ(chart.series.size(), 3u);
-    const ChartSeries& fund = chart.series[0];
+    const MarkedChartSeries& fund = chart.series[0];
     // The fund peaks where the saving ends at the calculated fund, then runs down.
     auto peak = std::max_element(fund.points.begin(), fund.points.end(),
                                  [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });

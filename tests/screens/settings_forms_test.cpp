@@ -28,7 +28,7 @@ public:
     SaveResult update(const std::string& path, const Edit& edit) override
     {
         ++attempts;
-        return refuse ? SaveResult::refused(kFullDisk) : FileSystem::disk().update(path, edit);
+        return refuse ? SaveResult::refused(finishedText(kFullDisk)) : FileSystem::disk().update(path, edit);
     }
     static constexpr const char* kFullDisk = "writing failed (No space left on device)";
     bool refuse = true;
@@ -513,7 +513,8 @@ TEST(IniFileEditor, FailedSaveSaysSoAndKeepsTheUsersChoices)
     act(ed, "txt_LnAmt=9000; opt_month; btn_save");
     EXPECT_EQ(fs.attempts, 1);
     const PlatformRecord failed = onlyMessage(t.platform);
-    EXPECT_EQ(failed.text, saveFailedMessage((t.cwd.path() / kIni).string(), RefusingFileSystem::kFullDisk));
+    EXPECT_EQ(failed.text,
+              saveFailedMessage((t.cwd.path() / kIni).string(), finishedText(RefusingFileSystem::kFullDisk)).english());
     EXPECT_EQ(failed.title, "Tarvolin");
     EXPECT_EQ(failed.buttons, MsgButtons::Ok);
     EXPECT_EQ(failed.icon, MsgIcon::Exclamation);
@@ -596,7 +597,8 @@ TEST(SettingsFile, APipeInItsPlaceStartsTheProgramWithTheDefaultsAndIsNeverSaved
     program.mervane().menu("mnu_IniFileEd").userChoose();
     expectStartUpValues(program.iniFile());
     program.iniFile().button("btn_save").userClick();
-    EXPECT_EQ(onlyMessage(platform).text, saveFailedMessage(file, "it is a named pipe, not a file"));
+    EXPECT_EQ(onlyMessage(platform).text,
+              saveFailedMessage(file, finishedText("it is a named pipe, not a file")).english());
     EXPECT_TRUE(program.iniFile().loaded());
     EXPECT_EQ(std::filesystem::status(file).type(), std::filesystem::file_type::fifo);
 }
@@ -613,7 +615,7 @@ TEST(SettingsFile, AFileThatCannotBeReadIsNamedWithTheReasonAtStartUpAndOnReset)
     if (platform.messages().empty()) GTEST_SKIP() << "Mervane::Set_From_Ini does not show ProfileFile::problem() yet";
     for (int round = 0; round < 2; ++round) {
         const PlatformRecord failed = onlyMessage(platform);
-        EXPECT_EQ(failed.text, readFailedMessage(file, "it is a named pipe, not a file"));
+        EXPECT_EQ(failed.text, readFailedMessage(file, finishedText("it is a named pipe, not a file")).english());
         EXPECT_EQ(failed.title, "Tarvolin");
         platform.clearRecords();
         program.mervane().menu("mnu_IniReset").userChoose();
@@ -935,7 +937,8 @@ TEST(ColorScreen, FailedSaveSaysSoAndKeepsTheUsersChoices)
     Form& c = openColors(t);
     act(c, "cbo_LnBackGrnd=13; Btn_S_C");
     const PlatformRecord failed = onlyMessage(t.platform);
-    EXPECT_EQ(failed.text, saveFailedMessage(t.cwd.configFile().string(), RefusingFileSystem::kFullDisk));
+    EXPECT_EQ(failed.text,
+              saveFailedMessage(t.cwd.configFile().string(), finishedText(RefusingFileSystem::kFullDisk)).english());
     EXPECT_EQ(failed.icon, MsgIcon::Exclamation);
     EXPECT_TRUE(c.loaded());
     EXPECT_EQ(c.combo("cbo_LnBackGrnd").listIndex(), 13);

@@ -67,7 +67,7 @@ const FailingStep kFailingSteps[] = {
 // The message of a save that failed for `reason`, naming the settings file of the test's folder.
 std::vector<std::string> saveFailed(TestProgram& t, const std::string& reason)
 {
-    return {saveFailedMessage((t.cwd.path() / kIni).string(), reason)};
+    return {saveFailedMessage((t.cwd.path() / kIni).string(), finishedText(reason)).english()};
 }
 
 bool temporaryFileLeft(TestProgram& t)

@@ -134,7 +134,7 @@ TEST_P(FailedSave, IsReportedAndLeavesTheOldFileAndNoTemporaryFile)
         ProfileFile ini(dir.path(kIni), disk);
         SaveResult saved = ini.writeStrings(kIniSection, kNewKeys);
         EXPECT_FALSE(saved);
-        EXPECT_EQ(saved.reason, c.reason);
+        EXPECT_EQ(saved.reason.english(), c.reason);
         EXPECT_EQ(dir.exists(kIni), hadFile);
         if (hadFile) {
             EXPECT_EQ(dir.read(kIni), kOld);
@@ -280,11 +280,11 @@ TEST_P(Refused, ReadingSaysWhyAndASaveLeavesItAsItWas)
     FileRead read = disk.load(dir.path(kIni));
     EXPECT_EQ(read.status, c.read);
     if (c.read == FileRead::Status::Refused) {
-        EXPECT_EQ(read.reason, reason);
+        EXPECT_EQ(read.reason.english(), reason);
     }
     disk.failAfter = c.faults.failAfter;  // as planned again, for the save
     SaveResult saved = ProfileFile(dir.path(kIni), disk).writeStrings(kIniSection, kNewKeys);
-    EXPECT_EQ(saved.reason, reason);
+    EXPECT_EQ(saved.reason.english(), reason);
     EXPECT_EQ(std::filesystem::symlink_status(dir.path(kIni)).type(), type);
     if (regular) {
         EXPECT_EQ(dir.read(kIni), before);
@@ -341,7 +341,7 @@ TEST(DiskSave, TwoCopiesSavingAtOnceBothKeepTheirChanges)
     std::promise<void> firstDone;
     std::shared_future<void> firstSaved = firstDone.get_future().share();
     std::thread other;
-    SaveResult secondSaved = SaveResult::refused("not run");
+    SaveResult secondSaved = SaveResult::refused(finishedText("not run"));
     first.onStep = [&](Step step) {
         if (step != Step::Open || other.joinable()) return;
         other = std::thread([&] {

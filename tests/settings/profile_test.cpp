@@ -100,9 +100,10 @@ TEST(ProfileReading, FileOverTheSizeLimitIsRefusedWholeAndSaysSo)
     dir.write(kIni, text);
     ProfileFile ini(dir.path(kIni));
     EXPECT_EQ(ini.readInt(kIniSection, "LoanAmount", 0), 0) << "no part of it is read";
-    EXPECT_EQ(ini.problem(), "The settings could not be read - " + dir.path(kIni) +
-                                 ": it is too large for a settings file (3,145,762 bytes; at most 1,048,576). "
-                                 "Tarvolin uses its default settings and leaves the file as it is.");
+    EXPECT_EQ(ini.problem()->english(),
+              "The settings could not be read - " + dir.path(kIni) +
+                  ": it is too large for a settings file (3,145,762 bytes; at most 1,048,576). "
+                  "Tarvolin uses its default settings and leaves the file as it is.");
     EXPECT_FALSE(ProfileFile(dir.path("missing.ini")).problem());
 }
 
@@ -317,7 +318,7 @@ TEST(ProfileWriting, FailedWriteIsReportedAndLeavesTheFile)
     fs.files[kIni] = "[TarvolinDefaults]\r\nLoanAmount=1\r\n";
     fs.refuseWrites = true;
     ProfileFile ini(kIni, fs);
-    EXPECT_EQ(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"MenuStart", "2"}}).reason,
+    EXPECT_EQ(ini.writeStrings(kIniSection, {{"LoanAmount", "2"}, {"MenuStart", "2"}}).reason.english(),
               "writing failed (No space left on device)");
     EXPECT_EQ(fs.files[kIni], "[TarvolinDefaults]\r\nLoanAmount=1\r\n");
 }
@@ -340,7 +341,7 @@ TEST(ProfileWriting, FileNameTakenByADirectoryIsReported)
     TempDir dir;
     std::filesystem::create_directory(dir.path(kIni));
     ProfileFile ini(dir.path(kIni));
-    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "1").reason, "it is a folder, not a file");
+    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "1").reason.english(), "it is a folder, not a file");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path(kIni)));
     EXPECT_TRUE(dir.temporaries().empty()) << "no temporary file is left behind";
 }
@@ -350,7 +351,8 @@ TEST(ProfileWriting, FolderThatCannotBeMadeIsReported)
     TempDir dir;
     dir.write("no", "a file where a folder should be");
     ProfileFile ini(dir.path("no/such/folder/Tarvolin.ini"));
-    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "1").reason, "it cannot be reached (Not a directory)");
+    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "1").reason.english(),
+              "it cannot be reached (Not a directory)");
 }
 
 TEST(ProfileWriting, FileTooLargeToReadWholeIsNotCutOff)
@@ -360,7 +362,7 @@ TEST(ProfileWriting, FileTooLargeToReadWholeIsNotCutOff)
         "[TarvolinDefaults]\r\nLoanAmount=1\r\n" + std::string(kMaxSettingsFileBytes, ';') + "\r\nEnd=1\r\n";
     dir.write(kIni, text);
     ProfileFile ini(dir.path(kIni));
-    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "2").reason,
+    EXPECT_EQ(ini.writeString(kIniSection, "LoanAmount", "2").reason.english(),
               "it is too large for a settings file (1,048,619 bytes; at most 1,048,576)");
     EXPECT_EQ(dir.read(kIni), text);
 }

@@ -343,7 +343,7 @@ private:
                 static_cast<ComboList&>(c).userType(text);
             } else {
                 auto& area = static_cast<TextArea&>(c);
-                if (!area.readOnly()) area.setText(text);
+                if (!area.readOnly()) area.setText(finishedText(text));
             }
         }
         if (!m_app.ended() && m_app.focus() == &c) m_app.setFocus(nullptr);

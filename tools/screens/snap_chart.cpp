@@ -26,7 +26,7 @@ void addChartSnap(tv::ReplayOptions& options, const QString& outDir, int& snapsT
             error = "snapchart needs a NAME";
             return false;
         }
-        auto* platform = dynamic_cast<tv::ScriptedPlatform*>(&program.app().basePlatform());
+        auto* platform = dynamic_cast<tv::ScriptedPlatform*>(&program.app().platform());
         if (!platform) {
             error = "snapchart needs the scripted platform";
             return false;

@@ -149,8 +149,7 @@ tv::ReplayOptions snapOptions(tvqt::Renderer& renderer, const QString& outDir, i
         QDir().mkpath(outDir);
         const QString base = QDir(outDir).filePath(QString::fromStdString(name));
         // The page as the program prints it: in the user's language.
-        tv::TableDocument table = program.loanSheet().PdfTable();
-        if (const tv::Translator* t = program.app().translator()) tv::translateTable(*t, "Messages", table);
+        const tv::TableDocument table = program.app().shown(program.loanSheet().PdfTable());
         if (!tvqt::writeTablePdf(base + ".pdf", table)) {
             error = "cannot write " + base.toStdString() + ".pdf";
             return false;
