@@ -23,13 +23,31 @@ using nlohmann::json;
 
 constexpr const char* kMemoryPath = ":memory:";
 
-constexpr const char* kCreateTable =
+// The steps that bring a history of any older version to this one: step v takes version v to v + 1, in one
+// transaction with its version number.
+constexpr const char* kMigrations[] = {
+    // 0 -> 1: the table.
     "CREATE TABLE IF NOT EXISTS entries (id INTEGER PRIMARY KEY AUTOINCREMENT, time INTEGER NOT NULL, "
-    "\"view\" TEXT NOT NULL, option TEXT NOT NULL, summary TEXT NOT NULL, detail TEXT NOT NULL)";
+    "\"view\" TEXT NOT NULL, option TEXT NOT NULL, summary TEXT NOT NULL, detail TEXT NOT NULL)",
+};
+static_assert(std::size(kMigrations) == HistoryStore::kSchemaVersion, "one step to each version");
+
+// The log is folded into the file once it holds this many pages (a passive checkpoint: it never waits for
+// another copy), and is cut back to this many bytes after: the log stays a few megabytes whatever is written.
+constexpr int kCheckpointPages = 1000;
+constexpr int kLogBytesKept = 4 << 20;
+// Entries that met another copy's lock wait in memory for the next chance to be written; beyond this many the
+// oldest is lost (and the user told).
+constexpr std::size_t kMaxWaiting = 1000;
 
 int primaryCode(int rc)
 {
     return rc & 0xff;
+}
+
+bool isBusy(int rc)
+{
+    return primaryCode(rc) == SQLITE_BUSY || primaryCode(rc) == SQLITE_LOCKED;
 }
 
 bool isDamage(int rc)
@@ -243,7 +261,13 @@ public:
         : m_path(std::move(path)), m_options(options), m_memory(memory)
     {
     }
-    ~SqliteHistory() override { close(); }
+    ~SqliteHistory() override
+    {
+        // The last chance for entries that met a lock: a longer wait, still bounded.
+        if (!m_waiting.empty() && m_db) sqlite3_busy_timeout(m_db, 10 * m_options.busyTimeoutMs);
+        writeWaiting();
+        close();
+    }
     SqliteHistory(const SqliteHistory&) = delete;
     SqliteHistory& operator=(const SqliteHistory&) = delete;
 
@@ -253,7 +277,10 @@ public:
     bool remove(std::int64_t id) override;
     bool clear() override;
 
-    HistoryProblem problem() const override { return m_problem; }
+    HistoryProblem problem() const override
+    {
+        return m_problem == HistoryProblem::None && m_lost ? HistoryProblem::Locked : m_problem;
+    }
     const std::string& setAside() const override { return m_setAside; }
     const std::string& path() const override { return m_path; }
 
@@ -268,6 +295,9 @@ private:
     int exec(const char* sql);
     int readInt(const char* sql, int& value);
     bool failed(int rc);
+    // Keeps an entry that met a lock for the next chance; writes those kept, oldest first, while they go in.
+    void wait(const HistoryEntry& entry);
+    void writeWaiting();
     bool moveAside();
     void close();
     int insert(const HistoryEntry& entry, std::int64_t& id);
@@ -282,6 +312,8 @@ private:
     sqlite3_stmt* m_statements[kStatements] = {};
     HistoryProblem m_problem = HistoryProblem::None;
     std::string m_setAside;
+    std::vector<HistoryEntry> m_waiting;
+    bool m_lost = false;  // an entry that waited was dropped
 };
 
 constexpr const char* kStatementSql[] = {
@@ -331,6 +363,11 @@ void SqliteHistory::open()
         }
         if (rc == SQLITE_OK) return;
         close();
+        // Another copy is writing (or creating the file): not a fault, the next call opens it.
+        if (isBusy(rc)) {
+            m_tried = false;
+            return;
+        }
         if (!isDamage(rc) || m_memory || !moveAside()) {
             m_problem = isDamage(rc) ? HistoryProblem::CannotOpen : problemOf(rc);
             return;
@@ -369,25 +406,27 @@ int SqliteHistory::connect(Access access)
         // This program writes the table and the version in one transaction: tables without a version are
         // some other file, set aside like a damaged one.
         if (tables > 0) return SQLITE_NOTADB;
-        if (readOnly) {
-            close();
-            m_problem = HistoryProblem::ReadOnly;
-            return SQLITE_OK;
-        }
+    }
+    if (version < kSchemaVersion && readOnly) {
+        close();
+        m_problem = HistoryProblem::ReadOnly;
+        return SQLITE_OK;
     }
     if (!readOnly && !m_memory) {
         // WAL with NORMAL sync: an add appends to the log without waiting for the disk (a crash may lose the
         // last entries, never the file).
         if ((rc = exec("PRAGMA journal_mode = WAL")) != SQLITE_OK) return rc;
         if ((rc = exec("PRAGMA synchronous = NORMAL")) != SQLITE_OK) return rc;
-        // The log is copied into the file when the history is listed and when it is closed, never by an add:
-        // a checkpoint takes milliseconds, which no Calculate should wait for.
-        if ((rc = exec("PRAGMA wal_autocheckpoint = 0")) != SQLITE_OK) return rc;
+        // The log stays bounded: folded into the file every kCheckpointPages pages (a millisecond or two, once in
+        // hundreds of adds; also when the history is listed and when it is closed) and cut back after.
+        const std::string bounds = "PRAGMA wal_autocheckpoint = " + std::to_string(kCheckpointPages) +
+                                   "; PRAGMA journal_size_limit = " + std::to_string(kLogBytesKept);
+        if ((rc = exec(bounds.c_str())) != SQLITE_OK) return rc;
     }
-    if (version == 0) {
-        std::string create = std::string("BEGIN IMMEDIATE; ") + kCreateTable +
-                             "; PRAGMA user_version = " + std::to_string(kSchemaVersion) + "; COMMIT";
-        if ((rc = exec(create.c_str())) != SQLITE_OK) {
+    for (int v = version; v < kSchemaVersion; ++v) {
+        const std::string step = std::string("BEGIN IMMEDIATE; ") + kMigrations[v] +
+                                 "; PRAGMA user_version = " + std::to_string(v + 1) + "; COMMIT";
+        if ((rc = exec(step.c_str())) != SQLITE_OK) {
             if (!sqlite3_get_autocommit(m_db)) exec("ROLLBACK");
             return rc;
         }
@@ -522,19 +561,60 @@ int SqliteHistory::write(Statement statement, std::int64_t id)
 
 std::optional<std::int64_t> SqliteHistory::add(const HistoryEntry& entry)
 {
+    writeWaiting();
+    // Entries go in in order: one that comes while others wait waits behind them.
+    if (!m_waiting.empty()) {
+        wait(entry);
+        return std::nullopt;
+    }
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!writable()) return std::nullopt;
+        if (!writable()) {
+            // Not opened because another copy was busy with the file: kept for the next chance.
+            if (!m_tried && m_problem == HistoryProblem::None) wait(entry);
+            return std::nullopt;
+        }
         std::int64_t id = 0;
         int rc = insert(entry, id);
         if (rc == SQLITE_DONE) return id;
+        // Another copy holds the file beyond the wait: kept for the next chance (an add, a listing, the close).
+        if (isBusy(rc)) {
+            wait(entry);
+            return std::nullopt;
+        }
         if (!failed(rc)) return std::nullopt;
     }
     return std::nullopt;
 }
 
+void SqliteHistory::wait(const HistoryEntry& entry)
+{
+    if (m_waiting.size() >= kMaxWaiting) {
+        m_waiting.erase(m_waiting.begin());
+        m_lost = true;
+    }
+    m_waiting.push_back(entry);
+}
+
+void SqliteHistory::writeWaiting()
+{
+    std::size_t written = 0;
+    while (written < m_waiting.size() && writable()) {
+        std::int64_t id = 0;
+        const int rc = insert(m_waiting[written], id);
+        if (rc == SQLITE_DONE) {
+            ++written;
+        } else {
+            if (!isBusy(rc)) failed(rc);
+            break;
+        }
+    }
+    m_waiting.erase(m_waiting.begin(), m_waiting.begin() + static_cast<std::ptrdiff_t>(written));
+}
+
 std::vector<HistorySummary> SqliteHistory::summaries()
 {
     std::vector<HistorySummary> list;
+    writeWaiting();
     if (!readable()) return list;
     sqlite3_stmt* s = m_statements[List];
     int rc = SQLITE_OK;

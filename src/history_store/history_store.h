@@ -3,7 +3,8 @@
 // folder (or in memory). Nothing here knows a screen or Qt; the program and tarvolin-replay share it.
 //
 // A history that cannot be kept never stops a calculation: every call answers what it could do, and
-// problem() says why the history is not being kept (once set it stays for the life of the store).
+// problem() says why the history is not being kept (once set it stays for the life of the store). Another copy's
+// lock is no such reason: an entry that meets one waits in memory and is written at the next chance.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -65,7 +66,7 @@ struct HistorySummary {
 enum class HistoryProblem {
     None,
     CannotOpen,    // the folder or the file cannot be created or opened
-    Locked,        // another running copy holds the file
+    Locked,        // another running copy held the file so long that entries waiting for it were lost
     ReadOnly,      // the file or its folder cannot be written: what is stored can still be read
     DiskFull,      // the disk (or the file's limit) is full: what is stored stays, the new entry is not kept
     NewerVersion,  // written by a newer version of the program: left as it is
@@ -101,7 +102,8 @@ public:
     virtual ~HistoryStore() = default;
 
     // Records an entry (its id and, when 0, its time are given here); the new id, or nothing when the
-    // history is not being kept. Removes the oldest entries beyond kMaxEntries.
+    // history is not being kept or the entry waits in memory for another copy's lock to go (it is written at the
+    // next add, listing or close). Removes the oldest entries beyond kMaxEntries.
     virtual std::optional<std::int64_t> add(const HistoryEntry& entry) = 0;
     // Every entry, newest first.
     virtual std::vector<HistorySummary> summaries() = 0;

@@ -145,12 +145,6 @@ TEST_P(HistoryFaultTest, KeepsWhatWasStored)
 INSTANTIATE_TEST_SUITE_P(
     Faults, HistoryFaultTest,
     testing::Values(
-        Fault{"AnotherCopyHoldsTheWriteLock", HistoryProblem::Locked,
-              [](HistoryStoreTest& t) {
-                  t.other = std::make_unique<Other>(t.file);
-                  ASSERT_EQ(t.other->exec("BEGIN EXCLUSIVE"), SQLITE_OK);
-              },
-              2},
         Fault{"TheFileOpensOnlyForReading", HistoryProblem::ReadOnly,
               [](HistoryStoreTest& t) { t.options.readOnly = true; }, 2},
         Fault{"TheFileAndFolderCannotBeWritten", HistoryProblem::ReadOnly,
@@ -172,6 +166,48 @@ INSTANTIATE_TEST_SUITE_P(
               },
               0}),
     [](const testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
+
+// An entry that meets another copy's lock waits in memory, behind it the ones that come meanwhile, and goes in
+// once the lock goes: at the next add, at a listing, or when the store is closed. Nothing is lost or reported.
+TEST_F(HistoryStoreTest, EntriesThatMeetALockAreWrittenOnceItGoes)
+{
+    const std::pair<const char*, void (*)(std::unique_ptr<HistoryStore>&)> afterTheLock[] = {
+        {"an add", [](std::unique_ptr<HistoryStore>& h) { EXPECT_EQ(h->add(loanEntry(5000)), 5); }},
+        {"a listing", [](std::unique_ptr<HistoryStore>& h) { EXPECT_EQ(h->summaries().size(), 4U); }},
+        {"the close", [](std::unique_ptr<HistoryStore>& h) { h.reset(); }},
+    };
+    for (const auto& [when, after] : afterTheLock) {
+        SCOPED_TRACE(when);
+        fs::remove_all(folder + "/data");
+        storeTwo();
+        options.busyTimeoutMs = 0;
+        other = std::make_unique<Other>(file);
+        ASSERT_EQ(other->exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+        auto h = HistoryStore::atPath(file, options);
+        EXPECT_FALSE(h->add(loanEntry(3000)));
+        EXPECT_FALSE(h->add(loanEntry(4000)));
+        EXPECT_EQ(h->problem(), HistoryProblem::None);
+        other.reset();
+        after(h);
+        h.reset();
+        const std::vector<HistorySummary> list = HistoryStore::atPath(file)->summaries();
+        ASSERT_GE(list.size(), 4U);
+        EXPECT_EQ(list[list.size() - 3].time, 3000) << "in the order they came";
+    }
+}
+
+// The write-ahead log is folded into the file and cut back as it grows: a few megabytes at most.
+TEST_F(HistoryStoreTest, TheLogStaysBoundedThroughTenThousandWrites)
+{
+    auto h = HistoryStore::atPath(file);
+    std::uintmax_t largest = 0;
+    for (int i = 1; i <= 10000; ++i) {
+        ASSERT_TRUE(h->add(loanEntry(i)));
+        if (i % 250 == 0) largest = std::max(largest, fs::file_size(file + "-wal"));
+    }
+    EXPECT_LE(largest, std::uintmax_t{5} << 20);
+    EXPECT_EQ(h->summaries().size(), 10000U);
+}
 
 // A damaged file is renamed beside itself, its bytes as they were, and a new history begins at the path.
 struct Damage {

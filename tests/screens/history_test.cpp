@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include <sqlite3.h>
+
 #include "history/compare_form.h"
 #include "history/history_form.h"
 #include "test_program.h"
@@ -137,6 +139,23 @@ TEST(History, ACalculationNotYetWrittenIsListedAndKeptWhenTheProgramEnds)
     t.calculate();
     t.program.reset();
     EXPECT_EQ(HistoryStore::atPath(file)->summaries().size(), 2u);
+}
+
+// Another copy holding the history across a Calculate: nothing is said, and the calculation is written (and listed)
+// once the lock goes.
+TEST(History, ACalculationThatMeetsALockIsWrittenOnceItGoes)
+{
+    TestProgram t;
+    const std::string file = (t.cwd.path() / "history.sqlite").string();
+    t.program->history().useFile(file);
+    t.calculate();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    t.calculate();
+    sqlite3_close(other);
+    EXPECT_TRUE(t.messages().empty());
+    EXPECT_EQ(t.program->history().store().summaries().size(), 2u);
 }
 
 TEST(HistoryWindow, FiltersDeletesClearsAndComparesMarkedCalculations)
