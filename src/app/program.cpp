@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "settings/profile.h"
+#include "settings/save_failed.h"
 #include "settings/settings_path.h"
 
 #include "history/compare_form.h"
@@ -108,6 +110,17 @@ void Program::unloadLoanSheet()
 void Program::Main()
 {
     m_mervane->Main();
+}
+
+bool Program::saveSettings(Form& form, const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    ProfileFile ini(settingsPath(), fileSystem());
+    if (SaveResult saved = ini.writeStrings(kIniSection, keys); !saved) {
+        module1().msgAnswer = form.msgBox(saveFailedMessage(absolutePath(ini.path()), saved.reason), MsgButtons::Ok,
+                                          MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace tv

@@ -75,6 +75,9 @@ public:
     // The settings file in use: "Tarvolin.ini" in the current folder when there is one, otherwise the one in
     // the per-user configuration folder (settings/settings_path.h).
     std::string settingsPath();
+    // Writes `keys` into the settings file as one change; when it cannot, tells the user over `form` (naming the
+    // file and the reason; the form stays open) and returns false.
+    bool saveSettings(Form& form, const std::vector<std::pair<std::string, std::string>>& keys);
 
     // Start-up: shows the main screen, reads the settings and fills in the defaults.
     void Main();

@@ -302,7 +302,7 @@ double Mervane::wholeMonths(double years)
     return std::round(years * 12);
 }
 
-bool Mervane::refusedAsNoPayment()
+bool Mervane::paymentShowsAsMoney()
 {
     if (std::round(m_calc.valPayment * 100) != 0) return true;
     refuse(composeText<"Payment too small - it would show as %1; increase the amount or shorten the duration">(

@@ -251,18 +251,15 @@ private:
     bool solveRemainingFund(double periodsPerYear);
     // The investment totals, one for each way an option counts what was paid in and out.
     void totalsOneTime();
-    void totalsMonthly();
+    void totalsContributions();  // the same amount each month or year (saving first, for saving then drawing)
     void totalsOneTimeMonthly();
-    void totalsYearly();
-    void totalsAnnualAnnuity();
-    void totalsMonthlyAnnuity();
-    void totalsSaveThenDraw();
+    void totalsAnnuity();  // the same payment each month or year, out of the amount invested
     void totalsWithdrawals();
 
     // A duration in years as the months view shows it: whole months.
     static double wholeMonths(double years);
     // False, after its message, when the payment just computed shows as $0.00; true otherwise.
-    bool refusedAsNoPayment();
+    bool paymentShowsAsMoney();
     // The contributions, annuity payments or withdrawals the last investment calculation made, for its totals.
     int m_countPaid = 0;
     // What the last yearly withdrawals actually took from the fund, for their totals.

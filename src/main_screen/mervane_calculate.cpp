@@ -179,7 +179,7 @@ void Mervane::totalsOneTime()
     setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
 }
 
-void Mervane::totalsMonthly()
+void Mervane::totalsContributions()
 {
     setBoxNumber("fp_totpay", value("fp_Prin") * m_countPaid);
     setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
@@ -191,27 +191,10 @@ void Mervane::totalsOneTimeMonthly()
     setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
 }
 
-void Mervane::totalsYearly()
-{
-    setBoxNumber("fp_totpay", value("fp_Prin") * m_countPaid);
-    setBoxNumber("fp_totInt", value("fp_Payment") - value("fp_totpay"));
-}
-
-void Mervane::totalsAnnualAnnuity()
+void Mervane::totalsAnnuity()
 {
     setBoxNumber("fp_totpay", value("fp_Payment") * m_countPaid);
     setBoxNumber("fp_totInt", value("fp_totpay") - value("fp_Prin"));
-}
-
-void Mervane::totalsMonthlyAnnuity()
-{
-    setBoxNumber("fp_totpay", value("fp_Payment") * m_countPaid);
-    setBoxNumber("fp_totInt", value("fp_totpay") - value("fp_Prin"));
-}
-
-void Mervane::totalsSaveThenDraw()
-{
-    totalsMonthly();
 }
 
 void Mervane::totalsWithdrawals()

@@ -89,7 +89,7 @@ std::int16_t Mervane::Calc_Invest(bool& ok)
     }
     ok = (this->*info.solve)(ppy);
     // An annuity payment that shows as $0.00 is no payment.
-    if (ok && info.annuityPerYear > 0 && !refusedAsNoPayment()) ok = false;
+    if (ok && info.annuityPerYear > 0 && !paymentShowsAsMoney()) ok = false;
     return static_cast<std::int16_t>(ppy);
 }
 

@@ -74,7 +74,7 @@ std::int16_t Mervane::Calc_Loan(bool& ok)
     std::int16_t numpay = m_calc.instPerYear;
     m_plainLedger.reset();
     m_loanCurve.clear();
-    ok = (this->*loanInfo().solve)(numpay) && refusedAsNoPayment();
+    ok = (this->*loanInfo().solve)(numpay) && paymentShowsAsMoney();
     return numpay;
 }
 

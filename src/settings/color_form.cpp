@@ -361,13 +361,7 @@ void ColorFm::Btn_S_C_Click()
                 keys.emplace_back(keyName(s.key), std::to_string(chosenPosition(s.list)));
         }
     }
-    ProfileFile ini(m_program.settingsPath(), m_program.fileSystem());
-    if (SaveResult saved = ini.writeStrings(kIniSection, keys); !saved) {
-        m.msgAnswer =
-            msgBox(saveFailedMessage(absolutePath(ini.path()), saved.reason), MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
-    unload();
+    if (m_program.saveSettings(*this, keys)) unload();
 }
 
 void ColorFm::btn_cancel_Click()

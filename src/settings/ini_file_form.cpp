@@ -184,13 +184,7 @@ void IniFile::btn_save_Click()
         keys.emplace_back(keyName(f.key), std::move(value));
     }
     for (const Choice& c : kChoices) keys.emplace_back(keyName(c.key), option(c.one).value() ? "1" : "2");
-    ProfileFile ini(m_program.settingsPath(), m_program.fileSystem());
-    if (SaveResult saved = ini.writeStrings(kIniSection, keys); !saved) {
-        m.msgAnswer =
-            msgBox(saveFailedMessage(absolutePath(ini.path()), saved.reason), MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
-    unload();
+    if (m_program.saveSettings(*this, keys)) unload();
 }
 
 MaskedBox& IniFile::boxOf(AnyName name) const
