@@ -1,5 +1,6 @@
 #pragma once
 // The main screen's controls and menus, declared once. Positions are twips inside the container.
+#include "main_screen/mervane_option_ids.h"
 #include "screen_model/form.h"
 
 namespace tv {
@@ -56,7 +57,7 @@ inline constexpr ControlDecl kMervaneControls[] = {
      "frm_LnSolve",
      "",
      "&Solve For:",
-     {kFrameLeft, 570, kFrameWidth, kOptionTop + 9 * kOptionPitch + 105}},
+     {kFrameLeft, 570, kFrameWidth, kOptionTop + static_cast<int>(kLoanOptionCount) * kOptionPitch + 105}},
     {Kind::OptionButton, "opt_Prin", "frm_LnSolve", "Loan Amount (Principle)", optionAt(0), "How much can I borrow?"},
     {Kind::OptionButton, "opt_intRate", "frm_LnSolve", "Interest Rate", optionAt(1), "What will the interest rate be?"},
     {Kind::OptionButton, "opt_time", "frm_LnSolve", "Duration", optionAt(2),

@@ -178,6 +178,7 @@ std::span<const InvestOptionInfo> Mervane::investOptions()
          .fillTotals = &M::totalsWithdrawals,
          .prepareChart = &M::chartWithdrawals},
     };
+    static_assert(rowsInEnumOrder(kOptions, kInvestOptionCount), "one row for each option, in the order of the enum");
     return kOptions;
 }
 

@@ -110,6 +110,7 @@ std::span<const LoanOptionInfo> Mervane::loanOptions()
          .extraMode = ExtraMode::Yearly,
          .solve = &Mervane::ExtraPay},
     };
+    static_assert(rowsInEnumOrder(kOptions, kLoanOptionCount), "one row for each option, in the order of the enum");
     return kOptions;
 }
 

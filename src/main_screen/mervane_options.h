@@ -15,30 +15,6 @@ namespace tv {
 
 class Mervane;
 
-enum class LoanOption {
-    Principal,
-    Rate,
-    Duration,
-    Payment,
-    InterestOnly,
-    Payoff,
-    ExtraEveryInstallment,
-    ExtraOnce,
-    ExtraYearly,
-};
-
-enum class InvestOption {
-    OneTime,
-    Monthly,
-    OneTimeMonthly,
-    Yearly,
-    SaveThenDraw,
-    AnnualAnnuity,
-    MonthlyAnnuity,
-    AnnuityDuration,
-    Withdrawals,
-};
-
 // The inflation entry offered for an annuity: the settings' annuity rate (in eighths of a percent) / 2.5.
 inline constexpr double kInflationFromAnnuityRate = 2.5;
 

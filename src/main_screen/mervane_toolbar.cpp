@@ -6,22 +6,42 @@ namespace tv {
 
 void Mervane::Toolbar1_ButtonClick(int index)
 {
-    Toolbar& tb = toolbar("Toolbar1");
-    if (index < 1 || index > tb.count()) return;
-    // Buttons are told apart by their first name; each runs its menu command or button.
-    const std::string& key = tb.button(index).key;
-    const std::pair<const char*, const char*> commands[] = {
-        {"Loan", "mnu_view_loan"},     {"Invest", "mnu_view_invest"},  {"Years", "mnu_Years"},
-        {"Months", "mnu_Months"},      {"Table", "mnu_LnSheet"},       {"PO>IA", "btn_Payoff2Amt"},
-        {"Ini File", "mnu_IniFileEd"}, {"Chk Input", "mnu_InvInpChk"}, {"Exit", "mnu_exit"},
-        {"History", "mnu_History"},
-    };
-    for (auto [name, handler] : commands) {
-        if (key == name) {
-            fire(handler, "Click");
-            return;
-        }
+    if (index < 1 || index > toolbar("Toolbar1").count()) return;
+    // Each button runs its menu command or button; separators run nothing.
+    const char* handler = nullptr;
+    switch (static_cast<MainTool>(index)) {
+        case MainTool::Loan:
+            handler = "mnu_view_loan";
+            break;
+        case MainTool::Table:
+            handler = "mnu_LnSheet";
+            break;
+        case MainTool::Invest:
+            handler = "mnu_view_invest";
+            break;
+        case MainTool::PayoffToAmount:
+            handler = "btn_Payoff2Amt";
+            break;
+        case MainTool::CheckInput:
+            handler = "mnu_InvInpChk";
+            break;
+        case MainTool::Years:
+            handler = "mnu_Years";
+            break;
+        case MainTool::Months:
+            handler = "mnu_Months";
+            break;
+        case MainTool::IniFile:
+            handler = "mnu_IniFileEd";
+            break;
+        case MainTool::History:
+            handler = "mnu_History";
+            break;
+        case MainTool::Exit:
+            handler = "mnu_exit";
+            break;
     }
+    if (handler) fire(handler, "Click");
 }
 
 void Mervane::Toolbar1_ButtonMenuClick(int index, int item)
