@@ -73,16 +73,12 @@ UserText textLines(UserText first, UserText second, std::string_view lineBreak)
 {
     if (second.empty()) return first;
     if (first.empty()) return second;
-    const std::string_view pattern = lineBreak == "\r\n" ? "%1\r\n%2" : lineBreak == "\n\r" ? "%1\n\r%2" : "%1\n%2";
+    const std::string_view pattern = lineBreak == "\r\n"   ? "%1\r\n%2"
+                                     : lineBreak == "\n\r" ? "%1\n\r%2"
+                                     : lineBreak == "\n\n" ? "%1\n\n%2"
+                                                           : "%1\n%2";
     // No context: a layout of the pieces, never looked up.
     return UserText(pattern, {}, 0, {UserText::Piece(std::move(first)), UserText::Piece(std::move(second))}, {});
-}
-
-UserText textParagraphs(UserText first, UserText second)
-{
-    if (second.empty()) return first;
-    if (first.empty()) return second;
-    return UserText("%1\n\n%2", {}, 0, {UserText::Piece(std::move(first)), UserText::Piece(std::move(second))}, {});
 }
 
 std::string UserText::english() const

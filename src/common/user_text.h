@@ -40,7 +40,8 @@ std::string fillPattern(std::string_view pattern, const std::vector<std::string>
 
 class UserText;
 // Two texts one above the other (lines of a message), each in the user's language; nothing between them to
-// translate. An empty one leaves the other alone. The line break is "\n", "\r\n" or the older "\n\r".
+// translate. An empty one leaves the other alone. The line break is "\n", "\r\n", the older "\n\r", or "\n\n" for
+// an empty line between them.
 UserText textLines(UserText first, UserText second, std::string_view lineBreak = "\n");
 template <FixedText T>
 UserText userText();
@@ -96,10 +97,7 @@ private:
     friend UserText pluralText(long long count, Args&&... args);
     friend UserText finishedText(std::string text);
     friend UserText declaredText(std::string_view context, const char* text);
-    // The same with an empty line between them.
-    UserText textParagraphs(UserText first, UserText second);
     friend UserText textLines(UserText first, UserText second, std::string_view lineBreak);
-    friend UserText textParagraphs(UserText first, UserText second);
 
     std::string_view m_context;
     std::string_view m_source;  // empty for a finished text

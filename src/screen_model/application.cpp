@@ -31,7 +31,12 @@ TableDocument Application::shown(const MarkedTable& table) const
 
 Chart Application::shown(const MarkedChart& chart) const
 {
-    return shownChart(chart, [this](const UserText& t) { return text(t); });
+    auto axis = [this](const MarkedChartAxis& a) { return ChartAxis{text(a.title), text(a.unit)}; };
+    Chart out{text(chart.title), axis(chart.x), axis(chart.y), axis(chart.right), {}, {}, chart.comparesLines};
+    for (const UserText& category : chart.categories) out.categories.push_back(text(category));
+    for (const MarkedChartSeries& s : chart.series)
+        out.series.push_back({text(s.name), s.kind, s.color, s.rightAxis, s.points});
+    return out;
 }
 
 bool Application::printTable(const UserText& plain, const MarkedTable& table) const

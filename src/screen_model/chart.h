@@ -71,18 +71,6 @@ using ChartAxis = ChartAxisOf<std::string>;
 using Chart = ChartOf<std::string>;
 using ChartRequest = ChartRequestOf<std::string>;
 
-// A marked chart in the user's language.
-template <typename Render>
-Chart shownChart(const MarkedChart& c, const Render& render)
-{
-    auto axis = [&](const MarkedChartAxis& a) { return ChartAxis{render(a.title), render(a.unit)}; };
-    Chart out{render(c.title), axis(c.x), axis(c.y), axis(c.right), {}, {}, c.comparesLines};
-    for (const UserText& category : c.categories) out.categories.push_back(render(category));
-    for (const MarkedChartSeries& s : c.series)
-        out.series.push_back({render(s.name), s.kind, s.color, s.rightAxis, s.points});
-    return out;
-}
-
 // The colour a share t (0..1) of the way from a to b, channel by channel. A system colour has no fixed value
 // here, so a blend with one is the nearer end.
 constexpr Color blendColors(Color a, Color b, double t)

@@ -74,7 +74,7 @@ const std::string& Grid::text(int row, int col) const
 void Grid::setText(int row, int col, const UserText& shown)
 {
     if (!isCell(row, col)) return;
-    const std::string text = shown.finished() ? shown.finishedText() : form().app().text(shown);
+    const std::string text = form().app().text(shown);
     std::string& cell = m_data.cells[index(row, col)];
     if (cell == text) return;
     cell = text;

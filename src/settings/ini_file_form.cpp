@@ -167,7 +167,7 @@ void IniFile::btn_save_Click()
     if (!misread.empty()) {
         UserText text;
         for (const UserText& line : misread) text = textLines(std::move(text), line);
-        text = textParagraphs(std::move(text), userText<"Do you want to save the values as typed?">());
+        text = textLines(std::move(text), userText<"Do you want to save the values as typed?">(), "\n\n");
         m.msgAnswer = msgBox(text, MsgButtons::YesNo, MsgIcon::Question, inputErrorTitle());
         if (m.msgAnswer != kAnswerYes) return;
     }
